@@ -1,0 +1,14 @@
+# One interface target that every target of the project links: warnings, -Werror in CI, and
+# the sanitizers when VTX_SANITIZE is on.
+add_library(vtx_warnings INTERFACE)
+target_compile_options(vtx_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor
+    -Woverloaded-virtual -Wconversion -Wsign-conversion)
+if(DEFINED ENV{CI} AND NOT "$ENV{CI}" STREQUAL "" AND NOT "$ENV{CI}" STREQUAL "false")
+    target_compile_options(vtx_warnings INTERFACE -Werror)
+endif()
+if(VTX_SANITIZE)
+    target_compile_options(vtx_warnings INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(vtx_warnings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,450 @@
+#include "UnitVTXGameLogic.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr int32_t kMaxTurnScore = 180;
+
+constexpr int32_t ClassifyScore(int32_t score)
+{
+    // Three darts cannot make these (the best beds are 60, 57, 54, 51, 50): not a turn score.
+    // 163, 166 and 169 are among them; no mix of singles, doubles, trebles and bulls gives them.
+    switch (score) {
+    case 163:
+    case 166:
+    case 169:
+    case 172:
+    case 173:
+    case 175:
+    case 176:
+    case 178:
+    case 179:
+        return -1;
+    default:
+        break;
+    }
+    if (score < 0 || score > kMaxTurnScore) {
+        return -1;
+    }
+    if (score <= 1) {
+        return 0;
+    }
+    if ((score <= 40 && score % 2 == 0) || score == 50) {
+        return 1;
+    }
+    if (score <= 110 && score != 99 && score != 102 && score != 103 && score != 105 &&
+        score != 106 && score != 108 && score != 109) {
+        return 2;
+    }
+    if (score <= 170 && score != 159 && score != 162 && score != 165 && score != 168) {
+        return 3;
+    }
+    return 0;
+}
+
+constexpr std::array<int8_t, kMaxTurnScore + 1> kCheckOutClasses = [] {
+    std::array<int8_t, kMaxTurnScore + 1> classes{};
+    for (int32_t score = 0; score <= kMaxTurnScore; ++score) {
+        classes[static_cast<size_t>(score)] = static_cast<int8_t>(ClassifyScore(score));
+    }
+    return classes;
+}();
+
+// Sums and extremes of the match fit 64 bits; the record's integer fields are 32-bit, so a
+// sum beyond them is held at the largest value rather than wrapping round.
+int32_t Saturated(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// CGame
+
+CGame::CGame() = default;
+
+// Legs are freed before the handlers: a handler never sees a half-destroyed match.
+CGame::~CGame()
+{
+    ClearLegs();
+}
+
+int32_t CGame::CheckOutDarts(int32_t score)
+{
+    if (score < 0 || score > kMaxTurnScore) {
+        return -1;
+    }
+    return kCheckOutClasses[static_cast<size_t>(score)];
+}
+
+void CGame::NewGame(const TGameParams& params)
+{
+    TGameParams copy = params;
+    // A match has at least one player, and the first thrower is one of them.
+    copy.PlayerCount = std::max(copy.PlayerCount, 1);
+    copy.FirstPlayer =
+        ((copy.FirstPlayer % copy.PlayerCount) + copy.PlayerCount) % copy.PlayerCount;
+    ClearLegs();
+    m_Params = std::move(copy);
+    NextLeg();
+}
+
+void CGame::NextLeg()
+{
+    // The new leg's first thrower depends on how many legs were played before it, so it is
+    // created before it joins the list.
+    auto leg = std::make_unique<CLeg>(*this);
+    CLeg& added = *leg;
+    m_Legs.push_back(std::move(leg));
+    added.Start();
+}
+
+void CGame::ClearLegs()
+{
+    m_Legs.clear();
+}
+
+TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
+{
+    int64_t points = 0;
+    int64_t turns = 0;
+    int64_t darts = 0;
+    int64_t legsWon = 0;
+    int64_t possibleOutShots = 0;
+    int64_t outShotPoints = 0;
+    int64_t count60 = 0;
+    int64_t count100 = 0;
+    int64_t count140 = 0;
+    int64_t count180 = 0;
+    int32_t lowest = CPlayerScores::kNoLowestTurn;
+    int32_t highest = 0;
+    int32_t highestOutShot = 0;
+
+    for (const auto& leg : m_Legs) {
+        const CPlayerScores* sheet = leg->GetSheet(playerIndex);
+        if (sheet == nullptr) {
+            continue;
+        }
+        points += sheet->PointsScored();
+        turns += std::max(sheet->EntryCount() - 1, 0);
+        darts += sheet->DartCount();
+        lowest = std::min(lowest, sheet->LowestTurn());
+        highest = std::max(highest, sheet->HighestTurn());
+        count60 += sheet->Count60();
+        count100 += sheet->Count100();
+        count140 += sheet->Count140();
+        count180 += sheet->Count180();
+        possibleOutShots += sheet->PossibleOutShots();
+        if (sheet->Won() && sheet->LastEntry() != nullptr) {
+            ++legsWon;
+            const int32_t checkout = sheet->LastEntry()->Score;
+            outShotPoints += checkout;
+            highestOutShot = std::max(highestOutShot, checkout);
+        }
+    }
+
+    TPlayerStats stats;
+    stats.LegsWon = Saturated(legsWon);
+    stats.PointsScored = Saturated(points);
+    stats.DartsThrown = Saturated(darts);
+    stats.HighestTurn = highest;
+    stats.LowestTurn = lowest > kMaxTurnScore ? 0 : lowest;
+    stats.PossibleOutShots = Saturated(possibleOutShots);
+    stats.HighestOutShot = highestOutShot;
+    stats.OutShotPoints = Saturated(outShotPoints);
+    stats.Count60 = Saturated(count60);
+    stats.Count100 = Saturated(count100);
+    stats.Count140 = Saturated(count140);
+    stats.Count180 = Saturated(count180);
+    if (turns > 0) {
+        stats.TurnAverage = static_cast<double>(points) / static_cast<double>(turns);
+        stats.DartAverage = static_cast<double>(points) / static_cast<double>(darts);
+    }
+    if (!m_Legs.empty()) {
+        stats.DartsPerLeg = static_cast<double>(darts) / static_cast<double>(m_Legs.size());
+    }
+    if (possibleOutShots > 0) {
+        stats.EffectiveOutShots =
+            static_cast<double>(legsWon) / static_cast<double>(possibleOutShots) * 100.0;
+        stats.OutShotAverage =
+            static_cast<double>(outShotPoints) / static_cast<double>(possibleOutShots);
+    }
+    return stats;
+}
+
+void CGame::FireSheetChanged(CPlayerScores& sheet) const
+{
+    if (OnSheetChanged) {
+        OnSheetChanged(sheet);
+    }
+}
+
+void CGame::FireTurnChanged(CPlayerScores* sheet) const
+{
+    if (OnTurnChanged) {
+        OnTurnChanged(sheet);
+    }
+}
+
+void CGame::FireLegWon(CPlayerScores& sheet) const
+{
+    if (OnLegWon) {
+        OnLegWon(sheet);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// CLeg
+
+CLeg::CLeg(CGame& game) : m_Game(game)
+{
+    const int32_t players = std::max(game.Params().PlayerCount, 1);
+    const int32_t first = game.Params().FirstPlayer + game.LegCount();
+    m_PlayerToThrow = ((first % players) + players) % players;
+}
+
+void CLeg::Start()
+{
+    const int32_t players = std::max(m_Game.Params().PlayerCount, 1);
+    m_Sheets.reserve(static_cast<size_t>(players));
+    for (int32_t index = 0; index < players; ++index) {
+        m_Sheets.push_back(std::make_unique<CPlayerScores>(*this, index));
+    }
+    // Each opening entry moves the turn on by one, so after the last player the turn is back
+    // at the leg's first thrower.
+    for (int32_t index = 0; index < players; ++index) {
+        CPlayerScores& sheet = *m_Sheets[static_cast<size_t>(index)];
+        [[maybe_unused]] const bool opened = sheet.AddThrow(0, 0);
+        if (index == m_PlayerToThrow) {
+            m_Game.FireTurnChanged(&sheet);
+        }
+    }
+}
+
+int32_t CLeg::NextPlayer()
+{
+    ++m_PlayerToThrow;
+    if (m_PlayerToThrow >= SheetCount()) {
+        m_PlayerToThrow = 0;
+    }
+    return m_PlayerToThrow;
+}
+
+int32_t CLeg::PreviousPlayer()
+{
+    --m_PlayerToThrow;
+    if (m_PlayerToThrow < 0) {
+        m_PlayerToThrow = std::max(SheetCount() - 1, 0);
+    }
+    return m_PlayerToThrow;
+}
+
+void CLeg::ClearWinners()
+{
+    for (auto& sheet : m_Sheets) {
+        sheet->m_Won = false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// CPlayerScores
+
+CPlayerScores::CPlayerScores(CLeg& leg, int32_t playerIndex)
+    : m_Leg(leg), m_PlayerIndex(playerIndex)
+{}
+
+int32_t CPlayerScores::PreviousTotal() const
+{
+    return m_Entries.empty() ? m_Leg.Game().Params().StartScore : m_Entries.back().Remainder;
+}
+
+bool CPlayerScores::IsValidThrow(int32_t score, int32_t darts) const
+{
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    if (m_Leg.Finished() || checkOutClass == -1) {
+        return false;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    if (params.CountUp || !params.CheckOutRule) {
+        return true;
+    }
+    return darts == 0 || checkOutClass <= darts;
+}
+
+bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
+{
+    if (score == kFinishingTurn) {
+        // Finishing needs a total to finish; a sheet without entries has none.
+        if (m_Entries.empty()) {
+            return false;
+        }
+        score = m_Entries.back().Remainder;
+    }
+    if (!IsValidThrow(score, darts)) {
+        return false;
+    }
+
+    const TGameParams& params = m_Leg.Game().Params();
+    const int32_t previous = PreviousTotal();
+    int32_t remainder = 0;
+    if (params.CountUp) {
+        // Totals only grow; one that would pass the largest integer is refused, not wrapped.
+        if (previous > std::numeric_limits<int32_t>::max() - score) {
+            return false;
+        }
+        remainder = previous + score;
+    } else {
+        if (score > previous) {
+            return false; // bust
+        }
+        remainder = previous - score;
+        // A total of 1 can never be finished on a double, so a turn that leaves it is refused.
+        if (remainder == 1) {
+            return false;
+        }
+        // The target is reached only by a real checkout: a score no double can finish
+        // (159, 162, 180, ...) cannot be the winning turn.
+        if (params.CheckOutRule && remainder == params.TargetScore &&
+            CGame::CheckOutDarts(score) == 0) {
+            return false;
+        }
+    }
+
+    m_OutShotDarts = darts;
+    if (darts != 0) {
+        m_Claims.push_back({EntryCount(), darts});
+    }
+    const int32_t remainderClass = CGame::CheckOutDarts(remainder);
+    if (remainderClass > 0) {
+        ++m_PossibleOutShots;
+    }
+    m_Entries.push_back({score, remainder});
+    if (m_Entries.size() > 1) {
+        CountTurn(score);
+    }
+    if (remainder == params.TargetScore) {
+        m_Won = true;
+        m_Leg.SetFinished(true);
+    }
+
+    CGame& game = m_Leg.Game();
+    game.FireSheetChanged(*this);
+    if (m_Leg.Finished()) {
+        game.FireLegWon(*this);
+    }
+    m_Leg.NextPlayer();
+    game.FireTurnChanged(m_Won ? nullptr : m_Leg.CurrentSheet());
+    return true;
+}
+
+void CPlayerScores::CountTurn(int32_t score)
+{
+    m_LowestTurn = std::min(m_LowestTurn, score);
+    m_HighestTurn = std::max(m_HighestTurn, score);
+    if (score == 180) {
+        ++m_Count180;
+    } else if (score >= 140) {
+        ++m_Count140;
+    } else if (score >= 100) {
+        ++m_Count100;
+    } else if (score >= 60) {
+        ++m_Count60;
+    }
+}
+
+// The figures are rebuilt from the entries that remain, so that a turn taken back leaves no
+// trace in the extremes, the counters or the checkout chances.
+void CPlayerScores::RecountFromEntries()
+{
+    m_HighestTurn = 0;
+    m_LowestTurn = kNoLowestTurn;
+    m_Count60 = m_Count100 = m_Count140 = m_Count180 = 0;
+    m_PossibleOutShots = 0;
+    for (size_t index = 0; index < m_Entries.size(); ++index) {
+        if (CGame::CheckOutDarts(m_Entries[index].Remainder) > 0) {
+            ++m_PossibleOutShots;
+        }
+        if (index > 0) {
+            CountTurn(m_Entries[index].Score);
+        }
+    }
+    const int32_t last = EntryCount() - 1;
+    while (!m_Claims.empty() && m_Claims.back().EntryIndex > last) {
+        m_Claims.pop_back();
+    }
+    m_OutShotDarts =
+        !m_Claims.empty() && m_Claims.back().EntryIndex == last ? m_Claims.back().Darts : 0;
+}
+
+bool CPlayerScores::DeleteLastEntry()
+{
+    if (m_Entries.empty()) {
+        return false;
+    }
+    m_Entries.pop_back();
+    RecountFromEntries();
+    return true;
+}
+
+bool CPlayerScores::UndoThrow()
+{
+    CLeg& leg = m_Leg;
+    CGame& game = leg.Game();
+    leg.PreviousPlayer();
+    leg.ClearWinners();
+    leg.SetFinished(false);
+    game.FireTurnChanged(leg.CurrentSheet());
+    CPlayerScores* thrower = leg.CurrentSheet();
+    if (thrower == nullptr || !thrower->DeleteLastEntry()) {
+        return false;
+    }
+    game.FireSheetChanged(*thrower);
+    return true;
+}
+
+bool CPlayerScores::CanUndoThrow() const
+{
+    const int32_t players = m_Leg.SheetCount();
+    if (players == 0) {
+        return false;
+    }
+    const int32_t previous = m_Leg.PlayerToThrow() == 0 ? players - 1 : m_Leg.PlayerToThrow() - 1;
+    return m_Leg.GetSheet(previous)->EntryCount() > 1;
+}
+
+int32_t CPlayerScores::PointsScored() const
+{
+    if (m_Entries.empty()) {
+        return 0;
+    }
+    const int32_t start = m_Leg.Game().Params().StartScore;
+    const int32_t last = m_Entries.back().Remainder;
+    return m_Leg.Game().Params().CountUp ? last - start : start - last;
+}
+
+int32_t CPlayerScores::DartCount() const
+{
+    const int32_t turns = std::max(EntryCount() - 1, 0);
+    int32_t darts = turns * 3;
+    if (m_Won && m_OutShotDarts > 0) {
+        darts = darts - 3 + m_OutShotDarts;
+    }
+    return darts;
+}
+
+double CPlayerScores::TurnAverage() const
+{
+    const int32_t turns = EntryCount() - 1;
+    return turns > 0 ? static_cast<double>(PointsScored()) / turns : 0.0;
+}
+
+double CPlayerScores::DartAverage() const
+{
+    const int32_t darts = DartCount();
+    return darts > 0 ? static_cast<double>(PointsScored()) / darts : 0.0;
+}

@@ -1,0 +1,216 @@
+#include "MatchTestSupport.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+// Everything the model holds, flattened, so that "nothing changed" can be compared.
+std::vector<int64_t> Snapshot(const CGame& game)
+{
+    std::vector<int64_t> state{game.LegCount()};
+    for (int32_t l = 0; l < game.LegCount(); ++l) {
+        const CLeg& leg = *game.GetLeg(l);
+        state.insert(state.end(), {leg.Finished(), leg.PlayerToThrow(), leg.SheetCount()});
+        for (int32_t s = 0; s < leg.SheetCount(); ++s) {
+            const CPlayerScores& sheet = *leg.GetSheet(s);
+            state.insert(state.end(),
+                         {sheet.Won(), sheet.OutShotDarts(), sheet.HighestTurn(),
+                          sheet.LowestTurn(), sheet.Count60(), sheet.Count100(), sheet.Count140(),
+                          sheet.Count180(), sheet.PossibleOutShots(), sheet.EntryCount()});
+            for (int32_t e = 0; e < sheet.EntryCount(); ++e) {
+                state.push_back(sheet.GetEntry(e)->Score);
+                state.push_back(sheet.GetEntry(e)->Remainder);
+            }
+        }
+    }
+    return state;
+}
+
+// The sheet's figures recomputed from its entries alone.
+void ExpectSheetMatchesItsEntries(const CPlayerScores& sheet, const TGameParams& params)
+{
+    ASSERT_GE(sheet.EntryCount(), 1);
+    ASSERT_EQ(sheet.GetEntry(0)->Score, 0);
+    int64_t total = params.StartScore;
+    int32_t highest = 0, lowest = 200, c60 = 0, c100 = 0, c140 = 0, c180 = 0, chances = 0;
+    for (int32_t e = 0; e < sheet.EntryCount(); ++e) {
+        const TurnEntry& entry = *sheet.GetEntry(e);
+        total += params.CountUp ? entry.Score : -entry.Score;
+        ASSERT_EQ(entry.Remainder, total) << "entry " << e;
+        if (!params.CountUp) {
+            ASSERT_GE(entry.Remainder, 0);
+            ASSERT_NE(entry.Remainder, 1);
+        }
+        const int32_t cls = CGame::CheckOutDarts(entry.Remainder);
+        chances += cls >= 1 && cls <= 3 ? 1 : 0;
+        if (e > 0) {
+            ASSERT_GE(CGame::CheckOutDarts(entry.Score), 0);
+            highest = std::max(highest, entry.Score);
+            lowest = std::min(lowest, entry.Score);
+            const int32_t score = entry.Score;
+            c180 += score == 180;
+            c140 += score >= 140 && score < 180;
+            c100 += score >= 100 && score < 140;
+            c60 += score >= 60 && score < 100;
+        }
+    }
+    EXPECT_EQ(sheet.HighestTurn(), highest);
+    EXPECT_EQ(sheet.LowestTurn(), lowest);
+    EXPECT_EQ(sheet.Count60(), c60);
+    EXPECT_EQ(sheet.Count100(), c100);
+    EXPECT_EQ(sheet.Count140(), c140);
+    EXPECT_EQ(sheet.Count180(), c180);
+    EXPECT_EQ(sheet.PossibleOutShots(), chances);
+    if (sheet.Won()) {
+        EXPECT_EQ(sheet.LastEntry()->Remainder, params.TargetScore);
+        // A win is always a real checkout when the rule is on.
+        EXPECT_GT(CGame::CheckOutDarts(sheet.LastEntry()->Score), 0);
+    }
+}
+
+void ExpectInvariants(const CGame& game)
+{
+    const TGameParams params = game.GetParams();
+    for (int32_t l = 0; l < game.LegCount(); ++l) {
+        const CLeg& leg = *game.GetLeg(l);
+        ASSERT_EQ(leg.SheetCount(), params.PlayerCount);
+        int winners = 0;
+        for (int32_t s = 0; s < leg.SheetCount(); ++s) {
+            ExpectSheetMatchesItsEntries(*leg.GetSheet(s), params);
+            winners += leg.GetSheet(s)->Won() ? 1 : 0;
+        }
+        ASSERT_LE(winners, 1);
+        ASSERT_EQ(winners == 1, leg.Finished());
+        ASSERT_GE(leg.PlayerToThrow(), 0);
+        ASSERT_LT(leg.PlayerToThrow(), params.PlayerCount);
+    }
+}
+
+struct Config
+{
+    TGameParams Params;
+    const char* Name;
+};
+
+std::vector<Config> Configs()
+{
+    std::vector<Config> configs;
+    for (int32_t players : {1, 2}) {
+        for (int32_t start : {301, 501, 701, 1001}) {
+            configs.push_back({GameParams(start, players, players - 1), "count down"});
+        }
+        configs.push_back({ContinuousParams(players, 0), "continuous"});
+    }
+    return configs;
+}
+
+int32_t PickScore(std::mt19937& random, const CPlayerScores& sheet)
+{
+    const int32_t remainder = sheet.LastEntry() ? sheet.LastEntry()->Remainder : 0;
+    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+    case 0:
+        return -1;
+    case 1:
+        return remainder;
+    case 2:
+        return remainder - 1;
+    case 3:
+        return std::uniform_int_distribution<int32_t>(-3, 185)(random);
+    case 4: {
+        static const int32_t odd[] = {163, 166, 169, 172, 159, 162, 180, 171, 181, -2};
+        return odd[std::uniform_int_distribution<size_t>(0, 9)(random)];
+    }
+    default:
+        return std::uniform_int_distribution<int32_t>(0, 180)(random);
+    }
+}
+
+TEST(Property, RandomMatchesKeepEveryInvariant)
+{
+    std::mt19937 random(20261208);
+    int accepted = 0, refused = 0, wins = 0, undos = 0;
+    for (const Config& config : Configs()) {
+        for (int match = 0; match < 30; ++match) {
+            CGame game;
+            EventLog log(game);
+            game.NewGame(config.Params);
+            log.Take();
+            for (int step = 0; step < 250; ++step) {
+                CLeg& leg = *game.CurrentLeg();
+                const std::vector<int64_t> before = Snapshot(game);
+                const int op = std::uniform_int_distribution<int>(0, 19)(random);
+                if (op < 15) {
+                    // A turn, usually on the player to throw, sometimes on the other sheet.
+                    const int32_t index = op == 0 ? std::uniform_int_distribution<int32_t>(
+                                                        0, leg.SheetCount() - 1)(random)
+                                                  : leg.PlayerToThrow();
+                    CPlayerScores& sheet = *leg.GetSheet(index);
+                    const int32_t score = PickScore(random, sheet);
+                    const int32_t darts = std::uniform_int_distribution<int32_t>(0, 3)(random);
+                    const int32_t resolved = score == -1 ? sheet.LastEntry()->Remainder : score;
+                    const bool valid = sheet.IsValidThrow(resolved, darts);
+                    if (sheet.AddThrow(score, darts)) {
+                        EXPECT_TRUE(valid);
+                        ++accepted;
+                        const auto events = log.Take();
+                        ASSERT_GE(events.size(), 2u);
+                        EXPECT_EQ(events.front(), "sheet" + std::to_string(index));
+                        if (sheet.Won()) {
+                            ++wins;
+                            EXPECT_EQ(events, (std::vector<std::string>{
+                                                  "sheet" + std::to_string(index),
+                                                  "won" + std::to_string(index), "turn-"}));
+                        } else {
+                            EXPECT_EQ(events.size(), 2u);
+                        }
+                    } else {
+                        ++refused;
+                        EXPECT_EQ(Snapshot(game), before);
+                        EXPECT_TRUE(log.Take().empty());
+                    }
+                } else if (op < 18) {
+                    CPlayerScores& sheet = *leg.CurrentSheet();
+                    if (sheet.CanUndoThrow()) {
+                        ASSERT_TRUE(sheet.UndoThrow());
+                        ++undos;
+                        EXPECT_FALSE(leg.Finished());
+                    } else {
+                        EXPECT_EQ(Snapshot(game), before);
+                    }
+                    log.Take();
+                } else if (op == 18 && leg.Finished()) {
+                    game.NextLeg();
+                    log.Take();
+                } else if (op == 19 && std::uniform_int_distribution<int>(0, 30)(random) == 0) {
+                    game.NextLeg();
+                    log.Take();
+                }
+                ExpectInvariants(game);
+                if (HasFatalFailure() || HasFailure()) {
+                    FAIL() << config.Name << " players " << config.Params.PlayerCount << " match "
+                           << match << " step " << step;
+                }
+            }
+            // The match statistics agree with the sheets they sum.
+            for (int32_t player = 0; player < config.Params.PlayerCount; ++player) {
+                const TPlayerStats stats = game.GetPlayerStats(player);
+                int32_t won = 0, points = 0;
+                for (int32_t l = 0; l < game.LegCount(); ++l) {
+                    won += game.GetLeg(l)->GetSheet(player)->Won() ? 1 : 0;
+                    points += game.GetLeg(l)->GetSheet(player)->PointsScored();
+                }
+                EXPECT_EQ(stats.LegsWon, won);
+                EXPECT_EQ(stats.PointsScored, points);
+            }
+        }
+    }
+    // The walk must reach every kind of step, or it proves little.
+    EXPECT_GT(accepted, 10000);
+    EXPECT_GT(refused, 3000);
+    EXPECT_GT(wins, 50);
+    EXPECT_GT(undos, 1000);
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "MatchTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Stats, EmptyMatchAndUnknownPlayerGiveTheEmptyRecord)
+{
+    CGame game;
+    const TPlayerStats none = game.GetPlayerStats(0);
+    EXPECT_EQ(none.LowestTurn, 0);
+    EXPECT_EQ(none.DartsPerLeg, 0.0);
+    game.NewGame(GameParams(501));
+    for (int32_t player : {-1, 2}) {
+        const TPlayerStats stats = game.GetPlayerStats(player);
+        EXPECT_EQ(stats.LegsWon, 0);
+        EXPECT_EQ(stats.LowestTurn, 0);
+        EXPECT_EQ(stats.DartsThrown, 0);
+    }
+}
+
+TEST(Stats, OpeningEntriesOnlyGiveZerosAndNoLowestOf200)
+{
+    CGame game;
+    game.NewGame(GameParams(501));
+    game.NextLeg();
+    const TPlayerStats stats = game.GetPlayerStats(1);
+    EXPECT_EQ(stats.LowestTurn, 0);
+    EXPECT_EQ(stats.HighestTurn, 0);
+    EXPECT_EQ(stats.TurnAverage, 0.0);
+    EXPECT_EQ(stats.DartAverage, 0.0);
+    EXPECT_EQ(stats.DartsPerLeg, 0.0);
+    EXPECT_EQ(stats.EffectiveOutShots, 0.0);
+    EXPECT_EQ(stats.OutShotAverage, 0.0);
+}
+
+// Anna wins leg 1 with a 100 checkout, Ben wins leg 2 with 40 after Anna missed her chance at
+// 21, and leg 3 has just begun.
+TEST(Stats, FiguresAddUpOverSeveralLegs)
+{
+    CGame game;
+    game.NewGame(GameParams(301, 2, 0));
+    // Anna 301 -> 140 (chance) -> 100 (chance) -> 0 on two darts; Ben 301 -> 241 -> 196.
+    ASSERT_TRUE(PlayTurns(game, {161, 60, 40, 45}));
+    ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddThrow(-1, 2));
+    ASSERT_TRUE(game.CurrentLeg()->GetSheet(0)->Won());
+    // Ben starts: 301 -> 121 (chance) -> 40 (chance) -> 0; Anna 301 -> 201 -> 21 (chance).
+    game.NextLeg();
+    ASSERT_EQ(game.CurrentLeg()->PlayerToThrow(), 1);
+    ASSERT_TRUE(PlayTurns(game, {180, 100, 81, 180, 40}));
+    ASSERT_TRUE(game.CurrentLeg()->GetSheet(1)->Won());
+    game.NextLeg();
+
+    const TPlayerStats anna = game.GetPlayerStats(0);
+    EXPECT_EQ(anna.LegsWon, 1);
+    EXPECT_EQ(anna.PointsScored, 301 + 280);
+    EXPECT_EQ(anna.DartsThrown, 3 * 3 - 1 + 2 * 3); // two-dart checkout in leg 1
+    EXPECT_DOUBLE_EQ(anna.DartsPerLeg, 14.0 / 3.0); // divided by all three legs
+    EXPECT_DOUBLE_EQ(anna.TurnAverage, 581.0 / 5.0);
+    EXPECT_DOUBLE_EQ(anna.DartAverage, 581.0 / 14.0);
+    EXPECT_EQ(anna.HighestTurn, 180);
+    EXPECT_EQ(anna.LowestTurn, 40);
+    EXPECT_EQ(anna.PossibleOutShots, 3);
+    EXPECT_DOUBLE_EQ(anna.EffectiveOutShots, 100.0 / 3.0);
+    EXPECT_EQ(anna.HighestOutShot, 100);
+    EXPECT_EQ(anna.OutShotPoints, 100);
+    EXPECT_DOUBLE_EQ(anna.OutShotAverage, 100.0 / 3.0);
+    EXPECT_EQ(anna.Count60, 0);
+    EXPECT_EQ(anna.Count100, 2);
+    EXPECT_EQ(anna.Count140, 1);
+    EXPECT_EQ(anna.Count180, 1);
+
+    const TPlayerStats ben = game.GetPlayerStats(1);
+    EXPECT_EQ(ben.LegsWon, 1);
+    EXPECT_EQ(ben.PointsScored, 105 + 301);
+    EXPECT_EQ(ben.DartsThrown, 6 + 9);
+    EXPECT_EQ(ben.LowestTurn, 40);
+    EXPECT_EQ(ben.HighestOutShot, 40);
+    EXPECT_EQ(ben.OutShotPoints, 40);
+    EXPECT_EQ(ben.PossibleOutShots, 2);
+    EXPECT_DOUBLE_EQ(ben.EffectiveOutShots, 50.0);
+    EXPECT_DOUBLE_EQ(ben.OutShotAverage, 20.0);
+    EXPECT_EQ(ben.Count60, 2);
+    EXPECT_EQ(ben.Count180, 1);
+}
+
+TEST(Stats, TwoCheckoutsKeepTheHigherAndAddBoth)
+{
+    CGame game;
+    game.NewGame(GameParams(301, 1));
+    ASSERT_TRUE(PlayTurns(game, {141, 60, 100}));
+    game.NextLeg();
+    ASSERT_TRUE(PlayTurns(game, {180, 81, 40}));
+    const TPlayerStats stats = game.GetPlayerStats(0);
+    EXPECT_EQ(stats.LegsWon, 2);
+    EXPECT_EQ(stats.HighestOutShot, 100);
+    EXPECT_EQ(stats.OutShotPoints, 140);
+}
+
+TEST(Stats, AWinWithoutACheckoutChanceLeavesOutshotFiguresAtZero)
+{
+    // Without the checkout rule a class-0 total can be scored off in one turn.
+    TGameParams params = GameParams(501, 1);
+    params.CheckOutRule = false;
+    CGame game;
+    game.NewGame(params);
+    ASSERT_TRUE(PlayTurns(game, {180, 141, 180}));
+    const TPlayerStats stats = game.GetPlayerStats(0);
+    EXPECT_EQ(stats.LegsWon, 1);
+    EXPECT_EQ(stats.PossibleOutShots, 0);
+    EXPECT_EQ(stats.EffectiveOutShots, 0.0);
+    EXPECT_EQ(stats.OutShotAverage, 0.0);
+    EXPECT_EQ(stats.HighestOutShot, 180);
+}
+
+} // namespace
