@@ -117,34 +117,40 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
     int64_t legsWon = 0;
     int64_t possibleOutShots = 0;
     int64_t outShotPoints = 0;
-    int64_t count60 = 0;
-    int64_t count100 = 0;
-    int64_t count140 = 0;
-    int64_t count180 = 0;
+    // A count never exceeds the number of recorded turns, which memory keeps far below 2^31.
+    std::array<int32_t, CPlayerScores::kBandCount> turnCounts{};
     int32_t lowest = CPlayerScores::kNoLowestTurn;
     int32_t highest = 0;
     int32_t highestOutShot = 0;
 
-    for (const auto& leg : m_Legs) {
-        const CPlayerScores* sheet = leg->GetSheet(playerIndex);
-        if (sheet == nullptr) {
+    // One pass over the legs; the sheet's fields are read directly and the rules once, since
+    // the statistics page and every recorded turn walk the whole match.
+    const int64_t start = m_Params.StartScore;
+    const bool countUp = m_Params.CountUp;
+    const size_t legCount = m_Legs.size();
+    for (size_t index = 0; index < legCount; ++index) {
+        const CPlayerScores* sheet = m_Legs[index]->GetSheet(playerIndex);
+        if (sheet == nullptr || sheet->m_Entries.empty()) {
             continue;
         }
-        points += sheet->PointsScored();
-        turns += std::max(sheet->EntryCount() - 1, 0);
-        darts += sheet->DartCount();
-        lowest = std::min(lowest, sheet->LowestTurn());
-        highest = std::max(highest, sheet->HighestTurn());
-        count60 += sheet->Count60();
-        count100 += sheet->Count100();
-        count140 += sheet->Count140();
-        count180 += sheet->Count180();
-        possibleOutShots += sheet->PossibleOutShots();
-        if (sheet->Won() && sheet->LastEntry() != nullptr) {
+        const TurnEntry& last = sheet->m_Entries.back();
+        const int64_t sheetTurns = static_cast<int64_t>(sheet->m_Entries.size()) - 1;
+        points += countUp ? last.Remainder - start : start - last.Remainder;
+        turns += sheetTurns;
+        darts += sheetTurns * 3;
+        lowest = std::min(lowest, sheet->m_LowestTurn);
+        highest = std::max(highest, sheet->m_HighestTurn);
+        for (size_t band = 0; band < turnCounts.size(); ++band) {
+            turnCounts[band] += sheet->m_TurnCounts[band];
+        }
+        possibleOutShots += sheet->m_PossibleOutShots;
+        if (sheet->m_Won) {
             ++legsWon;
-            const int32_t checkout = sheet->LastEntry()->Score;
-            outShotPoints += checkout;
-            highestOutShot = std::max(highestOutShot, checkout);
+            if (sheet->m_OutShotDarts > 0) {
+                darts += sheet->m_OutShotDarts - 3;
+            }
+            outShotPoints += last.Score;
+            highestOutShot = std::max(highestOutShot, last.Score);
         }
     }
 
@@ -157,10 +163,10 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
     stats.PossibleOutShots = Saturated(possibleOutShots);
     stats.HighestOutShot = highestOutShot;
     stats.OutShotPoints = Saturated(outShotPoints);
-    stats.Count60 = Saturated(count60);
-    stats.Count100 = Saturated(count100);
-    stats.Count140 = Saturated(count140);
-    stats.Count180 = Saturated(count180);
+    stats.Count60 = turnCounts[CPlayerScores::kBand60];
+    stats.Count100 = turnCounts[CPlayerScores::kBand100];
+    stats.Count140 = turnCounts[CPlayerScores::kBand140];
+    stats.Count180 = turnCounts[CPlayerScores::kBand180];
     if (turns > 0) {
         stats.TurnAverage = static_cast<double>(points) / static_cast<double>(turns);
         stats.DartAverage = static_cast<double>(points) / static_cast<double>(darts);
@@ -347,13 +353,13 @@ void CPlayerScores::CountTurn(int32_t score)
     m_LowestTurn = std::min(m_LowestTurn, score);
     m_HighestTurn = std::max(m_HighestTurn, score);
     if (score == 180) {
-        ++m_Count180;
+        ++m_TurnCounts[kBand180];
     } else if (score >= 140) {
-        ++m_Count140;
+        ++m_TurnCounts[kBand140];
     } else if (score >= 100) {
-        ++m_Count100;
+        ++m_TurnCounts[kBand100];
     } else if (score >= 60) {
-        ++m_Count60;
+        ++m_TurnCounts[kBand60];
     }
 }
 
@@ -363,7 +369,7 @@ void CPlayerScores::RecountFromEntries()
 {
     m_HighestTurn = 0;
     m_LowestTurn = kNoLowestTurn;
-    m_Count60 = m_Count100 = m_Count140 = m_Count180 = 0;
+    m_TurnCounts = {};
     m_PossibleOutShots = 0;
     for (size_t index = 0; index < m_Entries.size(); ++index) {
         if (CGame::CheckOutDarts(m_Entries[index].Remainder) > 0) {

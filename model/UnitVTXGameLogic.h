@@ -5,6 +5,7 @@
 // callbacks of CGame, synchronously and in a fixed order; refused operations return false,
 // change nothing and fire nothing.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -94,14 +95,15 @@ public:
     int32_t OutShotDarts() const { return m_OutShotDarts; }
     int32_t HighestTurn() const { return m_HighestTurn; }
     int32_t LowestTurn() const { return m_LowestTurn; }
-    int32_t Count60() const { return m_Count60; }
-    int32_t Count100() const { return m_Count100; }
-    int32_t Count140() const { return m_Count140; }
-    int32_t Count180() const { return m_Count180; }
+    int32_t Count60() const { return m_TurnCounts[kBand60]; }
+    int32_t Count100() const { return m_TurnCounts[kBand100]; }
+    int32_t Count140() const { return m_TurnCounts[kBand140]; }
+    int32_t Count180() const { return m_TurnCounts[kBand180]; }
     int32_t PossibleOutShots() const { return m_PossibleOutShots; }
 
 private:
     friend class CLeg;
+    friend class CGame;
 
     int32_t PreviousTotal() const;
     void CountTurn(int32_t score);
@@ -123,10 +125,17 @@ private:
     bool m_Won = false;
     int32_t m_HighestTurn = 0;
     int32_t m_LowestTurn = kNoLowestTurn;
-    int32_t m_Count60 = 0;
-    int32_t m_Count100 = 0;
-    int32_t m_Count140 = 0;
-    int32_t m_Count180 = 0;
+    // Turns of 60..99, 100..139, 140..179 and exactly 180, side by side so that the match
+    // statistics add them up in one step.
+    enum TBand : size_t
+    {
+        kBand60,
+        kBand100,
+        kBand140,
+        kBand180,
+        kBandCount
+    };
+    std::array<int32_t, kBandCount> m_TurnCounts{};
     int32_t m_PossibleOutShots = 0;
 };
 
