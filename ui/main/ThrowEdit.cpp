@@ -1,0 +1,45 @@
+#include "ThrowEdit.h"
+
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+bool IsAcceptedCharacter(QChar character)
+{
+    return (character >= u'0' && character <= u'9') || character == u'\b';
+}
+
+} // namespace
+
+TThrowEdit::TThrowEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(3);
+    // Pasted text obeys the same rule as typed text.
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
+}
+
+bool TThrowEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void TThrowEdit::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\b');
+    if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        !IsAcceptedCharacter(text.at(0))) {
+        event->accept(); // dropped
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

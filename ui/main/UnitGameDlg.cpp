@@ -1,0 +1,187 @@
+#include "UnitGameDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+struct TGameRow
+{
+    const char* Title;
+    int32_t StartScore;
+    int32_t TargetScore;
+    bool CountUp;
+    bool CheckOutRule;
+};
+
+// The misspelt title is the program's own and is kept as users know it.
+constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
+    {"Standard 301", 301, 0, false, true},    {"Standard 501", 501, 0, false, true},
+    {"Standard 701", 701, 0, false, true},    {"Standard 1001", 1001, 0, false, true},
+    {"Continous Points", 0, -1, true, false},
+};
+
+constexpr int kDefaultGame = 1; // "Standard 501"
+
+// A name counts as given when it has more than blanks; a given name is kept as typed.
+std::string NameOrDefault(const QString& typed, const char* fallback)
+{
+    return typed.trimmed().isEmpty() ? std::string(fallback) : typed.toStdString();
+}
+
+} // namespace
+
+TGameParams GameRules(int index)
+{
+    const TGameRow& row = kGames[index >= 0 && index < TNewGameDialog::kGameCount ? index : 0];
+    TGameParams params;
+    params.StartScore = row.StartScore;
+    params.TargetScore = row.TargetScore;
+    params.CountUp = row.CountUp;
+    params.CheckOutRule = row.CheckOutRule;
+    return params;
+}
+
+QString CourierFamily()
+{
+    static const QString family = [] {
+        const QString courier = QStringLiteral("Courier New");
+        if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
+            return courier;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    }();
+    return family;
+}
+
+TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("NewGameDialog"));
+    setWindowTitle(QStringLiteral("New Game"));
+    setModal(true);
+    QFont dialogFont(CourierFamily());
+    dialogFont.setPixelSize(13);
+    setFont(dialogFont);
+
+    m_ComboBoxGame = new QComboBox(this);
+    m_ComboBoxGame->setObjectName(QStringLiteral("ComboBoxGame"));
+    m_ComboBoxGame->setEditable(false);
+    for (const TGameRow& game : kGames) {
+        m_ComboBoxGame->addItem(QString::fromLatin1(game.Title));
+    }
+    m_ComboBoxGame->setCurrentIndex(-1);
+    auto* labelGame = new QLabel(QStringLiteral("&Game:"), this);
+    labelGame->setObjectName(QStringLiteral("LabelGame"));
+    labelGame->setBuddy(m_ComboBoxGame);
+
+    m_CheckBox2Players = new QCheckBox(QStringLiteral("2 Players"), this);
+    m_CheckBox2Players->setObjectName(QStringLiteral("CheckBox2Players"));
+    m_CheckBox2Players->setChecked(true);
+
+    // The text stands left of the box, as the names follow on the same line.
+    m_RadioButtonPlayer1 = new QRadioButton(QStringLiteral("Player 1 - Starts:"), this);
+    m_RadioButtonPlayer1->setObjectName(QStringLiteral("RadioButtonPlayer1"));
+    m_RadioButtonPlayer1->setLayoutDirection(Qt::RightToLeft);
+    m_RadioButtonPlayer1->setChecked(true);
+    m_EditPlayer1Name = new QLineEdit(this);
+    m_EditPlayer1Name->setObjectName(QStringLiteral("EditPlayer1Name"));
+
+    m_RadioButtonPlayer2 = new QRadioButton(QStringLiteral("Player 2 - Starts:"), this);
+    m_RadioButtonPlayer2->setObjectName(QStringLiteral("RadioButtonPlayer2"));
+    m_RadioButtonPlayer2->setLayoutDirection(Qt::RightToLeft);
+    m_EditPlayer2Name = new QLineEdit(this);
+    m_EditPlayer2Name->setObjectName(QStringLiteral("EditPlayer2Name"));
+
+    auto* buttonStart = new QPushButton(QStringLiteral("Start"), this);
+    buttonStart->setObjectName(QStringLiteral("ButtonStart"));
+    buttonStart->setDefault(true);
+    auto* buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    buttonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    auto* buttonExit = new QPushButton(QStringLiteral("Exit"), this);
+    buttonExit->setObjectName(QStringLiteral("ButtonExit"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(labelGame, 0, 0);
+    grid->addWidget(m_ComboBoxGame, 0, 1);
+    grid->addWidget(m_CheckBox2Players, 1, 1);
+    grid->addWidget(m_RadioButtonPlayer1, 2, 0);
+    grid->addWidget(m_EditPlayer1Name, 2, 1);
+    grid->addWidget(m_RadioButtonPlayer2, 3, 0);
+    grid->addWidget(m_EditPlayer2Name, 3, 1);
+    grid->setColumnMinimumWidth(1, 220);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(buttonStart);
+    buttons->addWidget(buttonCancel);
+    buttons->addWidget(buttonExit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab order follows the rows.
+    setTabOrder(m_ComboBoxGame, m_CheckBox2Players);
+    setTabOrder(m_CheckBox2Players, m_RadioButtonPlayer1);
+    setTabOrder(m_RadioButtonPlayer1, m_EditPlayer1Name);
+    setTabOrder(m_EditPlayer1Name, m_RadioButtonPlayer2);
+    setTabOrder(m_RadioButtonPlayer2, m_EditPlayer2Name);
+    setTabOrder(m_EditPlayer2Name, buttonStart);
+    setTabOrder(buttonStart, buttonCancel);
+    setTabOrder(buttonCancel, buttonExit);
+
+    connect(m_CheckBox2Players, &QCheckBox::toggled, this, &TNewGameDialog::CheckBox2PlayersClick);
+    connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
+    connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
+    connect(buttonExit, &QPushButton::clicked, this, [this] { done(kResultExit); });
+}
+
+void TNewGameDialog::reject()
+{
+    done(kResultCancel);
+}
+
+void TNewGameDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_ComboBoxGame->currentIndex() < 0) {
+        m_ComboBoxGame->setCurrentIndex(kDefaultGame);
+    }
+    m_ComboBoxGame->setFocus();
+}
+
+void TNewGameDialog::CheckBox2PlayersClick()
+{
+    const bool two = m_CheckBox2Players->isChecked();
+    if (!two && m_RadioButtonPlayer2->isChecked()) {
+        m_RadioButtonPlayer1->setChecked(true);
+    }
+    m_RadioButtonPlayer2->setEnabled(two);
+    m_EditPlayer2Name->setEnabled(two);
+}
+
+TGameParams TNewGameDialog::GameParams() const
+{
+    TGameParams params = GameRules(m_ComboBoxGame->currentIndex());
+    params.PlayerCount = m_CheckBox2Players->isChecked() ? 2 : 1;
+    params.FirstPlayer = m_RadioButtonPlayer1->isChecked() ? 0 : 1;
+    params.Player1Name = NameOrDefault(m_EditPlayer1Name->text(), "Player 1");
+    params.Player2Name = NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
+    return params;
+}
+
+QString TNewGameDialog::GameTitle() const
+{
+    return m_ComboBoxGame->currentText();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "UnitVTXGameLogic.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
+// choices between showings. exec() answers one of the three results below.
+class TNewGameDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum TResult
+    {
+        kResultStart = 1,
+        kResultCancel = 2,
+        kResultExit = 3
+    };
+
+    static constexpr int kGameCount = 5;
+
+    explicit TNewGameDialog(QWidget* parent = nullptr);
+
+    // The match the current choices describe (names defaulted, rules of the chosen game).
+    TGameParams GameParams() const;
+    QString GameTitle() const;
+
+    // Esc and the window's close button mean Cancel.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CheckBox2PlayersClick();
+
+    QComboBox* m_ComboBoxGame = nullptr;
+    QCheckBox* m_CheckBox2Players = nullptr;
+    QRadioButton* m_RadioButtonPlayer1 = nullptr;
+    QRadioButton* m_RadioButtonPlayer2 = nullptr;
+    QLineEdit* m_EditPlayer1Name = nullptr;
+    QLineEdit* m_EditPlayer2Name = nullptr;
+};
+
+// The rules of the game at `index` of the dialog's list (0..4); names and players left empty.
+TGameParams GameRules(int index);
+// The family "Courier New" where installed, else the system's fixed-width family.
+QString CourierFamily();

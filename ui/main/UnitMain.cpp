@@ -1,0 +1,969 @@
+#include "UnitMain.h"
+
+#include "ScoreListModel.h"
+#include "ThrowEdit.h"
+#include "UnitGameDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+namespace {
+
+constexpr int kPlayerPanelWidth = 328;
+constexpr int kStatsColumnWidth = 105;
+constexpr int kPageDefault = 0;
+constexpr int kPageStats = 1;
+
+// The window's images by index; a theme icon where the desktop has one, else one of the
+// style's own, which every machine has.
+QIcon Image(const QWidget& widget, int index)
+{
+    struct TImage
+    {
+        int Index;
+        const char* Theme;
+        QStyle::StandardPixmap Fallback;
+    };
+    static constexpr TImage kImages[] = {
+        {0, "document-new", QStyle::SP_FileIcon},
+        {1, "help-about", QStyle::SP_MessageBoxInformation},
+        {2, "application-exit", QStyle::SP_DialogCloseButton},
+        {3, "dialog-information", QStyle::SP_FileDialogInfoView},
+        {5, "go-next", QStyle::SP_MediaSkipForward},
+        {6, "list-add", QStyle::SP_DialogApplyButton},
+        {8, "edit-undo", QStyle::SP_ArrowBack},
+        {9, "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
+    };
+    for (const TImage& image : kImages) {
+        if (image.Index == index) {
+            return QIcon::fromTheme(QString::fromLatin1(image.Theme),
+                                    widget.style()->standardIcon(image.Fallback));
+        }
+    }
+    return {};
+}
+
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QString PlayerSuffix(int player)
+{
+    return QString::number(player + 1);
+}
+
+QString Decimal2(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+bool IsUserInput(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormVTX"));
+    setWindowTitle(QStringLiteral("Vantorix"));
+    setMinimumSize(669, 300);
+    resize(669, 570);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    m_Game.OnSheetChanged = [this](CPlayerScores& sheet) { GameSheetChanged(sheet); };
+    m_Game.OnTurnChanged = [this](CPlayerScores* sheet) { GameTurnChanged(sheet); };
+    m_Game.OnLegWon = [this](CPlayerScores& sheet) { GameLegWon(sheet); };
+    m_ProgramDir = QCoreApplication::applicationDirPath();
+    if (!m_ProgramDir.endsWith(u'/')) {
+        m_ProgramDir += u'/';
+    }
+
+    m_BannerTimer = new QTimer(this);
+    m_BannerTimer->setSingleShot(true);
+    m_BannerTimer->setInterval(kBannerMilliseconds);
+    connect(m_BannerTimer, &QTimer::timeout, this, &TFormVTX::HideBanner);
+
+    CreateActions();
+    CreateToolBar();
+    CreatePages();
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateActions(); });
+    UpdateActions();
+}
+
+// The match goes first: its legs must not call back into a half-destroyed window.
+TFormVTX::~TFormVTX()
+{
+    m_Game.OnSheetChanged = nullptr;
+    m_Game.OnTurnChanged = nullptr;
+    m_Game.OnLegWon = nullptr;
+}
+
+QAction* TFormVTX::NewAction(const char* name, const QString& text, const QString& hint)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) {
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+    }
+    // Added to the window so that the shortcut works wherever the action is shown, or not.
+    addAction(action);
+    return action;
+}
+
+void TFormVTX::CreateActions()
+{
+    m_ActionNew =
+        NewAction("ActionNew", QStringLiteral("New Game"), QStringLiteral("Start New Game"));
+    m_ActionNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_ActionNew->setIcon(Image(*this, 0));
+    m_ActionNew->setIconText(QStringLiteral("&New Game"));
+    connect(m_ActionNew, &QAction::triggered, this, &TFormVTX::ActionNewExecute);
+
+    m_ActionAbout = NewAction("ActionAbout", QStringLiteral("About"), QStringLiteral("About"));
+    m_ActionAbout->setIcon(Image(*this, 1));
+    m_ActionAbout->setIconText(QStringLiteral("&About"));
+    connect(m_ActionAbout, &QAction::triggered, this, &TFormVTX::ActionAboutExecute);
+
+    // The tool button shows "Exit" without a mnemonic: Alt+X is the action's own shortcut, and
+    // a mnemonic on the same keys would make both ambiguous.
+    m_ActionExit =
+        NewAction("ActionExit", QStringLiteral("Exit"), QStringLiteral("Exit Application"));
+    m_ActionExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    m_ActionExit->setIcon(Image(*this, 2));
+    connect(m_ActionExit, &QAction::triggered, this, &TFormVTX::ActionExitExecute);
+
+    m_ActionNextLeg =
+        NewAction("ActionNextLeg", QStringLiteral("Next Leg"), QStringLiteral("Start Next Leg"));
+    m_ActionNextLeg->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_ActionNextLeg->setIcon(Image(*this, 5));
+    m_ActionNextLeg->setIconText(QStringLiteral("Next &Leg"));
+    connect(m_ActionNextLeg, &QAction::triggered, this, &TFormVTX::ActionNextLegExecute);
+
+    m_ActionHints = NewAction("ActionHints", QStringLiteral("Player Shot Hints"),
+                              QStringLiteral("Toggle Hints"));
+    m_ActionHints->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_H));
+    m_ActionHints->setCheckable(true);
+    m_ActionHints->setChecked(true);
+    connect(m_ActionHints, &QAction::triggered, this, &TFormVTX::ActionHintsExecute);
+
+    m_ActionSubmitScore = NewAction("ActionSubmitScore", QStringLiteral("Add Score"));
+    m_ActionSubmitScore->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    connect(m_ActionSubmitScore, &QAction::triggered, this, &TFormVTX::ActionSubmitScoreExecute);
+
+    m_ActionQuickShotHints =
+        NewAction("ActionQuickShotHints", QStringLiteral("Quick Shot Hint Window"));
+    m_ActionQuickShotHints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_ActionQuickShotHints->setCheckable(true);
+    connect(m_ActionQuickShotHints, &QAction::triggered, this,
+            &TFormVTX::ActionQuickShotHintsExecute);
+
+    // 0..90 on Ctrl+digit, 100..180 on Shift+Ctrl+digit: the tens digit picks the key.
+    for (int index = 0; index < static_cast<int>(m_ThrowActions.size()); ++index) {
+        const int score = index * 10;
+        const QByteArray name = "ActionThrow" + QByteArray::number(score);
+        QAction* action = NewAction(name.constData(), QString::number(score));
+        action->setData(score);
+        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + index % 10);
+        action->setShortcut(score < 100 ? QKeySequence(Qt::CTRL | digit)
+                                        : QKeySequence(Qt::SHIFT | Qt::CTRL | digit));
+        connect(action, &QAction::triggered, this, [this, action] { ActionThrowExecute(action); });
+        m_ThrowActions[static_cast<size_t>(index)] = action;
+    }
+    for (int darts = 1; darts <= 3; ++darts) {
+        const QByteArray name = "ActionOutShot" + QByteArray::number(darts);
+        QAction* action = NewAction(name.constData(), QStringLiteral("%1-Dart Outshot").arg(darts));
+        action->setData(darts);
+        action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + darts)));
+        connect(action, &QAction::triggered, this,
+                [this, action] { ActionOutShotExecute(action); });
+        m_OutShotActions[static_cast<size_t>(darts - 1)] = action;
+    }
+
+    m_ActionThrow =
+        NewAction("ActionThrow", QStringLiteral("Thr&ow"), QStringLiteral("Add New Throw"));
+    m_ActionThrow->setIcon(Image(*this, 6));
+    m_ActionThrow->setIconText(QStringLiteral("Thr&ow"));
+
+    m_ActionUndoThrow =
+        NewAction("ActionUndoThrow", QStringLiteral("&Undo"), QStringLiteral("Undo Last Throw"));
+    m_ActionUndoThrow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_ActionUndoThrow->setIcon(Image(*this, 8));
+    m_ActionUndoThrow->setIconText(QStringLiteral("&Undo"));
+    connect(m_ActionUndoThrow, &QAction::triggered, this, &TFormVTX::ActionUndoThrowExecute);
+
+    m_ActionToggleFocus = NewAction("ActionToggleFocus", QStringLiteral("Toggle Focus"));
+    m_ActionToggleFocus->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(m_ActionToggleFocus, &QAction::triggered, this, &TFormVTX::ActionToggleFocusExecute);
+
+    m_ActionStats =
+        NewAction("ActionStats", QStringLiteral("&Stats"), QStringLiteral("Game Statistics"));
+    m_ActionStats->setShortcut(QKeySequence(Qt::Key_F3));
+    m_ActionStats->setIcon(Image(*this, 9));
+    m_ActionStats->setIconText(QStringLiteral("&Stats"));
+    m_ActionStats->setCheckable(true);
+    connect(m_ActionStats, &QAction::triggered, this, &TFormVTX::ActionStatsExecute);
+
+    // The throw menu: 0..90 in the first column, 100..180 in the second, then the outshots.
+    m_PopupMenuThrow = new QMenu(this);
+    m_PopupMenuThrow->setObjectName(QStringLiteral("PopupMenuThrow"));
+    auto* columns = new QWidget(m_PopupMenuThrow);
+    columns->setObjectName(QStringLiteral("PopupMenuThrowColumns"));
+    auto* grid = new QGridLayout(columns);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(0);
+    for (int index = 0; index < static_cast<int>(m_ThrowActions.size()); ++index) {
+        auto* button = new QToolButton(columns);
+        button->setDefaultAction(m_ThrowActions[static_cast<size_t>(index)]);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setMinimumWidth(56);
+        connect(button, &QToolButton::triggered, m_PopupMenuThrow, &QMenu::close);
+        grid->addWidget(button, index % 10, index < 10 ? 0 : 2);
+    }
+    auto* separator = new QFrame(columns);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(separator, 0, 1, 10, 1);
+    auto* columnsAction = new QWidgetAction(m_PopupMenuThrow);
+    columnsAction->setDefaultWidget(columns);
+    m_PopupMenuThrow->addAction(columnsAction);
+    QMenu* outshot = m_PopupMenuThrow->addMenu(QStringLiteral("Outshot"));
+    outshot->setObjectName(QStringLiteral("PopupMenuOutshot"));
+    for (QAction* action : m_OutShotActions) {
+        outshot->addAction(action);
+    }
+    m_ActionThrow->setMenu(m_PopupMenuThrow);
+
+    m_PopupMenuHints = new QMenu(this);
+    m_PopupMenuHints->setObjectName(QStringLiteral("PopupMenuHints"));
+    m_PopupMenuHints->addAction(m_ActionHints);
+    m_PopupMenuHints->addAction(m_ActionQuickShotHints);
+    m_PopupMenuHints->addSeparator();
+    m_PopupMenuHints->addAction(m_ActionToggleFocus);
+}
+
+void TFormVTX::CreateToolBar()
+{
+    m_ToolBar = new QToolBar(QStringLiteral("ToolBar"), this);
+    m_ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_ToolBar->setMovable(false);
+    m_ToolBar->setFloatable(false);
+    m_ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_ToolBar->setIconSize(QSize(16, 16));
+    m_ToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, m_ToolBar);
+
+    m_ToolBar->addAction(m_ActionNew);
+    m_ToolBar->addAction(m_ActionNextLeg);
+    m_ToolBar->addSeparator();
+    m_ToolBar->addAction(m_ActionThrow);
+    if (auto* button = qobject_cast<QToolButton*>(m_ToolBar->widgetForAction(m_ActionThrow))) {
+        button->setPopupMode(QToolButton::InstantPopup);
+    }
+    m_ToolBar->addAction(m_ActionUndoThrow);
+    m_ToolBar->addSeparator();
+
+    auto* hints = new QToolButton(m_ToolBar);
+    hints->setObjectName(QStringLiteral("ToolButtonHints"));
+    hints->setText(QStringLiteral("&Hints"));
+    hints->setToolTip(QStringLiteral("Toggle Hints"));
+    hints->setIcon(Image(*this, 3));
+    hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    hints->setMenu(m_PopupMenuHints);
+    hints->setPopupMode(QToolButton::InstantPopup);
+    m_ToolBar->addWidget(hints);
+
+    m_ToolBar->addAction(m_ActionStats);
+    m_ToolBar->addSeparator();
+    m_ToolBar->addAction(m_ActionAbout);
+    m_ToolBar->addAction(m_ActionExit);
+}
+
+void TFormVTX::CreatePages()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_PanelGameTitle = NewLabel(QStringLiteral("PanelGameTitle"), QString(), central);
+    m_PanelGameTitle->setTextFormat(Qt::PlainText);
+    m_PanelGameTitle->setAlignment(Qt::AlignCenter);
+    m_PanelGameTitle->setFrameShape(QFrame::StyledPanel);
+    m_PanelGameTitle->setMinimumHeight(26);
+    QFont titleFont = m_PanelGameTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_PanelGameTitle->setFont(titleFont);
+    layout->addWidget(m_PanelGameTitle);
+
+    m_Notebook = new QStackedWidget(central);
+    m_Notebook->setObjectName(QStringLiteral("Notebook"));
+    layout->addWidget(m_Notebook, 1);
+
+    m_PanelX01 = new QWidget(m_Notebook);
+    m_PanelX01->setObjectName(QStringLiteral("PanelX01"));
+    auto* players = new QHBoxLayout(m_PanelX01);
+    players->setContentsMargins(0, 0, 0, 0);
+    players->setSpacing(0);
+    players->addWidget(CreatePlayerPanel(0));
+    players->addStretch(1);
+    players->addWidget(CreatePlayerPanel(1));
+    m_Notebook->addWidget(m_PanelX01);
+    m_Notebook->addWidget(CreateStatsPage());
+
+    // The banner floats over the page, centred, outside any layout.
+    m_PanelWinner = NewLabel(QStringLiteral("PanelWinner"), QString(), m_PanelX01);
+    m_PanelWinner->setTextFormat(Qt::PlainText);
+    m_PanelWinner->setAlignment(Qt::AlignCenter);
+    m_PanelWinner->setFixedSize(300, 41);
+    m_PanelWinner->setFrameShape(QFrame::Box);
+    m_PanelWinner->setLineWidth(1);
+    m_PanelWinner->setAutoFillBackground(true);
+    QPalette bannerPalette = m_PanelWinner->palette();
+    bannerPalette.setColor(QPalette::Window, bannerPalette.color(QPalette::ToolTipBase));
+    bannerPalette.setColor(QPalette::WindowText, bannerPalette.color(QPalette::ToolTipText));
+    m_PanelWinner->setPalette(bannerPalette);
+    QFont bannerFont = m_PanelWinner->font();
+    bannerFont.setBold(true);
+    bannerFont.setPixelSize(16);
+    m_PanelWinner->setFont(bannerFont);
+    m_PanelWinner->hide();
+    m_PanelX01->installEventFilter(this);
+
+    connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
+    setCentralWidget(central);
+}
+
+QWidget* TFormVTX::CreatePlayerPanel(int player)
+{
+    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
+    const QString suffix = PlayerSuffix(player);
+    const bool left = player == 0;
+
+    panel.Panel = new QFrame(m_PanelX01);
+    panel.Panel->setObjectName(left ? QStringLiteral("PanelLeft") : QStringLiteral("PanelRight"));
+    panel.Panel->setFixedWidth(kPlayerPanelWidth);
+    auto* column = new QVBoxLayout(panel.Panel);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
+
+    panel.Name = NewLabel(QStringLiteral("PanelPlayerName") + suffix, QString(), panel.Panel);
+    panel.Name->setTextFormat(Qt::PlainText);
+    panel.Name->setAlignment(Qt::AlignCenter);
+    panel.Name->setFrameShape(QFrame::StyledPanel);
+    panel.Name->setMinimumHeight(34);
+    QFont nameFont = panel.Name->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
+    panel.Name->setFont(nameFont);
+    column->addWidget(panel.Name);
+
+    // Statistics column: values under bold captions, a rule above the match figures.
+    auto* stats = new QWidget(panel.Panel);
+    stats->setObjectName(QStringLiteral("PanelStats") + suffix);
+    stats->setFixedWidth(kStatsColumnWidth);
+    auto* statsLayout = new QVBoxLayout(stats);
+    statsLayout->setContentsMargins(2, 0, 2, 0);
+    statsLayout->setSpacing(0);
+    QFont captionFont = stats->font();
+    captionFont.setBold(true);
+    const auto addFigure = [&](const char* name, const char* caption) {
+        QLabel* title =
+            NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
+                     QString::fromLatin1(caption), stats);
+        title->setFont(captionFont);
+        QLabel* value = NewLabel(QStringLiteral("Label%1%2").arg(QLatin1String(name), suffix),
+                                 QStringLiteral("0"), stats);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        statsLayout->addWidget(title);
+        statsLayout->addWidget(value);
+        statsLayout->addSpacing(3);
+        return value;
+    };
+    panel.Turns = addFigure("Turns", "Turns:");
+    panel.Darts = addFigure("Darts", "Darts:");
+    panel.Scored = addFigure("Scored", "Scored:");
+    panel.TurnAvg = addFigure("TurnAvg", "Turn Avg:");
+    panel.DartAvg = addFigure("DartAvg", "Dart Avg:");
+    auto* rule = new QFrame(stats);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    statsLayout->addWidget(rule);
+    panel.Legs = addFigure("Legs", "Legs:");
+    panel.GTurnAvg = addFigure("GTurnAvg", "G.Turn Avg:");
+    panel.GDartAvg = addFigure("GDartAvg", "G.Dart Avg:");
+    panel.HintsLabel =
+        NewLabel(QStringLiteral("LabelHints") + suffix, QStringLiteral("Shot Hint:"), stats);
+    panel.HintsLabel->setFont(captionFont);
+    statsLayout->addSpacing(4);
+    statsLayout->addWidget(panel.HintsLabel);
+    panel.Hints = new QListWidget(stats);
+    panel.Hints->setObjectName(QStringLiteral("ListBoxHints") + suffix);
+    panel.Hints->setFocusPolicy(Qt::NoFocus);
+    statsLayout->addWidget(panel.Hints, 1);
+
+    // Score list above the Thrown box.
+    auto* sheet = new QVBoxLayout;
+    sheet->setSpacing(4);
+    panel.Model = new TScoreListModel(m_Game, player, this);
+    panel.Scores = new QTreeView(panel.Panel);
+    panel.Scores->setObjectName(QStringLiteral("ListViewScores") + suffix);
+    panel.Scores->setModel(panel.Model);
+    panel.Scores->setRootIsDecorated(false);
+    panel.Scores->setUniformRowHeights(true);
+    panel.Scores->setItemsExpandable(false);
+    panel.Scores->setSelectionBehavior(QAbstractItemView::SelectRows);
+    panel.Scores->setSelectionMode(QAbstractItemView::SingleSelection);
+    panel.Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    panel.Scores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel.Scores->header()->setSectionsClickable(false);
+    panel.Scores->header()->setSectionsMovable(false);
+    panel.Scores->header()->setStretchLastSection(true);
+    panel.Scores->header()->setSectionResizeMode(QHeaderView::Fixed);
+    panel.Scores->setColumnWidth(TScoreListModel::kMarginColumn, 25);
+    panel.Scores->setColumnWidth(TScoreListModel::kInnerColumn, left ? 75 : 95);
+    panel.Scores->setColumnWidth(TScoreListModel::kOuterColumn, left ? 95 : 75);
+    QFont listFont = panel.Scores->font();
+    listFont.setBold(true);
+    listFont.setPointSizeF(listFont.pointSizeF() * 1.4);
+    panel.Scores->setFont(listFont);
+    // The last turn stays marked while the Thrown box has the focus.
+    QPalette listPalette = panel.Scores->palette();
+    listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         listPalette.color(QPalette::Active, QPalette::Highlight));
+    listPalette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         listPalette.color(QPalette::Active, QPalette::HighlightedText));
+    panel.Scores->setPalette(listPalette);
+    panel.Scores->installEventFilter(this);
+    sheet->addWidget(panel.Scores, 1);
+
+    panel.Thrown = new TThrowEdit(panel.Panel);
+    panel.Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
+    QFont editFont = panel.Thrown->font();
+    editFont.setBold(true);
+    editFont.setPointSizeF(editFont.pointSizeF() * 1.4);
+    panel.Thrown->setFont(editFont);
+    panel.Thrown->setFixedWidth(90);
+    panel.ThrownLabel =
+        NewLabel(QStringLiteral("LabelThrown") + suffix,
+                 left ? QStringLiteral("<&Thrown") : QStringLiteral("&Thrown>"), panel.Panel);
+    panel.ThrownLabel->setTextFormat(Qt::PlainText);
+    panel.ThrownLabel->setBuddy(panel.Thrown);
+    auto* entry = new QHBoxLayout;
+    if (left) {
+        entry->addWidget(panel.Thrown);
+        entry->addWidget(panel.ThrownLabel);
+        entry->addStretch(1);
+    } else {
+        entry->addStretch(1);
+        entry->addWidget(panel.ThrownLabel);
+        entry->addWidget(panel.Thrown);
+    }
+    sheet->addLayout(entry);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    if (left) {
+        body->addWidget(stats);
+        body->addLayout(sheet, 1);
+    } else {
+        body->addLayout(sheet, 1);
+        body->addWidget(stats);
+    }
+    column->addLayout(body, 1);
+    SetPlayerActive(player, false);
+    return panel.Panel;
+}
+
+QWidget* TFormVTX::CreateStatsPage()
+{
+    auto* page = new QWidget(m_Notebook);
+    page->setObjectName(QStringLiteral("PanelStats"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    QLabel* title =
+        NewLabel(QStringLiteral("PanelStatsTitle"), QStringLiteral("Game Statistics"), page);
+    title->setAlignment(Qt::AlignCenter);
+    title->setFrameShape(QFrame::StyledPanel);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setMinimumHeight(24);
+    layout->addWidget(title);
+
+    m_ListViewStats = new QTreeWidget(page);
+    m_ListViewStats->setObjectName(QStringLiteral("ListViewStats"));
+    m_ListViewStats->setRootIsDecorated(false);
+    m_ListViewStats->setUniformRowHeights(true);
+    m_ListViewStats->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ListViewStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ListViewStats->header()->setSectionsClickable(false);
+    m_ListViewStats->header()->setStretchLastSection(false);
+    QFont statsFont(CourierFamily());
+    statsFont.setPointSizeF(m_ListViewStats->font().pointSizeF() * 1.1);
+    m_ListViewStats->setFont(statsFont);
+    layout->addWidget(m_ListViewStats, 1);
+    return page;
+}
+
+void TFormVTX::SetHintWindow(QWidget* window)
+{
+    m_HintWindow = window;
+    UpdateActions();
+}
+
+bool TFormVTX::InputBlocked() const
+{
+    return m_BannerTimer->isActive();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Action states
+
+CPlayerScores* TFormVTX::ThrowingSheet() const
+{
+    const CLeg* leg = m_Game.CurrentLeg();
+    if (leg == nullptr || leg->Finished() || m_Notebook->currentIndex() != kPageDefault) {
+        return nullptr;
+    }
+    CPlayerScores* sheet = leg->CurrentSheet();
+    return sheet != nullptr && sheet->LastEntry() != nullptr ? sheet : nullptr;
+}
+
+void TFormVTX::UpdateActions()
+{
+    const CLeg* leg = m_Game.CurrentLeg();
+    const bool onDefaultPage = m_Notebook->currentIndex() == kPageDefault;
+    const TGameParams& params = m_Game.Params();
+    // A finished leg takes no turn, so no turn can be offered until the next leg.
+    const CPlayerScores* thrower = ThrowingSheet();
+    const int32_t remainder = thrower != nullptr ? thrower->LastEntry()->Remainder : 0;
+
+    m_ActionThrow->setEnabled(thrower != nullptr);
+    for (QAction* action : m_ThrowActions) {
+        const int score = action->data().toInt();
+        action->setEnabled(thrower != nullptr && (params.CountUp || remainder - score > 1));
+    }
+    const int32_t needed =
+        thrower != nullptr && !params.CountUp ? CGame::CheckOutDarts(remainder) : -1;
+    for (QAction* action : m_OutShotActions) {
+        action->setEnabled(needed > 0 && action->data().toInt() >= needed);
+    }
+    const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
+    m_ActionUndoThrow->setEnabled(onDefaultPage && current != nullptr && current->CanUndoThrow());
+    m_ActionNextLeg->setEnabled(leg != nullptr && leg->Finished());
+    m_ActionStats->setEnabled(leg != nullptr);
+    m_ActionStats->setChecked(m_Notebook->currentIndex() == kPageStats);
+    const bool hintWindowShown = m_HintWindow != nullptr && m_HintWindow->isVisible();
+    m_ActionQuickShotHints->setEnabled(m_HintWindow != nullptr);
+    m_ActionQuickShotHints->setChecked(hintWindowShown);
+    m_ActionToggleFocus->setEnabled(hintWindowShown);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Actions
+
+void TFormVTX::ActionNewExecute()
+{
+    m_Notebook->setCurrentIndex(kPageDefault);
+    if (m_NewGameDialog == nullptr) {
+        return;
+    }
+    const int result = m_NewGameDialog->exec();
+    // Give the keyboard back to the scoreboard at once, also where no window manager would.
+    activateWindow();
+    if (result == TNewGameDialog::kResultExit) {
+        close();
+        return;
+    }
+    if (result != TNewGameDialog::kResultStart) {
+        UpdateActions();
+        return;
+    }
+    const TGameParams params = m_NewGameDialog->GameParams();
+    m_Players[0].Name->setText(QString::fromStdString(params.Player1Name));
+    m_Players[1].Name->setText(QString::fromStdString(params.Player2Name));
+    m_PanelGameTitle->setText(m_NewGameDialog->GameTitle());
+    m_Players[1].Panel->setVisible(params.PlayerCount == 2);
+    for (TPlayerPanel& panel : m_Players) {
+        panel.Model->Clear();
+        panel.Hints->clear();
+    }
+    m_Game.NewGame(params);
+    UpdateActions();
+}
+
+void TFormVTX::ActionAboutExecute()
+{
+    QMessageBox::information(this, QStringLiteral("About"),
+                             QStringLiteral("Vantorix\nVersion 1.06\n\nDarts scoreboard"));
+}
+
+void TFormVTX::ActionExitExecute()
+{
+    close();
+}
+
+void TFormVTX::ActionNextLegExecute()
+{
+    const CLeg* leg = m_Game.CurrentLeg();
+    if (leg == nullptr || !leg->Finished()) {
+        return;
+    }
+    m_Game.NextLeg();
+    UpdateActions();
+}
+
+void TFormVTX::ActionHintsExecute()
+{
+    const bool shown = m_ActionHints->isChecked();
+    for (TPlayerPanel& panel : m_Players) {
+        panel.Hints->setVisible(shown);
+        panel.HintsLabel->setVisible(shown);
+    }
+}
+
+void TFormVTX::ActionSubmitScoreExecute()
+{
+    int player = -1;
+    for (int index = 0; index < 2 && player < 0; ++index) {
+        const TThrowEdit* edit = m_Players[static_cast<size_t>(index)].Thrown;
+        if (edit->hasFocus() && !edit->text().isEmpty()) {
+            player = index;
+        }
+    }
+    if (player < 0) {
+        return;
+    }
+    bool isNumber = false;
+    const int score = m_Players[static_cast<size_t>(player)].Thrown->text().toInt(&isNumber);
+    CLeg* leg = m_Game.CurrentLeg();
+    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (!isNumber || sheet == nullptr) {
+        return;
+    }
+    // A refused turn leaves the typed text for the operator to correct.
+    [[maybe_unused]] const bool recorded = sheet->AddThrow(score, 0);
+}
+
+void TFormVTX::ActionThrowExecute(const QAction* action)
+{
+    if (CPlayerScores* sheet = ThrowingSheet()) {
+        [[maybe_unused]] const bool recorded = sheet->AddThrow(action->data().toInt(), 0);
+    }
+}
+
+void TFormVTX::ActionOutShotExecute(const QAction* action)
+{
+    if (CPlayerScores* sheet = ThrowingSheet()) {
+        [[maybe_unused]] const bool recorded =
+            sheet->AddThrow(CPlayerScores::kFinishingTurn, action->data().toInt());
+    }
+}
+
+void TFormVTX::ActionUndoThrowExecute()
+{
+    CLeg* leg = m_Game.CurrentLeg();
+    CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
+    if (sheet != nullptr && sheet->CanUndoThrow() && m_Notebook->currentIndex() == kPageDefault) {
+        sheet->UndoThrow();
+    }
+    UpdateActions();
+}
+
+void TFormVTX::ActionToggleFocusExecute()
+{
+    if (m_HintWindow == nullptr) {
+        return;
+    }
+    if (m_HintWindow->isActiveWindow()) {
+        activateWindow();
+        raise();
+    } else if (m_HintWindow->isVisible()) {
+        m_HintWindow->raise();
+        m_HintWindow->activateWindow();
+    }
+}
+
+void TFormVTX::ActionQuickShotHintsExecute()
+{
+    if (m_HintWindow != nullptr) {
+        m_HintWindow->setVisible(!m_HintWindow->isVisible());
+    }
+    UpdateActions();
+}
+
+void TFormVTX::ActionStatsExecute()
+{
+    m_Notebook->setCurrentIndex(m_Notebook->currentIndex() == kPageStats ? kPageDefault
+                                                                         : kPageStats);
+    UpdateActions();
+}
+
+void TFormVTX::NotebookPageChanged(int page)
+{
+    if (page == kPageDefault) {
+        for (TPlayerPanel& panel : m_Players) {
+            if (panel.Thrown->isEnabled()) {
+                panel.Thrown->setFocus();
+                break;
+            }
+        }
+    } else {
+        RebuildStatsList();
+    }
+    UpdateActions();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Match events
+
+void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
+{
+    const int player = sheet.PlayerIndex() == 1 ? 1 : 0;
+    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
+    const TPlayerStats match = m_Game.GetPlayerStats(player);
+    panel.Turns->setText(QString::number(sheet.EntryCount() - 1));
+    panel.Darts->setText(QString::number(sheet.DartCount()));
+    panel.Scored->setText(QString::number(sheet.PointsScored()));
+    panel.TurnAvg->setText(Decimal2(sheet.TurnAverage()));
+    panel.DartAvg->setText(Decimal2(sheet.DartAverage()));
+    panel.GTurnAvg->setText(Decimal2(match.TurnAverage));
+    panel.GDartAvg->setText(Decimal2(match.DartAverage));
+    panel.Legs->setText(QString::number(match.LegsWon));
+
+    panel.Model->Refresh();
+    const int rows = panel.Model->rowCount();
+    if (rows > 0) {
+        const QModelIndex last = panel.Model->index(rows - 1, 0);
+        panel.Scores->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+        panel.Scores->scrollTo(last, QAbstractItemView::EnsureVisible);
+    }
+    UpdateActions();
+}
+
+void TFormVTX::GameTurnChanged(CPlayerScores* sheet)
+{
+    if (sheet != nullptr && sheet->PlayerIndex() < m_Game.Params().PlayerCount) {
+        SetActivePlayer(sheet->PlayerIndex());
+    } else {
+        SetActivePlayer(-1);
+    }
+    UpdateActions();
+}
+
+void TFormVTX::GameLegWon(CPlayerScores& sheet)
+{
+    SetActivePlayer(-1);
+    const TGameParams& params = m_Game.Params();
+    const std::string& name = sheet.PlayerIndex() == 1 ? params.Player2Name : params.Player1Name;
+    ShowBanner(QStringLiteral("%1 wins").arg(QString::fromStdString(name)));
+}
+
+void TFormVTX::SetPlayerActive(int player, bool active)
+{
+    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
+    panel.Thrown->setEnabled(active);
+    panel.ThrownLabel->setEnabled(active);
+    QPalette namePalette = panel.Name->palette();
+    namePalette.setColor(
+        QPalette::WindowText,
+        palette().color(active ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    panel.Name->setPalette(namePalette);
+    if (active) {
+        panel.Thrown->setFocus();
+    }
+}
+
+void TFormVTX::SetActivePlayer(int player)
+{
+    for (TPlayerPanel& panel : m_Players) {
+        panel.Thrown->clear();
+    }
+    if (player == 0 || player == -1) {
+        SetPlayerActive(1, false);
+    }
+    if (player == 1 || player == -1) {
+        SetPlayerActive(0, false);
+    }
+    if (player == 0 || player == 1) {
+        SetPlayerActive(player, true);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Winner banner: shown for a second, during which no key or mouse input reaches the program.
+// The pause is a timer, so the window keeps painting and no event loop runs inside a match
+// event.
+
+void TFormVTX::ShowBanner(const QString& text)
+{
+    m_PanelWinner->setText(text);
+    PlaceBanner();
+    m_PanelWinner->show();
+    m_PanelWinner->raise();
+    qApp->installEventFilter(this);
+    m_BannerTimer->start();
+}
+
+void TFormVTX::HideBanner()
+{
+    m_BannerTimer->stop();
+    m_PanelWinner->hide();
+    qApp->removeEventFilter(this);
+    UpdateActions();
+}
+
+void TFormVTX::PlaceBanner()
+{
+    const QRect area = m_PanelX01->rect();
+    m_PanelWinner->move(area.center() - m_PanelWinner->rect().center());
+}
+
+bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
+{
+    if (InputBlocked() && IsUserInput(event)) {
+        return true;
+    }
+    if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
+        PlaceBanner();
+    } else if (event->type() == QEvent::FocusOut) {
+        // A list left without a selection marks its last row again.
+        for (TPlayerPanel& panel : m_Players) {
+            if (watched == panel.Scores && !panel.Scores->selectionModel()->hasSelection() &&
+                panel.Model->rowCount() > 0) {
+                const QModelIndex last = panel.Model->index(panel.Model->rowCount() - 1, 0);
+                panel.Scores->selectionModel()->select(last, QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormVTX::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        m_Notebook->setCurrentIndex(kPageDefault);
+        SetActivePlayer(-1);
+        UpdateActions();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statistics page: the figures as of the moment the page is shown.
+
+void TFormVTX::RebuildStatsList()
+{
+    const TGameParams& params = m_Game.Params();
+    const int players = std::clamp(params.PlayerCount, 1, 2);
+    m_ListViewStats->clear();
+    QStringList columns{QStringLiteral("Stat"), QString::fromStdString(params.Player1Name)};
+    if (players == 2) {
+        columns << QString::fromStdString(params.Player2Name);
+    }
+    m_ListViewStats->setColumnCount(static_cast<int>(columns.size()));
+    m_ListViewStats->setHeaderLabels(columns);
+    m_ListViewStats->setColumnWidth(0, 250);
+    for (int column = 1; column < columns.size(); ++column) {
+        m_ListViewStats->setColumnWidth(column, 150);
+    }
+
+    std::vector<TPlayerStats> stats;
+    for (int player = 0; player < players; ++player) {
+        stats.push_back(m_Game.GetPlayerStats(player));
+    }
+    using TFormat = QString (*)(const TPlayerStats&);
+    struct TRow
+    {
+        const char* Caption;
+        TFormat Format;
+    };
+    static const TRow kRows[] = {
+        {"Legs Won", [](const TPlayerStats& s) { return QString::number(s.LegsWon); }},
+        {"Darts Thrown", [](const TPlayerStats& s) { return QString::number(s.DartsThrown); }},
+        {"Darts Per Leg Average", [](const TPlayerStats& s) { return Decimal2(s.DartsPerLeg); }},
+        {nullptr, nullptr},
+        {"Points Scored", [](const TPlayerStats& s) { return QString::number(s.PointsScored); }},
+        {"1-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage); }},
+        {"3-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.TurnAverage); }},
+        {"Lowest Throw (3-Darts)",
+         [](const TPlayerStats& s) { return QString::number(s.LowestTurn); }},
+        {"Highest Throw (3-Darts)",
+         [](const TPlayerStats& s) { return QString::number(s.HighestTurn); }},
+        {"Throws of 60+", [](const TPlayerStats& s) { return QString::number(s.Count60); }},
+        {"Throws of 100+", [](const TPlayerStats& s) { return QString::number(s.Count100); }},
+        {"Throws of 140+", [](const TPlayerStats& s) { return QString::number(s.Count140); }},
+        {"Throws of 180", [](const TPlayerStats& s) { return QString::number(s.Count180); }},
+        {nullptr, nullptr},
+        {"Possible Outshots",
+         [](const TPlayerStats& s) { return QString::number(s.PossibleOutShots); }},
+        {"Effective Outshots",
+         [](const TPlayerStats& s) { return Decimal2(s.EffectiveOutShots) + u'%'; }},
+        {"Highest Outshot",
+         [](const TPlayerStats& s) { return QString::number(s.HighestOutShot); }},
+        {"Points Scored On Outshots",
+         [](const TPlayerStats& s) { return QString::number(s.OutShotPoints); }},
+        {"Outshot Value Average", [](const TPlayerStats& s) { return Decimal2(s.OutShotAverage); }},
+    };
+    QList<QTreeWidgetItem*> items;
+    for (const TRow& row : kRows) {
+        auto* item = new QTreeWidgetItem;
+        if (row.Caption != nullptr) {
+            item->setText(0, QString::fromLatin1(row.Caption));
+            for (int player = 0; player < players; ++player) {
+                item->setText(player + 1, row.Format(stats[static_cast<size_t>(player)]));
+            }
+        }
+        items.append(item);
+    }
+    m_ListViewStats->addTopLevelItems(items);
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "UnitVTXGameLogic.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class QTreeView;
+class QTreeWidget;
+class TNewGameDialog;
+class TScoreListModel;
+class TThrowEdit;
+
+// The scoreboard window. It owns the match and shows it: two player panels on the "Default"
+// page, the statistics on the "Stats" page, every command as an action with its shortcut.
+class TFormVTX final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kBannerMilliseconds = 1000;
+
+    explicit TFormVTX(QWidget* parent = nullptr);
+    ~TFormVTX() override;
+
+    CGame& Game() { return m_Game; }
+    const CGame& Game() const { return m_Game; }
+    // Directory of the executable, ending in one separator.
+    const QString& ProgramDir() const { return m_ProgramDir; }
+
+    // The dialog ActionNew shows; created by the start sequence after this window.
+    void SetNewGameDialog(TNewGameDialog* dialog) { m_NewGameDialog = dialog; }
+    // The Quick Shot Hint window that ActionQuickShotHints and ActionToggleFocus work on.
+    void SetHintWindow(QWidget* window);
+
+    // Recomputes the enabled and checked state of every action from the match and the page.
+    void UpdateActions();
+    // True while the winner banner holds back all keyboard and mouse input.
+    bool InputBlocked() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct TPlayerPanel
+    {
+        QWidget* Panel = nullptr;
+        QLabel* Name = nullptr;
+        TThrowEdit* Thrown = nullptr;
+        QLabel* ThrownLabel = nullptr;
+        QTreeView* Scores = nullptr;
+        TScoreListModel* Model = nullptr;
+        QLabel* Turns = nullptr;
+        QLabel* Darts = nullptr;
+        QLabel* Scored = nullptr;
+        QLabel* TurnAvg = nullptr;
+        QLabel* DartAvg = nullptr;
+        QLabel* Legs = nullptr;
+        QLabel* GTurnAvg = nullptr;
+        QLabel* GDartAvg = nullptr;
+        QLabel* HintsLabel = nullptr;
+        QListWidget* Hints = nullptr;
+    };
+
+    QAction* NewAction(const char* name, const QString& text, const QString& hint = {});
+    void CreateActions();
+    void CreateToolBar();
+    void CreatePages();
+    QWidget* CreatePlayerPanel(int player);
+    QWidget* CreateStatsPage();
+
+    void ActionNewExecute();
+    void ActionAboutExecute();
+    void ActionExitExecute();
+    void ActionNextLegExecute();
+    void ActionHintsExecute();
+    void ActionSubmitScoreExecute();
+    void ActionThrowExecute(const QAction* action);
+    void ActionOutShotExecute(const QAction* action);
+    void ActionUndoThrowExecute();
+    void ActionToggleFocusExecute();
+    void ActionQuickShotHintsExecute();
+    void ActionStatsExecute();
+    void NotebookPageChanged(int page);
+
+    void GameSheetChanged(CPlayerScores& sheet);
+    void GameTurnChanged(CPlayerScores* sheet);
+    void GameLegWon(CPlayerScores& sheet);
+
+    void SetActivePlayer(int player);
+    void SetPlayerActive(int player, bool active);
+    void ShowBanner(const QString& text);
+    void HideBanner();
+    void PlaceBanner();
+    void RebuildStatsList();
+    // The sheet of the player to throw when turns can be entered now, else none.
+    CPlayerScores* ThrowingSheet() const;
+
+    CGame m_Game;
+    QString m_ProgramDir;
+    TNewGameDialog* m_NewGameDialog = nullptr;
+    QPointer<QWidget> m_HintWindow;
+
+    QToolBar* m_ToolBar = nullptr;
+    QLabel* m_PanelGameTitle = nullptr;
+    QStackedWidget* m_Notebook = nullptr;
+    QWidget* m_PanelX01 = nullptr;
+    QLabel* m_PanelWinner = nullptr;
+    QTreeWidget* m_ListViewStats = nullptr;
+    QTimer* m_BannerTimer = nullptr;
+    std::array<TPlayerPanel, 2> m_Players;
+
+    QMenu* m_PopupMenuThrow = nullptr;
+    QMenu* m_PopupMenuHints = nullptr;
+    QAction* m_ActionNew = nullptr;
+    QAction* m_ActionAbout = nullptr;
+    QAction* m_ActionExit = nullptr;
+    QAction* m_ActionNextLeg = nullptr;
+    QAction* m_ActionHints = nullptr;
+    QAction* m_ActionSubmitScore = nullptr;
+    QAction* m_ActionQuickShotHints = nullptr;
+    QAction* m_ActionThrow = nullptr;
+    QAction* m_ActionUndoThrow = nullptr;
+    QAction* m_ActionToggleFocus = nullptr;
+    QAction* m_ActionStats = nullptr;
+    std::array<QAction*, 19> m_ThrowActions{};
+    std::array<QAction*, 3> m_OutShotActions{};
+};
