@@ -121,6 +121,7 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
 
     m_BannerTimer = new QTimer(this);
     m_BannerTimer->setSingleShot(true);
+    m_BannerTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may end it 5% early
     m_BannerTimer->setInterval(kBannerMilliseconds);
     connect(m_BannerTimer, &QTimer::timeout, this, &TFormVTX::HideBanner);
 
@@ -131,9 +132,12 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
     UpdateActions();
 }
 
-// The match goes first: its legs must not call back into a half-destroyed window.
+// Nothing may call back into the window once its own part is gone: deleting the child widgets
+// moves the focus and fires focusChanged, and the match's legs outlive this body.
 TFormVTX::~TFormVTX()
 {
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
     m_Game.OnSheetChanged = nullptr;
     m_Game.OnTurnChanged = nullptr;
     m_Game.OnLegWon = nullptr;
@@ -466,6 +470,7 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Scores->header()->setSectionsMovable(false);
     panel.Scores->header()->setStretchLastSection(true);
     panel.Scores->header()->setSectionResizeMode(QHeaderView::Fixed);
+    panel.Scores->header()->setMinimumSectionSize(0);
     panel.Scores->setColumnWidth(TScoreListModel::kMarginColumn, 25);
     panel.Scores->setColumnWidth(TScoreListModel::kInnerColumn, left ? 75 : 95);
     panel.Scores->setColumnWidth(TScoreListModel::kOuterColumn, left ? 95 : 75);

@@ -1,0 +1,185 @@
+#include "UiTestSupport.h"
+
+#include <QStackedWidget>
+
+class TestNewGameDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void FirstShowingPreselects501AndFocusesTheGame();
+    void UncheckingTwoPlayersMovesTheStartToPlayerOne();
+    void BlankNamesDefaultAndPaddedNamesStayAsTyped();
+    void EveryGameGivesItsRules_data();
+    void EveryGameGivesItsRules();
+    void CancelKeepsTheGameAndItsScores();
+    void EscapeIsCancel();
+    void ExitClosesTheMainWindow();
+    void SecondPlayerStartsWhenChosen();
+    void ChoicesAreKeptBetweenShowings();
+};
+
+void TestNewGameDialog::FirstShowingPreselects501AndFocusesTheGame()
+{
+    TScoreboard board;
+    int shownIndex = -2;
+    bool comboFocused = false;
+    AnswerNextDialog(
+        [&](QDialog& dialog) {
+            auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxGame"));
+            shownIndex = combo->currentIndex();
+            comboFocused = dialog.focusWidget() == combo;
+        },
+        QStringLiteral("ButtonStart"));
+    QVERIFY(board.TriggerAction("ActionNew"));
+    QCOMPARE(shownIndex, 1);
+    QVERIFY(comboFocused);
+    QCOMPARE(board.Remainder(0), 501);
+    QCOMPARE(board.Dialog->windowTitle(), QStringLiteral("New Game"));
+    QCOMPARE(board.Dialog->font().pixelSize(), 13);
+}
+
+void TestNewGameDialog::UncheckingTwoPlayersMovesTheStartToPlayerOne()
+{
+    TNewGameDialog dialog;
+    auto* two = dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox2Players"));
+    auto* first = dialog.findChild<QRadioButton*>(QStringLiteral("RadioButtonPlayer1"));
+    auto* second = dialog.findChild<QRadioButton*>(QStringLiteral("RadioButtonPlayer2"));
+    auto* secondName = dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"));
+    QVERIFY(two->isChecked());
+    QVERIFY(first->isChecked());
+    second->setChecked(true);
+    QTest::mouseClick(two, Qt::LeftButton); // a real click on the box
+    QVERIFY(!two->isChecked());
+    QVERIFY(first->isChecked());
+    QVERIFY(!second->isEnabled());
+    QVERIFY(!secondName->isEnabled());
+    QCOMPARE(dialog.GameParams().PlayerCount, 1);
+    QCOMPARE(dialog.GameParams().FirstPlayer, 0);
+    two->setChecked(true);
+    QVERIFY(second->isEnabled());
+    QVERIFY(secondName->isEnabled());
+    QVERIFY(first->isChecked()); // the start stays with player 1
+}
+
+void TestNewGameDialog::BlankNamesDefaultAndPaddedNamesStayAsTyped()
+{
+    TNewGameDialog dialog;
+    dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer1Name"))->setText(QStringLiteral("   "));
+    dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"))
+        ->setText(QStringLiteral(" Ben  "));
+    TGameParams params = dialog.GameParams();
+    QCOMPARE(params.Player1Name, std::string("Player 1"));
+    QCOMPARE(params.Player2Name, std::string(" Ben  "));
+    dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"))->clear();
+    QCOMPARE(dialog.GameParams().Player2Name, std::string("Player 2"));
+}
+
+void TestNewGameDialog::EveryGameGivesItsRules_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("countUp");
+    QTest::addColumn<bool>("checkOut");
+    QTest::newRow("301") << 0 << "Standard 301" << 301 << 0 << false << true;
+    QTest::newRow("501") << 1 << "Standard 501" << 501 << 0 << false << true;
+    QTest::newRow("701") << 2 << "Standard 701" << 701 << 0 << false << true;
+    QTest::newRow("1001") << 3 << "Standard 1001" << 1001 << 0 << false << true;
+    QTest::newRow("points") << 4 << "Continous Points" << 0 << -1 << true << false;
+}
+
+void TestNewGameDialog::EveryGameGivesItsRules()
+{
+    QFETCH(int, index);
+    QFETCH(QString, title);
+    QFETCH(int, start);
+    QFETCH(int, target);
+    QFETCH(bool, countUp);
+    QFETCH(bool, checkOut);
+    TScoreboard board;
+    QVERIFY(board.StartGame({index}));
+    const TGameParams params = board.Window.Game().GetParams();
+    QCOMPARE(params.StartScore, start);
+    QCOMPARE(params.TargetScore, target);
+    QCOMPARE(params.CountUp, countUp);
+    QCOMPARE(params.CheckOutRule, checkOut);
+    QCOMPARE(Find<QLabel>(board.Window, QStringLiteral("PanelGameTitle"))->text(), title);
+}
+
+void TestNewGameDialog::CancelKeepsTheGameAndItsScores()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    board.TypeTurns({100, 60});
+    QVERIFY(board.TriggerAction("ActionStats"));
+    AnswerNextDialog(
+        [](QDialog& dialog) {
+            FillDialog(dialog, {3, false});
+        },
+        QStringLiteral("ButtonCancel"));
+    QVERIFY(board.TriggerAction("ActionNew"));
+    QCOMPARE(board.Remainder(0), 401);
+    QCOMPARE(board.Remainder(1), 441);
+    QCOMPARE(Find<QStackedWidget>(board.Window, QStringLiteral("Notebook"))->currentIndex(), 0);
+    QCOMPARE(Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"))->model()->rowCount(),
+             2);
+    QVERIFY(board.Window.isVisible());
+}
+
+void TestNewGameDialog::EscapeIsCancel()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    board.TypeTurns({100});
+    int result = 0;
+    QTimer::singleShot(20, [&result] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    QObject::connect(board.Dialog, &QDialog::finished, [&result](int code) { result = code; });
+    QVERIFY(board.TriggerAction("ActionNew"));
+    QCOMPARE(result, int(TNewGameDialog::kResultCancel));
+    QCOMPARE(board.Remainder(0), 401);
+}
+
+void TestNewGameDialog::ExitClosesTheMainWindow()
+{
+    TScoreboard board;
+    AnswerNextDialog({}, QStringLiteral("ButtonExit"));
+    QVERIFY(board.TriggerAction("ActionNew"));
+    QVERIFY(!board.Window.isVisible());
+    QCOMPARE(board.Window.Game().CurrentLeg(), nullptr);
+}
+
+void TestNewGameDialog::SecondPlayerStartsWhenChosen()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({0, true, false}));
+    QCOMPARE(board.Leg().PlayerToThrow(), 1);
+    QCOMPARE(QApplication::focusWidget(), board.Thrown(1));
+    QVERIFY(!board.Thrown(0)->isEnabled());
+}
+
+void TestNewGameDialog::ChoicesAreKeptBetweenShowings()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({2, true, false, QStringLiteral("Cy"), QStringLiteral("Di")}));
+    QString name;
+    int game = -1;
+    AnswerNextDialog(
+        [&](QDialog& dialog) {
+            name = dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer1Name"))->text();
+            game = dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxGame"))->currentIndex();
+        },
+        QStringLiteral("ButtonStart"));
+    QVERIFY(board.TriggerAction("ActionNew"));
+    QCOMPARE(name, QStringLiteral("Cy"));
+    QCOMPARE(game, 2);
+    QCOMPARE(board.Leg().PlayerToThrow(), 1);
+}
+
+QTEST_MAIN(TestNewGameDialog)
+#include "NewGameDialogTest.moc"
