@@ -93,6 +93,7 @@ public:
         Window.SetNewGameDialog(Dialog);
         Window.show();
         QApplication::setActiveWindow(&Window);
+        Window.activateWindow();
         if (!QTest::qWaitForWindowActive(&Window)) {
             qWarning("main window did not become active");
         }

@@ -1,0 +1,168 @@
+// Every shortcut of the scoreboard pressed as a real X11 key (xdotool, through the keyboard
+// layout) while a Thrown box has the focus, each with its effect checked on the match.
+
+#include "../ui/UiTestSupport.h"
+
+#include <QProcess>
+#include <QStackedWidget>
+
+namespace {
+
+// Presses keys as a person would: xdotool sends them through the X server.
+void Press(const QString& keys)
+{
+    const int status = QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+    if (status != 0) {
+        qWarning("xdotool key %s failed with %d", qPrintable(keys), status);
+    }
+}
+
+void TypeText(const QString& text)
+{
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), text});
+}
+
+int LastScore(TScoreboard& board, int player)
+{
+    return board.Leg().GetSheet(player)->LastEntry()->Score;
+}
+
+} // namespace
+
+class TestRealKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ThrowShortcutsFromTheThrownBox();
+    void EnterOutshotUndoAndNextLeg();
+    void PageHintsNewGameAndExit();
+};
+
+void TestRealKeys::ThrowShortcutsFromTheThrownBox()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({4, false})); // Continous Points: every score is open
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    // Ctrl+digit scores the tens 0..90, Shift+Ctrl+digit 100..180.
+    for (int score = 0; score <= 180; score += 10) {
+        const int digit = (score / 10) % 10;
+        const QString keys = score < 100 ? QStringLiteral("ctrl+%1").arg(digit)
+                                         : QStringLiteral("ctrl+shift+%1").arg(digit);
+        const int entries = board.Leg().GetSheet(0)->EntryCount();
+        Press(keys);
+        QTRY_COMPARE_WITH_TIMEOUT(board.Leg().GetSheet(0)->EntryCount(), entries + 1, 3000);
+        QCOMPARE(LastScore(board, 0), score);
+        QCOMPARE(QApplication::focusWidget(), board.Thrown(0));
+    }
+    QCOMPARE(board.Remainder(0), 1710);
+}
+
+void TestRealKeys::EnterOutshotUndoAndNextLeg()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({0})); // 301, Anna starts
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    // Typed digits, letters dropped, Enter and the keypad's Enter submit.
+    TypeText(QStringLiteral("1x80"));
+    QTRY_COMPARE(board.Thrown(0)->text(), QStringLiteral("180"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 121);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1));
+    TypeText(QStringLiteral("60"));
+    Press(QStringLiteral("KP_Enter"));
+    QTRY_COMPARE(board.Remainder(1), 241);
+    // Ctrl+U takes Ben's turn back although a line edit has the focus.
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1));
+    Press(QStringLiteral("ctrl+shift+1")); // Ben 110
+    QTRY_COMPARE(board.Remainder(1), 191);
+    TypeText(QStringLiteral("81"));
+    Press(QStringLiteral("Return")); // Anna 40
+    QTRY_COMPARE(board.Remainder(0), 40);
+    Press(QStringLiteral("ctrl+shift+3")); // Ben 130
+    QTRY_COMPARE(board.Remainder(1), 61);
+    Press(QStringLiteral("alt+1")); // D20
+    QTRY_VERIFY(board.Leg().Finished());
+    QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 7);
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+Return"));
+    QTRY_COMPARE(board.Window.Game().LegCount(), 2);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1)); // Ben starts leg 2
+    // Leg 2: Anna's outshot on 100, which needs two darts.
+    for (const char* turn : {"101", "121", "100", "80"}) {
+        const int entries = board.Leg().CurrentSheet()->EntryCount();
+        const CPlayerScores* sheet = board.Leg().CurrentSheet();
+        TypeText(QString::fromLatin1(turn));
+        Press(QStringLiteral("KP_Enter"));
+        QTRY_COMPARE(sheet->EntryCount(), entries + 1);
+    }
+    QCOMPARE(board.Remainder(0), 100);
+    Press(QStringLiteral("ctrl+0")); // Ben
+    QTRY_COMPARE(board.Leg().PlayerToThrow(), 0);
+    Press(QStringLiteral("alt+1")); // disabled: 100 needs two darts
+    Press(QStringLiteral("alt+3"));
+    QTRY_VERIFY(board.Leg().Finished());
+    QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 9);
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+u")); // reopens the leg
+    QTRY_VERIFY(!board.Leg().Finished());
+    Press(QStringLiteral("alt+2"));
+    QTRY_VERIFY(board.Leg().Finished());
+    QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 8);
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+KP_Enter"));
+    QTRY_COMPARE(board.Window.Game().LegCount(), 3);
+}
+
+void TestRealKeys::PageHintsNewGameAndExit()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({1}));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    auto* notebook = Find<QStackedWidget>(board.Window, QStringLiteral("Notebook"));
+    Press(QStringLiteral("F3"));
+    QTRY_COMPARE(notebook->currentIndex(), 1);
+    Press(QStringLiteral("F3"));
+    QTRY_COMPARE(notebook->currentIndex(), 0);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+
+    Press(QStringLiteral("ctrl+shift+h"));
+    QTRY_VERIFY(!board.Action("ActionHints")->isChecked());
+    QVERIFY(!Find<QWidget>(board.Window, QStringLiteral("ListBoxHints1"))->isVisible());
+    Press(QStringLiteral("ctrl+shift+h"));
+    QTRY_VERIFY(board.Action("ActionHints")->isChecked());
+
+    // Alt+T puts the focus back into the Thrown box from the score list.
+    Find<QWidget>(board.Window, QStringLiteral("ListViewScores1"))->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget() != board.Thrown(0));
+    Press(QStringLiteral("alt+t"));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+
+    // Ctrl+N opens the New Game dialog; Escape cancels it and the game goes on.
+    TypeText(QStringLiteral("60"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 441);
+    // The dialog runs its own loop; a timer inside it answers with a real Escape.
+    bool dialogSeen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (QApplication::activeModalWidget() != nullptr && !dialogSeen) {
+            dialogSeen = true;
+            Press(QStringLiteral("Escape"));
+        }
+    });
+    poll.start();
+    Press(QStringLiteral("ctrl+n"));
+    QTRY_VERIFY(dialogSeen);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(board.Remainder(0), 441);
+
+    Press(QStringLiteral("alt+x"));
+    QTRY_VERIFY(!board.Window.isVisible());
+}
+
+QTEST_MAIN(TestRealKeys)
+#include "RealKeysTest.moc"

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The real vantorix binary under X: it starts with the New Game dialog, a leg is played with
+# keys only, Ctrl+N brings the dialog back, and Alt+X ends the program.
+set -euo pipefail
+binary=$1
+workdir=$(mktemp -d)
+cd "$workdir"
+"$binary" >"$workdir/out.log" 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
+
+wait_for_window() { # name, seconds
+    for _ in $(seq 1 $(($2 * 10))); do
+        if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    echo "no visible window named '$1'" >&2
+    return 1
+}
+wait_for_no_window() {
+    for _ in $(seq 1 50); do
+        if ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    echo "window '$1' is still shown" >&2
+    return 1
+}
+
+wait_for_window "New Game" 10
+echo "New Game dialog shown"
+# Standard 501 is preselected; three tabs lead to the first name.
+xdotool key Tab Tab Tab
+xdotool type "Anna"
+xdotool key Return
+wait_for_no_window "New Game"
+wait_for_window "Vantorix" 5
+# Anna 180, 81, 180 and a two-dart 60; Player 2 60, 100 by Shift+Ctrl+0, 0 by Ctrl+0.
+for keys in "type 180" "type 60" "type 81" "key ctrl+shift+0" "type 180" "key ctrl+0" "key alt+2"; do
+    # shellcheck disable=SC2086
+    xdotool $keys
+    case $keys in type*) xdotool key Return ;; esac
+    sleep 0.15
+done
+sleep 1.3                  # the winner banner holds input for a second
+xdotool key ctrl+Return    # next leg
+sleep 0.2
+xdotool key ctrl+n
+wait_for_window "New Game" 5
+echo "New Game dialog shown again by Ctrl+N"
+xdotool key Escape
+wait_for_no_window "New Game"
+xdotool key alt+x
+for _ in $(seq 1 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid"
+        status=$?
+        echo "vantorix ended with status $status after Alt+X"
+        exit "$status"
+    fi
+    sleep 0.1
+done
+echo "vantorix is still running after Alt+X" >&2
+exit 1

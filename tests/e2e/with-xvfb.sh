@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a command under a private Xvfb server. Without Xvfb the test is skipped (exit 77),
+# except in CI, where a missing Xvfb is a failure.
+set -u
+if ! command -v Xvfb >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; then
+    if [ -n "${CI:-}" ]; then
+        echo "Xvfb or xdotool is missing; CI must run the real-key tests" >&2
+        exit 1
+    fi
+    echo "SKIPPED: Xvfb or xdotool is not installed (scripts/install-deps.sh installs them)"
+    exit 77
+fi
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+xvfb=$!
+read -r -t 10 number <"$fifo"
+rm -f "$fifo"
+if [ -z "${number:-}" ]; then
+    echo "Xvfb did not start" >&2
+    kill "$xvfb" 2>/dev/null
+    exit 1
+fi
+export DISPLAY=":$number"
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$(mktemp -d)
+"$@"
+status=$?
+kill "$xvfb" 2>/dev/null
+wait "$xvfb" 2>/dev/null
+rm -rf "$XDG_RUNTIME_DIR"
+exit $status
