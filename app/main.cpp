@@ -1,29 +1,11 @@
-// Vantorix: start the application, create the windows, open the New Game dialog at once.
+// Vantorix, a darts scoreboard.
 
-#include "UnitGameDlg.h"
-#include "UnitMain.h"
+#include "ProgramStart.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantorix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.06"));
-
-    TFormVTX mainWindow;
-    TNewGameDialog newGameDialog(&mainWindow);
-    mainWindow.SetNewGameDialog(&newGameDialog);
-    mainWindow.show();
-
-    // New Game runs as the first thing inside the event loop, so that choosing Exit in the
-    // dialog ends the loop like any later close of the main window.
-    QTimer::singleShot(0, &mainWindow, [&mainWindow] {
-        if (auto* action = mainWindow.findChild<QAction*>(QStringLiteral("ActionNew"))) {
-            action->trigger();
-        }
-    });
-    return QApplication::exec();
+    return RunProgram(application);
 }

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,16 +50,11 @@ TGameParams GameRules(int index)
     return params;
 }
 
-QString CourierFamily()
+QFont CourierFont()
 {
-    static const QString family = [] {
-        const QString courier = QStringLiteral("Courier New");
-        if (QFontDatabase::families().contains(courier, Qt::CaseInsensitive)) {
-            return courier;
-        }
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    }();
-    return family;
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter); // any fixed-width face where Courier New is missing
+    return font;
 }
 
 TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
@@ -68,7 +62,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("NewGameDialog"));
     setWindowTitle(QStringLiteral("New Game"));
     setModal(true);
-    QFont dialogFont(CourierFamily());
+    QFont dialogFont = CourierFont();
     dialogFont.setPixelSize(13);
     setFont(dialogFont);
 

@@ -3,6 +3,7 @@
 #include "UnitVTXGameLogic.h"
 
 #include <QDialog>
+#include <QFont>
 
 class QCheckBox;
 class QComboBox;
@@ -51,5 +52,5 @@ private:
 
 // The rules of the game at `index` of the dialog's list (0..4); names and players left empty.
 TGameParams GameRules(int index);
-// The family "Courier New" where installed, else the system's fixed-width family.
-QString CourierFamily();
+// "Courier New", or the system's fixed-width face where it is not installed.
+QFont CourierFont();

@@ -1,7 +1,9 @@
 #include "UnitMain.h"
 
+#include "ScoreCellDelegate.h"
 #include "ScoreListModel.h"
 #include "ThrowEdit.h"
+#include "ToolIcons.h"
 #include "UnitGameDlg.h"
 
 #include <QAction>
@@ -16,7 +18,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -31,35 +32,8 @@ constexpr int kPlayerPanelWidth = 328;
 constexpr int kStatsColumnWidth = 105;
 constexpr int kPageDefault = 0;
 constexpr int kPageStats = 1;
-
-// The window's images by index; a theme icon where the desktop has one, else one of the
-// style's own, which every machine has.
-QIcon Image(const QWidget& widget, int index)
-{
-    struct TImage
-    {
-        int Index;
-        const char* Theme;
-        QStyle::StandardPixmap Fallback;
-    };
-    static constexpr TImage kImages[] = {
-        {0, "document-new", QStyle::SP_FileIcon},
-        {1, "help-about", QStyle::SP_MessageBoxInformation},
-        {2, "application-exit", QStyle::SP_DialogCloseButton},
-        {3, "dialog-information", QStyle::SP_FileDialogInfoView},
-        {5, "go-next", QStyle::SP_MediaSkipForward},
-        {6, "list-add", QStyle::SP_DialogApplyButton},
-        {8, "edit-undo", QStyle::SP_ArrowBack},
-        {9, "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
-    };
-    for (const TImage& image : kImages) {
-        if (image.Index == index) {
-            return QIcon::fromTheme(QString::fromLatin1(image.Theme),
-                                    widget.style()->standardIcon(image.Fallback));
-        }
-    }
-    return {};
-}
+// Names, score lists and Thrown boxes share one large bold face: one font to load at start.
+constexpr double kLargeFontScale = 1.4;
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
 {
@@ -161,12 +135,12 @@ void TFormVTX::CreateActions()
     m_ActionNew =
         NewAction("ActionNew", QStringLiteral("New Game"), QStringLiteral("Start New Game"));
     m_ActionNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_ActionNew->setIcon(Image(*this, 0));
+    m_ActionNew->setIcon(ToolIcon(0));
     m_ActionNew->setIconText(QStringLiteral("&New Game"));
     connect(m_ActionNew, &QAction::triggered, this, &TFormVTX::ActionNewExecute);
 
     m_ActionAbout = NewAction("ActionAbout", QStringLiteral("About"), QStringLiteral("About"));
-    m_ActionAbout->setIcon(Image(*this, 1));
+    m_ActionAbout->setIcon(ToolIcon(1));
     m_ActionAbout->setIconText(QStringLiteral("&About"));
     connect(m_ActionAbout, &QAction::triggered, this, &TFormVTX::ActionAboutExecute);
 
@@ -175,14 +149,14 @@ void TFormVTX::CreateActions()
     m_ActionExit =
         NewAction("ActionExit", QStringLiteral("Exit"), QStringLiteral("Exit Application"));
     m_ActionExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    m_ActionExit->setIcon(Image(*this, 2));
+    m_ActionExit->setIcon(ToolIcon(2));
     connect(m_ActionExit, &QAction::triggered, this, &TFormVTX::ActionExitExecute);
 
     m_ActionNextLeg =
         NewAction("ActionNextLeg", QStringLiteral("Next Leg"), QStringLiteral("Start Next Leg"));
     m_ActionNextLeg->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    m_ActionNextLeg->setIcon(Image(*this, 5));
+    m_ActionNextLeg->setIcon(ToolIcon(5));
     m_ActionNextLeg->setIconText(QStringLiteral("Next &Leg"));
     connect(m_ActionNextLeg, &QAction::triggered, this, &TFormVTX::ActionNextLegExecute);
 
@@ -228,13 +202,13 @@ void TFormVTX::CreateActions()
 
     m_ActionThrow =
         NewAction("ActionThrow", QStringLiteral("Thr&ow"), QStringLiteral("Add New Throw"));
-    m_ActionThrow->setIcon(Image(*this, 6));
+    m_ActionThrow->setIcon(ToolIcon(6));
     m_ActionThrow->setIconText(QStringLiteral("Thr&ow"));
 
     m_ActionUndoThrow =
         NewAction("ActionUndoThrow", QStringLiteral("&Undo"), QStringLiteral("Undo Last Throw"));
     m_ActionUndoThrow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_ActionUndoThrow->setIcon(Image(*this, 8));
+    m_ActionUndoThrow->setIcon(ToolIcon(8));
     m_ActionUndoThrow->setIconText(QStringLiteral("&Undo"));
     connect(m_ActionUndoThrow, &QAction::triggered, this, &TFormVTX::ActionUndoThrowExecute);
 
@@ -245,7 +219,7 @@ void TFormVTX::CreateActions()
     m_ActionStats =
         NewAction("ActionStats", QStringLiteral("&Stats"), QStringLiteral("Game Statistics"));
     m_ActionStats->setShortcut(QKeySequence(Qt::Key_F3));
-    m_ActionStats->setIcon(Image(*this, 9));
+    m_ActionStats->setIcon(ToolIcon(9));
     m_ActionStats->setIconText(QStringLiteral("&Stats"));
     m_ActionStats->setCheckable(true);
     connect(m_ActionStats, &QAction::triggered, this, &TFormVTX::ActionStatsExecute);
@@ -316,7 +290,7 @@ void TFormVTX::CreateToolBar()
     hints->setObjectName(QStringLiteral("ToolButtonHints"));
     hints->setText(QStringLiteral("&Hints"));
     hints->setToolTip(QStringLiteral("Toggle Hints"));
-    hints->setIcon(Image(*this, 3));
+    hints->setIcon(ToolIcon(3));
     hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     hints->setMenu(m_PopupMenuHints);
     hints->setPopupMode(QToolButton::InstantPopup);
@@ -342,7 +316,6 @@ void TFormVTX::CreatePages()
     m_PanelGameTitle->setMinimumHeight(26);
     QFont titleFont = m_PanelGameTitle->font();
     titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     m_PanelGameTitle->setFont(titleFont);
     layout->addWidget(m_PanelGameTitle);
 
@@ -404,7 +377,7 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Name->setMinimumHeight(34);
     QFont nameFont = panel.Name->font();
     nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * kLargeFontScale);
     panel.Name->setFont(nameFont);
     column->addWidget(panel.Name);
 
@@ -458,7 +431,12 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Model = new TScoreListModel(m_Game, player, this);
     panel.Scores = new QTreeView(panel.Panel);
     panel.Scores->setObjectName(QStringLiteral("ListViewScores") + suffix);
+    QFont listFont = panel.Scores->font();
+    listFont.setBold(true);
+    listFont.setPointSizeF(listFont.pointSizeF() * kLargeFontScale);
+    panel.Scores->setFont(listFont);
     panel.Scores->setModel(panel.Model);
+    panel.Scores->setItemDelegate(new TScoreCellDelegate(panel.Scores));
     panel.Scores->setRootIsDecorated(false);
     panel.Scores->setUniformRowHeights(true);
     panel.Scores->setItemsExpandable(false);
@@ -474,10 +452,6 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Scores->setColumnWidth(TScoreListModel::kMarginColumn, 25);
     panel.Scores->setColumnWidth(TScoreListModel::kInnerColumn, left ? 75 : 95);
     panel.Scores->setColumnWidth(TScoreListModel::kOuterColumn, left ? 95 : 75);
-    QFont listFont = panel.Scores->font();
-    listFont.setBold(true);
-    listFont.setPointSizeF(listFont.pointSizeF() * 1.4);
-    panel.Scores->setFont(listFont);
     // The last turn stays marked while the Thrown box has the focus.
     QPalette listPalette = panel.Scores->palette();
     listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -492,7 +466,7 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
     QFont editFont = panel.Thrown->font();
     editFont.setBold(true);
-    editFont.setPointSizeF(editFont.pointSizeF() * 1.4);
+    editFont.setPointSizeF(editFont.pointSizeF() * kLargeFontScale);
     panel.Thrown->setFont(editFont);
     panel.Thrown->setFixedWidth(90);
     panel.ThrownLabel =
@@ -542,18 +516,7 @@ QWidget* TFormVTX::CreateStatsPage()
     title->setMinimumHeight(24);
     layout->addWidget(title);
 
-    m_ListViewStats = new QTreeWidget(page);
-    m_ListViewStats->setObjectName(QStringLiteral("ListViewStats"));
-    m_ListViewStats->setRootIsDecorated(false);
-    m_ListViewStats->setUniformRowHeights(true);
-    m_ListViewStats->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ListViewStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ListViewStats->header()->setSectionsClickable(false);
-    m_ListViewStats->header()->setStretchLastSection(false);
-    QFont statsFont(CourierFamily());
-    statsFont.setPointSizeF(m_ListViewStats->font().pointSizeF() * 1.1);
-    m_ListViewStats->setFont(statsFont);
-    layout->addWidget(m_ListViewStats, 1);
+    // The list itself is made when the page is first shown.
     return page;
 }
 
@@ -906,8 +869,28 @@ void TFormVTX::showEvent(QShowEvent* event)
 // ---------------------------------------------------------------------------------------------
 // Statistics page: the figures as of the moment the page is shown.
 
+void TFormVTX::CreateStatsList()
+{
+    QWidget* page = m_Notebook->widget(kPageStats);
+    m_ListViewStats = new QTreeWidget(page);
+    m_ListViewStats->setObjectName(QStringLiteral("ListViewStats"));
+    m_ListViewStats->setRootIsDecorated(false);
+    m_ListViewStats->setUniformRowHeights(true);
+    m_ListViewStats->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ListViewStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ListViewStats->header()->setSectionsClickable(false);
+    m_ListViewStats->header()->setStretchLastSection(false);
+    QFont statsFont = CourierFont();
+    statsFont.setPointSizeF(m_ListViewStats->font().pointSizeF() * 1.1);
+    m_ListViewStats->setFont(statsFont);
+    page->layout()->addWidget(m_ListViewStats);
+}
+
 void TFormVTX::RebuildStatsList()
 {
+    if (m_ListViewStats == nullptr) {
+        CreateStatsList();
+    }
     const TGameParams& params = m_Game.Params();
     const int players = std::clamp(params.PlayerCount, 1, 2);
     m_ListViewStats->clear();

@@ -101,6 +101,7 @@ private:
     void ShowBanner(const QString& text);
     void HideBanner();
     void PlaceBanner();
+    void CreateStatsList();
     void RebuildStatsList();
     // The sheet of the player to throw when turns can be entered now, else none.
     CPlayerScores* ThrowingSheet() const;

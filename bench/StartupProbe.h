@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+// Ends the process as soon as the first dialog has been shown and its first paint has run,
+// so that a start-up measurement covers process start to "dialog on screen" and nothing after.
+class TStartupProbe final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && qobject_cast<QDialog*>(watched) != nullptr) {
+            QTimer::singleShot(0, [] {
+                std::fflush(stdout);
+                _exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};

@@ -1,0 +1,11 @@
+// The real start sequence, ended when the New Game dialog has been painted.
+#include "ProgramStart.h"
+#include "StartupProbe.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    TStartupProbe probe;
+    application.installEventFilter(&probe);
+    return RunProgram(application);
+}

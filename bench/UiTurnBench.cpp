@@ -1,0 +1,122 @@
+// Time to record a typed turn: from the Enter key event until the score list, the labels and
+// the action states are updated and the pending repaints are done. Once in a fresh match and
+// once in a match with 2,000 legs already played (the match averages walk every leg).
+// Run offscreen from a release build: scripts/bench.sh.
+
+#include "UnitGameDlg.h"
+#include "UnitMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kSamples = 2000;
+
+void StartGame(TFormVTX& window)
+{
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxGame"))->setCurrentIndex(1);
+        dialog->findChild<QPushButton*>(QStringLiteral("ButtonStart"))->click();
+    });
+    window.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "the main window did not become active\n");
+    }
+    QCoreApplication::processEvents();
+}
+
+// Plays whole legs through the model; the window follows every event as in a real match.
+void PlayLegs(CGame& game, int legs)
+{
+    static constexpr int32_t kTurns[] = {60, 100, 45, 140, 26, 60, 30, 40};
+    for (int leg = 0; leg < legs; ++leg) {
+        for (int32_t turn : kTurns) {
+            for (int player = 0; player < 2 && !game.CurrentLeg()->Finished(); ++player) {
+                [[maybe_unused]] const bool ok =
+                    game.CurrentLeg()->CurrentSheet()->AddThrow(turn, 0);
+            }
+        }
+        game.NextLeg();
+    }
+}
+
+struct TFigures
+{
+    double Median = 0;
+    double P95 = 0;
+};
+
+TFigures MeasureTypedTurns(TFormVTX& window)
+{
+    std::vector<double> micros;
+    micros.reserve(kSamples);
+    CGame& game = window.Game();
+    while (static_cast<int>(micros.size()) < kSamples) {
+        const CPlayerScores* sheet = game.CurrentLeg()->CurrentSheet();
+        if (sheet->LastEntry()->Remainder < 60) {
+            // Start a fresh leg (not timed) rather than finish: the banner would hold input.
+            game.CurrentLeg()->SetFinished(true);
+            game.NextLeg();
+            continue;
+        }
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (edit == nullptr) {
+            std::fprintf(stderr, "no Thrown box has the focus\n");
+            std::exit(1);
+        }
+        QTest::keyClicks(edit, QStringLiteral("26"));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyPress(edit, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+        QTest::keyRelease(edit, Qt::Key_Return);
+        if (sheet->EntryCount() < 2) {
+            std::fprintf(stderr, "turn was not recorded\n");
+            std::exit(1);
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    return {micros[micros.size() / 2], micros[micros.size() * 95 / 100]};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    TFormVTX window;
+    TNewGameDialog dialog(&window);
+    window.SetNewGameDialog(&dialog);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    StartGame(window);
+
+    const TFigures fresh = MeasureTypedTurns(window);
+    StartGame(window);
+    PlayLegs(window.Game(), 2000);
+    // The legs were won: let the last winner banner run out before typing again.
+    while (window.InputBlocked()) {
+        QTest::qWait(20);
+    }
+    const int legs = window.Game().LegCount();
+    const TFigures long_ = MeasureTypedTurns(window);
+    std::printf("typed turn, fresh match:        median %.1f us, p95 %.1f us (%d turns)\n",
+                fresh.Median, fresh.P95, kSamples);
+    std::printf("typed turn, %d legs played:   median %.1f us, p95 %.1f us (%d turns)\n", legs,
+                long_.Median, long_.P95, kSamples);
+    std::printf("ratio long / fresh (median):    %.2f\n", long_.Median / fresh.Median);
+    return 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png: the real program
+# under a private Xvfb server, driven by real keys.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target vantorix)
+
+capture() {
+    set -euo pipefail
+    workdir=$(mktemp -d)
+    cd "$workdir"
+    "$root/build/release/app/vantorix" >/dev/null 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool key Tab Tab Tab
+    xdotool type "Anna"
+    xdotool key Tab          # the unchecked radio button is not a tab stop
+    xdotool type "Ben"
+    xdotool key Return
+    sleep 0.5
+    for turn in 100 60 140 45 85 100 ; do
+        xdotool type --delay 30 "$turn"
+        xdotool key Return
+        sleep 0.15
+    done
+    xdotool type --delay 30 "26"
+    sleep 0.3
+    window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
+    import -window "$window" "$root/docs/screenshot.png"
+    echo "wrote docs/screenshot.png"
+}
+export -f capture
+export root
+"$root/tests/e2e/with-xvfb.sh" bash -c capture

@@ -1,0 +1,163 @@
+#include "ToolIcons.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+enum class TShape
+{
+    Document,
+    Info,
+    Cross,
+    Bulb,
+    NextArrow,
+    Target,
+    UndoArrow,
+    Bars
+};
+
+class TShapeIconEngine final : public QIconEngine
+{
+public:
+    explicit TShapeIconEngine(TShape shape) : m_Shape(shape) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+        const bool disabled = mode == QIcon::Disabled;
+        const QColor ink = disabled ? QColor(160, 160, 160) : QColor(50, 60, 75);
+        const QColor accent = disabled ? QColor(190, 190, 190) : QColor(40, 120, 200);
+        const QColor warm = disabled ? QColor(200, 200, 200) : QColor(200, 60, 50);
+        QPen pen(ink, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter->setPen(pen);
+        switch (m_Shape) {
+        case TShape::Document: {
+            QPainterPath page;
+            page.moveTo(3.5, 1.5);
+            page.lineTo(9.5, 1.5);
+            page.lineTo(12.5, 4.5);
+            page.lineTo(12.5, 14.5);
+            page.lineTo(3.5, 14.5);
+            page.closeSubpath();
+            painter->setBrush(Qt::white);
+            painter->drawPath(page);
+            painter->drawLine(QPointF(9.5, 1.5), QPointF(9.5, 4.5));
+            painter->drawLine(QPointF(9.5, 4.5), QPointF(12.5, 4.5));
+            painter->setPen(QPen(accent, 1.6, Qt::SolidLine, Qt::RoundCap));
+            painter->drawLine(QPointF(8, 8), QPointF(8, 12.5));
+            painter->drawLine(QPointF(5.75, 10.25), QPointF(10.25, 10.25));
+            break;
+        }
+        case TShape::Info:
+            painter->setBrush(accent);
+            painter->setPen(Qt::NoPen);
+            painter->drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            painter->setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+            painter->drawPoint(QPointF(8, 4.8));
+            painter->drawLine(QPointF(8, 7.5), QPointF(8, 11.5));
+            break;
+        case TShape::Cross:
+            painter->setPen(QPen(warm, 2.2, Qt::SolidLine, Qt::RoundCap));
+            painter->drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+            painter->drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+            break;
+        case TShape::Bulb:
+            painter->setBrush(disabled ? QColor(220, 220, 220) : QColor(250, 210, 70));
+            painter->drawEllipse(QRectF(3.5, 1.5, 9, 9));
+            painter->drawLine(QPointF(6.5, 12), QPointF(9.5, 12));
+            painter->drawLine(QPointF(6.8, 14.2), QPointF(9.2, 14.2));
+            break;
+        case TShape::NextArrow: {
+            painter->setBrush(accent);
+            painter->setPen(Qt::NoPen);
+            QPainterPath arrow;
+            arrow.moveTo(2, 6);
+            arrow.lineTo(8, 6);
+            arrow.lineTo(8, 2.5);
+            arrow.lineTo(14, 8);
+            arrow.lineTo(8, 13.5);
+            arrow.lineTo(8, 10);
+            arrow.lineTo(2, 10);
+            arrow.closeSubpath();
+            painter->drawPath(arrow);
+            break;
+        }
+        case TShape::Target:
+            painter->setBrush(Qt::NoBrush);
+            painter->drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            painter->setPen(QPen(warm, 1.3));
+            painter->drawEllipse(QRectF(4.5, 4.5, 7, 7));
+            painter->setBrush(accent);
+            painter->setPen(Qt::NoPen);
+            painter->drawEllipse(QRectF(6.5, 6.5, 3, 3));
+            break;
+        case TShape::UndoArrow: {
+            painter->setPen(QPen(accent, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath curve;
+            curve.moveTo(4, 6);
+            curve.lineTo(10, 6);
+            curve.cubicTo(15, 6, 15, 13, 10, 13);
+            curve.lineTo(6, 13);
+            painter->drawPath(curve);
+            painter->drawLine(QPointF(4, 6), QPointF(6.8, 3.2));
+            painter->drawLine(QPointF(4, 6), QPointF(6.8, 8.8));
+            break;
+        }
+        case TShape::Bars:
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(accent);
+            painter->drawRect(QRectF(2, 8, 3, 6));
+            painter->setBrush(warm);
+            painter->drawRect(QRectF(6.5, 3, 3, 11));
+            painter->setBrush(ink);
+            painter->drawRect(QRectF(11, 6, 3, 8));
+            break;
+        }
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return image;
+    }
+
+    QIconEngine* clone() const override { return new TShapeIconEngine(m_Shape); }
+
+private:
+    TShape m_Shape;
+};
+
+} // namespace
+
+QIcon ToolIcon(int index)
+{
+    struct TImage
+    {
+        int Index;
+        const char* Theme;
+        TShape Shape;
+    };
+    static constexpr TImage kImages[] = {
+        {0, "document-new", TShape::Document},  {1, "help-about", TShape::Info},
+        {2, "application-exit", TShape::Cross}, {3, "dialog-information", TShape::Bulb},
+        {5, "go-next", TShape::NextArrow},      {6, "list-add", TShape::Target},
+        {8, "edit-undo", TShape::UndoArrow},    {9, "x-office-spreadsheet", TShape::Bars},
+    };
+    for (const TImage& image : kImages) {
+        if (image.Index == index) {
+            return QIcon::fromTheme(QString::fromLatin1(image.Theme),
+                                    QIcon(new TShapeIconEngine(image.Shape)));
+        }
+    }
+    return {};
+}
