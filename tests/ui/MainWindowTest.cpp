@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStackedWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -95,6 +97,9 @@ private slots:
     void HintsActionHidesAndShowsTheHintLists();
     void NamesAreShownAsPlainText();
     void ThrowMenuHasTwoColumnsAndTheOutshots();
+    void ToolBarAndHintsMenuInOrder();
+    void AboutNamesTheProgramAndVersion();
+    void ExitClosesTheWindow();
 };
 
 void TestMainWindow::NoGameOffersOnlyNewHintsAboutAndExit()
@@ -303,6 +308,7 @@ void TestMainWindow::StatisticsLabelsFollowTurnsAndLegs()
     QCOMPARE(board.Label("GTurnAvg", 0), QStringLiteral("100.50"));
     QCOMPARE(board.Label("GDartAvg", 0), QStringLiteral("33.50"));
     QCOMPARE(board.Label("Turns", 1), QStringLiteral("2"));
+    QCOMPARE(board.Label("Darts", 1), QStringLiteral("6"));
     QCOMPARE(board.Label("Scored", 1), QStringLiteral("105"));
     QCOMPARE(board.Label("TurnAvg", 1), QStringLiteral("52.50"));
     QCOMPARE(board.Label("DartAvg", 1), QStringLiteral("17.50"));
@@ -323,6 +329,7 @@ void TestMainWindow::StatisticsLabelsFollowTurnsAndLegs()
     QCOMPARE(board.Label("TurnAvg", 1), QStringLiteral("180.00"));
     QCOMPARE(board.Label("GTurnAvg", 1), QStringLiteral("95.00")); // 285 / 3
     QCOMPARE(board.Label("GDartAvg", 1), QStringLiteral("31.67"));
+    QCOMPARE(board.Label("Legs", 1), QStringLiteral("0"));
 }
 
 void TestMainWindow::BannerHoldsInputForASecond()
@@ -527,6 +534,61 @@ void TestMainWindow::ThrowMenuHasTwoColumnsAndTheOutshots()
     QCOMPARE(board.Action("ActionThrow100")->shortcut(),
              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_0));
     QCOMPARE(board.Action("ActionThrow90")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_9));
+}
+
+void TestMainWindow::ToolBarAndHintsMenuInOrder()
+{
+    TScoreboard board;
+    auto* toolBar = Find<QToolBar>(board.Window, QStringLiteral("ToolBar"));
+    QStringList order;
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator()) {
+            order << QStringLiteral("|");
+        } else if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action))) {
+            order << (action->objectName().isEmpty() ? button->objectName() : action->objectName());
+        }
+    }
+    QCOMPARE(order,
+             (QStringList{"ActionNew", "ActionNextLeg", "|", "ActionThrow", "ActionUndoThrow", "|",
+                          "ToolButtonHints", "ActionStats", "|", "ActionAbout", "ActionExit"}));
+    QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    QCOMPARE(board.Action("ActionThrow")->toolTip(), QStringLiteral("Add New Throw"));
+    QCOMPARE(board.Action("ActionUndoThrow")->toolTip(), QStringLiteral("Undo Last Throw"));
+    QCOMPARE(board.Action("ActionNew")->toolTip(), QStringLiteral("Start New Game"));
+    QVERIFY(!board.Action("ActionNew")->icon().isNull());
+
+    auto* hints = Find<QToolButton>(board.Window, QStringLiteral("ToolButtonHints"));
+    QCOMPARE(hints->text(), QStringLiteral("&Hints"));
+    QCOMPARE(hints->toolTip(), QStringLiteral("Toggle Hints"));
+    const QList<QAction*> items = hints->menu()->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items[0], board.Action("ActionHints"));
+    QCOMPARE(items[1], board.Action("ActionQuickShotHints"));
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3], board.Action("ActionToggleFocus"));
+}
+
+void TestMainWindow::AboutNamesTheProgramAndVersion()
+{
+    TScoreboard board;
+    QString text;
+    QTimer::singleShot(20, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    QVERIFY(board.TriggerAction("ActionAbout"));
+    QVERIFY(text.contains(QStringLiteral("Vantorix")));
+    QVERIFY(text.contains(QStringLiteral("1.06")));
+}
+
+void TestMainWindow::ExitClosesTheWindow()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    QTest::keyClick(board.Thrown(0), Qt::Key_X, Qt::AltModifier);
+    QVERIFY(!board.Window.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
