@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 
 #include "UnitGameDlg.h"
+#include "UnitHintDlg.h"
 #include "UnitMain.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@ int RunProgram(QApplication& application)
     TFormVTX mainWindow;
     TNewGameDialog newGameDialog(&mainWindow);
     mainWindow.SetNewGameDialog(&newGameDialog);
+    TFormHint hintWindow(&mainWindow);
+    mainWindow.SetHintWindow(&hintWindow);
     mainWindow.show();
 
     // New Game runs as the first thing inside the event loop, so that choosing Exit in the

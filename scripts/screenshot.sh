@@ -23,7 +23,7 @@ capture() {
     xdotool type "Ben"
     xdotool key Return
     sleep 0.5
-    for turn in 100 60 140 45 85 100 ; do
+    for turn in 100 60 140 140 140 140 ; do
         xdotool type --delay 30 "$turn"
         xdotool key Return
         sleep 0.15

@@ -36,6 +36,7 @@ class TestRealKeys : public QObject
 private slots:
     void ThrowShortcutsFromTheThrownBox();
     void EnterOutshotUndoAndNextLeg();
+    void QuickHintWindowByKeys();
     void PageHintsNewGameAndExit();
 };
 
@@ -114,6 +115,39 @@ void TestRealKeys::EnterOutshotUndoAndNextLeg()
     QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
     Press(QStringLiteral("ctrl+KP_Enter"));
     QTRY_COMPARE(board.Window.Game().LegCount(), 3);
+}
+
+void TestRealKeys::QuickHintWindowByKeys()
+{
+    TScoreboard board;
+    QVERIFY(board.Window.OpenCheckoutTable(QStringLiteral(VTX_SHIPPED_TABLE)));
+    QVERIFY(board.StartGame({1}));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    Press(QStringLiteral("ctrl+h"));
+    QTRY_VERIFY(board.HintWindow->isVisible());
+    QVERIFY(board.Action("ActionQuickShotHints")->isChecked());
+    // From the scoreboard, F4 goes to the hint window; typing replaces the shown total.
+    board.Window.activateWindow();
+    QTRY_VERIFY(board.Window.isActiveWindow());
+    Press(QStringLiteral("F4"));
+    QTRY_VERIFY(board.HintWindow->isActiveWindow());
+    auto* shot = Find<QLineEdit>(*board.HintWindow, QStringLiteral("EditShot"));
+    QTRY_COMPARE(QApplication::focusWidget(), shot);
+    TypeText(QStringLiteral("1x21"));
+    QTRY_COMPARE(shot->text(), QStringLiteral("121"));
+    QCOMPARE(Find<QLineEdit>(*board.HintWindow, QStringLiteral("EditOutshot"))->text(),
+             QStringLiteral("3-Dart Outshot"));
+    // F4 again: back to the scoreboard, where the Thrown box takes the keys.
+    Press(QStringLiteral("F4"));
+    QTRY_VERIFY(board.Window.isActiveWindow());
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    TypeText(QStringLiteral("60"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 441);
+    // Ctrl+H closes it again.
+    Press(QStringLiteral("ctrl+h"));
+    QTRY_VERIFY(!board.HintWindow->isVisible());
+    QVERIFY(!board.Action("ActionToggleFocus")->isEnabled());
 }
 
 void TestRealKeys::PageHintsNewGameAndExit()

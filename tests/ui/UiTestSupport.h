@@ -4,6 +4,7 @@
 // triggered only when enabled, and the modal New Game dialog is answered from a timer.
 
 #include "UnitGameDlg.h"
+#include "UnitHintDlg.h"
 #include "UnitMain.h"
 
 #include <QAbstractItemModelTester>
@@ -91,6 +92,8 @@ public:
     {
         Dialog = new TNewGameDialog(&Window);
         Window.SetNewGameDialog(Dialog);
+        HintWindow = new TFormHint(&Window);
+        Window.SetHintWindow(HintWindow);
         Window.show();
         QApplication::setActiveWindow(&Window);
         Window.activateWindow();
@@ -159,5 +162,6 @@ public:
 
     TFormVTX Window;
     TNewGameDialog* Dialog = nullptr;
+    TFormHint* HintWindow = nullptr;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> Testers;
 };

@@ -1,13 +1,16 @@
 #include "UnitMain.h"
 
+#include "CheckoutTable.h"
 #include "ScoreCellDelegate.h"
 #include "ScoreListModel.h"
 #include "ThrowEdit.h"
 #include "ToolIcons.h"
 #include "UnitGameDlg.h"
+#include "UnitHintDlg.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -92,6 +95,7 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
     if (!m_ProgramDir.endsWith(u'/')) {
         m_ProgramDir += u'/';
     }
+    OpenCheckoutTable(m_ProgramDir + QStringLiteral("VTXOutShots.ini"));
 
     m_BannerTimer = new QTimer(this);
     m_BannerTimer->setSingleShot(true);
@@ -520,10 +524,36 @@ QWidget* TFormVTX::CreateStatsPage()
     return page;
 }
 
-void TFormVTX::SetHintWindow(QWidget* window)
+void TFormVTX::SetHintWindow(TFormHint* window)
 {
     m_HintWindow = window;
+    if (window != nullptr) {
+        window->SetCheckoutTable(m_CheckoutTable.get());
+        // Its keys work from the hint window too: F4 comes back, Ctrl+H closes it.
+        window->addAction(m_ActionToggleFocus);
+        window->addAction(m_ActionQuickShotHints);
+        window->installEventFilter(this);
+    }
     UpdateActions();
+}
+
+bool TFormVTX::OpenCheckoutTable(const QString& path)
+{
+    m_CheckoutTable.reset();
+    if (QFileInfo::exists(path)) {
+        if (std::optional<CCheckoutTable> table = CCheckoutTable::Open(path.toStdString())) {
+            m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
+        }
+    }
+    if (m_HintWindow != nullptr) {
+        m_HintWindow->SetCheckoutTable(m_CheckoutTable.get());
+    }
+    return m_CheckoutTable != nullptr;
+}
+
+void TFormVTX::FillPlayerHints(int score, int player)
+{
+    FillHints(*m_Players[player == 1 ? 1 : 0].Hints, m_CheckoutTable.get(), score);
 }
 
 bool TFormVTX::InputBlocked() const
@@ -754,6 +784,11 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
                                                                   QItemSelectionModel::Rows);
         panel.Scores->scrollTo(last, QAbstractItemView::EnsureVisible);
     }
+    // Routes for the new remainder; a game that counts up has none.
+    const TGameParams& params = m_Game.Params();
+    if (!params.CountUp && params.CheckOutRule && sheet.LastEntry() != nullptr) {
+        FillPlayerHints(sheet.LastEntry()->Remainder, sheet.PlayerIndex());
+    }
     UpdateActions();
 }
 
@@ -840,7 +875,10 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
     if (InputBlocked() && IsUserInput(event)) {
         return true;
     }
-    if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
+    if (watched == m_HintWindow &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        UpdateActions();
+    } else if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
         PlaceBanner();
     } else if (event->type() == QEvent::FocusOut) {
         // A list left without a selection marks its last row again.

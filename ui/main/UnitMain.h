@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -15,6 +16,8 @@ class QTimer;
 class QToolBar;
 class QTreeView;
 class QTreeWidget;
+class CCheckoutTable;
+class TFormHint;
 class TNewGameDialog;
 class TScoreListModel;
 class TThrowEdit;
@@ -39,7 +42,12 @@ public:
     // The dialog ActionNew shows; created by the start sequence after this window.
     void SetNewGameDialog(TNewGameDialog* dialog) { m_NewGameDialog = dialog; }
     // The Quick Shot Hint window that ActionQuickShotHints and ActionToggleFocus work on.
-    void SetHintWindow(QWidget* window);
+    void SetHintWindow(TFormHint* window);
+
+    // Opens the checkout table at `path` if the file exists; else the program goes on without
+    // one. The window opens "VTXOutShots.ini" beside the executable when it is created.
+    bool OpenCheckoutTable(const QString& path);
+    const CCheckoutTable* CheckoutTable() const { return m_CheckoutTable.get(); }
 
     // Recomputes the enabled and checked state of every action from the match and the page.
     void UpdateActions();
@@ -96,6 +104,7 @@ private:
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
 
+    void FillPlayerHints(int score, int player);
     void SetActivePlayer(int player);
     void SetPlayerActive(int player, bool active);
     void ShowBanner(const QString& text);
@@ -109,7 +118,8 @@ private:
     CGame m_Game;
     QString m_ProgramDir;
     TNewGameDialog* m_NewGameDialog = nullptr;
-    QPointer<QWidget> m_HintWindow;
+    std::unique_ptr<CCheckoutTable> m_CheckoutTable;
+    QPointer<TFormHint> m_HintWindow;
 
     QToolBar* m_ToolBar = nullptr;
     QLabel* m_PanelGameTitle = nullptr;

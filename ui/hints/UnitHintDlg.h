@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class CCheckoutTable;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+
+// Fills `list` with the routes the table gives for `score`, the first one selected. Without a
+// table the list keeps what it shows.
+void FillHints(QListWidget& list, const CCheckoutTable* table, int score);
+
+// "Quick Shot Hint": a small tool window that stays on top. Any total typed into EditShot
+// shows at once whether it can be finished, with how many darts, and the table's routes.
+// Closing only hides it.
+class TFormHint final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxShot = 180;
+
+    explicit TFormHint(QWidget* parent = nullptr);
+
+    // The table the routes come from (owned by the main window); none: the list is left alone.
+    void SetCheckoutTable(const CCheckoutTable* table);
+
+    // The verdict text for a total, as EditOutshot shows it.
+    static QString Verdict(int score);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void EditShotChange();
+    void Step(int delta);
+
+    const CCheckoutTable* m_Table = nullptr;
+    QLineEdit* m_EditShot = nullptr;
+    QLineEdit* m_EditOutshot = nullptr;
+    QListWidget* m_ListBoxHints = nullptr;
+};
