@@ -8,6 +8,7 @@ cd "$workdir"
 "$binary" >"$workdir/out.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
+show_log() { echo "--- vantorix output:"; cat "$workdir/out.log"; }
 
 wait_for_window() { # name, seconds
     for _ in $(seq 1 $(($2 * 10))); do
@@ -52,12 +53,14 @@ wait_for_no_window "New Game"
 xdotool key alt+x
 for _ in $(seq 1 50); do
     if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid"
-        status=$?
+        status=0
+        wait "$pid" || status=$?
         echo "vantorix ended with status $status after Alt+X"
+        [ "$status" -eq 0 ] || show_log
         exit "$status"
     fi
     sleep 0.1
 done
 echo "vantorix is still running after Alt+X" >&2
+show_log
 exit 1

@@ -63,7 +63,8 @@ TEST(CheckoutTableReader, LongLinesAndGarbageDoNotBreakIt)
 {
     const std::string longValue(10000, 'x');
     std::string text = "[60]\n1=" + longValue + "\n";
-    text += std::string("\x00\xFF\xFE[\x01]\x7F=\x80\n", 12);
+    static constexpr char kGarbage[] = "\x00\xFF\xFE[\x01]\x7F=\x80\n";
+    text.append(kGarbage, sizeof kGarbage - 1);
     text += "2=20 D20\n[61]\n1=T11 D14\n";
     const CCheckoutTable table = CCheckoutTable::FromText(text);
     const Lines lines = table.Hints(60);

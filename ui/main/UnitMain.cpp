@@ -116,6 +116,9 @@ TFormVTX::~TFormVTX()
 {
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
+    if (m_HintWindow != nullptr) {
+        m_HintWindow->removeEventFilter(this);
+    }
     m_Game.OnSheetChanged = nullptr;
     m_Game.OnTurnChanged = nullptr;
     m_Game.OnLegWon = nullptr;
@@ -545,8 +548,8 @@ bool TFormVTX::OpenCheckoutTable(const QString& path)
             m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
         }
     }
-    if (m_HintWindow != nullptr) {
-        m_HintWindow->SetCheckoutTable(m_CheckoutTable.get());
+    if (auto* hintWindow = qobject_cast<TFormHint*>(m_HintWindow.data())) {
+        hintWindow->SetCheckoutTable(m_CheckoutTable.get());
     }
     return m_CheckoutTable != nullptr;
 }

@@ -119,7 +119,9 @@ private:
     QString m_ProgramDir;
     TNewGameDialog* m_NewGameDialog = nullptr;
     std::unique_ptr<CCheckoutTable> m_CheckoutTable;
-    QPointer<TFormHint> m_HintWindow;
+    // A plain widget pointer: the window may be told of the hint window's Hide while that is
+    // being destroyed, when it is no longer a TFormHint.
+    QPointer<QWidget> m_HintWindow;
 
     QToolBar* m_ToolBar = nullptr;
     QLabel* m_PanelGameTitle = nullptr;
