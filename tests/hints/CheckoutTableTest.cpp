@@ -111,7 +111,11 @@ TEST(CheckoutTableReader, HundredThousandSectionsOpenQuickly)
     RecordProperty("open_and_lookup_ms", static_cast<int>(millis));
     std::printf("100,000 sections: opened and looked up in %lld ms\n",
                 static_cast<long long>(millis));
-    EXPECT_LT(millis, 1000); // generous for sanitizer builds; a release build takes far less
+#ifdef NDEBUG
+    EXPECT_LT(millis, 250); // an optimised build takes about 40 ms
+#else
+    EXPECT_LT(millis, 5000); // debug and sanitizer builds: only that it ends, not how fast
+#endif
     std::remove(path.c_str());
 }
 

@@ -179,3 +179,26 @@ QString TNewGameDialog::GameTitle() const
 {
     return m_ComboBoxGame->currentText();
 }
+
+TNewGameChoices TNewGameDialog::Choices() const
+{
+    TNewGameChoices choices;
+    choices.GameType = m_ComboBoxGame->currentIndex();
+    choices.TwoPlayers = m_CheckBox2Players->isChecked();
+    choices.Player1Name = m_EditPlayer1Name->text();
+    choices.Player2Name = m_EditPlayer2Name->text();
+    choices.Player1Starts = m_RadioButtonPlayer1->isChecked();
+    return choices;
+}
+
+void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
+{
+    if (choices.GameType >= 0 && choices.GameType < kGameCount) {
+        m_ComboBoxGame->setCurrentIndex(choices.GameType);
+    }
+    m_CheckBox2Players->setChecked(choices.TwoPlayers);
+    m_EditPlayer1Name->setText(choices.Player1Name);
+    m_EditPlayer2Name->setText(choices.Player2Name);
+    (choices.Player1Starts ? m_RadioButtonPlayer1 : m_RadioButtonPlayer2)->setChecked(true);
+    CheckBox2PlayersClick();
+}

@@ -11,6 +11,16 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+// What the dialog shows: the choices it keeps between showings and the settings file holds.
+struct TNewGameChoices
+{
+    int GameType = -1; // index into the list of games; -1: none chosen yet
+    bool TwoPlayers = true;
+    QString Player1Name;
+    QString Player2Name;
+    bool Player1Starts = true;
+};
+
 // The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
 // choices between showings. exec() answers one of the three results below.
 class TNewGameDialog final : public QDialog
@@ -32,6 +42,11 @@ public:
     // The match the current choices describe (names defaulted, rules of the chosen game).
     TGameParams GameParams() const;
     QString GameTitle() const;
+
+    TNewGameChoices Choices() const;
+    // Puts the choices into the controls; a game index outside the list is left alone, and a
+    // second player cannot start a one-player game.
+    void SetChoices(const TNewGameChoices& choices);
 
     // Esc and the window's close button mean Cancel.
     void reject() override;

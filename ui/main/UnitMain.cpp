@@ -663,7 +663,17 @@ void TFormVTX::ActionNextLegExecute()
 
 void TFormVTX::ActionHintsExecute()
 {
-    const bool shown = m_ActionHints->isChecked();
+    SetHintsShown(m_ActionHints->isChecked());
+}
+
+bool TFormVTX::HintsShown() const
+{
+    return m_ActionHints->isChecked();
+}
+
+void TFormVTX::SetHintsShown(bool shown)
+{
+    m_ActionHints->setChecked(shown);
     for (TPlayerPanel& panel : m_Players) {
         panel.Hints->setVisible(shown);
         panel.HintsLabel->setVisible(shown);
@@ -895,6 +905,12 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormVTX::closeEvent(QCloseEvent* event)
+{
+    emit Closing();
+    QMainWindow::closeEvent(event);
 }
 
 void TFormVTX::showEvent(QShowEvent* event)

@@ -49,12 +49,21 @@ public:
     bool OpenCheckoutTable(const QString& path);
     const CCheckoutTable* CheckoutTable() const { return m_CheckoutTable.get(); }
 
+    // Whether the players' hint lists and their captions are shown (ActionHints).
+    bool HintsShown() const;
+    void SetHintsShown(bool shown);
+
     // Recomputes the enabled and checked state of every action from the match and the page.
     void UpdateActions();
     // True while the winner banner holds back all keyboard and mouse input.
     bool InputBlocked() const;
 
+signals:
+    // The window is closing: the moment to save what should outlive the program.
+    void Closing();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

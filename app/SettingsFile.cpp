@@ -1,0 +1,217 @@
+#include "SettingsFile.h"
+
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <array>
+#include <limits>
+
+namespace {
+
+// The element paths of the file, in the order they are written.
+enum TField : size_t
+{
+    kGameType,
+    kTwoPlayers,
+    kPlayer1Name,
+    kPlayer2Name,
+    kPlayer1Starts,
+    kHints,
+    kMainTop,
+    kMainLeft,
+    kMainWidth,
+    kMainHeight,
+    kMainViewState,
+    kQuickHintVisible,
+    kQuickHintTop,
+    kQuickHintLeft,
+    kFieldCount
+};
+
+constexpr std::array<const char*, kFieldCount> kPaths = {
+    "VTXSettings/NewGame/GameType",      "VTXSettings/NewGame/TwoPlayers",
+    "VTXSettings/NewGame/Player1Name",   "VTXSettings/NewGame/Player2Name",
+    "VTXSettings/NewGame/Player1Starts", "VTXSettings/Layout/Hints",
+    "VTXSettings/Layout/Main/Top",       "VTXSettings/Layout/Main/Left",
+    "VTXSettings/Layout/Main/Width",     "VTXSettings/Layout/Main/Height",
+    "VTXSettings/Layout/Main/ViewState", "VTXSettings/Layout/QuickHint/Visible",
+    "VTXSettings/Layout/QuickHint/Top",  "VTXSettings/Layout/QuickHint/Left",
+};
+
+std::optional<int> ParseInt(const QString& text)
+{
+    bool isNumber = false;
+    const int value = text.trimmed().toInt(&isNumber);
+    return isNumber ? std::optional<int>(value) : std::nullopt;
+}
+
+// "true"/"false" as written, and "1", "0" and "-1" (true) as other writers put them.
+std::optional<bool> ParseBool(const QString& text)
+{
+    const QString value = text.trimmed().toLower();
+    if (value == u"true" || value == u"1" || value == u"-1") {
+        return true;
+    }
+    if (value == u"false" || value == u"0") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// XML 1.0 cannot hold most control characters; a name typed or pasted with one must not make
+// the whole file unreadable next time.
+QString XmlSafe(const QString& text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        if (code >= 0x20 || code == u'\t' || code == u'\n' || code == u'\r') {
+            if (code != 0xFFFE && code != 0xFFFF) {
+                safe.append(character);
+            }
+        }
+    }
+    return safe;
+}
+
+QString BoolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+TSettingsRead ReadSettings(const QByteArray& bytes)
+{
+    TSettingsRead result;
+    std::array<std::optional<QString>, kFieldCount> texts;
+    QXmlStreamReader reader(bytes);
+    QStringList path;
+    QString root;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            path << reader.name().toString();
+            if (root.isEmpty()) {
+                root = path.front();
+            }
+            const QString joined = path.join(u'/');
+            for (size_t field = 0; field < kFieldCount; ++field) {
+                // The first element of a name among its parent's children is the one used.
+                if (!texts[field] && joined == QLatin1String(kPaths[field])) {
+                    texts[field] = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+                    path.removeLast();
+                    break;
+                }
+            }
+        } else if (reader.isEndElement() && !path.isEmpty()) {
+            path.removeLast();
+        }
+    }
+    if (reader.hasError()) {
+        result.Problems << QStringLiteral("not a readable settings file (%1 at line %2); "
+                                          "using the defaults")
+                               .arg(reader.errorString())
+                               .arg(reader.lineNumber());
+        return result;
+    }
+
+    if (root != u"VTXSettings") {
+        result.Problems << QStringLiteral("no VTXSettings element; using the defaults");
+        return result;
+    }
+
+    TSettings& settings = result.Settings;
+    const auto takeInt = [&](size_t field, std::optional<int>& target, int low, int high) {
+        if (!texts[field]) {
+            return;
+        }
+        const std::optional<int> value = ParseInt(*texts[field]);
+        if (value && *value >= low && *value <= high) {
+            target = value;
+        } else {
+            result.Problems << QStringLiteral("%1: \"%2\" is not a usable value")
+                                   .arg(QLatin1String(kPaths[field]), *texts[field]);
+        }
+    };
+    const auto takeBool = [&](size_t field, std::optional<bool>& target) {
+        if (!texts[field]) {
+            return;
+        }
+        target = ParseBool(*texts[field]);
+        if (!target) {
+            result.Problems << QStringLiteral("%1: \"%2\" is not true or false")
+                                   .arg(QLatin1String(kPaths[field]), *texts[field]);
+        }
+    };
+    constexpr int kAny = std::numeric_limits<int>::max();
+    takeInt(kGameType, settings.GameType, 0, kGameTypeCount - 1);
+    takeBool(kTwoPlayers, settings.TwoPlayers);
+    settings.Player1Name = texts[kPlayer1Name];
+    settings.Player2Name = texts[kPlayer2Name];
+    takeBool(kPlayer1Starts, settings.Player1Starts);
+    takeBool(kHints, settings.Hints);
+    takeInt(kMainTop, settings.MainTop, -kAny, kAny);
+    takeInt(kMainLeft, settings.MainLeft, -kAny, kAny);
+    takeInt(kMainWidth, settings.MainWidth, 0, kAny);
+    takeInt(kMainHeight, settings.MainHeight, 0, kAny);
+    takeInt(kMainViewState, settings.MainViewState, kViewNormal, kViewMaximized);
+    takeBool(kQuickHintVisible, settings.QuickHintVisible);
+    takeInt(kQuickHintTop, settings.QuickHintTop, -kAny, kAny);
+    takeInt(kQuickHintLeft, settings.QuickHintLeft, -kAny, kAny);
+    return result;
+}
+
+QByteArray WriteSettings(const TSettings& settings)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    const auto number = [&](const char* name, std::optional<int> value, int fallback) {
+        writer.writeTextElement(QLatin1String(name), QString::number(value.value_or(fallback)));
+    };
+    const auto flag = [&](const char* name, std::optional<bool> value, bool fallback) {
+        writer.writeTextElement(QLatin1String(name), BoolText(value.value_or(fallback)));
+    };
+    const auto text = [&](const char* name, const std::optional<QString>& value) {
+        writer.writeTextElement(QLatin1String(name), XmlSafe(value.value_or(QString())));
+    };
+    writer.writeStartElement(QStringLiteral("VTXSettings"));
+    writer.writeStartElement(QStringLiteral("NewGame"));
+    number("GameType", settings.GameType, 1);
+    flag("TwoPlayers", settings.TwoPlayers, true);
+    text("Player1Name", settings.Player1Name);
+    text("Player2Name", settings.Player2Name);
+    flag("Player1Starts", settings.Player1Starts, true);
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("Layout"));
+    flag("Hints", settings.Hints, true);
+    writer.writeStartElement(QStringLiteral("Main"));
+    number("Top", settings.MainTop, 0);
+    number("Left", settings.MainLeft, 0);
+    number("Width", settings.MainWidth, 669);
+    number("Height", settings.MainHeight, 570);
+    number("ViewState", settings.MainViewState, kViewNormal);
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("QuickHint"));
+    flag("Visible", settings.QuickHintVisible, false);
+    number("Top", settings.QuickHintTop, 0);
+    number("Left", settings.QuickHintLeft, 0);
+    writer.writeEndElement();
+    writer.writeEndElement();
+    writer.writeEndElement();
+    return bytes;
+}
+
+bool SaveSettingsFile(const QString& path, const TSettings& settings, QString* error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = WriteSettings(settings);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,214 @@
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+TSettings Everything()
+{
+    TSettings settings;
+    settings.GameType = 3;
+    settings.TwoPlayers = false;
+    settings.Player1Name = QStringLiteral("Zoë <b>&amp;</b> \"Ann\"");
+    settings.Player2Name = QStringLiteral("  Ben  ");
+    settings.Player1Starts = false;
+    settings.Hints = false;
+    settings.MainTop = -20;
+    settings.MainLeft = 1930;
+    settings.MainWidth = 800;
+    settings.MainHeight = 600;
+    settings.MainViewState = 2;
+    settings.QuickHintVisible = true;
+    settings.QuickHintTop = 40;
+    settings.QuickHintLeft = 50;
+    return settings;
+}
+
+QByteArray Document(const QByteArray& newGame, const QByteArray& layout = {})
+{
+    return "<VTXSettings><NewGame>" + newGame + "</NewGame><Layout>" + layout +
+           "</Layout></VTXSettings>";
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void RoundTripOfEveryField();
+    void WrittenBytesInElementOrder();
+    void BooleansInEveryAcceptedSpelling_data();
+    void BooleansInEveryAcceptedSpelling();
+    void EachElementIsReadOnItsOwn_data();
+    void EachElementIsReadOnItsOwn();
+    void NotXmlIsIgnoredAsAWhole_data();
+    void NotXmlIsIgnoredAsAWhole();
+    void ControlCharactersCannotSpoilTheFile();
+    void FirstElementOfANameWinsAndOthersAreIgnored();
+    void SavingReplacesTheFileOrLeavesItAlone();
+};
+
+void TestSettingsFile::RoundTripOfEveryField()
+{
+    const TSettings settings = Everything();
+    const TSettingsRead read = ReadSettings(WriteSettings(settings));
+    QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
+    QVERIFY(read.Settings == settings);
+}
+
+void TestSettingsFile::WrittenBytesInElementOrder()
+{
+    TSettings settings = Everything();
+    settings.Player1Name = QStringLiteral("A<&>");
+    settings.Player2Name = QString();
+    QCOMPARE(
+        WriteSettings(settings),
+        QByteArray("<VTXSettings><NewGame><GameType>3</GameType><TwoPlayers>false</TwoPlayers>"
+                   "<Player1Name>A&lt;&amp;&gt;</Player1Name><Player2Name></Player2Name>"
+                   "<Player1Starts>false</Player1Starts></NewGame><Layout><Hints>false</Hints>"
+                   "<Main><Top>-20</Top><Left>1930</Left><Width>800</Width><Height>600</Height>"
+                   "<ViewState>2</ViewState></Main><QuickHint><Visible>true</Visible>"
+                   "<Top>40</Top><Left>50</Left></QuickHint></Layout></VTXSettings>"));
+}
+
+void TestSettingsFile::BooleansInEveryAcceptedSpelling_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("value");
+    QTest::newRow("true") << QByteArray("true") << true;
+    QTest::newRow("TRUE") << QByteArray("TRUE") << true;
+    QTest::newRow("False") << QByteArray("False") << false;
+    QTest::newRow("1") << QByteArray("1") << true;
+    QTest::newRow("0") << QByteArray("0") << false;
+    QTest::newRow("-1") << QByteArray("-1") << true;
+    QTest::newRow("padded") << QByteArray(" true\n") << true;
+}
+
+void TestSettingsFile::BooleansInEveryAcceptedSpelling()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, value);
+    const TSettingsRead read =
+        ReadSettings(Document("<TwoPlayers>" + text + "</TwoPlayers>",
+                              "<QuickHint><Visible>" + text + "</Visible></QuickHint>"));
+    QVERIFY(read.Problems.isEmpty());
+    QCOMPARE(read.Settings.TwoPlayers, std::optional<bool>(value));
+    QCOMPARE(read.Settings.QuickHintVisible, std::optional<bool>(value));
+}
+
+void TestSettingsFile::EachElementIsReadOnItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("newGame");
+    QTest::addColumn<int>("problems");
+    QTest::newRow("missing game") << QByteArray("<TwoPlayers>false</TwoPlayers>") << 0;
+    QTest::newRow("game not a number") << QByteArray("<GameType>five</GameType>"
+                                                     "<TwoPlayers>false</TwoPlayers>")
+                                       << 1;
+    QTest::newRow("game above the list") << QByteArray("<GameType>5</GameType>"
+                                                       "<TwoPlayers>false</TwoPlayers>")
+                                         << 1;
+    QTest::newRow("game below the list") << QByteArray("<GameType>-1</GameType>"
+                                                       "<TwoPlayers>false</TwoPlayers>")
+                                         << 1;
+    QTest::newRow("game overflows") << QByteArray("<GameType>99999999999</GameType>"
+                                                  "<TwoPlayers>false</TwoPlayers>")
+                                    << 1;
+    QTest::newRow("boolean not a boolean") << QByteArray("<GameType>x</GameType>"
+                                                         "<TwoPlayers>false</TwoPlayers>"
+                                                         "<Player1Starts>yes</Player1Starts>")
+                                           << 2;
+}
+
+void TestSettingsFile::EachElementIsReadOnItsOwn()
+{
+    QFETCH(QByteArray, newGame);
+    QFETCH(int, problems);
+    const TSettingsRead read = ReadSettings(
+        Document(newGame, "<Hints>false</Hints><Main><Width>x</Width><Height>700</Height></Main>"));
+    QCOMPARE(read.Problems.size(), problems + 1); // the width as well
+    QVERIFY(!read.Settings.GameType.has_value());
+    QVERIFY(!read.Settings.Player1Starts.has_value());
+    QVERIFY(!read.Settings.MainWidth.has_value());
+    // Everything else is still taken.
+    QCOMPARE(read.Settings.TwoPlayers, std::optional<bool>(false));
+    QCOMPARE(read.Settings.Hints, std::optional<bool>(false));
+    QCOMPARE(read.Settings.MainHeight, std::optional<int>(700));
+    QVERIFY(!read.Settings.Player1Name.has_value());
+}
+
+void TestSettingsFile::NotXmlIsIgnoredAsAWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("GameType=3\n");
+    QTest::newRow("binary") << QByteArray("\x00\xFF\x10<\x01>", 6);
+    QTest::newRow("cut short") << Document("<GameType>3</GameType>").left(40);
+    QTest::newRow("two roots") << Document("<GameType>3</GameType>") + "<VTXSettings/>";
+    QTest::newRow("other root") << QByteArray("<Settings><NewGame><GameType>3</GameType>"
+                                              "</NewGame></Settings>");
+}
+
+void TestSettingsFile::NotXmlIsIgnoredAsAWhole()
+{
+    QFETCH(QByteArray, bytes);
+    const TSettingsRead read = ReadSettings(bytes);
+    QCOMPARE(read.Problems.size(), 1);
+    QVERIFY(read.Settings == TSettings{});
+}
+
+void TestSettingsFile::ControlCharactersCannotSpoilTheFile()
+{
+    TSettings settings;
+    settings.Player1Name = QStringLiteral("An\u0001na\u001B");
+    const TSettingsRead read = ReadSettings(WriteSettings(settings));
+    QVERIFY(read.Problems.isEmpty());
+    QCOMPARE(read.Settings.Player1Name, std::optional<QString>(QStringLiteral("Anna")));
+}
+
+void TestSettingsFile::FirstElementOfANameWinsAndOthersAreIgnored()
+{
+    const TSettingsRead read = ReadSettings("<?xml version=\"1.0\"?>\n<VTXSettings>\n"
+                                            "  <Extra><GameType>4</GameType></Extra>\n"
+                                            "  <NewGame><GameType> 2 </GameType>"
+                                            "<GameType>3</GameType><Player1Name/></NewGame>\n"
+                                            "</VTXSettings>\n");
+    QVERIFY(read.Problems.isEmpty());
+    QCOMPARE(read.Settings.GameType, std::optional<int>(2));
+    QCOMPARE(read.Settings.Player1Name, std::optional<QString>(QString()));
+}
+
+void TestSettingsFile::SavingReplacesTheFileOrLeavesItAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    QVERIFY(SaveSettingsFile(path, Everything()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), WriteSettings(Everything()));
+    file.close();
+    QVERIFY(SaveSettingsFile(path, TSettings{}));
+    QVERIFY(ReadSettings([&] {
+                QFile again(path);
+                again.open(QIODevice::ReadOnly);
+                return again.readAll();
+            }())
+                .Settings.GameType == 1);
+    // A directory where the file should be: saving fails, says why, and leaves it.
+    const QString blocked = dir.filePath(QStringLiteral("blocked.xml"));
+    QVERIFY(QDir().mkdir(blocked));
+    QString error;
+    QVERIFY(!SaveSettingsFile(blocked, Everything(), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(blocked).isDir());
+    // No temporary files are left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("VTXSettings.xml")});
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "SettingsFileTest.moc"

@@ -1,0 +1,211 @@
+// The start sequence with and without a settings file, driven in-process and offscreen.
+
+#include "ProgramStart.h"
+#include "Settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the whole program in `directory`; `whenDialogShown` sees the windows when the New Game
+// dialog is up, then Exit is clicked. Returns the program's exit code.
+int RunWithDialog(const QString& directory, const std::function<void(QWidget&)>& whenDialogShown)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(directory);
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        poll.stop();
+        whenDialogShown(*modal);
+        modal->findChild<QPushButton*>(QStringLiteral("ButtonExit"))->click();
+    });
+    poll.start();
+    const int code = RunProgram(*qApp);
+    QDir::setCurrent(previous);
+    return code;
+}
+
+} // namespace
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void WithoutAFileTheFormDefaultsHoldAndNewGameComesFirst();
+    void AFileSetsDialogHintsPlacementAndHintWindow();
+    void MaximizedKeepsThePlaceAsItIs();
+    void PlacesOffEveryScreenComeBack();
+    void AHiddenHintWindowIsStillPlaced();
+    void AnUnwritableFileStillLetsTheProgramClose();
+    void AnUnreadableFileIsReportedAndSkipped();
+};
+
+void TestStartUp::WithoutAFileTheFormDefaultsHoldAndNewGameComesFirst()
+{
+    QTemporaryDir dir;
+    bool sawDialog = false;
+    TNewGameChoices shown;
+    bool mainShown = false;
+    bool hintsShown = false;
+    const int code = RunWithDialog(dir.path(), [&](QWidget& modal) {
+        auto* dialog = qobject_cast<TNewGameDialog*>(&modal);
+        sawDialog = dialog != nullptr;
+        if (dialog != nullptr) {
+            shown = dialog->Choices();
+            auto* main = qobject_cast<TFormVTX*>(dialog->parentWidget());
+            mainShown = main != nullptr && main->isVisible();
+            hintsShown = main != nullptr && main->HintsShown();
+        }
+    });
+    QCOMPARE(code, 0);
+    QVERIFY(sawDialog);
+    QVERIFY(mainShown);
+    QVERIFY(hintsShown);
+    QCOMPARE(shown.GameType, 1);
+    QVERIFY(shown.TwoPlayers);
+    QVERIFY(shown.Player1Starts);
+    QCOMPARE(shown.Player1Name, QString());
+    // Exit closed the main window, which wrote the file.
+    const TSettingsRead saved =
+        ReadSettings(ReadFile(dir.filePath(QStringLiteral("VTXSettings.xml"))));
+    QVERIFY(saved.Problems.isEmpty());
+    QCOMPARE(saved.Settings.GameType, std::optional<int>(1));
+    QCOMPARE(saved.Settings.MainWidth, std::optional<int>(669));
+    QCOMPARE(saved.Settings.QuickHintVisible, std::optional<bool>(false));
+}
+
+void TestStartUp::AFileSetsDialogHintsPlacementAndHintWindow()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    TSettings stored;
+    stored.GameType = 3;
+    stored.TwoPlayers = true;
+    stored.Player1Name = QStringLiteral("Cy");
+    stored.Player2Name = QStringLiteral("Di");
+    stored.Player1Starts = false;
+    stored.Hints = false;
+    stored.MainTop = 20;
+    stored.MainLeft = 30;
+    stored.MainWidth = 700;
+    stored.MainHeight = 400;
+    stored.MainViewState = kViewNormal;
+    stored.QuickHintVisible = true;
+    stored.QuickHintTop = 200;
+    stored.QuickHintLeft = 210;
+    QVERIFY(SaveSettingsFile(path, stored));
+
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    const TNewGameChoices choices = windows.NewGame.Choices();
+    QCOMPARE(choices.GameType, 3);
+    QCOMPARE(choices.Player1Name, QStringLiteral("Cy"));
+    QCOMPARE(choices.Player2Name, QStringLiteral("Di"));
+    QVERIFY(!choices.Player1Starts);
+    QVERIFY(!windows.Main.HintsShown());
+    QVERIFY(!windows.Main.findChild<QAction*>(QStringLiteral("ActionHints"))->isChecked());
+    windows.Main.show();
+    QVERIFY(!windows.Main.findChild<QListWidget*>(QStringLiteral("ListBoxHints1"))->isVisible());
+    QCOMPARE(windows.Main.pos(), QPoint(30, 20));
+    QCOMPARE(windows.Main.size(), QSize(700, 400));
+    QVERIFY(windows.Hint.isVisible());
+    QCOMPARE(windows.Hint.pos(), QPoint(210, 200));
+    // What is saved again is what was loaded.
+    QVERIFY(TakeSettings(windows.Main, windows.NewGame, windows.Hint) == stored);
+}
+
+void TestStartUp::MaximizedKeepsThePlaceAsItIs()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    WriteFile(path, "<VTXSettings><Layout><Main><Top>5</Top><Left>6</Left><Width>900</Width>"
+                    "<Height>700</Height><ViewState>2</ViewState></Main></Layout></VTXSettings>");
+    TProgramWindows windows;
+    const QSize before = windows.Main.size();
+    const QPoint place = windows.Main.pos();
+    QVERIFY(LoadSettings(path, windows));
+    QVERIFY(windows.Main.windowState() & Qt::WindowMaximized);
+    QCOMPARE(windows.Main.size(), before);
+    QCOMPARE(windows.Main.pos(), place);
+}
+
+void TestStartUp::PlacesOffEveryScreenComeBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    WriteFile(path, "<VTXSettings><Layout><Main><Top>-5000</Top><Left>99999</Left>"
+                    "<Width>100</Width><Height>50</Height><ViewState>0</ViewState></Main>"
+                    "<QuickHint><Visible>false</Visible><Top>4000</Top><Left>-4000</Left>"
+                    "</QuickHint></Layout></VTXSettings>");
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    QCOMPARE(windows.Main.size(), windows.Main.minimumSize());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(windows.Main.pos()));
+    QVERIFY(screen.contains(windows.Hint.pos()));
+}
+
+void TestStartUp::AHiddenHintWindowIsStillPlaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    WriteFile(path, "<VTXSettings><Layout><QuickHint><Visible>0</Visible><Top>120</Top>"
+                    "<Left>130</Left></QuickHint></Layout></VTXSettings>");
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    QVERIFY(!windows.Hint.isVisible());
+    QCOMPARE(windows.Hint.pos(), QPoint(130, 120));
+}
+
+void TestStartUp::AnUnwritableFileStillLetsTheProgramClose()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("VTXSettings.xml")));
+    bool sawDialog = false;
+    const int code = RunWithDialog(dir.path(), [&](QWidget&) { sawDialog = true; });
+    QVERIFY(sawDialog);
+    QCOMPARE(code, 0);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("VTXSettings.xml"))).isDir());
+}
+
+void TestStartUp::AnUnreadableFileIsReportedAndSkipped()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    WriteFile(path, "this is not a settings file");
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    QCOMPARE(windows.NewGame.Choices().GameType, -1); // the form's own default
+    QVERIFY(windows.Main.HintsShown());
+    QCOMPARE(windows.Main.size(), QSize(669, 570));
+}
+
+QTEST_MAIN(TestStartUp)
+#include "StartUpTest.moc"
