@@ -12,3 +12,9 @@ if(VTX_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(vtx_warnings INTERFACE -fsanitize=address,undefined)
 endif()
+if(VTX_FUZZ_ONLY)
+    # Every library is instrumented for coverage; only the fuzz targets take libFuzzer's main.
+    target_compile_options(vtx_warnings INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
+    target_link_options(vtx_warnings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the two file readers with clang and runs each for the given
+# number of seconds (default 60) from the seed corpora in tests/data/fuzz. Prints the
+# executions reached; a crash fails the run and leaves its input in build/fuzz/crashes.
+set -euo pipefail
+seconds=${1:-60}
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build/fuzz/crashes
+status=0
+run() { # target, seed folder, extra seed files...
+    local target=$1 seeds=$2
+    shift 2
+    local corpus
+    corpus=$(mktemp -d)
+    cp "$seeds"/* "$@" "$corpus"/
+    echo "== $target: $seconds s"
+    if "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix=build/fuzz/crashes/"$target"- -timeout=10 -rss_limit_mb=2048 \
+        "$corpus" >"build/fuzz/$target.log" 2>&1; then
+        echo "$target: $(grep -E 'stat::number_of_executed_units' "build/fuzz/$target.log" | awk '{print $2}') executions, no crash" \
+            "($(ls "$corpus" | wc -l) inputs in the corpus)"
+    else
+        echo "$target: FAILED; see build/fuzz/$target.log and build/fuzz/crashes/"
+        tail -n 30 "build/fuzz/$target.log"
+        status=1
+    fi
+    rm -rf "$corpus"
+}
+run fuzz_settings tests/data/fuzz/settings
+run fuzz_checkout_table tests/data/fuzz/checkout-table data/VTXOutShots.ini
+exit $status
