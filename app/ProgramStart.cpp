@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 
 #include "Settings.h"
+#include "ToolIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,8 @@ int RunProgram(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral("1.06"));
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorix.Vantorix"));
 
     TProgramWindows windows;
     const QString settingsPath = QString::fromLatin1(kSettingsFileName);

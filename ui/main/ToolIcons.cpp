@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
@@ -160,4 +161,75 @@ QIcon ToolIcon(int index)
         }
     }
     return {};
+}
+
+void PaintApplicationIcon(QPainter& painter, const QRectF& area)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(area.topLeft());
+    painter.scale(area.width() / 128.0, area.height() / 128.0);
+    painter.setPen(Qt::NoPen);
+    const QPointF centre(60, 68);
+    const QColor dark(0x1d, 0x24, 0x30);
+    const QColor red(0xc8, 0x35, 0x2e);
+    const QColor green(0x2f, 0x8f, 0x4e);
+    const QColor blue(0x3a, 0x7b, 0xd5);
+    const std::pair<double, QColor> rings[] = {
+        {56, dark},  {48, red}, {43, QColor(0xf1, 0xe6, 0xc8)}, {30, green}, {26, dark},
+        {12, green}, {5.5, red}};
+    for (const auto& [radius, colour] : rings) {
+        painter.setBrush(colour);
+        painter.drawEllipse(centre, radius, radius);
+    }
+    QColor wire = dark;
+    wire.setAlpha(140);
+    painter.setPen(QPen(wire, 2));
+    painter.drawLine(QPointF(60, 25), QPointF(60, 111));
+    painter.drawLine(QPointF(17, 68), QPointF(103, 68));
+    painter.drawLine(QPointF(29.6, 37.6), QPointF(90.4, 98.4));
+    painter.drawLine(QPointF(90.4, 37.6), QPointF(29.6, 98.4));
+    painter.setPen(Qt::NoPen);
+    painter.translate(centre);
+    painter.rotate(-45);
+    painter.translate(-centre);
+    painter.setBrush(QColor(0xd9, 0xdd, 0xe3));
+    painter.drawRoundedRect(QRectF(58.5, 14, 3, 52), 1.5, 1.5);
+    painter.setBrush(blue);
+    painter.drawRoundedRect(QRectF(56, 30, 8, 18), 3, 3);
+    QPainterPath flight;
+    flight.moveTo(60, 2);
+    flight.lineTo(70, 14);
+    flight.lineTo(60, 11);
+    flight.lineTo(50, 14);
+    flight.closeSubpath();
+    painter.drawPath(flight);
+    painter.restore();
+}
+
+namespace {
+
+class TApplicationIconEngine final : public QIconEngine
+{
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        PaintApplicationIcon(*painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return image;
+    }
+    QIconEngine* clone() const override { return new TApplicationIconEngine; }
+};
+
+} // namespace
+
+QIcon ApplicationIcon()
+{
+    return QIcon(new TApplicationIconEngine);
 }
