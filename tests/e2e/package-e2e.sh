@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The Debian package unpacked into a scratch root (as dpkg would install it, without
+# installing it), started through its bin/ link from another directory: the New Game dialog
+# appears, and the player's hint list shows routes, so the checkout table was found beside the
+# real executable. Usage: package-e2e.sh PACKAGE.deb
+set -euo pipefail
+deb=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+root=$(mktemp -d)
+elsewhere=$(mktemp -d)
+trap 'kill $pid 2>/dev/null || true; rm -rf "$root" "$elsewhere"' EXIT
+pid=0
+dpkg -x "$deb" "$root"
+[ -L "$root/usr/bin/vantorix" ] || { echo "FAIL: usr/bin/vantorix is not a link"; exit 1; }
+[ -f "$root/usr/lib/vantorix/VTXOutShots.ini" ] || { echo "FAIL: no checkout table"; exit 1; }
+echo "unpacked: $(readlink "$root/usr/bin/vantorix")"
+
+cd "$elsewhere"
+"$root/usr/bin/vantorix" >out.log 2>&1 &
+pid=$!
+wait_for_window "New Game" 10
+echo "ok: the New Game dialog appeared"
+xdotool key Return
+wait_for_no_window "New Game"
+window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
+sleep 0.3
+# The left hint list, below the statistics column of the first player.
+hints_area() { import -window "$window" -crop 100x150+6+380 +repage "$1"; }
+hints_area before.png
+for turn in 180 60 151; do # the first player comes to 170
+    xdotool type --delay 20 "$turn"
+    xdotool key Return
+    sleep 0.2
+done
+sleep 0.3
+hints_area after.png
+changed=$(compare -metric AE before.png after.png null: 2>&1 || true)
+echo "pixels changed in the hint list: $changed"
+if [ "${changed%%.*}" -lt 40 ]; then
+    echo "FAIL: the hint list shows no route"
+    cat out.log
+    exit 1
+fi
+echo "ok: the hint list shows routes"
+xdotool key alt+x
+wait_for_exit "$pid" || { echo "FAIL: did not end cleanly"; cat out.log; exit 1; }
+[ -f "$elsewhere/VTXSettings.xml" ] && echo "ok: settings written in the starting directory"
+echo "package e2e passed"
