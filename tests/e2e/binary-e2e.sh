@@ -3,29 +3,14 @@
 # keys only, Ctrl+N brings the dialog back, and Alt+X ends the program.
 set -euo pipefail
 binary=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
 workdir=$(mktemp -d)
 cd "$workdir"
 "$binary" >"$workdir/out.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
 show_log() { echo "--- vantorix output:"; cat "$workdir/out.log"; }
-
-wait_for_window() { # name, seconds
-    for _ in $(seq 1 $(($2 * 10))); do
-        if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    echo "no visible window named '$1'" >&2
-    return 1
-}
-wait_for_no_window() {
-    for _ in $(seq 1 50); do
-        if ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    echo "window '$1' is still shown" >&2
-    return 1
-}
 
 wait_for_window "New Game" 10
 echo "New Game dialog shown"
@@ -51,16 +36,13 @@ echo "New Game dialog shown again by Ctrl+N"
 xdotool key Escape
 wait_for_no_window "New Game"
 xdotool key alt+x
-for _ in $(seq 1 50); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        status=0
-        wait "$pid" || status=$?
-        echo "vantorix ended with status $status after Alt+X"
-        [ "$status" -eq 0 ] || show_log
-        exit "$status"
-    fi
-    sleep 0.1
-done
-echo "vantorix is still running after Alt+X" >&2
-show_log
-exit 1
+status=0
+wait_for_exit "$pid" || status=$?
+if [ "$status" -eq 124 ]; then
+    echo "vantorix is still running after Alt+X" >&2
+    show_log
+    exit 1
+fi
+echo "vantorix ended with status $status after Alt+X"
+[ "$status" -eq 0 ] || show_log
+exit "$status"

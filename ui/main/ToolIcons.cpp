@@ -20,7 +20,21 @@ enum class TShape
     Bars
 };
 
-class TShapeIconEngine final : public QIconEngine
+// An icon drawn by code: every pixmap is painted at the size asked for.
+class TPaintedIconEngine : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return image;
+    }
+};
+
+class TShapeIconEngine final : public TPaintedIconEngine
 {
 public:
     explicit TShapeIconEngine(TShape shape) : m_Shape(shape) {}
@@ -123,15 +137,6 @@ public:
         painter->restore();
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap image(size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return image;
-    }
-
     QIconEngine* clone() const override { return new TShapeIconEngine(m_Shape); }
 
 private:
@@ -209,20 +214,12 @@ void PaintApplicationIcon(QPainter& painter, const QRectF& area)
 
 namespace {
 
-class TApplicationIconEngine final : public QIconEngine
+class TApplicationIconEngine final : public TPaintedIconEngine
 {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
         PaintApplicationIcon(*painter, QRectF(rect));
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap image(size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return image;
     }
     QIconEngine* clone() const override { return new TApplicationIconEngine; }
 };
