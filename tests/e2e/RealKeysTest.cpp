@@ -126,6 +126,8 @@ void TestRealKeys::QuickHintWindowByKeys()
     Press(QStringLiteral("ctrl+h"));
     QTRY_VERIFY(board.HintWindow->isVisible());
     QVERIFY(board.Action("ActionQuickShotHints")->isChecked());
+    // Ctrl+H opens it to be typed into.
+    QTRY_VERIFY(board.HintWindow->isActiveWindow());
     // From the scoreboard, F4 goes to the hint window; typing replaces the shown total.
     board.Window.activateWindow();
     QTRY_VERIFY(board.Window.isActiveWindow());

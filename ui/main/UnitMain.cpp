@@ -744,8 +744,16 @@ void TFormVTX::ActionToggleFocusExecute()
 
 void TFormVTX::ActionQuickShotHintsExecute()
 {
-    if (m_HintWindow != nullptr) {
-        m_HintWindow->setVisible(!m_HintWindow->isVisible());
+    if (m_HintWindow == nullptr) {
+        return;
+    }
+    if (m_HintWindow->isVisible()) {
+        m_HintWindow->hide();
+    } else {
+        // Shown to be typed into: it takes the keyboard, as F4 gives it back.
+        m_HintWindow->show();
+        m_HintWindow->raise();
+        m_HintWindow->activateWindow();
     }
     UpdateActions();
 }
