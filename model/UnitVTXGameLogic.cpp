@@ -128,7 +128,17 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
     const int64_t start = m_Params.StartScore;
     const bool countUp = m_Params.CountUp;
     const size_t legCount = m_Legs.size();
+    // Legs, sheets and entries are separate allocations; reading ahead along that chain keeps
+    // a long match's walk from waiting on memory at every leg.
+    constexpr size_t kLegAhead = 8;
+    constexpr size_t kSheetAhead = 4;
     for (size_t index = 0; index < legCount; ++index) {
+        if (index + kLegAhead < legCount) {
+            __builtin_prefetch(m_Legs[index + kLegAhead].get());
+        }
+        if (index + kSheetAhead < legCount) {
+            __builtin_prefetch(m_Legs[index + kSheetAhead]->GetSheet(playerIndex));
+        }
         const CPlayerScores* sheet = m_Legs[index]->GetSheet(playerIndex);
         if (sheet == nullptr || sheet->m_Entries.empty()) {
             continue;
