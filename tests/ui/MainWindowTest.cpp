@@ -19,11 +19,12 @@ const char* const kThrowActions[] = {
     "ActionThrow150", "ActionThrow160", "ActionThrow170", "ActionThrow180"};
 const char* const kOutShotActions[] = {"ActionOutShot1", "ActionOutShot2", "ActionOutShot3"};
 
-// Which throw actions are enabled, as the list of their scores.
-QList<int> EnabledThrows(const TScoreboard& board)
+// The tags (scores or darts) of the enabled actions among `names`.
+template <size_t N>
+QList<int> EnabledTags(const TScoreboard& board, const char* const (&names)[N])
 {
     QList<int> enabled;
-    for (const char* name : kThrowActions) {
+    for (const char* name : names) {
         if (board.Action(name)->isEnabled()) {
             enabled << board.Action(name)->data().toInt();
         }
@@ -31,15 +32,14 @@ QList<int> EnabledThrows(const TScoreboard& board)
     return enabled;
 }
 
+QList<int> EnabledThrows(const TScoreboard& board)
+{
+    return EnabledTags(board, kThrowActions);
+}
+
 QList<int> EnabledOutShots(const TScoreboard& board)
 {
-    QList<int> enabled;
-    for (const char* name : kOutShotActions) {
-        if (board.Action(name)->isEnabled()) {
-            enabled << board.Action(name)->data().toInt();
-        }
-    }
-    return enabled;
+    return EnabledTags(board, kOutShotActions);
 }
 
 QList<int> ScoresUpTo(int highest)
