@@ -7,6 +7,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+// The file format cannot see the dialog; the two must agree on how many games there are.
+static_assert(kGameTypeCount == TNewGameDialog::kGameCount);
+
 namespace {
 
 // True when at least a corner of the title area lies on some screen.

@@ -1,6 +1,7 @@
 #include "UnitHintDlg.h"
 
 #include "CheckoutTable.h"
+#include "DigitEdit.h"
 #include "UnitVTXGameLogic.h"
 
 #include <QGridLayout>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -56,12 +56,10 @@ TFormHint::TFormHint(QWidget* parent)
 
     auto* label = new QLabel(QStringLiteral("Shot:"), this);
     label->setObjectName(QStringLiteral("Label2"));
-    m_EditShot = new QLineEdit(QStringLiteral("0"), this);
+    m_EditShot = new TDigitEdit(this);
     m_EditShot->setObjectName(QStringLiteral("EditShot"));
-    m_EditShot->setMaxLength(3);
-    m_EditShot->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
-    m_EditShot->installEventFilter(this);
+    m_EditShot->setText(QStringLiteral("0"));
+    m_EditShot->installEventFilter(this); // arrow keys step like the spin buttons
     label->setBuddy(m_EditShot);
 
     // Spin buttons bound to the box: they step within 0..180 whatever was typed.
@@ -152,13 +150,6 @@ bool TFormHint::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
             Step(key->key() == Qt::Key_Up ? +1 : -1);
-            return true;
-        }
-        // Digits, Backspace and Enter pass; every other typed character is dropped.
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-            !(text.at(0) >= u'0' && text.at(0) <= u'9')) {
             return true;
         }
     }

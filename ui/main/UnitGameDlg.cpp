@@ -37,8 +37,7 @@ std::string NameOrDefault(const QString& typed, const char* fallback)
     return typed.trimmed().isEmpty() ? std::string(fallback) : typed.toStdString();
 }
 
-} // namespace
-
+// The rules of the game at `index` of the list (0..4); names and players left empty.
 TGameParams GameRules(int index)
 {
     const TGameRow& row = kGames[index >= 0 && index < TNewGameDialog::kGameCount ? index : 0];
@@ -49,6 +48,8 @@ TGameParams GameRules(int index)
     params.CheckOutRule = row.CheckOutRule;
     return params;
 }
+
+} // namespace
 
 QFont CourierFont()
 {

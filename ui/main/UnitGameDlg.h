@@ -65,7 +65,5 @@ private:
     QLineEdit* m_EditPlayer2Name = nullptr;
 };
 
-// The rules of the game at `index` of the dialog's list (0..4); names and players left empty.
-TGameParams GameRules(int index);
 // "Courier New", or the system's fixed-width face where it is not installed.
 QFont CourierFont();

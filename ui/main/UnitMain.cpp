@@ -1,9 +1,9 @@
 #include "UnitMain.h"
 
 #include "CheckoutTable.h"
+#include "DigitEdit.h"
 #include "ScoreCellDelegate.h"
 #include "ScoreListModel.h"
-#include "ThrowEdit.h"
 #include "ToolIcons.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
@@ -35,8 +35,15 @@ constexpr int kPlayerPanelWidth = 328;
 constexpr int kStatsColumnWidth = 105;
 constexpr int kPageDefault = 0;
 constexpr int kPageStats = 1;
+
 // Names, score lists and Thrown boxes share one large bold face: one font to load at start.
-constexpr double kLargeFontScale = 1.4;
+void SetLargeBoldFont(QWidget& widget)
+{
+    QFont font = widget.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    widget.setFont(font);
+}
 
 QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
 {
@@ -382,10 +389,7 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Name->setAlignment(Qt::AlignCenter);
     panel.Name->setFrameShape(QFrame::StyledPanel);
     panel.Name->setMinimumHeight(34);
-    QFont nameFont = panel.Name->font();
-    nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * kLargeFontScale);
-    panel.Name->setFont(nameFont);
+    SetLargeBoldFont(*panel.Name);
     column->addWidget(panel.Name);
 
     // Statistics column: values under bold captions, a rule above the match figures.
@@ -438,10 +442,7 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Model = new TScoreListModel(m_Game, player, this);
     panel.Scores = new QTreeView(panel.Panel);
     panel.Scores->setObjectName(QStringLiteral("ListViewScores") + suffix);
-    QFont listFont = panel.Scores->font();
-    listFont.setBold(true);
-    listFont.setPointSizeF(listFont.pointSizeF() * kLargeFontScale);
-    panel.Scores->setFont(listFont);
+    SetLargeBoldFont(*panel.Scores);
     panel.Scores->setModel(panel.Model);
     panel.Scores->setItemDelegate(new TScoreCellDelegate(panel.Scores));
     panel.Scores->setRootIsDecorated(false);
@@ -469,12 +470,9 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Scores->installEventFilter(this);
     sheet->addWidget(panel.Scores, 1);
 
-    panel.Thrown = new TThrowEdit(panel.Panel);
+    panel.Thrown = new TDigitEdit(panel.Panel);
     panel.Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
-    QFont editFont = panel.Thrown->font();
-    editFont.setBold(true);
-    editFont.setPointSizeF(editFont.pointSizeF() * kLargeFontScale);
-    panel.Thrown->setFont(editFont);
+    SetLargeBoldFont(*panel.Thrown);
     panel.Thrown->setFixedWidth(90);
     panel.ThrownLabel =
         NewLabel(QStringLiteral("LabelThrown") + suffix,
@@ -684,7 +682,7 @@ void TFormVTX::ActionSubmitScoreExecute()
 {
     int player = -1;
     for (int index = 0; index < 2 && player < 0; ++index) {
-        const TThrowEdit* edit = m_Players[static_cast<size_t>(index)].Thrown;
+        const TDigitEdit* edit = m_Players[static_cast<size_t>(index)].Thrown;
         if (edit->hasFocus() && !edit->text().isEmpty()) {
             player = index;
         }

@@ -20,7 +20,7 @@ class CCheckoutTable;
 class TFormHint;
 class TNewGameDialog;
 class TScoreListModel;
-class TThrowEdit;
+class TDigitEdit;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
 // page, the statistics on the "Stats" page, every command as an action with its shortcut.
@@ -72,7 +72,7 @@ private:
     {
         QWidget* Panel = nullptr;
         QLabel* Name = nullptr;
-        TThrowEdit* Thrown = nullptr;
+        TDigitEdit* Thrown = nullptr;
         QLabel* ThrownLabel = nullptr;
         QTreeView* Scores = nullptr;
         TScoreListModel* Model = nullptr;

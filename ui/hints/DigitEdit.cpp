@@ -1,4 +1,4 @@
-#include "ThrowEdit.h"
+#include "DigitEdit.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -12,15 +12,14 @@ bool IsAcceptedCharacter(QChar character)
 
 } // namespace
 
-TThrowEdit::TThrowEdit(QWidget* parent) : QLineEdit(parent)
+TDigitEdit::TDigitEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(3);
-    // Pasted text obeys the same rule as typed text.
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
 }
 
-bool TThrowEdit::event(QEvent* event)
+bool TDigitEdit::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -32,7 +31,7 @@ bool TThrowEdit::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
-void TThrowEdit::keyPressEvent(QKeyEvent* event)
+void TDigitEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     const bool printable = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\b');
