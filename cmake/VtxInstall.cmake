@@ -1,17 +1,24 @@
 # Installation and the Debian package.
 #
-# The executable and its checkout table stand side by side in <prefix>/lib/vantorix, since the
-# program reads the table from the directory of its real executable; <prefix>/bin/vantorix is
-# a relative symbolic link to it, so the tree can be moved or unpacked anywhere.
+# The executable lives in <prefix>/lib/vantorix, where the program looks for its checkout table
+# beside its real executable; <prefix>/bin/vantorix is a relative symbolic link to it. The
+# table itself is configuration the user may edit: it is installed in the system configuration
+# directory (/etc/vantorix for the /usr prefix, a Debian configuration file that an upgrade
+# does not overwrite) and the name beside the executable links to it.
 
+include(GNUInstallDirs)
 set(VTX_PRIVATE_DIR lib/vantorix)
+set(VTX_TABLE_DIR ${CMAKE_INSTALL_FULL_SYSCONFDIR}/vantorix)
 install(TARGETS vantorix RUNTIME DESTINATION ${VTX_PRIVATE_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/data/VTXOutShots.ini DESTINATION ${VTX_PRIVATE_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/VTXOutShots.ini DESTINATION ${VTX_TABLE_DIR})
 
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/install-links)
 file(CREATE_LINK ../${VTX_PRIVATE_DIR}/vantorix ${PROJECT_BINARY_DIR}/install-links/vantorix
     SYMBOLIC)
 install(FILES ${PROJECT_BINARY_DIR}/install-links/vantorix DESTINATION bin)
+file(CREATE_LINK ${VTX_TABLE_DIR}/VTXOutShots.ini
+    ${PROJECT_BINARY_DIR}/install-links/VTXOutShots.ini SYMBOLIC)
+install(FILES ${PROJECT_BINARY_DIR}/install-links/VTXOutShots.ini DESTINATION ${VTX_PRIVATE_DIR})
 
 set(VTX_APP_ID org.vantorix.Vantorix)
 install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/${VTX_APP_ID}.desktop
@@ -59,4 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vantorix.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
+# Files under /etc are the user's to edit: dpkg keeps their changes on upgrade.
+file(WRITE ${PROJECT_BINARY_DIR}/debian/conffiles "${VTX_TABLE_DIR}/VTXOutShots.ini\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/debian/conffiles)
 include(CPack)

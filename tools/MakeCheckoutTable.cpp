@@ -1,9 +1,10 @@
 // Writes the checkout table shipped with Vantorix (data/VTXOutShots.ini) to standard output.
 //
 // For every total that can be finished in one turn it lists the route a player would aim at
-// first, with the fewest darts, then up to two alternatives. Routes are ranked by how
-// friendly their double is (D20, D16 and D8 first: a miss into the single leaves another
-// double) and by how safe the set-up darts are (big trebles and singles before small ones).
+// first, with the fewest darts, then up to two alternatives. A route that ends on a double
+// comes before one that ends on the Bull; then routes are ranked by how friendly their double
+// is (D20 and D16 first: a miss into the single leaves another double) and by how safe the
+// set-up darts are (big trebles and singles before small ones).
 
 #include "UnitVTXGameLogic.h"
 
@@ -61,18 +62,17 @@ struct TBed
     bool Finishes() const { return Ring == TRing::Double || Ring == TRing::Bull; }
 };
 
-// How much a player would rather not finish on this bed.
+// How much a player would rather not finish on this bed. The favourite doubles (D20, D16,
+// then D8, D10, D12, D18) stand far ahead of the rest, so that the set-up darts leave one of
+// them; among them, a bigger set-up dart decides.
 double DoubleCost(const TBed& bed)
 {
-    if (bed.Ring == TRing::Bull) {
-        return 8.0;
-    }
     static constexpr double kByNumber[21] = {
-        0,   14.0, 9.0, 13.0, 6.0, 13.0, 8.0, 12.0, 2.0, 12.0, // 1..9
-        5.0, 11.0, 4.0, 11.0, 7.0, 10.0, 1.0, 10.0, 3.0, 9.0,  // 10..19
+        0,   14.0, 9.0, 13.0, 6.0, 13.0, 8.0, 12.0, 0.4, 12.0, // 1..9
+        0.5, 11.0, 0.6, 11.0, 7.0, 10.0, 0.1, 10.0, 0.7, 9.0,  // 10..19
         0.0,                                                   // 20
     };
-    return kByNumber[bed.Number];
+    return bed.Ring == TRing::Bull ? 0.0 : kByNumber[bed.Number];
 }
 
 // How much a player would rather not throw this bed to set up the finish.
@@ -179,8 +179,12 @@ std::vector<TRoute> Routes(int score, int darts, const std::vector<TBed>& beds)
             }
         }
     }
-    std::stable_sort(routes.begin(), routes.end(),
-                     [](const TRoute& a, const TRoute& b) { return a.Cost < b.Cost; });
+    // A route that ends on a double comes before every one that ends on the Bull.
+    std::stable_sort(routes.begin(), routes.end(), [](const TRoute& a, const TRoute& b) {
+        const bool aBull = a.Darts.back().Ring == TRing::Bull;
+        const bool bBull = b.Darts.back().Ring == TRing::Bull;
+        return aBull != bBull ? bBull : a.Cost < b.Cost;
+    });
     return routes;
 }
 

@@ -13,7 +13,16 @@ trap 'kill $pid 2>/dev/null || true; rm -rf "$root" "$elsewhere"' EXIT
 pid=0
 dpkg -x "$deb" "$root"
 [ -L "$root/usr/bin/vantorix" ] || { echo "FAIL: usr/bin/vantorix is not a link"; exit 1; }
-[ -f "$root/usr/lib/vantorix/VTXOutShots.ini" ] || { echo "FAIL: no checkout table"; exit 1; }
+# The table is a configuration file in /etc (kept over upgrades), linked beside the executable.
+table=/etc/vantorix/VTXOutShots.ini
+[ -f "$root$table" ] || { echo "FAIL: no checkout table in $table"; exit 1; }
+[ "$(readlink "$root/usr/lib/vantorix/VTXOutShots.ini")" = "$table" ] ||
+    { echo "FAIL: the table beside the executable does not link to $table"; exit 1; }
+dpkg-deb -I "$deb" conffiles | grep -qx "$table" || { echo "FAIL: $table is no conffile"; exit 1; }
+echo "ok: $table is a configuration file, linked from usr/lib/vantorix"
+# Unpacked, not installed: the link would reach this machine's /etc, so it is pointed at the
+# unpacked copy.
+ln -sfn "$root$table" "$root/usr/lib/vantorix/VTXOutShots.ini"
 echo "unpacked: $(readlink "$root/usr/bin/vantorix")"
 
 cd "$elsewhere"

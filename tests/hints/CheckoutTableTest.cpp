@@ -59,6 +59,48 @@ TEST(CheckoutTableReader, ByteOrderMarkCrLfAndUtf8)
     EXPECT_EQ(table.Hints(170), (Lines{"T20 T20 Bull", "Zw\xC3\xB6lf \xE2\x86\x92 Bull"}));
 }
 
+// Tables written on Windows read as the Windows profile functions read them.
+struct TWindowsCase
+{
+    const char* Name;
+    std::string Text;
+    Lines Expected; // the lines of section [41]
+};
+
+std::string Utf16(std::u16string_view text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(CheckoutTableReader, ReadAsWindowsReadsIt)
+{
+    const std::vector<TWindowsCase> cases = {
+        {"quotes",
+         "[41]\n1=\"9 D16\"\n2='1 D20'\n3=\"x'\n4=\"\n5= \" 25 D8 \" \n",
+         {"9 D16", "1 D20", "\"x'", "\"", " 25 D8 "}},
+        {"UTF-16 LE",
+         Utf16(u"[41]\r\n1=9 D16\r\n2=Zw\u00F6lf \U0001F3AF\r\n", false),
+         {"9 D16", "Zw\xC3\xB6lf \xF0\x9F\x8E\xAF"}},
+        {"UTF-16 BE", Utf16(u"[41]\n1=9 D16\n", true), {"9 D16"}},
+        {"Windows-1252",
+         "[41]\n1=Bull \xBD\n2=Caf\xE9 \x80\n",
+         {"Bull \xC2\xBD", "Caf\xC3\xA9 \xE2\x82\xAC"}},
+        {"hash is no comment", "[41]\n#1=9 D16\n;2=hidden\n# no equals\n", {"9 D16"}},
+        {"bare CR", "[40]\r1=D20\r[41]\r1=9 D16\r2=1 D20", {"9 D16", "1 D20"}},
+        {"UTF-8 stays UTF-8", "[41]\n1=\xC2\xBD\n", {"\xC2\xBD"}},
+    };
+    for (const TWindowsCase& test : cases) {
+        EXPECT_EQ(CCheckoutTable::FromText(test.Text).Hints(41), test.Expected) << test.Name;
+    }
+}
+
 TEST(CheckoutTableReader, LongLinesAndGarbageDoNotBreakIt)
 {
     const std::string longValue(10000, 'x');

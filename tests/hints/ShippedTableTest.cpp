@@ -121,10 +121,14 @@ TEST(ShippedTable, EveryRouteIsARealFinish)
 
 TEST(ShippedTable, TheClassicRoutesComeFirst)
 {
+    // The first routes of a professional checkout chart: a double before the Bull, set-up
+    // darts that leave a favourite double.
     const std::map<int, std::string> classics = {
-        {170, "T20 T20 Bull"}, {167, "T20 T19 Bull"}, {164, "T20 T18 Bull"},
-        {161, "T20 T17 Bull"}, {160, "T20 T20 D20"},  {100, "T20 D20"},
-        {50, "Bull"},          {40, "D20"},           {32, "D16"},
+        {170, "T20 T20 Bull"}, {167, "T20 T19 Bull"}, {164, "T20 T18 Bull"}, {161, "T20 T17 Bull"},
+        {160, "T20 T20 D20"},  {140, "T20 T20 D10"},  {110, "T20 Bull"},     {107, "T19 Bull"},
+        {100, "T20 D20"},      {81, "T19 D12"},       {80, "T20 D10"},       {63, "T13 D12"},
+        {60, "20 D20"},        {50, "Bull"},          {41, "9 D16"},         {40, "D20"},
+        {32, "D16"},
     };
     for (const auto& [score, route] : classics) {
         const auto hints = Shipped().Hints(score);

@@ -30,9 +30,151 @@ std::string Folded(std::string_view name)
     return folded;
 }
 
+// Only ";" starts a comment for the profile functions; a "#" line is an ordinary one.
 bool IsComment(std::string_view line)
 {
-    return !line.empty() && (line.front() == ';' || line.front() == '#');
+    return !line.empty() && line.front() == ';';
+}
+
+// One pair of matching quotes around a value is not part of it, as the profile functions read.
+std::string_view Unquoted(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A table saved as "Unicode" by a Windows editor: UTF-16 behind its byte-order mark. An
+// unpaired surrogate becomes U+FFFD, and an odd last byte is dropped.
+std::string FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](size_t at) {
+        const auto high = static_cast<unsigned char>(bytes[bigEndian ? at : at + 1]);
+        const auto low = static_cast<unsigned char>(bytes[bigEndian ? at + 1 : at]);
+        return static_cast<char32_t>(high << 8 | low);
+    };
+    for (size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        char32_t code = unit(at);
+        if (code >= 0xD800 && code <= 0xDBFF && at + 3 < bytes.size()) {
+            const char32_t next = unit(at + 2);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00);
+                at += 2;
+            }
+        }
+        AppendUtf8(out, code >= 0xD800 && code <= 0xDFFF ? char32_t{0xFFFD} : code);
+    }
+    return out;
+}
+
+bool IsUtf8(std::string_view bytes)
+{
+    size_t at = 0;
+    while (at < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        size_t length = 1;
+        char32_t code = lead;
+        if (lead >= 0x80) {
+            if (lead >= 0xC2 && lead <= 0xDF) {
+                length = 2;
+                code = lead & 0x1F;
+            } else if (lead >= 0xE0 && lead <= 0xEF) {
+                length = 3;
+                code = lead & 0x0F;
+            } else if (lead >= 0xF0 && lead <= 0xF4) {
+                length = 4;
+                code = lead & 0x07;
+            } else {
+                return false;
+            }
+            if (at + length > bytes.size()) {
+                return false;
+            }
+            for (size_t next = 1; next < length; ++next) {
+                const auto byte = static_cast<unsigned char>(bytes[at + next]);
+                if ((byte & 0xC0) != 0x80) {
+                    return false;
+                }
+                code = code << 6 | (byte & 0x3F);
+            }
+            // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
+            static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+            if (code < kSmallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+                return false;
+            }
+        }
+        at += length;
+    }
+    return true;
+}
+
+// A table written by an older Windows editor in the ANSI code page (Windows-1252): what is not
+// UTF-8 is read as that. The five bytes the code page leaves open map to the C1 controls of
+// the same number, as Windows maps them.
+std::string FromWindows1252(std::string_view bytes)
+{
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? char32_t{kHigh[byte - 0x80]} : byte);
+    }
+    return out;
+}
+
+// The file's text as UTF-8 with "\n" line ends, whatever a Windows editor saved it as:
+// UTF-16 or UTF-8 with a byte-order mark, UTF-8, or Windows-1252; CRLF, LF or bare CR.
+std::string Normalised(std::string text)
+{
+    const std::string_view view(text);
+    if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF") {
+        text = FromUtf16(view.substr(2), view[0] == '\xFE');
+    } else if (view.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.erase(0, kByteOrderMark.size());
+    } else if (!IsUtf8(view)) {
+        text = FromWindows1252(view);
+    }
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\r') {
+            lines += '\n';
+            if (at + 1 < text.size() && text[at + 1] == '\n') {
+                ++at;
+            }
+        } else {
+            lines += text[at];
+        }
+    }
+    return lines;
 }
 
 // Calls `visit` with every line of `text` in [begin, end), without its line end.
@@ -83,11 +225,8 @@ CCheckoutTable CCheckoutTable::FromText(std::string text)
     return CCheckoutTable(std::move(text));
 }
 
-CCheckoutTable::CCheckoutTable(std::string text) : m_Text(std::move(text))
+CCheckoutTable::CCheckoutTable(std::string text) : m_Text(Normalised(std::move(text)))
 {
-    if (std::string_view(m_Text).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        m_Text.erase(0, kByteOrderMark.size());
-    }
     TSpan* span = nullptr; // the section being read, while it is the first of its name
     ForEachLine(m_Text, 0, m_Text.size(), [&](std::string_view raw, size_t start) {
         const std::string_view line = Trimmed(raw);
@@ -139,8 +278,8 @@ std::vector<std::string> CCheckoutTable::SectionValues(std::string_view section)
         const std::string_view line = Trimmed(raw);
         const size_t equals = line.find('=');
         if (!IsComment(line) && equals != std::string_view::npos) {
-            lines.push_back(
-                {Folded(Trimmed(line.substr(0, equals))), Trimmed(line.substr(equals + 1))});
+            lines.push_back({Folded(Trimmed(line.substr(0, equals))),
+                             Unquoted(Trimmed(line.substr(equals + 1)))});
         }
         return true;
     });

@@ -1,10 +1,12 @@
 #pragma once
 
 // The checkout table: an ini file with one section per score ("[170]") whose lines are the
-// routes shown for it ("1=T20 T20 Bull"). Read the way the Windows profile functions read it:
-// section and key names without regard to case, the first of two same-named sections wins,
-// lines without "=" and comment lines (";" or "#") are skipped. A UTF-8 byte-order mark and
-// CRLF line ends are accepted, and lines may be of any length. Plain C++, no toolkit.
+// routes shown for it ("1=T20 T20 Bull"). Read the way the Windows profile functions read it,
+// since operators bring tables kept for years on Windows: section and key names without regard
+// to case, the first of two same-named sections wins, lines without "=" and comment lines
+// (";") are skipped, one pair of quotes around a value is dropped. UTF-16 and UTF-8 with a
+// byte-order mark, UTF-8, and Windows-1252 (what is not UTF-8) are read; CRLF, LF and bare CR
+// end lines, and lines may be of any length. Plain C++, no toolkit.
 
 #include <optional>
 #include <string>
