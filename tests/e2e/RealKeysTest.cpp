@@ -38,6 +38,8 @@ private slots:
     void EnterOutshotUndoAndNextLeg();
     void QuickHintWindowByKeys();
     void PageHintsNewGameAndExit();
+    void ChordsNeverTypeAndTheKeyboardComesBack();
+    void TabFromTwoPlayersReachesTheNames();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -198,6 +200,79 @@ void TestRealKeys::PageHintsNewGameAndExit()
 
     Press(QStringLiteral("alt+x"));
     QTRY_VERIFY(!board.Window.isVisible());
+}
+
+void TestRealKeys::ChordsNeverTypeAndTheKeyboardComesBack()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({1})); // 501: no one-dart finish, Alt+1 is disabled
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    Press(QStringLiteral("alt+1"));
+    Press(QStringLiteral("alt+5")); // no action at all
+    TypeText(QStringLiteral("40"));
+    QTRY_COMPARE(board.Thrown(0)->text(), QStringLiteral("40"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 461);
+
+    // Whichever way the hint window goes, Enter and the shortcuts work again at once.
+    const auto typeTurn = [&](const char* score) {
+        const int player = board.Leg().PlayerToThrow();
+        const int entries = board.Leg().GetSheet(player)->EntryCount();
+        TypeText(QString::fromLatin1(score));
+        Press(QStringLiteral("Return"));
+        QTRY_COMPARE(board.Leg().GetSheet(player)->EntryCount(), entries + 1);
+    };
+    for (const char* closing : {"Escape", "ctrl+h"}) {
+        Press(QStringLiteral("ctrl+h"));
+        QTRY_VERIFY(board.HintWindow->isActiveWindow());
+        Press(QString::fromLatin1(closing));
+        QTRY_VERIFY(!board.HintWindow->isVisible());
+        QTRY_VERIFY(board.Window.isActiveWindow());
+        typeTurn("20");
+    }
+    // The About box, closed with Enter: the keyboard is back in the Thrown box.
+    QTimer::singleShot(300, &board.Window, [] { Press(QStringLiteral("Return")); });
+    board.Action("ActionAbout")->trigger();
+    QTRY_VERIFY(board.Window.isActiveWindow());
+    typeTurn("26");
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 2);
+}
+
+// With saved choices where the second player starts, Tab from "2 Players" reaches the name
+// boxes in row order, so the names typed land in them.
+void TestRealKeys::TabFromTwoPlayersReachesTheNames()
+{
+    TScoreboard board;
+    TNewGameChoices choices = board.Dialog->Choices();
+    choices.Player1Starts = false;
+    choices.Player1Name = choices.Player2Name = QString();
+    board.Dialog->SetChoices(choices);
+    QTimer poll;
+    poll.setInterval(10);
+    bool typed = false;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (QApplication::activeModalWidget() != nullptr && !typed &&
+            QApplication::activeModalWidget()->isActiveWindow()) {
+            typed = true;
+            Press(QStringLiteral("Tab")); // the game, then "2 Players"
+            Press(QStringLiteral("Tab")); // the checked starter
+            Press(QStringLiteral("Tab"));
+            TypeText(QStringLiteral("Zoe"));
+            Press(QStringLiteral("Tab"));
+            TypeText(QStringLiteral("Yan"));
+            Press(QStringLiteral("Return"));
+        }
+    });
+    poll.start();
+    board.Action("ActionNew")->trigger();
+    QTRY_VERIFY(typed);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(QString::fromStdString(board.Window.Game().GetParams().Player1Name),
+             QStringLiteral("Zoe"));
+    QCOMPARE(QString::fromStdString(board.Window.Game().GetParams().Player2Name),
+             QStringLiteral("Yan"));
+    QCOMPARE(board.Leg().PlayerToThrow(), 1);
 }
 
 QTEST_MAIN(TestRealKeys)

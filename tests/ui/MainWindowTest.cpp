@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace {
@@ -97,6 +98,8 @@ private slots:
     void HintsActionHidesAndShowsTheHintLists();
     void NamesAreShownAsPlainText();
     void ThrowMenuHasTwoColumnsAndTheOutshots();
+    void ThrowMenuItemsShowTheirShortcutAndNoToolTip();
+    void StatisticsColumnStaysReadableAtEverySize();
     void ToolBarAndHintsMenuInOrder();
     void AboutNamesTheProgramAndVersion();
     void ExitClosesTheWindow();
@@ -534,6 +537,53 @@ void TestMainWindow::ThrowMenuHasTwoColumnsAndTheOutshots()
     QCOMPARE(board.Action("ActionThrow100")->shortcut(),
              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_0));
     QCOMPARE(board.Action("ActionThrow90")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_9));
+}
+
+void TestMainWindow::ThrowMenuItemsShowTheirShortcutAndNoToolTip()
+{
+    TScoreboard board;
+    auto* columns = Find<QWidget>(board.Window, QStringLiteral("PopupMenuThrowColumns"));
+    const QList<QToolButton*> buttons = columns->findChildren<QToolButton*>();
+    QCOMPARE(buttons.size(), 19);
+    for (QToolButton* button : buttons) {
+        const QAction* action = button->defaultAction();
+        const QFontMetrics metrics(button->font());
+        const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+        QVERIFY(button->sizeHint().width() >=
+                metrics.horizontalAdvance(action->text()) + metrics.horizontalAdvance(keys));
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QVERIFY2(QCoreApplication::sendEvent(button, &help), qPrintable(action->text()));
+        QVERIFY(!QToolTip::isVisible());
+    }
+}
+
+// The figures never squeeze into each other: at the smallest window the column scrolls, and
+// without the hint list they keep their spacing at the top.
+void TestMainWindow::StatisticsColumnStaysReadableAtEverySize()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    const auto captionGap = [&] {
+        return Find<QWidget>(board.Window, QStringLiteral("LabelCaptionDarts1"))->y() -
+               Find<QWidget>(board.Window, QStringLiteral("LabelCaptionTurns1"))->y();
+    };
+    const int gap = captionGap();
+    for (const QSize size : {QSize(669, 300), QSize(669, 570), QSize(1600, 1200)}) {
+        for (const bool hints : {true, false}) {
+            board.Window.resize(size);
+            board.Window.SetHintsShown(hints);
+            QCoreApplication::processEvents();
+            const QString where =
+                QStringLiteral("%1x%2 hints %3").arg(size.width()).arg(size.height()).arg(hints);
+            QCOMPARE(captionGap(), gap);
+            for (auto* label : Find<QWidget>(board.Window, QStringLiteral("PanelStats1"))
+                                   ->findChildren<QLabel*>()) {
+                QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(where));
+            }
+            auto* list = Find<QWidget>(board.Window, QStringLiteral("ListBoxHints1"));
+            QVERIFY2(!hints || list->height() >= list->minimumHeight(), qPrintable(where));
+        }
+    }
 }
 
 void TestMainWindow::ToolBarAndHintsMenuInOrder()

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include <QScreen>
 #include <QStackedWidget>
 
 class TestNewGameDialog : public QObject
@@ -17,6 +18,7 @@ private slots:
     void ExitClosesTheMainWindow();
     void SecondPlayerStartsWhenChosen();
     void ChoicesAreKeptBetweenShowings();
+    void CentredOnTheScreenNotOnTheWindow();
 };
 
 void TestNewGameDialog::FirstShowingPreselects501AndFocusesTheGame()
@@ -179,6 +181,19 @@ void TestNewGameDialog::ChoicesAreKeptBetweenShowings()
     QCOMPARE(name, QStringLiteral("Cy"));
     QCOMPARE(game, 2);
     QCOMPARE(board.Leg().PlayerToThrow(), 1);
+}
+
+void TestNewGameDialog::CentredOnTheScreenNotOnTheWindow()
+{
+    TScoreboard board;
+    board.Window.move(0, 0);
+    QPoint centre;
+    AnswerNextDialog([&](QDialog& dialog) { centre = dialog.geometry().center(); },
+                     QStringLiteral("ButtonCancel"));
+    QVERIFY(board.TriggerAction("ActionNew"));
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((centre - screen).manhattanLength() <= 6,
+             qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
 }
 
 QTEST_MAIN(TestNewGameDialog)

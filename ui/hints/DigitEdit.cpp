@@ -35,8 +35,11 @@ void TDigitEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     const bool printable = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\b');
-    if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-        !IsAcceptedCharacter(text.at(0))) {
+    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    // A chord that no shortcut took (Alt+1 while that outshot is disabled, Alt+5) must not
+    // type its digit: the operator meant a command, and a stray digit becomes a wrong score.
+    // Editing chords (Ctrl+A, Ctrl+V, Ctrl+Backspace) carry no printable text and still work.
+    if (printable && (chord || !IsAcceptedCharacter(text.at(0)))) {
         event->accept(); // dropped
         return;
     }

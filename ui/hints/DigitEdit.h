@@ -7,7 +7,7 @@
 // same rule, and key combinations with Ctrl or Alt are left to the window's shortcuts: a plain
 // line edit would take some of them (Ctrl+U clears the line on X11) although a Thrown box has
 // the focus for most of a match and every shortcut must work from it. A combination that no
-// shortcut claims still reaches the box as a key press.
+// shortcut claims reaches the box as a key press, but never types a character.
 class TDigitEdit final : public QLineEdit
 {
     Q_OBJECT

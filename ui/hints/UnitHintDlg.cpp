@@ -5,11 +5,13 @@
 #include "UnitVTXGameLogic.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -112,10 +114,35 @@ TFormHint::TFormHint(QWidget* parent)
     grid->addWidget(hintsLabel, 1, 0, 1, 3);
     grid->addWidget(m_ListBoxHints, 2, 0, 1, 3);
     grid->addWidget(m_EditOutshot, 3, 0, 1, 3);
-    resize(239, 196);
+    // The client size of the form: the routes and the verdict fit it, and a fixed size has
+    // no need to be remembered.
+    setFixedSize(239, 196);
 
     connect(m_EditShot, &QLineEdit::textChanged, this, &TFormHint::EditShotChange);
     EditShotChange();
+}
+
+QPoint TFormHint::Place() const
+{
+    if (testAttribute(Qt::WA_Moved)) {
+        return pos();
+    }
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return pos();
+    }
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame.topLeft();
+}
+
+void TFormHint::setVisible(bool visible)
+{
+    if (visible && !testAttribute(Qt::WA_Moved)) {
+        move(Place()); // also keeps the dialog from centring itself on the scoreboard
+    }
+    QDialog::setVisible(visible);
 }
 
 void TFormHint::SetCheckoutTable(const CCheckoutTable* table)

@@ -29,6 +29,12 @@ public:
     // The verdict text for a total, as EditOutshot shows it.
     static QString Verdict(int score);
 
+    // Where the window is, or, until it has been shown or moved, where it will first open:
+    // centred on the screen of its parent.
+    QPoint Place() const;
+
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,10 +4,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -137,6 +139,9 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     setTabOrder(buttonCancel, buttonExit);
 
     connect(m_CheckBox2Players, &QCheckBox::toggled, this, &TNewGameDialog::CheckBox2PlayersClick);
+    connect(m_RadioButtonPlayer1, &QRadioButton::toggled, this,
+            &TNewGameDialog::UpdateStarterTabStop);
+    UpdateStarterTabStop();
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
     connect(buttonExit, &QPushButton::clicked, this, [this] { done(kResultExit); });
@@ -145,6 +150,24 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
 void TNewGameDialog::reject()
 {
     done(kResultCancel);
+}
+
+// Centred on the screen the scoreboard is on, not on the scoreboard: placed before each
+// showing, so that the toolkit's placement over the parent does not apply.
+void TNewGameDialog::setVisible(bool visible)
+{
+    if (visible) {
+        const QScreen* screen =
+            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        if (screen != nullptr) {
+            adjustSize();
+            const QRect area = screen->availableGeometry();
+            QRect frame(QPoint(), size());
+            frame.moveCenter(area.center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::setVisible(visible);
 }
 
 void TNewGameDialog::showEvent(QShowEvent* event)
@@ -156,12 +179,33 @@ void TNewGameDialog::showEvent(QShowEvent* event)
     m_ComboBoxGame->setFocus();
 }
 
+// The two starter buttons are one tab stop, the checked one, as a radio group is everywhere:
+// Tab from "2 Players" must not land on an unchecked button, where a name typed next is lost.
+// The group's stop stands where the group starts, before the first name.
+void TNewGameDialog::UpdateStarterTabStop()
+{
+    const bool first = m_RadioButtonPlayer1->isChecked();
+    QRadioButton* checked = first ? m_RadioButtonPlayer1 : m_RadioButtonPlayer2;
+    QRadioButton* other = first ? m_RadioButtonPlayer2 : m_RadioButtonPlayer1;
+    checked->setFocusPolicy(Qt::StrongFocus);
+    other->setFocusPolicy(Qt::ClickFocus);
+    setTabOrder(m_CheckBox2Players, checked);
+    setTabOrder(checked, m_EditPlayer1Name);
+    setTabOrder(m_EditPlayer1Name, other);
+    setTabOrder(other, m_EditPlayer2Name);
+}
+
 void TNewGameDialog::CheckBox2PlayersClick()
 {
-    const bool two = m_CheckBox2Players->isChecked();
-    if (!two && m_RadioButtonPlayer2->isChecked()) {
+    if (!m_CheckBox2Players->isChecked() && m_RadioButtonPlayer2->isChecked()) {
         m_RadioButtonPlayer1->setChecked(true);
     }
+    EnableSecondPlayer();
+}
+
+void TNewGameDialog::EnableSecondPlayer()
+{
+    const bool two = m_CheckBox2Players->isChecked();
     m_RadioButtonPlayer2->setEnabled(two);
     m_EditPlayer2Name->setEnabled(two);
 }
@@ -170,7 +214,7 @@ TGameParams TNewGameDialog::GameParams() const
 {
     TGameParams params = GameRules(m_ComboBoxGame->currentIndex());
     params.PlayerCount = m_CheckBox2Players->isChecked() ? 2 : 1;
-    params.FirstPlayer = m_RadioButtonPlayer1->isChecked() ? 0 : 1;
+    params.FirstPlayer = params.PlayerCount == 2 && m_RadioButtonPlayer2->isChecked() ? 1 : 0;
     params.Player1Name = NameOrDefault(m_EditPlayer1Name->text(), "Player 1");
     params.Player2Name = NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
     return params;
@@ -200,6 +244,8 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
     m_CheckBox2Players->setChecked(choices.TwoPlayers);
     m_EditPlayer1Name->setText(choices.Player1Name);
     m_EditPlayer2Name->setText(choices.Player2Name);
+    // Who starts is kept as given, also for one player: it holds again once "2 Players" is
+    // checked, and a one-player match is always started by its only player.
     (choices.Player1Starts ? m_RadioButtonPlayer1 : m_RadioButtonPlayer2)->setChecked(true);
-    CheckBox2PlayersClick();
+    EnableSecondPlayer();
 }

@@ -50,12 +50,15 @@ public:
 
     // Esc and the window's close button mean Cancel.
     void reject() override;
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void CheckBox2PlayersClick();
+    void EnableSecondPlayer();
+    void UpdateStarterTabStop();
 
     QComboBox* m_ComboBoxGame = nullptr;
     QCheckBox* m_CheckBox2Players = nullptr;

@@ -2,14 +2,17 @@
 
 #include "CheckoutTable.h"
 #include "DigitEdit.h"
+#include "NoticeBar.h"
 #include "ScoreCellDelegate.h"
 #include "ScoreListModel.h"
+#include "ThrowMenu.h"
 #include "ToolIcons.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -20,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -27,7 +31,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QWidgetAction>
+#include <cstdio>
 
 namespace {
 
@@ -102,7 +106,6 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
     if (!m_ProgramDir.endsWith(u'/')) {
         m_ProgramDir += u'/';
     }
-    OpenCheckoutTable(m_ProgramDir + QStringLiteral("VTXOutShots.ini"));
 
     m_BannerTimer = new QTimer(this);
     m_BannerTimer->setSingleShot(true);
@@ -113,6 +116,7 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
     CreateActions();
     CreateToolBar();
     CreatePages();
+    OpenCheckoutTable(m_ProgramDir + QStringLiteral("VTXOutShots.ini"));
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateActions(); });
     UpdateActions();
 }
@@ -238,37 +242,7 @@ void TFormVTX::CreateActions()
     m_ActionStats->setCheckable(true);
     connect(m_ActionStats, &QAction::triggered, this, &TFormVTX::ActionStatsExecute);
 
-    // The throw menu: 0..90 in the first column, 100..180 in the second, then the outshots.
-    m_PopupMenuThrow = new QMenu(this);
-    m_PopupMenuThrow->setObjectName(QStringLiteral("PopupMenuThrow"));
-    auto* columns = new QWidget(m_PopupMenuThrow);
-    columns->setObjectName(QStringLiteral("PopupMenuThrowColumns"));
-    auto* grid = new QGridLayout(columns);
-    grid->setContentsMargins(2, 2, 2, 2);
-    grid->setHorizontalSpacing(0);
-    grid->setVerticalSpacing(0);
-    for (int index = 0; index < static_cast<int>(m_ThrowActions.size()); ++index) {
-        auto* button = new QToolButton(columns);
-        button->setDefaultAction(m_ThrowActions[static_cast<size_t>(index)]);
-        button->setAutoRaise(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        button->setMinimumWidth(56);
-        connect(button, &QToolButton::triggered, m_PopupMenuThrow, &QMenu::close);
-        grid->addWidget(button, index % 10, index < 10 ? 0 : 2);
-    }
-    auto* separator = new QFrame(columns);
-    separator->setFrameShape(QFrame::VLine);
-    separator->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(separator, 0, 1, 10, 1);
-    auto* columnsAction = new QWidgetAction(m_PopupMenuThrow);
-    columnsAction->setDefaultWidget(columns);
-    m_PopupMenuThrow->addAction(columnsAction);
-    QMenu* outshot = m_PopupMenuThrow->addMenu(QStringLiteral("Outshot"));
-    outshot->setObjectName(QStringLiteral("PopupMenuOutshot"));
-    for (QAction* action : m_OutShotActions) {
-        outshot->addAction(action);
-    }
+    m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
     m_ActionThrow->setMenu(m_PopupMenuThrow);
 
     m_PopupMenuHints = new QMenu(this);
@@ -367,6 +341,9 @@ void TFormVTX::CreatePages()
     m_PanelWinner->hide();
     m_PanelX01->installEventFilter(this);
 
+    m_Notice = new TNoticeBar(central);
+    layout->addWidget(m_Notice);
+
     connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
     setCentralWidget(central);
 }
@@ -393,9 +370,17 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     column->addWidget(panel.Name);
 
     // Statistics column: values under bold captions, a rule above the match figures.
-    auto* stats = new QWidget(panel.Panel);
+    // It scrolls when the window is too low to hold it, rather than squeezing the labels into
+    // each other; the hint list gives up its room first.
+    auto* statsScroll = new QScrollArea(panel.Panel);
+    statsScroll->setObjectName(QStringLiteral("ScrollStats") + suffix);
+    statsScroll->setFixedWidth(kStatsColumnWidth);
+    statsScroll->setFrameShape(QFrame::NoFrame);
+    statsScroll->setWidgetResizable(true);
+    statsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statsScroll->setFocusPolicy(Qt::NoFocus);
+    auto* stats = new QWidget(statsScroll);
     stats->setObjectName(QStringLiteral("PanelStats") + suffix);
-    stats->setFixedWidth(kStatsColumnWidth);
     auto* statsLayout = new QVBoxLayout(stats);
     statsLayout->setContentsMargins(2, 0, 2, 0);
     statsLayout->setSpacing(0);
@@ -434,7 +419,13 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     panel.Hints = new QListWidget(stats);
     panel.Hints->setObjectName(QStringLiteral("ListBoxHints") + suffix);
     panel.Hints->setFocusPolicy(Qt::NoFocus);
+    // Room for the three routes a total usually has, and no less.
+    panel.Hints->setMinimumHeight(3 * panel.Hints->fontMetrics().height() +
+                                  2 * panel.Hints->frameWidth() + 4);
     statsLayout->addWidget(panel.Hints, 1);
+    // With the hint list hidden the figures stay together at the top.
+    statsLayout->addStretch(0);
+    statsScroll->setWidget(stats);
 
     // Score list above the Thrown box.
     auto* sheet = new QVBoxLayout;
@@ -494,11 +485,11 @@ QWidget* TFormVTX::CreatePlayerPanel(int player)
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
     if (left) {
-        body->addWidget(stats);
+        body->addWidget(statsScroll);
         body->addLayout(sheet, 1);
     } else {
         body->addLayout(sheet, 1);
-        body->addWidget(stats);
+        body->addWidget(statsScroll);
     }
     column->addLayout(body, 1);
     SetPlayerActive(player, false);
@@ -541,15 +532,36 @@ void TFormVTX::SetHintWindow(TFormHint* window)
 bool TFormVTX::OpenCheckoutTable(const QString& path)
 {
     m_CheckoutTable.reset();
-    if (QFileInfo::exists(path)) {
-        if (std::optional<CCheckoutTable> table = CCheckoutTable::Open(path.toStdString())) {
-            m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
-        }
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.exists()) {
+        problem = QStringLiteral("was not found");
+    } else if (!file.isFile()) {
+        problem = QStringLiteral("is not a regular file");
+    } else if (std::optional<CCheckoutTable> table =
+                   CCheckoutTable::Open(QFile::encodeName(path).toStdString())) {
+        m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
+    } else {
+        problem = QStringLiteral("cannot be read");
+    }
+    if (!problem.isEmpty()) {
+        ShowNotice(QStringLiteral("No checkout routes: %1 %2.").arg(path, problem));
     }
     if (auto* hintWindow = qobject_cast<TFormHint*>(m_HintWindow.data())) {
         hintWindow->SetCheckoutTable(m_CheckoutTable.get());
     }
     return m_CheckoutTable != nullptr;
+}
+
+void TFormVTX::ShowNotice(const QString& line)
+{
+    std::fprintf(stderr, "vantorix: %s\n", qPrintable(line));
+    m_Notice->AddNotice(line);
+}
+
+QStringList TFormVTX::Notices() const
+{
+    return m_Notice->Notices();
 }
 
 void TFormVTX::FillPlayerHints(int score, int player)
@@ -615,8 +627,7 @@ void TFormVTX::ActionNewExecute()
         return;
     }
     const int result = m_NewGameDialog->exec();
-    // Give the keyboard back to the scoreboard at once, also where no window manager would.
-    activateWindow();
+    GiveKeyboardBack();
     if (result == TNewGameDialog::kResultExit) {
         close();
         return;
@@ -642,6 +653,7 @@ void TFormVTX::ActionAboutExecute()
 {
     QMessageBox::information(this, QStringLiteral("About"),
                              QStringLiteral("Vantorix\nVersion 1.06\n\nDarts scoreboard"));
+    GiveKeyboardBack();
 }
 
 void TFormVTX::ActionExitExecute()
@@ -763,15 +775,33 @@ void TFormVTX::ActionStatsExecute()
     UpdateActions();
 }
 
+void TFormVTX::FocusThrownBox()
+{
+    for (TPlayerPanel& panel : m_Players) {
+        if (panel.Thrown->isEnabled()) {
+            panel.Thrown->setFocus();
+            break;
+        }
+    }
+}
+
+// Without a window manager nobody gives the focus back when another of the program's windows
+// goes away: digits would still reach a Thrown box, but no shortcut and no Enter would.
+void TFormVTX::GiveKeyboardBack()
+{
+    if (!isVisible()) {
+        return;
+    }
+    activateWindow();
+    if (m_Notebook->currentIndex() == kPageDefault) {
+        FocusThrownBox();
+    }
+}
+
 void TFormVTX::NotebookPageChanged(int page)
 {
     if (page == kPageDefault) {
-        for (TPlayerPanel& panel : m_Players) {
-            if (panel.Thrown->isEnabled()) {
-                panel.Thrown->setFocus();
-                break;
-            }
-        }
+        FocusThrownBox();
     } else {
         RebuildStatsList();
     }
@@ -896,6 +926,9 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_HintWindow &&
         (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            GiveKeyboardBack();
+        }
         UpdateActions();
     } else if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
         PlaceBanner();

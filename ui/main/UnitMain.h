@@ -21,6 +21,7 @@ class TFormHint;
 class TNewGameDialog;
 class TScoreListModel;
 class TDigitEdit;
+class TNoticeBar;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
 // page, the statistics on the "Stats" page, every command as an action with its shortcut.
@@ -48,6 +49,12 @@ public:
     // one. The window opens "VTXOutShots.ini" beside the executable when it is created.
     bool OpenCheckoutTable(const QString& path);
     const CCheckoutTable* CheckoutTable() const { return m_CheckoutTable.get(); }
+
+    // Shows a line in the notice strip under the page (and on standard error), for the
+    // operator to read without being stopped: a settings file or checkout table that could
+    // not be used. The keyboard stays where it is.
+    void ShowNotice(const QString& line);
+    QStringList Notices() const;
 
     // Whether the players' hint lists and their captions are shown (ActionHints).
     bool HintsShown() const;
@@ -113,6 +120,9 @@ private:
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
 
+    void FocusThrownBox();
+    // Activates this window and puts the focus into the Thrown box of the player to throw.
+    void GiveKeyboardBack();
     void FillPlayerHints(int score, int player);
     void SetActivePlayer(int player);
     void SetPlayerActive(int player, bool active);
@@ -139,6 +149,7 @@ private:
     QLabel* m_PanelWinner = nullptr;
     QTreeWidget* m_ListViewStats = nullptr;
     QTimer* m_BannerTimer = nullptr;
+    TNoticeBar* m_Notice = nullptr;
     std::array<TPlayerPanel, 2> m_Players;
 
     QMenu* m_PopupMenuThrow = nullptr;
