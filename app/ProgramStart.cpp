@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -14,6 +17,11 @@ namespace {
 void Report(const QString& line)
 {
     std::fprintf(stderr, "vantorix: %s\n", qPrintable(line));
+}
+
+QString SetAsidePath(const QString& path)
+{
+    return path + QStringLiteral(".bad");
 }
 
 } // namespace
@@ -26,25 +34,47 @@ TProgramWindows::TProgramWindows()
 
 bool LoadSettings(const QString& path, TProgramWindows& windows)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("cannot read %1 (%2); using the defaults")
-                   .arg(path, file.errorString()));
-        return true;
-    }
-    const TSettingsRead read = ReadSettings(file.readAll());
+    const TSettingsRead read = ReadSettingsFile(path);
     for (const QString& problem : read.Problems) {
-        Report(QStringLiteral("%1: %2").arg(path, problem));
+        windows.Main.ShowNotice(QStringLiteral("Settings file %1: %2").arg(path, problem));
     }
+    windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
     return true;
 }
 
-bool SaveSettings(const QString& path, const TProgramWindows& windows)
+bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows)
 {
+    const QFileInfo file(path);
+    QString problem;
+    if (file.exists() && !file.isFile()) {
+        problem = QStringLiteral("something other than a file stands there");
+    } else if (file.exists() ? !file.isWritable() : !QFileInfo(file.absolutePath()).isWritable()) {
+        problem = QStringLiteral("it is not writable");
+    }
+    if (problem.isEmpty()) {
+        return true;
+    }
+    windows.Main.ShowNotice(
+        QStringLiteral("Settings cannot be saved to %1: %2.").arg(path, problem));
+    windows.SaveProblemShown = true;
+    return false;
+}
+
+bool SaveSettings(const QString& path, TProgramWindows& windows)
+{
+    if (windows.SetSettingsFileAside) {
+        const QString aside = SetAsidePath(path);
+        QFile::remove(aside);
+        if (QFile::rename(path, aside)) {
+            Report(QStringLiteral("the settings file that could not be used is kept as %1")
+                       .arg(aside));
+        }
+        windows.SetSettingsFileAside = false;
+    }
     QString error;
     if (!SaveSettingsFile(path, TakeSettings(windows.Main, windows.NewGame, windows.Hint),
                           &error)) {
@@ -52,6 +82,21 @@ bool SaveSettings(const QString& path, const TProgramWindows& windows)
         return false;
     }
     return true;
+}
+
+QString SettingsFilePath(const QStringList& arguments)
+{
+    const QString name = QString::fromLatin1(kSettingsFileName);
+    if (!arguments.contains(QStringLiteral("--config-dir"))) {
+        return name;
+    }
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
+        base = QDir::homePath() + QStringLiteral("/.config");
+    }
+    const QString folder = base + QStringLiteral("/vantorix");
+    QDir().mkpath(folder); // a failure shows when the file cannot be saved there
+    return folder + u'/' + name;
 }
 
 int RunProgram(QApplication& application)
@@ -62,10 +107,18 @@ int RunProgram(QApplication& application)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorix.Vantorix"));
 
     TProgramWindows windows;
-    const QString settingsPath = QString::fromLatin1(kSettingsFileName);
+    const QString settingsPath = SettingsFilePath(QCoreApplication::arguments());
     LoadSettings(settingsPath, windows);
-    QObject::connect(&windows.Main, &TFormVTX::Closing, &windows.Main,
-                     [&windows, settingsPath] { SaveSettings(settingsPath, windows); });
+    CheckSettingsCanBeSaved(settingsPath, windows);
+    QObject::connect(&windows.Main, &TFormVTX::Closing, &windows.Main, [&windows, settingsPath] {
+        // Nobody reads standard error of a program started from the menu: a failure that
+        // was not foreseen at start is said in a box before the window goes.
+        if (!SaveSettings(settingsPath, windows) && !windows.SaveProblemShown) {
+            QMessageBox::warning(&windows.Main, QStringLiteral("Vantorix"),
+                                 QStringLiteral("The settings could not be saved to %1.")
+                                     .arg(QFileInfo(settingsPath).absoluteFilePath()));
+        }
+    });
     windows.Main.show();
 
     // New Game runs as the first thing inside the event loop, so that choosing Exit in the

@@ -17,15 +17,33 @@ struct TProgramWindows
     TFormVTX Main;
     TNewGameDialog NewGame{&Main};
     TFormHint Hint{&Main};
+
+    // The settings file read at start could not be used whole: before the first save
+    // replaces it, it is kept beside the new one as "<name>.bad", so a hand edit is never
+    // lost unseen.
+    bool SetSettingsFileAside = false;
+    // The operator has already been told that the settings cannot be saved.
+    bool SaveProblemShown = false;
 };
 
 // Reads the settings file at `path` into the windows if it exists; what cannot be used is
-// reported on standard error, one line each. True when a file was there.
+// shown in the main window's notice strip and on standard error, one line each, and the file
+// is marked to be set aside before it is replaced. True when a file was there.
 bool LoadSettings(const QString& path, TProgramWindows& windows);
-// Writes the windows' settings to `path`; a failure is reported on standard error.
-bool SaveSettings(const QString& path, const TProgramWindows& windows);
+// Writes the windows' settings to `path`, first setting an unusable file aside; a failure is
+// reported on standard error.
+bool SaveSettings(const QString& path, TProgramWindows& windows);
+// Whether the settings can be saved at `path`; when not, the operator is told at once rather
+// than when the program closes.
+bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows);
 
-// The start sequence: the windows, the settings file of the current directory (once), the
-// main window shown, New Game opened at once, then the event loop until the main window
-// closes, which saves the settings. Returns the event loop's exit code.
+// Where the settings file is kept: the current directory, as the file format has it; with
+// `--config-dir` (as the desktop entry starts the program) the program's own folder in the
+// user's configuration directory ($XDG_CONFIG_HOME/vantorix, ~/.config/vantorix when unset),
+// made when missing.
+QString SettingsFilePath(const QStringList& arguments);
+
+// The start sequence: the windows, the settings file (once), the main window shown, New Game
+// opened at once, then the event loop until the main window closes, which saves the settings.
+// Returns the event loop's exit code.
 int RunProgram(QApplication& application);

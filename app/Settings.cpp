@@ -12,25 +12,38 @@ static_assert(kGameTypeCount == TNewGameDialog::kGameCount);
 
 namespace {
 
-// True when at least a corner of the title area lies on some screen.
-bool IsOnSomeScreen(const QRect& frame)
+// The screen that shows at least a corner of the title area of a window at `wanted`, or none.
+// In 64 bits: a position near the int limit must not overflow the arithmetic.
+const QScreen* ScreenShowing(QPoint wanted, int width)
 {
-    const QRect titleArea(frame.topLeft(), QSize(std::max(frame.width(), 1), 24));
+    const qint64 left = wanted.x();
+    const qint64 top = wanted.y();
+    const qint64 right = left + std::max(width, 1);
+    const qint64 bottom = top + 24;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect visible = screen->availableGeometry().intersected(titleArea);
-        if (visible.width() >= 40 && visible.height() >= 8) {
-            return true;
+        const QRect area = screen->availableGeometry();
+        const qint64 visibleWidth = std::min<qint64>(right, qint64(area.x()) + area.width()) -
+                                    std::max<qint64>(left, area.x());
+        const qint64 visibleHeight = std::min<qint64>(bottom, qint64(area.y()) + area.height()) -
+                                     std::max<qint64>(top, area.y());
+        if (visibleWidth >= 40 && visibleHeight >= 8) {
+            return screen;
         }
     }
-    return false;
+    return nullptr;
 }
 
-// The place to put a window: where it was, or centred on the primary screen when that place
-// is on no screen now.
+// Where a window of `size` goes: where it was, moved just enough to lie wholly on the screen
+// that shows its title; or centred on the primary screen when no screen shows it now.
 QPoint PlaceOnScreen(QPoint wanted, QSize size)
 {
-    if (IsOnSomeScreen(QRect(wanted, size))) {
-        return wanted;
+    if (const QScreen* screen = ScreenShowing(wanted, size.width())) {
+        const QRect area = screen->availableGeometry();
+        const int x = std::clamp(wanted.x(), area.left(),
+                                 std::max(area.left(), area.left() + area.width() - size.width()));
+        const int y = std::clamp(wanted.y(), area.top(),
+                                 std::max(area.top(), area.top() + area.height() - size.height()));
+        return {x, y};
     }
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (primary == nullptr) {
@@ -40,6 +53,21 @@ QPoint PlaceOnScreen(QPoint wanted, QSize size)
     const QSize fitted = size.boundedTo(area.size());
     return area.topLeft() +
            QPoint((area.width() - fitted.width()) / 2, (area.height() - fitted.height()) / 2);
+}
+
+// A stored size no larger than the screen the window comes back on, and no smaller than the
+// window allows: a size beyond every screen would put the players' boxes out of reach.
+QSize FittedSize(QSize wanted, QPoint place, const QWidget& window)
+{
+    const QScreen* screen = ScreenShowing(place, wanted.width());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    QSize size = wanted;
+    if (screen != nullptr) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    return size.expandedTo(window.minimumSize());
 }
 
 } // namespace
@@ -68,8 +96,10 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
                              : state & Qt::WindowMinimized ? kViewMinimized
                                                            : kViewNormal;
     settings.QuickHintVisible = hint.isVisible();
-    settings.QuickHintTop = hint.pos().y();
-    settings.QuickHintLeft = hint.pos().x();
+    // A hint window not yet placed this session is saved where it will first open.
+    const QPoint hintPlace = hint.Place();
+    settings.QuickHintTop = hintPlace.y();
+    settings.QuickHintLeft = hintPlace.x();
     return settings;
 }
 
@@ -93,12 +123,12 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     if (settings.MainViewState == kViewMaximized) {
         main.setWindowState(main.windowState() | Qt::WindowMaximized);
     } else {
-        const QSize size(
-            std::max(settings.MainWidth.value_or(main.width()), main.minimumWidth()),
-            std::max(settings.MainHeight.value_or(main.height()), main.minimumHeight()));
-        main.resize(size);
         const QPoint wanted(settings.MainLeft.value_or(main.x()),
                             settings.MainTop.value_or(main.y()));
+        const QSize size = FittedSize(QSize(settings.MainWidth.value_or(main.width()),
+                                            settings.MainHeight.value_or(main.height())),
+                                      wanted, main);
+        main.resize(size);
         main.move(PlaceOnScreen(wanted, size));
     }
 

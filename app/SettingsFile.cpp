@@ -1,5 +1,7 @@
 #include "SettingsFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -87,39 +89,53 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     TSettingsRead result;
     std::array<std::optional<QString>, kFieldCount> texts;
     QXmlStreamReader reader(bytes);
-    QStringList path;
+    // Only the names of the first few levels are kept: no element of the file lies deeper, and
+    // a path rebuilt for every element of a deep file would make reading it quadratic.
+    constexpr int kDeepest = 4;
+    std::array<QString, kDeepest> names;
+    int depth = 0;
     QString root;
+    QString joined;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
-            path << reader.name().toString();
-            if (root.isEmpty()) {
-                root = path.front();
+            ++depth;
+            if (depth == 1 && root.isEmpty()) {
+                root = reader.name().toString();
             }
-            const QString joined = path.join(u'/');
+            if (depth > kDeepest) {
+                continue;
+            }
+            names[static_cast<size_t>(depth - 1)] = reader.name().toString();
+            joined = names[0];
+            for (int level = 1; level < depth; ++level) {
+                joined += u'/' + names[static_cast<size_t>(level)];
+            }
             for (size_t field = 0; field < kFieldCount; ++field) {
                 // The first element of a name among its parent's children is the one used.
                 if (!texts[field] && joined == QLatin1String(kPaths[field])) {
-                    texts[field] = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-                    path.removeLast();
+                    QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+                    // A value cut by an error is not used; those before it are.
+                    if (!reader.hasError()) {
+                        texts[field] = std::move(text);
+                    }
+                    --depth;
                     break;
                 }
             }
-        } else if (reader.isEndElement() && !path.isEmpty()) {
-            path.removeLast();
+        } else if (reader.isEndElement()) {
+            --depth;
         }
     }
-    if (reader.hasError()) {
-        result.Problems << QStringLiteral("not a readable settings file (%1 at line %2); "
-                                          "using the defaults")
-                               .arg(reader.errorString())
-                               .arg(reader.lineNumber());
+    if (root != u"VTXSettings") {
+        result.Problems << QStringLiteral("not a settings file (no VTXSettings element); "
+                                          "using the defaults");
         return result;
     }
-
-    if (root != u"VTXSettings") {
-        result.Problems << QStringLiteral("no VTXSettings element; using the defaults");
-        return result;
+    if (reader.hasError()) {
+        result.Problems << QStringLiteral("%1 at line %2; the values before it are used")
+                               .arg(reader.errorString())
+                               .arg(reader.lineNumber());
     }
 
     TSettings& settings = result.Settings;
@@ -203,8 +219,49 @@ QByteArray WriteSettings(const TSettings& settings)
     return bytes;
 }
 
+TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes)
+{
+    TSettingsRead result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return result;
+    }
+    // A FIFO would block the start in open() and a device could be read for ever: only a
+    // regular file is read, and only up to a size no settings file comes near.
+    if (!info.isFile()) {
+        result.Problems << QStringLiteral("not a regular file; using the defaults");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.Problems
+            << QStringLiteral("cannot be read (%1); using the defaults").arg(file.errorString());
+        return result;
+    }
+    const QByteArray read = file.read(kMaxSettingsFileBytes + 1);
+    if (read.size() > kMaxSettingsFileBytes) {
+        result.Problems << QStringLiteral("larger than %1 MB; using the defaults")
+                               .arg(kMaxSettingsFileBytes / (1024 * 1024));
+        return result;
+    }
+    result = ReadSettings(read);
+    if (bytes != nullptr) {
+        *bytes = read;
+    }
+    return result;
+}
+
 bool SaveSettingsFile(const QString& path, const TSettings& settings, QString* error)
 {
+    // Only a regular file is replaced: a link to a device or a FIFO in its place is the
+    // user's business, and writing through it could harm what it points to.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error != nullptr) {
+            *error = QStringLiteral("not a regular file");
+        }
+        return false;
+    }
     QSaveFile file(path);
     const QByteArray bytes = WriteSettings(settings);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

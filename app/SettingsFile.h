@@ -43,13 +43,22 @@ inline constexpr int kViewNormal = 0;
 inline constexpr int kViewMinimized = 1;
 inline constexpr int kViewMaximized = 2;
 
-// Reads the bytes of a settings file; never throws. A document that is not well-formed XML is
-// not used at all; otherwise each element is taken on its own.
+// The largest settings file read; a real one is well under a kilobyte.
+inline constexpr qint64 kMaxSettingsFileBytes = 64LL * 1024 * 1024;
+
+// Reads the bytes of a settings file, in time linear in their size; never throws. Each element
+// is taken on its own; where the XML breaks off, the values read before that point are kept.
+// A document whose root is not VTXSettings is not used at all.
 TSettingsRead ReadSettings(const QByteArray& bytes);
+// Reads the settings file at `path`: nothing when it does not exist; only a regular file of at
+// most kMaxSettingsFileBytes, anything else is a problem and leaves the defaults. `bytes`
+// receives what was read.
+TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes = nullptr);
 // The file's bytes: every element in its order, booleans as "true"/"false". A value that is
 // empty is written as the form's default.
 QByteArray WriteSettings(const TSettings& settings);
 
 // Writes the file atomically: a crash or a kill leaves the old file or the new one, never a
-// part of one. False, with the reason in `error`, when it cannot be written.
+// part of one. False, with the reason in `error`, when it cannot be written, or when something
+// other than a regular file stands at `path` (it is left as it is).
 bool SaveSettingsFile(const QString& path, const TSettings& settings, QString* error = nullptr);

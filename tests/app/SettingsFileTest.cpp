@@ -1,9 +1,11 @@
 #include "SettingsFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,6 +50,10 @@ private slots:
     void EachElementIsReadOnItsOwn();
     void NotXmlIsIgnoredAsAWhole_data();
     void NotXmlIsIgnoredAsAWhole();
+    void ValuesBeforeAnXmlErrorAreKept_data();
+    void ValuesBeforeAnXmlErrorAreKept();
+    void ReadingIsLinearInTheNestingDepth();
+    void OnlyARegularFileOfSaneSizeIsReadOrReplaced();
     void ControlCharactersCannotSpoilTheFile();
     void FirstElementOfANameWinsAndOthersAreIgnored();
     void SavingReplacesTheFileOrLeavesItAlone();
@@ -148,7 +154,6 @@ void TestSettingsFile::NotXmlIsIgnoredAsAWhole_data()
     QTest::newRow("text") << QByteArray("GameType=3\n");
     QTest::newRow("binary") << QByteArray("\x00\xFF\x10<\x01>", 6);
     QTest::newRow("cut short") << Document("<GameType>3</GameType>").left(40);
-    QTest::newRow("two roots") << Document("<GameType>3</GameType>") + "<VTXSettings/>";
     QTest::newRow("other root") << QByteArray("<Settings><NewGame><GameType>3</GameType>"
                                               "</NewGame></Settings>");
 }
@@ -159,6 +164,86 @@ void TestSettingsFile::NotXmlIsIgnoredAsAWhole()
     const TSettingsRead read = ReadSettings(bytes);
     QCOMPARE(read.Problems.size(), 1);
     QVERIFY(read.Settings == TSettings{});
+}
+
+void TestSettingsFile::ValuesBeforeAnXmlErrorAreKept_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<std::optional<bool>>("twoPlayers"); // read after the game type
+    const QByteArray game = "<VTXSettings><NewGame><GameType>3</GameType>";
+    QTest::newRow("stray element after the root")
+        << Document("<GameType>3</GameType><TwoPlayers>0</TwoPlayers>") + "<VTXSettings/>"
+        << std::optional<bool>(false);
+    QTest::newRow("missing closing tag")
+        << game + "<TwoPlayers>0</TwoPlayers></NewGame><Layout></VTXSettings>"
+        << std::optional<bool>(false);
+    QTest::newRow("character reference &#1;")
+        << game + "<Player1Name>A&#1;</Player1Name><TwoPlayers>0</TwoPlayers>"
+        << std::optional<bool>();
+    QTest::newRow("cut short in a value") << game + "<TwoPlayers>fal" << std::optional<bool>();
+}
+
+void TestSettingsFile::ValuesBeforeAnXmlErrorAreKept()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(std::optional<bool>, twoPlayers);
+    const TSettingsRead read = ReadSettings(bytes);
+    QCOMPARE(read.Problems.size(), 1);
+    QCOMPARE(read.Settings.GameType, std::optional<int>(3));
+    QCOMPARE(read.Settings.TwoPlayers, twoPlayers);
+    QVERIFY(!read.Settings.Player1Name.has_value()); // a value the error cut is not used
+}
+
+// A valid file nested deep took minutes when the element path was rebuilt for each element.
+void TestSettingsFile::ReadingIsLinearInTheNestingDepth()
+{
+    const auto nested = [](int depth) {
+        return "<VTXSettings><NewGame><GameType>2</GameType></NewGame>" +
+               QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth) +
+               "</VTXSettings>";
+    };
+    QElapsedTimer timer;
+    qint64 times[2] = {};
+    for (const int index : {0, 1}) {
+        const QByteArray bytes = nested(100'000 * (index + 1));
+        timer.start();
+        const TSettingsRead read = ReadSettings(bytes);
+        times[index] = std::max<qint64>(timer.elapsed(), 1);
+        QCOMPARE(read.Settings.GameType, std::optional<int>(2));
+    }
+    qInfo("100,000 and 200,000 levels deep: %lld ms and %lld ms", times[0], times[1]);
+    QVERIFY2(times[1] < 4 * times[0] + 50, "twice the depth must not take four times as long");
+    QVERIFY(times[1] < 10'000);
+}
+
+void TestSettingsFile::OnlyARegularFileOfSaneSizeIsReadOrReplaced()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.xml"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.xml"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString large = dir.filePath(QStringLiteral("large.xml"));
+    {
+        QFile file(large); // sparse: takes no room on disk
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxSettingsFileBytes + 1));
+    }
+    for (const QString& path : {fifo, zero, large, dir.path()}) {
+        QElapsedTimer timer;
+        timer.start();
+        const TSettingsRead read = ReadSettingsFile(path);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(path));
+        QCOMPARE(read.Problems.size(), 1);
+        QVERIFY(read.Settings == TSettings{});
+    }
+    QVERIFY(ReadSettingsFile(dir.filePath(QStringLiteral("none.xml"))).Problems.isEmpty());
+    // Saving never writes through a FIFO or a device link, and leaves them as they are.
+    QString error;
+    QVERIFY(!SaveSettingsFile(fifo, Everything(), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!SaveSettingsFile(zero, Everything()));
+    QVERIFY(QFileInfo(zero).isSymLink());
+    QVERIFY(!QFileInfo(fifo).isFile());
 }
 
 void TestSettingsFile::ControlCharactersCannotSpoilTheFile()

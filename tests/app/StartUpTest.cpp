@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,12 @@ private slots:
     void AHiddenHintWindowIsStillPlaced();
     void AnUnwritableFileStillLetsTheProgramClose();
     void AnUnreadableFileIsReportedAndSkipped();
+    void SizesBeyondTheScreenAreFitted_data();
+    void SizesBeyondTheScreenAreFitted();
+    void AHintWindowNeverShownOpensAndIsSavedCentred();
+    void ABrokenFileIsShownKeptAsBadAndItsValuesUsed();
+    void AOnePlayerFileKeepsWhoStarts();
+    void TheMenuEntryKeepsSettingsInTheConfigFolder();
 };
 
 void TestStartUp::WithoutAFileTheFormDefaultsHoldAndNewGameComesFirst()
@@ -205,6 +212,103 @@ void TestStartUp::AnUnreadableFileIsReportedAndSkipped()
     QCOMPARE(windows.NewGame.Choices().GameType, -1); // the form's own default
     QVERIFY(windows.Main.HintsShown());
     QCOMPARE(windows.Main.size(), QSize(669, 570));
+}
+
+void TestStartUp::SizesBeyondTheScreenAreFitted_data()
+{
+    QTest::addColumn<QByteArray>("main");
+    QTest::newRow("100000 square") << QByteArray("<Top>10</Top><Left>10</Left>"
+                                                 "<Width>100000</Width><Height>100000</Height>");
+    QTest::newRow("larger than the screen")
+        << QByteArray("<Top>0</Top><Left>0</Left>"
+                      "<Width>3000</Width><Height>2500</Height>");
+    QTest::newRow("at the int limit") << QByteArray("<Top>2147483647</Top><Left>2147483647</Left>"
+                                                    "<Width>800</Width><Height>600</Height>");
+    QTest::newRow("hanging over the edge") << QByteArray("<Top>900</Top><Left>1000</Left>"
+                                                         "<Width>800</Width><Height>600</Height>");
+}
+
+void TestStartUp::SizesBeyondTheScreenAreFitted()
+{
+    QFETCH(QByteArray, main);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    WriteFile(path, "<VTXSettings><Layout><Main>" + main + "</Main></Layout></VTXSettings>");
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(QRect(windows.Main.pos(), windows.Main.size())),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(windows.Main.x())
+                            .arg(windows.Main.y())
+                            .arg(windows.Main.width())
+                            .arg(windows.Main.height())));
+}
+
+void TestStartUp::AHintWindowNeverShownOpensAndIsSavedCentred()
+{
+    TProgramWindows windows;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint saved(*TakeSettings(windows.Main, windows.NewGame, windows.Hint).QuickHintLeft,
+                       *TakeSettings(windows.Main, windows.NewGame, windows.Hint).QuickHintTop);
+    QCOMPARE(QRect(saved, windows.Hint.size()).center(), screen.center());
+    windows.Hint.show();
+    QCOMPARE(windows.Hint.pos(), saved);
+    QCOMPARE(windows.Hint.size(), QSize(239, 196)); // fixed: nothing to remember
+    QCOMPARE(windows.Hint.minimumSize(), windows.Hint.maximumSize());
+}
+
+void TestStartUp::ABrokenFileIsShownKeptAsBadAndItsValuesUsed()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VTXSettings.xml"));
+    const QByteArray broken = "<VTXSettings><NewGame><GameType>3</GameType><TwoPlayers>";
+    WriteFile(path, broken);
+    WriteFile(path + QStringLiteral(".bad"), "an older one");
+    TProgramWindows windows;
+    QVERIFY(LoadSettings(path, windows));
+    QCOMPARE(windows.NewGame.Choices().GameType, 3);
+    QVERIFY(windows.Main.Notices().join(u'\n').contains(QStringLiteral("Settings file ") + path));
+    QVERIFY(windows.Main.findChild<QWidget*>(QStringLiteral("PanelNotice"))
+                ->isVisibleTo(&windows.Main));
+    QVERIFY(SaveSettings(path, windows));
+    QCOMPARE(ReadFile(path + QStringLiteral(".bad")), broken);
+    QVERIFY(ReadSettings(ReadFile(path)).Problems.isEmpty());
+    // Set aside once: the next save only replaces the file.
+    QVERIFY(SaveSettings(path, windows));
+    QCOMPARE(ReadFile(path + QStringLiteral(".bad")), broken);
+}
+
+void TestStartUp::AOnePlayerFileKeepsWhoStarts()
+{
+    TProgramWindows windows;
+    TSettings stored;
+    stored.TwoPlayers = false;
+    stored.Player1Starts = false;
+    ApplySettings(stored, windows.Main, windows.NewGame, windows.Hint);
+    QCOMPARE(TakeSettings(windows.Main, windows.NewGame, windows.Hint).Player1Starts,
+             std::optional<bool>(false));
+    const TGameParams params = windows.NewGame.GameParams();
+    QCOMPARE(params.PlayerCount, 1);
+    QCOMPARE(params.FirstPlayer, 0);
+}
+
+void TestStartUp::TheMenuEntryKeepsSettingsInTheConfigFolder()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    QCOMPARE(SettingsFilePath({QStringLiteral("vantorix")}), QStringLiteral("VTXSettings.xml"));
+    const QString path =
+        SettingsFilePath({QStringLiteral("vantorix"), QStringLiteral("--config-dir")});
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(path, dir.filePath(QStringLiteral("vantorix/VTXSettings.xml")));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("vantorix"))).isDir());
+    // A place that cannot be written is said at start, not only when the program closes.
+    TProgramWindows windows;
+    QVERIFY(CheckSettingsCanBeSaved(path, windows));
+    QVERIFY(!CheckSettingsCanBeSaved(dir.path(), windows));
+    QVERIFY(windows.SaveProblemShown);
+    QCOMPARE(windows.Main.Notices().size(), 2); // the missing table of the test, and this
 }
 
 QTEST_MAIN(TestStartUp)

@@ -95,7 +95,7 @@ expect "$file" TwoPlayers false
 expect "$file" Player1Starts true
 expect "$file" GameType 3
 
-echo "== run 4: a broken file is reported on standard error, and replaced on exit"
+echo "== run 4: a broken file is reported, kept as .bad, and replaced on exit"
 printf 'not xml at all' >"$file"
 "$binary" >run4.log 2>&1 &
 pid=$!
@@ -104,12 +104,17 @@ xdotool key Escape
 wait_for_no_window "New Game"
 xdotool key alt+x
 wait_for_exit "$pid" || { echo "FAIL: run 4 did not end cleanly"; cat run4.log; exit 1; }
-if grep -q "^vantorix: .*VTXSettings.xml: not a readable settings file" run4.log; then
+if grep -q "^vantorix: Settings file VTXSettings.xml: not a settings file" run4.log; then
     echo "ok: $(grep '^vantorix:' run4.log)"
 else
     echo "FAIL: no report of the broken file"; cat run4.log; failures=$((failures + 1))
 fi
 settings_file_is_whole "$file" && expect "$file" GameType 1
+if [ "$(cat "$file.bad" 2>/dev/null)" = "not xml at all" ]; then
+    echo "ok: the broken file is kept as $file.bad"
+else
+    echo "FAIL: the broken file was not kept beside the new one"; failures=$((failures + 1))
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
 echo "settings e2e passed"
