@@ -133,8 +133,12 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
         return result;
     }
     if (reader.hasError()) {
-        result.Problems << QStringLiteral("%1 at line %2; the values before it are used")
-                               .arg(reader.errorString())
+        QString error = reader.errorString();
+        if (error.endsWith(u'.')) {
+            error.chop(1);
+        }
+        result.Problems << QStringLiteral("%1 (line %2); the values before it are used")
+                               .arg(error)
                                .arg(reader.lineNumber());
     }
 
