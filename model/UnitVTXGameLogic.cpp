@@ -61,6 +61,40 @@ int32_t Saturated(int64_t value)
                                                     std::numeric_limits<int32_t>::max()));
 }
 
+// One turn of `score` with `darts` claimed on a total of `previous`: the rules of a turn that
+// do not depend on the state of the leg.
+TThrowCheck CheckStep(const TGameParams& params, int32_t previous, int32_t score, int32_t darts)
+{
+    TThrowCheck check{TRefusal::None, score, darts, previous, 0};
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    if (checkOutClass == -1) {
+        check.Refusal = TRefusal::NotAScore;
+    } else if (params.CountUp) {
+        // Totals only grow; one that would pass the largest integer is refused, not wrapped.
+        if (previous > std::numeric_limits<int32_t>::max() - score) {
+            check.Refusal = TRefusal::TotalTooLarge;
+        }
+    } else if (params.CheckOutRule && darts != 0 && checkOutClass > darts) {
+        check.Refusal = TRefusal::TooFewDarts;
+    } else if (score > previous) {
+        check.Refusal = TRefusal::Bust;
+    } else if (previous - score == 1) {
+        // A total of 1 can never be finished on a double, so a turn that leaves it is refused.
+        check.Refusal = TRefusal::LeavesOne;
+    } else if (params.CheckOutRule && previous - score == params.TargetScore &&
+               checkOutClass == 0) {
+        // The target is reached only by a real checkout: a score no double can finish
+        // (159, 162, 180, ...) cannot be the winning turn.
+        check.Refusal = TRefusal::NoDoubleFinish;
+    }
+    return check;
+}
+
+int32_t TotalAfter(const TGameParams& params, int32_t previous, int32_t score)
+{
+    return params.CountUp ? previous + score : previous - score;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -89,15 +123,25 @@ void CGame::NewGame(const TGameParams& params)
     copy.PlayerCount = std::max(copy.PlayerCount, 1);
     copy.FirstPlayer =
         ((copy.FirstPlayer % copy.PlayerCount) + copy.PlayerCount) % copy.PlayerCount;
+    copy.LegsToWin = std::max(copy.LegsToWin, 0);
+    copy.SetsToWin = std::max(copy.SetsToWin, 0);
     ClearLegs();
     m_Params = std::move(copy);
+    m_Tally.LegsInSet.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
+    m_Tally.SetsWon.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
     NextLeg();
 }
 
 void CGame::NextLeg()
 {
-    // The new leg's first thrower depends on how many legs were played before it, so it is
-    // created before it joins the list.
+    if (MatchWinner() >= 0) {
+        return;
+    }
+    if (const CLeg* current = CurrentLeg()) {
+        FoldLeg(m_Tally, *current);
+    }
+    // The new leg's first thrower depends on the legs played before it, so it is created
+    // before it joins the list.
     auto leg = std::make_unique<CLeg>(*this);
     CLeg& added = *leg;
     m_Legs.push_back(std::move(leg));
@@ -107,6 +151,83 @@ void CGame::NextLeg()
 void CGame::ClearLegs()
 {
     m_Legs.clear();
+    m_Tally = TTally{};
+    m_Tally.LegsInSet.assign(static_cast<size_t>(std::max(m_Params.PlayerCount, 0)), 0);
+    m_Tally.SetsWon = m_Tally.LegsInSet;
+}
+
+// A set is won by the first to LegsToWin legs, and the leg count starts again in the next one;
+// without sets the legs won count toward the match.
+void CGame::FoldLeg(TTally& tally, const CLeg& leg) const
+{
+    ++tally.LegInSet;
+    int32_t winner = -1;
+    for (int32_t index = 0; index < leg.SheetCount(); ++index) {
+        if (leg.GetSheet(index)->Won()) {
+            winner = index;
+        }
+    }
+    if (winner < 0 || static_cast<size_t>(winner) >= tally.LegsInSet.size()) {
+        return;
+    }
+    const auto player = static_cast<size_t>(winner);
+    ++tally.LegsInSet[player];
+    if (m_Params.LegsToWin <= 0 || tally.LegsInSet[player] < m_Params.LegsToWin) {
+        return;
+    }
+    if (m_Params.SetsToWin <= 0) {
+        tally.Winner = winner;
+        return;
+    }
+    ++tally.SetsWon[player];
+    std::fill(tally.LegsInSet.begin(), tally.LegsInSet.end(), 0);
+    ++tally.SetIndex;
+    tally.LegInSet = 0;
+    if (tally.SetsWon[player] >= m_Params.SetsToWin) {
+        tally.Winner = winner;
+    }
+}
+
+CGame::TTally CGame::Tally() const
+{
+    TTally tally = m_Tally;
+    if (const CLeg* current = CurrentLeg(); current != nullptr && current->Finished()) {
+        FoldLeg(tally, *current);
+    }
+    return tally;
+}
+
+int32_t CGame::MatchWinner() const
+{
+    return m_Params.LegsToWin > 0 ? Tally().Winner : -1;
+}
+
+int32_t CGame::SetsWon(int32_t player) const
+{
+    const TTally tally = Tally();
+    return player >= 0 && static_cast<size_t>(player) < tally.SetsWon.size()
+               ? tally.SetsWon[static_cast<size_t>(player)]
+               : 0;
+}
+
+int32_t CGame::LegsInSet(int32_t player) const
+{
+    const TTally tally = Tally();
+    return player >= 0 && static_cast<size_t>(player) < tally.LegsInSet.size()
+               ? tally.LegsInSet[static_cast<size_t>(player)]
+               : 0;
+}
+
+// The leg in play belongs to the tally before it: a won set shows on the scoreboard at once,
+// but its last leg is still the one in play.
+int32_t CGame::SetNumber() const
+{
+    return m_Tally.SetIndex + 1;
+}
+
+int32_t CGame::LegNumberInSet() const
+{
+    return m_Tally.LegInSet + 1;
 }
 
 TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
@@ -217,10 +338,13 @@ void CGame::FireLegWon(CPlayerScores& sheet) const
 // ---------------------------------------------------------------------------------------------
 // CLeg
 
+// The first thrower alternates from leg to leg; with sets, the first leg of each set goes to
+// the player who did not start the set before it. Without sets that is FirstPlayer plus the
+// number of legs already played.
 CLeg::CLeg(CGame& game) : m_Game(game)
 {
     const int32_t players = std::max(game.Params().PlayerCount, 1);
-    const int32_t first = game.Params().FirstPlayer + game.LegCount();
+    const int32_t first = game.Params().FirstPlayer + game.m_Tally.SetIndex + game.m_Tally.LegInSet;
     m_PlayerToThrow = ((first % players) + players) % players;
 }
 
@@ -292,44 +416,35 @@ bool CPlayerScores::IsValidThrow(int32_t score, int32_t darts) const
     return darts == 0 || checkOutClass <= darts;
 }
 
-bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
+TThrowCheck CPlayerScores::CheckThrow(int32_t score, int32_t darts) const
 {
+    TThrowCheck check{TRefusal::None, score, darts, PreviousTotal(), EntryCount()};
+    if (m_Leg.Finished()) {
+        check.Refusal = TRefusal::LegFinished;
+        return check;
+    }
     if (score == kFinishingTurn) {
         // Finishing needs a total to finish; a sheet without entries has none.
         if (m_Entries.empty()) {
-            return false;
+            check.Refusal = TRefusal::NoTotal;
+            return check;
         }
         score = m_Entries.back().Remainder;
     }
-    if (!IsValidThrow(score, darts)) {
+    check = CheckStep(m_Leg.Game().Params(), PreviousTotal(), score, darts);
+    check.EntryIndex = EntryCount();
+    return check;
+}
+
+bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
+{
+    const TThrowCheck check = CheckThrow(score, darts);
+    if (!check.Accepted()) {
         return false;
     }
-
+    score = check.Score;
     const TGameParams& params = m_Leg.Game().Params();
-    const int32_t previous = PreviousTotal();
-    int32_t remainder = 0;
-    if (params.CountUp) {
-        // Totals only grow; one that would pass the largest integer is refused, not wrapped.
-        if (previous > std::numeric_limits<int32_t>::max() - score) {
-            return false;
-        }
-        remainder = previous + score;
-    } else {
-        if (score > previous) {
-            return false; // bust
-        }
-        remainder = previous - score;
-        // A total of 1 can never be finished on a double, so a turn that leaves it is refused.
-        if (remainder == 1) {
-            return false;
-        }
-        // The target is reached only by a real checkout: a score no double can finish
-        // (159, 162, 180, ...) cannot be the winning turn.
-        if (params.CheckOutRule && remainder == params.TargetScore &&
-            CGame::CheckOutDarts(score) == 0) {
-            return false;
-        }
-    }
+    const int32_t remainder = TotalAfter(params, check.Previous, score);
 
     m_OutShotDarts = darts;
     if (darts != 0) {
@@ -395,6 +510,97 @@ void CPlayerScores::RecountFromEntries()
     }
     m_OutShotDarts =
         !m_Claims.empty() && m_Claims.back().EntryIndex == last ? m_Claims.back().Darts : 0;
+}
+
+int32_t CPlayerScores::ClaimedDarts(int32_t index) const
+{
+    for (const TClaim& claim : m_Claims) {
+        if (claim.EntryIndex == index) {
+            return claim.Darts;
+        }
+    }
+    return 0;
+}
+
+bool CPlayerScores::ThrewLast() const
+{
+    if (m_Leg.Finished()) {
+        return m_Won;
+    }
+    const int32_t players = m_Leg.SheetCount();
+    return players > 0 && (m_Leg.PlayerToThrow() + players - 1) % players == m_PlayerIndex;
+}
+
+TThrowCheck CPlayerScores::CheckReplace(int32_t index, int32_t score, int32_t darts) const
+{
+    TThrowCheck check{TRefusal::NoSuchTurn, score, darts, 0, index};
+    if (index < 1 || index >= EntryCount()) {
+        return check;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    int32_t previous = m_Entries[static_cast<size_t>(index - 1)].Remainder;
+    if (score == kFinishingTurn) {
+        score = previous;
+    }
+    // The corrected turn and every later one must still be a turn that could have been
+    // typed, and only the leg's last turn may reach the target.
+    const int32_t last = EntryCount() - 1;
+    for (int32_t entry = index; entry <= last; ++entry) {
+        const bool corrected = entry == index;
+        const int32_t turn = corrected ? score : m_Entries[static_cast<size_t>(entry)].Score;
+        check = CheckStep(params, previous, turn, corrected ? darts : ClaimedDarts(entry));
+        check.EntryIndex = entry;
+        if (!check.Accepted()) {
+            return check;
+        }
+        previous = TotalAfter(params, previous, turn);
+        if (previous == params.TargetScore && (entry != last || !ThrewLast())) {
+            check.Refusal = TRefusal::FinishesTooSoon;
+            return check;
+        }
+    }
+    check = {TRefusal::None, score, darts, m_Entries[static_cast<size_t>(index - 1)].Remainder,
+             index};
+    return check;
+}
+
+bool CPlayerScores::ReplaceThrow(int32_t index, int32_t score, int32_t darts)
+{
+    const TThrowCheck check = CheckReplace(index, score, darts);
+    if (!check.Accepted()) {
+        return false;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    m_Entries[static_cast<size_t>(index)].Score = check.Score;
+    for (size_t entry = static_cast<size_t>(index); entry < m_Entries.size(); ++entry) {
+        m_Entries[entry].Remainder =
+            TotalAfter(params, m_Entries[entry - 1].Remainder, m_Entries[entry].Score);
+    }
+    // Claims stay in entry order.
+    std::erase_if(m_Claims, [index](const TClaim& claim) { return claim.EntryIndex == index; });
+    if (darts != 0) {
+        const auto at = std::find_if(m_Claims.begin(), m_Claims.end(),
+                                     [index](const TClaim& c) { return c.EntryIndex > index; });
+        m_Claims.insert(at, {index, darts});
+    }
+    RecountFromEntries();
+
+    const bool wasWon = m_Won;
+    m_Won = m_Entries.back().Remainder == params.TargetScore;
+    CGame& game = m_Leg.Game();
+    if (m_Won != wasWon) {
+        // The turn stays with the player after this one, as after a winning turn or after
+        // an undo and a new turn.
+        m_Leg.SetFinished(m_Won);
+    }
+    game.FireSheetChanged(*this);
+    if (m_Won && !wasWon) {
+        game.FireLegWon(*this);
+        game.FireTurnChanged(nullptr);
+    } else if (wasWon && !m_Won) {
+        game.FireTurnChanged(m_Leg.CurrentSheet());
+    }
+    return true;
 }
 
 bool CPlayerScores::DeleteLastEntry()

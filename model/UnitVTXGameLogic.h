@@ -26,6 +26,40 @@ struct TGameParams
     bool CheckOutRule = false;
     std::string Player1Name; // UTF-8
     std::string Player2Name; // UTF-8
+    // Match length: the first to win this many legs wins the match (or the set, when sets are
+    // played); 0: legs go on until a new game.
+    int32_t LegsToWin = 0;
+    // The first to win this many sets of LegsToWin legs wins the match; 0: no sets.
+    int32_t SetsToWin = 0;
+};
+
+// Why a turn (or a correction of one) is refused. The window says it in the operator's words.
+enum class TRefusal : uint8_t
+{
+    None,            // accepted
+    LegFinished,     // the leg has been won: no turn is taken
+    NoTotal,         // a finishing turn on a sheet that has no total to finish
+    NotAScore,       // three darts cannot make this score (179)
+    TooFewDarts,     // the claimed darts cannot finish this score (101 with one dart)
+    Bust,            // more than is left
+    LeavesOne,       // a total of 1 can never be finished
+    NoDoubleFinish,  // reaches the target with a score no double finishes (159)
+    TotalTooLarge,   // a count-up total beyond the largest integer
+    NoSuchTurn,      // a correction of the opening entry or of a turn that is not there
+    FinishesTooSoon, // a correction that would end the leg before turns that follow it
+};
+
+// The verdict on one turn: the refusal and the turn it concerns (for a correction, the first
+// turn of the sheet that it makes impossible), with the total before that turn.
+struct TThrowCheck
+{
+    TRefusal Refusal = TRefusal::None;
+    int32_t Score = 0;
+    int32_t Darts = 0;
+    int32_t Previous = 0;
+    int32_t EntryIndex = 0;
+
+    bool Accepted() const { return Refusal == TRefusal::None; }
 };
 
 // One line of a score sheet: the turn's points and the player's total after it.
@@ -72,6 +106,18 @@ public:
     // Records one turn; `darts` is the number of darts claimed for a finish (0: no claim).
     [[nodiscard]] bool AddThrow(int32_t score, int32_t darts);
     bool IsValidThrow(int32_t score, int32_t darts) const;
+    // What AddThrow would say to this turn now, and why it would refuse it.
+    TThrowCheck CheckThrow(int32_t score, int32_t darts) const;
+    // Corrects turn `index` (as in GetEntry; the opening entry cannot be replaced) to `score`
+    // (-1: the whole total before it) with `darts` claimed, and recomputes every later total
+    // of the sheet: the sheet and the match figures become what they would be had the
+    // corrected score been typed at the time. Refused when a later turn of the sheet would
+    // become impossible, or when a turn other than the leg's last would reach the target.
+    // Correcting the leg's last turn may win the leg or take the win back.
+    [[nodiscard]] bool ReplaceThrow(int32_t index, int32_t score, int32_t darts);
+    TThrowCheck CheckReplace(int32_t index, int32_t score, int32_t darts) const;
+    // The darts claimed with entry `index` (0: no claim).
+    int32_t ClaimedDarts(int32_t index) const;
     bool UndoThrow();
     bool CanUndoThrow() const;
 
@@ -106,6 +152,8 @@ private:
     friend class CGame;
 
     int32_t PreviousTotal() const;
+    // Whether this sheet holds the leg's last recorded turn.
+    bool ThrewLast() const;
     void CountTurn(int32_t score);
     void RecountFromEntries();
 
@@ -204,7 +252,33 @@ public:
 
     TPlayerStats GetPlayerStats(int32_t playerIndex) const;
 
+    // The index of the player who has won the match, -1 while it is open (always, when no
+    // match length is set). Once it is won, NextLeg does nothing.
+    int32_t MatchWinner() const;
+    // Sets the player has won (0 when no sets are played).
+    int32_t SetsWon(int32_t player) const;
+    // Legs the player has won in the set in play, or in the match when no sets are played.
+    int32_t LegsInSet(int32_t player) const;
+    // The set in play, counted from 1 (1 when no sets are played).
+    int32_t SetNumber() const;
+    // The leg in play within its set, counted from 1 (the leg of the match without sets).
+    int32_t LegNumberInSet() const;
+
 private:
+    // The score of the match before the leg in play: legs and sets won, the set in play and
+    // how many legs it has had. The leg in play is added when asked (it can still be undone
+    // or corrected), the earlier ones when the next leg starts.
+    struct TTally
+    {
+        std::vector<int32_t> LegsInSet;
+        std::vector<int32_t> SetsWon;
+        int32_t SetIndex = 0;
+        int32_t LegInSet = 0;
+        int32_t Winner = -1;
+    };
+    void FoldLeg(TTally& tally, const CLeg& leg) const;
+    TTally Tally() const;
+
     friend class CLeg;
     friend class CPlayerScores;
 
@@ -214,4 +288,5 @@ private:
 
     std::vector<std::unique_ptr<CLeg>> m_Legs;
     TGameParams m_Params;
+    TTally m_Tally;
 };

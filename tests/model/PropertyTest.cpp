@@ -103,6 +103,10 @@ std::vector<Config> Configs()
         }
         configs.push_back({ContinuousParams(players, 0), "continuous"});
     }
+    TGameParams sets = GameParams(101, 2, 1);
+    sets.LegsToWin = 2;
+    sets.SetsToWin = 2;
+    configs.push_back({sets, "sets"});
     return configs;
 }
 
@@ -130,7 +134,7 @@ int32_t PickScore(std::mt19937& random, const CPlayerScores& sheet)
 TEST(Property, RandomMatchesKeepEveryInvariant)
 {
     std::mt19937 random(20261208);
-    int accepted = 0, refused = 0, wins = 0, undos = 0;
+    int accepted = 0, refused = 0, wins = 0, undos = 0, corrections = 0;
     for (const Config& config : Configs()) {
         for (int match = 0; match < 30; ++match) {
             CGame game;
@@ -140,8 +144,27 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
             for (int step = 0; step < 250; ++step) {
                 CLeg& leg = *game.CurrentLeg();
                 const std::vector<int64_t> before = Snapshot(game);
-                const int op = std::uniform_int_distribution<int>(0, 19)(random);
-                if (op < 15) {
+                const int op = std::uniform_int_distribution<int>(0, 21)(random);
+                if (op >= 20) {
+                    // A correction of any turn of any sheet: accepted exactly when the check
+                    // says so, and a refused one changes nothing.
+                    const int32_t index =
+                        std::uniform_int_distribution<int32_t>(0, leg.SheetCount() - 1)(random);
+                    CPlayerScores& sheet = *leg.GetSheet(index);
+                    const int32_t entry =
+                        std::uniform_int_distribution<int32_t>(0, sheet.EntryCount())(random);
+                    const int32_t score = PickScore(random, sheet);
+                    const int32_t darts = std::uniform_int_distribution<int32_t>(0, 3)(random);
+                    const bool valid = sheet.CheckReplace(entry, score, darts).Accepted();
+                    EXPECT_EQ(sheet.ReplaceThrow(entry, score, darts), valid);
+                    if (valid) {
+                        ++corrections;
+                        EXPECT_FALSE(log.Take().empty());
+                    } else {
+                        EXPECT_EQ(Snapshot(game), before);
+                        EXPECT_TRUE(log.Take().empty());
+                    }
+                } else if (op < 15) {
                     // A turn, usually on the player to throw, sometimes on the other sheet.
                     const int32_t index = op == 0 ? std::uniform_int_distribution<int32_t>(
                                                         0, leg.SheetCount() - 1)(random)
@@ -181,7 +204,9 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
                     }
                     log.Take();
                 } else if (op == 18 && leg.Finished()) {
+                    const int32_t legs = game.LegCount();
                     game.NextLeg();
+                    EXPECT_EQ(game.LegCount(), legs + (game.MatchWinner() >= 0 ? 0 : 1));
                     log.Take();
                 } else if (op == 19 && std::uniform_int_distribution<int>(0, 30)(random) == 0) {
                     game.NextLeg();
@@ -211,6 +236,7 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
     EXPECT_GT(refused, 3000);
     EXPECT_GT(wins, 50);
     EXPECT_GT(undos, 1000);
+    EXPECT_GT(corrections, 1000);
 }
 
 } // namespace
