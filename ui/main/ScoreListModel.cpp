@@ -81,6 +81,7 @@ void TScoreListModel::Refresh()
         endResetModel();
         return;
     }
+    const int previousRows = m_ShownRows;
     if (rows > m_ShownRows) {
         beginInsertRows(QModelIndex(), m_ShownRows, rows - 1);
         m_ShownRows = rows;
@@ -90,9 +91,11 @@ void TScoreListModel::Refresh()
         m_ShownRows = rows;
         endRemoveRows();
     }
-    // A turn taken back and another recorded leave the count as it was but change the last row.
+    // A turn taken back and another recorded change the last row; a correction leaves the
+    // count as it was and may change every row from the corrected one on.
     if (m_ShownRows > 0) {
-        emit dataChanged(index(m_ShownRows - 1, 0), index(m_ShownRows - 1, kColumnCount - 1),
+        const int first = rows == previousRows ? 0 : m_ShownRows - 1;
+        emit dataChanged(index(first, 0), index(m_ShownRows - 1, kColumnCount - 1),
                          {Qt::DisplayRole});
     }
 }

@@ -35,11 +35,12 @@ public:
     void Refresh();
     // Shows no rows until the next Refresh (a new game is about to start).
     void Clear();
+    // The column that shows the turn scores.
+    int ScoreColumn() const { return Mirrored() ? kOuterColumn : kInnerColumn; }
 
 private:
     const CPlayerScores* Sheet() const;
     bool Mirrored() const { return m_PlayerIndex == 1; }
-    int ScoreColumn() const { return Mirrored() ? kOuterColumn : kInnerColumn; }
     int RemainderColumn() const { return Mirrored() ? kInnerColumn : kOuterColumn; }
 
     const CGame& m_Game;

@@ -2,13 +2,15 @@
 
 #include "CheckoutTable.h"
 #include "DigitEdit.h"
+#include "MatchFormat.h"
 #include "NoticeBar.h"
-#include "ScoreCellDelegate.h"
-#include "ScoreListModel.h"
+#include "PlayerPanel.h"
+#include "StatsPage.h"
 #include "ThrowMenu.h"
 #include "ToolIcons.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,55 +18,22 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cstdio>
 
 namespace {
 
-constexpr int kPlayerPanelWidth = 328;
-constexpr int kStatsColumnWidth = 105;
 constexpr int kPageDefault = 0;
 constexpr int kPageStats = 1;
-
-// Names, score lists and Thrown boxes share one large bold face: one font to load at start.
-void SetLargeBoldFont(QWidget& widget)
-{
-    QFont font = widget.font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    widget.setFont(font);
-}
-
-QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QString PlayerSuffix(int player)
-{
-    return QString::number(player + 1);
-}
-
-QString Decimal2(double value)
-{
-    return QString::number(value, 'f', 2);
-}
 
 bool IsUserInput(const QEvent* event)
 {
@@ -316,28 +285,22 @@ void TFormVTX::CreatePages()
     auto* players = new QHBoxLayout(m_PanelX01);
     players->setContentsMargins(0, 0, 0, 0);
     players->setSpacing(0);
-    players->addWidget(CreatePlayerPanel(0));
-    players->addStretch(1);
-    players->addWidget(CreatePlayerPanel(1));
+    for (int player = 0; player < 2; ++player) {
+        auto* panel = new TPlayerPanel(m_Game, player, m_PanelX01);
+        m_Players[static_cast<size_t>(player)] = panel;
+        connect(panel, &TPlayerPanel::CorrectionClosed, this, &TFormVTX::FocusThrownBox);
+        if (player == 1) {
+            players->addStretch(1);
+        }
+        players->addWidget(panel);
+    }
     m_Notebook->addWidget(m_PanelX01);
-    m_Notebook->addWidget(CreateStatsPage());
+    m_StatsPage = new TStatsPage(m_Notebook);
+    m_Notebook->addWidget(m_StatsPage);
 
     // The banner floats over the page, centred, outside any layout.
-    m_PanelWinner = NewLabel(QStringLiteral("PanelWinner"), QString(), m_PanelX01);
-    m_PanelWinner->setTextFormat(Qt::PlainText);
-    m_PanelWinner->setAlignment(Qt::AlignCenter);
+    m_PanelWinner = NewBanner(QStringLiteral("PanelWinner"), m_PanelX01);
     m_PanelWinner->setFixedSize(300, 41);
-    m_PanelWinner->setFrameShape(QFrame::Box);
-    m_PanelWinner->setLineWidth(1);
-    m_PanelWinner->setAutoFillBackground(true);
-    QPalette bannerPalette = m_PanelWinner->palette();
-    bannerPalette.setColor(QPalette::Window, bannerPalette.color(QPalette::ToolTipBase));
-    bannerPalette.setColor(QPalette::WindowText, bannerPalette.color(QPalette::ToolTipText));
-    m_PanelWinner->setPalette(bannerPalette);
-    QFont bannerFont = m_PanelWinner->font();
-    bannerFont.setBold(true);
-    bannerFont.setPixelSize(16);
-    m_PanelWinner->setFont(bannerFont);
     m_PanelWinner->hide();
     m_PanelX01->installEventFilter(this);
 
@@ -346,174 +309,6 @@ void TFormVTX::CreatePages()
 
     connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
     setCentralWidget(central);
-}
-
-QWidget* TFormVTX::CreatePlayerPanel(int player)
-{
-    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
-    const QString suffix = PlayerSuffix(player);
-    const bool left = player == 0;
-
-    panel.Panel = new QFrame(m_PanelX01);
-    panel.Panel->setObjectName(left ? QStringLiteral("PanelLeft") : QStringLiteral("PanelRight"));
-    panel.Panel->setFixedWidth(kPlayerPanelWidth);
-    auto* column = new QVBoxLayout(panel.Panel);
-    column->setContentsMargins(4, 4, 4, 4);
-    column->setSpacing(4);
-
-    panel.Name = NewLabel(QStringLiteral("PanelPlayerName") + suffix, QString(), panel.Panel);
-    panel.Name->setTextFormat(Qt::PlainText);
-    panel.Name->setAlignment(Qt::AlignCenter);
-    panel.Name->setFrameShape(QFrame::StyledPanel);
-    panel.Name->setMinimumHeight(34);
-    SetLargeBoldFont(*panel.Name);
-    column->addWidget(panel.Name);
-
-    // Statistics column: values under bold captions, a rule above the match figures.
-    // It scrolls when the window is too low to hold it, rather than squeezing the labels into
-    // each other; the hint list gives up its room first.
-    auto* statsScroll = new QScrollArea(panel.Panel);
-    statsScroll->setObjectName(QStringLiteral("ScrollStats") + suffix);
-    statsScroll->setFixedWidth(kStatsColumnWidth);
-    statsScroll->setFrameShape(QFrame::NoFrame);
-    statsScroll->setWidgetResizable(true);
-    statsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    statsScroll->setFocusPolicy(Qt::NoFocus);
-    auto* stats = new QWidget(statsScroll);
-    stats->setObjectName(QStringLiteral("PanelStats") + suffix);
-    auto* statsLayout = new QVBoxLayout(stats);
-    statsLayout->setContentsMargins(2, 0, 2, 0);
-    statsLayout->setSpacing(0);
-    QFont captionFont = stats->font();
-    captionFont.setBold(true);
-    const auto addFigure = [&](const char* name, const char* caption) {
-        QLabel* title =
-            NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
-                     QString::fromLatin1(caption), stats);
-        title->setFont(captionFont);
-        QLabel* value = NewLabel(QStringLiteral("Label%1%2").arg(QLatin1String(name), suffix),
-                                 QStringLiteral("0"), stats);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        statsLayout->addWidget(title);
-        statsLayout->addWidget(value);
-        statsLayout->addSpacing(3);
-        return value;
-    };
-    panel.Turns = addFigure("Turns", "Turns:");
-    panel.Darts = addFigure("Darts", "Darts:");
-    panel.Scored = addFigure("Scored", "Scored:");
-    panel.TurnAvg = addFigure("TurnAvg", "Turn Avg:");
-    panel.DartAvg = addFigure("DartAvg", "Dart Avg:");
-    auto* rule = new QFrame(stats);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    statsLayout->addWidget(rule);
-    panel.Legs = addFigure("Legs", "Legs:");
-    panel.GTurnAvg = addFigure("GTurnAvg", "G.Turn Avg:");
-    panel.GDartAvg = addFigure("GDartAvg", "G.Dart Avg:");
-    panel.HintsLabel =
-        NewLabel(QStringLiteral("LabelHints") + suffix, QStringLiteral("Shot Hint:"), stats);
-    panel.HintsLabel->setFont(captionFont);
-    statsLayout->addSpacing(4);
-    statsLayout->addWidget(panel.HintsLabel);
-    panel.Hints = new QListWidget(stats);
-    panel.Hints->setObjectName(QStringLiteral("ListBoxHints") + suffix);
-    panel.Hints->setFocusPolicy(Qt::NoFocus);
-    // Room for the three routes a total usually has, and no less.
-    panel.Hints->setMinimumHeight(3 * panel.Hints->fontMetrics().height() +
-                                  2 * panel.Hints->frameWidth() + 4);
-    statsLayout->addWidget(panel.Hints, 1);
-    // With the hint list hidden the figures stay together at the top.
-    statsLayout->addStretch(0);
-    statsScroll->setWidget(stats);
-
-    // Score list above the Thrown box.
-    auto* sheet = new QVBoxLayout;
-    sheet->setSpacing(4);
-    panel.Model = new TScoreListModel(m_Game, player, this);
-    panel.Scores = new QTreeView(panel.Panel);
-    panel.Scores->setObjectName(QStringLiteral("ListViewScores") + suffix);
-    SetLargeBoldFont(*panel.Scores);
-    panel.Scores->setModel(panel.Model);
-    panel.Scores->setItemDelegate(new TScoreCellDelegate(panel.Scores));
-    panel.Scores->setRootIsDecorated(false);
-    panel.Scores->setUniformRowHeights(true);
-    panel.Scores->setItemsExpandable(false);
-    panel.Scores->setSelectionBehavior(QAbstractItemView::SelectRows);
-    panel.Scores->setSelectionMode(QAbstractItemView::SingleSelection);
-    panel.Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    panel.Scores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    panel.Scores->header()->setSectionsClickable(false);
-    panel.Scores->header()->setSectionsMovable(false);
-    panel.Scores->header()->setStretchLastSection(true);
-    panel.Scores->header()->setSectionResizeMode(QHeaderView::Fixed);
-    panel.Scores->header()->setMinimumSectionSize(0);
-    panel.Scores->setColumnWidth(TScoreListModel::kMarginColumn, 25);
-    panel.Scores->setColumnWidth(TScoreListModel::kInnerColumn, left ? 75 : 95);
-    panel.Scores->setColumnWidth(TScoreListModel::kOuterColumn, left ? 95 : 75);
-    // The last turn stays marked while the Thrown box has the focus.
-    QPalette listPalette = panel.Scores->palette();
-    listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
-                         listPalette.color(QPalette::Active, QPalette::Highlight));
-    listPalette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                         listPalette.color(QPalette::Active, QPalette::HighlightedText));
-    panel.Scores->setPalette(listPalette);
-    panel.Scores->installEventFilter(this);
-    sheet->addWidget(panel.Scores, 1);
-
-    panel.Thrown = new TDigitEdit(panel.Panel);
-    panel.Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
-    SetLargeBoldFont(*panel.Thrown);
-    panel.Thrown->setFixedWidth(90);
-    panel.ThrownLabel =
-        NewLabel(QStringLiteral("LabelThrown") + suffix,
-                 left ? QStringLiteral("<&Thrown") : QStringLiteral("&Thrown>"), panel.Panel);
-    panel.ThrownLabel->setTextFormat(Qt::PlainText);
-    panel.ThrownLabel->setBuddy(panel.Thrown);
-    auto* entry = new QHBoxLayout;
-    if (left) {
-        entry->addWidget(panel.Thrown);
-        entry->addWidget(panel.ThrownLabel);
-        entry->addStretch(1);
-    } else {
-        entry->addStretch(1);
-        entry->addWidget(panel.ThrownLabel);
-        entry->addWidget(panel.Thrown);
-    }
-    sheet->addLayout(entry);
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(4);
-    if (left) {
-        body->addWidget(statsScroll);
-        body->addLayout(sheet, 1);
-    } else {
-        body->addLayout(sheet, 1);
-        body->addWidget(statsScroll);
-    }
-    column->addLayout(body, 1);
-    SetPlayerActive(player, false);
-    return panel.Panel;
-}
-
-QWidget* TFormVTX::CreateStatsPage()
-{
-    auto* page = new QWidget(m_Notebook);
-    page->setObjectName(QStringLiteral("PanelStats"));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    QLabel* title =
-        NewLabel(QStringLiteral("PanelStatsTitle"), QStringLiteral("Game Statistics"), page);
-    title->setAlignment(Qt::AlignCenter);
-    title->setFrameShape(QFrame::StyledPanel);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setMinimumHeight(24);
-    layout->addWidget(title);
-
-    // The list itself is made when the page is first shown.
-    return page;
 }
 
 void TFormVTX::SetHintWindow(TFormHint* window)
@@ -566,7 +361,7 @@ QStringList TFormVTX::Notices() const
 
 void TFormVTX::FillPlayerHints(int score, int player)
 {
-    FillHints(*m_Players[player == 1 ? 1 : 0].Hints, m_CheckoutTable.get(), score);
+    m_Players[player == 1 ? 1 : 0]->FillHints(m_CheckoutTable.get(), score);
 }
 
 bool TFormVTX::InputBlocked() const
@@ -608,7 +403,7 @@ void TFormVTX::UpdateActions()
     }
     const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
     m_ActionUndoThrow->setEnabled(onDefaultPage && current != nullptr && current->CanUndoThrow());
-    m_ActionNextLeg->setEnabled(leg != nullptr && leg->Finished());
+    m_ActionNextLeg->setEnabled(leg != nullptr && leg->Finished() && m_Game.MatchWinner() < 0);
     m_ActionStats->setEnabled(leg != nullptr);
     m_ActionStats->setChecked(m_Notebook->currentIndex() == kPageStats);
     const bool hintWindowShown = m_HintWindow != nullptr && m_HintWindow->isVisible();
@@ -637,15 +432,15 @@ void TFormVTX::ActionNewExecute()
         return;
     }
     const TGameParams params = m_NewGameDialog->GameParams();
-    m_Players[0].Name->setText(QString::fromStdString(params.Player1Name));
-    m_Players[1].Name->setText(QString::fromStdString(params.Player2Name));
-    m_PanelGameTitle->setText(m_NewGameDialog->GameTitle());
-    m_Players[1].Panel->setVisible(params.PlayerCount == 2);
-    for (TPlayerPanel& panel : m_Players) {
-        panel.Model->Clear();
-        panel.Hints->clear();
+    m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
+    m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
+    m_GameTitle = m_NewGameDialog->GameTitle();
+    m_Players[1]->setVisible(params.PlayerCount == 2);
+    for (TPlayerPanel* panel : m_Players) {
+        panel->Clear();
     }
     m_Game.NewGame(params);
+    UpdateMatchDisplay();
     UpdateActions();
 }
 
@@ -664,7 +459,7 @@ void TFormVTX::ActionExitExecute()
 void TFormVTX::ActionNextLegExecute()
 {
     const CLeg* leg = m_Game.CurrentLeg();
-    if (leg == nullptr || !leg->Finished()) {
+    if (leg == nullptr || !leg->Finished() || m_Game.MatchWinner() >= 0) {
         return;
     }
     m_Game.NextLeg();
@@ -684,17 +479,29 @@ bool TFormVTX::HintsShown() const
 void TFormVTX::SetHintsShown(bool shown)
 {
     m_ActionHints->setChecked(shown);
-    for (TPlayerPanel& panel : m_Players) {
-        panel.Hints->setVisible(shown);
-        panel.HintsLabel->setVisible(shown);
+    for (TPlayerPanel* panel : m_Players) {
+        panel->SetHintsShown(shown);
     }
 }
 
 void TFormVTX::ActionSubmitScoreExecute()
 {
+    for (int index = 0; index < 2; ++index) {
+        TPlayerPanel& panel = *m_Players[static_cast<size_t>(index)];
+        // Enter in a score list opens the correction of the selected turn; in the
+        // correction box it applies it.
+        if (panel.ActiveCorrection() != nullptr) {
+            CommitCorrection(index);
+            return;
+        }
+        if (panel.FocusedRow() >= 1 && m_Notebook->currentIndex() == kPageDefault) {
+            panel.StartCorrection(panel.FocusedRow());
+            return;
+        }
+    }
     int player = -1;
     for (int index = 0; index < 2 && player < 0; ++index) {
-        const TDigitEdit* edit = m_Players[static_cast<size_t>(index)].Thrown;
+        const TDigitEdit* edit = m_Players[static_cast<size_t>(index)]->Thrown();
         if (edit->hasFocus() && !edit->text().isEmpty()) {
             player = index;
         }
@@ -703,14 +510,52 @@ void TFormVTX::ActionSubmitScoreExecute()
         return;
     }
     bool isNumber = false;
-    const int score = m_Players[static_cast<size_t>(player)].Thrown->text().toInt(&isNumber);
+    const int score = m_Players[static_cast<size_t>(player)]->Thrown()->text().toInt(&isNumber);
     CLeg* leg = m_Game.CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
     if (!isNumber || sheet == nullptr) {
         return;
     }
-    // A refused turn leaves the typed text for the operator to correct.
+    // A refused turn leaves the typed text for the operator to correct, and says why.
+    const TThrowCheck check = sheet->CheckThrow(score, 0);
+    if (!check.Accepted()) {
+        m_Players[static_cast<size_t>(player)]->ShowRefusal(RefusalText(check));
+        return;
+    }
     [[maybe_unused]] const bool recorded = sheet->AddThrow(score, 0);
+}
+
+void TFormVTX::CommitCorrection(int player)
+{
+    TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
+    CLeg* leg = m_Game.CurrentLeg();
+    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    const int row = panel.CorrectionRow();
+    bool isNumber = false;
+    const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
+    if (sheet == nullptr || !isNumber || sheet->GetEntry(row - 1) == nullptr) {
+        return;
+    }
+    // A claimed checkout stays with the turn while the corrected score still finishes with
+    // that many darts; otherwise the turn counts three darts, as a typed one does.
+    const int32_t claim = sheet->ClaimedDarts(row);
+    const bool finishes = !m_Game.Params().CountUp && sheet->GetEntry(row - 1)->Remainder - score ==
+                                                          m_Game.Params().TargetScore;
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    const int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
+    const TThrowCheck check = sheet->CheckReplace(row, score, darts);
+    if (!check.Accepted()) {
+        QString text = RefusalText(check);
+        if (check.EntryIndex != row) {
+            text += QStringLiteral(" (turn %1)").arg(check.EntryIndex);
+        }
+        panel.ShowRefusal(text);
+        return;
+    }
+    panel.EndCorrection();
+    FocusThrownBox();
+    [[maybe_unused]] const bool corrected = sheet->ReplaceThrow(row, score, darts);
+    UpdateActions();
 }
 
 void TFormVTX::ActionThrowExecute(const QAction* action)
@@ -777,9 +622,9 @@ void TFormVTX::ActionStatsExecute()
 
 void TFormVTX::FocusThrownBox()
 {
-    for (TPlayerPanel& panel : m_Players) {
-        if (panel.Thrown->isEnabled()) {
-            panel.Thrown->setFocus();
+    for (TPlayerPanel* panel : m_Players) {
+        if (panel->Thrown()->isEnabled()) {
+            panel->Thrown()->setFocus();
             break;
         }
     }
@@ -803,7 +648,7 @@ void TFormVTX::NotebookPageChanged(int page)
     if (page == kPageDefault) {
         FocusThrownBox();
     } else {
-        RebuildStatsList();
+        m_StatsPage->Rebuild(m_Game);
     }
     UpdateActions();
 }
@@ -814,25 +659,7 @@ void TFormVTX::NotebookPageChanged(int page)
 void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
 {
     const int player = sheet.PlayerIndex() == 1 ? 1 : 0;
-    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
-    const TPlayerStats match = m_Game.GetPlayerStats(player);
-    panel.Turns->setText(QString::number(sheet.EntryCount() - 1));
-    panel.Darts->setText(QString::number(sheet.DartCount()));
-    panel.Scored->setText(QString::number(sheet.PointsScored()));
-    panel.TurnAvg->setText(Decimal2(sheet.TurnAverage()));
-    panel.DartAvg->setText(Decimal2(sheet.DartAverage()));
-    panel.GTurnAvg->setText(Decimal2(match.TurnAverage));
-    panel.GDartAvg->setText(Decimal2(match.DartAverage));
-    panel.Legs->setText(QString::number(match.LegsWon));
-
-    panel.Model->Refresh();
-    const int rows = panel.Model->rowCount();
-    if (rows > 0) {
-        const QModelIndex last = panel.Model->index(rows - 1, 0);
-        panel.Scores->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect |
-                                                                  QItemSelectionModel::Rows);
-        panel.Scores->scrollTo(last, QAbstractItemView::EnsureVisible);
-    }
+    m_Players[static_cast<size_t>(player)]->ShowSheet(sheet, m_Game.GetPlayerStats(player));
     // Routes for the new remainder; a game that counts up has none.
     const TGameParams& params = m_Game.Params();
     if (!params.CountUp && params.CheckOutRule && sheet.LastEntry() != nullptr) {
@@ -848,45 +675,55 @@ void TFormVTX::GameTurnChanged(CPlayerScores* sheet)
     } else {
         SetActivePlayer(-1);
     }
+    UpdateMatchDisplay();
     UpdateActions();
 }
 
 void TFormVTX::GameLegWon(CPlayerScores& sheet)
 {
     SetActivePlayer(-1);
+    UpdateMatchDisplay();
     const TGameParams& params = m_Game.Params();
-    const std::string& name = sheet.PlayerIndex() == 1 ? params.Player2Name : params.Player1Name;
-    ShowBanner(QStringLiteral("%1 wins").arg(QString::fromStdString(name)));
+    const int winner = sheet.PlayerIndex();
+    const QString name =
+        QString::fromStdString(winner == 1 ? params.Player2Name : params.Player1Name);
+    // The deciding leg of a set starts the leg count again.
+    const bool setWon =
+        params.LegsToWin > 0 && params.SetsToWin > 0 && m_Game.LegsInSet(winner) == 0;
+    if (m_Game.MatchWinner() >= 0) {
+        ShowBanner(QStringLiteral("%1 wins the match").arg(name));
+    } else if (setWon) {
+        ShowBanner(QStringLiteral("%1 wins the set").arg(name));
+    } else {
+        ShowBanner(QStringLiteral("%1 wins").arg(name));
+    }
 }
 
-void TFormVTX::SetPlayerActive(int player, bool active)
+void TFormVTX::UpdateMatchDisplay()
 {
-    TPlayerPanel& panel = m_Players[static_cast<size_t>(player)];
-    panel.Thrown->setEnabled(active);
-    panel.ThrownLabel->setEnabled(active);
-    QPalette namePalette = panel.Name->palette();
-    namePalette.setColor(
-        QPalette::WindowText,
-        palette().color(active ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    panel.Name->setPalette(namePalette);
-    if (active) {
-        panel.Thrown->setFocus();
+    if (m_Game.CurrentLeg() == nullptr) {
+        return;
+    }
+    m_PanelGameTitle->setText(MatchTitle(m_GameTitle, m_Game));
+    for (int player = 0; player < 2; ++player) {
+        m_Players[static_cast<size_t>(player)]->ShowMatchScore(MatchScoreText(m_Game, player));
     }
 }
 
 void TFormVTX::SetActivePlayer(int player)
 {
-    for (TPlayerPanel& panel : m_Players) {
-        panel.Thrown->clear();
+    for (TPlayerPanel* panel : m_Players) {
+        panel->Thrown()->clear();
+        panel->HideRefusal();
     }
     if (player == 0 || player == -1) {
-        SetPlayerActive(1, false);
+        m_Players[1]->SetActive(false);
     }
     if (player == 1 || player == -1) {
-        SetPlayerActive(0, false);
+        m_Players[0]->SetActive(false);
     }
     if (player == 0 || player == 1) {
-        SetPlayerActive(player, true);
+        m_Players[static_cast<size_t>(player)]->SetActive(true);
     }
 }
 
@@ -932,16 +769,6 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
         UpdateActions();
     } else if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
         PlaceBanner();
-    } else if (event->type() == QEvent::FocusOut) {
-        // A list left without a selection marks its last row again.
-        for (TPlayerPanel& panel : m_Players) {
-            if (watched == panel.Scores && !panel.Scores->selectionModel()->hasSelection() &&
-                panel.Model->rowCount() > 0) {
-                const QModelIndex last = panel.Model->index(panel.Model->rowCount() - 1, 0);
-                panel.Scores->selectionModel()->select(last, QItemSelectionModel::ClearAndSelect |
-                                                                 QItemSelectionModel::Rows);
-            }
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -960,94 +787,4 @@ void TFormVTX::showEvent(QShowEvent* event)
         SetActivePlayer(-1);
         UpdateActions();
     }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Statistics page: the figures as of the moment the page is shown.
-
-void TFormVTX::CreateStatsList()
-{
-    QWidget* page = m_Notebook->widget(kPageStats);
-    m_ListViewStats = new QTreeWidget(page);
-    m_ListViewStats->setObjectName(QStringLiteral("ListViewStats"));
-    m_ListViewStats->setRootIsDecorated(false);
-    m_ListViewStats->setUniformRowHeights(true);
-    m_ListViewStats->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ListViewStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ListViewStats->header()->setSectionsClickable(false);
-    m_ListViewStats->header()->setStretchLastSection(false);
-    QFont statsFont = CourierFont();
-    statsFont.setPointSizeF(m_ListViewStats->font().pointSizeF() * 1.1);
-    m_ListViewStats->setFont(statsFont);
-    page->layout()->addWidget(m_ListViewStats);
-}
-
-void TFormVTX::RebuildStatsList()
-{
-    if (m_ListViewStats == nullptr) {
-        CreateStatsList();
-    }
-    const TGameParams& params = m_Game.Params();
-    const int players = std::clamp(params.PlayerCount, 1, 2);
-    m_ListViewStats->clear();
-    QStringList columns{QStringLiteral("Stat"), QString::fromStdString(params.Player1Name)};
-    if (players == 2) {
-        columns << QString::fromStdString(params.Player2Name);
-    }
-    m_ListViewStats->setColumnCount(static_cast<int>(columns.size()));
-    m_ListViewStats->setHeaderLabels(columns);
-    m_ListViewStats->setColumnWidth(0, 250);
-    for (int column = 1; column < columns.size(); ++column) {
-        m_ListViewStats->setColumnWidth(column, 150);
-    }
-
-    std::vector<TPlayerStats> stats;
-    for (int player = 0; player < players; ++player) {
-        stats.push_back(m_Game.GetPlayerStats(player));
-    }
-    using TFormat = QString (*)(const TPlayerStats&);
-    struct TRow
-    {
-        const char* Caption;
-        TFormat Format;
-    };
-    static const TRow kRows[] = {
-        {"Legs Won", [](const TPlayerStats& s) { return QString::number(s.LegsWon); }},
-        {"Darts Thrown", [](const TPlayerStats& s) { return QString::number(s.DartsThrown); }},
-        {"Darts Per Leg Average", [](const TPlayerStats& s) { return Decimal2(s.DartsPerLeg); }},
-        {nullptr, nullptr},
-        {"Points Scored", [](const TPlayerStats& s) { return QString::number(s.PointsScored); }},
-        {"1-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage); }},
-        {"3-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.TurnAverage); }},
-        {"Lowest Throw (3-Darts)",
-         [](const TPlayerStats& s) { return QString::number(s.LowestTurn); }},
-        {"Highest Throw (3-Darts)",
-         [](const TPlayerStats& s) { return QString::number(s.HighestTurn); }},
-        {"Throws of 60+", [](const TPlayerStats& s) { return QString::number(s.Count60); }},
-        {"Throws of 100+", [](const TPlayerStats& s) { return QString::number(s.Count100); }},
-        {"Throws of 140+", [](const TPlayerStats& s) { return QString::number(s.Count140); }},
-        {"Throws of 180", [](const TPlayerStats& s) { return QString::number(s.Count180); }},
-        {nullptr, nullptr},
-        {"Possible Outshots",
-         [](const TPlayerStats& s) { return QString::number(s.PossibleOutShots); }},
-        {"Effective Outshots",
-         [](const TPlayerStats& s) { return Decimal2(s.EffectiveOutShots) + u'%'; }},
-        {"Highest Outshot",
-         [](const TPlayerStats& s) { return QString::number(s.HighestOutShot); }},
-        {"Points Scored On Outshots",
-         [](const TPlayerStats& s) { return QString::number(s.OutShotPoints); }},
-        {"Outshot Value Average", [](const TPlayerStats& s) { return Decimal2(s.OutShotAverage); }},
-    };
-    QList<QTreeWidgetItem*> items;
-    for (const TRow& row : kRows) {
-        auto* item = new QTreeWidgetItem;
-        if (row.Caption != nullptr) {
-            item->setText(0, QString::fromLatin1(row.Caption));
-            for (int player = 0; player < players; ++player) {
-                item->setText(player + 1, row.Format(stats[static_cast<size_t>(player)]));
-            }
-        }
-        items.append(item);
-    }
-    m_ListViewStats->addTopLevelItems(items);
 }

@@ -9,18 +9,17 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
-class QTreeView;
-class QTreeWidget;
 class CCheckoutTable;
 class TFormHint;
 class TNewGameDialog;
 class TScoreListModel;
 class TDigitEdit;
+class TPlayerPanel;
+class TStatsPage;
 class TNoticeBar;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
@@ -75,32 +74,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct TPlayerPanel
-    {
-        QWidget* Panel = nullptr;
-        QLabel* Name = nullptr;
-        TDigitEdit* Thrown = nullptr;
-        QLabel* ThrownLabel = nullptr;
-        QTreeView* Scores = nullptr;
-        TScoreListModel* Model = nullptr;
-        QLabel* Turns = nullptr;
-        QLabel* Darts = nullptr;
-        QLabel* Scored = nullptr;
-        QLabel* TurnAvg = nullptr;
-        QLabel* DartAvg = nullptr;
-        QLabel* Legs = nullptr;
-        QLabel* GTurnAvg = nullptr;
-        QLabel* GDartAvg = nullptr;
-        QLabel* HintsLabel = nullptr;
-        QListWidget* Hints = nullptr;
-    };
-
     QAction* NewAction(const char* name, const QString& text, const QString& hint = {});
     void CreateActions();
     void CreateToolBar();
     void CreatePages();
-    QWidget* CreatePlayerPanel(int player);
-    QWidget* CreateStatsPage();
 
     void ActionNewExecute();
     void ActionAboutExecute();
@@ -125,12 +102,14 @@ private:
     void GiveKeyboardBack();
     void FillPlayerHints(int score, int player);
     void SetActivePlayer(int player);
-    void SetPlayerActive(int player, bool active);
+    // The game, the match format and the leg in play in the title; legs and sets won under the
+    // names. A match without a length shows the game alone, as always.
+    void UpdateMatchDisplay();
+    // Applies the open correction of `player`'s score list, or says why it cannot be made.
+    void CommitCorrection(int player);
     void ShowBanner(const QString& text);
     void HideBanner();
     void PlaceBanner();
-    void CreateStatsList();
-    void RebuildStatsList();
     // The sheet of the player to throw when turns can be entered now, else none.
     CPlayerScores* ThrowingSheet() const;
 
@@ -144,13 +123,14 @@ private:
 
     QToolBar* m_ToolBar = nullptr;
     QLabel* m_PanelGameTitle = nullptr;
+    QString m_GameTitle; // the game's name as the dialog shows it
     QStackedWidget* m_Notebook = nullptr;
     QWidget* m_PanelX01 = nullptr;
     QLabel* m_PanelWinner = nullptr;
-    QTreeWidget* m_ListViewStats = nullptr;
+    TStatsPage* m_StatsPage = nullptr;
     QTimer* m_BannerTimer = nullptr;
     TNoticeBar* m_Notice = nullptr;
-    std::array<TPlayerPanel, 2> m_Players;
+    std::array<TPlayerPanel*, 2> m_Players{};
 
     QMenu* m_PopupMenuThrow = nullptr;
     QMenu* m_PopupMenuHints = nullptr;

@@ -1,0 +1,395 @@
+#include "PlayerPanel.h"
+
+#include "DigitEdit.h"
+#include "ScoreCellDelegate.h"
+#include "ScoreListModel.h"
+#include "UnitHintDlg.h"
+#include "UnitVTXGameLogic.h"
+#include "WidgetHelpers.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPlayerPanelWidth = 328;
+constexpr int kStatsColumnWidth = 105;
+
+} // namespace
+
+QString RefusalText(const TThrowCheck& check)
+{
+    switch (check.Refusal) {
+    case TRefusal::None:
+        return {};
+    case TRefusal::LegFinished:
+        return QStringLiteral("The leg is over");
+    case TRefusal::NoTotal:
+        return QStringLiteral("There is no total to finish");
+    case TRefusal::NotAScore:
+        return QStringLiteral("%1 cannot be scored with three darts").arg(check.Score);
+    case TRefusal::TooFewDarts:
+        return QStringLiteral("%1 needs at least %2 darts")
+            .arg(check.Score)
+            .arg(CGame::CheckOutDarts(check.Score));
+    case TRefusal::Bust:
+        return QStringLiteral("Bust: %1 is more than the %2 left")
+            .arg(check.Score)
+            .arg(check.Previous);
+    case TRefusal::LeavesOne:
+        return QStringLiteral("That would leave 1");
+    case TRefusal::NoDoubleFinish:
+        return QStringLiteral("%1 cannot be finished on a double").arg(check.Score);
+    case TRefusal::TotalTooLarge:
+        return QStringLiteral("That total is too large to count");
+    case TRefusal::NoSuchTurn:
+        return QStringLiteral("Only a turn can be corrected");
+    case TRefusal::FinishesTooSoon:
+        return QStringLiteral("That would finish the leg before the turns after it");
+    }
+    return {};
+}
+
+TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
+    : QFrame(parent), m_Player(player)
+{
+    const QString suffix = QString::number(player + 1);
+    const bool left = player == 0;
+    setObjectName(left ? QStringLiteral("PanelLeft") : QStringLiteral("PanelRight"));
+    setFixedWidth(kPlayerPanelWidth);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
+
+    m_Name = NewLabel(QStringLiteral("PanelPlayerName") + suffix, QString(), this);
+    m_Name->setTextFormat(Qt::PlainText);
+    m_Name->setAlignment(Qt::AlignCenter);
+    m_Name->setFrameShape(QFrame::StyledPanel);
+    m_Name->setMinimumHeight(34);
+    SetLargeBoldFont(*m_Name);
+    column->addWidget(m_Name);
+
+    m_MatchScore = NewLabel(QStringLiteral("LabelMatch") + suffix, QString(), this);
+    m_MatchScore->setTextFormat(Qt::PlainText);
+    m_MatchScore->setAlignment(Qt::AlignCenter);
+    QFont matchFont = m_MatchScore->font();
+    matchFont.setBold(true);
+    m_MatchScore->setFont(matchFont);
+    m_MatchScore->hide();
+    column->addWidget(m_MatchScore);
+
+    // Statistics column: values under bold captions, a rule above the match figures.
+    // It scrolls when the window is too low to hold it, rather than squeezing the labels into
+    // each other; the hint list gives up its room first.
+    auto* statsScroll = new QScrollArea(this);
+    statsScroll->setObjectName(QStringLiteral("ScrollStats") + suffix);
+    statsScroll->setFixedWidth(kStatsColumnWidth);
+    statsScroll->setFrameShape(QFrame::NoFrame);
+    statsScroll->setWidgetResizable(true);
+    statsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statsScroll->setFocusPolicy(Qt::NoFocus);
+    auto* stats = new QWidget(statsScroll);
+    stats->setObjectName(QStringLiteral("PanelStats") + suffix);
+    auto* statsLayout = new QVBoxLayout(stats);
+    statsLayout->setContentsMargins(2, 0, 2, 0);
+    statsLayout->setSpacing(0);
+    QFont captionFont = stats->font();
+    captionFont.setBold(true);
+    const auto addFigure = [&](const char* name, const char* caption) {
+        QLabel* title =
+            NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
+                     QString::fromLatin1(caption), stats);
+        title->setFont(captionFont);
+        QLabel* value = NewLabel(QStringLiteral("Label%1%2").arg(QLatin1String(name), suffix),
+                                 QStringLiteral("0"), stats);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        statsLayout->addWidget(title);
+        statsLayout->addWidget(value);
+        statsLayout->addSpacing(3);
+        return value;
+    };
+    m_Turns = addFigure("Turns", "Turns:");
+    m_Darts = addFigure("Darts", "Darts:");
+    m_Scored = addFigure("Scored", "Scored:");
+    m_TurnAvg = addFigure("TurnAvg", "Turn Avg:");
+    m_DartAvg = addFigure("DartAvg", "Dart Avg:");
+    auto* rule = new QFrame(stats);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    statsLayout->addWidget(rule);
+    m_Legs = addFigure("Legs", "Legs:");
+    m_GTurnAvg = addFigure("GTurnAvg", "G.Turn Avg:");
+    m_GDartAvg = addFigure("GDartAvg", "G.Dart Avg:");
+    m_HintsLabel =
+        NewLabel(QStringLiteral("LabelHints") + suffix, QStringLiteral("Shot Hint:"), stats);
+    m_HintsLabel->setFont(captionFont);
+    statsLayout->addSpacing(4);
+    statsLayout->addWidget(m_HintsLabel);
+    m_Hints = new QListWidget(stats);
+    m_Hints->setObjectName(QStringLiteral("ListBoxHints") + suffix);
+    m_Hints->setFocusPolicy(Qt::NoFocus);
+    // Room for the three routes a total usually has, and no less.
+    m_Hints->setMinimumHeight(3 * m_Hints->fontMetrics().height() + 2 * m_Hints->frameWidth() + 4);
+    statsLayout->addWidget(m_Hints, 1);
+    // With the hint list hidden the figures stay together at the top.
+    statsLayout->addStretch(0);
+    statsScroll->setWidget(stats);
+
+    // Score list above the Thrown box.
+    auto* sheet = new QVBoxLayout;
+    sheet->setSpacing(4);
+    m_Model = new TScoreListModel(game, player, this);
+    m_Scores = new QTreeView(this);
+    m_Scores->setObjectName(QStringLiteral("ListViewScores") + suffix);
+    SetLargeBoldFont(*m_Scores);
+    m_Scores->setModel(m_Model);
+    m_Scores->setItemDelegate(new TScoreCellDelegate(m_Scores));
+    m_Scores->setRootIsDecorated(false);
+    m_Scores->setUniformRowHeights(true);
+    m_Scores->setItemsExpandable(false);
+    m_Scores->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_Scores->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_Scores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_Scores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_Scores->header()->setSectionsClickable(false);
+    m_Scores->header()->setSectionsMovable(false);
+    m_Scores->header()->setStretchLastSection(true);
+    m_Scores->header()->setSectionResizeMode(QHeaderView::Fixed);
+    m_Scores->header()->setMinimumSectionSize(0);
+    m_Scores->setColumnWidth(TScoreListModel::kMarginColumn, 25);
+    m_Scores->setColumnWidth(TScoreListModel::kInnerColumn, left ? 75 : 95);
+    m_Scores->setColumnWidth(TScoreListModel::kOuterColumn, left ? 95 : 75);
+    // The last turn stays marked while the Thrown box has the focus.
+    QPalette listPalette = m_Scores->palette();
+    listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         listPalette.color(QPalette::Active, QPalette::Highlight));
+    listPalette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         listPalette.color(QPalette::Active, QPalette::HighlightedText));
+    m_Scores->setPalette(listPalette);
+    m_Scores->installEventFilter(this);
+    connect(m_Scores, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex& index) { StartCorrection(index.row()); });
+    sheet->addWidget(m_Scores, 1);
+
+    m_Thrown = new TDigitEdit(this);
+    m_Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
+    SetLargeBoldFont(*m_Thrown);
+    m_Thrown->setFixedWidth(90);
+    m_Thrown->installEventFilter(this);
+    m_ThrownLabel = NewLabel(QStringLiteral("LabelThrown") + suffix,
+                             left ? QStringLiteral("<&Thrown") : QStringLiteral("&Thrown>"), this);
+    m_ThrownLabel->setTextFormat(Qt::PlainText);
+    m_ThrownLabel->setBuddy(m_Thrown);
+    auto* entry = new QHBoxLayout;
+    if (left) {
+        entry->addWidget(m_Thrown);
+        entry->addWidget(m_ThrownLabel);
+        entry->addStretch(1);
+    } else {
+        entry->addStretch(1);
+        entry->addWidget(m_ThrownLabel);
+        entry->addWidget(m_Thrown);
+    }
+    sheet->addLayout(entry);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    if (left) {
+        body->addWidget(statsScroll);
+        body->addLayout(sheet, 1);
+    } else {
+        body->addLayout(sheet, 1);
+        body->addWidget(statsScroll);
+    }
+    column->addLayout(body, 1);
+
+    m_RefusalLabel = NewLabel(QStringLiteral("LabelRefusal") + suffix, QString(), this);
+    m_RefusalLabel->setTextFormat(Qt::PlainText);
+    m_RefusalLabel->setWordWrap(true);
+    m_RefusalLabel->setAlignment(left ? Qt::AlignLeft : Qt::AlignRight);
+    QPalette refusalPalette = m_RefusalLabel->palette();
+    refusalPalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+    m_RefusalLabel->setPalette(refusalPalette);
+    QFont refusalFont = m_RefusalLabel->font();
+    refusalFont.setBold(true);
+    m_RefusalLabel->setFont(refusalFont);
+    m_RefusalLabel->hide();
+    column->addWidget(m_RefusalLabel);
+    SetActive(false);
+}
+
+void TPlayerPanel::SetName(const QString& name)
+{
+    m_Name->setText(name);
+}
+
+void TPlayerPanel::ShowSheet(const CPlayerScores& sheet, const TPlayerStats& match)
+{
+    EndCorrection(); // its row may be gone, or hold another turn now
+    m_Turns->setText(QString::number(sheet.EntryCount() - 1));
+    m_Darts->setText(QString::number(sheet.DartCount()));
+    m_Scored->setText(QString::number(sheet.PointsScored()));
+    m_TurnAvg->setText(Decimal2(sheet.TurnAverage()));
+    m_DartAvg->setText(Decimal2(sheet.DartAverage()));
+    m_GTurnAvg->setText(Decimal2(match.TurnAverage));
+    m_GDartAvg->setText(Decimal2(match.DartAverage));
+    m_Legs->setText(QString::number(match.LegsWon));
+    m_Model->Refresh();
+    const int rows = m_Model->rowCount();
+    if (rows > 0) {
+        const QModelIndex last = m_Model->index(rows - 1, 0);
+        m_Scores->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
+        m_Scores->scrollTo(last, QAbstractItemView::EnsureVisible);
+    }
+}
+
+void TPlayerPanel::ShowMatchScore(const QString& text)
+{
+    m_MatchScore->setText(text);
+    m_MatchScore->setVisible(!text.isEmpty());
+}
+
+void TPlayerPanel::Clear()
+{
+    EndCorrection();
+    HideRefusal();
+    m_Model->Clear();
+    m_Hints->clear();
+}
+
+void TPlayerPanel::FillHints(const CCheckoutTable* table, int score)
+{
+    ::FillHints(*m_Hints, table, score);
+}
+
+void TPlayerPanel::SetHintsShown(bool shown)
+{
+    m_Hints->setVisible(shown);
+    m_HintsLabel->setVisible(shown);
+}
+
+void TPlayerPanel::SetActive(bool active)
+{
+    m_Thrown->setEnabled(active);
+    m_ThrownLabel->setEnabled(active);
+    QPalette namePalette = m_Name->palette();
+    namePalette.setColor(
+        QPalette::WindowText,
+        palette().color(active ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    m_Name->setPalette(namePalette);
+    if (active) {
+        m_Thrown->setFocus();
+    }
+}
+
+void TPlayerPanel::ShowRefusal(const QString& text)
+{
+    m_RefusalLabel->setText(text);
+    m_RefusalLabel->show();
+}
+
+void TPlayerPanel::HideRefusal()
+{
+    m_RefusalLabel->clear();
+    m_RefusalLabel->hide();
+}
+
+QString TPlayerPanel::Refusal() const
+{
+    return m_RefusalLabel->text();
+}
+
+bool TPlayerPanel::StartCorrection(int row)
+{
+    if (row < 1 || row >= m_Model->rowCount()) {
+        return false; // the opening entry is no turn
+    }
+    EndCorrection();
+    const QModelIndex cell = m_Model->index(row, m_Model->ScoreColumn());
+    m_Scores->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    m_Scores->scrollTo(cell);
+    m_Correction = new TDigitEdit(m_Scores->viewport());
+    m_Correction->setObjectName(QStringLiteral("EditCorrection%1").arg(m_Player + 1));
+    m_Correction->setFont(m_Scores->font());
+    m_Correction->setText(cell.data().toString());
+    m_Correction->setGeometry(m_Scores->visualRect(cell));
+    m_Correction->installEventFilter(this);
+    m_CorrectionRow = row;
+    m_Correction->show();
+    m_Correction->setFocus();
+    m_Correction->selectAll();
+    return true;
+}
+
+void TPlayerPanel::EndCorrection()
+{
+    if (m_Correction == nullptr) {
+        return;
+    }
+    TDigitEdit* editor = m_Correction;
+    m_Correction = nullptr; // before hiding it: hiding moves the focus, which ends it again
+    m_CorrectionRow = -1;
+    editor->hide();
+    editor->deleteLater();
+    HideRefusal();
+}
+
+TDigitEdit* TPlayerPanel::ActiveCorrection() const
+{
+    return m_Correction != nullptr && m_Correction->hasFocus() ? m_Correction.data() : nullptr;
+}
+
+int TPlayerPanel::FocusedRow() const
+{
+    return m_Scores->hasFocus() && m_Scores->currentIndex().isValid()
+               ? m_Scores->currentIndex().row()
+               : -1;
+}
+
+void TPlayerPanel::SelectLastRow()
+{
+    if (!m_Scores->selectionModel()->hasSelection() && m_Model->rowCount() > 0) {
+        const QModelIndex last = m_Model->index(m_Model->rowCount() - 1, 0);
+        m_Scores->selectionModel()->select(last, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+    }
+}
+
+bool TPlayerPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_Scores) {
+        if (type == QEvent::FocusOut) {
+            SelectLastRow(); // a list left without a selection marks its last row again
+        } else if (type == QEvent::KeyPress &&
+                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+            StartCorrection(m_Scores->currentIndex().row());
+            return true;
+        }
+    } else if (watched == m_Thrown || (watched == m_Correction && m_Correction != nullptr)) {
+        // A refusal is read by the time the next key is pressed.
+        if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+            HideRefusal();
+        }
+        if (watched == m_Correction) {
+            if (type == QEvent::KeyPress &&
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                EndCorrection();
+                emit CorrectionClosed();
+                return true;
+            }
+            if (type == QEvent::FocusOut) {
+                EndCorrection();
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// Small helpers shared by the scoreboard's units.
+
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+// Names, score lists and Thrown boxes share one large bold face: one font to load at start.
+inline void SetLargeBoldFont(QWidget& widget)
+{
+    QFont font = widget.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    widget.setFont(font);
+}
+
+inline QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// "%.2f": two decimals.
+inline QString Decimal2(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+// A plain-text label in the tool-tip colours with a bold 16-pixel face, framed: the winner
+// banner.
+inline QLabel* NewBanner(const QString& name, QWidget* parent)
+{
+    QLabel* banner = NewLabel(name, QString(), parent);
+    banner->setTextFormat(Qt::PlainText);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFrameShape(QFrame::Box);
+    banner->setLineWidth(1);
+    banner->setAutoFillBackground(true);
+    QPalette colours = banner->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    banner->setPalette(colours);
+    QFont font = banner->font();
+    font.setBold(true);
+    font.setPixelSize(16);
+    banner->setFont(font);
+    return banner;
+}
