@@ -9,6 +9,7 @@
 
 // The file format cannot see the dialog; the two must agree on how many games there are.
 static_assert(kGameTypeCount == TNewGameDialog::kGameCount);
+static_assert(kMaxMatchLength == TNewGameDialog::kMaxMatchLength);
 
 namespace {
 
@@ -82,6 +83,14 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
     settings.Player1Name = choices.Player1Name;
     settings.Player2Name = choices.Player2Name;
     settings.Player1Starts = choices.Player1Starts;
+    // An open match writes no match length: the file stays as it always was, and a file
+    // without the elements is an open match.
+    if (choices.LegsToWin > 0) {
+        settings.LegsToWin = choices.LegsToWin;
+    }
+    if (choices.SetsToWin > 0) {
+        settings.SetsToWin = choices.SetsToWin;
+    }
     settings.Hints = main.HintsShown();
     // A maximized or minimized window keeps its normal place for when it is restored.
     const Qt::WindowStates state = main.windowState();
@@ -112,6 +121,8 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     choices.Player1Name = settings.Player1Name.value_or(choices.Player1Name);
     choices.Player2Name = settings.Player2Name.value_or(choices.Player2Name);
     choices.Player1Starts = settings.Player1Starts.value_or(choices.Player1Starts);
+    choices.LegsToWin = settings.LegsToWin.value_or(choices.LegsToWin);
+    choices.SetsToWin = settings.SetsToWin.value_or(choices.SetsToWin);
     dialog.SetChoices(choices);
 
     if (settings.Hints) {

@@ -27,6 +27,8 @@ enum TField : size_t
     kQuickHintVisible,
     kQuickHintTop,
     kQuickHintLeft,
+    kLegsToWin,
+    kSetsToWin,
     kFieldCount
 };
 
@@ -38,6 +40,7 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Layout/Main/Width",     "VTXSettings/Layout/Main/Height",
     "VTXSettings/Layout/Main/ViewState", "VTXSettings/Layout/QuickHint/Visible",
     "VTXSettings/Layout/QuickHint/Top",  "VTXSettings/Layout/QuickHint/Left",
+    "VTXSettings/NewGame/LegsToWin",     "VTXSettings/NewGame/SetsToWin",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -180,6 +183,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     takeBool(kQuickHintVisible, settings.QuickHintVisible);
     takeInt(kQuickHintTop, settings.QuickHintTop, -kAny, kAny);
     takeInt(kQuickHintLeft, settings.QuickHintLeft, -kAny, kAny);
+    takeInt(kLegsToWin, settings.LegsToWin, 0, kMaxMatchLength);
+    takeInt(kSetsToWin, settings.SetsToWin, 0, kMaxMatchLength);
     return result;
 }
 
@@ -203,6 +208,12 @@ QByteArray WriteSettings(const TSettings& settings)
     text("Player1Name", settings.Player1Name);
     text("Player2Name", settings.Player2Name);
     flag("Player1Starts", settings.Player1Starts, true);
+    if (settings.LegsToWin) {
+        number("LegsToWin", settings.LegsToWin, 0);
+    }
+    if (settings.SetsToWin) {
+        number("SetsToWin", settings.SetsToWin, 0);
+    }
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("Layout"));
     flag("Hints", settings.Hints, true);

@@ -28,6 +28,9 @@ struct TSettings
     std::optional<bool> QuickHintVisible;
     std::optional<int> QuickHintTop;
     std::optional<int> QuickHintLeft;
+    // Written after the elements above; a file without them plays open matches.
+    std::optional<int> LegsToWin; // 0..99, 0: open
+    std::optional<int> SetsToWin; // 0..99, 0: no sets
 
     bool operator==(const TSettings&) const = default;
 };
@@ -42,6 +45,7 @@ inline constexpr int kGameTypeCount = 5; // "Standard 301" .. "Continous Points"
 inline constexpr int kViewNormal = 0;
 inline constexpr int kViewMinimized = 1;
 inline constexpr int kViewMaximized = 2;
+inline constexpr int kMaxMatchLength = 99;
 
 // The largest settings file read: a real one is well under a kilobyte, and what the XML reader
 // takes well under a second (at most about 0.3 s in an optimised build) is far more than any needs.
@@ -56,7 +60,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes);
 // receives what was read.
 TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes = nullptr);
 // The file's bytes: every element in its order, booleans as "true"/"false". A value that is
-// empty is written as the form's default.
+// empty is written as the form's default; the match length (NewGame's LegsToWin and
+// SetsToWin, after Player1Starts) only when it is set.
 QByteArray WriteSettings(const TSettings& settings);
 
 // Writes the file atomically: a crash or a kill leaves the old file or the new one, never a

@@ -54,6 +54,7 @@ private slots:
     void ValuesBeforeAnXmlErrorAreKept();
     void ReadingIsLinearInTheNestingDepth();
     void OnlyARegularFileOfSaneSizeIsReadOrReplaced();
+    void MatchLengthIsStoredAfterTheFormElements();
     void ControlCharactersCannotSpoilTheFile();
     void FirstElementOfANameWinsAndOthersAreIgnored();
     void SavingReplacesTheFileOrLeavesItAlone();
@@ -244,6 +245,24 @@ void TestSettingsFile::OnlyARegularFileOfSaneSizeIsReadOrReplaced()
     QVERIFY(!SaveSettingsFile(zero, Everything()));
     QVERIFY(QFileInfo(zero).isSymLink());
     QVERIFY(!QFileInfo(fifo).isFile());
+}
+
+void TestSettingsFile::MatchLengthIsStoredAfterTheFormElements()
+{
+    TSettings settings;
+    settings.LegsToWin = 3;
+    settings.SetsToWin = 2;
+    const QByteArray bytes = WriteSettings(settings);
+    QVERIFY(bytes.contains("<Player1Starts>true</Player1Starts><LegsToWin>3</LegsToWin>"
+                           "<SetsToWin>2</SetsToWin></NewGame>"));
+    const TSettings read = ReadSettings(bytes).Settings;
+    QCOMPARE(read.LegsToWin, settings.LegsToWin);
+    QCOMPARE(read.SetsToWin, settings.SetsToWin);
+    // Not written for an open match, and a file without them reads as open.
+    QVERIFY(!WriteSettings(TSettings{}).contains("ToWin"));
+    const TSettingsRead bad = ReadSettings(Document("<LegsToWin>100</LegsToWin>"));
+    QCOMPARE(bad.Problems.size(), 1);
+    QVERIFY(!bad.Settings.LegsToWin.has_value());
 }
 
 void TestSettingsFile::ControlCharactersCannotSpoilTheFile()

@@ -40,6 +40,7 @@ private slots:
     void PageHintsNewGameAndExit();
     void ChordsNeverTypeAndTheKeyboardComesBack();
     void TabFromTwoPlayersReachesTheNames();
+    void AMatchToTwoLegsAndACorrectionByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -273,6 +274,55 @@ void TestRealKeys::TabFromTwoPlayersReachesTheNames()
     QCOMPARE(QString::fromStdString(board.Window.Game().GetParams().Player2Name),
              QStringLiteral("Yan"));
     QCOMPARE(board.Leg().PlayerToThrow(), 1);
+}
+
+void TestRealKeys::AMatchToTwoLegsAndACorrectionByKeys()
+{
+    TScoreboard board;
+    TGameChoice choice;
+    choice.Game = 0; // 301, first to 2 legs
+    choice.LegsToWin = 2;
+    QVERIFY(board.StartGame(choice));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    const auto turn = [&](const char* score) {
+        const int player = board.Leg().PlayerToThrow();
+        const int entries = board.Leg().GetSheet(player)->EntryCount();
+        TypeText(QString::fromLatin1(score));
+        Press(QStringLiteral("Return"));
+        QTRY_COMPARE(board.Leg().GetSheet(player)->EntryCount(), entries + 1);
+    };
+    // Leg 1: Anna 100, Ben 60, Anna 100, Ben 60; Anna's first 100 was really 140, corrected
+    // from her list: Shift+Tab into it, Up to the turn, Enter, the score, Enter.
+    turn("100");
+    turn("60");
+    turn("100");
+    turn("60");
+    Press(QStringLiteral("shift+Tab"));
+    auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    Press(QStringLiteral("Up"));
+    QTRY_COMPARE(list->currentIndex().row(), 1);
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")) != nullptr);
+    TypeText(QStringLiteral("140"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 61);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    turn("61"); // Anna checks out
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+Return"));
+    QTRY_COMPARE(board.Window.Game().LegCount(), 2);
+    // Leg 2, Ben starts: Ben 0, Anna 180, Ben 0, Anna 121 wins the match.
+    for (const char* score : {"0", "180", "0", "121"}) {
+        turn(score);
+    }
+    QTRY_COMPARE(Find<QLabel>(board.Window, QStringLiteral("PanelWinner"))->text(),
+                 QStringLiteral("Anna wins the match"));
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+Return")); // no further leg
+    QTest::qWait(200);
+    QCOMPARE(board.Window.Game().LegCount(), 2);
+    QCOMPARE(board.Window.Game().MatchWinner(), 0);
 }
 
 QTEST_MAIN(TestRealKeys)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -70,6 +71,8 @@ struct TGameChoice
     bool Player1Starts = true;
     QString Name1 = QStringLiteral("Anna");
     QString Name2 = QStringLiteral("Ben");
+    int LegsToWin = 0;
+    int SetsToWin = 0;
 };
 
 inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
@@ -82,6 +85,8 @@ inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
         ->setChecked(true);
     dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer1Name"))->setText(choice.Name1);
     dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"))->setText(choice.Name2);
+    dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxLegsToWin"))->setValue(choice.LegsToWin);
+    dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxSetsToWin"))->setValue(choice.SetsToWin);
 }
 
 // The main window and its dialog as the program creates them, shown and active.

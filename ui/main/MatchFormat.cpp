@@ -11,6 +11,15 @@ bool PlaysSets(const TGameParams& params)
     return params.LegsToWin > 0 && params.SetsToWin > 0;
 }
 
+// "1 leg", "3 legs".
+QString Counted(int count, const char* noun)
+{
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(noun))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
 } // namespace
 
 QString MatchTitle(const QString& gameName, const CGame& game)
@@ -20,18 +29,22 @@ QString MatchTitle(const QString& gameName, const CGame& game)
         return gameName;
     }
     QString title = gameName + kDot;
+    const int32_t winner = game.MatchWinner();
+    const bool over = winner >= 0;
+    const QString result =
+        kDot + QString::fromStdString(winner == 1 ? params.Player2Name : params.Player1Name) +
+        QStringLiteral(" wins the match");
     if (PlaysSets(params)) {
-        title += QStringLiteral("first to %1 set%2 of %3 legs")
-                     .arg(params.SetsToWin)
-                     .arg(params.SetsToWin == 1 ? QString() : QStringLiteral("s"))
-                     .arg(params.LegsToWin);
+        title += QStringLiteral("first to %1 of %2")
+                     .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"));
+        if (over) {
+            return title + result;
+        }
         title += kDot + QStringLiteral("Set %1").arg(game.SetNumber());
         return title + kDot + QStringLiteral("Leg %1").arg(game.LegNumberInSet());
     }
-    title += QStringLiteral("first to %1 leg%2")
-                 .arg(params.LegsToWin)
-                 .arg(params.LegsToWin == 1 ? QString() : QStringLiteral("s"));
-    return title + kDot + QStringLiteral("Leg %1").arg(game.LegCount());
+    title += QStringLiteral("first to ") + Counted(params.LegsToWin, "leg");
+    return over ? title + result : title + kDot + QStringLiteral("Leg %1").arg(game.LegCount());
 }
 
 QString MatchScoreText(const CGame& game, int player)

@@ -320,6 +320,7 @@ bool TPlayerPanel::StartCorrection(int row)
     m_Correction->setObjectName(QStringLiteral("EditCorrection%1").arg(m_Player + 1));
     m_Correction->setFont(m_Scores->font());
     m_Correction->setText(cell.data().toString());
+    m_Correction->setAlignment(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
     m_Correction->setGeometry(m_Scores->visualRect(cell));
     m_Correction->installEventFilter(this);
     m_CorrectionRow = row;
@@ -369,10 +370,13 @@ bool TPlayerPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_Scores) {
         if (type == QEvent::FocusOut) {
             SelectLastRow(); // a list left without a selection marks its last row again
-        } else if (type == QEvent::KeyPress &&
-                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
-            StartCorrection(m_Scores->currentIndex().row());
-            return true;
+        } else if (type == QEvent::KeyPress) {
+            // F2, Enter (when the list takes it before the window's Enter) correct the turn.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                StartCorrection(m_Scores->currentIndex().row());
+                return true;
+            }
         }
     } else if (watched == m_Thrown || (watched == m_Correction && m_Correction != nullptr)) {
         // A refusal is read by the time the next key is pressed.

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,6 +99,29 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_EditPlayer2Name = new QLineEdit(this);
     m_EditPlayer2Name->setObjectName(QStringLiteral("EditPlayer2Name"));
 
+    // Match length, below the rest: 0 plays as ever, legs until a new game.
+    m_SpinBoxLegsToWin = new QSpinBox(this);
+    m_SpinBoxLegsToWin->setObjectName(QStringLiteral("SpinBoxLegsToWin"));
+    m_SpinBoxLegsToWin->setRange(0, kMaxMatchLength);
+    m_SpinBoxLegsToWin->setSpecialValueText(QStringLiteral("open"));
+    auto* labelLegs = new QLabel(QStringLiteral("First &to:"), this);
+    labelLegs->setObjectName(QStringLiteral("LabelLegsToWin"));
+    labelLegs->setBuddy(m_SpinBoxLegsToWin);
+    m_SpinBoxSetsToWin = new QSpinBox(this);
+    m_SpinBoxSetsToWin->setObjectName(QStringLiteral("SpinBoxSetsToWin"));
+    m_SpinBoxSetsToWin->setRange(0, kMaxMatchLength);
+    m_SpinBoxSetsToWin->setSpecialValueText(QStringLiteral("no sets"));
+    auto* labelSets = new QLabel(QStringLiteral("Sets: first t&o:"), this);
+    labelSets->setObjectName(QStringLiteral("LabelSetsToWin"));
+    labelSets->setBuddy(m_SpinBoxSetsToWin);
+    auto* legsRow = new QHBoxLayout;
+    legsRow->addWidget(m_SpinBoxLegsToWin);
+    legsRow->addWidget(new QLabel(QStringLiteral("legs"), this));
+    legsRow->addStretch(1);
+    auto* setsRow = new QHBoxLayout;
+    setsRow->addWidget(m_SpinBoxSetsToWin);
+    setsRow->addStretch(1);
+
     auto* buttonStart = new QPushButton(QStringLiteral("Start"), this);
     buttonStart->setObjectName(QStringLiteral("ButtonStart"));
     buttonStart->setDefault(true);
@@ -114,6 +138,10 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     grid->addWidget(m_EditPlayer1Name, 2, 1);
     grid->addWidget(m_RadioButtonPlayer2, 3, 0);
     grid->addWidget(m_EditPlayer2Name, 3, 1);
+    grid->addWidget(labelLegs, 4, 0, Qt::AlignRight);
+    grid->addLayout(legsRow, 4, 1);
+    grid->addWidget(labelSets, 5, 0, Qt::AlignRight);
+    grid->addLayout(setsRow, 5, 1);
     grid->setColumnMinimumWidth(1, 220);
 
     auto* buttons = new QHBoxLayout;
@@ -134,13 +162,19 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     setTabOrder(m_RadioButtonPlayer1, m_EditPlayer1Name);
     setTabOrder(m_EditPlayer1Name, m_RadioButtonPlayer2);
     setTabOrder(m_RadioButtonPlayer2, m_EditPlayer2Name);
-    setTabOrder(m_EditPlayer2Name, buttonStart);
+    setTabOrder(m_EditPlayer2Name, m_SpinBoxLegsToWin);
+    setTabOrder(m_SpinBoxLegsToWin, m_SpinBoxSetsToWin);
+    setTabOrder(m_SpinBoxSetsToWin, buttonStart);
     setTabOrder(buttonStart, buttonCancel);
     setTabOrder(buttonCancel, buttonExit);
 
     connect(m_CheckBox2Players, &QCheckBox::toggled, this, &TNewGameDialog::CheckBox2PlayersClick);
     connect(m_RadioButtonPlayer1, &QRadioButton::toggled, this,
             &TNewGameDialog::UpdateStarterTabStop);
+    // Sets are counted in legs: without a leg count there are none.
+    connect(m_SpinBoxLegsToWin, &QSpinBox::valueChanged, this,
+            [this](int legs) { m_SpinBoxSetsToWin->setEnabled(legs > 0); });
+    m_SpinBoxSetsToWin->setEnabled(false);
     UpdateStarterTabStop();
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
@@ -217,6 +251,8 @@ TGameParams TNewGameDialog::GameParams() const
     params.FirstPlayer = params.PlayerCount == 2 && m_RadioButtonPlayer2->isChecked() ? 1 : 0;
     params.Player1Name = NameOrDefault(m_EditPlayer1Name->text(), "Player 1");
     params.Player2Name = NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
+    params.LegsToWin = m_SpinBoxLegsToWin->value();
+    params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
     return params;
 }
 
@@ -233,6 +269,8 @@ TNewGameChoices TNewGameDialog::Choices() const
     choices.Player1Name = m_EditPlayer1Name->text();
     choices.Player2Name = m_EditPlayer2Name->text();
     choices.Player1Starts = m_RadioButtonPlayer1->isChecked();
+    choices.LegsToWin = m_SpinBoxLegsToWin->value();
+    choices.SetsToWin = m_SpinBoxSetsToWin->value();
     return choices;
 }
 
@@ -248,4 +286,6 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
     // checked, and a one-player match is always started by its only player.
     (choices.Player1Starts ? m_RadioButtonPlayer1 : m_RadioButtonPlayer2)->setChecked(true);
     EnableSecondPlayer();
+    m_SpinBoxLegsToWin->setValue(choices.LegsToWin);
+    m_SpinBoxSetsToWin->setValue(choices.SetsToWin);
 }

@@ -10,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 // What the dialog shows: the choices it keeps between showings and the settings file holds.
 struct TNewGameChoices
@@ -19,6 +20,8 @@ struct TNewGameChoices
     QString Player1Name;
     QString Player2Name;
     bool Player1Starts = true;
+    int LegsToWin = 0; // 0: legs go on until a new game
+    int SetsToWin = 0; // 0: no sets
 };
 
 // The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
@@ -36,6 +39,7 @@ public:
     };
 
     static constexpr int kGameCount = 5;
+    static constexpr int kMaxMatchLength = 99;
 
     explicit TNewGameDialog(QWidget* parent = nullptr);
 
@@ -66,6 +70,8 @@ private:
     QRadioButton* m_RadioButtonPlayer2 = nullptr;
     QLineEdit* m_EditPlayer1Name = nullptr;
     QLineEdit* m_EditPlayer2Name = nullptr;
+    QSpinBox* m_SpinBoxLegsToWin = nullptr;
+    QSpinBox* m_SpinBoxSetsToWin = nullptr;
 };
 
 // "Courier New", or the system's fixed-width face where it is not installed.

@@ -1,0 +1,155 @@
+// A match as people play it in the window: its length and sets, a corrected turn, and the
+// reason a refused turn is given.
+
+#include "UiTestSupport.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+QString Text(const TScoreboard& board, const char* name)
+{
+    return Find<QLabel>(board.Window, QString::fromLatin1(name))->text();
+}
+
+// A 301 leg that `winner` takes in two turns (180, 121) while the other scores nothing.
+void WinLeg(TScoreboard& board, int winner)
+{
+    if (board.Leg().PlayerToThrow() != winner) {
+        board.Type(QStringLiteral("0"));
+    }
+    board.TypeTurns({180, 0, 121});
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+}
+
+} // namespace
+
+class TestMatchPlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void TheDialogKeepsTheMatchLength();
+    void SetsAndTheMatchAreWonAndShown();
+    void APastTurnIsCorrectedInTheList();
+    void RefusalsSayWhyUntilTheNextKey_data();
+    void RefusalsSayWhyUntilTheNextKey();
+};
+
+void TestMatchPlay::TheDialogKeepsTheMatchLength()
+{
+    TNewGameDialog dialog;
+    auto* legs = Find<QSpinBox>(dialog, QStringLiteral("SpinBoxLegsToWin"));
+    auto* sets = Find<QSpinBox>(dialog, QStringLiteral("SpinBoxSetsToWin"));
+    QCOMPARE(legs->value(), 0); // open, as before
+    QVERIFY(!sets->isEnabled());
+    QCOMPARE(dialog.GameParams().LegsToWin, 0);
+    TNewGameChoices choices = dialog.Choices();
+    choices.LegsToWin = 3;
+    choices.SetsToWin = 2;
+    dialog.SetChoices(choices);
+    QVERIFY(sets->isEnabled());
+    QCOMPARE(dialog.GameParams().LegsToWin, 3);
+    QCOMPARE(dialog.GameParams().SetsToWin, 2);
+    QCOMPARE(dialog.Choices().SetsToWin, 2);
+    legs->setValue(0); // sets need legs
+    QCOMPARE(dialog.GameParams().SetsToWin, 0);
+}
+
+void TestMatchPlay::SetsAndTheMatchAreWonAndShown()
+{
+    TScoreboard board;
+    TGameChoice choice;
+    choice.Game = 0;
+    choice.LegsToWin = 1;
+    choice.SetsToWin = 2;
+    QVERIFY(board.StartGame(choice));
+    const QString dot = QStringLiteral(" \u00B7 ");
+    QCOMPARE(Text(board, "PanelGameTitle"),
+             QStringLiteral("Standard 301") + dot + QStringLiteral("first to 2 sets of 1 leg") +
+                 dot + QStringLiteral("Set 1") + dot + QStringLiteral("Leg 1"));
+    WinLeg(board, 0);
+    QCOMPARE(Text(board, "LabelMatch1"), QStringLiteral("Legs 0") + dot + QStringLiteral("Sets 1"));
+    QVERIFY(board.TriggerAction("ActionNextLeg"));
+    QCOMPARE(board.Leg().PlayerToThrow(), 1); // the second set goes to the other starter
+    WinLeg(board, 0);
+    QCOMPARE(Text(board, "PanelWinner"), QStringLiteral("Anna wins the match"));
+    QVERIFY(Text(board, "PanelGameTitle").endsWith(QStringLiteral("Anna wins the match")));
+    QVERIFY(!board.Action("ActionNextLeg")->isEnabled());
+    QVERIFY(!board.Action("ActionThrow")->isEnabled());
+    QVERIFY(board.Action("ActionNew")->isEnabled());
+    QVERIFY(board.TriggerAction("ActionStats"));
+    auto* stats = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewStats"));
+    QCOMPARE(stats->topLevelItem(1)->text(0), QStringLiteral("Sets Won"));
+    QCOMPARE(stats->topLevelItem(1)->text(1), QStringLiteral("2"));
+    QCOMPARE(stats->topLevelItem(2)->text(0), QStringLiteral("Darts Thrown"));
+}
+
+void TestMatchPlay::APastTurnIsCorrectedInTheList()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    board.TypeTurns({100, 60, 140, 45});
+    auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = Find<QLineEdit>(board.Window, QStringLiteral("EditCorrection1"));
+    QVERIFY(editor != nullptr && editor->hasFocus());
+    QCOMPARE(editor->text(), QStringLiteral("100"));
+    // 180 would leave 181 after the later 140: allowed; 400 is no score, refused and said.
+    QTest::keyClicks(editor, QStringLiteral("400"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(Text(board, "LabelRefusal1"), QStringLiteral("400 cannot be scored with three darts"));
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("180"));
+    QVERIFY(Text(board, "LabelRefusal1").isEmpty());
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(board.Remainder(0), 181);
+    // Every later total follows.
+    QCOMPARE(list->model()->index(2, 2).data().toString(), QStringLiteral("181"));
+    QCOMPARE(board.Label("Scored", 0), QStringLiteral("320"));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    // The opening entry is no turn; Escape leaves a correction unmade.
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_F2);
+    QVERIFY(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")) == nullptr ||
+            !board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1"))->isVisible());
+}
+
+void TestMatchPlay::RefusalsSayWhyUntilTheNextKey_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    const QList<int> to81 = {180, 0, 180, 0, 60, 0};
+    QTest::newRow("bust") << to81 << "82"
+                          << "Bust: 82 is more than the 81 left";
+    QTest::newRow("no score") << QList<int>{} << "179"
+                              << "179 cannot be scored with three darts";
+    QTest::newRow("one left") << to81 << "80"
+                              << "That would leave 1";
+    QTest::newRow("no double") << QList<int>{180, 0, 162, 0} << "159"
+                               << "159 cannot be finished on a double";
+}
+
+void TestMatchPlay::RefusalsSayWhyUntilTheNextKey()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    for (int score : before) {
+        board.Type(QString::number(score));
+    }
+    board.Type(typed);
+    QCOMPARE(Text(board, "LabelRefusal1"), said);
+    QCOMPARE(board.Thrown(0)->text(), typed); // kept for correction
+    QTest::keyClick(board.Thrown(0), Qt::Key_Backspace);
+    QVERIFY(Text(board, "LabelRefusal1").isEmpty());
+}
+
+QTEST_MAIN(TestMatchPlay)
+#include "MatchPlayTest.moc"
