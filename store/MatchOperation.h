@@ -1,0 +1,57 @@
+#pragma once
+
+// One change of a match as the operator made it: what the match store keeps, and what
+// rebuilds the match when it is replayed through the model's public operations.
+
+#include "UnitVTXGameLogic.h"
+
+#include <cstdint>
+
+enum class TOperationKind : int32_t
+{
+    Turn = 1,       // AddThrow(Score, Darts) on the sheet of Player
+    Undo = 2,       // UndoThrow on the current sheet
+    Correction = 3, // ReplaceThrow(Entry, Score, Darts) on the sheet of Player
+    NextLeg = 4,    // NextLeg
+};
+
+struct TMatchOperation
+{
+    TOperationKind Kind = TOperationKind::Turn;
+    int32_t Player = 0;
+    int32_t Entry = 0;
+    int32_t Score = 0;
+    int32_t Darts = 0;
+
+    bool operator==(const TMatchOperation&) const = default;
+};
+
+// Applies `operation` to the leg in play of `game`; false when the match refuses it.
+inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
+{
+    CLeg* leg = game.CurrentLeg();
+    if (leg == nullptr) {
+        return false;
+    }
+    switch (operation.Kind) {
+    case TOperationKind::Turn: {
+        CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        return sheet != nullptr && sheet->AddThrow(operation.Score, operation.Darts);
+    }
+    case TOperationKind::Undo: {
+        CPlayerScores* sheet = leg->CurrentSheet();
+        return sheet != nullptr && sheet->CanUndoThrow() && sheet->UndoThrow();
+    }
+    case TOperationKind::Correction: {
+        CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        return sheet != nullptr &&
+               sheet->ReplaceThrow(operation.Entry, operation.Score, operation.Darts);
+    }
+    case TOperationKind::NextLeg: {
+        const int32_t legs = game.LegCount();
+        game.NextLeg();
+        return game.LegCount() == legs + 1;
+    }
+    }
+    return false;
+}
