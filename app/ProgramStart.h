@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchKeeper.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "UnitMain.h"
@@ -17,6 +18,8 @@ struct TProgramWindows
     TFormVTX Main;
     TNewGameDialog NewGame{&Main};
     TFormHint Hint{&Main};
+    // The match store, opened after the New Game dialog is painted.
+    TMatchKeeper Keeper{Main, NewGame, CMatchStore::DefaultPath()};
 
     // The settings file read at start could not be used whole: before the first save
     // replaces it, it is kept beside the new one as "<name>.bad", so a hand edit is never

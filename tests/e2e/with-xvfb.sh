@@ -24,9 +24,12 @@ fi
 export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$(mktemp -d)
+# Matches are stored in a folder of the run's own, never in the user's.
+export XDG_DATA_HOME=${XDG_DATA_HOME_FOR_TEST:-$(mktemp -d)}
 "$@"
 status=$?
 kill "$xvfb" 2>/dev/null
 wait "$xvfb" 2>/dev/null
 rm -rf "$XDG_RUNTIME_DIR"
+[ -n "${XDG_DATA_HOME_FOR_TEST:-}" ] || rm -rf "$XDG_DATA_HOME"
 exit $status

@@ -17,7 +17,8 @@ enum class TShape
     NextArrow,
     Target,
     UndoArrow,
-    Bars
+    Bars,
+    Clock
 };
 
 // An icon drawn by code: every pixmap is painted at the size asked for.
@@ -133,6 +134,12 @@ public:
             painter->setBrush(ink);
             painter->drawRect(QRectF(11, 6, 3, 8));
             break;
+        case TShape::Clock:
+            painter->drawEllipse(QRectF(2, 2, 12, 12));
+            painter->setPen(QPen(accent, 1.4, Qt::SolidLine, Qt::RoundCap));
+            painter->drawLine(QPointF(8, 8), QPointF(8, 4.5));
+            painter->drawLine(QPointF(8, 8), QPointF(10.8, 9.6));
+            break;
         }
         painter->restore();
     }
@@ -154,10 +161,11 @@ QIcon ToolIcon(int index)
         TShape Shape;
     };
     static constexpr TImage kImages[] = {
-        {0, "document-new", TShape::Document},  {1, "help-about", TShape::Info},
-        {2, "application-exit", TShape::Cross}, {3, "dialog-information", TShape::Bulb},
-        {5, "go-next", TShape::NextArrow},      {6, "list-add", TShape::Target},
-        {8, "edit-undo", TShape::UndoArrow},    {9, "x-office-spreadsheet", TShape::Bars},
+        {0, "document-new", TShape::Document},       {1, "help-about", TShape::Info},
+        {2, "application-exit", TShape::Cross},      {3, "dialog-information", TShape::Bulb},
+        {5, "go-next", TShape::NextArrow},           {6, "list-add", TShape::Target},
+        {8, "edit-undo", TShape::UndoArrow},         {9, "x-office-spreadsheet", TShape::Bars},
+        {10, "document-open-recent", TShape::Clock},
     };
     for (const TImage& image : kImages) {
         if (image.Index == index) {

@@ -144,6 +144,13 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     grid->addLayout(setsRow, 5, 1);
     grid->setColumnMinimumWidth(1, 220);
 
+    // Start stays the default button: Enter starts a new game, Alt+R resumes.
+    m_ButtonResume = new QPushButton(this);
+    m_ButtonResume->setObjectName(QStringLiteral("ButtonResume"));
+    m_ButtonResume->setAutoDefault(false);
+    m_ButtonResume->hide();
+    connect(m_ButtonResume, &QPushButton::clicked, this, [this] { done(kResultResume); });
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(buttonStart);
@@ -153,6 +160,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(8);
+    layout->addWidget(m_ButtonResume);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -179,6 +187,15 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
     connect(buttonExit, &QPushButton::clicked, this, [this] { done(kResultExit); });
+}
+
+void TNewGameDialog::SetResumable(const QString& description)
+{
+    // "&" in a name must not become a mnemonic.
+    QString shown = description;
+    shown.replace(u'&', QStringLiteral("&&"));
+    m_ButtonResume->setText(QStringLiteral("&Resume: ") + shown);
+    m_ButtonResume->setVisible(!description.isEmpty());
 }
 
 void TNewGameDialog::reject()

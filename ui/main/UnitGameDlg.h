@@ -35,7 +35,8 @@ public:
     {
         kResultStart = 1,
         kResultCancel = 2,
-        kResultExit = 3
+        kResultExit = 3,
+        kResultResume = 4
     };
 
     static constexpr int kGameCount = 5;
@@ -51,6 +52,10 @@ public:
     // Puts the choices into the controls; a game index outside the list is left alone, and a
     // second player cannot start a one-player game.
     void SetChoices(const TNewGameChoices& choices);
+
+    // Offers to resume the match described ("Anna v Ben · Standard 501 · Leg 3 · 1-1") with
+    // the Resume button; an empty text takes the offer back.
+    void SetResumable(const QString& description);
 
     // Esc and the window's close button mean Cancel.
     void reject() override;
@@ -72,6 +77,7 @@ private:
     QLineEdit* m_EditPlayer2Name = nullptr;
     QSpinBox* m_SpinBoxLegsToWin = nullptr;
     QSpinBox* m_SpinBoxSetsToWin = nullptr;
+    QPushButton* m_ButtonResume = nullptr;
 };
 
 // "Courier New", or the system's fixed-width face where it is not installed.

@@ -6,7 +6,6 @@
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "StatsPage.h"
-#include "ThrowMenu.h"
 #include "ToolIcons.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
@@ -102,161 +101,6 @@ TFormVTX::~TFormVTX()
     m_Game.OnSheetChanged = nullptr;
     m_Game.OnTurnChanged = nullptr;
     m_Game.OnLegWon = nullptr;
-}
-
-QAction* TFormVTX::NewAction(const char* name, const QString& text, const QString& hint)
-{
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty()) {
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
-    }
-    // Added to the window so that the shortcut works wherever the action is shown, or not.
-    addAction(action);
-    return action;
-}
-
-void TFormVTX::CreateActions()
-{
-    m_ActionNew =
-        NewAction("ActionNew", QStringLiteral("New Game"), QStringLiteral("Start New Game"));
-    m_ActionNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_ActionNew->setIcon(ToolIcon(0));
-    m_ActionNew->setIconText(QStringLiteral("&New Game"));
-    connect(m_ActionNew, &QAction::triggered, this, &TFormVTX::ActionNewExecute);
-
-    m_ActionAbout = NewAction("ActionAbout", QStringLiteral("About"), QStringLiteral("About"));
-    m_ActionAbout->setIcon(ToolIcon(1));
-    m_ActionAbout->setIconText(QStringLiteral("&About"));
-    connect(m_ActionAbout, &QAction::triggered, this, &TFormVTX::ActionAboutExecute);
-
-    // The tool button shows "Exit" without a mnemonic: Alt+X is the action's own shortcut, and
-    // a mnemonic on the same keys would make both ambiguous.
-    m_ActionExit =
-        NewAction("ActionExit", QStringLiteral("Exit"), QStringLiteral("Exit Application"));
-    m_ActionExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    m_ActionExit->setIcon(ToolIcon(2));
-    connect(m_ActionExit, &QAction::triggered, this, &TFormVTX::ActionExitExecute);
-
-    m_ActionNextLeg =
-        NewAction("ActionNextLeg", QStringLiteral("Next Leg"), QStringLiteral("Start Next Leg"));
-    m_ActionNextLeg->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    m_ActionNextLeg->setIcon(ToolIcon(5));
-    m_ActionNextLeg->setIconText(QStringLiteral("Next &Leg"));
-    connect(m_ActionNextLeg, &QAction::triggered, this, &TFormVTX::ActionNextLegExecute);
-
-    m_ActionHints = NewAction("ActionHints", QStringLiteral("Player Shot Hints"),
-                              QStringLiteral("Toggle Hints"));
-    m_ActionHints->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_H));
-    m_ActionHints->setCheckable(true);
-    m_ActionHints->setChecked(true);
-    connect(m_ActionHints, &QAction::triggered, this, &TFormVTX::ActionHintsExecute);
-
-    m_ActionSubmitScore = NewAction("ActionSubmitScore", QStringLiteral("Add Score"));
-    m_ActionSubmitScore->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(m_ActionSubmitScore, &QAction::triggered, this, &TFormVTX::ActionSubmitScoreExecute);
-
-    m_ActionQuickShotHints =
-        NewAction("ActionQuickShotHints", QStringLiteral("Quick Shot Hint Window"));
-    m_ActionQuickShotHints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    m_ActionQuickShotHints->setCheckable(true);
-    connect(m_ActionQuickShotHints, &QAction::triggered, this,
-            &TFormVTX::ActionQuickShotHintsExecute);
-
-    // 0..90 on Ctrl+digit, 100..180 on Shift+Ctrl+digit: the tens digit picks the key.
-    for (int index = 0; index < static_cast<int>(m_ThrowActions.size()); ++index) {
-        const int score = index * 10;
-        const QByteArray name = "ActionThrow" + QByteArray::number(score);
-        QAction* action = NewAction(name.constData(), QString::number(score));
-        action->setData(score);
-        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + index % 10);
-        action->setShortcut(score < 100 ? QKeySequence(Qt::CTRL | digit)
-                                        : QKeySequence(Qt::SHIFT | Qt::CTRL | digit));
-        connect(action, &QAction::triggered, this, [this, action] { ActionThrowExecute(action); });
-        m_ThrowActions[static_cast<size_t>(index)] = action;
-    }
-    for (int darts = 1; darts <= 3; ++darts) {
-        const QByteArray name = "ActionOutShot" + QByteArray::number(darts);
-        QAction* action = NewAction(name.constData(), QStringLiteral("%1-Dart Outshot").arg(darts));
-        action->setData(darts);
-        action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + darts)));
-        connect(action, &QAction::triggered, this,
-                [this, action] { ActionOutShotExecute(action); });
-        m_OutShotActions[static_cast<size_t>(darts - 1)] = action;
-    }
-
-    m_ActionThrow =
-        NewAction("ActionThrow", QStringLiteral("Thr&ow"), QStringLiteral("Add New Throw"));
-    m_ActionThrow->setIcon(ToolIcon(6));
-    m_ActionThrow->setIconText(QStringLiteral("Thr&ow"));
-
-    m_ActionUndoThrow =
-        NewAction("ActionUndoThrow", QStringLiteral("&Undo"), QStringLiteral("Undo Last Throw"));
-    m_ActionUndoThrow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_ActionUndoThrow->setIcon(ToolIcon(8));
-    m_ActionUndoThrow->setIconText(QStringLiteral("&Undo"));
-    connect(m_ActionUndoThrow, &QAction::triggered, this, &TFormVTX::ActionUndoThrowExecute);
-
-    m_ActionToggleFocus = NewAction("ActionToggleFocus", QStringLiteral("Toggle Focus"));
-    m_ActionToggleFocus->setShortcut(QKeySequence(Qt::Key_F4));
-    connect(m_ActionToggleFocus, &QAction::triggered, this, &TFormVTX::ActionToggleFocusExecute);
-
-    m_ActionStats =
-        NewAction("ActionStats", QStringLiteral("&Stats"), QStringLiteral("Game Statistics"));
-    m_ActionStats->setShortcut(QKeySequence(Qt::Key_F3));
-    m_ActionStats->setIcon(ToolIcon(9));
-    m_ActionStats->setIconText(QStringLiteral("&Stats"));
-    m_ActionStats->setCheckable(true);
-    connect(m_ActionStats, &QAction::triggered, this, &TFormVTX::ActionStatsExecute);
-
-    m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
-    m_ActionThrow->setMenu(m_PopupMenuThrow);
-
-    m_PopupMenuHints = new QMenu(this);
-    m_PopupMenuHints->setObjectName(QStringLiteral("PopupMenuHints"));
-    m_PopupMenuHints->addAction(m_ActionHints);
-    m_PopupMenuHints->addAction(m_ActionQuickShotHints);
-    m_PopupMenuHints->addSeparator();
-    m_PopupMenuHints->addAction(m_ActionToggleFocus);
-}
-
-void TFormVTX::CreateToolBar()
-{
-    m_ToolBar = new QToolBar(QStringLiteral("ToolBar"), this);
-    m_ToolBar->setObjectName(QStringLiteral("ToolBar"));
-    m_ToolBar->setMovable(false);
-    m_ToolBar->setFloatable(false);
-    m_ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_ToolBar->setIconSize(QSize(16, 16));
-    m_ToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    addToolBar(Qt::TopToolBarArea, m_ToolBar);
-
-    m_ToolBar->addAction(m_ActionNew);
-    m_ToolBar->addAction(m_ActionNextLeg);
-    m_ToolBar->addSeparator();
-    m_ToolBar->addAction(m_ActionThrow);
-    if (auto* button = qobject_cast<QToolButton*>(m_ToolBar->widgetForAction(m_ActionThrow))) {
-        button->setPopupMode(QToolButton::InstantPopup);
-    }
-    m_ToolBar->addAction(m_ActionUndoThrow);
-    m_ToolBar->addSeparator();
-
-    auto* hints = new QToolButton(m_ToolBar);
-    hints->setObjectName(QStringLiteral("ToolButtonHints"));
-    hints->setText(QStringLiteral("&Hints"));
-    hints->setToolTip(QStringLiteral("Toggle Hints"));
-    hints->setIcon(ToolIcon(3));
-    hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    hints->setMenu(m_PopupMenuHints);
-    hints->setPopupMode(QToolButton::InstantPopup);
-    m_ToolBar->addWidget(hints);
-
-    m_ToolBar->addAction(m_ActionStats);
-    m_ToolBar->addSeparator();
-    m_ToolBar->addAction(m_ActionAbout);
-    m_ToolBar->addAction(m_ActionExit);
 }
 
 void TFormVTX::CreatePages()
@@ -427,6 +271,10 @@ void TFormVTX::ActionNewExecute()
         close();
         return;
     }
+    if (result == TNewGameDialog::kResultResume) {
+        emit ResumeRequested();
+        return;
+    }
     if (result != TNewGameDialog::kResultStart) {
         UpdateActions();
         return;
@@ -442,6 +290,53 @@ void TFormVTX::ActionNewExecute()
     m_Game.NewGame(params);
     UpdateMatchDisplay();
     UpdateActions();
+    emit MatchStarted(m_GameTitle, m_Game.GetParams());
+}
+
+bool TFormVTX::Apply(const TMatchOperation& operation)
+{
+    const bool applied = ApplyOperation(m_Game, operation);
+    if (applied) {
+        emit OperationApplied(operation); // kept before the event loop paints it
+    }
+    UpdateActions();
+    return applied;
+}
+
+bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
+                           const std::vector<TMatchOperation>& operations)
+{
+    // Replayed without the window following each step; then shown as it stands.
+    const auto sheetChanged = std::move(m_Game.OnSheetChanged);
+    const auto turnChanged = std::move(m_Game.OnTurnChanged);
+    const auto legWon = std::move(m_Game.OnLegWon);
+    m_Game.OnSheetChanged = nullptr;
+    m_Game.OnTurnChanged = nullptr;
+    m_Game.OnLegWon = nullptr;
+    m_Game.NewGame(params);
+    bool whole = true;
+    for (const TMatchOperation& operation : operations) {
+        whole = whole && ApplyOperation(m_Game, operation);
+    }
+    m_Game.OnSheetChanged = sheetChanged;
+    m_Game.OnTurnChanged = turnChanged;
+    m_Game.OnLegWon = legWon;
+
+    m_Notebook->setCurrentIndex(kPageDefault);
+    m_GameTitle = gameName;
+    m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
+    m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
+    m_Players[1]->setVisible(m_Game.Params().PlayerCount == 2);
+    CLeg& leg = *m_Game.CurrentLeg();
+    for (int player = 0; player < 2; ++player) {
+        m_Players[static_cast<size_t>(player)]->Clear();
+        if (CPlayerScores* sheet = leg.GetSheet(player)) {
+            GameSheetChanged(*sheet);
+        }
+    }
+    GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
+    GiveKeyboardBack();
+    return whole;
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -462,8 +357,7 @@ void TFormVTX::ActionNextLegExecute()
     if (leg == nullptr || !leg->Finished() || m_Game.MatchWinner() >= 0) {
         return;
     }
-    m_Game.NextLeg();
-    UpdateActions();
+    Apply({TOperationKind::NextLeg});
 }
 
 void TFormVTX::ActionHintsExecute()
@@ -522,7 +416,7 @@ void TFormVTX::ActionSubmitScoreExecute()
         m_Players[static_cast<size_t>(player)]->ShowRefusal(RefusalText(check));
         return;
     }
-    [[maybe_unused]] const bool recorded = sheet->AddThrow(score, 0);
+    Apply({TOperationKind::Turn, player, 0, score, 0});
 }
 
 void TFormVTX::CommitCorrection(int player)
@@ -554,22 +448,21 @@ void TFormVTX::CommitCorrection(int player)
     }
     panel.EndCorrection();
     FocusThrownBox();
-    [[maybe_unused]] const bool corrected = sheet->ReplaceThrow(row, score, darts);
-    UpdateActions();
+    Apply({TOperationKind::Correction, player, row, score, darts});
 }
 
 void TFormVTX::ActionThrowExecute(const QAction* action)
 {
     if (CPlayerScores* sheet = ThrowingSheet()) {
-        [[maybe_unused]] const bool recorded = sheet->AddThrow(action->data().toInt(), 0);
+        Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, action->data().toInt(), 0});
     }
 }
 
 void TFormVTX::ActionOutShotExecute(const QAction* action)
 {
     if (CPlayerScores* sheet = ThrowingSheet()) {
-        [[maybe_unused]] const bool recorded =
-            sheet->AddThrow(CPlayerScores::kFinishingTurn, action->data().toInt());
+        Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn,
+               action->data().toInt()});
     }
 }
 
@@ -578,7 +471,7 @@ void TFormVTX::ActionUndoThrowExecute()
     CLeg* leg = m_Game.CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
     if (sheet != nullptr && sheet->CanUndoThrow() && m_Notebook->currentIndex() == kPageDefault) {
-        sheet->UndoThrow();
+        Apply({TOperationKind::Undo});
     }
     UpdateActions();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchOperation.h"
 #include "UnitVTXGameLogic.h"
 
 #include <QMainWindow>
@@ -64,9 +65,25 @@ public:
     // True while the winner banner holds back all keyboard and mouse input.
     bool InputBlocked() const;
 
+    // Puts a stored match back as it stood: the operations are replayed through the match,
+    // then the panels, title and the player to throw are shown. False when an operation was
+    // refused (the match then stands as before it).
+    bool ResumeMatch(const QString& gameName, const TGameParams& params,
+                     const std::vector<TMatchOperation>& operations);
+
 signals:
     // The window is closing: the moment to save what should outlive the program.
     void Closing();
+    // A new match was started from the dialog.
+    void MatchStarted(const QString& gameName, const TGameParams& params);
+    // The match took this operation; emitted before control returns to the event loop, so
+    // before the change is painted.
+    void OperationApplied(const TMatchOperation& operation);
+    // The dialog's Resume, the History and the Export actions: the program's match keeper
+    // answers them.
+    void ResumeRequested();
+    void HistoryRequested();
+    void ExportRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +114,8 @@ private:
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
 
+    // Applies an operation of the operator to the match and announces it when taken.
+    bool Apply(const TMatchOperation& operation);
     void FocusThrownBox();
     // Activates this window and puts the focus into the Thrown box of the player to throw.
     void GiveKeyboardBack();
@@ -145,6 +164,8 @@ private:
     QAction* m_ActionUndoThrow = nullptr;
     QAction* m_ActionToggleFocus = nullptr;
     QAction* m_ActionStats = nullptr;
+    QAction* m_ActionHistory = nullptr;
+    QAction* m_ActionExport = nullptr;
     std::array<QAction*, 19> m_ThrowActions{};
     std::array<QAction*, 3> m_OutShotActions{};
 };

@@ -1,0 +1,126 @@
+#include "MatchKeeper.h"
+
+#include "HistoryDialog.h"
+#include "UnitGameDlg.h"
+#include "UnitMain.h"
+
+#include <QEvent>
+#include <QTimer>
+
+TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString storePath,
+                           QObject* parent)
+    : QObject(parent), m_Main(main), m_Dialog(dialog), m_Path(std::move(storePath))
+{
+    connect(&main, &TFormVTX::MatchStarted, this, &TMatchKeeper::MatchStarted);
+    connect(&main, &TFormVTX::OperationApplied, this, &TMatchKeeper::OperationApplied);
+    connect(&main, &TFormVTX::ResumeRequested, this, &TMatchKeeper::Resume);
+    connect(&main, &TFormVTX::HistoryRequested, this, &TMatchKeeper::ShowHistory);
+    connect(&main, &TFormVTX::ExportRequested, this, &TMatchKeeper::ExportCurrent);
+    dialog.installEventFilter(this);
+}
+
+TMatchKeeper::~TMatchKeeper()
+{
+    m_Dialog.removeEventFilter(this);
+}
+
+// The dialog's first paint is the moment the operator sees the program: the store opens just
+// after it.
+bool TMatchKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_Dialog && event->type() == QEvent::Paint) {
+        m_Dialog.removeEventFilter(this);
+        QTimer::singleShot(0, this, &TMatchKeeper::OpenStore);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TMatchKeeper::OpenStore()
+{
+    if (m_Store != nullptr) {
+        return;
+    }
+    m_Store = std::make_unique<CMatchStore>(m_Path);
+    m_Store->Open();
+    SayProblem(); // also a damaged file that was set aside
+    m_Resumable = m_Store->LastInPlay();
+    m_Dialog.SetResumable(m_Resumable ? Describe(*m_Resumable) : QString());
+}
+
+void TMatchKeeper::SayProblem()
+{
+    if (m_Store == nullptr || m_Store->Problem().isEmpty() || m_Store->Problem() == m_ProblemSaid) {
+        return;
+    }
+    m_ProblemSaid = m_Store->Problem();
+    m_Main.ShowNotice(m_Store->IsOpen()
+                          ? QStringLiteral("Match store: %1.").arg(m_ProblemSaid)
+                          : QStringLiteral("Matches are not being saved: %1.").arg(m_ProblemSaid));
+}
+
+void TMatchKeeper::MatchStarted(const QString& gameName, const TGameParams& params)
+{
+    OpenStore();
+    m_Current = TStoredMatch{};
+    m_Current.GameName = gameName;
+    m_Current.Params = params;
+    m_Current.Started = QDateTime::currentDateTime();
+    m_Resumable.reset();
+    m_Dialog.SetResumable({});
+    if (m_Store->IsOpen() && m_Store->BeginMatch(gameName, params)) {
+        m_Current.Id = m_Store->CurrentMatch();
+    }
+    SayProblem();
+}
+
+void TMatchKeeper::OperationApplied(const TMatchOperation& operation)
+{
+    m_Current.Operations.push_back(operation);
+    if (m_Store != nullptr && m_Store->IsOpen() && m_Store->CurrentMatch() != 0) {
+        m_Store->Record(operation, m_Main.Game());
+        SayProblem();
+    }
+}
+
+void TMatchKeeper::Resume()
+{
+    if (!m_Resumable) {
+        return;
+    }
+    m_Current = *m_Resumable;
+    m_Resumable.reset();
+    m_Dialog.SetResumable({});
+    if (!m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations)) {
+        m_Main.ShowNotice(QStringLiteral("The stored match could not be replayed whole; it "
+                                         "goes on from its last good turn."));
+    }
+    if (m_Store != nullptr && m_Store->IsOpen()) {
+        m_Store->ContinueMatch(m_Current.Id);
+    }
+}
+
+void TMatchKeeper::ShowHistory()
+{
+    OpenStore();
+    if (!m_Store->IsOpen()) {
+        SayProblem();
+        return;
+    }
+    THistoryDialog history(*m_Store, &m_Main);
+    history.exec();
+    m_Main.activateWindow();
+}
+
+void TMatchKeeper::ExportCurrent()
+{
+    if (m_Main.Game().CurrentLeg() == nullptr) {
+        return;
+    }
+    m_Current.Legs = m_Main.Game().LegCount();
+    m_Current.Score = ScoreText(m_Main.Game());
+    ExportMatchAsCsv(&m_Main, MatchCsv(m_Current),
+                     Describe(m_Current).section(QStringLiteral(" \u00B7 "), 0, 0) +
+                         m_Current.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) +
+                         QStringLiteral(".csv"));
+    m_Main.activateWindow();
+}

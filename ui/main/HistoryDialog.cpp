@@ -1,0 +1,224 @@
+#include "HistoryDialog.h"
+
+#include "MatchStore.h"
+#include "StatsPage.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kMatchList =
+    "SELECT m.id,"
+    " replace(substr(m.started, 1, 16), 'T', ' ') AS \"Date\","
+    " m.player1 || CASE WHEN m.player_count > 1 THEN ' v ' || m.player2 ELSE '' END"
+    "  AS \"Players\","
+    " m.game || CASE WHEN m.legs_to_win <= 0 THEN ''"
+    "  WHEN m.sets_to_win > 0 THEN ' \xC2\xB7 first to ' || m.sets_to_win || ' sets of '"
+    "   || m.legs_to_win || ' legs'"
+    "  ELSE ' \xC2\xB7 first to ' || m.legs_to_win || ' legs' END AS \"Game\","
+    " CASE m.state WHEN 1 THEN (CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
+    "   || ' won, ' || m.score"
+    "  WHEN 0 THEN 'in play, ' || m.score ELSE 'abandoned, ' || m.score END AS \"Result\","
+    " printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)) AS \"Avg 1\","
+    " printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0)) AS \"Avg 2\""
+    " FROM matches m"
+    " LEFT JOIN player_stats a ON a.match_id = m.id AND a.player = 0"
+    " LEFT JOIN player_stats b ON b.match_id = m.id AND b.player = 1"
+    " ORDER BY m.id DESC";
+
+} // namespace
+
+void ExportMatchAsCsv(QWidget* parent, const QByteArray& csv, const QString& suggestedName)
+{
+    QString name = suggestedName;
+    name.replace(u'/', u'-');
+    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export match as CSV"),
+                                                      QDir::home().filePath(name),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        QMessageBox::warning(
+            parent, QStringLiteral("Export match as CSV"),
+            QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+    }
+}
+
+THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
+    : QDialog(parent), m_Store(store)
+{
+    setObjectName(QStringLiteral("HistoryDialog"));
+    setWindowTitle(QStringLiteral("History"));
+    resize(760, 480);
+
+    m_Model = new QSqlQueryModel(this);
+    m_Table = new QTableView(this);
+    m_Table->setObjectName(QStringLiteral("TableMatches"));
+    m_Table->setModel(m_Model);
+    m_Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_Table->verticalHeader()->hide();
+    m_Table->horizontalHeader()->setStretchLastSection(true);
+    m_Table->horizontalHeader()->setResizeContentsPrecision(50); // fitted to the first rows
+    m_Table->setWordWrap(false);
+    connect(m_Table, &QTableView::doubleClicked, this, &THistoryDialog::OpenSelected);
+
+    auto* open = new QPushButton(QStringLiteral("&Open"), this);
+    open->setObjectName(QStringLiteral("ButtonOpen"));
+    connect(open, &QPushButton::clicked, this, &THistoryDialog::OpenSelected);
+    auto* exportCsv = new QPushButton(QStringLiteral("&Export as CSV\u2026"), this);
+    exportCsv->setObjectName(QStringLiteral("ButtonExport"));
+    connect(exportCsv, &QPushButton::clicked, this, &THistoryDialog::ExportSelected);
+    auto* remove = new QPushButton(QStringLiteral("&Delete\u2026"), this);
+    remove->setObjectName(QStringLiteral("ButtonDelete"));
+    connect(remove, &QPushButton::clicked, this, &THistoryDialog::DeleteSelected);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("ButtonClose"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_Players = new QComboBox(this);
+    m_Players->setObjectName(QStringLiteral("ComboBoxPlayer"));
+    m_PlayerFigures = new QLabel(this);
+    m_PlayerFigures->setObjectName(QStringLiteral("LabelPlayerFigures"));
+    m_PlayerFigures->setTextFormat(Qt::PlainText);
+    m_PlayerFigures->setWordWrap(true);
+    connect(m_Players, &QComboBox::currentTextChanged, this, &THistoryDialog::ShowPlayer);
+    auto* playerLabel = new QLabel(QStringLiteral("&Player:"), this);
+    playerLabel->setBuddy(m_Players);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(open);
+    buttons->addWidget(exportCsv);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* player = new QHBoxLayout;
+    player->addWidget(playerLabel);
+    player->addWidget(m_Players, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_Table, 1);
+    layout->addLayout(buttons);
+    layout->addLayout(player);
+    layout->addWidget(m_PlayerFigures);
+    Reload();
+}
+
+void THistoryDialog::Reload()
+{
+    m_Model->setQuery(QSqlQuery(QString::fromUtf8(kMatchList), m_Store.Database()));
+    m_Table->hideColumn(0);
+    m_Table->resizeColumnsToContents();
+    if (m_Model->rowCount() > 0) {
+        SelectRow(0);
+    }
+    const QString shown = m_Players->currentText();
+    m_Players->clear();
+    m_Players->addItems(m_Store.PlayerNames());
+    if (!shown.isEmpty()) {
+        m_Players->setCurrentText(shown);
+    }
+}
+
+int64_t THistoryDialog::SelectedMatch() const
+{
+    const QModelIndex current = m_Table->currentIndex();
+    return current.isValid() ? m_Model->index(current.row(), 0).data().toLongLong() : 0;
+}
+
+void THistoryDialog::SelectRow(int row)
+{
+    m_Table->selectRow(row);
+}
+
+int THistoryDialog::MatchCount() const
+{
+    QSqlQuery count(m_Store.Database());
+    return count.exec(QStringLiteral("SELECT COUNT(*) FROM matches")) && count.next()
+               ? count.value(0).toInt()
+               : 0;
+}
+
+void THistoryDialog::OpenSelected()
+{
+    const std::optional<TStoredMatch> match = m_Store.Load(SelectedMatch());
+    if (!match) {
+        return;
+    }
+    CGame game;
+    Rebuild(game, *match);
+    QDialog page(this);
+    page.setObjectName(QStringLiteral("HistoryStatsDialog"));
+    page.setWindowTitle(Describe(*match));
+    page.resize(640, 560);
+    auto* stats = new TStatsPage(&page);
+    stats->Rebuild(game);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(stats);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &page);
+    connect(buttons, &QDialogButtonBox::rejected, &page, &QDialog::reject);
+    layout->addWidget(buttons);
+    page.exec();
+}
+
+void THistoryDialog::ExportSelected()
+{
+    if (const std::optional<TStoredMatch> match = m_Store.Load(SelectedMatch())) {
+        ExportMatchAsCsv(this, MatchCsv(*match),
+                         Describe(*match).section(QStringLiteral(" \u00B7 "), 0, 0) +
+                             match->Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) +
+                             QStringLiteral(".csv"));
+    }
+}
+
+void THistoryDialog::DeleteSelected()
+{
+    const std::optional<TStoredMatch> match = m_Store.Load(SelectedMatch());
+    if (!match) {
+        return;
+    }
+    const auto answer =
+        QMessageBox::question(this, QStringLiteral("Delete match"),
+                              QStringLiteral("Delete %1 for good?").arg(Describe(*match)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        m_Store.Delete(match->Id);
+        Reload();
+    }
+}
+
+void THistoryDialog::ShowPlayer(const QString& name)
+{
+    if (name.isEmpty()) {
+        m_PlayerFigures->clear();
+        return;
+    }
+    const TPlayerRecord record = m_Store.PlayerRecord(name);
+    m_PlayerFigures->setText(
+        QStringLiteral("Matches %1 played, %2 won \u00B7 Legs %3 played, %4 won \u00B7 "
+                       "3-dart average %5 \u00B7 Highest turn %6 \u00B7 180s %7 \u00B7 "
+                       "Highest checkout %8")
+            .arg(record.MatchesPlayed)
+            .arg(record.MatchesWon)
+            .arg(record.LegsPlayed)
+            .arg(record.LegsWon)
+            .arg(QString::number(record.ThreeDartAverage, 'f', 2))
+            .arg(record.HighestTurn)
+            .arg(record.Count180)
+            .arg(record.HighestCheckout));
+}
