@@ -1,8 +1,10 @@
 // Time to record a typed turn: from the Enter key event until the score list, the labels and
 // the action states are updated and the pending repaints are done. Once in a fresh match and
 // once in a match with 2,000 legs already played (the match averages walk every leg).
-// Run offscreen from a release build: scripts/bench.sh.
+// With --store every turn is also committed to a match store in a scratch folder, as the
+// program does. Run offscreen from a release build: scripts/bench.sh.
 
+#include "MatchStore.h"
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
 
@@ -11,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -102,6 +105,27 @@ int main(int argc, char* argv[])
     window.show();
     QApplication::setActiveWindow(&window);
     window.activateWindow();
+    const bool withStore = QCoreApplication::arguments().contains(QStringLiteral("--store"));
+    QTemporaryDir scratch;
+    CMatchStore store(scratch.filePath(QStringLiteral("matches.sqlite")));
+    if (withStore) {
+        if (!store.Open()) {
+            std::fprintf(stderr, "store: %s\n", qPrintable(store.Problem()));
+            return 1;
+        }
+        QObject::connect(&window, &TFormVTX::MatchStarted, &window,
+                         [&](const QString& name, const TGameParams& params) {
+                             store.BeginMatch(name, params);
+                         });
+        QObject::connect(&window, &TFormVTX::OperationApplied, &window,
+                         [&](const TMatchOperation& operation) {
+                             if (!store.Record(operation, window.Game())) {
+                                 std::fprintf(stderr, "store: %s\n", qPrintable(store.Problem()));
+                                 std::exit(1);
+                             }
+                         });
+    }
+    std::printf("match store: %s\n", withStore ? "on (a commit per turn)" : "off");
     StartGame(window);
 
     const TFigures fresh = MeasureTypedTurns(window);

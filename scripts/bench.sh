@@ -10,5 +10,6 @@ echo "== model"
 build/release/bench/bench_model "$@"
 echo "== typed turn in the window (offscreen)"
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn
+QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn --store
 echo "== start-up"
 bench/startup.sh build/release 30

@@ -172,10 +172,13 @@ bool CMatchStore::Open()
                         .arg(m_Path),
                     {});
     }
+    // WAL with synchronous NORMAL: a commit is in the file before the window paints it, so a
+    // killed process loses nothing; only a power cut can lose the last turns, never the file.
+    // A full sync on every turn cost half a millisecond a turn.
     QSqlQuery journal(database);
     const bool wal = journal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     journal.finish();
-    if (!wal || !Exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+    if (!wal || !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
         return Fail(QStringLiteral("cannot write %1").arg(m_Path), journal.lastError().text());
     }
     return stored == kSchemaVersion || Migrate(stored);
