@@ -1,0 +1,138 @@
+// The match store followed by the real windows: a match typed, the windows gone as in a crash,
+// new windows resume it identically; an unusable store is said and play goes on.
+
+#include "../ui/UiTestSupport.h"
+#include "ProgramStart.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// Starts a game from the program's own dialog, the store opened as after its first paint.
+void StartFromDialog(TProgramWindows& windows, const TGameChoice& choice)
+{
+    AnswerNextDialog([&](QDialog& dialog) { FillDialog(dialog, choice); },
+                     QStringLiteral("ButtonStart"));
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+}
+
+// Types a turn into the Thrown box of the player to throw.
+void Type(TProgramWindows& windows, const QString& keys)
+{
+    const int player = windows.Main.Game().CurrentLeg()->PlayerToThrow();
+    auto* box = windows.Main.findChild<QLineEdit*>(QStringLiteral("EditThrown%1").arg(player + 1));
+    QApplication::setActiveWindow(&windows.Main);
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void Show(TProgramWindows& windows)
+{
+    windows.Main.show();
+    QApplication::setActiveWindow(&windows.Main);
+    QVERIFY(QTest::qWaitForWindowActive(&windows.Main));
+}
+
+QStringList Shown(const TFormVTX& window)
+{
+    QStringList texts;
+    for (const char* name :
+         {"PanelGameTitle", "LabelMatch1", "LabelMatch2", "LabelScored1", "LabelScored2",
+          "LabelGTurnAvg1", "LabelGDartAvg2", "LabelLegs1", "LabelLegs2"}) {
+        texts << window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestMatchKeeper : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void AMatchIsResumedAsItStood();
+    void AnUnusableStoreIsSaidAndPlayGoesOn();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_Data;
+};
+
+void TestMatchKeeper::init()
+{
+    m_Data = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_Data->path()));
+}
+
+void TestMatchKeeper::AMatchIsResumedAsItStood()
+{
+    QStringList before;
+    int thrower = -1;
+    {
+        TProgramWindows windows;
+        Show(windows);
+        TGameChoice choice;
+        choice.Game = 0;
+        choice.LegsToWin = 2;
+        StartFromDialog(windows, choice);
+        QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+        for (const char* turn : {"180", "60", "121"}) { // Anna takes leg 1
+            Type(windows, QString::fromLatin1(turn));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!windows.Main.InputBlocked(), 3000);
+        windows.Main.findChild<QAction*>(QStringLiteral("ActionNextLeg"))->trigger();
+        for (const char* turn : {"100", "45", "26"}) {
+            Type(windows, QString::fromLatin1(turn));
+        }
+        windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->trigger();
+        Type(windows, QStringLiteral("85"));
+        before = Shown(windows.Main);
+        thrower = windows.Main.Game().CurrentLeg()->PlayerToThrow();
+        QVERIFY(windows.Keeper.Store()->IsOpen());
+    } // the windows go without a word, as a killed program's would
+
+    TProgramWindows windows;
+    Show(windows);
+    QString offered;
+    AnswerNextDialog(
+        [&](QDialog& dialog) {
+            windows.Keeper.OpenStore(); // as after the dialog's first paint
+            auto* resume = dialog.findChild<QPushButton*>(QStringLiteral("ButtonResume"));
+            offered = resume->isVisible() ? resume->text() : QString();
+        },
+        QStringLiteral("ButtonResume"));
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+    QCOMPARE(offered, QStringLiteral("&Resume: Anna v Ben \u00B7 Standard 301 \u00B7 Leg 2 "
+                                     "\u00B7 1-0"));
+    QCOMPARE(Shown(windows.Main), before);
+    QCOMPARE(windows.Main.Game().CurrentLeg()->PlayerToThrow(), thrower);
+    // It goes on being recorded as the same match.
+    Type(windows, QStringLiteral("60"));
+    const auto stored = windows.Keeper.Store()->LastInPlay();
+    QVERIFY(stored.has_value());
+    QCOMPARE(stored->Operations.size(), size_t{10}); // nine before, one after
+}
+
+void TestMatchKeeper::AnUnusableStoreIsSaidAndPlayGoesOn()
+{
+    // The data folder is a file: no store can be made there.
+    QFile blocker(m_Data->filePath(QStringLiteral("vantorix")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TProgramWindows windows;
+    Show(windows);
+    StartFromDialog(windows, TGameChoice{});
+    QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+    QVERIFY(
+        windows.Main.Notices().join(u'\n').contains(QStringLiteral("Matches are not being saved")));
+    Type(windows, QStringLiteral("60"));
+    QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 441);
+    QCOMPARE(windows.Keeper.Current().Operations.size(), size_t{1}); // still kept for export
+}
+
+QTEST_MAIN(TestMatchKeeper)
+#include "MatchKeeperTest.moc"
