@@ -41,6 +41,7 @@ private slots:
     void ChordsNeverTypeAndTheKeyboardComesBack();
     void TabFromTwoPlayersReachesTheNames();
     void AMatchToTwoLegsAndACorrectionByKeys();
+    void HistoryAndExportByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -323,6 +324,32 @@ void TestRealKeys::AMatchToTwoLegsAndACorrectionByKeys()
     QTest::qWait(200);
     QCOMPARE(board.Window.Game().LegCount(), 2);
     QCOMPARE(board.Window.Game().MatchWinner(), 0);
+}
+
+void TestRealKeys::HistoryAndExportByKeys()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame());
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    int history = 0;
+    int exports = 0;
+    connect(&board.Window, &TFormVTX::HistoryRequested, this, [&] { ++history; });
+    connect(&board.Window, &TFormVTX::ExportRequested, this, [&] { ++exports; });
+    Press(QStringLiteral("F6"));
+    QTRY_COMPARE(history, 1);
+    Press(QStringLiteral("ctrl+e"));
+    QTRY_COMPARE(exports, 1);
+    // Escape leaves a correction unmade and gives the keyboard back.
+    TypeText(QStringLiteral("60"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Leg().PlayerToThrow(), 1);
+    Find<QWidget>(board.Window, QStringLiteral("ListViewScores1"))->setFocus();
+    Press(QStringLiteral("F2"));
+    QTRY_VERIFY(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")) != nullptr);
+    TypeText(QStringLiteral("1"));
+    Press(QStringLiteral("Escape"));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1));
+    QCOMPARE(board.Remainder(0), 441);
 }
 
 QTEST_MAIN(TestRealKeys)
