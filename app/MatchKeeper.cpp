@@ -118,9 +118,6 @@ void TMatchKeeper::ExportCurrent()
     }
     m_Current.Legs = m_Main.Game().LegCount();
     m_Current.Score = ScoreText(m_Main.Game());
-    ExportMatchAsCsv(&m_Main, MatchCsv(m_Current),
-                     Describe(m_Current).section(QStringLiteral(" \u00B7 "), 0, 0) +
-                         m_Current.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) +
-                         QStringLiteral(".csv"));
+    ExportMatchAsCsv(&m_Main, MatchCsv(m_Current), CsvFileName(m_Current));
     m_Main.activateWindow();
 }

@@ -495,6 +495,12 @@ QString ScoreText(const CGame& game)
     return pair([&](int p) { return game.GetPlayerStats(p).LegsWon; });
 }
 
+QString CsvFileName(const TStoredMatch& match)
+{
+    return Describe(match).section(kDot, 0, 0) +
+           match.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) + QStringLiteral(".csv");
+}
+
 QString Describe(const TStoredMatch& match)
 {
     const TGameParams& params = match.Params;

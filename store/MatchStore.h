@@ -119,5 +119,8 @@ QString Describe(const TStoredMatch& match);
 // darts claimed.
 QByteArray MatchCsv(const TStoredMatch& match);
 
+// A file name for the match's CSV: "Anna v Ben 2026-12-08 20-15.csv".
+QString CsvFileName(const TStoredMatch& match);
+
 // "1-1" (legs in the set in play), "Sets 1-0, Legs 1-1" with sets; legs won without a length.
 QString ScoreText(const CGame& game);

@@ -179,10 +179,7 @@ void THistoryDialog::OpenSelected()
 void THistoryDialog::ExportSelected()
 {
     if (const std::optional<TStoredMatch> match = m_Store.Load(SelectedMatch())) {
-        ExportMatchAsCsv(this, MatchCsv(*match),
-                         Describe(*match).section(QStringLiteral(" \u00B7 "), 0, 0) +
-                             match->Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) +
-                             QStringLiteral(".csv"));
+        ExportMatchAsCsv(this, MatchCsv(*match), CsvFileName(*match));
     }
 }
 
