@@ -22,6 +22,16 @@ void TypeText(const QString& text)
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), text});
 }
 
+// Types a turn for the player to throw, presses Enter and waits until the sheet has it.
+void TypeTurn(TScoreboard& board, const char* score)
+{
+    const int player = board.Leg().PlayerToThrow();
+    const int entries = board.Leg().GetSheet(player)->EntryCount();
+    TypeText(QString::fromLatin1(score));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Leg().GetSheet(player)->EntryCount(), entries + 1);
+}
+
 int LastScore(TScoreboard& board, int player)
 {
     return board.Leg().GetSheet(player)->LastEntry()->Score;
@@ -217,26 +227,19 @@ void TestRealKeys::ChordsNeverTypeAndTheKeyboardComesBack()
     QTRY_COMPARE(board.Remainder(0), 461);
 
     // Whichever way the hint window goes, Enter and the shortcuts work again at once.
-    const auto typeTurn = [&](const char* score) {
-        const int player = board.Leg().PlayerToThrow();
-        const int entries = board.Leg().GetSheet(player)->EntryCount();
-        TypeText(QString::fromLatin1(score));
-        Press(QStringLiteral("Return"));
-        QTRY_COMPARE(board.Leg().GetSheet(player)->EntryCount(), entries + 1);
-    };
     for (const char* closing : {"Escape", "ctrl+h"}) {
         Press(QStringLiteral("ctrl+h"));
         QTRY_VERIFY(board.HintWindow->isActiveWindow());
         Press(QString::fromLatin1(closing));
         QTRY_VERIFY(!board.HintWindow->isVisible());
         QTRY_VERIFY(board.Window.isActiveWindow());
-        typeTurn("20");
+        TypeTurn(board, "20");
     }
     // The About box, closed with Enter: the keyboard is back in the Thrown box.
     QTimer::singleShot(300, &board.Window, [] { Press(QStringLiteral("Return")); });
     board.Action("ActionAbout")->trigger();
     QTRY_VERIFY(board.Window.isActiveWindow());
-    typeTurn("26");
+    TypeTurn(board, "26");
     Press(QStringLiteral("ctrl+u"));
     QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 2);
 }
@@ -285,19 +288,12 @@ void TestRealKeys::AMatchToTwoLegsAndACorrectionByKeys()
     choice.LegsToWin = 2;
     QVERIFY(board.StartGame(choice));
     QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
-    const auto turn = [&](const char* score) {
-        const int player = board.Leg().PlayerToThrow();
-        const int entries = board.Leg().GetSheet(player)->EntryCount();
-        TypeText(QString::fromLatin1(score));
-        Press(QStringLiteral("Return"));
-        QTRY_COMPARE(board.Leg().GetSheet(player)->EntryCount(), entries + 1);
-    };
     // Leg 1: Anna 100, Ben 60, Anna 100, Ben 60; Anna's first 100 was really 140, corrected
     // from her list: Shift+Tab into it, Up to the turn, Enter, the score, Enter.
-    turn("100");
-    turn("60");
-    turn("100");
-    turn("60");
+    TypeTurn(board, "100");
+    TypeTurn(board, "60");
+    TypeTurn(board, "100");
+    TypeTurn(board, "60");
     Press(QStringLiteral("shift+Tab"));
     auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
     QTRY_COMPARE(QApplication::focusWidget(), list);
@@ -309,13 +305,13 @@ void TestRealKeys::AMatchToTwoLegsAndACorrectionByKeys()
     Press(QStringLiteral("Return"));
     QTRY_COMPARE(board.Remainder(0), 61);
     QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
-    turn("61"); // Anna checks out
+    TypeTurn(board, "61"); // Anna checks out
     QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
     Press(QStringLiteral("ctrl+Return"));
     QTRY_COMPARE(board.Window.Game().LegCount(), 2);
     // Leg 2, Ben starts: Ben 0, Anna 180, Ben 0, Anna 121 wins the match.
     for (const char* score : {"0", "180", "0", "121"}) {
-        turn(score);
+        TypeTurn(board, score);
     }
     QTRY_COMPARE(Find<QLabel>(board.Window, QStringLiteral("PanelWinner"))->text(),
                  QStringLiteral("Anna wins the match"));

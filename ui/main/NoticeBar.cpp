@@ -1,5 +1,7 @@
 #include "NoticeBar.h"
 
+#include "WidgetHelpers.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,11 +12,7 @@ TNoticeBar::TNoticeBar(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("PanelNotice"));
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
-    QPalette notice = palette();
-    notice.setColor(QPalette::Window, notice.color(QPalette::ToolTipBase));
-    notice.setColor(QPalette::WindowText, notice.color(QPalette::ToolTipText));
-    setPalette(notice);
+    SetToolTipColours(*this);
 
     m_Text = new QLabel(this);
     m_Text->setObjectName(QStringLiteral("LabelNotice"));

@@ -6,7 +6,6 @@
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "StatsPage.h"
-#include "ToolIcons.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "WidgetHelpers.h"
@@ -17,15 +16,12 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <cstdio>
 

@@ -28,6 +28,16 @@ inline QString Decimal2(double value)
     return QString::number(value, 'f', 2);
 }
 
+// The tool-tip colours: what the program says to the operator stands out from the board.
+inline void SetToolTipColours(QWidget& widget)
+{
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    widget.setPalette(colours);
+    widget.setAutoFillBackground(true);
+}
+
 // A plain-text label in the tool-tip colours with a bold 16-pixel face, framed: the winner
 // banner.
 inline QLabel* NewBanner(const QString& name, QWidget* parent)
@@ -37,11 +47,7 @@ inline QLabel* NewBanner(const QString& name, QWidget* parent)
     banner->setAlignment(Qt::AlignCenter);
     banner->setFrameShape(QFrame::Box);
     banner->setLineWidth(1);
-    banner->setAutoFillBackground(true);
-    QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
-    banner->setPalette(colours);
+    SetToolTipColours(*banner);
     QFont font = banner->font();
     font.setBold(true);
     font.setPixelSize(16);
