@@ -1,0 +1,132 @@
+#include "CallerPhrases.h"
+
+#include "UnitVTXGameLogic.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 20> kUnits = {
+    "zero",     "one",     "two",     "three",     "four",     "five",    "six",
+    "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen",
+    "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
+constexpr std::array<const char*, 10> kTens = {"",      "",      "twenty",  "thirty", "forty",
+                                               "fifty", "sixty", "seventy", "eighty", "ninety"};
+
+std::string BelowHundred(int32_t number)
+{
+    if (number < 20) {
+        return kUnits[static_cast<size_t>(number)];
+    }
+    std::string words = kTens[static_cast<size_t>(number / 10)];
+    if (number % 10 != 0) {
+        words += '-';
+        words += kUnits[static_cast<size_t>(number % 10)];
+    }
+    return words;
+}
+
+std::string NumberInWords(int32_t number)
+{
+    if (number < 0 || number > 999) {
+        return std::to_string(number);
+    }
+    if (number < 100) {
+        return BelowHundred(number);
+    }
+    std::string words = std::string(kUnits[static_cast<size_t>(number / 100)]) + " hundred";
+    if (number % 100 != 0) {
+        words += " and " + BelowHundred(number % 100);
+    }
+    return words;
+}
+
+// A remainder a thrower can check out with three darts or fewer.
+bool Finishable(int32_t remainder)
+{
+    return remainder >= 2 && CGame::CheckOutDarts(remainder) > 0;
+}
+
+std::string Requirement(const TCallEvent& event)
+{
+    if (!event.CheckOutRule || event.Thrower.empty() || !Finishable(event.ThrowerRemainder)) {
+        return {};
+    }
+    return event.Thrower + ", you require " + NumberInWords(event.ThrowerRemainder);
+}
+
+// "score. Anna, you require forty", with the cry of 180 kept as the sentence's end.
+std::string Joined(const std::string& first, const std::string& second)
+{
+    if (first.empty() || second.empty()) {
+        return first + second;
+    }
+    return first.back() == '!' ? first + ' ' + second : first + ". " + second;
+}
+
+} // namespace
+
+std::string ScoreInWords(int32_t score)
+{
+    if (score == 0) {
+        return "no score";
+    }
+    return score == 180 ? NumberInWords(score) + "!" : NumberInWords(score);
+}
+
+std::string CallPhrase(const TCallEvent& event)
+{
+    switch (event.Kind) {
+    case TCallKind::Correction:
+        return ScoreInWords(event.Score);
+    case TCallKind::Turn:
+        switch (event.Shot) {
+        case TShot::Leg:
+            return "game shot, and the leg";
+        case TShot::Set:
+            return "game shot, and the set";
+        case TShot::Match:
+            return "game shot, and the match";
+        case TShot::None:
+            break;
+        }
+        return Joined(ScoreInWords(event.Score), Requirement(event));
+    case TCallKind::Undo:
+    case TCallKind::NextLeg:
+        return Requirement(event);
+    }
+    return {};
+}
+
+TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int32_t entry)
+{
+    TCallEvent event;
+    event.Kind = kind;
+    const TGameParams& params = game.Params();
+    event.CheckOutRule = params.CheckOutRule && !params.CountUp;
+    const CLeg* leg = game.CurrentLeg();
+    if (leg == nullptr) {
+        return event;
+    }
+    if (const CPlayerScores* sheet = leg->GetSheet(player)) {
+        const TurnEntry* turn =
+            kind == TCallKind::Turn ? sheet->LastEntry() : sheet->GetEntry(entry);
+        if (turn != nullptr) {
+            event.Score = turn->Score;
+        }
+        if (kind == TCallKind::Turn && sheet->Won()) {
+            // The tally has taken the leg: a set won leaves no legs in the set in play.
+            event.Shot =
+                game.MatchWinner() >= 0 ? TShot::Match
+                : params.LegsToWin > 0 && params.SetsToWin > 0 && game.LegsInSet(player) == 0
+                    ? TShot::Set
+                    : TShot::Leg;
+        }
+    }
+    if (const CPlayerScores* thrower = leg->CurrentSheet();
+        thrower != nullptr && !leg->Finished() && thrower->LastEntry() != nullptr) {
+        event.Thrower = thrower->PlayerIndex() == 1 ? params.Player2Name : params.Player1Name;
+        event.ThrowerRemainder = thrower->LastEntry()->Remainder;
+    }
+    return event;
+}

@@ -1,0 +1,103 @@
+// vantorix-voice: speaks one phrase and exits. The scoreboard keeps one of these started and
+// waiting, hands it a phrase, and ends it to cut a call short; a fault of the sound system can
+// then never stop or hang the scoreboard, and a cut-short call never spoils the next one.
+//
+//   vantorix-voice [ENGINE]
+// On standard output, one line each: "ready" once the engine is made; "done" when the phrase
+// has been spoken; "error <reason>" when nothing can be spoken here (then the exit code is 3).
+// The phrase is the first line read from standard input; end of input without one ends the
+// program quietly.
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextToSpeech>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitNoSpeech = 3;
+// After the engine says it is done, the sound server still holds the end of the phrase.
+constexpr int kLingerMilliseconds = 250;
+// No phrase is this long; a voice that never finishes must not live on.
+constexpr int kLongestCallMilliseconds = 30000;
+
+void Say(const char* line)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void Refuse(const QString& reason)
+{
+    Say(qPrintable(QStringLiteral("error ") + reason));
+    std::_Exit(kExitNoSpeech);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The sound server's default buffer is about two seconds; the engine of Qt 6.4 ends a
+    // phrase before that buffer has played, which loses most of a short call.
+    if (qEnvironmentVariableIsEmpty("PULSE_LATENCY_MSEC")) {
+        qputenv("PULSE_LATENCY_MSEC", "30");
+    }
+    QCoreApplication application(argc, argv);
+    const QString engine = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QStringList engines = QTextToSpeech::availableEngines();
+    if (engine.isEmpty() ? engines.isEmpty() : !engines.contains(engine)) {
+        Refuse(engine.isEmpty()
+                   ? QStringLiteral("no speech engine is installed")
+                   : QStringLiteral("the speech engine \"%1\" is not installed").arg(engine));
+    }
+    QTextToSpeech speech(engine.isEmpty() ? engines.first() : engine);
+    if (speech.state() == QTextToSpeech::Error) {
+        Refuse(QStringLiteral("the speech engine cannot be used"));
+    }
+    if (speech.availableVoices().isEmpty()) {
+        Refuse(QStringLiteral("the speech engine has no voice"));
+    }
+    bool spoke = false;
+    QObject::connect(&speech, &QTextToSpeech::stateChanged, &application,
+                     [&](QTextToSpeech::State state) {
+                         if (state == QTextToSpeech::Error) {
+                             Refuse(QStringLiteral("no sound device can be reached"));
+                         }
+                         if (state == QTextToSpeech::Speaking) {
+                             spoke = true;
+                         } else if (state == QTextToSpeech::Ready && spoke) {
+                             QTimer::singleShot(kLingerMilliseconds, &application, [] {
+                                 Say("done");
+                                 QCoreApplication::quit();
+                             });
+                         }
+                     });
+    Say("ready");
+
+    std::string line;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &application, [&] {
+        char buffer[512];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) {
+            input.setEnabled(false);
+            if (line.empty()) {
+                QCoreApplication::quit(); // the scoreboard let this voice go unused
+            }
+            return;
+        }
+        line.append(buffer, static_cast<size_t>(count));
+        const size_t end = line.find('\n');
+        if (end == std::string::npos) {
+            return;
+        }
+        input.setEnabled(false);
+        line.resize(end);
+        speech.say(QString::fromUtf8(line));
+        QTimer::singleShot(kLongestCallMilliseconds, &application, &QCoreApplication::quit);
+    });
+    return application.exec();
+}

@@ -1,0 +1,188 @@
+#include "Caller.h"
+
+#include "CallerPhrases.h"
+#include "UnitVTXGameLogic.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+TGameParams Params(int32_t start, int32_t legsToWin = 0, int32_t setsToWin = 0)
+{
+    TGameParams params;
+    params.PlayerCount = 2;
+    params.StartScore = start;
+    params.CheckOutRule = true;
+    params.Player1Name = "Anna";
+    params.Player2Name = "Ben";
+    params.LegsToWin = legsToWin;
+    params.SetsToWin = setsToWin;
+    return params;
+}
+
+TEST(CallerPhrases, ScoresInWords)
+{
+    const std::pair<int32_t, const char*> cases[] = {
+        {0, "no score"},
+        {1, "one"},
+        {13, "thirteen"},
+        {20, "twenty"},
+        {26, "twenty-six"},
+        {99, "ninety-nine"},
+        {100, "one hundred"},
+        {101, "one hundred and one"},
+        {140, "one hundred and forty"},
+        {171, "one hundred and seventy-one"},
+        {180, "one hundred and eighty!"},
+    };
+    for (const auto& [score, words] : cases) {
+        EXPECT_EQ(ScoreInWords(score), words) << score;
+    }
+    // Every turn score has words of its own: no digits, no two alike.
+    std::set<std::string> seen;
+    for (int32_t score = 0; score <= 180; ++score) {
+        const std::string words = ScoreInWords(score);
+        EXPECT_EQ(words.find_first_of("0123456789"), std::string::npos) << score;
+        EXPECT_TRUE(seen.insert(words).second) << words;
+    }
+}
+
+// "You require" exactly for the remainders three darts can finish, and only on a double-out.
+TEST(CallerPhrases, RequireOnlyWhatCanBeFinished)
+{
+    for (int32_t remainder = 0; remainder <= 501; ++remainder) {
+        const bool finishable = remainder >= 2 && remainder <= 170 && remainder != 169 &&
+                                remainder != 168 && remainder != 166 && remainder != 165 &&
+                                remainder != 163 && remainder != 162 && remainder != 159;
+        const TCallEvent event{TCallKind::Undo, 0, TShot::None, true, "Anna", remainder};
+        const std::string expected =
+            finishable ? "Anna, you require " + ScoreInWords(remainder) : std::string();
+        EXPECT_EQ(CallPhrase(event), expected) << remainder;
+        TCallEvent straight = event;
+        straight.CheckOutRule = false;
+        EXPECT_EQ(CallPhrase(straight), "") << remainder;
+    }
+}
+
+struct TStep
+{
+    TCallKind Kind;
+    int32_t Player;
+    int32_t Entry; // correction: the turn corrected
+    int32_t Score;
+    int32_t Darts;
+    const char* Call;
+};
+
+// Plays `steps` through a match and checks the call after each.
+void ExpectCalls(const TGameParams& params, std::initializer_list<TStep> steps)
+{
+    CGame game;
+    game.NewGame(params);
+    int line = 0;
+    for (const TStep& step : steps) {
+        ++line;
+        CLeg& leg = *game.CurrentLeg();
+        bool taken = true;
+        switch (step.Kind) {
+        case TCallKind::Turn:
+            taken = leg.GetSheet(step.Player)->AddThrow(step.Score, step.Darts);
+            break;
+        case TCallKind::Correction:
+            taken = leg.GetSheet(step.Player)->ReplaceThrow(step.Entry, step.Score, step.Darts);
+            break;
+        case TCallKind::Undo:
+            taken = leg.CurrentSheet()->UndoThrow();
+            break;
+        case TCallKind::NextLeg:
+            game.NextLeg();
+            break;
+        }
+        ASSERT_TRUE(taken) << "step " << line;
+        EXPECT_EQ(CallPhrase(CallEventAfter(game, step.Kind, step.Player, step.Entry)), step.Call)
+            << "step " << line;
+    }
+}
+
+TEST(CallerPhrases, CallsOfAMatch)
+{
+    using enum TCallKind;
+    constexpr int32_t kOut = CPlayerScores::kFinishingTurn;
+    ExpectCalls(
+        Params(301, 1, 2),
+        {
+            {Turn, 0, 0, 180, 0, "one hundred and eighty!"},
+            {Turn, 1, 0, 100, 0, "one hundred. Anna, you require one hundred and twenty-one"},
+            {Turn, 0, 0, 0, 0, "no score"},
+            {Turn, 1, 0, 42, 0, "forty-two. Anna, you require one hundred and twenty-one"},
+            {Turn, 0, 0, 2, 0, "two"}, // Ben's 159 is no finish
+            {Correction, 1, 2, 40, 0, "forty"},
+            {Turn, 1, 0, 1, 0, "one. Anna, you require one hundred and nineteen"},
+            {Turn, 0, 0, kOut, 3, "game shot, and the set"},
+            {Undo, 0, 0, 0, 0, "Anna, you require one hundred and nineteen"},
+            {Turn, 0, 0, kOut, 3, "game shot, and the set"},
+            {NextLeg, 0, 0, 0, 0, ""},
+            {Turn, 1, 0, 180, 0, "one hundred and eighty!"},
+            {Turn, 0, 0, 180, 0,
+             "one hundred and eighty! Ben, you require one hundred and twenty-one"},
+            {Turn, 1, 0, kOut, 3, "game shot, and the set"},
+        });
+    ExpectCalls(Params(101, 1, 1), {{Turn, 0, 0, kOut, 2, "game shot, and the match"}});
+    ExpectCalls(Params(101, 2), {
+                                    {Turn, 0, 0, kOut, 2, "game shot, and the leg"},
+                                    {NextLeg, 0, 0, 0, 0, "Ben, you require one hundred and one"},
+                                });
+    TGameParams points = Params(0);
+    points.TargetScore = -1;
+    points.CountUp = true;
+    points.CheckOutRule = false;
+    ExpectCalls(points, {{Turn, 0, 0, 60, 0, "sixty"}, {Turn, 1, 0, 40, 0, "forty"}});
+}
+
+QString VoiceProgram()
+{
+    return QStringLiteral(VTX_VOICE_PROGRAM);
+}
+
+// Without an engine (or a program to speak) the caller says why once, stays silent, and no
+// call waits for anything.
+TEST(CallerVoice, SilentWithOneNoticeWhenNothingCanSpeak)
+{
+    const std::pair<QString, QString> setups[] = {
+        {VoiceProgram(), QStringLiteral("vtx-no-such-engine")},
+        {QStringLiteral("/nonexistent/vantorix-voice"), QString()},
+    };
+    for (const auto& [program, engine] : setups) {
+        TCaller caller(program, engine);
+        QSignalSpy problems(&caller, &TCaller::Problem);
+        caller.Say(QStringLiteral("sixty")); // off: nothing is started
+        EXPECT_TRUE(caller.LastSpoken().isEmpty());
+        caller.SetEnabled(true);
+        QElapsedTimer clock;
+        clock.start();
+        for (int call = 0; call < 3; ++call) {
+            caller.Say(QStringLiteral("sixty"));
+        }
+        EXPECT_LT(clock.elapsed(), 200) << "calls waited for the voice";
+        ASSERT_TRUE(problems.wait(10000) || problems.count() == 1) << qPrintable(program);
+        caller.Say(QStringLiteral("forty"));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(problems.count(), 1);
+        EXPECT_TRUE(caller.Silenced());
+        EXPECT_TRUE(problems.at(0).at(0).toString().startsWith(u"The caller is silent: "));
+        EXPECT_NE(caller.LastSpoken(), QStringLiteral("forty"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
