@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "BoardWindow.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "UnitMain.h"
@@ -109,6 +110,19 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
     const QPoint hintPlace = hint.Place();
     settings.QuickHintTop = hintPlace.y();
     settings.QuickHintLeft = hintPlace.x();
+    if (main.CallerOn()) {
+        settings.Caller = true;
+    }
+    // The board's normal place: it comes back full screen on the screen it was on.
+    if (const TFormBoard* board = main.BoardWindow()) {
+        const QRect boardPlace = board->NormalPlace();
+        settings.BoardVisible = board->isVisible();
+        settings.BoardTop = boardPlace.top();
+        settings.BoardLeft = boardPlace.left();
+        settings.BoardWidth = boardPlace.width();
+        settings.BoardHeight = boardPlace.height();
+        settings.BoardFullScreen = board->isFullScreen();
+    }
     return settings;
 }
 
@@ -150,5 +164,22 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     }
     if (settings.QuickHintVisible.value_or(false)) {
         hint.show();
+    }
+
+    main.SetCallerOn(settings.Caller.value_or(false));
+    // The board is made only when the file has one; it is shown only when it was showing.
+    if (settings.BoardVisible) {
+        TFormBoard& board = main.Board();
+        const QPoint wanted(settings.BoardLeft.value_or(board.x()),
+                            settings.BoardTop.value_or(board.y()));
+        const QSize size = FittedSize(QSize(settings.BoardWidth.value_or(board.width()),
+                                            settings.BoardHeight.value_or(board.height())),
+                                      wanted, board);
+        board.resize(size);
+        board.move(PlaceOnScreen(wanted, size));
+        if (settings.BoardFullScreen.value_or(false)) {
+            board.setWindowState(board.windowState() | Qt::WindowFullScreen);
+        }
+        main.SetBoardShown(*settings.BoardVisible);
     }
 }

@@ -29,18 +29,40 @@ enum TField : size_t
     kQuickHintLeft,
     kLegsToWin,
     kSetsToWin,
+    kCaller,
+    kBoardVisible,
+    kBoardTop,
+    kBoardLeft,
+    kBoardWidth,
+    kBoardHeight,
+    kBoardFullScreen,
     kFieldCount
 };
 
 constexpr std::array<const char*, kFieldCount> kPaths = {
-    "VTXSettings/NewGame/GameType",      "VTXSettings/NewGame/TwoPlayers",
-    "VTXSettings/NewGame/Player1Name",   "VTXSettings/NewGame/Player2Name",
-    "VTXSettings/NewGame/Player1Starts", "VTXSettings/Layout/Hints",
-    "VTXSettings/Layout/Main/Top",       "VTXSettings/Layout/Main/Left",
-    "VTXSettings/Layout/Main/Width",     "VTXSettings/Layout/Main/Height",
-    "VTXSettings/Layout/Main/ViewState", "VTXSettings/Layout/QuickHint/Visible",
-    "VTXSettings/Layout/QuickHint/Top",  "VTXSettings/Layout/QuickHint/Left",
-    "VTXSettings/NewGame/LegsToWin",     "VTXSettings/NewGame/SetsToWin",
+    "VTXSettings/NewGame/GameType",
+    "VTXSettings/NewGame/TwoPlayers",
+    "VTXSettings/NewGame/Player1Name",
+    "VTXSettings/NewGame/Player2Name",
+    "VTXSettings/NewGame/Player1Starts",
+    "VTXSettings/Layout/Hints",
+    "VTXSettings/Layout/Main/Top",
+    "VTXSettings/Layout/Main/Left",
+    "VTXSettings/Layout/Main/Width",
+    "VTXSettings/Layout/Main/Height",
+    "VTXSettings/Layout/Main/ViewState",
+    "VTXSettings/Layout/QuickHint/Visible",
+    "VTXSettings/Layout/QuickHint/Top",
+    "VTXSettings/Layout/QuickHint/Left",
+    "VTXSettings/NewGame/LegsToWin",
+    "VTXSettings/NewGame/SetsToWin",
+    "VTXSettings/Caller",
+    "VTXSettings/Layout/Board/Visible",
+    "VTXSettings/Layout/Board/Top",
+    "VTXSettings/Layout/Board/Left",
+    "VTXSettings/Layout/Board/Width",
+    "VTXSettings/Layout/Board/Height",
+    "VTXSettings/Layout/Board/FullScreen",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -185,6 +207,13 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     takeInt(kQuickHintLeft, settings.QuickHintLeft, -kAny, kAny);
     takeInt(kLegsToWin, settings.LegsToWin, 0, kMaxMatchLength);
     takeInt(kSetsToWin, settings.SetsToWin, 0, kMaxMatchLength);
+    takeBool(kCaller, settings.Caller);
+    takeBool(kBoardVisible, settings.BoardVisible);
+    takeInt(kBoardTop, settings.BoardTop, -kAny, kAny);
+    takeInt(kBoardLeft, settings.BoardLeft, -kAny, kAny);
+    takeInt(kBoardWidth, settings.BoardWidth, 0, kAny);
+    takeInt(kBoardHeight, settings.BoardHeight, 0, kAny);
+    takeBool(kBoardFullScreen, settings.BoardFullScreen);
     return result;
 }
 
@@ -229,7 +258,20 @@ QByteArray WriteSettings(const TSettings& settings)
     number("Top", settings.QuickHintTop, 0);
     number("Left", settings.QuickHintLeft, 0);
     writer.writeEndElement();
+    if (settings.BoardVisible) {
+        writer.writeStartElement(QStringLiteral("Board"));
+        flag("Visible", settings.BoardVisible, false);
+        number("Top", settings.BoardTop, 0);
+        number("Left", settings.BoardLeft, 0);
+        number("Width", settings.BoardWidth, 960);
+        number("Height", settings.BoardHeight, 540);
+        flag("FullScreen", settings.BoardFullScreen, false);
+        writer.writeEndElement();
+    }
     writer.writeEndElement();
+    if (settings.Caller.value_or(false)) {
+        flag("Caller", settings.Caller, false);
+    }
     writer.writeEndElement();
     return bytes;
 }

@@ -31,6 +31,15 @@ struct TSettings
     // Written after the elements above; a file without them plays open matches.
     std::optional<int> LegsToWin; // 0..99, 0: open
     std::optional<int> SetsToWin; // 0..99, 0: no sets
+    // Written after the elements above, only when the caller is on or the board has been
+    // shown: a file without them is silent, with no board.
+    std::optional<bool> Caller;
+    std::optional<bool> BoardVisible;
+    std::optional<int> BoardTop;
+    std::optional<int> BoardLeft;
+    std::optional<int> BoardWidth;
+    std::optional<int> BoardHeight;
+    std::optional<bool> BoardFullScreen;
 
     bool operator==(const TSettings&) const = default;
 };
@@ -61,7 +70,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes);
 TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes = nullptr);
 // The file's bytes: every element in its order, booleans as "true"/"false". A value that is
 // empty is written as the form's default; the match length (NewGame's LegsToWin and
-// SetsToWin, after Player1Starts) only when it is set.
+// SetsToWin, after Player1Starts), the board (Layout's Board, after QuickHint) and the caller
+// (Caller, after Layout) only when they are set.
 QByteArray WriteSettings(const TSettings& settings);
 
 // Writes the file atomically: a crash or a kill leaves the old file or the new one, never a

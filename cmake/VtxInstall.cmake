@@ -9,7 +9,8 @@
 include(GNUInstallDirs)
 set(VTX_PRIVATE_DIR lib/vantorix)
 set(VTX_TABLE_DIR ${CMAKE_INSTALL_FULL_SYSCONFDIR}/vantorix)
-install(TARGETS vantorix RUNTIME DESTINATION ${VTX_PRIVATE_DIR})
+# The caller's voice program lives beside the executable, where the scoreboard starts it.
+install(TARGETS vantorix vantorix-voice RUNTIME DESTINATION ${VTX_PRIVATE_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/VTXOutShots.ini DESTINATION ${VTX_TABLE_DIR})
 
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/install-links)
@@ -66,6 +67,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vantorix.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as a plugin, so no library dependency names it: the SQLite driver of the match store.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# The caller speaks through the speech engine's plugin; without it the program stays silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-flite-plugin")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # Files under /etc are the user's to edit: dpkg keeps their changes on upgrade.

@@ -55,6 +55,7 @@ private slots:
     void ReadingIsLinearInTheNestingDepth();
     void OnlyARegularFileOfSaneSizeIsReadOrReplaced();
     void MatchLengthIsStoredAfterTheFormElements();
+    void RoomSettingsAreStoredAfterTheOthers();
     void ControlCharactersCannotSpoilTheFile();
     void FirstElementOfANameWinsAndOthersAreIgnored();
     void SavingReplacesTheFileOrLeavesItAlone();
@@ -263,6 +264,31 @@ void TestSettingsFile::MatchLengthIsStoredAfterTheFormElements()
     const TSettingsRead bad = ReadSettings(Document("<LegsToWin>100</LegsToWin>"));
     QCOMPARE(bad.Problems.size(), 1);
     QVERIFY(!bad.Settings.LegsToWin.has_value());
+}
+
+void TestSettingsFile::RoomSettingsAreStoredAfterTheOthers()
+{
+    TSettings settings = Everything();
+    settings.Caller = true;
+    settings.BoardVisible = true;
+    settings.BoardTop = -1080;
+    settings.BoardLeft = 1920;
+    settings.BoardWidth = 1280;
+    settings.BoardHeight = 720;
+    settings.BoardFullScreen = true;
+    const QByteArray bytes = WriteSettings(settings);
+    QVERIFY(bytes.endsWith(
+        "<Left>50</Left></QuickHint><Board><Visible>true</Visible><Top>-1080</Top>"
+        "<Left>1920</Left><Width>1280</Width><Height>720</Height><FullScreen>true</FullScreen>"
+        "</Board></Layout><Caller>true</Caller></VTXSettings>"));
+    const TSettingsRead read = ReadSettings(bytes);
+    QVERIFY(read.Problems.isEmpty());
+    QVERIFY(read.Settings == settings);
+    // A silent program that never showed the board writes the file as before.
+    settings.Caller = false;
+    settings.BoardVisible.reset();
+    const QByteArray plain = WriteSettings(settings);
+    QVERIFY(!plain.contains("Caller") && !plain.contains("Board"));
 }
 
 void TestSettingsFile::ControlCharactersCannotSpoilTheFile()

@@ -1,5 +1,7 @@
 // The start sequence with and without a settings file, driven in-process and offscreen.
 
+#include "BoardWindow.h"
+#include "Caller.h"
 #include "ProgramStart.h"
 #include "Settings.h"
 
@@ -72,6 +74,7 @@ private slots:
     void ABrokenFileIsShownKeptAsBadAndItsValuesUsed();
     void AOnePlayerFileKeepsWhoStarts();
     void TheMenuEntryKeepsSettingsInTheConfigFolder();
+    void TheBoardAndTheCallerComeBackAsTheyWere();
 };
 
 void TestStartUp::WithoutAFileTheFormDefaultsHoldAndNewGameComesFirst()
@@ -309,6 +312,40 @@ void TestStartUp::TheMenuEntryKeepsSettingsInTheConfigFolder()
     QVERIFY(!CheckSettingsCanBeSaved(dir.path(), windows));
     QVERIFY(windows.SaveProblemShown);
     QCOMPARE(windows.Main.Notices().size(), 2); // the missing table of the test, and this
+}
+
+void TestStartUp::TheBoardAndTheCallerComeBackAsTheyWere()
+{
+    TSettings saved;
+    {
+        TProgramWindows windows;
+        QVERIFY(!windows.Main.CallerOn()); // a fresh start is silent, with no board
+        QVERIFY(windows.Main.BoardWindow() == nullptr);
+        TSettings file;
+        file.Caller = true;
+        file.BoardVisible = true;
+        file.BoardLeft = 30;
+        file.BoardTop = 40;
+        file.BoardWidth = 700;
+        file.BoardHeight = 400;
+        ApplySettings(file, windows.Main, windows.NewGame, windows.Hint);
+        QVERIFY(windows.Main.CallerOn());
+        TFormBoard* board = windows.Main.BoardWindow();
+        QVERIFY(board != nullptr && board->isVisible());
+        QCOMPARE(QRect(board->pos(), board->size()), QRect(30, 40, 700, 400));
+        board->ToggleFullScreen();
+        QVERIFY(QTest::qWaitFor([board] { return board->isFullScreen(); }));
+        saved = TakeSettings(windows.Main, windows.NewGame, windows.Hint);
+    }
+    QCOMPARE(saved.Caller, std::optional<bool>(true));
+    QCOMPARE(saved.BoardFullScreen, std::optional<bool>(true));
+    QCOMPARE(QRect(*saved.BoardLeft, *saved.BoardTop, *saved.BoardWidth, *saved.BoardHeight),
+             QRect(30, 40, 700, 400)); // the place it leaves full screen for
+    TProgramWindows again;
+    saved.BoardVisible = false;
+    ApplySettings(saved, again.Main, again.NewGame, again.Hint);
+    QVERIFY(again.Main.BoardWindow() != nullptr && !again.Main.BoardWindow()->isVisible());
+    QVERIFY(again.Main.CallerOn() && again.Main.Caller().Enabled());
 }
 
 QTEST_MAIN(TestStartUp)

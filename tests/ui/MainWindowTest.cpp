@@ -598,9 +598,10 @@ void TestMainWindow::ToolBarAndHintsMenuInOrder()
             order << (action->objectName().isEmpty() ? button->objectName() : action->objectName());
         }
     }
-    QCOMPARE(order, (QStringList{"ActionNew", "ActionNextLeg", "|", "ActionThrow",
-                                 "ActionUndoThrow", "|", "ToolButtonHints", "ActionStats",
-                                 "ToolButtonHistory", "|", "ActionAbout", "ActionExit"}));
+    QCOMPARE(order,
+             (QStringList{"ActionNew", "ActionNextLeg", "|", "ActionThrow", "ActionUndoThrow", "|",
+                          "ToolButtonHints", "ActionStats", "ToolButtonHistory", "ToolButtonRoom",
+                          "|", "ActionAbout", "ActionExit"}));
     QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     QCOMPARE(board.Action("ActionThrow")->toolTip(), QStringLiteral("Add New Throw"));
     QCOMPARE(board.Action("ActionUndoThrow")->toolTip(), QStringLiteral("Undo Last Throw"));

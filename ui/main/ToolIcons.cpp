@@ -18,7 +18,8 @@ enum class TShape
     Target,
     UndoArrow,
     Bars,
-    Clock
+    Clock,
+    Screen
 };
 
 // An icon drawn by code: every pixmap is painted at the size asked for.
@@ -140,6 +141,16 @@ public:
             painter->drawLine(QPointF(8, 8), QPointF(8, 4.5));
             painter->drawLine(QPointF(8, 8), QPointF(10.8, 9.6));
             break;
+        case TShape::Screen:
+            painter->setBrush(QColor(30, 36, 46));
+            painter->drawRoundedRect(QRectF(1.5, 2.5, 13, 9), 1, 1);
+            painter->drawLine(QPointF(8, 11.5), QPointF(8, 14));
+            painter->drawLine(QPointF(5, 14), QPointF(11, 14));
+            painter->setPen(QPen(accent.lighter(150), 1.4, Qt::SolidLine, Qt::RoundCap));
+            painter->drawLine(QPointF(4.5, 7), QPointF(7, 7));
+            painter->drawLine(QPointF(9.5, 5.5), QPointF(9.5, 8.5));
+            painter->drawLine(QPointF(11.5, 5.5), QPointF(11.5, 8.5));
+            break;
         }
         painter->restore();
     }
@@ -165,7 +176,7 @@ QIcon ToolIcon(int index)
         {2, "application-exit", TShape::Cross},      {3, "dialog-information", TShape::Bulb},
         {5, "go-next", TShape::NextArrow},           {6, "list-add", TShape::Target},
         {8, "edit-undo", TShape::UndoArrow},         {9, "x-office-spreadsheet", TShape::Bars},
-        {10, "document-open-recent", TShape::Clock},
+        {10, "document-open-recent", TShape::Clock}, {11, "video-display", TShape::Screen},
     };
     for (const TImage& image : kImages) {
         if (image.Index == index) {

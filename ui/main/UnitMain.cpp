@@ -1,5 +1,7 @@
 #include "UnitMain.h"
 
+#include "BoardWindow.h"
+#include "Caller.h"
 #include "CheckoutTable.h"
 #include "DigitEdit.h"
 #include "MatchFormat.h"
@@ -77,6 +79,8 @@ TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
     m_BannerTimer->setInterval(kBannerMilliseconds);
     connect(m_BannerTimer, &QTimer::timeout, this, &TFormVTX::HideBanner);
 
+    m_Caller = new TCaller(TCaller::DefaultProgram(), QString(), this);
+    connect(m_Caller, &TCaller::Problem, this, &TFormVTX::ShowNotice);
     CreateActions();
     CreateToolBar();
     CreatePages();
@@ -97,6 +101,10 @@ TFormVTX::~TFormVTX()
     m_Game.OnSheetChanged = nullptr;
     m_Game.OnTurnChanged = nullptr;
     m_Game.OnLegWon = nullptr;
+    if (m_Board != nullptr) {
+        m_Board->disconnect(); // hidden as it goes, it must not reach the actions
+        delete m_Board;
+    }
 }
 
 void TFormVTX::CreatePages()
@@ -286,6 +294,7 @@ void TFormVTX::ActionNewExecute()
     m_Game.NewGame(params);
     UpdateMatchDisplay();
     UpdateActions();
+    FollowInRoom(nullptr);
     emit MatchStarted(m_GameTitle, m_Game.GetParams());
 }
 
@@ -294,6 +303,7 @@ bool TFormVTX::Apply(const TMatchOperation& operation)
     const bool applied = ApplyOperation(m_Game, operation);
     if (applied) {
         emit OperationApplied(operation); // kept before the event loop paints it
+        FollowInRoom(&operation);
     }
     UpdateActions();
     return applied;
@@ -331,6 +341,7 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
         }
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
+    FollowInRoom(nullptr);
     GiveKeyboardBack();
     return whole;
 }

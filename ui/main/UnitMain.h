@@ -22,6 +22,9 @@ class TDigitEdit;
 class TPlayerPanel;
 class TStatsPage;
 class TNoticeBar;
+class TCaller;
+class TFormBoard;
+struct TBoardState;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
 // page, the statistics on the "Stats" page, every command as an action with its shortcut.
@@ -71,6 +74,17 @@ public:
     bool ResumeMatch(const QString& gameName, const TGameParams& params,
                      const std::vector<TMatchOperation>& operations);
 
+    // The caller (ActionCaller): off until switched on; its voice starts on first use.
+    TCaller& Caller() const { return *m_Caller; }
+    bool CallerOn() const;
+    void SetCallerOn(bool on);
+    // The board for the room (ActionBoard), made the first time it is asked for; none before.
+    TFormBoard* BoardWindow() const { return m_Board; }
+    TFormBoard& Board();
+    void SetBoardShown(bool shown);
+    // What the board shows of the match as it stands.
+    TBoardState BoardState() const;
+
 signals:
     // The window is closing: the moment to save what should outlive the program.
     void Closing();
@@ -109,6 +123,11 @@ private:
     void ActionQuickShotHintsExecute();
     void ActionStatsExecute();
     void NotebookPageChanged(int page);
+    void ActionCallerExecute();
+    void ActionBoardExecute();
+    // The caller calls `operation` (none: a match was started or resumed) and the board, when
+    // shown, follows the match.
+    void FollowInRoom(const TMatchOperation* operation);
 
     void GameSheetChanged(CPlayerScores& sheet);
     void GameTurnChanged(CPlayerScores* sheet);
@@ -166,6 +185,10 @@ private:
     QAction* m_ActionStats = nullptr;
     QAction* m_ActionHistory = nullptr;
     QAction* m_ActionExport = nullptr;
+    QAction* m_ActionCaller = nullptr;
+    QAction* m_ActionBoard = nullptr;
+    TCaller* m_Caller = nullptr;
+    TFormBoard* m_Board = nullptr;
     std::array<QAction*, 19> m_ThrowActions{};
     std::array<QAction*, 3> m_OutShotActions{};
 };

@@ -127,6 +127,19 @@ void TFormVTX::CreateActions()
     m_ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(m_ActionExport, &QAction::triggered, this, &TFormVTX::ExportRequested);
 
+    // For the room: the board on a screen that faces the players, and the caller's voice.
+    m_ActionBoard = NewAction("ActionBoard", QStringLiteral("&Board"),
+                              QStringLiteral("Board for the room (Ctrl+B)"));
+    m_ActionBoard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_ActionBoard->setCheckable(true);
+    m_ActionBoard->setIcon(ToolIcon(11));
+    connect(m_ActionBoard, &QAction::triggered, this, &TFormVTX::ActionBoardExecute);
+    m_ActionCaller = NewAction("ActionCaller", QStringLiteral("&Caller"),
+                               QStringLiteral("Call the scores aloud (Ctrl+Shift+C)"));
+    m_ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_ActionCaller->setCheckable(true);
+    connect(m_ActionCaller, &QAction::triggered, this, &TFormVTX::ActionCallerExecute);
+
     m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
     m_ActionThrow->setMenu(m_PopupMenuThrow);
 
@@ -181,6 +194,18 @@ void TFormVTX::CreateToolBar()
     history->setMenu(historyMenu);
     history->setPopupMode(QToolButton::MenuButtonPopup);
     m_ToolBar->addWidget(history);
+    // The board, with the caller in its drop-down: both are for the room.
+    auto* room = new QToolButton(m_ToolBar);
+    room->setObjectName(QStringLiteral("ToolButtonRoom"));
+    room->setDefaultAction(m_ActionBoard);
+    room->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* roomMenu = new QMenu(room);
+    roomMenu->setObjectName(QStringLiteral("PopupMenuRoom"));
+    roomMenu->addAction(m_ActionBoard);
+    roomMenu->addAction(m_ActionCaller);
+    room->setMenu(roomMenu);
+    room->setPopupMode(QToolButton::MenuButtonPopup);
+    m_ToolBar->addWidget(room);
     m_ToolBar->addSeparator();
     m_ToolBar->addAction(m_ActionAbout);
     // Image only, like History: with every button captioned the bar would hide Exit at the

@@ -1,0 +1,267 @@
+#include "BoardWindow.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QColor kGround(16, 20, 26);
+const QColor kColumnGround(28, 34, 44);
+const QColor kInk(245, 246, 248);
+const QColor kDim(170, 180, 195);
+const QColor kAccent(255, 193, 7); // the thrower
+
+// The share of a column's height each line takes; the remainder gets most of it.
+constexpr int kNameShare = 14;
+constexpr int kRemainderShare = 44;
+constexpr int kLineShare = 11;
+
+QLabel* NewBoardLabel(const QString& name, QWidget* parent, const QColor& ink)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    // The layout shares the height out by the lines' stretch, never by their texts: the fonts
+    // are then fitted to the room each line has.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    label->setMinimumSize(1, 1);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ink);
+    label->setPalette(palette);
+    return label;
+}
+
+// The largest pixel size (at most `cap`) at which `sample` fits `room`, in `base`'s family.
+int FittingPixelSize(const QFont& base, const QString& sample, QSize room, int cap)
+{
+    QFont font = base;
+    int size = std::max(1, std::min(cap, room.height() * 3 / 4));
+    font.setPixelSize(size);
+    const int width = QFontMetrics(font).horizontalAdvance(sample);
+    if (width > room.width() && width > 0) {
+        size = std::max(1, size * room.width() / width);
+    }
+    // Metrics are not exactly linear in the size: step down until it really fits.
+    for (font.setPixelSize(size); size > 1; font.setPixelSize(--size)) {
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(sample) <= room.width() &&
+            metrics.height() <= room.height()) {
+            break;
+        }
+    }
+    return size;
+}
+
+// Sets the label's text at the largest size that fits (measured on `sample`, so that the
+// digits keep their size while the score changes). A longer text is set smaller, down to
+// `shrink` of that size, and what still does not fit is elided.
+void FitLabel(QLabel* label, const QString& text, const QString& sample, bool bold,
+              double shrink = 1.0)
+{
+    QFont font = label->font();
+    font.setBold(bold);
+    const QSize room = label->contentsRect().size();
+    const int full = FittingPixelSize(font, sample.isEmpty() ? text : sample, room, 100000);
+    const int least = std::max(1, static_cast<int>(full * shrink));
+    font.setPixelSize(std::max(least, FittingPixelSize(font, text, room, full)));
+    label->setFont(font);
+    label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room.width()));
+}
+
+} // namespace
+
+// One player's column: a panel with a bright frame while the player throws.
+class TBoardColumn final : public QWidget
+{
+public:
+    TBoardColumn(int player, QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("BoardColumn%1").arg(player + 1));
+        const QString number = QString::number(player + 1);
+        Name = NewBoardLabel(QStringLiteral("BoardName") + number, this, kInk);
+        Remainder = NewBoardLabel(QStringLiteral("BoardRemainder") + number, this, kInk);
+        Match = NewBoardLabel(QStringLiteral("BoardMatch") + number, this, kDim);
+        Last = NewBoardLabel(QStringLiteral("BoardLast") + number, this, kDim);
+        Route = NewBoardLabel(QStringLiteral("BoardRoute") + number, this, kAccent);
+        m_Layout = new QVBoxLayout(this);
+        m_Layout->setSpacing(0);
+        m_Layout->addWidget(Name, kNameShare);
+        m_Layout->addWidget(Remainder, kRemainderShare);
+        m_Layout->addWidget(Match, kLineShare);
+        m_Layout->addWidget(Last, kLineShare);
+        m_Layout->addWidget(Route, kLineShare);
+    }
+
+    void SetThrows(bool throws)
+    {
+        Throws = throws;
+        setProperty("throws", throws);
+        QPalette palette = Name->palette();
+        palette.setColor(QPalette::WindowText, throws ? kAccent : kInk);
+        Name->setPalette(palette);
+        update();
+    }
+
+    // The frame is a share of the column's size, so it stays visible from across the room.
+    int FrameWidth() const { return std::max(3, std::min(width(), height()) / 60); }
+
+    void FitMargins()
+    {
+        const int margin = FrameWidth() * 2;
+        m_Layout->setContentsMargins(margin, margin, margin, margin);
+    }
+
+    QLabel* Name = nullptr;
+    QLabel* Remainder = nullptr;
+    QLabel* Match = nullptr;
+    QLabel* Last = nullptr;
+    QLabel* Route = nullptr;
+    bool Throws = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int frame = FrameWidth();
+        const QRectF area =
+            QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0);
+        painter.setPen(Throws ? QPen(kAccent, frame) : QPen(kColumnGround.lighter(140), 1));
+        painter.setBrush(kColumnGround);
+        painter.drawRoundedRect(area, frame * 2, frame * 2);
+    }
+
+private:
+    QVBoxLayout* m_Layout = nullptr;
+};
+
+TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormBoard"));
+    setWindowTitle(QStringLiteral("Vantorix Board"));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    // Shown, it leaves the keyboard with the operator's window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(960, 540);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kGround);
+    setPalette(palette);
+
+    auto* layout = new QVBoxLayout(this);
+    m_Title = NewBoardLabel(QStringLiteral("BoardTitle"), this, kDim);
+    layout->addWidget(m_Title, 1);
+    auto* columns = new QHBoxLayout;
+    for (int player = 0; player < 2; ++player) {
+        m_Columns[static_cast<size_t>(player)] = new TBoardColumn(player, this);
+        columns->addWidget(m_Columns[static_cast<size_t>(player)], 1);
+    }
+    layout->addLayout(columns, 12);
+
+    auto* fullScreen = new QAction(QStringLiteral("Full Screen"), this);
+    fullScreen->setObjectName(QStringLiteral("ActionBoardFullScreen"));
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QAction::triggered, this, &TFormBoard::ToggleFullScreen);
+    addAction(fullScreen);
+    auto* leave = new QAction(QStringLiteral("Leave Full Screen"), this);
+    leave->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(leave, &QAction::triggered, this, [this] {
+        if (isFullScreen()) {
+            ToggleFullScreen();
+        }
+    });
+    addAction(leave);
+}
+
+TFormBoard::~TFormBoard() = default;
+
+void TFormBoard::ToggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void TFormBoard::Show(const TBoardState& state)
+{
+    if (state == m_State) {
+        return;
+    }
+    m_State = state;
+    m_Columns[1]->setVisible(state.PlayerCount == 2);
+    for (size_t player = 0; player < m_Columns.size(); ++player) {
+        m_Columns[player]->SetThrows(state.Players[player].Throws);
+    }
+    FitTexts();
+}
+
+void TFormBoard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    KeepNormalPlace();
+    FitTexts();
+}
+
+void TFormBoard::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    KeepNormalPlace();
+}
+
+void TFormBoard::KeepNormalPlace()
+{
+    if (!(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))) {
+        m_NormalPlace = QRect(pos(), size());
+    }
+}
+
+QRect TFormBoard::NormalPlace() const
+{
+    return m_NormalPlace.isValid() ? m_NormalPlace : QRect(pos(), size());
+}
+
+void TFormBoard::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    emit VisibilityChanged(true);
+}
+
+void TFormBoard::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    emit VisibilityChanged(false);
+}
+
+// The fonts follow the room the layout gives each line, so the layout is settled first.
+void TFormBoard::FitTexts()
+{
+    const int margin = std::max(6, std::min(width(), height()) / 40);
+    layout()->setContentsMargins(margin, margin / 2, margin, margin);
+    layout()->setSpacing(margin);
+    for (TBoardColumn* column : m_Columns) {
+        column->FitMargins();
+    }
+    layout()->activate();
+    for (TBoardColumn* column : m_Columns) {
+        column->layout()->activate();
+    }
+    FitLabel(m_Title, m_State.Title, {}, false);
+    for (size_t player = 0; player < m_Columns.size(); ++player) {
+        const TBoardPlayer& shown = m_State.Players[player];
+        TBoardColumn& column = *m_Columns[player];
+        // The name and the lines below keep one size whatever their text: measured on a
+        // sample, long texts elided.
+        FitLabel(column.Name, shown.Name, QStringLiteral("Wolfgang Mmm"), true, 0.5);
+        FitLabel(column.Remainder, shown.Remainder,
+                 shown.Remainder.size() > 3 ? QString(shown.Remainder.size(), u'8')
+                                            : QStringLiteral("888"),
+                 true);
+        const QString line = QStringLiteral("Legs 10 \u00B7 Sets 10");
+        FitLabel(column.Match, shown.MatchScore, line, false);
+        FitLabel(column.Last, shown.LastTurn, line, false);
+        FitLabel(column.Route, shown.Route, line, true);
+    }
+}

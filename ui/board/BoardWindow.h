@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class TBoardColumn;
+
+// What the board shows of one player.
+struct TBoardPlayer
+{
+    QString Name;
+    QString Remainder;  // the total left (or scored, in a points game)
+    QString MatchScore; // "Legs 2 · Sets 1"
+    QString LastTurn;   // "Last 60"; empty before the player's first turn of the leg
+    QString Route;      // the first checkout route for the remainder, or empty
+    bool Throws = false;
+
+    bool operator==(const TBoardPlayer&) const = default;
+};
+
+struct TBoardState
+{
+    QString Title; // the game, the match format and the leg in play
+    int PlayerCount = 1;
+    std::array<TBoardPlayer, 2> Players;
+
+    bool operator==(const TBoardState&) const = default;
+};
+
+// The board for the room, "Vantorix Board": the players' names, remainders in the largest
+// digits that fit, the match score, who throws, the last turn and the route, light on dark for
+// reading across the room. Every text scales with the window, from 640x360 to 3840x2160, and
+// what is too long for its place is elided. F11 (and Escape, to leave) switch full screen.
+class TFormBoard final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMinimumWidth = 640;
+    static constexpr int kMinimumHeight = 360;
+
+    explicit TFormBoard(QWidget* parent = nullptr);
+    ~TFormBoard() override;
+
+    void Show(const TBoardState& state);
+    const TBoardState& State() const { return m_State; }
+    void ToggleFullScreen();
+    // Where the window stands (its frame's place, its size) when it is not full screen.
+    QRect NormalPlace() const;
+
+signals:
+    // Shown or hidden, by the program or by the window's own close button.
+    void VisibilityChanged(bool visible);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void FitTexts();
+    void KeepNormalPlace();
+
+    TBoardState m_State;
+    QRect m_NormalPlace;
+    QLabel* m_Title = nullptr;
+    std::array<TBoardColumn*, 2> m_Columns{};
+};
