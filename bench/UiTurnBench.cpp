@@ -2,8 +2,12 @@
 // the action states are updated and the pending repaints are done. Once in a fresh match and
 // once in a match with 2,000 legs already played (the match averages walk every leg).
 // With --store every turn is also committed to a match store in a scratch folder, as the
-// program does. Run offscreen from a release build: scripts/bench.sh.
+// program does; with --board the board is shown, with --caller the caller is on (start a
+// sound server first, or it goes silent at its first call), --room is both. The caller's turns
+// are paced (see below); --paced paces them without it, for comparison. Run offscreen from a
+// release build: scripts/bench.sh.
 
+#include "BoardWindow.h"
 #include "MatchStore.h"
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
@@ -23,6 +27,13 @@
 namespace {
 
 constexpr int kSamples = 2000;
+// With the caller on, each turn starts a voice process that takes the CPU for about a tenth of
+// a second; turns a few milliseconds apart would measure those processes, not the window, so
+// turns are then spaced as an operator's never come closer, and fewer are taken.
+constexpr int kCallerSamples = 200;
+constexpr int kCallerPauseMilliseconds = 250;
+int g_Samples = kSamples;
+int g_PauseMilliseconds = 0;
 
 void StartGame(TFormVTX& window)
 {
@@ -62,9 +73,12 @@ struct TFigures
 TFigures MeasureTypedTurns(TFormVTX& window)
 {
     std::vector<double> micros;
-    micros.reserve(kSamples);
+    micros.reserve(static_cast<size_t>(g_Samples));
     CGame& game = window.Game();
-    while (static_cast<int>(micros.size()) < kSamples) {
+    while (static_cast<int>(micros.size()) < g_Samples) {
+        if (g_PauseMilliseconds > 0) {
+            QTest::qWait(g_PauseMilliseconds);
+        }
         const CPlayerScores* sheet = game.CurrentLeg()->CurrentSheet();
         if (sheet->LastEntry()->Remainder < 60) {
             // Start a fresh leg (not timed) rather than finish: the banner would hold input.
@@ -126,7 +140,25 @@ int main(int argc, char* argv[])
                          });
     }
     std::printf("match store: %s\n", withStore ? "on (a commit per turn)" : "off");
+    const QStringList arguments = QCoreApplication::arguments();
+    const bool room = arguments.contains(QStringLiteral("--room"));
+    const bool caller = room || arguments.contains(QStringLiteral("--caller"));
+    const bool board = room || arguments.contains(QStringLiteral("--board"));
     StartGame(window);
+    if (caller || arguments.contains(QStringLiteral("--paced"))) {
+        g_Samples = kCallerSamples;
+        g_PauseMilliseconds = kCallerPauseMilliseconds;
+    }
+    if (caller || board) {
+        window.SetCallerOn(caller);
+        window.SetBoardShown(board);
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            std::fprintf(stderr, "the main window did not become active again\n");
+        }
+        QCoreApplication::processEvents();
+    }
+    std::printf("board: %s, caller: %s\n", board ? "shown" : "hidden", caller ? "on" : "off");
 
     const TFigures fresh = MeasureTypedTurns(window);
     StartGame(window);
@@ -138,9 +170,9 @@ int main(int argc, char* argv[])
     const int legs = window.Game().LegCount();
     const TFigures long_ = MeasureTypedTurns(window);
     std::printf("typed turn, fresh match:        median %.1f us, p95 %.1f us (%d turns)\n",
-                fresh.Median, fresh.P95, kSamples);
+                fresh.Median, fresh.P95, g_Samples);
     std::printf("typed turn, %d legs played:   median %.1f us, p95 %.1f us (%d turns)\n", legs,
-                long_.Median, long_.P95, kSamples);
+                long_.Median, long_.P95, g_Samples);
     std::printf("ratio long / fresh (median):    %.2f\n", long_.Median / fresh.Median);
     return 0;
 }

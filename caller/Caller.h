@@ -2,16 +2,17 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
-class QProcess;
+class QThread;
+class TVoices;
 
-// The caller's voice. Each phrase is spoken by its own voice process (vantorix-voice), one of
-// which is kept started and waiting so that a call begins at once; a new phrase ends the
-// process still speaking, so the voice never lags behind play. Nothing here waits for the
-// voice: the scoreboard's thread only starts processes and writes a line. The first voice is
-// started on first use, never while the program starts. When nothing can be spoken (no
-// engine, no voice, no sound device, no voice program) the caller goes silent and says so
-// once through Problem.
+// The caller's voice. Phrases are spoken by separate voice processes (see TVoices), managed on
+// a thread of the caller's own: the scoreboard's thread only hands a phrase over and never
+// waits for the voice. Nothing is started before first use (switching on during a match, the
+// first call): never while the program starts. When nothing can be spoken (no engine, no
+// voice, no sound device, no voice program) the caller goes silent and says so once through
+// Problem.
 class TCaller final : public QObject
 {
     Q_OBJECT
@@ -44,18 +45,15 @@ signals:
     void Problem(const QString& text);
 
 private:
-    void StartSpare();
-    void Finish(QProcess* voice);
-    void ReadVoice(QProcess* voice);
-    void Fail(const QString& reason);
-    void EndAll();
+    // Runs `work` on the voices' thread, starting it first when needed.
+    void OnVoices(std::function<void(TVoices&)> work, bool start = true);
+    void Silence(const QString& reason);
 
     QString m_Program;
     QString m_Engine;
-    QProcess* m_Spare = nullptr;    // started, waiting for its phrase
-    QProcess* m_Speaking = nullptr; // handed a phrase
+    QThread* m_Thread = nullptr;
+    TVoices* m_Voices = nullptr; // lives on m_Thread
     QString m_Problem;
     QString m_LastSpoken;
-    int m_FailuresInARow = 0;
     bool m_Enabled = false;
 };

@@ -3,10 +3,10 @@
 // then never stop or hang the scoreboard, and a cut-short call never spoils the next one.
 //
 //   vantorix-voice [ENGINE]
-// On standard output, one line each: "ready" once the engine is made; "done" when the phrase
-// has been spoken; "error <reason>" when nothing can be spoken here (then the exit code is 3).
-// The phrase is the first line read from standard input; end of input without one ends the
-// program quietly.
+// On standard output, one line each: "ready" once the engine is made; "speaking" when sound
+// begins; "done" when the phrase has been spoken; "cut" when the sound broke off after it began;
+// "error <reason>" when nothing can be spoken here (then the exit code is 3). The phrase is the
+// first line read from standard input; end of input without one ends the program quietly.
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -64,10 +64,17 @@ int main(int argc, char* argv[])
     QObject::connect(&speech, &QTextToSpeech::stateChanged, &application,
                      [&](QTextToSpeech::State state) {
                          if (state == QTextToSpeech::Error) {
+                             // Once sound has begun, an error is a fault of this phrase (the
+                             // sound server ran dry under load), not of the sound system.
+                             if (spoke) {
+                                 Say("cut");
+                                 std::_Exit(0);
+                             }
                              Refuse(QStringLiteral("no sound device can be reached"));
                          }
                          if (state == QTextToSpeech::Speaking) {
                              spoke = true;
+                             Say("speaking");
                          } else if (state == QTextToSpeech::Ready && spoke) {
                              QTimer::singleShot(kLingerMilliseconds, &application, [] {
                                  Say("done");

@@ -11,5 +11,6 @@ build/release/bench/bench_model "$@"
 echo "== typed turn in the window (offscreen)"
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn --store
+QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn --room
 echo "== start-up"
 bench/startup.sh build/release 30

@@ -2,6 +2,8 @@
 // layout) while a Thrown box has the focus, each with its effect checked on the match.
 
 #include "../ui/UiTestSupport.h"
+#include "BoardWindow.h"
+#include "Caller.h"
 
 #include <QProcess>
 #include <QStackedWidget>
@@ -52,6 +54,7 @@ private slots:
     void TabFromTwoPlayersReachesTheNames();
     void AMatchToTwoLegsAndACorrectionByKeys();
     void HistoryAndExportByKeys();
+    void BoardFullScreenAndCallerByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -346,6 +349,42 @@ void TestRealKeys::HistoryAndExportByKeys()
     Press(QStringLiteral("Escape"));
     QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1));
     QCOMPARE(board.Remainder(0), 441);
+}
+
+// Ctrl+B shows the board and leaves the keyboard in the Thrown box; F11 in the board makes it
+// full screen and back; Ctrl+B there hides it; Ctrl+Shift+C switches the caller.
+void TestRealKeys::BoardFullScreenAndCallerByKeys()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({0}));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    Press(QStringLiteral("ctrl+b"));
+    QTRY_VERIFY(board.Window.BoardWindow() != nullptr && board.Window.BoardWindow()->isVisible());
+    TFormBoard& shown = *board.Window.BoardWindow();
+    QVERIFY(board.Action("ActionBoard")->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    TypeTurn(board, "60");
+    QTRY_COMPARE(shown.State().Players[0].Remainder, QStringLiteral("241"));
+
+    shown.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    Press(QStringLiteral("F11"));
+    QTRY_VERIFY(shown.isFullScreen());
+    Press(QStringLiteral("F11"));
+    QTRY_VERIFY(!shown.isFullScreen());
+    Press(QStringLiteral("ctrl+b"));
+    QTRY_VERIFY(!shown.isVisible());
+    QVERIFY(!board.Action("ActionBoard")->isChecked());
+
+    board.Window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board.Window));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(1));
+    Press(QStringLiteral("ctrl+shift+c"));
+    QTRY_VERIFY(board.Window.CallerOn());
+    QVERIFY(board.Window.Caller().Enabled());
+    QVERIFY(board.Thrown(1)->text().isEmpty()); // no stray letter typed
+    Press(QStringLiteral("ctrl+shift+c"));
+    QTRY_VERIFY(!board.Window.CallerOn());
 }
 
 QTEST_MAIN(TestRealKeys)

@@ -59,17 +59,24 @@ int FittingPixelSize(const QFont& base, const QString& sample, QSize room, int c
 
 // Sets the label's text at the largest size that fits (measured on `sample`, so that the
 // digits keep their size while the score changes). A longer text is set smaller, down to
-// `shrink` of that size, and what still does not fit is elided.
+// `shrink` of that size, and what still does not fit is elided. The size is worked out again
+// only when `key` (what it depends on besides the room) or the room has changed: a turn then
+// costs no measuring at all.
 void FitLabel(QLabel* label, const QString& text, const QString& sample, bool bold,
               double shrink = 1.0)
 {
-    QFont font = label->font();
-    font.setBold(bold);
     const QSize room = label->contentsRect().size();
-    const int full = FittingPixelSize(font, sample.isEmpty() ? text : sample, room, 100000);
-    const int least = std::max(1, static_cast<int>(full * shrink));
-    font.setPixelSize(std::max(least, FittingPixelSize(font, text, room, full)));
-    label->setFont(font);
+    const QString key = (shrink < 1.0 || sample.isEmpty() ? text : sample) +
+                        QStringLiteral("@%1x%2").arg(room.width()).arg(room.height());
+    QFont font = label->font();
+    if (label->property("fitted").toString() != key) {
+        font.setBold(bold);
+        const int full = FittingPixelSize(font, sample.isEmpty() ? text : sample, room, 100000);
+        const int least = std::max(1, static_cast<int>(full * shrink));
+        font.setPixelSize(std::max(least, FittingPixelSize(font, text, room, full)));
+        label->setFont(font);
+        label->setProperty("fitted", key);
+    }
     label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room.width()));
 }
 
@@ -99,6 +106,9 @@ public:
 
     void SetThrows(bool throws)
     {
+        if (throws == Throws && property("throws").isValid()) {
+            return; // a repaint of the whole column costs more than the turn itself
+        }
         Throws = throws;
         setProperty("throws", throws);
         QPalette palette = Name->palette();
