@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png: the real program
-# under a private Xvfb server, driven by real keys.
+# Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png, and of the board
+# for the room at its smallest and at full HD at docs/board-640x360.png and
+# docs/board-1920x1080.png: the real program under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -33,7 +34,16 @@ capture() {
     window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
     import -window "$window" "$root/docs/screenshot.png"
     echo "wrote docs/screenshot.png"
+    xdotool key ctrl+b
+    sleep 0.5
+    board=$(xdotool search --onlyvisible --name '^Vantorix Board$' | head -n 1)
+    for size in 640x360 1920x1080; do
+        xdotool windowmove "$board" 0 0 windowsize "$board" "${size%x*}" "${size#*x}"
+        sleep 0.5
+        import -window "$board" "$root/docs/board-$size.png"
+        echo "wrote docs/board-$size.png"
+    done
 }
 export -f capture
 export root
-"$root/tests/e2e/with-xvfb.sh" bash -c capture
+VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c capture

@@ -20,6 +20,9 @@ table=/etc/vantorix/VTXOutShots.ini
     { echo "FAIL: the table beside the executable does not link to $table"; exit 1; }
 dpkg-deb -I "$deb" conffiles | grep -qx "$table" || { echo "FAIL: $table is no conffile"; exit 1; }
 echo "ok: $table is a configuration file, linked from usr/lib/vantorix"
+[ -x "$root/usr/lib/vantorix/vantorix-voice" ] || { echo "FAIL: no caller's voice program"; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q qt6-speech-flite-plugin ||
+    { echo "FAIL: the speech engine is not recommended"; exit 1; }
 # Unpacked, not installed: the link would reach this machine's /etc, so it is pointed at the
 # unpacked copy.
 ln -sfn "$root$table" "$root/usr/lib/vantorix/VTXOutShots.ini"

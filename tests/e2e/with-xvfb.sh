@@ -12,7 +12,7 @@ if ! command -v Xvfb >/dev/null 2>&1 || ! command -v xdotool >/dev/null 2>&1; th
 fi
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${VTX_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
 xvfb=$!
 read -r -t 10 number <"$fifo"
 rm -f "$fifo"
