@@ -243,6 +243,11 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
     int32_t lowest = CPlayerScores::kNoLowestTurn;
     int32_t highest = 0;
     int32_t highestOutShot = 0;
+    int64_t firstNinePoints = 0;
+    int64_t firstNineDarts = 0;
+    int32_t bestLeg = 0;
+    int32_t worstLeg = 0;
+    int64_t legsPlayed = 0;
 
     // One pass over the legs; the sheet's fields are read directly and the rules once, since
     // the statistics page and every recorded turn walk the whole match.
@@ -275,13 +280,27 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
             turnCounts[band] += sheet->m_TurnCounts[band];
         }
         possibleOutShots += sheet->m_PossibleOutShots;
+        const int64_t claimedLess =
+            sheet->m_Won && sheet->m_OutShotDarts > 0 ? 3 - sheet->m_OutShotDarts : 0;
         if (sheet->m_Won) {
             ++legsWon;
-            if (sheet->m_OutShotDarts > 0) {
-                darts += sheet->m_OutShotDarts - 3;
-            }
+            darts -= claimedLess;
             outShotPoints += last.Score;
             highestOutShot = std::max(highestOutShot, last.Score);
+            const int32_t legDarts = static_cast<int32_t>(sheetTurns * 3 - claimedLess);
+            bestLeg = bestLeg == 0 ? legDarts : std::min(bestLeg, legDarts);
+            worstLeg = std::max(worstLeg, legDarts);
+        }
+        if (sheetTurns > 0) {
+            ++legsPlayed;
+            const int64_t early = std::min<int64_t>(sheetTurns, 3);
+            int64_t earlyPoints = 0;
+            for (int64_t turn = 1; turn <= early; ++turn) {
+                earlyPoints += sheet->m_Entries[static_cast<size_t>(turn)].Score;
+            }
+            firstNinePoints += earlyPoints;
+            // A leg won within its first three turns counts the darts the finish took.
+            firstNineDarts += early * 3 - (sheetTurns <= 3 ? claimedLess : 0);
         }
     }
 
@@ -298,6 +317,13 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
     stats.Count100 = turnCounts[CPlayerScores::kBand100];
     stats.Count140 = turnCounts[CPlayerScores::kBand140];
     stats.Count180 = turnCounts[CPlayerScores::kBand180];
+    stats.BestLegDarts = bestLeg;
+    stats.WorstLegDarts = worstLeg;
+    stats.LegsPlayed = Saturated(legsPlayed);
+    if (firstNineDarts > 0) {
+        stats.FirstNineAverage =
+            static_cast<double>(firstNinePoints) / static_cast<double>(firstNineDarts) * 3.0;
+    }
     if (turns > 0) {
         stats.TurnAverage = static_cast<double>(points) / static_cast<double>(turns);
         stats.DartAverage = static_cast<double>(points) / static_cast<double>(darts);
@@ -312,6 +338,45 @@ TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
             static_cast<double>(outShotPoints) / static_cast<double>(possibleOutShots);
     }
     return stats;
+}
+
+int32_t CGame::SheetDarts(const CPlayerScores& sheet)
+{
+    const int32_t turns = std::max(sheet.EntryCount() - 1, 0);
+    const int32_t claimedLess =
+        sheet.Won() && sheet.OutShotDarts() > 0 ? 3 - sheet.OutShotDarts() : 0;
+    return turns * 3 - claimedLess;
+}
+
+std::vector<TLegSummary> CGame::LegSummaries() const
+{
+    std::vector<TLegSummary> summaries;
+    summaries.reserve(m_Legs.size());
+    for (const std::unique_ptr<CLeg>& leg : m_Legs) {
+        TLegSummary summary;
+        summary.Set = leg->SetNumber();
+        summary.LegInSet = leg->LegNumberInSet();
+        summary.Starter = leg->FirstThrower();
+        for (int32_t player = 0; player < leg->SheetCount() && player < 2; ++player) {
+            const CPlayerScores& sheet = *leg->GetSheet(player);
+            const int32_t darts = SheetDarts(sheet);
+            const TurnEntry* last = sheet.LastEntry();
+            if (darts > 0 && last != nullptr) {
+                const int32_t start = m_Params.StartScore;
+                const int32_t points =
+                    m_Params.CountUp ? last->Remainder - start : start - last->Remainder;
+                summary.Average[static_cast<size_t>(player)] =
+                    static_cast<double>(points) / static_cast<double>(darts) * 3.0;
+            }
+            if (sheet.Won()) {
+                summary.Winner = player;
+                summary.WinnerDarts = darts;
+                summary.Checkout = last != nullptr ? last->Score : 0;
+            }
+        }
+        summaries.push_back(summary);
+    }
+    return summaries;
 }
 
 void CGame::FireSheetChanged(CPlayerScores& sheet) const
@@ -346,6 +411,9 @@ CLeg::CLeg(CGame& game) : m_Game(game)
     const int32_t players = std::max(game.Params().PlayerCount, 1);
     const int32_t first = game.Params().FirstPlayer + game.m_Tally.SetIndex + game.m_Tally.LegInSet;
     m_PlayerToThrow = ((first % players) + players) % players;
+    m_FirstThrower = m_PlayerToThrow;
+    m_SetNumber = game.m_Tally.SetIndex + 1;
+    m_LegNumberInSet = game.m_Tally.LegInSet + 1;
 }
 
 void CLeg::Start()

@@ -89,6 +89,26 @@ struct TPlayerStats
     int32_t Count100 = 0;
     int32_t Count140 = 0;
     int32_t Count180 = 0;
+    // Points of the first three turns of each leg over the darts thrown in them, x 3 (a leg of
+    // fewer turns counts what it has).
+    double FirstNineAverage = 0.0;
+    // The fewest and the most darts in a leg the player won; 0 when no leg is won.
+    int32_t BestLegDarts = 0;
+    int32_t WorstLegDarts = 0;
+    // Legs in which the player has thrown, the leg in play included.
+    int32_t LegsPlayed = 0;
+};
+
+// One leg as the per-leg table shows it.
+struct TLegSummary
+{
+    int32_t Set = 1;      // counted from 1 (1 when no sets are played)
+    int32_t LegInSet = 1; // counted from 1 within its set (within the match without sets)
+    int32_t Starter = 0;  // the player who threw first
+    int32_t Winner = -1;  // -1 while the leg is open
+    int32_t WinnerDarts = 0;
+    std::array<double, 2> Average{}; // each player's 3-dart average in the leg
+    int32_t Checkout = 0;            // the winning turn's points
 };
 
 class CPlayerScores final
@@ -212,12 +232,19 @@ public:
     void ClearWinners();
     int32_t PlayerToThrow() const { return m_PlayerToThrow; }
     CGame& Game() const { return m_Game; }
+    // Who threw first in this leg, and where it stands in the match (both counted from 1).
+    int32_t FirstThrower() const { return m_FirstThrower; }
+    int32_t SetNumber() const { return m_SetNumber; }
+    int32_t LegNumberInSet() const { return m_LegNumberInSet; }
 
 private:
     CGame& m_Game;
     std::vector<std::unique_ptr<CPlayerScores>> m_Sheets;
     bool m_Finished = false;
     int32_t m_PlayerToThrow = 0;
+    int32_t m_FirstThrower = 0;
+    int32_t m_SetNumber = 1;
+    int32_t m_LegNumberInSet = 1;
 };
 
 class CGame final
@@ -251,6 +278,10 @@ public:
     static int32_t CheckOutDarts(int32_t score);
 
     TPlayerStats GetPlayerStats(int32_t playerIndex) const;
+    // Every leg of the match, the leg in play last.
+    std::vector<TLegSummary> LegSummaries() const;
+    // The darts a sheet's turns took: 3 a turn, the winning turn's claimed darts when given.
+    static int32_t SheetDarts(const CPlayerScores& sheet);
 
     // The index of the player who has won the match, -1 while it is open (always, when no
     // match length is set). Once it is won, NextLeg does nothing.

@@ -454,6 +454,26 @@ TPlayerRecord CMatchStore::PlayerRecord(const QString& name) const
     return record;
 }
 
+std::vector<std::pair<QDateTime, double>> CMatchStore::PlayerAverages(const QString& name) const
+{
+    std::vector<std::pair<QDateTime, double>> averages;
+    if (!m_Open) {
+        return averages;
+    }
+    QSqlQuery query(QSqlDatabase::database(m_Connection, false));
+    query.prepare(QStringLiteral("SELECT m.started, s.points * 3.0 / s.darts FROM player_stats s"
+                                 " JOIN matches m ON m.id = s.match_id"
+                                 " WHERE s.name = ? AND s.darts > 0 ORDER BY m.started, m.id"));
+    query.addBindValue(name);
+    if (query.exec()) {
+        while (query.next()) {
+            averages.emplace_back(QDateTime::fromString(query.value(0).toString(), Qt::ISODate),
+                                  query.value(1).toDouble());
+        }
+    }
+    return averages;
+}
+
 QStringList CMatchStore::PlayerNames() const
 {
     QStringList names;

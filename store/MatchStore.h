@@ -86,6 +86,8 @@ public:
     std::optional<TStoredMatch> Load(int64_t id) const;
     bool Delete(int64_t id);
     TPlayerRecord PlayerRecord(const QString& name) const;
+    // The player's 3-dart average in each stored match in which they threw, oldest first.
+    std::vector<std::pair<QDateTime, double>> PlayerAverages(const QString& name) const;
     QStringList PlayerNames() const;
 
     // The open connection, for list models over queries; invalid when not open.

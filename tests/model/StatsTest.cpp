@@ -114,3 +114,66 @@ TEST(Stats, AWinWithoutACheckoutChanceLeavesOutshotFiguresAtZero)
 }
 
 } // namespace
+
+// First-9 average, best and worst leg and legs played, worked out by hand, through an undo, a
+// correction and legs of one or two turns; and the per-leg summary of the same match.
+TEST(Stats, FirstNineBestAndWorstLegAndTheLegTable)
+{
+    CGame game;
+    TGameParams params = GameParams(301, 2, 0);
+    params.LegsToWin = 1;
+    params.SetsToWin = 5;
+    game.NewGame(params);
+    // Leg 1: Anna 161, 40, 100 on two darts (8 darts); Ben 60, 45.
+    ASSERT_TRUE(PlayTurns(game, {161, 60, 40, 45}));
+    ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddThrow(-1, 2));
+    game.NextLeg();
+    // Leg 2, Ben first: 180, 81, 40 (9 darts); Anna 100, 180.
+    ASSERT_TRUE(PlayTurns(game, {180, 100, 81, 180, 40}));
+    game.NextLeg();
+    // Leg 3, Anna first: five turns to Ben's four, the last a three-dart 61.
+    ASSERT_TRUE(PlayTurns(game, {60, 60, 60, 60, 60, 60, 60, 60}));
+    ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddThrow(-1, 3));
+
+    struct TExpected
+    {
+        const char* When;
+        int32_t Player;
+        double FirstNine;
+        int32_t Best;
+        int32_t Worst;
+        int32_t Played;
+    };
+    const auto check = [&game](const TExpected& expected) {
+        const TPlayerStats stats = game.GetPlayerStats(expected.Player);
+        EXPECT_DOUBLE_EQ(stats.FirstNineAverage, expected.FirstNine) << expected.When;
+        EXPECT_EQ(stats.BestLegDarts, expected.Best) << expected.When;
+        EXPECT_EQ(stats.WorstLegDarts, expected.Worst) << expected.When;
+        EXPECT_EQ(stats.LegsPlayed, expected.Played) << expected.When;
+    };
+    check({"played", 0, (301.0 + 280 + 180) / (8 + 6 + 9) * 3, 8, 15, 3});
+    check({"played", 1, (105.0 + 301 + 180) / (6 + 9 + 9) * 3, 9, 9, 3});
+    ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->UndoThrow()); // Anna's 61 taken back
+    check({"undone", 0, (301.0 + 280 + 180) / 23 * 3, 8, 8, 3});
+    ASSERT_TRUE(game.CurrentLeg()->GetSheet(0)->ReplaceThrow(1, 100, 0)); // 60 was 100
+    check({"corrected", 0, (301.0 + 280 + 220) / 23 * 3, 8, 8, 3});
+
+    const std::vector<TLegSummary> legs = game.LegSummaries();
+    ASSERT_EQ(legs.size(), 3U);
+    EXPECT_EQ((std::array{legs[0].Set, legs[0].Starter, legs[0].Winner, legs[0].WinnerDarts,
+                          legs[0].Checkout}),
+              (std::array{1, 0, 0, 8, 100}));
+    EXPECT_EQ((std::array{legs[1].Set, legs[1].Starter, legs[1].Winner, legs[1].WinnerDarts,
+                          legs[1].Checkout}),
+              (std::array{2, 1, 1, 9, 40}));
+    EXPECT_DOUBLE_EQ(legs[0].Average[0], 301.0 / 8 * 3);
+    EXPECT_DOUBLE_EQ(legs[1].Average[0], 140.0);
+    EXPECT_EQ((std::array{legs[2].Set, legs[2].LegInSet, legs[2].Starter, legs[2].Winner}),
+              (std::array{3, 1, 0, -1}));
+
+    // A leg of one turn: 101 on two darts; Ben never threw.
+    game.NewGame(GameParams(101, 2, 0));
+    ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddThrow(-1, 2));
+    check({"one turn", 0, 151.5, 2, 2, 1});
+    check({"not thrown", 1, 0.0, 0, 0, 0});
+}

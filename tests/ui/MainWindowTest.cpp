@@ -430,7 +430,7 @@ void TestMainWindow::StatsPageRowsAndRefresh()
     QCOMPARE(list->headerItem()->text(2), QStringLiteral("Ben"));
     QCOMPARE(list->columnWidth(0), 250);
     QCOMPARE(list->columnWidth(1), 150);
-    QCOMPARE(list->topLevelItemCount(), 19);
+    QCOMPARE(list->topLevelItemCount(), 19 + 4); // then a gap and the first-9 and leg rows
     // No turn yet: zeros, and the lowest turn shows 0 rather than its start value.
     QCOMPARE(RowTexts(*list, 7), (QStringList{QStringLiteral("Lowest Throw (3-Darts)"),
                                               QStringLiteral("0"), QStringLiteral("0")}));

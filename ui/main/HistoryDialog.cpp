@@ -1,5 +1,6 @@
 #include "HistoryDialog.h"
 
+#include "ChartLoader.h"
 #include "MatchStore.h"
 #include "StatsPage.h"
 
@@ -64,7 +65,7 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
 {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(QStringLiteral("History"));
-    resize(760, 480);
+    resize(760, 680);
 
     m_Model = new QSqlQueryModel(this);
     m_Table = new QTableView(this);
@@ -201,6 +202,24 @@ void THistoryDialog::DeleteSelected()
 
 void THistoryDialog::ShowPlayer(const QString& name)
 {
+    TChartSpec spec{QStringLiteral("ChartPlayerHistory"),
+                    QStringLiteral("3-Dart Average per Match"),
+                    QStringLiteral("Match started"),
+                    QStringLiteral("Average"),
+                    true,
+                    {{name, {}}}};
+    for (const auto& [started, average] : m_Store.PlayerAverages(name)) {
+        spec.Lines.front().Points.append(
+            QPointF(static_cast<double>(started.toMSecsSinceEpoch()), average));
+    }
+    QWidget* chart = NewChart(spec, this);
+    if (m_PlayerChart != nullptr) {
+        layout()->replaceWidget(m_PlayerChart, chart);
+        delete m_PlayerChart;
+    } else {
+        layout()->addWidget(chart);
+    }
+    m_PlayerChart = chart;
     if (name.isEmpty()) {
         m_PlayerFigures->clear();
         return;

@@ -11,7 +11,8 @@ class QTableView;
 // "History": the stored matches, newest first (date and time, players, game and format,
 // result, each player's 3-dart average), listed by a model over a query, so thousands show at
 // once. A match can be opened (its statistics page, read-only), exported as CSV or deleted
-// (after a question); below, one player's figures over every stored match.
+// (after a question); below, one player's figures over every stored match and the chart
+// ChartPlayerHistory of their 3-dart average in each match over time.
 class THistoryDialog final : public QDialog
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ private:
     QTableView* m_Table = nullptr;
     QComboBox* m_Players = nullptr;
     QLabel* m_PlayerFigures = nullptr;
+    QWidget* m_PlayerChart = nullptr;
 };
 
 // Asks where to, then writes the CSV of the match; a failure is said in a box.

@@ -1,10 +1,12 @@
 #include "StatsPage.h"
 
+#include "ChartLoader.h"
 #include "UnitGameDlg.h"
 #include "UnitVTXGameLogic.h"
 #include "WidgetHelpers.h"
 
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,9 +27,82 @@ TStatsPage::TStatsPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(title);
 }
 
+namespace {
+
+// A list as tall as its rows: the page scrolls, not each list.
+void FitHeightToRows(QTreeWidget* list)
+{
+    int height = list->header()->sizeHint().height() + 2 * list->frameWidth();
+    const int rows = list->topLevelItemCount();
+    if (rows > 0) {
+        height += rows * list->sizeHintForRow(0);
+    }
+    list->setFixedHeight(height);
+}
+
+// No leg won yet: no best leg, rather than a leg of 0 darts.
+QString LegDarts(int32_t darts)
+{
+    return darts > 0 ? QString::number(darts) : QStringLiteral("-");
+}
+
+QString PlayerName(const TGameParams& params, int player)
+{
+    return QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+}
+
+// Each player's 3-dart average after each of their turns of the match, and the turn scores of
+// the leg in play.
+void ChartData(const CGame& game, TChartSpec& averages, TChartSpec& legScores)
+{
+    const TGameParams& params = game.Params();
+    const int players = std::clamp(params.PlayerCount, 1, 2);
+    for (int player = 0; player < players; ++player) {
+        TChartLine average{PlayerName(params, player), {}};
+        int64_t points = 0;
+        int64_t darts = 0;
+        int turn = 0;
+        for (int32_t index = 0; index < game.LegCount(); ++index) {
+            const CPlayerScores* sheet = game.GetLeg(index)->GetSheet(player);
+            if (sheet == nullptr) {
+                continue;
+            }
+            for (int32_t entry = 1; entry < sheet->EntryCount(); ++entry) {
+                const bool claimedFinish =
+                    sheet->Won() && entry == sheet->EntryCount() - 1 && sheet->OutShotDarts() > 0;
+                points += sheet->GetEntry(entry)->Score;
+                darts += claimedFinish ? sheet->OutShotDarts() : 3;
+                average.Points.append(
+                    QPointF(++turn, static_cast<double>(points) / static_cast<double>(darts) * 3));
+            }
+        }
+        averages.Lines.push_back(std::move(average));
+        TChartLine scores{PlayerName(params, player), {}};
+        if (const CLeg* leg = game.CurrentLeg(); leg != nullptr && leg->GetSheet(player)) {
+            const CPlayerScores& sheet = *leg->GetSheet(player);
+            for (int32_t entry = 1; entry < sheet.EntryCount(); ++entry) {
+                scores.Points.append(QPointF(entry, sheet.GetEntry(entry)->Score));
+            }
+        }
+        legScores.Lines.push_back(std::move(scores));
+    }
+}
+
+} // namespace
+
 void TStatsPage::CreateList()
 {
-    m_ListViewStats = new QTreeWidget(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ScrollStats"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* column = new QWidget(scroll);
+    m_Column = new QVBoxLayout(column);
+    m_Column->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(column);
+    layout()->addWidget(scroll);
+
+    m_ListViewStats = new QTreeWidget(column);
     m_ListViewStats->setObjectName(QStringLiteral("ListViewStats"));
     m_ListViewStats->setRootIsDecorated(false);
     m_ListViewStats->setUniformRowHeights(true);
@@ -38,7 +113,83 @@ void TStatsPage::CreateList()
     QFont statsFont = CourierFont();
     statsFont.setPointSizeF(m_ListViewStats->font().pointSizeF() * 1.1);
     m_ListViewStats->setFont(statsFont);
-    layout()->addWidget(m_ListViewStats);
+    m_ListViewStats->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_Column->addWidget(m_ListViewStats);
+
+    m_ListViewLegs = new QTreeWidget(column);
+    m_ListViewLegs->setObjectName(QStringLiteral("ListViewLegs"));
+    m_ListViewLegs->setRootIsDecorated(false);
+    m_ListViewLegs->setUniformRowHeights(true);
+    m_ListViewLegs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ListViewLegs->header()->setSectionsClickable(false);
+    m_ListViewLegs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_Column->addWidget(m_ListViewLegs);
+}
+
+// One row a leg: where it stands, who threw first, who won it with how many darts, each
+// player's 3-dart average in it, the checkout.
+void TStatsPage::FillLegs(const CGame& game)
+{
+    const TGameParams& params = game.Params();
+    const int players = std::clamp(params.PlayerCount, 1, 2);
+    const bool sets = params.LegsToWin > 0 && params.SetsToWin > 0;
+    QStringList columns{QStringLiteral("Leg"), QStringLiteral("Started"), QStringLiteral("Won By"),
+                        QStringLiteral("Darts")};
+    for (int player = 0; player < players; ++player) {
+        columns << QStringLiteral("%1 Avg").arg(PlayerName(params, player));
+    }
+    columns << QStringLiteral("Checkout");
+    m_ListViewLegs->clear();
+    m_ListViewLegs->setColumnCount(static_cast<int>(columns.size()));
+    m_ListViewLegs->setHeaderLabels(columns);
+    QList<QTreeWidgetItem*> items;
+    int number = 0;
+    for (const TLegSummary& leg : game.LegSummaries()) {
+        auto* item = new QTreeWidgetItem;
+        ++number;
+        item->setText(0, sets ? QStringLiteral("Set %1 Leg %2").arg(leg.Set).arg(leg.LegInSet)
+                              : QString::number(number));
+        item->setText(1, PlayerName(params, leg.Starter));
+        const bool won = leg.Winner >= 0;
+        item->setText(2, won ? PlayerName(params, leg.Winner) : QStringLiteral("(in play)"));
+        item->setText(3, won ? QString::number(leg.WinnerDarts) : QString());
+        for (int player = 0; player < players; ++player) {
+            item->setText(4 + player, Decimal2(leg.Average[static_cast<size_t>(player)]));
+        }
+        item->setText(4 + players, won ? QString::number(leg.Checkout) : QString());
+        for (int column = 1; column < columns.size(); ++column) {
+            item->setTextAlignment(column, Qt::AlignCenter);
+        }
+        items.append(item);
+    }
+    m_ListViewLegs->addTopLevelItems(items);
+    for (int column = 0; column < columns.size(); ++column) {
+        m_ListViewLegs->resizeColumnToContents(column);
+    }
+    FitHeightToRows(m_ListViewLegs);
+}
+
+void TStatsPage::ReplaceCharts(const CGame& game)
+{
+    TChartSpec averages{QStringLiteral("ChartAverages"),
+                        QStringLiteral("3-Dart Average"),
+                        QStringLiteral("Turn of the match"),
+                        QStringLiteral("Average"),
+                        false,
+                        {}};
+    TChartSpec legScores{QStringLiteral("ChartLegScores"),
+                         QStringLiteral("Turn Scores, Leg %1").arg(game.LegCount()),
+                         QStringLiteral("Turn of the leg"),
+                         QStringLiteral("Score"),
+                         false,
+                         {}};
+    ChartData(game, averages, legScores);
+    delete m_ChartAverages;
+    delete m_ChartLegScores;
+    m_ChartAverages = NewChart(averages, m_Column->parentWidget());
+    m_ChartLegScores = NewChart(legScores, m_Column->parentWidget());
+    m_Column->addWidget(m_ChartAverages);
+    m_Column->addWidget(m_ChartLegScores);
 }
 
 void TStatsPage::Rebuild(const CGame& game)
@@ -96,6 +247,10 @@ void TStatsPage::Rebuild(const CGame& game)
         {"Points Scored On Outshots",
          [](const TPlayerStats& s) { return QString::number(s.OutShotPoints); }},
         {"Outshot Value Average", [](const TPlayerStats& s) { return Decimal2(s.OutShotAverage); }},
+        {nullptr, nullptr},
+        {"First 9 Average", [](const TPlayerStats& s) { return Decimal2(s.FirstNineAverage); }},
+        {"Best Leg (Darts)", [](const TPlayerStats& s) { return LegDarts(s.BestLegDarts); }},
+        {"Worst Leg (Darts)", [](const TPlayerStats& s) { return LegDarts(s.WorstLegDarts); }},
     };
     QList<QTreeWidgetItem*> items;
     for (const TRow& row : kRows) {
@@ -118,4 +273,7 @@ void TStatsPage::Rebuild(const CGame& game)
         items.insert(1, sets);
     }
     m_ListViewStats->addTopLevelItems(items);
+    FitHeightToRows(m_ListViewStats);
+    FillLegs(game);
+    ReplaceCharts(game);
 }

@@ -1,0 +1,118 @@
+#include "ChartLoader.h"
+#include "HistoryDialog.h"
+#include "MatchStore.h"
+#include "UiTestSupport.h"
+#include "WidgetHelpers.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+QList<QPointF> SeriesPoints(const QWidget& root, const QString& chart, const QString& line)
+{
+    const auto* view = Find<QChartView>(root, chart);
+    if (view == nullptr) {
+        return {};
+    }
+    for (QAbstractSeries* series : view->chart()->series()) {
+        if (series->name() == line) {
+            return static_cast<QLineSeries*>(series)->points();
+        }
+    }
+    qWarning("no line %s in %s", qPrintable(line), qPrintable(chart));
+    return {};
+}
+
+QStringList Row(const QTreeWidget& list, int row)
+{
+    QStringList texts;
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    for (int column = 0; item != nullptr && column < item->columnCount(); ++column) {
+        texts << item->text(column);
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestStatsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetChartsModulePath(QStringLiteral(VTX_CHARTS_MODULE)); }
+    void FiguresLegTableAndChartsOfAPlayedMatch();
+    void HistoryChartsAPlayersAveragePerMatch();
+};
+
+// 301: Anna 180, Ben 60, Anna 81, Ben 45, Anna 40 on one dart; leg 2, Ben first: Ben 100,
+// Anna 45.
+void TestStatsPage::FiguresLegTableAndChartsOfAPlayedMatch()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({.Game = 0}));
+    board.TypeTurns({180, 60, 81, 45});
+    QVERIFY(board.TriggerAction("ActionOutShot1"));
+    QTest::qWait(TFormVTX::kBannerMilliseconds + 100);
+    QVERIFY(board.TriggerAction("ActionNextLeg"));
+    board.TypeTurns({100, 45});
+    QVERIFY(board.TriggerAction("ActionStats"));
+
+    const auto* stats = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewStats"));
+    const int rows = stats->topLevelItemCount();
+    QCOMPARE(Row(*stats, rows - 5).value(0), QStringLiteral("Outshot Value Average"));
+    QCOMPARE(Row(*stats, rows - 3),
+             (QStringList{"First 9 Average", "103.80", Decimal2(205.0 / 9 * 3)}));
+    QCOMPARE(Row(*stats, rows - 2), (QStringList{"Best Leg (Darts)", "7", "-"}));
+    QCOMPARE(Row(*stats, rows - 1), (QStringList{"Worst Leg (Darts)", "7", "-"}));
+
+    const auto* legs = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewLegs"));
+    QCOMPARE(legs->topLevelItemCount(), 2);
+    QCOMPARE(Row(*legs, 0), (QStringList{"1", "Anna", "Anna", "7", "129.00", "52.50", "40"}));
+    QCOMPARE(Row(*legs, 1), (QStringList{"2", "Ben", "(in play)", "", "45.00", "100.00", ""}));
+
+    // Running averages: Anna 180, 261, 301 (7 darts), 346 (10 darts); Ben 60, 105, 205.
+    QCOMPARE(SeriesPoints(board.Window, QStringLiteral("ChartAverages"), QStringLiteral("Anna")),
+             (QList<QPointF>{{1, 180}, {2, 130.5}, {3, 129}, {4, 103.8}}));
+    QCOMPARE(SeriesPoints(board.Window, QStringLiteral("ChartAverages"), QStringLiteral("Ben")),
+             (QList<QPointF>{{1, 60}, {2, 52.5}, {3, 205.0 / 9 * 3}}));
+    QCOMPARE(SeriesPoints(board.Window, QStringLiteral("ChartLegScores"), QStringLiteral("Ben")),
+             (QList<QPointF>{{1, 100}}));
+    QCOMPARE(SeriesPoints(board.Window, QStringLiteral("ChartLegScores"), QStringLiteral("Anna")),
+             (QList<QPointF>{{1, 45}}));
+}
+
+void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
+{
+    QTemporaryDir dir;
+    CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    CGame game;
+    TGameParams params;
+    params.PlayerCount = 1;
+    params.StartScore = 301;
+    params.CheckOutRule = true;
+    params.Player1Name = "Anna";
+    for (const int32_t score : {60, 100}) {
+        game.NewGame(params);
+        QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
+        QVERIFY(ApplyOperation(game, {TOperationKind::Turn, 0, 0, score, 0}));
+        QVERIFY(store.Record({TOperationKind::Turn, 0, 0, score, 0}, game));
+    }
+    THistoryDialog history(store);
+    history.show();
+    Find<QComboBox>(history, QStringLiteral("ComboBoxPlayer"))
+        ->setCurrentText(QStringLiteral("Anna"));
+    const QList<QPointF> points =
+        SeriesPoints(history, QStringLiteral("ChartPlayerHistory"), QStringLiteral("Anna"));
+    QCOMPARE(points.size(), 2);
+    QCOMPARE(points[0].y(), 60.0);
+    QCOMPARE(points[1].y(), 100.0);
+    QVERIFY(points[0].x() <= points[1].x());
+}
+
+QTEST_MAIN(TestStatsPage)
+#include "StatsPageTest.moc"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ChartSpec.h"
+
+class QWidget;
+
+// A chart view of `spec` from the charts module, loaded the first time; when the module
+// cannot be loaded, a label that says why (the rest of the page works on).
+QWidget* NewChart(const TChartSpec& spec, QWidget* parent);
+
+// The charts module beside the running executable; the tests point elsewhere.
+QString ChartsModulePath();
+void SetChartsModulePath(const QString& path);
