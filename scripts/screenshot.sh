@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png, and of the board
 # for the room at its smallest and at full HD at docs/board-640x360.png and
-# docs/board-1920x1080.png: the real program under a private Xvfb server, driven by real keys.
+# docs/board-1920x1080.png, and of the statistics page at docs/stats.png: the real program
+# under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -43,6 +44,28 @@ capture() {
         import -window "$board" "$root/docs/board-$size.png"
         echo "wrote docs/board-$size.png"
     done
+    # The statistics page after a leg won and a second begun, tall enough for its charts.
+    xdotool key ctrl+b
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key Return                              # Anna 26: 95 left
+    for keys in "type 100" "key alt+2" ; do         # Ben 100; Anna 95 on two darts
+        # shellcheck disable=SC2086
+        xdotool $keys
+        case $keys in type*) xdotool key Return ;; esac
+        sleep 0.2
+    done
+    sleep 1.3
+    xdotool key ctrl+Return
+    for turn in 60 100 45; do
+        xdotool type --delay 30 "$turn"
+        xdotool key Return
+        sleep 0.15
+    done
+    xdotool key F3
+    xdotool windowmove "$window" 0 0 windowsize "$window" 760 1400
+    sleep 0.8
+    import -window "$window" "$root/docs/stats.png"
+    echo "wrote docs/stats.png"
 }
 export -f capture
 export root

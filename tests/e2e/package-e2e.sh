@@ -21,6 +21,7 @@ table=/etc/vantorix/VTXOutShots.ini
 dpkg-deb -I "$deb" conffiles | grep -qx "$table" || { echo "FAIL: $table is no conffile"; exit 1; }
 echo "ok: $table is a configuration file, linked from usr/lib/vantorix"
 [ -x "$root/usr/lib/vantorix/vantorix-voice" ] || { echo "FAIL: no caller's voice program"; exit 1; }
+[ -f "$root/usr/lib/vantorix/charts/vantorix-charts.so" ] || { echo "FAIL: no charts module"; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -q qt6-speech-flite-plugin ||
     { echo "FAIL: the speech engine is not recommended"; exit 1; }
 # Unpacked, not installed: the link would reach this machine's /etc, so it is pointed at the

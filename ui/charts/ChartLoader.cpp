@@ -17,7 +17,8 @@ QString& ModulePath()
 QString ChartsModulePath()
 {
     if (ModulePath().isEmpty()) {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/vantorix-charts.so");
+        return QCoreApplication::applicationDirPath() +
+               QStringLiteral("/charts/vantorix-charts.so");
     }
     return ModulePath();
 }

@@ -8,6 +8,7 @@ class QWidget;
 // cannot be loaded, a label that says why (the rest of the page works on).
 QWidget* NewChart(const TChartSpec& spec, QWidget* parent);
 
-// The charts module beside the running executable; the tests point elsewhere.
+// The charts module, charts/vantorix-charts.so beside the running executable; the tests point
+// elsewhere.
 QString ChartsModulePath();
 void SetChartsModulePath(const QString& path);

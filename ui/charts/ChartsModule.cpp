@@ -74,7 +74,9 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* p
     } else {
         // Whole turns: a tick on a round step, at most about ten of them.
         auto* axis = static_cast<QValueAxis*>(xAxis);
-        axis->setRange(left, right);
+        // A little room either side, so that the first and last points stand clear.
+        const double margin = std::max(0.3, (right - left) / 40.0);
+        axis->setRange(left - margin, right + margin);
         double step = 1.0;
         for (double decade = 1.0; (right - left) / step > 10.0; decade *= 10.0) {
             for (const double factor : {1.0, 2.0, 5.0}) {

@@ -122,6 +122,7 @@ void TStatsPage::CreateList()
     m_ListViewLegs->setUniformRowHeights(true);
     m_ListViewLegs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_ListViewLegs->header()->setSectionsClickable(false);
+    m_ListViewLegs->header()->setStretchLastSection(false);
     m_ListViewLegs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_Column->addWidget(m_ListViewLegs);
 }
