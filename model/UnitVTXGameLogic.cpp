@@ -230,114 +230,133 @@ int32_t CGame::LegNumberInSet() const
     return m_Tally.LegInSet + 1;
 }
 
-TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
+// Adds one sheet's turns to the sums of the match statistics.
+void CGame::AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const
 {
-    int64_t points = 0;
-    int64_t turns = 0;
-    int64_t darts = 0;
-    int64_t legsWon = 0;
-    int64_t possibleOutShots = 0;
-    int64_t outShotPoints = 0;
-    // A count never exceeds the number of recorded turns, which memory keeps far below 2^31.
-    std::array<int32_t, CPlayerScores::kBandCount> turnCounts{};
-    int32_t lowest = CPlayerScores::kNoLowestTurn;
-    int32_t highest = 0;
-    int32_t highestOutShot = 0;
-    int64_t firstNinePoints = 0;
-    int64_t firstNineDarts = 0;
-    int32_t bestLeg = 0;
-    int32_t worstLeg = 0;
-    int64_t legsPlayed = 0;
-
-    // One pass over the legs; the sheet's fields are read directly and the rules once, since
-    // the statistics page and every recorded turn walk the whole match.
+    if (sheet.m_Entries.empty()) {
+        return;
+    }
     const int64_t start = m_Params.StartScore;
-    const bool countUp = m_Params.CountUp;
-    const size_t legCount = m_Legs.size();
-    // Legs, sheets and entries are separate allocations; reading ahead along that chain keeps
-    // a long match's walk from waiting on memory at every leg.
-    constexpr size_t kLegAhead = 8;
-    constexpr size_t kSheetAhead = 4;
-    for (size_t index = 0; index < legCount; ++index) {
-        if (index + kLegAhead < legCount) {
-            __builtin_prefetch(m_Legs[index + kLegAhead].get());
-        }
-        if (index + kSheetAhead < legCount) {
-            __builtin_prefetch(m_Legs[index + kSheetAhead]->GetSheet(playerIndex));
-        }
-        const CPlayerScores* sheet = m_Legs[index]->GetSheet(playerIndex);
-        if (sheet == nullptr || sheet->m_Entries.empty()) {
-            continue;
-        }
-        const TurnEntry& last = sheet->m_Entries.back();
-        const int64_t sheetTurns = static_cast<int64_t>(sheet->m_Entries.size()) - 1;
-        points += countUp ? last.Remainder - start : start - last.Remainder;
-        turns += sheetTurns;
-        darts += sheetTurns * 3;
-        lowest = std::min(lowest, sheet->m_LowestTurn);
-        highest = std::max(highest, sheet->m_HighestTurn);
-        for (size_t band = 0; band < turnCounts.size(); ++band) {
-            turnCounts[band] += sheet->m_TurnCounts[band];
-        }
-        possibleOutShots += sheet->m_PossibleOutShots;
-        const int64_t claimedLess =
-            sheet->m_Won && sheet->m_OutShotDarts > 0 ? 3 - sheet->m_OutShotDarts : 0;
-        if (sheet->m_Won) {
-            ++legsWon;
-            darts -= claimedLess;
-            outShotPoints += last.Score;
-            highestOutShot = std::max(highestOutShot, last.Score);
-            const int32_t legDarts = static_cast<int32_t>(sheetTurns * 3 - claimedLess);
-            bestLeg = bestLeg == 0 ? legDarts : std::min(bestLeg, legDarts);
-            worstLeg = std::max(worstLeg, legDarts);
-        }
-        if (sheetTurns > 0) {
-            ++legsPlayed;
-            const int64_t early = std::min<int64_t>(sheetTurns, 3);
-            int64_t earlyPoints = 0;
-            for (int64_t turn = 1; turn <= early; ++turn) {
-                earlyPoints += sheet->m_Entries[static_cast<size_t>(turn)].Score;
-            }
-            firstNinePoints += earlyPoints;
-            // A leg won within its first three turns counts the darts the finish took.
-            firstNineDarts += early * 3 - (sheetTurns <= 3 ? claimedLess : 0);
-        }
+    const TurnEntry& last = sheet.m_Entries.back();
+    const int64_t sheetTurns = static_cast<int64_t>(sheet.m_Entries.size()) - 1;
+    sums.Points += m_Params.CountUp ? last.Remainder - start : start - last.Remainder;
+    sums.Turns += sheetTurns;
+    sums.Darts += sheetTurns * 3;
+    sums.Lowest = std::min(sums.Lowest, sheet.m_LowestTurn);
+    sums.Highest = std::max(sums.Highest, sheet.m_HighestTurn);
+    for (size_t band = 0; band < sums.TurnCounts.size(); ++band) {
+        sums.TurnCounts[band] += sheet.m_TurnCounts[band];
     }
+    sums.PossibleOutShots += sheet.m_PossibleOutShots;
+    const int64_t claimedLess =
+        sheet.m_Won && sheet.m_OutShotDarts > 0 ? 3 - sheet.m_OutShotDarts : 0;
+    if (sheet.m_Won) {
+        ++sums.LegsWon;
+        sums.Darts -= claimedLess;
+        sums.OutShotPoints += last.Score;
+        sums.HighestOutShot = std::max(sums.HighestOutShot, last.Score);
+        const auto legDarts = static_cast<int32_t>(sheetTurns * 3 - claimedLess);
+        sums.BestLeg = sums.BestLeg == 0 ? legDarts : std::min(sums.BestLeg, legDarts);
+        sums.WorstLeg = std::max(sums.WorstLeg, legDarts);
+    }
+    if (sheetTurns > 0) {
+        ++sums.LegsPlayed;
+        const int64_t early = std::min<int64_t>(sheetTurns, 3);
+        for (int64_t turn = 1; turn <= early; ++turn) {
+            sums.FirstNinePoints += sheet.m_Entries[static_cast<size_t>(turn)].Score;
+        }
+        // A leg won within its first three turns counts the darts the finish took.
+        sums.FirstNineDarts += early * 3 - (sheetTurns <= 3 ? claimedLess : 0);
+    }
+}
 
+TPlayerStats CGame::StatsFromSums(const TStatsSums& sums) const
+{
     TPlayerStats stats;
-    stats.LegsWon = Saturated(legsWon);
-    stats.PointsScored = Saturated(points);
-    stats.DartsThrown = Saturated(darts);
-    stats.HighestTurn = highest;
-    stats.LowestTurn = lowest > kMaxTurnScore ? 0 : lowest;
-    stats.PossibleOutShots = Saturated(possibleOutShots);
-    stats.HighestOutShot = highestOutShot;
-    stats.OutShotPoints = Saturated(outShotPoints);
-    stats.Count60 = turnCounts[CPlayerScores::kBand60];
-    stats.Count100 = turnCounts[CPlayerScores::kBand100];
-    stats.Count140 = turnCounts[CPlayerScores::kBand140];
-    stats.Count180 = turnCounts[CPlayerScores::kBand180];
-    stats.BestLegDarts = bestLeg;
-    stats.WorstLegDarts = worstLeg;
-    stats.LegsPlayed = Saturated(legsPlayed);
-    if (firstNineDarts > 0) {
-        stats.FirstNineAverage =
-            static_cast<double>(firstNinePoints) / static_cast<double>(firstNineDarts) * 3.0;
+    stats.LegsWon = Saturated(sums.LegsWon);
+    stats.PointsScored = Saturated(sums.Points);
+    stats.DartsThrown = Saturated(sums.Darts);
+    stats.HighestTurn = sums.Highest;
+    stats.LowestTurn = sums.Lowest > kMaxTurnScore ? 0 : sums.Lowest;
+    stats.PossibleOutShots = Saturated(sums.PossibleOutShots);
+    stats.HighestOutShot = sums.HighestOutShot;
+    stats.OutShotPoints = Saturated(sums.OutShotPoints);
+    stats.Count60 = Saturated(sums.TurnCounts[CPlayerScores::kBand60]);
+    stats.Count100 = Saturated(sums.TurnCounts[CPlayerScores::kBand100]);
+    stats.Count140 = Saturated(sums.TurnCounts[CPlayerScores::kBand140]);
+    stats.Count180 = Saturated(sums.TurnCounts[CPlayerScores::kBand180]);
+    stats.BestLegDarts = sums.BestLeg;
+    stats.WorstLegDarts = sums.WorstLeg;
+    stats.LegsPlayed = Saturated(sums.LegsPlayed);
+    if (sums.FirstNineDarts > 0) {
+        stats.FirstNineAverage = static_cast<double>(sums.FirstNinePoints) /
+                                 static_cast<double>(sums.FirstNineDarts) * 3.0;
     }
-    if (turns > 0) {
-        stats.TurnAverage = static_cast<double>(points) / static_cast<double>(turns);
-        stats.DartAverage = static_cast<double>(points) / static_cast<double>(darts);
+    if (sums.Turns > 0) {
+        stats.TurnAverage = static_cast<double>(sums.Points) / static_cast<double>(sums.Turns);
+        stats.DartAverage = static_cast<double>(sums.Points) / static_cast<double>(sums.Darts);
     }
     if (!m_Legs.empty()) {
-        stats.DartsPerLeg = static_cast<double>(darts) / static_cast<double>(m_Legs.size());
+        stats.DartsPerLeg = static_cast<double>(sums.Darts) / static_cast<double>(m_Legs.size());
     }
-    if (possibleOutShots > 0) {
+    if (sums.PossibleOutShots > 0) {
         stats.EffectiveOutShots =
-            static_cast<double>(legsWon) / static_cast<double>(possibleOutShots) * 100.0;
+            static_cast<double>(sums.LegsWon) / static_cast<double>(sums.PossibleOutShots) * 100.0;
         stats.OutShotAverage =
-            static_cast<double>(outShotPoints) / static_cast<double>(possibleOutShots);
+            static_cast<double>(sums.OutShotPoints) / static_cast<double>(sums.PossibleOutShots);
     }
     return stats;
+}
+
+// The legs before the one in play cannot change through the match's operations, so their
+// sums are kept and only the leg in play is added on each call: a turn costs the same in the
+// two-thousandth leg as in the first. A change to an earlier leg's sheet (possible through a
+// sheet's own operations) marks the kept sums stale, and they are summed afresh.
+TPlayerStats CGame::GetPlayerStats(int32_t playerIndex) const
+{
+    if (playerIndex < 0 || playerIndex >= m_Params.PlayerCount) {
+        return StatsFromSums(TStatsSums{});
+    }
+    const size_t players = static_cast<size_t>(m_Params.PlayerCount);
+    const int32_t earlier = std::max(LegCount() - 1, 0);
+    if (m_EarlierStale || m_EarlierSums.size() != players || m_EarlierLegs > earlier) {
+        m_EarlierSums.assign(players, TStatsSums{});
+        m_EarlierLegs = 0;
+        m_EarlierStale = false;
+    }
+    for (; m_EarlierLegs < earlier; ++m_EarlierLegs) {
+        const CLeg& leg = *m_Legs[static_cast<size_t>(m_EarlierLegs)];
+        for (size_t player = 0; player < players; ++player) {
+            if (const CPlayerScores* sheet = leg.GetSheet(static_cast<int32_t>(player))) {
+                AddSheet(m_EarlierSums[player], *sheet);
+            }
+        }
+    }
+    TStatsSums sums = m_EarlierSums[static_cast<size_t>(playerIndex)];
+    if (const CLeg* current = CurrentLeg()) {
+        if (const CPlayerScores* sheet = current->GetSheet(playerIndex)) {
+            AddSheet(sums, *sheet);
+        }
+    }
+    return StatsFromSums(sums);
+}
+
+TPlayerStats CGame::WalkPlayerStats(int32_t playerIndex) const
+{
+    TStatsSums sums;
+    for (const std::unique_ptr<CLeg>& leg : m_Legs) {
+        if (const CPlayerScores* sheet = leg->GetSheet(playerIndex)) {
+            AddSheet(sums, *sheet);
+        }
+    }
+    return StatsFromSums(sums);
+}
+
+void CGame::EarlierLegChanged(const CLeg& leg) const
+{
+    if (&leg != CurrentLeg()) {
+        m_EarlierStale = true;
+    }
 }
 
 int32_t CGame::SheetDarts(const CPlayerScores& sheet)
@@ -454,6 +473,7 @@ int32_t CLeg::PreviousPlayer()
 
 void CLeg::ClearWinners()
 {
+    m_Game.EarlierLegChanged(*this);
     for (auto& sheet : m_Sheets) {
         sheet->m_Won = false;
     }
@@ -522,6 +542,7 @@ bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
     if (remainderClass > 0) {
         ++m_PossibleOutShots;
     }
+    m_Leg.Game().EarlierLegChanged(m_Leg);
     m_Entries.push_back({score, remainder});
     if (m_Entries.size() > 1) {
         CountTurn(score);
@@ -654,6 +675,7 @@ bool CPlayerScores::ReplaceThrow(int32_t index, int32_t score, int32_t darts)
     RecountFromEntries();
 
     const bool wasWon = m_Won;
+    m_Leg.Game().EarlierLegChanged(m_Leg);
     m_Won = m_Entries.back().Remainder == params.TargetScore;
     CGame& game = m_Leg.Game();
     if (m_Won != wasWon) {
@@ -676,6 +698,7 @@ bool CPlayerScores::DeleteLastEntry()
     if (m_Entries.empty()) {
         return false;
     }
+    m_Leg.Game().EarlierLegChanged(m_Leg);
     m_Entries.pop_back();
     RecountFromEntries();
     return true;

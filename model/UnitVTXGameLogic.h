@@ -278,6 +278,8 @@ public:
     static int32_t CheckOutDarts(int32_t score);
 
     TPlayerStats GetPlayerStats(int32_t playerIndex) const;
+    // The same figures summed afresh over every leg: the reference the kept sums are held to.
+    TPlayerStats WalkPlayerStats(int32_t playerIndex) const;
     // Every leg of the match, the leg in play last.
     std::vector<TLegSummary> LegSummaries() const;
     // The darts a sheet's turns took: 3 a turn, the winning turn's claimed darts when given.
@@ -310,6 +312,31 @@ private:
     void FoldLeg(TTally& tally, const CLeg& leg) const;
     TTally Tally() const;
 
+    // What the match statistics add up, before the averages are taken.
+    struct TStatsSums
+    {
+        int64_t Points = 0;
+        int64_t Turns = 0;
+        int64_t Darts = 0;
+        int64_t LegsWon = 0;
+        int64_t PossibleOutShots = 0;
+        int64_t OutShotPoints = 0;
+        std::array<int64_t, CPlayerScores::kBandCount> TurnCounts{};
+        int32_t Lowest = CPlayerScores::kNoLowestTurn;
+        int32_t Highest = 0;
+        int32_t HighestOutShot = 0;
+        int64_t FirstNinePoints = 0;
+        int64_t FirstNineDarts = 0;
+        int32_t BestLeg = 0;
+        int32_t WorstLeg = 0;
+        int64_t LegsPlayed = 0;
+    };
+    void AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const;
+    TPlayerStats StatsFromSums(const TStatsSums& sums) const;
+    // Called before a sheet changes: a change to a leg before the one in play spoils the sums
+    // kept for those legs.
+    void EarlierLegChanged(const CLeg& leg) const;
+
     friend class CLeg;
     friend class CPlayerScores;
 
@@ -320,4 +347,9 @@ private:
     std::vector<std::unique_ptr<CLeg>> m_Legs;
     TGameParams m_Params;
     TTally m_Tally;
+    // Each player's sums over the first m_EarlierLegs legs (all but the leg in play, once
+    // caught up); kept by GetPlayerStats.
+    mutable std::vector<TStatsSums> m_EarlierSums;
+    mutable int32_t m_EarlierLegs = 0;
+    mutable bool m_EarlierStale = false;
 };

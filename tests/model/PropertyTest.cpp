@@ -131,6 +131,32 @@ int32_t PickScore(std::mt19937& random, const CPlayerScores& sheet)
     }
 }
 
+// Every figure of the statistics, exactly (the averages are quotients of the same sums).
+std::vector<double> Figures(const TPlayerStats& s)
+{
+    return {double(s.LegsWon),
+            s.TurnAverage,
+            s.DartAverage,
+            double(s.PointsScored),
+            double(s.DartsThrown),
+            s.DartsPerLeg,
+            double(s.HighestTurn),
+            double(s.LowestTurn),
+            double(s.PossibleOutShots),
+            s.EffectiveOutShots,
+            double(s.HighestOutShot),
+            s.OutShotAverage,
+            double(s.OutShotPoints),
+            double(s.Count60),
+            double(s.Count100),
+            double(s.Count140),
+            double(s.Count180),
+            s.FirstNineAverage,
+            double(s.BestLegDarts),
+            double(s.WorstLegDarts),
+            double(s.LegsPlayed)};
+}
+
 TEST(Property, RandomMatchesKeepEveryInvariant)
 {
     std::mt19937 random(20261208);
@@ -213,6 +239,11 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
                     log.Take();
                 }
                 ExpectInvariants(game);
+                // The kept running sums are what a fresh walk over every leg gives.
+                for (int32_t player = 0; player < config.Params.PlayerCount; ++player) {
+                    EXPECT_EQ(Figures(game.GetPlayerStats(player)),
+                              Figures(game.WalkPlayerStats(player)));
+                }
                 if (HasFatalFailure() || HasFailure()) {
                     FAIL() << config.Name << " players " << config.Params.PlayerCount << " match "
                            << match << " step " << step;

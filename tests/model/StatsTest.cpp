@@ -177,3 +177,19 @@ TEST(Stats, FirstNineBestAndWorstLegAndTheLegTable)
     check({"one turn", 0, 151.5, 2, 2, 1});
     check({"not thrown", 1, 0.0, 0, 0, 0});
 }
+
+// The sums kept for earlier legs follow a change made to one of them through its sheet.
+TEST(Stats, AChangeToAnEarlierLegIsCountedAfresh)
+{
+    CGame game;
+    game.NewGame(GameParams(301, 2, 0));
+    ASSERT_TRUE(PlayTurns(game, {161, 60, 40, 45}));
+    game.NextLeg();
+    ASSERT_TRUE(PlayTurns(game, {100, 26}));
+    const TPlayerStats before = game.GetPlayerStats(0);
+    ASSERT_TRUE(game.GetLeg(0)->GetSheet(0)->DeleteLastEntry()); // Anna's 40 of leg 1
+    const TPlayerStats after = game.GetPlayerStats(0);
+    EXPECT_EQ(after.PointsScored, before.PointsScored - 40);
+    EXPECT_EQ(after.PointsScored, game.WalkPlayerStats(0).PointsScored);
+    EXPECT_EQ(after.LowestTurn, game.WalkPlayerStats(0).LowestTurn);
+}
