@@ -197,12 +197,16 @@ void TestRealKeys::PageHintsNewGameAndExit()
     TypeText(QStringLiteral("60"));
     Press(QStringLiteral("Return"));
     QTRY_COMPARE(board.Remainder(0), 441);
-    // The dialog runs its own loop; a timer inside it answers with a real Escape.
+    // The dialog runs its own loop; a timer inside it answers with a real Escape once the
+    // dialog has the keyboard, and again every half second while it stays open (on a loaded
+    // machine a key can arrive before the window manager has made the dialog active).
     bool dialogSeen = false;
+    int ticks = 0;
     QTimer poll;
     poll.setInterval(10);
     connect(&poll, &QTimer::timeout, &poll, [&] {
-        if (QApplication::activeModalWidget() != nullptr && !dialogSeen) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->isActiveWindow() && ticks++ % 50 == 0) {
             dialogSeen = true;
             Press(QStringLiteral("Escape"));
         }
