@@ -12,5 +12,7 @@ echo "== typed turn in the window (offscreen)"
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn --store
 QT_QPA_PLATFORM=offscreen build/release/bench/bench_ui_turn --room
-echo "== start-up"
+echo "== start-up, offscreen"
 bench/startup.sh build/release 30
+echo "== start-up, X11 (xcb) under Xvfb"
+tests/e2e/with-xvfb.sh bench/startup.sh build/release 15
