@@ -28,7 +28,7 @@ void SetChartsModulePath(const QString& path)
     ModulePath() = path;
 }
 
-QWidget* NewChart(const TChartSpec& spec, QWidget* parent)
+QWidget* NewChart(const TChartData& data, QWidget* parent)
 {
     // Loaded once and kept for the program's life: its widgets live on in the pages.
     static QString problem;
@@ -41,10 +41,10 @@ QWidget* NewChart(const TChartSpec& spec, QWidget* parent)
         return function;
     }();
     if (create != nullptr) {
-        return create(spec, parent);
+        return create(data, parent);
     }
-    auto* label = new QLabel(QStringLiteral("%1: no chart (%2)").arg(spec.Title, problem), parent);
-    label->setObjectName(spec.ObjectName);
+    auto* label = new QLabel(QStringLiteral("%1: no chart (%2)").arg(data.Title, problem), parent);
+    label->setObjectName(data.ObjectName);
     label->setWordWrap(true);
     return label;
 }

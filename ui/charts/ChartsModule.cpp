@@ -1,6 +1,6 @@
 // The charts module (vantorix-charts): Qt Charts behind one function, loaded on first use.
 
-#include "ChartSpec.h"
+#include "ChartData.h"
 
 #include <QChart>
 #include <QChartView>
@@ -19,14 +19,14 @@ constexpr int kChartHeight = 280;
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* parent)
+extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartData& data, QWidget* parent)
 {
     auto* chart = new QChart;
-    chart->setTitle(spec.Title);
+    chart->setTitle(data.Title);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignBottom);
     QAbstractAxis* xAxis = nullptr;
-    if (spec.XIsTime) {
+    if (data.XIsTime) {
         auto* axis = new QDateTimeAxis;
         axis->setFormat(QStringLiteral("d MMM yy"));
         axis->setTickCount(5);
@@ -36,9 +36,9 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* p
         axis->setLabelFormat(QStringLiteral("%d"));
         xAxis = axis;
     }
-    xAxis->setTitleText(spec.XTitle);
+    xAxis->setTitleText(data.XTitle);
     auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(spec.YTitle);
+    yAxis->setTitleText(data.YTitle);
     yAxis->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
@@ -46,7 +46,7 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* p
     double left = std::numeric_limits<double>::max();
     double right = std::numeric_limits<double>::lowest();
     double top = 0.0;
-    for (const TChartLine& line : spec.Lines) {
+    for (const TChartLine& line : data.Lines) {
         auto* series = new QLineSeries;
         series->setName(line.Name);
         series->append(line.Points);
@@ -61,13 +61,13 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* p
         }
     }
     if (left > right) { // no point at all
-        left = spec.XIsTime ? 0.0 : 1.0;
+        left = data.XIsTime ? 0.0 : 1.0;
         right = left + 1.0;
     }
     if (left == right) {
-        right = left + (spec.XIsTime ? 86400000.0 : 1.0);
+        right = left + (data.XIsTime ? 86400000.0 : 1.0);
     }
-    if (spec.XIsTime) {
+    if (data.XIsTime) {
         static_cast<QDateTimeAxis*>(xAxis)->setRange(
             QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(left)),
             QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(right)));
@@ -94,7 +94,7 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartSpec& spec, QWidget* p
     yAxis->applyNiceNumbers();
 
     auto* view = new QChartView(chart, parent);
-    view->setObjectName(spec.ObjectName);
+    view->setObjectName(data.ObjectName);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(kChartHeight);
     return view;

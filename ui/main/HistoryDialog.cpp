@@ -202,17 +202,17 @@ void THistoryDialog::DeleteSelected()
 
 void THistoryDialog::ShowPlayer(const QString& name)
 {
-    TChartSpec spec{QStringLiteral("ChartPlayerHistory"),
-                    QStringLiteral("3-Dart Average per Match"),
-                    QStringLiteral("Match started"),
-                    QStringLiteral("Average"),
-                    true,
-                    {{name, {}}}};
+    TChartData history{QStringLiteral("ChartPlayerHistory"),
+                       QStringLiteral("3-Dart Average per Match"),
+                       QStringLiteral("Match started"),
+                       QStringLiteral("Average"),
+                       true,
+                       {{name, {}}}};
     for (const auto& [started, average] : m_Store.PlayerAverages(name)) {
-        spec.Lines.front().Points.append(
+        history.Lines.front().Points.append(
             QPointF(static_cast<double>(started.toMSecsSinceEpoch()), average));
     }
-    QWidget* chart = NewChart(spec, this);
+    QWidget* chart = NewChart(history, this);
     if (m_PlayerChart != nullptr) {
         layout()->replaceWidget(m_PlayerChart, chart);
         delete m_PlayerChart;

@@ -53,7 +53,7 @@ QString PlayerName(const TGameParams& params, int player)
 
 // Each player's 3-dart average after each of their turns of the match, and the turn scores of
 // the leg in play.
-void ChartData(const CGame& game, TChartSpec& averages, TChartSpec& legScores)
+void ChartData(const CGame& game, TChartData& averages, TChartData& legScores)
 {
     const TGameParams& params = game.Params();
     const int players = std::clamp(params.PlayerCount, 1, 2);
@@ -172,13 +172,13 @@ void TStatsPage::FillLegs(const CGame& game)
 
 void TStatsPage::ReplaceCharts(const CGame& game)
 {
-    TChartSpec averages{QStringLiteral("ChartAverages"),
+    TChartData averages{QStringLiteral("ChartAverages"),
                         QStringLiteral("3-Dart Average"),
                         QStringLiteral("Turn of the match"),
                         QStringLiteral("Average"),
                         false,
                         {}};
-    TChartSpec legScores{QStringLiteral("ChartLegScores"),
+    TChartData legScores{QStringLiteral("ChartLegScores"),
                          QStringLiteral("Turn Scores, Leg %1").arg(game.LegCount()),
                          QStringLiteral("Turn of the leg"),
                          QStringLiteral("Score"),

@@ -15,7 +15,7 @@ struct TChartLine
     QList<QPointF> Points;
 };
 
-struct TChartSpec
+struct TChartData
 {
     QString ObjectName; // of the chart's view
     QString Title;
@@ -27,6 +27,6 @@ struct TChartSpec
 
 class QWidget;
 
-// The module's one entry point: a chart view of `spec`, a child of `parent`.
-using TNewChartFunction = QWidget* (*)(const TChartSpec& spec, QWidget* parent);
+// The module's one entry point: a chart view of `data`, a child of `parent`.
+using TNewChartFunction = QWidget* (*)(const TChartData& data, QWidget* parent);
 inline constexpr const char* kNewChartSymbol = "VtxNewChart";
