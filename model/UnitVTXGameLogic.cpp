@@ -151,6 +151,8 @@ void CGame::NextLeg()
 void CGame::ClearLegs()
 {
     m_Legs.clear();
+    m_EarlierSums.clear(); // a new match: no legs before the one in play
+    m_EarlierLegs = 0;
     m_Tally = TTally{};
     m_Tally.LegsInSet.assign(static_cast<size_t>(std::max(m_Params.PlayerCount, 0)), 0);
     m_Tally.SetsWon = m_Tally.LegsInSet;

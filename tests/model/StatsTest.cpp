@@ -193,3 +193,23 @@ TEST(Stats, AChangeToAnEarlierLegIsCountedAfresh)
     EXPECT_EQ(after.PointsScored, game.WalkPlayerStats(0).PointsScored);
     EXPECT_EQ(after.LowestTurn, game.WalkPlayerStats(0).LowestTurn);
 }
+
+// A new game on the same match object starts its kept sums afresh, however many legs it plays
+// before the figures are first asked for.
+TEST(Stats, ANewGameDoesNotInheritTheKeptSums)
+{
+    CGame game;
+    game.NewGame(GameParams(101, 2, 0));
+    for (int leg = 0; leg < 3; ++leg) {
+        ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddThrow(-1, 3));
+        game.NextLeg();
+    }
+    ASSERT_EQ(game.GetPlayerStats(0).LegsWon, 2);
+    game.NewGame(GameParams(101, 2, 0));
+    for (int leg = 0; leg < 5; ++leg) {
+        ASSERT_TRUE(PlayTurns(game, {60}));
+        game.NextLeg();
+    }
+    EXPECT_EQ(game.GetPlayerStats(0).LegsWon, 0);
+    EXPECT_EQ(game.GetPlayerStats(0).PointsScored, game.WalkPlayerStats(0).PointsScored);
+}
