@@ -72,6 +72,18 @@ QSize FittedSize(QSize wanted, QPoint place, const QWidget& window)
     return size.expandedTo(window.minimumSize());
 }
 
+// Puts a window back at the stored place and size, fitted to the screen it comes back on;
+// what the file did not hold stays as it is.
+void RestorePlace(QWidget& window, std::optional<int> left, std::optional<int> top,
+                  std::optional<int> width, std::optional<int> height)
+{
+    const QPoint wanted(left.value_or(window.x()), top.value_or(window.y()));
+    const QSize size = FittedSize(
+        QSize(width.value_or(window.width()), height.value_or(window.height())), wanted, window);
+    window.resize(size);
+    window.move(PlaceOnScreen(wanted, size));
+}
+
 } // namespace
 
 TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const TFormHint& hint)
@@ -148,13 +160,8 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     if (settings.MainViewState == kViewMaximized) {
         main.setWindowState(main.windowState() | Qt::WindowMaximized);
     } else {
-        const QPoint wanted(settings.MainLeft.value_or(main.x()),
-                            settings.MainTop.value_or(main.y()));
-        const QSize size = FittedSize(QSize(settings.MainWidth.value_or(main.width()),
-                                            settings.MainHeight.value_or(main.height())),
-                                      wanted, main);
-        main.resize(size);
-        main.move(PlaceOnScreen(wanted, size));
+        RestorePlace(main, settings.MainLeft, settings.MainTop, settings.MainWidth,
+                     settings.MainHeight);
     }
 
     if (settings.QuickHintTop || settings.QuickHintLeft) {
@@ -170,13 +177,8 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     // The board is made only when the file has one; it is shown only when it was showing.
     if (settings.BoardVisible) {
         TFormBoard& board = main.Board();
-        const QPoint wanted(settings.BoardLeft.value_or(board.x()),
-                            settings.BoardTop.value_or(board.y()));
-        const QSize size = FittedSize(QSize(settings.BoardWidth.value_or(board.width()),
-                                            settings.BoardHeight.value_or(board.height())),
-                                      wanted, board);
-        board.resize(size);
-        board.move(PlaceOnScreen(wanted, size));
+        RestorePlace(board, settings.BoardLeft, settings.BoardTop, settings.BoardWidth,
+                     settings.BoardHeight);
         if (settings.BoardFullScreen.value_or(false)) {
             board.setWindowState(board.windowState() | Qt::WindowFullScreen);
         }

@@ -241,25 +241,22 @@ void CGame::AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const
     const int64_t start = m_Params.StartScore;
     const TurnEntry& last = sheet.m_Entries.back();
     const int64_t sheetTurns = static_cast<int64_t>(sheet.m_Entries.size()) - 1;
+    const int32_t darts = SheetDarts(sheet);
     sums.Points += m_Params.CountUp ? last.Remainder - start : start - last.Remainder;
     sums.Turns += sheetTurns;
-    sums.Darts += sheetTurns * 3;
+    sums.Darts += darts;
     sums.Lowest = std::min(sums.Lowest, sheet.m_LowestTurn);
     sums.Highest = std::max(sums.Highest, sheet.m_HighestTurn);
     for (size_t band = 0; band < sums.TurnCounts.size(); ++band) {
         sums.TurnCounts[band] += sheet.m_TurnCounts[band];
     }
     sums.PossibleOutShots += sheet.m_PossibleOutShots;
-    const int64_t claimedLess =
-        sheet.m_Won && sheet.m_OutShotDarts > 0 ? 3 - sheet.m_OutShotDarts : 0;
     if (sheet.m_Won) {
         ++sums.LegsWon;
-        sums.Darts -= claimedLess;
         sums.OutShotPoints += last.Score;
         sums.HighestOutShot = std::max(sums.HighestOutShot, last.Score);
-        const auto legDarts = static_cast<int32_t>(sheetTurns * 3 - claimedLess);
-        sums.BestLeg = sums.BestLeg == 0 ? legDarts : std::min(sums.BestLeg, legDarts);
-        sums.WorstLeg = std::max(sums.WorstLeg, legDarts);
+        sums.BestLeg = sums.BestLeg == 0 ? darts : std::min(sums.BestLeg, darts);
+        sums.WorstLeg = std::max(sums.WorstLeg, darts);
     }
     if (sheetTurns > 0) {
         ++sums.LegsPlayed;
@@ -267,8 +264,8 @@ void CGame::AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const
         for (int64_t turn = 1; turn <= early; ++turn) {
             sums.FirstNinePoints += sheet.m_Entries[static_cast<size_t>(turn)].Score;
         }
-        // A leg won within its first three turns counts the darts the finish took.
-        sums.FirstNineDarts += early * 3 - (sheetTurns <= 3 ? claimedLess : 0);
+        // A leg of three turns or fewer counts the darts its finish took.
+        sums.FirstNineDarts += sheetTurns <= 3 ? darts : 9;
     }
 }
 

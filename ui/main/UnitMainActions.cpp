@@ -151,6 +151,26 @@ void TFormVTX::CreateActions()
     m_PopupMenuHints->addAction(m_ActionToggleFocus);
 }
 
+namespace {
+
+// An image-only tool button for `action` with the other `items` in its drop-down.
+void AddDropDownButton(QToolBar& bar, const char* name, QAction* action, const char* menuName,
+                       std::initializer_list<QAction*> items)
+{
+    auto* button = new QToolButton(&bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QString::fromLatin1(menuName));
+    menu->addActions(QList<QAction*>(items));
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    bar.addWidget(button);
+}
+
+} // namespace
+
 void TFormVTX::CreateToolBar()
 {
     m_ToolBar = new QToolBar(QStringLiteral("ToolBar"), this);
@@ -184,28 +204,11 @@ void TFormVTX::CreateToolBar()
 
     m_ToolBar->addAction(m_ActionStats);
     // History, with the export in its drop-down: a match is exported from the history too.
-    auto* history = new QToolButton(m_ToolBar);
-    history->setObjectName(QStringLiteral("ToolButtonHistory"));
-    history->setDefaultAction(m_ActionHistory);
-    history->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    auto* historyMenu = new QMenu(history);
-    historyMenu->setObjectName(QStringLiteral("PopupMenuHistory"));
-    historyMenu->addAction(m_ActionExport);
-    history->setMenu(historyMenu);
-    history->setPopupMode(QToolButton::MenuButtonPopup);
-    m_ToolBar->addWidget(history);
+    AddDropDownButton(*m_ToolBar, "ToolButtonHistory", m_ActionHistory, "PopupMenuHistory",
+                      {m_ActionExport});
     // The board, with the caller in its drop-down: both are for the room.
-    auto* room = new QToolButton(m_ToolBar);
-    room->setObjectName(QStringLiteral("ToolButtonRoom"));
-    room->setDefaultAction(m_ActionBoard);
-    room->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    auto* roomMenu = new QMenu(room);
-    roomMenu->setObjectName(QStringLiteral("PopupMenuRoom"));
-    roomMenu->addAction(m_ActionBoard);
-    roomMenu->addAction(m_ActionCaller);
-    room->setMenu(roomMenu);
-    room->setPopupMode(QToolButton::MenuButtonPopup);
-    m_ToolBar->addWidget(room);
+    AddDropDownButton(*m_ToolBar, "ToolButtonRoom", m_ActionBoard, "PopupMenuRoom",
+                      {m_ActionBoard, m_ActionCaller});
     m_ToolBar->addSeparator();
     m_ToolBar->addAction(m_ActionAbout);
     // Image only, like History: with every button captioned the bar would hide Exit at the

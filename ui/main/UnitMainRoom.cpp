@@ -73,7 +73,6 @@ TFormBoard& TFormVTX::Board()
         m_Board->addAction(m_ActionBoard);
         m_Board->addAction(m_ActionCaller);
         connect(m_Board, &TFormBoard::VisibilityChanged, m_ActionBoard, &QAction::setChecked);
-        m_Board->Show(BoardState());
     }
     return *m_Board;
 }
