@@ -3,7 +3,6 @@
 #include "Settings.h"
 #include "ToolIcons.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -26,7 +25,14 @@ QString SetAsidePath(const QString& path)
 
 } // namespace
 
-TProgramWindows::TProgramWindows()
+TProgramWindows::TProgramWindows() : TProgramWindows(TFormVTX::TContentsLater{})
+{
+    Main.BuildContents();
+    Hint.BuildContents();
+}
+
+TProgramWindows::TProgramWindows(TFormVTX::TContentsLater later)
+    : Main(later), Hint(TFormHint::TContentsLater{}, &Main)
 {
     Main.SetNewGameDialog(&NewGame);
     Main.SetHintWindow(&Hint);
@@ -103,10 +109,9 @@ int RunProgram(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral("1.06"));
-    QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorix.Vantorix"));
 
-    TProgramWindows windows;
+    TProgramWindows windows(TFormVTX::TContentsLater{});
     const QString settingsPath = SettingsFilePath(QCoreApplication::arguments());
     LoadSettings(settingsPath, windows);
     CheckSettingsCanBeSaved(settingsPath, windows);
@@ -119,14 +124,12 @@ int RunProgram(QApplication& application)
                                      .arg(QFileInfo(settingsPath).absoluteFilePath()));
         }
     });
-    windows.Main.show();
+    // Under X11 the icon is drawn at six sizes for every window made after it is set: it comes
+    // with the main window, once the dialog is on screen, and reaches the dialog then.
+    windows.Main.WhenBuilt([] { QApplication::setWindowIcon(ApplicationIcon()); });
 
     // New Game runs as the first thing inside the event loop, so that choosing Exit in the
     // dialog ends the loop like any later close of the main window.
-    QTimer::singleShot(0, &windows.Main, [&windows] {
-        if (auto* action = windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))) {
-            action->trigger();
-        }
-    });
+    QTimer::singleShot(0, &windows.Main, [&windows] { windows.Main.OpenNewGameFirst(); });
     return application.exec();
 }

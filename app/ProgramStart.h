@@ -14,10 +14,12 @@ inline constexpr const char* kSettingsFileName = "VTXSettings.xml";
 struct TProgramWindows
 {
     TProgramWindows();
+    // The program's own start: the main window's contents are made once New Game is painted.
+    explicit TProgramWindows(TFormVTX::TContentsLater later);
 
     TFormVTX Main;
     TNewGameDialog NewGame{&Main};
-    TFormHint Hint{&Main};
+    TFormHint Hint;
     // The match store, opened after the New Game dialog is painted.
     TMatchKeeper Keeper{Main, NewGame, CMatchStore::DefaultPath()};
 
@@ -46,7 +48,8 @@ bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows);
 // made when missing.
 QString SettingsFilePath(const QStringList& arguments);
 
-// The start sequence: the windows, the settings file (once), the main window shown, New Game
-// opened at once, then the event loop until the main window closes, which saves the settings.
+// The start sequence: the windows, the settings file (once), New Game opened at once with the
+// main window shown behind it once it is painted, then the event loop until the main window
+// closes, which saves the settings.
 // Returns the event loop's exit code.
 int RunProgram(QApplication& application);

@@ -169,19 +169,23 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
                             settings.QuickHintTop.value_or(hint.y()));
         hint.move(PlaceOnScreen(wanted, hint.size()));
     }
-    if (settings.QuickHintVisible.value_or(false)) {
-        hint.show();
-    }
-
     main.SetCallerOn(settings.Caller.value_or(false));
-    // The board is made only when the file has one; it is shown only when it was showing.
-    if (settings.BoardVisible) {
-        TFormBoard& board = main.Board();
-        RestorePlace(board, settings.BoardLeft, settings.BoardTop, settings.BoardWidth,
-                     settings.BoardHeight);
-        if (settings.BoardFullScreen.value_or(false)) {
-            board.setWindowState(board.windowState() | Qt::WindowFullScreen);
+
+    // The other windows come with the main window's contents: at the program's start, after
+    // the New Game dialog is on screen.
+    main.WhenBuilt([settings, &main, &hint] {
+        if (settings.QuickHintVisible.value_or(false)) {
+            hint.show();
         }
-        main.SetBoardShown(*settings.BoardVisible);
-    }
+        // The board is made only when the file has one; it is shown only when it was showing.
+        if (settings.BoardVisible) {
+            TFormBoard& board = main.Board();
+            RestorePlace(board, settings.BoardLeft, settings.BoardTop, settings.BoardWidth,
+                         settings.BoardHeight);
+            if (settings.BoardFullScreen.value_or(false)) {
+                board.setWindowState(board.windowState() | Qt::WindowFullScreen);
+            }
+            main.SetBoardShown(*settings.BoardVisible);
+        }
+    });
 }

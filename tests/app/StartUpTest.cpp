@@ -32,7 +32,8 @@ QByteArray ReadFile(const QString& path)
 }
 
 // Runs the whole program in `directory`; `whenDialogShown` sees the windows when the New Game
-// dialog is up, then Exit is clicked. Returns the program's exit code.
+// dialog is up and the main window shown behind it, then Exit is clicked. Returns the program's
+// exit code.
 int RunWithDialog(const QString& directory, const std::function<void(QWidget&)>& whenDialogShown)
 {
     const QString previous = QDir::currentPath();
@@ -41,7 +42,8 @@ int RunWithDialog(const QString& directory, const std::function<void(QWidget&)>&
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) {
+        if (modal == nullptr || !modal->isVisible() || modal->parentWidget() == nullptr ||
+            !modal->parentWidget()->isVisible()) {
             return;
         }
         poll.stop();
@@ -77,26 +79,55 @@ private slots:
     void TheBoardAndTheCallerComeBackAsTheyWere();
 };
 
+// What the start shows, in order: the dialog's first paint, then the main window (made then).
+class TStartOrder final : public QObject
+{
+public:
+    QStringList Seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QString name = watched->objectName();
+        if (event->type() == QEvent::Show && (name == "NewGameDialog" || name == "FormVTX")) {
+            Seen.append(name + " shown");
+        } else if (event->type() == QEvent::Paint && name == "NewGameDialog" &&
+                   !Seen.contains("NewGameDialog painted")) {
+            Seen.append(name + " painted");
+            const auto* main = qobject_cast<const TFormVTX*>(watched->parent());
+            Seen.append(main != nullptr && main->ContentsBuilt() ? "FormVTX made"
+                                                                 : "FormVTX not made yet");
+        }
+        return false;
+    }
+};
+
 void TestStartUp::WithoutAFileTheFormDefaultsHoldAndNewGameComesFirst()
 {
     QTemporaryDir dir;
     bool sawDialog = false;
     TNewGameChoices shown;
-    bool mainShown = false;
     bool hintsShown = false;
+    bool dialogKeepsTheKeyboard = false;
+    TStartOrder order;
+    qApp->installEventFilter(&order);
     const int code = RunWithDialog(dir.path(), [&](QWidget& modal) {
         auto* dialog = qobject_cast<TNewGameDialog*>(&modal);
         sawDialog = dialog != nullptr;
         if (dialog != nullptr) {
             shown = dialog->Choices();
             auto* main = qobject_cast<TFormVTX*>(dialog->parentWidget());
-            mainShown = main != nullptr && main->isVisible();
             hintsShown = main != nullptr && main->HintsShown();
+            dialogKeepsTheKeyboard = QApplication::activeWindow() == dialog;
         }
     });
+    qApp->removeEventFilter(&order);
     QCOMPARE(code, 0);
     QVERIFY(sawDialog);
-    QVERIFY(mainShown);
+    // The dialog is on screen before anything of the main window is made or shown.
+    QCOMPARE(order.Seen.mid(0, 4), QStringList({"NewGameDialog shown", "NewGameDialog painted",
+                                                "FormVTX not made yet", "FormVTX shown"}));
+    QVERIFY(dialogKeepsTheKeyboard);
     QVERIFY(hintsShown);
     QCOMPARE(shown.GameType, 1);
     QVERIFY(shown.TwoPlayers);
@@ -346,6 +377,28 @@ void TestStartUp::TheBoardAndTheCallerComeBackAsTheyWere()
     ApplySettings(saved, again.Main, again.NewGame, again.Hint);
     QVERIFY(again.Main.BoardWindow() != nullptr && !again.Main.BoardWindow()->isVisible());
     QVERIFY(again.Main.CallerOn() && again.Main.Caller().Enabled());
+
+    // The program's own start brings the board and the hint window back with the main window,
+    // after the dialog, which keeps the keyboard.
+    QTemporaryDir dir;
+    saved.BoardVisible = true;
+    saved.BoardFullScreen = false;
+    saved.QuickHintVisible = true;
+    QVERIFY(SaveSettingsFile(dir.filePath(QStringLiteral("VTXSettings.xml")), saved, nullptr));
+    bool boardAndHintBack = false;
+    bool dialogActive = false;
+    QCOMPARE(RunWithDialog(dir.path(),
+                           [&](QWidget& modal) {
+                               auto* main = qobject_cast<TFormVTX*>(modal.parentWidget());
+                               const auto* hint = main->findChild<QWidget*>("FormHint");
+                               boardAndHintBack = main->BoardWindow() != nullptr &&
+                                                  main->BoardWindow()->isVisible() &&
+                                                  hint != nullptr && hint->isVisible();
+                               dialogActive = QApplication::activeWindow() == &modal;
+                           }),
+             0);
+    QVERIFY(boardAndHintBack);
+    QVERIFY(dialogActive);
 }
 
 QTEST_MAIN(TestStartUp)

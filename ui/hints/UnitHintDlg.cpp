@@ -46,12 +46,27 @@ QString TFormHint::Verdict(int score)
     }
 }
 
-TFormHint::TFormHint(QWidget* parent)
+TFormHint::TFormHint(QWidget* parent) : TFormHint(TContentsLater{}, parent)
+{
+    BuildContents();
+}
+
+TFormHint::TFormHint(TContentsLater, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FormHint"));
     setWindowTitle(QStringLiteral("Quick Shot Hint"));
     setModal(false);
+    // The client size of the form: the routes and the verdict fit it, and a fixed size has
+    // no need to be remembered.
+    setFixedSize(239, 196);
+}
+
+void TFormHint::BuildContents()
+{
+    if (m_EditShot != nullptr) {
+        return;
+    }
     QFont hintFont(QStringLiteral("Courier New"));
     hintFont.setStyleHint(QFont::TypeWriter);
     setFont(hintFont);
@@ -114,9 +129,6 @@ TFormHint::TFormHint(QWidget* parent)
     grid->addWidget(hintsLabel, 1, 0, 1, 3);
     grid->addWidget(m_ListBoxHints, 2, 0, 1, 3);
     grid->addWidget(m_EditOutshot, 3, 0, 1, 3);
-    // The client size of the form: the routes and the verdict fit it, and a fixed size has
-    // no need to be remembered.
-    setFixedSize(239, 196);
 
     connect(m_EditShot, &QLineEdit::textChanged, this, &TFormHint::EditShotChange);
     EditShotChange();
@@ -139,6 +151,9 @@ QPoint TFormHint::Place() const
 
 void TFormHint::setVisible(bool visible)
 {
+    if (visible) {
+        BuildContents();
+    }
     if (visible && !testAttribute(Qt::WA_Moved)) {
         move(Place()); // also keeps the dialog from centring itself on the scoreboard
     }
@@ -148,7 +163,9 @@ void TFormHint::setVisible(bool visible)
 void TFormHint::SetCheckoutTable(const CCheckoutTable* table)
 {
     m_Table = table;
-    EditShotChange();
+    if (m_EditShot != nullptr) {
+        EditShotChange();
+    }
 }
 
 void TFormHint::EditShotChange()

@@ -22,6 +22,12 @@ public:
     static constexpr int kMaxShot = 180;
 
     explicit TFormHint(QWidget* parent = nullptr);
+    // The window of the program's start: its contents are made when it is first shown (or by
+    // BuildContents), not before the New Game dialog is on screen.
+    struct TContentsLater
+    {};
+    TFormHint(TContentsLater, QWidget* parent = nullptr);
+    void BuildContents();
 
     // The table the routes come from (owned by the main window); none: the list is left alone.
     void SetCheckoutTable(const CCheckoutTable* table);

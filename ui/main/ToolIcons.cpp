@@ -161,6 +161,54 @@ private:
     TShape m_Shape;
 };
 
+// The desktop theme's icon, else the drawing, looked up when the icon is first drawn or measured
+// rather than when it is made: on a desktop the first lookup reads the icon themes' index files
+// (about 14 ms under X11), which has no place before the first window is on screen.
+class TThemeIconEngine final : public QIconEngine
+{
+public:
+    TThemeIconEngine(const char* theme, TShape shape) : m_Theme(theme), m_Shape(shape) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    QString iconName() override { return Icon().name(); }
+    bool isNull() override { return false; } // the drawing is always there
+    QIconEngine* clone() const override { return new TThemeIconEngine(m_Theme, m_Shape); }
+
+private:
+    const QIcon& Icon()
+    {
+        if (m_Icon.isNull()) {
+            m_Icon = QIcon::fromTheme(QString::fromLatin1(m_Theme),
+                                      QIcon(new TShapeIconEngine(m_Shape)));
+        }
+        return m_Icon;
+    }
+
+    const char* m_Theme;
+    TShape m_Shape;
+    QIcon m_Icon;
+};
+
 } // namespace
 
 QIcon ToolIcon(int index)
@@ -180,8 +228,7 @@ QIcon ToolIcon(int index)
     };
     for (const TImage& image : kImages) {
         if (image.Index == index) {
-            return QIcon::fromTheme(QString::fromLatin1(image.Theme),
-                                    QIcon(new TShapeIconEngine(image.Shape)));
+            return QIcon(new TThemeIconEngine(image.Theme, image.Shape));
         }
     }
     return {};

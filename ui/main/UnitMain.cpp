@@ -16,16 +16,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -55,40 +52,6 @@ bool IsUserInput(const QEvent* event)
 
 } // namespace
 
-TFormVTX::TFormVTX(QWidget* parent) : QMainWindow(parent)
-{
-    setObjectName(QStringLiteral("FormVTX"));
-    setWindowTitle(QStringLiteral("Vantorix"));
-    setMinimumSize(669, 300);
-    resize(669, 570);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-
-    m_Game.OnSheetChanged = [this](CPlayerScores& sheet) { GameSheetChanged(sheet); };
-    m_Game.OnTurnChanged = [this](CPlayerScores* sheet) { GameTurnChanged(sheet); };
-    m_Game.OnLegWon = [this](CPlayerScores& sheet) { GameLegWon(sheet); };
-    m_ProgramDir = QCoreApplication::applicationDirPath();
-    if (!m_ProgramDir.endsWith(u'/')) {
-        m_ProgramDir += u'/';
-    }
-
-    m_BannerTimer = new QTimer(this);
-    m_BannerTimer->setSingleShot(true);
-    m_BannerTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may end it 5% early
-    m_BannerTimer->setInterval(kBannerMilliseconds);
-    connect(m_BannerTimer, &QTimer::timeout, this, &TFormVTX::HideBanner);
-
-    m_Caller = new TCaller(TCaller::DefaultProgram(), QString(), this);
-    connect(m_Caller, &TCaller::Problem, this, &TFormVTX::ShowNotice);
-    CreateActions();
-    CreateToolBar();
-    CreatePages();
-    OpenCheckoutTable(m_ProgramDir + QStringLiteral("VTXOutShots.ini"));
-    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateActions(); });
-    UpdateActions();
-}
-
 // Nothing may call back into the window once its own part is gone: deleting the child widgets
 // moves the focus and fires focusChanged, and the match's legs outlive this body.
 TFormVTX::~TFormVTX()
@@ -105,58 +68,6 @@ TFormVTX::~TFormVTX()
         m_Board->disconnect(); // hidden as it goes, it must not reach the actions
         delete m_Board;
     }
-}
-
-void TFormVTX::CreatePages()
-{
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_PanelGameTitle = NewLabel(QStringLiteral("PanelGameTitle"), QString(), central);
-    m_PanelGameTitle->setTextFormat(Qt::PlainText);
-    m_PanelGameTitle->setAlignment(Qt::AlignCenter);
-    m_PanelGameTitle->setFrameShape(QFrame::StyledPanel);
-    m_PanelGameTitle->setMinimumHeight(26);
-    QFont titleFont = m_PanelGameTitle->font();
-    titleFont.setBold(true);
-    m_PanelGameTitle->setFont(titleFont);
-    layout->addWidget(m_PanelGameTitle);
-
-    m_Notebook = new QStackedWidget(central);
-    m_Notebook->setObjectName(QStringLiteral("Notebook"));
-    layout->addWidget(m_Notebook, 1);
-
-    m_PanelX01 = new QWidget(m_Notebook);
-    m_PanelX01->setObjectName(QStringLiteral("PanelX01"));
-    auto* players = new QHBoxLayout(m_PanelX01);
-    players->setContentsMargins(0, 0, 0, 0);
-    players->setSpacing(0);
-    for (int player = 0; player < 2; ++player) {
-        auto* panel = new TPlayerPanel(m_Game, player, m_PanelX01);
-        m_Players[static_cast<size_t>(player)] = panel;
-        connect(panel, &TPlayerPanel::CorrectionClosed, this, &TFormVTX::FocusThrownBox);
-        if (player == 1) {
-            players->addStretch(1);
-        }
-        players->addWidget(panel);
-    }
-    m_Notebook->addWidget(m_PanelX01);
-    m_StatsPage = new TStatsPage(m_Notebook);
-    m_Notebook->addWidget(m_StatsPage);
-
-    // The banner floats over the page, centred, outside any layout.
-    m_PanelWinner = NewBanner(QStringLiteral("PanelWinner"), m_PanelX01);
-    m_PanelWinner->setFixedSize(300, 41);
-    m_PanelWinner->hide();
-    m_PanelX01->installEventFilter(this);
-
-    m_Notice = new TNoticeBar(central);
-    layout->addWidget(m_Notice);
-
-    connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
-    setCentralWidget(central);
 }
 
 void TFormVTX::SetHintWindow(TFormHint* window)
@@ -199,12 +110,16 @@ bool TFormVTX::OpenCheckoutTable(const QString& path)
 void TFormVTX::ShowNotice(const QString& line)
 {
     std::fprintf(stderr, "vantorix: %s\n", qPrintable(line));
-    m_Notice->AddNotice(line);
+    if (m_Notice != nullptr) {
+        m_Notice->AddNotice(line);
+    } else {
+        m_EarlyNotices.append(line);
+    }
 }
 
 QStringList TFormVTX::Notices() const
 {
-    return m_Notice->Notices();
+    return m_Notice != nullptr ? m_Notice->Notices() : m_EarlyNotices;
 }
 
 void TFormVTX::FillPlayerHints(int score, int player)
@@ -232,6 +147,9 @@ CPlayerScores* TFormVTX::ThrowingSheet() const
 
 void TFormVTX::UpdateActions()
 {
+    if (!ContentsBuilt()) {
+        return; // nothing to act on yet; worked out when the contents are made
+    }
     const CLeg* leg = m_Game.CurrentLeg();
     const bool onDefaultPage = m_Notebook->currentIndex() == kPageDefault;
     const TGameParams& params = m_Game.Params();
@@ -265,11 +183,15 @@ void TFormVTX::UpdateActions()
 
 void TFormVTX::ActionNewExecute()
 {
-    m_Notebook->setCurrentIndex(kPageDefault);
+    if (ContentsBuilt()) {
+        m_Notebook->setCurrentIndex(kPageDefault);
+    }
     if (m_NewGameDialog == nullptr) {
         return;
     }
     const int result = m_NewGameDialog->exec();
+    ShowBehindDialog(); // when the dialog went before it was painted
+    BuildContents();
     GiveKeyboardBack();
     if (result == TNewGameDialog::kResultExit) {
         close();
@@ -381,7 +303,9 @@ void TFormVTX::SetHintsShown(bool shown)
 {
     m_ActionHints->setChecked(shown);
     for (TPlayerPanel* panel : m_Players) {
-        panel->SetHintsShown(shown);
+        if (panel != nullptr) { // else they are made with it
+            panel->SetHintsShown(shown);
+        }
     }
 }
 
@@ -661,8 +585,11 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
     if (InputBlocked() && IsUserInput(event)) {
         return true;
     }
-    if (watched == m_HintWindow &&
-        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    if (m_ShowBehindDialog && watched == m_NewGameDialog && event->type() == QEvent::Paint) {
+        // After this paint has reached the screen, not within it.
+        QTimer::singleShot(0, this, &TFormVTX::ShowBehindDialog);
+    } else if (watched == m_HintWindow &&
+               (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             GiveKeyboardBack();
         }

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -36,6 +38,12 @@ public:
     static constexpr int kBannerMilliseconds = 1000;
 
     explicit TFormVTX(QWidget* parent = nullptr);
+    // The window of the program's start: only its frame is made now (actions, caller, place),
+    // so that the New Game dialog is on screen first. The contents are made when the window
+    // is first shown, or by BuildContents().
+    struct TContentsLater
+    {};
+    explicit TFormVTX(TContentsLater, QWidget* parent = nullptr);
     ~TFormVTX() override;
 
     CGame& Game() { return m_Game; }
@@ -48,8 +56,18 @@ public:
     // The Quick Shot Hint window that ActionQuickShotHints and ActionToggleFocus work on.
     void SetHintWindow(TFormHint* window);
 
+    // Makes the panels, pages, tool bar and checkout table if they are not made yet, then runs
+    // what waits for them (WhenBuilt). Until then no action changes the match.
+    void BuildContents();
+    bool ContentsBuilt() const { return m_Notebook != nullptr; }
+    // Runs `step` now when the contents are made, else right after they are.
+    void WhenBuilt(std::function<void()> step);
+    // The start: New Game is opened at once; this window, if not shown yet, is made and shown
+    // behind the dialog as soon as the dialog has been painted, leaving it the keyboard.
+    void OpenNewGameFirst();
+    void setVisible(bool visible) override;
     // Opens the checkout table at `path` if the file exists; else the program goes on without
-    // one. The window opens "VTXOutShots.ini" beside the executable when it is created.
+    // one. The window opens "VTXOutShots.ini" beside the executable when its contents are made.
     bool OpenCheckoutTable(const QString& path);
     const CCheckoutTable* CheckoutTable() const { return m_CheckoutTable.get(); }
 
@@ -111,6 +129,7 @@ private:
     void CreatePages();
 
     void ActionNewExecute();
+    void ShowBehindDialog();
     void ActionAboutExecute();
     void ActionExitExecute();
     void ActionNextLegExecute();
@@ -191,4 +210,9 @@ private:
     TFormBoard* m_Board = nullptr;
     std::array<QAction*, 19> m_ThrowActions{};
     std::array<QAction*, 3> m_OutShotActions{};
+    // Notices said before the notice strip was made, and steps waiting for the contents.
+    QStringList m_EarlyNotices;
+    std::vector<std::function<void()>> m_WhenBuilt;
+    // OpenNewGameFirst: the window shows itself once the dialog has been painted.
+    bool m_ShowBehindDialog = false;
 };

@@ -139,16 +139,6 @@ void TFormVTX::CreateActions()
     m_ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     m_ActionCaller->setCheckable(true);
     connect(m_ActionCaller, &QAction::triggered, this, &TFormVTX::ActionCallerExecute);
-
-    m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
-    m_ActionThrow->setMenu(m_PopupMenuThrow);
-
-    m_PopupMenuHints = new QMenu(this);
-    m_PopupMenuHints->setObjectName(QStringLiteral("PopupMenuHints"));
-    m_PopupMenuHints->addAction(m_ActionHints);
-    m_PopupMenuHints->addAction(m_ActionQuickShotHints);
-    m_PopupMenuHints->addSeparator();
-    m_PopupMenuHints->addAction(m_ActionToggleFocus);
 }
 
 namespace {
@@ -173,6 +163,18 @@ void AddDropDownButton(QToolBar& bar, const char* name, QAction* action, const c
 
 void TFormVTX::CreateToolBar()
 {
+    // The menus come with the tool bar, after the New Game dialog: under X11 the first menu
+    // asks the session bus whether a global menu bar is there.
+    m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
+    m_ActionThrow->setMenu(m_PopupMenuThrow);
+
+    m_PopupMenuHints = new QMenu(this);
+    m_PopupMenuHints->setObjectName(QStringLiteral("PopupMenuHints"));
+    m_PopupMenuHints->addAction(m_ActionHints);
+    m_PopupMenuHints->addAction(m_ActionQuickShotHints);
+    m_PopupMenuHints->addSeparator();
+    m_PopupMenuHints->addAction(m_ActionToggleFocus);
+
     m_ToolBar = new QToolBar(QStringLiteral("ToolBar"), this);
     m_ToolBar->setObjectName(QStringLiteral("ToolBar"));
     m_ToolBar->setMovable(false);

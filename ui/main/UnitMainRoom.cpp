@@ -57,6 +57,8 @@ TFormBoard& TFormVTX::Board()
         // A window of its own (no parent): it may stand on another screen, full screen, and
         // closing it only hides it. The scoreboard deletes it as it goes.
         m_Board = new TFormBoard;
+        // Closing the scoreboard ends the program even while the board is showing.
+        m_Board->setAttribute(Qt::WA_QuitOnClose, false);
         // First shown on a screen other than the operator's, where there is one.
         const QScreen* own = screen();
         const QScreen* room = own;
