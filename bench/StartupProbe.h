@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QMainWindow>
 #include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
 // Ends the process as soon as the first dialog has been shown and its first paint has run,
 // so that a start-up measurement covers process start to "dialog on screen" and nothing after.
+// With VTX_STARTUP_UNTIL=main it waits for the first paint of a main window instead: the whole
+// start, the window behind the dialog included.
 class TStartupProbe final : public QObject
 {
 public:
@@ -17,7 +20,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && qobject_cast<QDialog*>(watched) != nullptr) {
+        if (event->type() == QEvent::Paint &&
+            (m_UntilMain ? qobject_cast<QMainWindow*>(watched) != nullptr
+                         : qobject_cast<QDialog*>(watched) != nullptr)) {
             QTimer::singleShot(0, [] {
                 std::fflush(stdout);
                 _exit(0);
@@ -25,4 +30,7 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    const bool m_UntilMain = qgetenv("VTX_STARTUP_UNTIL") == "main";
 };
