@@ -14,7 +14,8 @@ inline constexpr const char* kSettingsFileName = "VTXSettings.xml";
 struct TProgramWindows
 {
     TProgramWindows();
-    // The program's own start: the main window's contents are made once New Game is painted.
+    // The program's own start: only the windows' frames are made; the main window's contents
+    // (and its checkout table) once New Game is painted, the hint window's when first shown.
     explicit TProgramWindows(TFormVTX::TContentsLater later);
 
     TFormVTX Main;
