@@ -63,6 +63,7 @@ echo "== run 2: the dialog and the window come back as they were"
 "$binary" >run2.log 2>&1 &
 pid=$!
 wait_for_window "New Game" 10
+wait_for_window "Vantorix" 10    # shown behind the dialog once the dialog is painted
 window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
 geometry=$(xdotool getwindowgeometry "$window" | grep Position)
 echo "main window: $geometry"

@@ -222,10 +222,19 @@ void TestMainWindow::TypedEntryTakesDigitsOnly()
     QCOMPARE(edit->text(), QStringLiteral("123")); // three characters at most
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QStringLiteral("12"));
+    QList<QWidget*> focusPath;
+    const QMetaObject::Connection watch =
+        QObject::connect(qApp, &QApplication::focusChanged,
+                         [&focusPath](QWidget*, QWidget* now) { focusPath.append(now); });
     QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier); // the keypad's Enter
     QCOMPARE(board.Remainder(0), 489);
     QCOMPARE(edit->text(), QString());
     QCOMPARE(QApplication::focusWidget(), board.Thrown(1));
+    QTest::keyClicks(board.Thrown(1), QStringLiteral("45"));
+    QTest::keyClick(board.Thrown(1), Qt::Key_Return);
+    QObject::disconnect(watch);
+    // Straight from box to box: a score list or tool button in between would repaint for nothing.
+    QCOMPARE(focusPath, (QList<QWidget*>{board.Thrown(1), board.Thrown(0)}));
 }
 
 void TestMainWindow::EnterSubmitsOnlyTheFocusedBox()

@@ -540,14 +540,17 @@ void TFormVTX::SetActivePlayer(int player)
         panel->Thrown()->clear();
         panel->HideRefusal();
     }
+    // The new thrower's box takes the keyboard before the other box is disabled: a disabled
+    // focus box would hand the focus on along the tab chain first (to the other score list or
+    // a tool button), repainting them and updating the actions twice over.
+    if (player == 0 || player == 1) {
+        m_Players[static_cast<size_t>(player)]->SetActive(true);
+    }
     if (player == 0 || player == -1) {
         m_Players[1]->SetActive(false);
     }
     if (player == 1 || player == -1) {
         m_Players[0]->SetActive(false);
-    }
-    if (player == 0 || player == 1) {
-        m_Players[static_cast<size_t>(player)]->SetActive(true);
     }
 }
 

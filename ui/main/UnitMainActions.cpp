@@ -163,8 +163,7 @@ void AddDropDownButton(QToolBar& bar, const char* name, QAction* action, const c
 
 void TFormVTX::CreateToolBar()
 {
-    // The menus come with the tool bar, after the New Game dialog: under X11 the first menu
-    // asks the session bus whether a global menu bar is there.
+    // The menus come with the tool bar they drop from, after the New Game dialog.
     m_PopupMenuThrow = CreateThrowMenu(this, m_ThrowActions, m_OutShotActions);
     m_ActionThrow->setMenu(m_PopupMenuThrow);
 
