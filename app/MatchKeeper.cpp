@@ -4,9 +4,6 @@
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
 
-#include <QEvent>
-#include <QTimer>
-
 TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString storePath,
                            QObject* parent)
     : QObject(parent), m_Main(main), m_Dialog(dialog), m_Path(std::move(storePath))
@@ -16,24 +13,10 @@ TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString store
     connect(&main, &TFormVTX::ResumeRequested, this, &TMatchKeeper::Resume);
     connect(&main, &TFormVTX::HistoryRequested, this, &TMatchKeeper::ShowHistory);
     connect(&main, &TFormVTX::ExportRequested, this, &TMatchKeeper::ExportCurrent);
-    dialog.installEventFilter(this);
+    connect(&dialog, &TNewGameDialog::FirstPainted, this, &TMatchKeeper::OpenStore);
 }
 
-TMatchKeeper::~TMatchKeeper()
-{
-    m_Dialog.removeEventFilter(this);
-}
-
-// The dialog's first paint is the moment the operator sees the program: the store opens just
-// after it.
-bool TMatchKeeper::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_Dialog && event->type() == QEvent::Paint) {
-        m_Dialog.removeEventFilter(this);
-        QTimer::singleShot(0, this, &TMatchKeeper::OpenStore);
-    }
-    return QObject::eventFilter(watched, event);
-}
+TMatchKeeper::~TMatchKeeper() = default;
 
 void TMatchKeeper::OpenStore()
 {

@@ -28,9 +28,6 @@ public:
     // The match in play as recorded so far (in memory, saved or not).
     const TStoredMatch& Current() const { return m_Current; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void MatchStarted(const QString& gameName, const TGameParams& params);
     void OperationApplied(const TMatchOperation& operation);

@@ -13,6 +13,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -219,6 +220,14 @@ void TNewGameDialog::setVisible(bool visible)
         }
     }
     QDialog::setVisible(visible);
+}
+
+void TNewGameDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (!std::exchange(m_Painted, true)) {
+        QMetaObject::invokeMethod(this, &TNewGameDialog::FirstPainted, Qt::QueuedConnection);
+    }
 }
 
 void TNewGameDialog::showEvent(QShowEvent* event)

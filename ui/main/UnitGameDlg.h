@@ -61,8 +61,14 @@ public:
     void reject() override;
     void setVisible(bool visible) override;
 
+signals:
+    // Once, just after the dialog's first paint has reached the screen: the moment the
+    // operator sees the program, after which the rest of it is made.
+    void FirstPainted();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CheckBox2PlayersClick();
@@ -78,6 +84,7 @@ private:
     QSpinBox* m_SpinBoxLegsToWin = nullptr;
     QSpinBox* m_SpinBoxSetsToWin = nullptr;
     QPushButton* m_ButtonResume = nullptr;
+    bool m_Painted = false;
 };
 
 // "Courier New", or the system's fixed-width face where it is not installed.

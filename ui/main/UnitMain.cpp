@@ -588,11 +588,8 @@ bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
     if (InputBlocked() && IsUserInput(event)) {
         return true;
     }
-    if (m_ShowBehindDialog && watched == m_NewGameDialog && event->type() == QEvent::Paint) {
-        // After this paint has reached the screen, not within it.
-        QTimer::singleShot(0, this, &TFormVTX::ShowBehindDialog);
-    } else if (watched == m_HintWindow &&
-               (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    if (watched == m_HintWindow &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             GiveKeyboardBack();
         }

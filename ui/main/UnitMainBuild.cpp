@@ -61,9 +61,7 @@ void TFormVTX::BuildContents()
     }
     CreateToolBar();
     CreatePages();
-    for (TPlayerPanel* panel : m_Players) {
-        panel->SetHintsShown(HintsShown());
-    }
+    SetHintsShown(HintsShown());
     for (const QString& line : std::exchange(m_EarlyNotices, {})) {
         m_Notice->AddNotice(line);
     }
@@ -96,7 +94,8 @@ void TFormVTX::OpenNewGameFirst()
 {
     if (m_NewGameDialog != nullptr && !isVisible()) {
         m_ShowBehindDialog = true;
-        m_NewGameDialog->installEventFilter(this);
+        connect(m_NewGameDialog, &TNewGameDialog::FirstPainted, this, &TFormVTX::ShowBehindDialog,
+                Qt::SingleShotConnection);
     }
     m_ActionNew->trigger();
 }
@@ -106,7 +105,6 @@ void TFormVTX::ShowBehindDialog()
     if (!std::exchange(m_ShowBehindDialog, false)) {
         return;
     }
-    m_NewGameDialog->removeEventFilter(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     setAttribute(Qt::WA_ShowWithoutActivating, false);
