@@ -36,7 +36,8 @@ void TMatchKeeper::SayProblem()
         return;
     }
     m_ProblemSaid = m_Store->Problem();
-    m_Main.ShowNotice(m_Store->IsOpen()
+    const bool saving = m_Store->IsOpen() && m_Store->IsWriter() && m_Store->Unwritten() == 0;
+    m_Main.ShowNotice(saving
                           ? QStringLiteral("Match store: %1.").arg(m_ProblemSaid)
                           : QStringLiteral("Matches are not being saved: %1.").arg(m_ProblemSaid));
 }
@@ -50,17 +51,18 @@ void TMatchKeeper::MatchStarted(const QString& gameName, const TGameParams& para
     m_Current.Started = QDateTime::currentDateTime();
     m_Resumable.reset();
     m_Dialog.SetResumable({});
-    if (m_Store->IsOpen() && m_Store->BeginMatch(gameName, params)) {
-        m_Current.Id = m_Store->CurrentMatch();
-    }
+    // Kept by the store until it can be written, when it cannot now.
+    m_Store->BeginMatch(gameName, params);
+    m_Current.Id = m_Store->CurrentMatch();
     SayProblem();
 }
 
 void TMatchKeeper::OperationApplied(const TMatchOperation& operation)
 {
     m_Current.Operations.push_back(operation);
-    if (m_Store != nullptr && m_Store->IsOpen() && m_Store->CurrentMatch() != 0) {
+    if (m_Store != nullptr) {
         m_Store->Record(operation, m_Main.Game());
+        m_Current.Id = m_Store->CurrentMatch();
         SayProblem();
     }
 }
@@ -70,15 +72,21 @@ void TMatchKeeper::Resume()
     if (!m_Resumable) {
         return;
     }
-    m_Current = *m_Resumable;
+    const TStoredMatch match = *m_Resumable;
+    ResumeStored(match);
+}
+
+void TMatchKeeper::ResumeStored(const TStoredMatch& match)
+{
+    m_Current = match;
     m_Resumable.reset();
     m_Dialog.SetResumable({});
     if (!m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations)) {
         m_Main.ShowNotice(QStringLiteral("The stored match could not be replayed whole; it "
                                          "goes on from its last good turn."));
     }
-    if (m_Store != nullptr && m_Store->IsOpen()) {
-        m_Store->ContinueMatch(m_Current.Id);
+    if (m_Store != nullptr && m_Store->IsOpen() && !m_Store->ContinueMatch(m_Current.Id)) {
+        SayProblem();
     }
 }
 
@@ -92,6 +100,11 @@ void TMatchKeeper::ShowHistory()
     THistoryDialog history(*m_Store, &m_Main);
     history.exec();
     m_Main.activateWindow();
+    if (history.ResumeMatch() != 0) {
+        if (const std::optional<TStoredMatch> match = m_Store->Load(history.ResumeMatch())) {
+            ResumeStored(*match);
+        }
+    }
 }
 
 void TMatchKeeper::ExportCurrent()

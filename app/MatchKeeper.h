@@ -32,6 +32,8 @@ private:
     void MatchStarted(const QString& gameName, const TGameParams& params);
     void OperationApplied(const TMatchOperation& operation);
     void Resume();
+    // Puts `match` back in play, replayed, and goes on recording it.
+    void ResumeStored(const TStoredMatch& match);
     void ShowHistory();
     void ExportCurrent();
     void SayProblem();

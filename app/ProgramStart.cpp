@@ -1,6 +1,7 @@
 #include "ProgramStart.h"
 
 #include "Settings.h"
+#include "StoreFile.h"
 #include "ToolIcons.h"
 
 #include <QApplication>
@@ -16,11 +17,6 @@ namespace {
 void Report(const QString& line)
 {
     std::fprintf(stderr, "vantorix: %s\n", qPrintable(line));
-}
-
-QString SetAsidePath(const QString& path)
-{
-    return path + QStringLiteral(".bad");
 }
 
 } // namespace
@@ -56,7 +52,10 @@ bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows)
 {
     const QFileInfo file(path);
     QString problem;
-    if (file.exists() && !file.isFile()) {
+    if (file.isSymLink()) {
+        problem = QStringLiteral("it is a link to %1, and nothing is written through a link")
+                      .arg(file.symLinkTarget());
+    } else if (file.exists() && !file.isFile()) {
         problem = QStringLiteral("something other than a file stands there");
     } else if (file.exists() ? !file.isWritable() : !QFileInfo(file.absolutePath()).isWritable()) {
         problem = QStringLiteral("it is not writable");
@@ -73,9 +72,10 @@ bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows)
 bool SaveSettings(const QString& path, TProgramWindows& windows)
 {
     if (windows.SetSettingsFileAside) {
-        const QString aside = SetAsidePath(path);
-        QFile::remove(aside);
-        if (QFile::rename(path, aside)) {
+        // Never over one kept before: each broken file is kept under a name of its own.
+        const QString aside = KeptAsidePath(path);
+        if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink() &&
+            QFile::rename(path, aside)) {
             Report(QStringLiteral("the settings file that could not be used is kept as %1")
                        .arg(aside));
         }

@@ -25,8 +25,8 @@ struct TProgramWindows
     TMatchKeeper Keeper{Main, NewGame, CMatchStore::DefaultPath()};
 
     // The settings file read at start could not be used whole: before the first save
-    // replaces it, it is kept beside the new one as "<name>.bad", so a hand edit is never
-    // lost unseen.
+    // replaces it, it is kept beside the new one as "<name>.bad" (".bad.1", … when that is
+    // taken), so a hand edit is never lost unseen.
     bool SetSettingsFileAside = false;
     // The operator has already been told that the settings cannot be saved.
     bool SaveProblemShown = false;

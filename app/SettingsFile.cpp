@@ -310,12 +310,15 @@ TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes)
 
 bool SaveSettingsFile(const QString& path, const TSettings& settings, QString* error)
 {
-    // Only a regular file is replaced: a link to a device or a FIFO in its place is the
-    // user's business, and writing through it could harm what it points to.
+    // Only a regular file is replaced: a link (to another user's file, a device, anything)
+    // or a FIFO in its place is the user's business, and writing through it could harm what
+    // it points to.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    if (info.isSymLink() || (info.exists() && !info.isFile())) {
         if (error != nullptr) {
-            *error = QStringLiteral("not a regular file");
+            *error = info.isSymLink()
+                         ? QStringLiteral("it is a link; nothing is written through a link")
+                         : QStringLiteral("not a regular file");
         }
         return false;
     }

@@ -366,6 +366,15 @@ int32_t CGame::SheetDarts(const CPlayerScores& sheet)
     return turns * 3 - claimedLess;
 }
 
+int32_t CGame::TurnDarts(const CPlayerScores& sheet, int32_t entry)
+{
+    if (entry < 1 || entry >= sheet.EntryCount()) {
+        return 0;
+    }
+    const bool winning = sheet.Won() && entry == sheet.EntryCount() - 1;
+    return winning && sheet.OutShotDarts() > 0 ? sheet.OutShotDarts() : 3;
+}
+
 std::vector<TLegSummary> CGame::LegSummaries() const
 {
     std::vector<TLegSummary> summaries;

@@ -284,6 +284,9 @@ public:
     std::vector<TLegSummary> LegSummaries() const;
     // The darts a sheet's turns took: 3 a turn, the winning turn's claimed darts when given.
     static int32_t SheetDarts(const CPlayerScores& sheet);
+    // The darts the turn `entry` of a sheet took by the same rule: 3, or the claimed darts of
+    // the winning turn.
+    static int32_t TurnDarts(const CPlayerScores& sheet, int32_t entry);
 
     // The index of the player who has won the match, -1 while it is open (always, when no
     // match length is set). Once it is won, NextLeg does nothing.

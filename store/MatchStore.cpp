@@ -1,8 +1,11 @@
 #include "MatchStore.h"
 
+#include "StoreFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -10,8 +13,6 @@
 #include <atomic>
 
 namespace {
-
-const QString kDot = QStringLiteral(" \u00B7 ");
 
 // Statements that take the schema from one version to the next; entry i goes from i to i + 1.
 const char* const kMigrations[] = {
@@ -44,9 +45,35 @@ QString Now()
     return QDateTime::currentDateTime().toString(Qt::ISODate);
 }
 
+// Names are stored clean whatever gave them (a hand-edited settings file included).
 QString PlayerName(const TGameParams& params, int32_t player)
 {
-    return QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+    return CleanName(QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name));
+}
+
+// SQLite's primary result codes that the store tells apart (the driver gives extended ones).
+enum TSqliteCode : int
+{
+    kSqlitePerm = 3,
+    kSqliteBusy = 5,
+    kSqliteLocked = 6,
+    kSqliteReadOnly = 8,
+    kSqliteIoError = 10,
+    kSqliteCorrupt = 11,
+    kSqliteFull = 13,
+    kSqliteCantOpen = 14,
+    kSqliteNotADatabase = 26,
+};
+
+int PrimaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xFF;
+}
+
+bool IsDamage(const QSqlError& error)
+{
+    const int code = PrimaryCode(error);
+    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
 }
 
 } // namespace
@@ -85,16 +112,38 @@ QSqlDatabase CMatchStore::Database() const
     return m_Open ? QSqlDatabase::database(m_Connection, false) : QSqlDatabase();
 }
 
-bool CMatchStore::Fail(const QString& what, const QString& error)
+bool CMatchStore::Fail(const QString& problem, bool retry)
 {
-    m_Problem = error.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, error);
+    m_Problem = problem;
     if (m_Open) {
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         database.rollback();
         database.close();
     }
     m_Open = false;
+    m_Retry = retry;
+    m_Behind = m_Behind || retry;
     return false;
+}
+
+QString CMatchStore::Reason(const QSqlError& error) const
+{
+    const int code = PrimaryCode(error);
+    if (code == kSqliteBusy || code == kSqliteLocked) {
+        return QStringLiteral("the store is locked by another program");
+    }
+    if (code == kSqliteFull) {
+        return QStringLiteral("the disk is full");
+    }
+    const QString words = WriteFailureWords(m_Path);
+    if (!words.isEmpty()) {
+        return words;
+    }
+    if (code == kSqliteReadOnly || code == kSqlitePerm || code == kSqliteCantOpen ||
+        code == kSqliteIoError) {
+        return QStringLiteral("%1 cannot be written (%2)").arg(m_Path, error.text());
+    }
+    return QStringLiteral("%1 cannot be used (%2)").arg(m_Path, error.text());
 }
 
 bool CMatchStore::Exec(const QString& statement)
@@ -103,92 +152,208 @@ bool CMatchStore::Exec(const QString& statement)
     return query.exec(statement);
 }
 
-// A file that is no database is kept for whoever wants to look at it, and a fresh one made.
+// A damaged file, with its journal files, is kept for whoever wants to look at it under a name
+// no earlier one has, and a fresh one is made.
 bool CMatchStore::SetAside()
 {
     {
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         database.close();
     }
-    const QString aside = m_Path + QStringLiteral(".bad");
-    QFile::remove(aside);
-    QFile::remove(m_Path + QStringLiteral("-wal"));
-    QFile::remove(m_Path + QStringLiteral("-shm"));
-    return QFile::rename(m_Path, aside);
+    m_Open = false;
+    const QString aside = KeptAsidePath(m_Path);
+    if (!QFile::rename(m_Path, aside)) {
+        return false;
+    }
+    for (const char* side : {"-wal", "-shm"}) {
+        const QString file = m_Path + QLatin1String(side);
+        if (QFileInfo::exists(file)) {
+            QFile::rename(file, aside + QLatin1String(side));
+        }
+    }
+    m_Problem = QStringLiteral("%1 was damaged; it is kept as %2 and a new one was made")
+                    .arg(m_Path, aside);
+    return true;
 }
 
-bool CMatchStore::Open()
+bool CMatchStore::OpenConnection()
 {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        return Fail(QStringLiteral("the SQLite driver of Qt is not installed"), {});
-    }
-    if (!QDir().mkpath(QFileInfo(m_Path).absolutePath())) {
-        return Fail(QStringLiteral("cannot make the folder of %1").arg(m_Path), {});
-    }
     QSqlDatabase database =
         QSqlDatabase::contains(m_Connection)
             ? QSqlDatabase::database(m_Connection, false)
             : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_Connection);
     database.setDatabaseName(m_Path);
-    // Another program holding the file waits a moment, then play goes on without it.
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=250");
+    // A reader never writes: a second program only looks.
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyMilliseconds);
+    if (!m_Writer) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    }
     if (!m_ConnectOptions.isEmpty()) {
         options += u';' + m_ConnectOptions;
     }
     database.setConnectOptions(options);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!database.open()) {
-            return Fail(QStringLiteral("cannot open %1").arg(m_Path), database.lastError().text());
-        }
-        m_Open = true;
-        QSqlQuery check(database);
-        const bool readable = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next() &&
-                              check.value(0).toString() == u"ok";
-        check.finish(); // a statement left open would hold a transaction
-        if (readable) {
-            break;
-        }
-        const QString error = check.lastError().text();
-        if (error.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ||
-            error.contains(QStringLiteral("busy"), Qt::CaseInsensitive)) {
-            return Fail(QStringLiteral("%1 is in use by another program").arg(m_Path), {});
-        }
-        m_Open = false;
-        if (attempt > 0 || !SetAside()) {
-            return Fail(QStringLiteral("%1 is damaged and cannot be set aside").arg(m_Path), error);
-        }
-        m_Problem = QStringLiteral("%1 was damaged; it is kept as %1.bad and a new one was made")
-                        .arg(m_Path);
+    if (!database.open()) {
+        return Fail(Reason(database.lastError()), true);
     }
-    QSqlQuery version(database);
-    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
-        return Fail(QStringLiteral("cannot read %1").arg(m_Path), version.lastError().text());
+    m_Open = true;
+    return true;
+}
+
+// The store opens only a database of its own: made by Vantorix (its application id, or its
+// tables in one made before the id was set), or empty.
+bool CMatchStore::CheckOwnFile()
+{
+    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                   " (SELECT user_version FROM pragma_user_version),"
+                                   " (SELECT COUNT(*) FROM sqlite_master),"
+                                   " (SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND"
+                                   "  name IN ('matches', 'operations', 'player_stats'))")) ||
+        !query.next()) {
+        return Fail(Reason(query.lastError()), true);
     }
-    const int stored = version.value(0).toInt();
-    version.finish();
-    if (stored > kSchemaVersion) {
+    const int application = query.value(0).toInt();
+    const int version = query.value(1).toInt();
+    const int objects = query.value(2).toInt();
+    const bool ourTables = query.value(3).toInt() == 3;
+    query.finish();
+    const bool empty = objects == 0 && version == 0 && application == 0;
+    const bool ours = application == kApplicationId || (application == 0 && ourTables);
+    if (!empty && !ours) {
+        return Fail(QStringLiteral("%1 is another program's database (application %2, version "
+                                   "%3); it is left alone")
+                        .arg(m_Path)
+                        .arg(application)
+                        .arg(version),
+                    false);
+    }
+    if (version > kSchemaVersion) {
         return Fail(QStringLiteral("%1 was written by a newer Vantorix; matches are not saved "
                                    "until it is updated")
                         .arg(m_Path),
-                    {});
+                    false);
+    }
+    if (!m_Writer) {
+        return !empty || Fail(QStringLiteral("%1 holds no matches yet").arg(m_Path), false);
     }
     // WAL with synchronous NORMAL: a commit is in the file before the window paints it, so a
     // killed process loses nothing; only a power cut can lose the last turns, never the file.
     // A full sync on every turn cost half a millisecond a turn.
     QSqlQuery journal(database);
     const bool wal = journal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    const QSqlError walError = journal.lastError();
     journal.finish();
     if (!wal || !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
-        return Fail(QStringLiteral("cannot write %1").arg(m_Path), journal.lastError().text());
+        return Fail(Reason(walError), true);
     }
-    return stored == kSchemaVersion || Migrate(stored);
+    if (version < kSchemaVersion && !Migrate(version)) {
+        return false;
+    }
+    if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
+        return Fail(Reason(database.lastError()), true);
+    }
+    return true;
+}
+
+bool CMatchStore::Open()
+{
+    if (m_Open) {
+        QSqlDatabase::database(m_Connection, false).close();
+        m_Open = false;
+    }
+    m_Retry = false;
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        return Fail(QStringLiteral("the SQLite driver of Qt is not installed"), false);
+    }
+    const QString refusal = WriteRefusal(m_Path);
+    if (!refusal.isEmpty()) {
+        return Fail(refusal, false);
+    }
+    const QString folder = QFileInfo(m_Path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        const QString words = WriteFailureWords(folder + QStringLiteral("/."));
+        return Fail(QStringLiteral("cannot make the folder %1%2")
+                        .arg(folder, words.isEmpty() ? QString() : QStringLiteral(": ") + words),
+                    true);
+    }
+    // One writer: a second program reads only, until it starts again after the first is
+    // gone. A lock left by a killed process is stale (its process is gone) and taken over.
+    if (m_Lock == nullptr) {
+        m_Lock = std::make_unique<QLockFile>(m_Path + QStringLiteral(".lock"));
+        m_Lock->setStaleLockTime(0);
+    }
+    m_Writer = m_Lock->isLocked() || m_Lock->tryLock(0);
+    const bool otherWriter = !m_Writer && m_Lock->error() == QLockFile::LockFailedError;
+    if (!m_Writer && !QFileInfo::exists(m_Path)) {
+        const QString words = WriteFailureWords(m_Path);
+        return Fail(otherWriter
+                        ? QStringLiteral("another Vantorix is recording into %1").arg(m_Path)
+                    : words.isEmpty() ? QStringLiteral("cannot lock %1").arg(m_Path)
+                                      : words,
+                    !otherWriter);
+    }
+    if (m_Writer) {
+        // A journal file left unwritable (the store was made read-only while it was open)
+        // would stop every start after the store is writable again.
+        const QFile::Permissions mode = QFileInfo(m_Path).permissions();
+        for (const char* side : {"-wal", "-shm"}) {
+            const QFileInfo file(m_Path + QLatin1String(side));
+            if (file.isFile() && !file.isSymLink() && file.permissions() != mode &&
+                (mode & QFile::WriteOwner)) {
+                QFile::setPermissions(file.filePath(), mode);
+            }
+        }
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!OpenConnection()) {
+            return false;
+        }
+        QSqlQuery check(QSqlDatabase::database(m_Connection, false));
+        const bool ran = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next();
+        const QSqlError error = check.lastError();
+        const bool damaged = ran ? check.value(0).toString() != u"ok" : IsDamage(error);
+        check.finish(); // a statement left open would hold a transaction
+        if (!ran && !damaged) {
+            return Fail(Reason(error), true); // the file is left exactly as it is
+        }
+        if (!damaged) {
+            break;
+        }
+        if (!m_Writer) {
+            return Fail(QStringLiteral("%1 is damaged").arg(m_Path), false);
+        }
+        if (attempt > 0 || !SetAside()) {
+            return Fail(QStringLiteral("%1 is damaged and cannot be set aside").arg(m_Path), false);
+        }
+    }
+    if (!CheckOwnFile()) {
+        return false;
+    }
+    if (!m_Writer) {
+        // History can be read; another Vantorix keeps the store until this one starts again,
+        // a folder that cannot be written is tried again at the next operation.
+        const QString words = WriteFailureWords(m_Path + QStringLiteral(".lock"));
+        m_Problem =
+            otherWriter
+                ? QStringLiteral("another Vantorix is recording into %1; this one records "
+                                 "nothing (History can be read)")
+                      .arg(m_Path)
+                : QStringLiteral("%1; nothing is recorded until it can be written "
+                                 "(History can be read)")
+                      .arg(words.isEmpty() ? QStringLiteral("%1 cannot be locked").arg(m_Path)
+                                           : words);
+        m_Retry = !otherWriter;
+        m_Behind = m_Behind || m_Retry;
+    }
+    return true;
 }
 
 bool CMatchStore::Migrate(int fromVersion)
 {
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
     if (!database.transaction()) {
-        return Fail(QStringLiteral("cannot write %1").arg(m_Path), database.lastError().text());
+        return Fail(Reason(database.lastError()), true);
     }
     for (int version = fromVersion; version < kSchemaVersion; ++version) {
         const QStringList statements =
@@ -196,26 +361,30 @@ bool CMatchStore::Migrate(int fromVersion)
         for (const QString& statement : statements) {
             QSqlQuery query(database);
             if (!query.exec(statement)) {
-                return Fail(QStringLiteral("cannot prepare %1").arg(m_Path),
-                            query.lastError().text());
+                return Fail(Reason(query.lastError()), true);
             }
         }
     }
     if (!Exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)) || !database.commit()) {
-        return Fail(QStringLiteral("cannot prepare %1").arg(m_Path), database.lastError().text());
+        return Fail(Reason(database.lastError()), true);
     }
     return true;
 }
 
 bool CMatchStore::BeginMatch(const QString& gameName, const TGameParams& params)
 {
-    if (!m_Open) {
-        return false;
-    }
+    m_Recording = true;
+    m_MatchId = 0;
+    m_Sequence = 0;
+    m_UnwrittenStart.emplace(gameName, params);
+    m_Unwritten.clear();
+    return WriteUnwritten(nullptr);
+}
+
+bool CMatchStore::InsertMatch(QSqlError& error)
+{
+    const auto& [gameName, params] = *m_UnwrittenStart;
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-    if (!database.transaction()) {
-        return Fail(QStringLiteral("cannot save the match"), database.lastError().text());
-    }
     QSqlQuery query(database);
     query.prepare(QStringLiteral(
         "INSERT INTO matches(started, updated, game, player_count, first_player, start_score,"
@@ -226,16 +395,20 @@ bool CMatchStore::BeginMatch(const QString& gameName, const TGameParams& params)
          {QVariant(now), QVariant(now), QVariant(gameName), QVariant(params.PlayerCount),
           QVariant(params.FirstPlayer), QVariant(params.StartScore), QVariant(params.TargetScore),
           QVariant(params.CountUp ? 1 : 0), QVariant(params.CheckOutRule ? 1 : 0),
-          QVariant(QString::fromStdString(params.Player1Name)),
-          QVariant(QString::fromStdString(params.Player2Name)), QVariant(params.LegsToWin),
-          QVariant(params.SetsToWin)}) {
+          QVariant(PlayerName(params, 0)), QVariant(PlayerName(params, 1)),
+          QVariant(params.LegsToWin), QVariant(params.SetsToWin)}) {
         query.addBindValue(value);
     }
-    if (!Exec(QStringLiteral("UPDATE matches SET state=2 WHERE state=0")) || !query.exec()) {
-        return Fail(QStringLiteral("cannot save the match"), query.lastError().text());
+    QSqlQuery abandon(database);
+    if (!abandon.exec(QStringLiteral("UPDATE matches SET state=2 WHERE state=0"))) {
+        error = abandon.lastError();
+        return false;
+    }
+    if (!query.exec()) {
+        error = query.lastError();
+        return false;
     }
     m_MatchId = query.lastInsertId().toLongLong();
-    m_Sequence = 0;
     for (int32_t player = 0; player < params.PlayerCount && player < 2; ++player) {
         QSqlQuery stats(database);
         stats.prepare(
@@ -244,32 +417,118 @@ bool CMatchStore::BeginMatch(const QString& gameName, const TGameParams& params)
         stats.addBindValue(player);
         stats.addBindValue(PlayerName(params, player));
         if (!stats.exec()) {
-            return Fail(QStringLiteral("cannot save the match"), stats.lastError().text());
+            error = stats.lastError();
+            return false;
         }
     }
-    if (!database.commit()) {
-        return Fail(QStringLiteral("cannot save the match"), database.lastError().text());
+    return true;
+}
+
+bool CMatchStore::WriteUnwritten(const CGame* game)
+{
+    if (!m_Recording) {
+        return false;
+    }
+    if ((!m_Open || !m_Writer) && m_Retry) {
+        Open();
+    }
+    if (!m_Open || !m_Writer) {
+        return false;
+    }
+    const auto kept = static_cast<qsizetype>(m_Unwritten.size());
+    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+    const int64_t matchBefore = m_MatchId;
+    QSqlError error;
+    bool written = database.transaction();
+    if (!written) {
+        error = database.lastError();
+    } else if (m_UnwrittenStart) {
+        written = InsertMatch(error);
+    }
+    int64_t sequence = m_Sequence;
+    for (const TMatchOperation& operation : m_Unwritten) {
+        if (!written) {
+            break;
+        }
+        QSqlQuery query(database);
+        query.prepare(QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant& value :
+             {QVariant::fromValue(m_MatchId), QVariant::fromValue(sequence + 1),
+              QVariant(static_cast<int>(operation.Kind)), QVariant(operation.Player),
+              QVariant(operation.Entry), QVariant(operation.Score), QVariant(operation.Darts)}) {
+            query.addBindValue(value);
+        }
+        written = query.exec();
+        error = query.lastError();
+        ++sequence;
+    }
+    if (written && game != nullptr) {
+        written = WriteFigures(*game, error);
+    }
+    if (written && !database.commit()) {
+        written = false;
+        error = database.lastError();
+    }
+    if (!written) {
+        database.rollback();
+        m_MatchId = matchBefore;
+        if (!error.isValid()) {
+            error = database.lastError();
+        }
+        m_Problem = QStringLiteral("%1; what is played is kept in memory and saved once the "
+                                   "store takes writes again")
+                        .arg(Reason(error));
+        m_Behind = true;
+        return false;
+    }
+    m_Sequence = sequence;
+    m_UnwrittenStart.reset();
+    m_Unwritten.clear();
+    if (m_Behind) {
+        m_Behind = false;
+        m_Problem = kept == 0 ? QStringLiteral("recording goes on")
+                              : QStringLiteral("recording goes on; %1 kept in memory %2 saved")
+                                    .arg(kept == 1 ? QStringLiteral("the operation")
+                                                   : QStringLiteral("%1 operations").arg(kept),
+                                         kept == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     }
     return true;
 }
 
 bool CMatchStore::ContinueMatch(int64_t id)
 {
-    if (!m_Open) {
+    if (!m_Open || !m_Writer) {
         return false;
     }
-    QSqlQuery query(QSqlDatabase::database(m_Connection, false));
+    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+    QSqlQuery query(database);
     query.prepare(QStringLiteral("SELECT COALESCE(MAX(seq), 0) FROM operations WHERE match_id=?"));
     query.addBindValue(QVariant::fromValue(id));
     if (!query.exec() || !query.next()) {
-        return Fail(QStringLiteral("cannot read %1").arg(m_Path), query.lastError().text());
+        m_Problem = Reason(query.lastError());
+        return false;
     }
+    const int64_t sequence = query.value(0).toLongLong();
+    query.finish();
+    // The resumed match is the one in play; another that was is abandoned, never lost.
+    QSqlQuery state(database);
+    state.prepare(QStringLiteral("UPDATE matches SET state=CASE WHEN id=? THEN 0 ELSE 2 END"
+                                 " WHERE (state=0 OR id=?) AND state<>1"));
+    state.addBindValue(QVariant::fromValue(id));
+    state.addBindValue(QVariant::fromValue(id));
+    if (!state.exec()) {
+        m_Problem = Reason(state.lastError());
+        return false;
+    }
+    m_Recording = true;
     m_MatchId = id;
-    m_Sequence = query.value(0).toLongLong();
+    m_Sequence = sequence;
+    m_UnwrittenStart.reset();
+    m_Unwritten.clear();
     return true;
 }
 
-bool CMatchStore::WriteFigures(const CGame& game)
+bool CMatchStore::WriteFigures(const CGame& game, QSqlError& error)
 {
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
     const TGameParams& params = game.Params();
@@ -285,6 +544,7 @@ bool CMatchStore::WriteFigures(const CGame& game)
     match.addBindValue(ScoreText(game));
     match.addBindValue(QVariant::fromValue(m_MatchId));
     if (!match.exec()) {
+        error = match.lastError();
         return false;
     }
     for (int32_t player = 0; player < params.PlayerCount && player < 2; ++player) {
@@ -300,6 +560,7 @@ bool CMatchStore::WriteFigures(const CGame& game)
             update.addBindValue(value);
         }
         if (!update.exec()) {
+            error = update.lastError();
             return false;
         }
     }
@@ -308,33 +569,16 @@ bool CMatchStore::WriteFigures(const CGame& game)
 
 bool CMatchStore::Record(const TMatchOperation& operation, const CGame& game)
 {
-    if (!m_Open || m_MatchId == 0) {
+    if (!m_Recording) {
         return false;
     }
-    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-    if (!database.transaction()) {
-        return Fail(QStringLiteral("cannot save the match"), database.lastError().text());
-    }
-    QSqlQuery query(database);
-    query.prepare(QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant::fromValue(m_MatchId), QVariant::fromValue(m_Sequence + 1),
-          QVariant(static_cast<int>(operation.Kind)), QVariant(operation.Player),
-          QVariant(operation.Entry), QVariant(operation.Score), QVariant(operation.Darts)}) {
-        query.addBindValue(value);
-    }
-    if (!query.exec() || !WriteFigures(game) || !database.commit()) {
-        const QString error =
-            query.lastError().isValid() ? query.lastError().text() : database.lastError().text();
-        return Fail(QStringLiteral("cannot save the match"), error);
-    }
-    ++m_Sequence;
-    return true;
+    m_Unwritten.push_back(operation);
+    return WriteUnwritten(&game);
 }
 
 std::optional<TStoredMatch> CMatchStore::LastInPlay() const
 {
-    if (!m_Open) {
+    if (!m_Open || !m_Writer) {
         return std::nullopt;
     }
     QSqlQuery query(QSqlDatabase::database(m_Connection, false));
@@ -371,8 +615,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     params.TargetScore = query.value(4).toInt();
     params.CountUp = query.value(5).toInt() != 0;
     params.CheckOutRule = query.value(6).toInt() != 0;
-    params.Player1Name = query.value(7).toString().toStdString();
-    params.Player2Name = query.value(8).toString().toStdString();
+    params.Player1Name = CleanName(query.value(7).toString()).toStdString();
+    params.Player2Name = CleanName(query.value(8).toString()).toStdString();
     params.LegsToWin = query.value(9).toInt();
     params.SetsToWin = query.value(10).toInt();
     match.Started = QDateTime::fromString(query.value(11).toString(), Qt::ISODate);
@@ -397,11 +641,16 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
 
 bool CMatchStore::Delete(int64_t id)
 {
-    if (!m_Open) {
+    if (!m_Open || !m_Writer) {
+        return false;
+    }
+    if (m_Recording && id == m_MatchId) {
+        m_Problem = QStringLiteral("This is the match in play");
         return false;
     }
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
     if (!database.transaction()) {
+        m_Problem = Reason(database.lastError());
         return false;
     }
     for (const char* table : {"operations", "player_stats"}) {
@@ -409,6 +658,7 @@ bool CMatchStore::Delete(int64_t id)
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));
         if (!query.exec()) {
+            m_Problem = Reason(query.lastError());
             database.rollback();
             return false;
         }
@@ -417,11 +667,9 @@ bool CMatchStore::Delete(int64_t id)
     query.prepare(QStringLiteral("DELETE FROM matches WHERE id=?"));
     query.addBindValue(QVariant::fromValue(id));
     if (!query.exec() || !database.commit()) {
+        m_Problem = Reason(query.lastError().isValid() ? query.lastError() : database.lastError());
         database.rollback();
         return false;
-    }
-    if (id == m_MatchId) {
-        m_MatchId = 0; // the match in play is no longer recorded
     }
     return true;
 }
@@ -487,108 +735,4 @@ QStringList CMatchStore::PlayerNames() const
         }
     }
     return names;
-}
-
-bool Rebuild(CGame& game, const TStoredMatch& match)
-{
-    game.NewGame(match.Params);
-    for (const TMatchOperation& operation : match.Operations) {
-        if (!ApplyOperation(game, operation)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-QString ScoreText(const CGame& game)
-{
-    const TGameParams& params = game.Params();
-    const auto pair = [&](auto value) {
-        return params.PlayerCount >= 2 ? QStringLiteral("%1-%2").arg(value(0)).arg(value(1))
-                                       : QString::number(value(0));
-    };
-    if (params.LegsToWin > 0 && params.SetsToWin > 0) {
-        return QStringLiteral("Sets %1, Legs %2")
-            .arg(pair([&](int p) { return game.SetsWon(p); }),
-                 pair([&](int p) { return game.LegsInSet(p); }));
-    }
-    return pair([&](int p) { return game.GetPlayerStats(p).LegsWon; });
-}
-
-QString CsvFileName(const TStoredMatch& match)
-{
-    return Describe(match).section(kDot, 0, 0) +
-           match.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) + QStringLiteral(".csv");
-}
-
-QString Describe(const TStoredMatch& match)
-{
-    const TGameParams& params = match.Params;
-    QString players = QString::fromStdString(params.Player1Name);
-    if (params.PlayerCount >= 2) {
-        players += QStringLiteral(" v ") + QString::fromStdString(params.Player2Name);
-    }
-    return players + kDot + match.GameName + kDot + QStringLiteral("Leg %1").arg(match.Legs) +
-           kDot + match.Score;
-}
-
-namespace {
-
-QString CsvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r')) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-} // namespace
-
-QByteArray MatchCsv(const TStoredMatch& match)
-{
-    // Replayed step by step, to know each leg's set and first thrower.
-    CGame game;
-    game.NewGame(match.Params);
-    std::vector<std::pair<int32_t, int32_t>> legs{
-        {game.SetNumber(), game.CurrentLeg()->PlayerToThrow()}};
-    for (const TMatchOperation& operation : match.Operations) {
-        if (!ApplyOperation(game, operation)) {
-            break;
-        }
-        if (operation.Kind == TOperationKind::NextLeg) {
-            legs.emplace_back(game.SetNumber(), game.CurrentLeg()->PlayerToThrow());
-        }
-    }
-    QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed\r\n");
-    const int32_t players = game.Params().PlayerCount;
-    for (int32_t index = 0; index < game.LegCount(); ++index) {
-        const CLeg& leg = *game.GetLeg(index);
-        const auto [set, starter] = legs[static_cast<size_t>(index)];
-        int32_t turns = 0;
-        for (int32_t player = 0; player < leg.SheetCount(); ++player) {
-            turns = std::max(turns, leg.GetSheet(player)->EntryCount() - 1);
-        }
-        for (int32_t turn = 1; turn <= turns; ++turn) {
-            for (int32_t offset = 0; offset < players; ++offset) {
-                const int32_t player = (starter + offset) % players;
-                const CPlayerScores& sheet = *leg.GetSheet(player);
-                const TurnEntry* entry = sheet.GetEntry(turn);
-                if (entry == nullptr) {
-                    continue;
-                }
-                csv += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\r\n")
-                           .arg(index + 1)
-                           .arg(set)
-                           .arg(CsvField(PlayerName(game.Params(), player)))
-                           .arg(turn)
-                           .arg(entry->Score)
-                           .arg(entry->Remainder)
-                           .arg(sheet.ClaimedDarts(turn));
-            }
-        }
-    }
-    return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
 }

@@ -3,37 +3,24 @@
 // Every match kept: an SQLite file (through Qt SQL) that follows the match in play operation
 // by operation, each in its own transaction, so that a process killed at any moment loses
 // nothing the window had shown. A match is rebuilt by replaying its operations through the
-// model's public operations. Faults never stop play: a store that cannot be used says why
-// (Problem) and records nothing more, and the match goes on unsaved.
+// model's public operations. Faults never stop play and never cost a stored match: a store
+// that cannot be written says why (Problem), keeps what it could not write in memory and
+// writes it at the next operation that finds the store writable again. Only a file that SQLite
+// itself finds damaged is set aside; one program writes the store at a time.
 
-#include "MatchOperation.h"
+#include "MatchExport.h"
+#include "StoredMatch.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QLockFile;
 class QSqlDatabase;
-
-enum class TMatchState : int32_t
-{
-    InPlay = 0,
-    Won = 1,
-    Abandoned = 2, // a new game was started before it was won (or it had no length)
-};
-
-struct TStoredMatch
-{
-    int64_t Id = 0;
-    QString GameName; // "Standard 501", as the dialog shows it
-    TGameParams Params;
-    QDateTime Started;
-    TMatchState State = TMatchState::InPlay;
-    int32_t Legs = 1; // legs played, the one in play included
-    QString Score;    // "1-1", or "Sets 1-0, Legs 1-1"
-    std::vector<TMatchOperation> Operations;
-};
+class QSqlError;
 
 // Per-player figures over every stored match for one name.
 struct TPlayerRecord
@@ -52,6 +39,11 @@ class CMatchStore final
 {
 public:
     static constexpr int kSchemaVersion = 1;
+    // PRAGMA application_id of a Vantorix store ("VTX1"); stores made before it was set have 0
+    // and are known by their tables.
+    static constexpr int kApplicationId = 0x56545831;
+    // How long a write waits for another program holding the file (a backup, a reader).
+    static constexpr int kBusyMilliseconds = 3000;
 
     // $XDG_DATA_HOME/vantorix/matches.sqlite, ~/.local/share/vantorix/ when that is unset.
     static QString DefaultPath();
@@ -63,27 +55,42 @@ public:
     CMatchStore(const CMatchStore&) = delete;
     CMatchStore& operator=(const CMatchStore&) = delete;
 
-    // Opens the file, made on first use, migrated to the current schema. A file that is not a
-    // database or fails the integrity check is kept aside as "<name>.bad" and a fresh one is
-    // made; one written by a newer version is left alone. False (with Problem) when the store
-    // cannot be used.
+    // Opens the file, made on first use, migrated to the current schema, and takes the lock
+    // "<name>.lock" beside it. Only a file that SQLite finds damaged (not a database, corrupt,
+    // or failing its check) is kept aside, under a name no earlier one has ("<name>.bad",
+    // "<name>.bad.1", …), and a fresh one made. A link, another program's database, or one
+    // written by a newer version is left alone and refused. A full disk, a missing
+    // permission or a lock leave the file as it is: False, with the reason in Problem, and it
+    // is tried again at the next operation. A store locked by another Vantorix is opened for
+    // reading only: History works, nothing is recorded, and its match in play is not offered.
     bool Open();
     bool IsOpen() const { return m_Open; }
-    // What went wrong last, in the operator's words; empty when nothing did.
+    // Whether this program writes the store (it holds the lock).
+    bool IsWriter() const { return m_Writer; }
+    // What went wrong last (or that recording goes on again), in the operator's words; empty
+    // when nothing did.
     const QString& Problem() const { return m_Problem; }
     const QString& Path() const { return m_Path; }
+    // Operations of the match in play that are kept in memory until the store takes writes.
+    int32_t Unwritten() const { return static_cast<int32_t>(m_Unwritten.size()); }
 
-    // Starts recording a new match; the one that was in play, if not won, is abandoned.
+    // Starts recording a new match; the one that was in play, if not won, is abandoned (and
+    // can still be resumed from History). When the store cannot take it now it is kept and
+    // written with the match's first operation that finds the store writable.
     bool BeginMatch(const QString& gameName, const TGameParams& params);
-    // Goes on recording the stored match `id` (resumed after a restart).
+    // Goes on recording the stored match `id` (resumed): it is the match in play again, and
+    // another that was in play is abandoned.
     bool ContinueMatch(int64_t id);
     // Appends an operation of the match being recorded, with the match's figures after it.
+    // False when it could not be written now; it is then kept and written later.
     bool Record(const TMatchOperation& operation, const CGame& game);
     int64_t CurrentMatch() const { return m_MatchId; }
 
-    // The newest match still in play, to offer for resuming.
+    // The newest match still in play, to offer for resuming; none when another program
+    // writes the store (it is that program's match).
     std::optional<TStoredMatch> LastInPlay() const;
     std::optional<TStoredMatch> Load(int64_t id) const;
+    // Deletes a stored match; the match being recorded is refused (Problem says so).
     bool Delete(int64_t id);
     TPlayerRecord PlayerRecord(const QString& name) const;
     // The player's 3-dart average in each stored match in which they threw, oldest first.
@@ -94,35 +101,38 @@ public:
     QSqlDatabase Database() const;
 
 private:
-    bool Fail(const QString& what, const QString& error);
+    // The store cannot be used: closed, and never tried again (`retry` false) or at the next
+    // operation.
+    bool Fail(const QString& problem, bool retry);
+    // A write failed: the reason from SQLite's error, in words.
+    QString Reason(const QSqlError& error) const;
     bool Exec(const QString& statement);
+    bool OpenConnection();
+    bool CheckOwnFile();
     bool Migrate(int fromVersion);
     bool SetAside();
-    bool WriteFigures(const CGame& game);
+    // Writes what is kept in memory: the match's start, then its operations, then the
+    // figures of `game` (none: only the start).
+    bool WriteUnwritten(const CGame* game);
+    bool InsertMatch(QSqlError& error);
+    bool WriteFigures(const CGame& game, QSqlError& error);
 
     QString m_Path;
     QString m_Connection;
     QString m_ConnectOptions;
+    std::unique_ptr<QLockFile> m_Lock;
     bool m_Open = false;
+    bool m_Writer = false;
+    // Open failed for a reason that may pass (a full disk, a permission, a lock).
+    bool m_Retry = false;
+    // A write failed since the last one that went through: the next success is announced.
+    bool m_Behind = false;
     QString m_Problem;
+    // The match being recorded: its row (0 until written), the operations written of it,
+    // and what is not written yet.
+    bool m_Recording = false;
     int64_t m_MatchId = 0;
     int64_t m_Sequence = 0;
+    std::optional<std::pair<QString, TGameParams>> m_UnwrittenStart;
+    std::vector<TMatchOperation> m_Unwritten;
 };
-
-// Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
-// False when an operation is refused (the game then holds those before it).
-bool Rebuild(CGame& game, const TStoredMatch& match);
-
-// "Anna v Ben · Standard 501 · Leg 3 · 1-1".
-QString Describe(const TStoredMatch& match);
-
-// The match as CSV (RFC 4180, UTF-8 with a byte-order mark, CRLF): a header row, then one row
-// per turn in the order thrown: leg, set, player, turn number, score, remainder after it,
-// darts claimed.
-QByteArray MatchCsv(const TStoredMatch& match);
-
-// A file name for the match's CSV: "Anna v Ben 2026-12-08 20-15.csv".
-QString CsvFileName(const TStoredMatch& match);
-
-// "1-1" (legs in the set in play), "Sets 1-0, Legs 1-1" with sets; legs won without a length.
-QString ScoreText(const CGame& game);

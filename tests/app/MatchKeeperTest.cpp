@@ -5,6 +5,7 @@
 #include "ProgramStart.h"
 
 #include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -57,6 +58,7 @@ private slots:
     void init();
     void AMatchIsResumedAsItStood();
     void AnUnusableStoreIsSaidAndPlayGoesOn();
+    void AnAbandonedMatchIsResumedFromHistory();
 
 private:
     std::unique_ptr<QTemporaryDir> m_Data;
@@ -132,6 +134,39 @@ void TestMatchKeeper::AnUnusableStoreIsSaidAndPlayGoesOn()
     Type(windows, QStringLiteral("60"));
     QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 441);
     QCOMPARE(windows.Keeper.Current().Operations.size(), size_t{1}); // still kept for export
+}
+
+void TestMatchKeeper::AnAbandonedMatchIsResumedFromHistory()
+{
+    TProgramWindows windows;
+    Show(windows);
+    StartFromDialog(windows, TGameChoice{});
+    QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+    Type(windows, QStringLiteral("60"));
+    const int64_t abandoned = windows.Keeper.Current().Id;
+    StartFromDialog(windows, TGameChoice{}); // a new game leaves the first unfinished
+    QTRY_VERIFY(windows.Keeper.Current().Id != abandoned);
+    Type(windows, QStringLiteral("100"));
+    bool inPlayResumable = true;
+    AnswerNextDialog(
+        [&](QDialog& history) {
+            auto* resume = history.findChild<QPushButton*>(QStringLiteral("ButtonResume"));
+            inPlayResumable = resume->isEnabled(); // the newest row: the match in play
+            auto* table = history.findChild<QTableView*>(QStringLiteral("TableMatches"));
+            table->setCurrentIndex(table->model()->index(1, 1));
+            QApplication::setActiveWindow(&history);
+            QVERIFY(QTest::qWaitForWindowActive(&history));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+            QTRY_VERIFY(!history.isVisible()); // a mnemonic clicks a moment later
+        },
+        QStringLiteral("ButtonClose"));
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionHistory"))->trigger();
+    QVERIFY(!inPlayResumable);
+    QCOMPARE(windows.Keeper.Current().Id, abandoned);
+    QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 441);
+    QCOMPARE(windows.Keeper.Store()->LastInPlay()->Id, abandoned);
+    Type(windows, QStringLiteral("45"));
+    QCOMPARE(windows.Keeper.Store()->Load(abandoned)->Operations.size(), size_t{2});
 }
 
 QTEST_MAIN(TestMatchKeeper)

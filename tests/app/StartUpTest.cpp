@@ -306,11 +306,21 @@ void TestStartUp::ABrokenFileIsShownKeptAsBadAndItsValuesUsed()
     QVERIFY(windows.Main.findChild<QWidget*>(QStringLiteral("PanelNotice"))
                 ->isVisibleTo(&windows.Main));
     QVERIFY(SaveSettings(path, windows));
-    QCOMPARE(ReadFile(path + QStringLiteral(".bad")), broken);
+    // The one kept before stays; this one is kept beside it.
+    QCOMPARE(ReadFile(path + QStringLiteral(".bad")), QByteArray("an older one"));
+    QCOMPARE(ReadFile(path + QStringLiteral(".bad.1")), broken);
     QVERIFY(ReadSettings(ReadFile(path)).Problems.isEmpty());
     // Set aside once: the next save only replaces the file.
     QVERIFY(SaveSettings(path, windows));
-    QCOMPARE(ReadFile(path + QStringLiteral(".bad")), broken);
+    QCOMPARE(ReadFile(path + QStringLiteral(".bad.1")), broken);
+    // A settings file that is a link is never written through: the target stays as it was.
+    const QString target = dir.filePath(QStringLiteral("someone-else.xml"));
+    WriteFile(target, "theirs");
+    QVERIFY(QFile::remove(path) && QFile::link(target, path));
+    QVERIFY(!CheckSettingsCanBeSaved(path, windows));
+    QVERIFY(windows.Main.Notices().join(u'\n').contains(QStringLiteral("is a link")));
+    QVERIFY(!SaveSettings(path, windows));
+    QCOMPARE(ReadFile(target), QByteArray("theirs"));
 }
 
 void TestStartUp::AOnePlayerFileKeepsWhoStarts()

@@ -3,11 +3,15 @@
 
 #include "MatchStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -108,7 +112,9 @@ class TestMatchStore : public QObject
 
 private slots:
     void AStoredMatchIsRebuiltIdentically();
-    void FaultsAreSaidAndPlayGoesOn();
+    void AFileThatCannotBeUsedNowIsLeftAsItIs();
+    void RecordingWaitsOutAFaultAndLosesNothing();
+    void OneProgramWritesTheStore();
     void ADamagedFileIsSetAsideAndANewOneMade();
     void PlayerRecordsAndDeleting();
     void CsvHasOneRowPerTurnQuotedAsRfc4180();
@@ -144,95 +150,266 @@ void TestMatchStore::AStoredMatchIsRebuiltIdentically()
     QVERIFY(store.Record(nextLeg, rebuilt));
     QCOMPARE(store.Load(stored->Id)->Operations.size(), kPlayed.size() + 1);
     QVERIFY(store.BeginMatch(QStringLiteral("Standard 501"), SetsMatch()));
+    const int64_t newer = store.CurrentMatch();
     QCOMPARE(store.Load(stored->Id)->State, TMatchState::Abandoned);
+    // An abandoned match can be taken up again; the one in play is then abandoned.
+    QVERIFY(store.ContinueMatch(stored->Id));
+    QCOMPARE(store.LastInPlay()->Id, stored->Id);
+    QCOMPARE(store.Load(newer)->State, TMatchState::Abandoned);
     QSqlQuery integrity(store.Database());
     QVERIFY(integrity.exec(QStringLiteral("PRAGMA integrity_check")) && integrity.next());
     QCOMPARE(integrity.value(0).toString(), QStringLiteral("ok"));
 }
 
-void TestMatchStore::FaultsAreSaidAndPlayGoesOn()
+void TestMatchStore::AFileThatCannotBeUsedNowIsLeftAsItIs()
 {
+    struct TCase
+    {
+        const char* Name;
+        // Makes the fault at `path` (a store with one match is there); returns the options
+        // the store is opened with.
+        std::function<QString(const QString& path)> Cause;
+        const char* Said;
+        bool Retried; // the store is taken up once the fault is gone
+    };
+    QSqlDatabase other;
+    // Another program's connection runs `statements` on the file at `path` (made afresh
+    // unless `keep`).
+    const auto foreign = [&](const QString& path, const QString& statements, bool keep) {
+        if (!keep) {
+            QFile::remove(path);
+        }
+        other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        for (const QString& statement : statements.split(u';')) {
+            QVERIFY(QSqlQuery(other).exec(statement));
+        }
+    };
+    const std::vector<TCase> cases = {
+        // No file may grow: the journal files cannot be made, as on a full disk.
+        {"full disk",
+         [](const QString&) {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{0, RLIM_INFINITY};
+             setrlimit(RLIMIT_FSIZE, &limit);
+             return QString();
+         },
+         "cannot be written", true},
+        {"locked by another program",
+         [&](const QString& path) {
+             foreign(path, QStringLiteral("PRAGMA locking_mode=EXCLUSIVE;BEGIN EXCLUSIVE"), true);
+             return QStringLiteral("QSQLITE_BUSY_TIMEOUT=50");
+         },
+         "locked by another program", true},
+        {"a link",
+         [](const QString& path) {
+             QFile::rename(path, path + QStringLiteral(".target"));
+             QFile::link(path + QStringLiteral(".target"), path);
+             return QString();
+         },
+         "is a link", false},
+        {"a folder",
+         [](const QString& path) {
+             QFile::remove(path);
+             QDir().mkpath(path);
+             return QString();
+         },
+         "not a regular file", false},
+        {"another program's tables",
+         [&](const QString& path) {
+             foreign(path, QStringLiteral("CREATE TABLE notes(text);PRAGMA user_version=1"), false);
+             return QString();
+         },
+         "another program's database", false},
+        {"another program's newer version",
+         [&](const QString& path) {
+             foreign(path, QStringLiteral("CREATE TABLE matches(x);PRAGMA user_version=99"), false);
+             return QString();
+         },
+         "another program's database", false},
+        {"a newer Vantorix",
+         [&](const QString& path) {
+             foreign(path, QStringLiteral("PRAGMA user_version=99"), true);
+             other.close(); // its change is in the file
+             return QString();
+         },
+         "newer Vantorix", false},
+    };
+    for (const TCase& fault : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+        {
+            CMatchStore first(path);
+            QVERIFY(first.Open());
+            CGame game;
+            game.NewGame(SetsMatch());
+            PlayAndRecord(first, game, {Turn(0, 60)});
+        }
+        const QString options = fault.Cause(path);
+        const QStringList before =
+            QDir(dir.path())
+                .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+        QByteArray bytes;
+        if (QFileInfo(path).isFile()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            bytes = file.readAll();
+        }
+        {
+            CMatchStore store(path, options);
+            QVERIFY2(!store.Open() || !store.IsWriter(), fault.Name);
+            QVERIFY2(store.Problem().contains(QLatin1String(fault.Said)),
+                     qPrintable(
+                         QStringLiteral("%1: %2").arg(QLatin1String(fault.Name), store.Problem())));
+            QVERIFY2(!store.Problem().contains(QStringLiteral("damaged")), fault.Name);
+            QVERIFY(!store.BeginMatch(QStringLiteral("Standard 101"), SetsMatch()));
+        }
+        // Nothing set aside, made or changed, and the match is there once the fault is gone.
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        if (other.isValid()) {
+            other.close();
+            other = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        }
+        // (Empty journal files and the lock may be left by the attempt.)
+        const QStringList after =
+            QDir(dir.path())
+                .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+        for (const QString& name : after) {
+            QVERIFY2(before.contains(name) || name.endsWith(QStringLiteral("-wal")) ||
+                         name.endsWith(QStringLiteral("-shm")) ||
+                         name.endsWith(QStringLiteral(".lock")),
+                     qPrintable(name));
+        }
+        if (!bytes.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll() == bytes, fault.Name);
+        }
+        if (fault.Retried) {
+            CMatchStore store(path);
+            QVERIFY2(store.Open(), qPrintable(store.Problem()));
+            QVERIFY2(store.LastInPlay().has_value(), fault.Name);
+        }
+    }
+}
+
+void TestMatchStore::RecordingWaitsOutAFaultAndLosesNothing()
+{
+    struct TCase
+    {
+        const char* Name;
+        std::function<void(CMatchStore&, QSqlDatabase&, bool on)> Fault;
+        const char* Said;
+    };
+    const std::vector<TCase> cases = {
+        {"held by a reader with a write lock",
+         [](CMatchStore&, QSqlDatabase& other, bool on) {
+             QVERIFY(QSqlQuery(other).exec(on ? QStringLiteral("BEGIN EXCLUSIVE")
+                                              : QStringLiteral("ROLLBACK")));
+         },
+         "locked by another program"},
+        {"full disk",
+         [](CMatchStore& store, QSqlDatabase&, bool on) {
+             // No page beyond those the file has: the next one fails as on a full disk.
+             QSqlQuery pages(store.Database());
+             QVERIFY(pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next());
+             QVERIFY(QSqlQuery(store.Database())
+                         .exec(QStringLiteral("PRAGMA max_page_count=%1")
+                                   .arg(on ? pages.value(0).toInt() : 1 << 30)));
+         },
+         "the disk is full"},
+    };
+    for (const TCase& fault : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+        CMatchStore store(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=50"));
+        QVERIFY(store.Open());
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        CGame game;
+        game.NewGame(SetsMatch());
+        QVERIFY(store.BeginMatch(QStringLiteral("Standard 101"), game.Params()));
+        TOps played;
+        bool applied = true;
+        const auto play = [&](const TMatchOperation& operation) {
+            played.push_back(operation);
+            applied = applied && ApplyOperation(game, operation);
+            return store.Record(operation, game);
+        };
+        QVERIFY(play(Turn(0, 60)));
+        fault.Fault(store, other, true);
+        for (int turn = 0; turn < 3000 && store.Unwritten() == 0; ++turn) {
+            play(Turn(game.CurrentLeg()->PlayerToThrow(), 0));
+        }
+        QVERIFY2(store.Unwritten() > 0, fault.Name);
+        QVERIFY2(store.Problem().contains(QLatin1String(fault.Said)), qPrintable(store.Problem()));
+        QVERIFY(!play(Turn(game.CurrentLeg()->PlayerToThrow(), 0)));
+        fault.Fault(store, other, false);
+        QVERIFY(play(Turn(game.CurrentLeg()->PlayerToThrow(), 0)));
+        QVERIFY2(store.Problem().contains(QStringLiteral("recording goes on")),
+                 qPrintable(store.Problem()));
+        QCOMPARE(store.Unwritten(), 0);
+        QVERIFY(applied);
+        QVERIFY(store.Load(store.CurrentMatch())->Operations == played);
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
+    // Journal files left unwritable while the store was read-only are mended at the start.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
     {
-        CMatchStore first(path);
-        QVERIFY(first.Open());
-        CGame game;
-        game.NewGame(SetsMatch());
-        PlayAndRecord(first, game, {Turn(0, 60)});
-    }
-    struct TFault
-    {
-        const char* Name;
-        std::function<bool(CMatchStore&)> Cause; // false: the store refused to open
-        const char* Said;
-    };
-    QSqlDatabase other =
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-    other.setDatabaseName(path);
-    QVERIFY(other.open());
-    const std::vector<TFault> faults = {
-        {"read-only disk", [](CMatchStore&) { return true; }, "cannot save"},
-        {"full disk",
-         [](CMatchStore& store) {
-             // No page beyond those the file has: the next that is needed fails as on a full
-             // disk.
-             QSqlQuery pages(store.Database());
-             return pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next() &&
-                    QSqlQuery(store.Database())
-                        .exec(
-                            QStringLiteral("PRAGMA max_page_count=%1").arg(pages.value(0).toInt()));
-         },
-         "cannot save"},
-        {"locked by another program",
-         [&](CMatchStore&) { return QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")); },
-         "cannot save"},
-    };
-    for (const TFault& fault : faults) {
-        const bool readOnly = QByteArray(fault.Name) == "read-only disk";
-        CMatchStore store(path, readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
-        QVERIFY2(store.Open() || readOnly, fault.Name);
-        if (!store.IsOpen()) {
-            QVERIFY(!store.Problem().isEmpty()); // a read-only file may refuse WAL at once
-            continue;
-        }
-        QVERIFY(fault.Cause(store));
-        CGame game;
-        game.NewGame(SetsMatch());
-        QVERIFY(ApplyOperation(game, Turn(0, 60)));
-        bool saved = store.BeginMatch(QStringLiteral("Standard 101"), SetsMatch());
-        for (int turn = 0; saved && turn < 2000; ++turn) {
-            saved = store.Record(Turn(0, 60), game);
-        }
-        QVERIFY2(!saved, fault.Name);
-        QVERIFY2(store.Problem().contains(QLatin1String(fault.Said)), qPrintable(store.Problem()));
-        QVERIFY(!store.IsOpen());
-        // Play goes on: the store refuses quietly from now on.
-        QVERIFY(ApplyOperation(game, Turn(1, 60)));
-        QVERIFY(!store.Record(Turn(1, 60), game));
-    }
-    QSqlQuery(other).exec(QStringLiteral("ROLLBACK"));
-    // A file from a newer version is left alone.
-    QVERIFY(QSqlQuery(other).exec(QStringLiteral("PRAGMA user_version=99")));
-    other.close();
-    {
         CMatchStore store(path);
-        QVERIFY(!store.Open());
-        QVERIFY(store.Problem().contains(QStringLiteral("newer")));
+        QVERIFY(store.Open());
     }
-    QVERIFY(other.open());
-    QSqlQuery version(other);
-    QVERIFY(version.exec(QStringLiteral("PRAGMA user_version")) && version.next());
-    QCOMPARE(version.value(0).toInt(), 99);
-    other.close();
-    other = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    // A folder that cannot be made.
-    QFile blocker(dir.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    CMatchStore nowhere(dir.filePath(QStringLiteral("file/matches.sqlite")));
-    QVERIFY(!nowhere.Open());
-    QVERIFY(!nowhere.Problem().isEmpty());
+    for (const char* side : {"-wal", "-shm"}) {
+        QFile file(path + QLatin1String(side));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner));
+    }
+    CMatchStore store(path);
+    QVERIFY(store.Open());
+    for (const char* side : {"-wal", "-shm"}) {
+        QCOMPARE(QFileInfo(path + QLatin1String(side)).permissions(),
+                 QFileInfo(path).permissions());
+    }
+}
+
+void TestMatchStore::OneProgramWritesTheStore()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+    auto first = std::make_unique<CMatchStore>(path);
+    QVERIFY(first->Open());
+    CGame game;
+    game.NewGame(SetsMatch());
+    PlayAndRecord(*first, game, {Turn(0, 60)});
+    const int64_t live = first->CurrentMatch();
+    {
+        CMatchStore second(path);
+        QVERIFY2(second.Open(), qPrintable(second.Problem())); // History can be read
+        QVERIFY(!second.IsWriter());
+        QVERIFY(second.Problem().contains(QStringLiteral("another Vantorix")));
+        QVERIFY(!second.LastInPlay().has_value()); // the other's match is never offered
+        QVERIFY(second.Load(live).has_value());
+        QVERIFY(!second.ContinueMatch(live));
+        QVERIFY(!second.BeginMatch(QStringLiteral("Standard 101"), SetsMatch()));
+        QVERIFY(!second.Record(Turn(1, 60), game));
+        QVERIFY(!second.Delete(live));
+    }
+    // The first goes on, untouched.
+    QVERIFY(first->Record(Turn(1, 60), game));
+    first.reset(); // gone: the next start takes the store up
+    CMatchStore next(path);
+    QVERIFY(next.Open());
+    QVERIFY(next.IsWriter());
+    QVERIFY(next.LastInPlay().has_value());
 }
 
 void TestMatchStore::ADamagedFileIsSetAsideAndANewOneMade()
@@ -240,18 +417,22 @@ void TestMatchStore::ADamagedFileIsSetAsideAndANewOneMade()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
     const QByteArray garbage(8192, '\x5A');
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
-    file.close();
-    CMatchStore store(path);
-    QVERIFY2(store.Open(), qPrintable(store.Problem()));
-    QVERIFY(store.Problem().contains(QStringLiteral(".bad")));
-    QFile aside(path + QStringLiteral(".bad"));
-    QVERIFY(aside.open(QIODevice::ReadOnly));
-    QCOMPARE(aside.readAll(), garbage);
-    CGame game;
-    game.NewGame(SetsMatch());
-    PlayAndRecord(store, game, {Turn(0, 60)});
+    // Twice: the second damaged file never replaces the first one kept.
+    for (const char* kept : {".bad", ".bad.1"}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
+        file.close();
+        CMatchStore store(path);
+        QVERIFY2(store.Open(), qPrintable(store.Problem()));
+        QVERIFY2(store.Problem().contains(path + QLatin1String(kept)), qPrintable(store.Problem()));
+        QFile aside(path + QLatin1String(kept));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), garbage);
+        CGame game;
+        game.NewGame(SetsMatch());
+        PlayAndRecord(store, game, {Turn(0, 60)});
+    }
+    QVERIFY(QFileInfo::exists(path + QStringLiteral(".bad")));
 }
 
 void TestMatchStore::PlayerRecordsAndDeleting()
@@ -278,6 +459,9 @@ void TestMatchStore::PlayerRecordsAndDeleting()
     QVERIFY(anna.ThreeDartAverage > 0);
     QCOMPARE(store.PlayerNames(),
              (QStringList{QString::fromStdString(params.Player1Name), QStringLiteral("Ben")}));
+    // The match being recorded is not deleted from under it.
+    QVERIFY(!store.Delete(store.CurrentMatch()));
+    QVERIFY(store.Problem().contains(QStringLiteral("match in play")));
     QVERIFY(store.Delete(first));
     QVERIFY(!store.Load(first).has_value());
     QCOMPARE(store.PlayerRecord(QStringLiteral("Ben")).MatchesPlayed, 1);
@@ -294,13 +478,30 @@ void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()
     const QList<QByteArray> rows = csv.mid(3).split('\n');
     QCOMPARE(rows.front(), QByteArray("Leg,Set,Player,Turn,Score,Remainder,Darts claimed\r"));
     // Leg 1: Anna 60, Ben 45, Anna's 41 with two darts; leg 2 starts with Ben.
-    QCOMPARE(rows[1], QByteArray("1,1,\"Anna, \"\"the\"\" Ace\",1,60,41,0\r"));
-    QCOMPARE(rows[2], QByteArray("1,1,Ben,1,45,56,0\r"));
+    // Every turn counts 3 darts but a claimed checkout (the 41 with two darts); leg 3's is
+    // typed without a claim.
+    QCOMPARE(rows[1], QByteArray("1,1,\"Anna, \"\"the\"\" Ace\",1,60,41,3\r"));
+    QCOMPARE(rows[2], QByteArray("1,1,Ben,1,45,56,3\r"));
     QCOMPARE(rows[3], QByteArray("1,1,\"Anna, \"\"the\"\" Ace\",2,41,0,2\r"));
-    QCOMPARE(rows[4], QByteArray("2,1,Ben,1,60,41,0\r"));
-    QCOMPARE(rows[6], QByteArray("2,1,Ben,2,41,0,0\r"));
-    QCOMPARE(rows[9], QByteArray("3,1,\"Anna, \"\"the\"\" Ace\",2,41,0,0\r"));
+    QCOMPARE(rows[4], QByteArray("2,1,Ben,1,60,41,3\r"));
+    QCOMPARE(rows[6], QByteArray("2,1,Ben,2,41,0,3\r"));
+    QCOMPARE(rows[9], QByteArray("3,1,\"Anna, \"\"the\"\" Ace\",2,41,0,3\r"));
     QCOMPARE(rows.size(), 1 + 3 + 3 + 3 + 1); // header, 9 turns, the empty end
+
+    // Names are cells, never patterns or formulas; a claimed finish corrected into a turn
+    // that does not finish counts three darts.
+    match.Params.Player1Name = "=1+1";
+    match.Params.Player2Name = "%1 %2 @SUM(1)";
+    match.Params.LegsToWin = 0;
+    match.Operations = {Turn(0, -1, 2), {TOperationKind::Correction, 0, 1, 60, 0}, Turn(1, 60)};
+    const QList<QByteArray> named = MatchCsv(match).mid(3).split('\n');
+    QCOMPARE(named[1], QByteArray("1,1,'=1+1,1,60,41,3\r"));
+    QCOMPARE(named[2], QByteArray("1,1,%1 %2 @SUM(1),1,60,41,3\r"));
+    match.Params.Player1Name = std::string(300, 'A');
+    match.Started = QDateTime(QDate(2026, 12, 8), QTime(20, 15));
+    const QString file = CsvFileName(match);
+    QVERIFY(file.toUtf8().size() <= 100);
+    QVERIFY(file.endsWith(QStringLiteral("\u2026 2026-12-08 20-15.csv")));
 }
 
 QTEST_GUILESS_MAIN(TestMatchStore)

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kWidestColumn = 320;
 
 const char* const kMatchList =
     "SELECT m.id,"
@@ -89,6 +92,10 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     auto* remove = new QPushButton(QStringLiteral("&Delete\u2026"), this);
     remove->setObjectName(QStringLiteral("ButtonDelete"));
     connect(remove, &QPushButton::clicked, this, &THistoryDialog::DeleteSelected);
+    m_Resume = new QPushButton(QStringLiteral("&Resume"), this);
+    m_Resume->setObjectName(QStringLiteral("ButtonResume"));
+    m_Resume->setToolTip(QStringLiteral("Go on with the selected match where it stopped"));
+    connect(m_Resume, &QPushButton::clicked, this, &THistoryDialog::ResumeSelected);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -107,6 +114,7 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     buttons->addWidget(open);
     buttons->addWidget(exportCsv);
     buttons->addWidget(remove);
+    buttons->addWidget(m_Resume);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto* player = new QHBoxLayout;
@@ -117,7 +125,34 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     layout->addLayout(buttons);
     layout->addLayout(player);
     layout->addWidget(m_PlayerFigures);
+    connect(m_Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &THistoryDialog::UpdateButtons);
     Reload();
+}
+
+bool THistoryDialog::CanResume(int64_t id) const
+{
+    if (id == 0 || !m_Store.IsWriter() || id == m_Store.CurrentMatch()) {
+        return false;
+    }
+    QSqlQuery state(m_Store.Database());
+    state.prepare(QStringLiteral("SELECT state FROM matches WHERE id=?"));
+    state.addBindValue(QVariant::fromValue(id));
+    return state.exec() && state.next() &&
+           state.value(0).toInt() != static_cast<int>(TMatchState::Won);
+}
+
+void THistoryDialog::UpdateButtons()
+{
+    m_Resume->setEnabled(CanResume(SelectedMatch()));
+}
+
+void THistoryDialog::ResumeSelected()
+{
+    if (CanResume(SelectedMatch())) {
+        m_ResumeMatch = SelectedMatch();
+        accept();
+    }
 }
 
 void THistoryDialog::Reload()
@@ -125,9 +160,14 @@ void THistoryDialog::Reload()
     m_Model->setQuery(QSqlQuery(QString::fromUtf8(kMatchList), m_Store.Database()));
     m_Table->hideColumn(0);
     m_Table->resizeColumnsToContents();
+    // A long name is elided in its column rather than pushing the others out of sight.
+    for (int column = 1; column < m_Model->columnCount(); ++column) {
+        m_Table->setColumnWidth(column, std::min(m_Table->columnWidth(column), kWidestColumn));
+    }
     if (m_Model->rowCount() > 0) {
         SelectRow(0);
     }
+    UpdateButtons();
     const QString shown = m_Players->currentText();
     m_Players->clear();
     m_Players->addItems(m_Store.PlayerNames());
@@ -190,12 +230,27 @@ void THistoryDialog::DeleteSelected()
     if (!match) {
         return;
     }
-    const auto answer =
-        QMessageBox::question(this, QStringLiteral("Delete match"),
-                              QStringLiteral("Delete %1 for good?").arg(Describe(*match)),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes) {
-        m_Store.Delete(match->Id);
+    // Deleting the match in play would stop its recording without a word.
+    if (match->Id == m_Store.CurrentMatch() || !m_Store.IsWriter()) {
+        QMessageBox refusal(QMessageBox::Information, QStringLiteral("Delete match"),
+                            match->Id == m_Store.CurrentMatch()
+                                ? QStringLiteral("This is the match in play.")
+                                : m_Store.Problem(),
+                            QMessageBox::Ok, this);
+        refusal.setTextFormat(Qt::PlainText);
+        refusal.exec();
+        return;
+    }
+    // A name is shown as it was typed, never read as markup.
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Delete match"),
+                         QStringLiteral("Delete %1 for good?").arg(Describe(*match)),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() == QMessageBox::Yes) {
+        if (!m_Store.Delete(match->Id)) {
+            QMessageBox::warning(this, QStringLiteral("Delete match"), m_Store.Problem());
+        }
         Reload();
     }
 }

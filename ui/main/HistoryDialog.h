@@ -12,7 +12,8 @@ class QTableView;
 // result, each player's 3-dart average), listed by a model over a query, so thousands show at
 // once. A match can be opened (its statistics page, read-only), exported as CSV or deleted
 // (after a question); below, one player's figures over every stored match and the chart
-// ChartPlayerHistory of their 3-dart average in each match over time.
+// ChartPlayerHistory of their 3-dart average in each match over time. A match that is not won
+// can be resumed.
 class THistoryDialog final : public QDialog
 {
     Q_OBJECT
@@ -27,12 +28,19 @@ public:
 
     void OpenSelected();
     void ExportSelected();
-    // Deletes the selected match after asking.
+    // Deletes the selected match after asking; the match in play is refused, with the reason.
     void DeleteSelected();
+    // Closes History to go on with the selected match (ButtonResume, Alt+R): any match that is
+    // not won, but the one in play.
+    void ResumeSelected();
+    // The match chosen with Resume, 0 when none was.
+    int64_t ResumeMatch() const { return m_ResumeMatch; }
     void ShowPlayer(const QString& name);
 
 private:
     void Reload();
+    bool CanResume(int64_t id) const;
+    void UpdateButtons();
 
     CMatchStore& m_Store;
     QSqlQueryModel* m_Model = nullptr;
@@ -40,6 +48,8 @@ private:
     QComboBox* m_Players = nullptr;
     QLabel* m_PlayerFigures = nullptr;
     QWidget* m_PlayerChart = nullptr;
+    class QPushButton* m_Resume = nullptr;
+    int64_t m_ResumeMatch = 0;
 };
 
 // Asks where to, then writes the CSV of the match; a failure is said in a box.

@@ -1,0 +1,140 @@
+#include "MatchExport.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString kDot = QStringLiteral(" \u00B7 ");
+// A CSV file name stays well within the 255 bytes a file name may have, and usable in a
+// save dialog.
+constexpr qsizetype kFileNameBytes = 100;
+
+QString PlayerName(const TGameParams& params, int32_t player)
+{
+    return QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+}
+
+// A text cell: quoted as RFC 4180 says when it holds a separator, a quote or a line break;
+// led by "'" when a spreadsheet would read it as a formula.
+QString CsvText(const QString& text)
+{
+    QString cell = text;
+    if (!cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front())) {
+        cell.prepend(u'\'');
+    }
+    if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') ||
+        cell.contains(u'\r')) {
+        cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        cell = u'"' + cell + u'"';
+    }
+    return cell;
+}
+
+// Cuts `text` at a character boundary so that its UTF-8 takes at most `bytes`, ending in "…".
+QString CutToBytes(const QString& text, qsizetype bytes)
+{
+    if (text.toUtf8().size() <= bytes) {
+        return text;
+    }
+    const QString ellipsis = QStringLiteral("\u2026");
+    QString cut = text;
+    while (!cut.isEmpty() && (cut + ellipsis).toUtf8().size() > bytes) {
+        cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() ? 2 : 1);
+    }
+    return cut + ellipsis;
+}
+
+} // namespace
+
+bool Rebuild(CGame& game, const TStoredMatch& match)
+{
+    game.NewGame(match.Params);
+    for (const TMatchOperation& operation : match.Operations) {
+        if (!ApplyOperation(game, operation)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ScoreText(const CGame& game)
+{
+    const TGameParams& params = game.Params();
+    const auto pair = [&](auto value) {
+        return params.PlayerCount >= 2 ? QStringLiteral("%1-%2").arg(value(0)).arg(value(1))
+                                       : QString::number(value(0));
+    };
+    if (params.LegsToWin > 0 && params.SetsToWin > 0) {
+        return QStringLiteral("Sets %1, Legs %2")
+            .arg(pair([&](int p) { return game.SetsWon(p); }),
+                 pair([&](int p) { return game.LegsInSet(p); }));
+    }
+    return pair([&](int p) { return game.GetPlayerStats(p).LegsWon; });
+}
+
+QString CsvFileName(const TStoredMatch& match)
+{
+    const QString stamp =
+        match.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) + QStringLiteral(".csv");
+    QString players = Describe(match).section(kDot, 0, 0);
+    players.replace(u'/', u'-');
+    return CutToBytes(players, kFileNameBytes - stamp.toUtf8().size()) + stamp;
+}
+
+QString Describe(const TStoredMatch& match)
+{
+    const TGameParams& params = match.Params;
+    QString players = QString::fromStdString(params.Player1Name);
+    if (params.PlayerCount >= 2) {
+        players += QStringLiteral(" v ") + QString::fromStdString(params.Player2Name);
+    }
+    return players + kDot + match.GameName + kDot + QStringLiteral("Leg %1").arg(match.Legs) +
+           kDot + match.Score;
+}
+
+QByteArray MatchCsv(const TStoredMatch& match)
+{
+    // Replayed step by step, to know each leg's set and first thrower.
+    CGame game;
+    game.NewGame(match.Params);
+    std::vector<std::pair<int32_t, int32_t>> legs{
+        {game.SetNumber(), game.CurrentLeg()->PlayerToThrow()}};
+    for (const TMatchOperation& operation : match.Operations) {
+        if (!ApplyOperation(game, operation)) {
+            break;
+        }
+        if (operation.Kind == TOperationKind::NextLeg) {
+            legs.emplace_back(game.SetNumber(), game.CurrentLeg()->PlayerToThrow());
+        }
+    }
+    // Each cell is made on its own and joined: no cell's text is ever read again as a pattern.
+    QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed\r\n");
+    const int32_t players = game.Params().PlayerCount;
+    for (int32_t index = 0; index < game.LegCount(); ++index) {
+        const CLeg& leg = *game.GetLeg(index);
+        const auto [set, starter] = legs[static_cast<size_t>(index)];
+        int32_t turns = 0;
+        for (int32_t player = 0; player < leg.SheetCount(); ++player) {
+            turns = std::max(turns, leg.GetSheet(player)->EntryCount() - 1);
+        }
+        for (int32_t turn = 1; turn <= turns; ++turn) {
+            for (int32_t offset = 0; offset < players; ++offset) {
+                const int32_t player = (starter + offset) % players;
+                const CPlayerScores& sheet = *leg.GetSheet(player);
+                const TurnEntry* entry = sheet.GetEntry(turn);
+                if (entry == nullptr) {
+                    continue;
+                }
+                const QStringList cells{QString::number(index + 1),
+                                        QString::number(set),
+                                        CsvText(PlayerName(game.Params(), player)),
+                                        QString::number(turn),
+                                        QString::number(entry->Score),
+                                        QString::number(entry->Remainder),
+                                        QString::number(CGame::TurnDarts(sheet, turn))};
+                csv += cells.join(u',') + QStringLiteral("\r\n");
+            }
+        }
+    }
+    return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
+}
