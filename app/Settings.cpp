@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "BoardWindow.h"
+#include "StoredMatch.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "UnitMain.h"
@@ -144,8 +145,11 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     TNewGameChoices choices = dialog.Choices();
     choices.GameType = settings.GameType.value_or(choices.GameType);
     choices.TwoPlayers = settings.TwoPlayers.value_or(choices.TwoPlayers);
-    choices.Player1Name = settings.Player1Name.value_or(choices.Player1Name);
-    choices.Player2Name = settings.Player2Name.value_or(choices.Player2Name);
+    // A hand-edited name is cleaned as a typed one is.
+    choices.Player1Name = CleanName(settings.Player1Name.value_or(choices.Player1Name))
+                              .left(TNewGameDialog::kNameLength);
+    choices.Player2Name = CleanName(settings.Player2Name.value_or(choices.Player2Name))
+                              .left(TNewGameDialog::kNameLength);
     choices.Player1Starts = settings.Player1Starts.value_or(choices.Player1Starts);
     choices.LegsToWin = settings.LegsToWin.value_or(choices.LegsToWin);
     choices.SetsToWin = settings.SetsToWin.value_or(choices.SetsToWin);

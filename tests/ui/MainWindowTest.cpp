@@ -523,6 +523,20 @@ void TestMainWindow::NamesAreShownAsPlainText()
     QCOMPARE(name->textFormat(), Qt::PlainText);
     QCOMPARE(Find<QLabel>(board.Window, QStringLiteral("PanelPlayerName2"))->text(),
              QStringLiteral("Zoë"));
+    // Names come in clean and at most 64 characters long; a long one is elided, whole in the
+    // tool tip, and the window does not grow for it.
+    const int width = board.Window.width();
+    QVERIFY(board.StartGame(
+        {1, true, true, QStringLiteral("A\u202EB\r\nC\u2066"), QStringLiteral("Zoë")}));
+    QCOMPARE(board.Window.Game().Params().Player1Name, std::string("AB  C"));
+    QVERIFY(
+        board.StartGame({1, true, true, QStringLiteral("W").repeated(80), QStringLiteral("Zoë")}));
+    const QString kept = QStringLiteral("W").repeated(64);
+    QCOMPARE(board.Window.Game().Params().Player1Name, kept.toStdString());
+    QCOMPARE(name->toolTip(), kept);
+    QVERIFY2(name->text().endsWith(QStringLiteral("\u2026")), qPrintable(name->text()));
+    QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <= name->contentsRect().width());
+    QCOMPARE(board.Window.width(), width);
 }
 
 void TestMainWindow::ThrowMenuHasTwoColumnsAndTheOutshots()

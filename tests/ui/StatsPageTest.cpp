@@ -6,6 +6,8 @@
 
 #include <QChartView>
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -112,6 +114,39 @@ void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
     QCOMPARE(points[0].y(), 60.0);
     QCOMPARE(points[1].y(), 100.0);
     QVERIFY(points[0].x() <= points[1].x());
+
+    // A name is text wherever History shows it: never markup, never wider than its column.
+    const QString markup = QStringLiteral("<h1>Big</h1><img src=x>") + QString(300, u'x');
+    params.Player1Name = markup.toStdString();
+    game.NewGame(params);
+    QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
+    THistoryDialog named(store);
+    named.show();
+    QVERIFY(Find<QTableView>(named, QStringLiteral("TableMatches"))->columnWidth(2) <= 320);
+    Find<QComboBox>(named, QStringLiteral("ComboBoxPlayer"))->setCurrentText(markup);
+    const auto* view = Find<QChartView>(named, QStringLiteral("ChartPlayerHistory"));
+    QCOMPARE(view->chart()->series().front()->name(), markup.toHtmlEscaped());
+    // The match in play is refused; another is asked about in plain text.
+    for (const auto& [row, said, button] :
+         {std::tuple{0, QStringLiteral("This is the match in play."), QMessageBox::Ok},
+          std::tuple{1, QStringLiteral("Delete Anna"), QMessageBox::No}}) {
+        QString text;
+        Qt::TextFormat format = Qt::RichText;
+        const QMessageBox::StandardButton answer = button;
+        AnswerNextDialog(
+            [&text, &format, answer](QDialog& dialog) {
+                auto& box = static_cast<QMessageBox&>(dialog);
+                text = box.text();
+                format = box.textFormat();
+                box.button(answer)->setObjectName(QStringLiteral("ButtonAnswer"));
+            },
+            QStringLiteral("ButtonAnswer"));
+        named.SelectRow(row);
+        named.DeleteSelected();
+        QVERIFY2(text.startsWith(said), qPrintable(text));
+        QCOMPARE(format, Qt::PlainText);
+    }
+    QCOMPARE(named.MatchCount(), 3);
 }
 
 QTEST_MAIN(TestStatsPage)

@@ -48,7 +48,7 @@ extern "C" Q_DECL_EXPORT QWidget* VtxNewChart(const TChartData& data, QWidget* p
     double top = 0.0;
     for (const TChartLine& line : data.Lines) {
         auto* series = new QLineSeries;
-        series->setName(line.Name);
+        series->setName(line.Name.toHtmlEscaped()); // the legend reads markup; a name is text
         series->append(line.Points);
         series->setPointsVisible(line.Points.size() <= kMostMarkedPoints);
         chart->addSeries(series);

@@ -72,6 +72,9 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_Name->setAlignment(Qt::AlignCenter);
     m_Name->setFrameShape(QFrame::StyledPanel);
     m_Name->setMinimumHeight(34);
+    // A long name ends in "…" (whole in the tool tip) instead of widening the panel.
+    m_Name->setSizePolicy(QSizePolicy::Ignored, m_Name->sizePolicy().verticalPolicy());
+    m_Name->installEventFilter(this);
     SetLargeBoldFont(*m_Name);
     column->addWidget(m_Name);
 
@@ -226,7 +229,16 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
 
 void TPlayerPanel::SetName(const QString& name)
 {
-    m_Name->setText(name);
+    m_FullName = name;
+    m_Name->setToolTip(name);
+    ShowName();
+}
+
+void TPlayerPanel::ShowName()
+{
+    const int room = m_Name->contentsRect().width() - 2 * m_Name->fontMetrics().averageCharWidth();
+    m_Name->setText(
+        m_Name->fontMetrics().elidedText(m_FullName, Qt::ElideRight, std::max(room, 1)));
 }
 
 void TPlayerPanel::ShowSheet(const CPlayerScores& sheet, const TPlayerStats& match)
@@ -367,7 +379,9 @@ void TPlayerPanel::SelectLastRow()
 bool TPlayerPanel::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_Scores) {
+    if (watched == m_Name && type == QEvent::Resize) {
+        ShowName();
+    } else if (watched == m_Scores) {
         if (type == QEvent::FocusOut) {
             SelectLastRow(); // a list left without a selection marks its last row again
         } else if (type == QEvent::KeyPress) {

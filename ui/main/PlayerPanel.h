@@ -69,9 +69,12 @@ protected:
 
 private:
     void SelectLastRow();
+    // The name, elided to the name bar's width.
+    void ShowName();
 
     int m_Player = 0;
     QLabel* m_Name = nullptr;
+    QString m_FullName;
     QLabel* m_MatchScore = nullptr;
     TDigitEdit* m_Thrown = nullptr;
     QLabel* m_ThrownLabel = nullptr;

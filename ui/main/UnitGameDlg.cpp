@@ -1,5 +1,7 @@
 #include "UnitGameDlg.h"
 
+#include "StoredMatch.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -35,10 +37,12 @@ constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
 
 constexpr int kDefaultGame = 1; // "Standard 501"
 
-// A name counts as given when it has more than blanks; a given name is kept as typed.
+// A name counts as given when it has more than blanks; a given name is kept as typed, but for
+// the characters that would turn the text around it or break it into lines.
 std::string NameOrDefault(const QString& typed, const char* fallback)
 {
-    return typed.trimmed().isEmpty() ? std::string(fallback) : typed.toStdString();
+    const QString name = CleanName(typed).left(TNewGameDialog::kNameLength);
+    return name.trimmed().isEmpty() ? std::string(fallback) : name.toStdString();
 }
 
 // The rules of the game at `index` of the list (0..4); names and players left empty.
@@ -93,12 +97,14 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_RadioButtonPlayer1->setChecked(true);
     m_EditPlayer1Name = new QLineEdit(this);
     m_EditPlayer1Name->setObjectName(QStringLiteral("EditPlayer1Name"));
+    m_EditPlayer1Name->setMaxLength(kNameLength);
 
     m_RadioButtonPlayer2 = new QRadioButton(QStringLiteral("Player 2 - Starts:"), this);
     m_RadioButtonPlayer2->setObjectName(QStringLiteral("RadioButtonPlayer2"));
     m_RadioButtonPlayer2->setLayoutDirection(Qt::RightToLeft);
     m_EditPlayer2Name = new QLineEdit(this);
     m_EditPlayer2Name->setObjectName(QStringLiteral("EditPlayer2Name"));
+    m_EditPlayer2Name->setMaxLength(kNameLength);
 
     // Match length, below the rest: 0 plays as ever, legs until a new game.
     m_SpinBoxLegsToWin = new QSpinBox(this);

@@ -41,6 +41,8 @@ public:
 
     static constexpr int kGameCount = 5;
     static constexpr int kMaxMatchLength = 99;
+    // The longest name a player can be given (longer ones are cut where they come in).
+    static constexpr int kNameLength = 64;
 
     explicit TNewGameDialog(QWidget* parent = nullptr);
 

@@ -514,13 +514,14 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
     // The deciding leg of a set starts the leg count again.
     const bool setWon =
         params.LegsToWin > 0 && params.SetsToWin > 0 && m_Game.LegsInSet(winner) == 0;
-    if (m_Game.MatchWinner() >= 0) {
-        ShowBanner(QStringLiteral("%1 wins the match").arg(name));
-    } else if (setWon) {
-        ShowBanner(QStringLiteral("%1 wins the set").arg(name));
-    } else {
-        ShowBanner(QStringLiteral("%1 wins").arg(name));
-    }
+    // A long name is elided so that what was won stays readable in the banner.
+    const QString won = m_Game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")
+                        : setWon                  ? QStringLiteral(" wins the set")
+                                                  : QStringLiteral(" wins");
+    const QFontMetrics metrics = m_PanelWinner->fontMetrics();
+    const int room = m_PanelWinner->contentsRect().width() - metrics.horizontalAdvance(won) -
+                     2 * metrics.averageCharWidth();
+    ShowBanner(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1)) + won);
 }
 
 void TFormVTX::UpdateMatchDisplay()
