@@ -457,7 +457,7 @@ void TestMainWindow::StatsPageRowsAndRefresh()
         {"", "", ""},
         {"Points Scored", "301", "105"},
         {"1-Dart Average", "37.63", "17.50"},
-        {"3-Dart Average", "100.33", "52.50"},
+        {"3-Dart Average", "112.88", "52.50"}, // 301 in 8 darts, not 301 in 3 turns
         {"Lowest Throw (3-Darts)", "40", "45"},
         {"Highest Throw (3-Darts)", "161", "60"},
         {"Throws of 60+", "0", "1"},

@@ -32,6 +32,7 @@ private slots:
     void TheDialogKeepsTheMatchLength();
     void SetsAndTheMatchAreWonAndShown();
     void APastTurnIsCorrectedInTheList();
+    void ACheckoutsDartsAreCorrected();
     void RefusalsSayWhyUntilTheNextKey_data();
     void RefusalsSayWhyUntilTheNextKey();
 };
@@ -118,20 +119,50 @@ void TestMatchPlay::APastTurnIsCorrectedInTheList()
             !board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1"))->isVisible());
 }
 
+void TestMatchPlay::ACheckoutsDartsAreCorrected()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({.Game = 0}));
+    board.TypeTurns({180, 0, 81, 0, 40}); // Anna checks out 40, typed: three darts
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 9);
+    auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
+    const auto correct = [&](int row, Qt::Key key, const QString& said) {
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(row, 0));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the last box
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* editor = Find<QLineEdit>(board.Window, QStringLiteral("EditCorrection1"));
+        QVERIFY(editor != nullptr && editor->hasFocus());
+        QTest::keyClick(editor, key, Qt::AltModifier);
+        QCOMPARE(Text(board, "LabelRefusal1"), said);
+        if (!said.isEmpty()) {
+            QTest::keyClick(editor, Qt::Key_Escape);
+        }
+    };
+    correct(2, Qt::Key_1, QStringLiteral("81 does not finish the 121 left"));
+    correct(3, Qt::Key_1, QString()); // the 40 on one dart
+    QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 7);
+    QVERIFY(board.Leg().Finished());
+}
+
 void TestMatchPlay::RefusalsSayWhyUntilTheNextKey_data()
 {
     QTest::addColumn<QList<int>>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("checkout"); // Alt+1..3 pressed instead of typing
     const QList<int> to81 = {180, 0, 180, 0, 60, 0};
     QTest::newRow("bust") << to81 << "82"
-                          << "Bust: 82 is more than the 81 left";
+                          << "Bust: 82 is more than the 81 left" << 0;
     QTest::newRow("no score") << QList<int>{} << "179"
-                              << "179 cannot be scored with three darts";
+                              << "179 cannot be scored with three darts" << 0;
     QTest::newRow("one left") << to81 << "80"
-                              << "That would leave 1";
+                              << "That would leave 1" << 0;
     QTest::newRow("no double") << QList<int>{180, 0, 162, 0} << "159"
-                               << "159 cannot be finished on a double";
+                               << "159 cannot be finished on a double" << 0;
+    QTest::newRow("checkout short of darts") << QList<int>{180, 0, 180, 0, 40, 0} << ""
+                                             << "101 needs at least 2 darts" << 1;
 }
 
 void TestMatchPlay::RefusalsSayWhyUntilTheNextKey()
@@ -139,15 +170,22 @@ void TestMatchPlay::RefusalsSayWhyUntilTheNextKey()
     QFETCH(QList<int>, before);
     QFETCH(QString, typed);
     QFETCH(QString, said);
+    QFETCH(int, checkout);
     TScoreboard board;
     QVERIFY(board.StartGame());
     for (int score : before) {
         board.Type(QString::number(score));
     }
-    board.Type(typed);
+    if (checkout > 0) {
+        QTest::keyClick(board.Thrown(0), static_cast<Qt::Key>(Qt::Key_0 + checkout),
+                        Qt::AltModifier);
+    } else {
+        board.Type(typed);
+    }
     QCOMPARE(Text(board, "LabelRefusal1"), said);
-    QCOMPARE(board.Thrown(0)->text(), typed); // kept for correction
-    QTest::keyClick(board.Thrown(0), Qt::Key_Backspace);
+    QCOMPARE(board.Thrown(0)->text(), typed); // kept to be read, selected
+    QTest::keyClick(board.Thrown(0), Qt::Key_6);
+    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("6")); // the next digit starts anew
     QVERIFY(Text(board, "LabelRefusal1").isEmpty());
 }
 

@@ -41,6 +41,10 @@ void TDigitEdit::keyPressEvent(QKeyEvent* event)
     // Editing chords (Ctrl+A, Ctrl+V, Ctrl+Backspace) carry no printable text and still work.
     if (printable && (chord || !IsAcceptedCharacter(text.at(0)))) {
         event->accept(); // dropped
+        const int key = event->key();
+        if (event->modifiers() == Qt::AltModifier && key >= Qt::Key_1 && key <= Qt::Key_3) {
+            emit CheckoutChord(key - Qt::Key_0);
+        }
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -15,6 +15,11 @@ class TDigitEdit final : public QLineEdit
 public:
     explicit TDigitEdit(QWidget* parent = nullptr);
 
+signals:
+    // Alt+1, Alt+2 or Alt+3 reached the box: no enabled command took it (the checkout cannot
+    // be made now), so whoever owns the box may say why.
+    void CheckoutChord(int darts);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

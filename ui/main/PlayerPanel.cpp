@@ -185,6 +185,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     SetLargeBoldFont(*m_Thrown);
     m_Thrown->setFixedWidth(90);
     m_Thrown->installEventFilter(this);
+    connect(m_Thrown, &TDigitEdit::CheckoutChord, this, &TPlayerPanel::CheckoutAsked);
     m_ThrownLabel = NewLabel(QStringLiteral("LabelThrown") + suffix,
                              left ? QStringLiteral("<&Thrown") : QStringLiteral("&Thrown>"), this);
     m_ThrownLabel->setTextFormat(Qt::PlainText);
@@ -305,6 +306,12 @@ void TPlayerPanel::ShowRefusal(const QString& text)
 {
     m_RefusalLabel->setText(text);
     m_RefusalLabel->show();
+    // The refused entry stays to be read, selected: the next digit starts a new one.
+    if (TDigitEdit* box = ActiveCorrection()) {
+        box->selectAll();
+    } else {
+        m_Thrown->selectAll();
+    }
 }
 
 void TPlayerPanel::HideRefusal()
@@ -335,6 +342,7 @@ bool TPlayerPanel::StartCorrection(int row)
     m_Correction->setAlignment(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
     m_Correction->setGeometry(m_Scores->visualRect(cell));
     m_Correction->installEventFilter(this);
+    connect(m_Correction, &TDigitEdit::CheckoutChord, this, &TPlayerPanel::CheckoutAsked);
     m_CorrectionRow = row;
     m_Correction->show();
     m_Correction->setFocus();

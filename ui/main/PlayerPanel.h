@@ -63,6 +63,8 @@ public:
 signals:
     // The correction box was closed with Escape: the keyboard goes back to the player to throw.
     void CorrectionClosed();
+    // Alt+1..3 in the Thrown or correction box that no enabled command took.
+    void CheckoutAsked(int darts);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -229,7 +229,9 @@ void TStatsPage::Rebuild(const CGame& game)
         {nullptr, nullptr},
         {"Points Scored", [](const TPlayerStats& s) { return QString::number(s.PointsScored); }},
         {"1-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage); }},
-        {"3-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.TurnAverage); }},
+        // Points per dart times three, as darts players read it (a checkout on fewer darts
+        // counts those); TurnAverage, points per turn, is the panels' "Turn Avg".
+        {"3-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage * 3.0); }},
         {"Lowest Throw (3-Darts)",
          [](const TPlayerStats& s) { return QString::number(s.LowestTurn); }},
         {"Highest Throw (3-Darts)",

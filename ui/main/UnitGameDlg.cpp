@@ -186,10 +186,12 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     connect(m_CheckBox2Players, &QCheckBox::toggled, this, &TNewGameDialog::CheckBox2PlayersClick);
     connect(m_RadioButtonPlayer1, &QRadioButton::toggled, this,
             &TNewGameDialog::UpdateStarterTabStop);
-    // Sets are counted in legs: without a leg count there are none.
-    connect(m_SpinBoxLegsToWin, &QSpinBox::valueChanged, this,
-            [this](int legs) { m_SpinBoxSetsToWin->setEnabled(legs > 0); });
-    m_SpinBoxSetsToWin->setEnabled(false);
+    // Sets are counted in legs: without a leg count there are none. The points game's legs
+    // never end, so it takes no match length at all.
+    connect(m_SpinBoxLegsToWin, &QSpinBox::valueChanged, this, &TNewGameDialog::EnableMatchLength);
+    connect(m_ComboBoxGame, &QComboBox::currentIndexChanged, this,
+            &TNewGameDialog::EnableMatchLength);
+    EnableMatchLength();
     UpdateStarterTabStop();
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
@@ -276,6 +278,17 @@ void TNewGameDialog::EnableSecondPlayer()
     m_EditPlayer2Name->setEnabled(two);
 }
 
+bool TNewGameDialog::GameHasLegs() const
+{
+    return !GameRules(m_ComboBoxGame->currentIndex()).CountUp;
+}
+
+void TNewGameDialog::EnableMatchLength()
+{
+    m_SpinBoxLegsToWin->setEnabled(GameHasLegs());
+    m_SpinBoxSetsToWin->setEnabled(GameHasLegs() && m_SpinBoxLegsToWin->value() > 0);
+}
+
 TGameParams TNewGameDialog::GameParams() const
 {
     TGameParams params = GameRules(m_ComboBoxGame->currentIndex());
@@ -283,7 +296,7 @@ TGameParams TNewGameDialog::GameParams() const
     params.FirstPlayer = params.PlayerCount == 2 && m_RadioButtonPlayer2->isChecked() ? 1 : 0;
     params.Player1Name = NameOrDefault(m_EditPlayer1Name->text(), "Player 1");
     params.Player2Name = NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
-    params.LegsToWin = m_SpinBoxLegsToWin->value();
+    params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
     return params;
 }

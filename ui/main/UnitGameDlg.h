@@ -73,6 +73,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Whether the chosen game ends its legs (the points game does not).
+    bool GameHasLegs() const;
+    void EnableMatchLength();
     void CheckBox2PlayersClick();
     void EnableSecondPlayer();
     void UpdateStarterTabStop();

@@ -350,7 +350,7 @@ void TFormVTX::ActionSubmitScoreExecute()
     Apply({TOperationKind::Turn, player, 0, score, 0});
 }
 
-void TFormVTX::CommitCorrection(int player)
+void TFormVTX::CommitCorrection(int player, int claimedDarts)
 {
     TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
     CLeg* leg = m_Game.CurrentLeg();
@@ -364,10 +364,19 @@ void TFormVTX::CommitCorrection(int player)
     // A claimed checkout stays with the turn while the corrected score still finishes with
     // that many darts; otherwise the turn counts three darts, as a typed one does.
     const int32_t claim = sheet->ClaimedDarts(row);
-    const bool finishes = !m_Game.Params().CountUp && sheet->GetEntry(row - 1)->Remainder - score ==
-                                                          m_Game.Params().TargetScore;
+    const int32_t before = sheet->GetEntry(row - 1)->Remainder;
+    const bool finishes = !m_Game.Params().CountUp && before - score == m_Game.Params().TargetScore;
     const int32_t checkOutClass = CGame::CheckOutDarts(score);
-    const int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
+    int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
+    // Alt+1..3: the corrected score is a checkout with that many darts.
+    if (claimedDarts > 0) {
+        if (!finishes) {
+            panel.ShowRefusal(
+                QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before));
+            return;
+        }
+        darts = claimedDarts;
+    }
     const TThrowCheck check = sheet->CheckReplace(row, score, darts);
     if (!check.Accepted()) {
         QString text = RefusalText(check);
@@ -391,9 +400,35 @@ void TFormVTX::ActionThrowExecute(const QAction* action)
 
 void TFormVTX::ActionOutShotExecute(const QAction* action)
 {
+    for (int index = 0; index < 2; ++index) {
+        if (m_Players[static_cast<size_t>(index)]->ActiveCorrection() != nullptr) {
+            CommitCorrection(index, action->data().toInt());
+            return;
+        }
+    }
     if (CPlayerScores* sheet = ThrowingSheet()) {
         Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn,
                action->data().toInt()});
+    }
+}
+
+void TFormVTX::CheckoutAsked(int player, int darts)
+{
+    TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
+    if (panel.ActiveCorrection() != nullptr) {
+        CommitCorrection(player, darts);
+        return;
+    }
+    // The checkout action was disabled: say why it cannot be made.
+    CPlayerScores* sheet = ThrowingSheet();
+    if (sheet == nullptr || sheet->PlayerIndex() != player) {
+        return;
+    }
+    const TThrowCheck check = sheet->CheckThrow(CPlayerScores::kFinishingTurn, darts);
+    if (!check.Accepted()) {
+        panel.ShowRefusal(RefusalText(check));
+    } else {
+        Apply({TOperationKind::Turn, player, 0, CPlayerScores::kFinishingTurn, darts});
     }
 }
 

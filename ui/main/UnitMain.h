@@ -162,8 +162,11 @@ private:
     // The game, the match format and the leg in play in the title; legs and sets won under the
     // names. A match without a length shows the game alone, as always.
     void UpdateMatchDisplay();
-    // Applies the open correction of `player`'s score list, or says why it cannot be made.
-    void CommitCorrection(int player);
+    // Applies the open correction of `player`'s score list, or says why it cannot be made;
+    // with `claimedDarts`, as a checkout with that many darts.
+    void CommitCorrection(int player, int claimedDarts = 0);
+    // Alt+1..3 that no enabled checkout action took, in `player`'s Thrown or correction box.
+    void CheckoutAsked(int player, int darts);
     void ShowBanner(const QString& text);
     void HideBanner();
     void PlaceBanner();

@@ -150,6 +150,8 @@ void TFormVTX::CreatePages()
         auto* panel = new TPlayerPanel(m_Game, player, m_PanelX01);
         m_Players[static_cast<size_t>(player)] = panel;
         connect(panel, &TPlayerPanel::CorrectionClosed, this, &TFormVTX::FocusThrownBox);
+        connect(panel, &TPlayerPanel::CheckoutAsked, this,
+                [this, player](int darts) { CheckoutAsked(player, darts); });
         if (player == 1) {
             players->addStretch(1);
         }
