@@ -1,0 +1,320 @@
+#include "UnitVTXGameLogic.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+TThrowCheck CheckStep(const TGameParams& params, int32_t previous, int32_t score, int32_t darts)
+{
+    TThrowCheck check{TRefusal::None, score, darts, previous, 0};
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    if (checkOutClass == -1) {
+        check.Refusal = TRefusal::NotAScore;
+    } else if (params.CountUp) {
+        // Totals only grow; one that would pass the largest integer is refused, not wrapped.
+        if (previous > std::numeric_limits<int32_t>::max() - score) {
+            check.Refusal = TRefusal::TotalTooLarge;
+        }
+    } else if (params.CheckOutRule && darts != 0 && checkOutClass > darts) {
+        check.Refusal = TRefusal::TooFewDarts;
+    } else if (score > previous) {
+        check.Refusal = TRefusal::Bust;
+    } else if (previous - score == 1) {
+        // A total of 1 can never be finished on a double, so a turn that leaves it is refused.
+        check.Refusal = TRefusal::LeavesOne;
+    } else if (params.CheckOutRule && previous - score == params.TargetScore &&
+               checkOutClass == 0) {
+        // The target is reached only by a real checkout: a score no double can finish
+        // (159, 162, 180, ...) cannot be the winning turn.
+        check.Refusal = TRefusal::NoDoubleFinish;
+    }
+    return check;
+}
+
+int32_t TotalAfter(const TGameParams& params, int32_t previous, int32_t score)
+{
+    return params.CountUp ? previous + score : previous - score;
+}
+
+} // namespace
+
+CPlayerScores::CPlayerScores(CLeg& leg, int32_t playerIndex)
+    : m_Leg(leg), m_PlayerIndex(playerIndex)
+{}
+
+int32_t CPlayerScores::PreviousTotal() const
+{
+    return m_Entries.empty() ? m_Leg.Game().Params().StartScore : m_Entries.back().Remainder;
+}
+
+bool CPlayerScores::IsValidThrow(int32_t score, int32_t darts) const
+{
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    if (m_Leg.Finished() || checkOutClass == -1) {
+        return false;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    if (params.CountUp || !params.CheckOutRule) {
+        return true;
+    }
+    return darts == 0 || checkOutClass <= darts;
+}
+
+TThrowCheck CPlayerScores::CheckThrow(int32_t score, int32_t darts) const
+{
+    TThrowCheck check{TRefusal::None, score, darts, PreviousTotal(), EntryCount()};
+    if (m_Leg.Finished()) {
+        check.Refusal = TRefusal::LegFinished;
+        return check;
+    }
+    if (score == kFinishingTurn) {
+        // Finishing needs a total to finish; a sheet without entries has none.
+        if (m_Entries.empty()) {
+            check.Refusal = TRefusal::NoTotal;
+            return check;
+        }
+        score = m_Entries.back().Remainder;
+    }
+    check = CheckStep(m_Leg.Game().Params(), PreviousTotal(), score, darts);
+    check.EntryIndex = EntryCount();
+    return check;
+}
+
+bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
+{
+    const TThrowCheck check = CheckThrow(score, darts);
+    if (!check.Accepted()) {
+        return false;
+    }
+    score = check.Score;
+    const TGameParams& params = m_Leg.Game().Params();
+    const int32_t remainder = TotalAfter(params, check.Previous, score);
+
+    m_OutShotDarts = darts;
+    if (darts != 0) {
+        m_Claims.push_back({EntryCount(), darts});
+    }
+    const int32_t remainderClass = CGame::CheckOutDarts(remainder);
+    if (remainderClass > 0) {
+        ++m_PossibleOutShots;
+    }
+    m_Leg.Game().EarlierLegChanged(m_Leg);
+    m_Entries.push_back({score, remainder});
+    if (m_Entries.size() > 1) {
+        CountTurn(score);
+    }
+    if (remainder == params.TargetScore) {
+        m_Won = true;
+        m_Leg.SetFinished(true);
+    }
+
+    CGame& game = m_Leg.Game();
+    game.FireSheetChanged(*this);
+    if (m_Leg.Finished()) {
+        game.FireLegWon(*this);
+    }
+    m_Leg.NextPlayer();
+    game.FireTurnChanged(m_Won ? nullptr : m_Leg.CurrentSheet());
+    return true;
+}
+
+void CPlayerScores::CountTurn(int32_t score)
+{
+    m_LowestTurn = std::min(m_LowestTurn, score);
+    m_HighestTurn = std::max(m_HighestTurn, score);
+    if (score == 180) {
+        ++m_TurnCounts[kBand180];
+    } else if (score >= 140) {
+        ++m_TurnCounts[kBand140];
+    } else if (score >= 100) {
+        ++m_TurnCounts[kBand100];
+    } else if (score >= 60) {
+        ++m_TurnCounts[kBand60];
+    }
+}
+
+// The figures are rebuilt from the entries that remain, so that a turn taken back leaves no
+// trace in the extremes, the counters or the checkout chances.
+void CPlayerScores::RecountFromEntries()
+{
+    m_HighestTurn = 0;
+    m_LowestTurn = kNoLowestTurn;
+    m_TurnCounts = {};
+    m_PossibleOutShots = 0;
+    for (size_t index = 0; index < m_Entries.size(); ++index) {
+        if (CGame::CheckOutDarts(m_Entries[index].Remainder) > 0) {
+            ++m_PossibleOutShots;
+        }
+        if (index > 0) {
+            CountTurn(m_Entries[index].Score);
+        }
+    }
+    const int32_t last = EntryCount() - 1;
+    while (!m_Claims.empty() && m_Claims.back().EntryIndex > last) {
+        m_Claims.pop_back();
+    }
+    m_OutShotDarts =
+        !m_Claims.empty() && m_Claims.back().EntryIndex == last ? m_Claims.back().Darts : 0;
+}
+
+int32_t CPlayerScores::ClaimedDarts(int32_t index) const
+{
+    for (const TClaim& claim : m_Claims) {
+        if (claim.EntryIndex == index) {
+            return claim.Darts;
+        }
+    }
+    return 0;
+}
+
+bool CPlayerScores::ThrewLast() const
+{
+    if (m_Leg.Finished()) {
+        return m_Won;
+    }
+    const int32_t players = m_Leg.SheetCount();
+    return players > 0 && (m_Leg.PlayerToThrow() + players - 1) % players == m_PlayerIndex;
+}
+
+TThrowCheck CPlayerScores::CheckReplace(int32_t index, int32_t score, int32_t darts) const
+{
+    TThrowCheck check{TRefusal::NoSuchTurn, score, darts, 0, index};
+    if (index < 1 || index >= EntryCount()) {
+        return check;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    int32_t previous = m_Entries[static_cast<size_t>(index - 1)].Remainder;
+    if (score == kFinishingTurn) {
+        score = previous;
+    }
+    // The corrected turn and every later one must still be a turn that could have been
+    // typed, and only the leg's last turn may reach the target.
+    const int32_t last = EntryCount() - 1;
+    for (int32_t entry = index; entry <= last; ++entry) {
+        const bool corrected = entry == index;
+        const int32_t turn = corrected ? score : m_Entries[static_cast<size_t>(entry)].Score;
+        check = CheckStep(params, previous, turn, corrected ? darts : ClaimedDarts(entry));
+        check.EntryIndex = entry;
+        if (!check.Accepted()) {
+            return check;
+        }
+        previous = TotalAfter(params, previous, turn);
+        if (previous == params.TargetScore && (entry != last || !ThrewLast())) {
+            check.Refusal = TRefusal::FinishesTooSoon;
+            return check;
+        }
+    }
+    check = {TRefusal::None, score, darts, m_Entries[static_cast<size_t>(index - 1)].Remainder,
+             index};
+    return check;
+}
+
+bool CPlayerScores::ReplaceThrow(int32_t index, int32_t score, int32_t darts)
+{
+    const TThrowCheck check = CheckReplace(index, score, darts);
+    if (!check.Accepted()) {
+        return false;
+    }
+    const TGameParams& params = m_Leg.Game().Params();
+    m_Entries[static_cast<size_t>(index)].Score = check.Score;
+    for (size_t entry = static_cast<size_t>(index); entry < m_Entries.size(); ++entry) {
+        m_Entries[entry].Remainder =
+            TotalAfter(params, m_Entries[entry - 1].Remainder, m_Entries[entry].Score);
+    }
+    // Claims stay in entry order.
+    std::erase_if(m_Claims, [index](const TClaim& claim) { return claim.EntryIndex == index; });
+    if (darts != 0) {
+        const auto at = std::find_if(m_Claims.begin(), m_Claims.end(),
+                                     [index](const TClaim& c) { return c.EntryIndex > index; });
+        m_Claims.insert(at, {index, darts});
+    }
+    RecountFromEntries();
+
+    const bool wasWon = m_Won;
+    m_Leg.Game().EarlierLegChanged(m_Leg);
+    m_Won = m_Entries.back().Remainder == params.TargetScore;
+    CGame& game = m_Leg.Game();
+    if (m_Won != wasWon) {
+        // The turn stays with the player after this one, as after a winning turn or after
+        // an undo and a new turn.
+        m_Leg.SetFinished(m_Won);
+    }
+    game.FireSheetChanged(*this);
+    if (m_Won && !wasWon) {
+        game.FireLegWon(*this);
+        game.FireTurnChanged(nullptr);
+    } else if (wasWon && !m_Won) {
+        game.FireTurnChanged(m_Leg.CurrentSheet());
+    }
+    return true;
+}
+
+bool CPlayerScores::DeleteLastEntry()
+{
+    if (m_Entries.empty()) {
+        return false;
+    }
+    m_Leg.Game().EarlierLegChanged(m_Leg);
+    m_Entries.pop_back();
+    RecountFromEntries();
+    return true;
+}
+
+bool CPlayerScores::UndoThrow()
+{
+    CLeg& leg = m_Leg;
+    CGame& game = leg.Game();
+    leg.PreviousPlayer();
+    leg.ClearWinners();
+    leg.SetFinished(false);
+    game.FireTurnChanged(leg.CurrentSheet());
+    CPlayerScores* thrower = leg.CurrentSheet();
+    if (thrower == nullptr || !thrower->DeleteLastEntry()) {
+        return false;
+    }
+    game.FireSheetChanged(*thrower);
+    return true;
+}
+
+bool CPlayerScores::CanUndoThrow() const
+{
+    const int32_t players = m_Leg.SheetCount();
+    if (players == 0) {
+        return false;
+    }
+    const int32_t previous = m_Leg.PlayerToThrow() == 0 ? players - 1 : m_Leg.PlayerToThrow() - 1;
+    return m_Leg.GetSheet(previous)->EntryCount() > 1;
+}
+
+int32_t CPlayerScores::PointsScored() const
+{
+    if (m_Entries.empty()) {
+        return 0;
+    }
+    const int32_t start = m_Leg.Game().Params().StartScore;
+    const int32_t last = m_Entries.back().Remainder;
+    return m_Leg.Game().Params().CountUp ? last - start : start - last;
+}
+
+int32_t CPlayerScores::DartCount() const
+{
+    const int32_t turns = std::max(EntryCount() - 1, 0);
+    int32_t darts = turns * 3;
+    if (m_Won && m_OutShotDarts > 0) {
+        darts = darts - 3 + m_OutShotDarts;
+    }
+    return darts;
+}
+
+double CPlayerScores::TurnAverage() const
+{
+    const int32_t turns = EntryCount() - 1;
+    return turns > 0 ? static_cast<double>(PointsScored()) / turns : 0.0;
+}
+
+double CPlayerScores::DartAverage() const
+{
+    const int32_t darts = DartCount();
+    return darts > 0 ? static_cast<double>(PointsScored()) / darts : 0.0;
+}
