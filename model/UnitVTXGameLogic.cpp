@@ -116,6 +116,41 @@ void CGame::NextLeg()
     added.Start();
 }
 
+bool CGame::CanUndoNextLeg() const
+{
+    const CLeg* current = CurrentLeg();
+    if (LegCount() < 2 || current == nullptr) {
+        return false;
+    }
+    for (int32_t index = 0; index < current->SheetCount(); ++index) {
+        if (current->GetSheet(index)->EntryCount() > 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CGame::UndoNextLeg()
+{
+    if (!CanUndoNextLeg()) {
+        return false;
+    }
+    m_Legs.pop_back();
+    // The tally holds the legs before the one in play: folded again without the last.
+    m_Tally = TTally{};
+    m_Tally.LegsInSet.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
+    m_Tally.SetsWon = m_Tally.LegsInSet;
+    for (int32_t index = 0; index + 1 < LegCount(); ++index) {
+        FoldLeg(m_Tally, *m_Legs[static_cast<size_t>(index)]);
+    }
+    CLeg& leg = *CurrentLeg();
+    for (int32_t index = 0; index < leg.SheetCount(); ++index) {
+        FireSheetChanged(*leg.GetSheet(index));
+    }
+    FireTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
+    return true;
+}
+
 void CGame::ClearLegs()
 {
     m_Legs.clear();

@@ -261,6 +261,10 @@ public:
 
     void NewGame(const TGameParams& params);
     void NextLeg();
+    // Takes back the last NextLeg while its leg has no turn yet: the leg before is in play
+    // again, won as it was, and its winning turn can be undone or corrected.
+    bool UndoNextLeg();
+    bool CanUndoNextLeg() const;
     void ClearLegs();
     int32_t LegCount() const { return static_cast<int32_t>(m_Legs.size()); }
     CLeg* GetLeg(int32_t index) const

@@ -94,25 +94,16 @@ QString Describe(const TStoredMatch& match)
 
 QByteArray MatchCsv(const TStoredMatch& match)
 {
-    // Replayed step by step, to know each leg's set and first thrower.
     CGame game;
-    game.NewGame(match.Params);
-    std::vector<std::pair<int32_t, int32_t>> legs{
-        {game.SetNumber(), game.CurrentLeg()->PlayerToThrow()}};
-    for (const TMatchOperation& operation : match.Operations) {
-        if (!ApplyOperation(game, operation)) {
-            break;
-        }
-        if (operation.Kind == TOperationKind::NextLeg) {
-            legs.emplace_back(game.SetNumber(), game.CurrentLeg()->PlayerToThrow());
-        }
-    }
+    Rebuild(game, match); // as far as it replays
+
     // Each cell is made on its own and joined: no cell's text is ever read again as a pattern.
     QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed\r\n");
     const int32_t players = game.Params().PlayerCount;
     for (int32_t index = 0; index < game.LegCount(); ++index) {
         const CLeg& leg = *game.GetLeg(index);
-        const auto [set, starter] = legs[static_cast<size_t>(index)];
+        const int32_t set = leg.SetNumber();
+        const int32_t starter = leg.FirstThrower();
         int32_t turns = 0;
         for (int32_t player = 0; player < leg.SheetCount(); ++player) {
             turns = std::max(turns, leg.GetSheet(player)->EntryCount() - 1);

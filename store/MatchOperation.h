@@ -9,10 +9,11 @@
 
 enum class TOperationKind : int32_t
 {
-    Turn = 1,       // AddThrow(Score, Darts) on the sheet of Player
-    Undo = 2,       // UndoThrow on the current sheet
-    Correction = 3, // ReplaceThrow(Entry, Score, Darts) on the sheet of Player
-    NextLeg = 4,    // NextLeg
+    Turn = 1,        // AddThrow(Score, Darts) on the sheet of Player
+    Undo = 2,        // UndoThrow on the current sheet
+    Correction = 3,  // ReplaceThrow(Entry, Score, Darts) on the sheet of Player
+    NextLeg = 4,     // NextLeg
+    UndoNextLeg = 5, // UndoNextLeg: the leg before is in play again
 };
 
 struct TMatchOperation
@@ -52,6 +53,8 @@ inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
         game.NextLeg();
         return game.LegCount() == legs + 1;
     }
+    case TOperationKind::UndoNextLeg:
+        return game.UndoNextLeg();
     }
     return false;
 }

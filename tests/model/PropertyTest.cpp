@@ -160,13 +160,33 @@ std::vector<double> Figures(const TPlayerStats& s)
 TEST(Property, RandomMatchesKeepEveryInvariant)
 {
     std::mt19937 random(20261208);
-    int accepted = 0, refused = 0, wins = 0, undos = 0, corrections = 0;
+    int accepted = 0, refused = 0, wins = 0, undos = 0, corrections = 0, legsBack = 0;
     for (const Config& config : Configs()) {
         for (int match = 0; match < 30; ++match) {
             CGame game;
             EventLog log(game);
             game.NewGame(config.Params);
             log.Take();
+            // The match as it stood before each Next Leg, and its set and leg in play: taking
+            // the Next Leg back gives exactly that again.
+            std::vector<std::vector<int64_t>> beforeNextLeg;
+            const auto standing = [&game, &config] {
+                std::vector<int64_t> state = Snapshot(game);
+                state.insert(state.end(),
+                             {game.MatchWinner(), game.SetNumber(), game.LegNumberInSet()});
+                for (int32_t player = 0; player < config.Params.PlayerCount; ++player) {
+                    state.insert(state.end(), {game.SetsWon(player), game.LegsInSet(player)});
+                }
+                return state;
+            };
+            const auto nextLeg = [&] {
+                const std::vector<int64_t> state = standing();
+                const int32_t legs = game.LegCount();
+                game.NextLeg();
+                if (game.LegCount() > legs) {
+                    beforeNextLeg.push_back(state);
+                }
+            };
             for (int step = 0; step < 250; ++step) {
                 CLeg& leg = *game.CurrentLeg();
                 const std::vector<int64_t> before = Snapshot(game);
@@ -225,17 +245,24 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
                         ASSERT_TRUE(sheet.UndoThrow());
                         ++undos;
                         EXPECT_FALSE(leg.Finished());
+                    } else if (game.CanUndoNextLeg()) {
+                        ASSERT_TRUE(game.UndoNextLeg());
+                        ++legsBack;
+                        ASSERT_FALSE(beforeNextLeg.empty());
+                        EXPECT_EQ(standing(), beforeNextLeg.back());
+                        beforeNextLeg.pop_back();
                     } else {
                         EXPECT_EQ(Snapshot(game), before);
                     }
                     log.Take();
                 } else if (op == 18 && leg.Finished()) {
                     const int32_t legs = game.LegCount();
-                    game.NextLeg();
-                    EXPECT_EQ(game.LegCount(), legs + (game.MatchWinner() >= 0 ? 0 : 1));
+                    const bool matchWon = game.MatchWinner() >= 0;
+                    nextLeg();
+                    EXPECT_EQ(game.LegCount(), legs + (matchWon ? 0 : 1));
                     log.Take();
                 } else if (op == 19 && std::uniform_int_distribution<int>(0, 30)(random) == 0) {
-                    game.NextLeg();
+                    nextLeg();
                     log.Take();
                 }
                 ExpectInvariants(game);
@@ -268,6 +295,7 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
     EXPECT_GT(wins, 50);
     EXPECT_GT(undos, 1000);
     EXPECT_GT(corrections, 1000);
+    EXPECT_GT(legsBack, 20);
 }
 
 } // namespace

@@ -148,7 +148,15 @@ void TestMatchStore::AStoredMatchIsRebuiltIdentically()
     const TMatchOperation nextLeg{TOperationKind::NextLeg};
     QVERIFY(ApplyOperation(rebuilt, nextLeg));
     QVERIFY(store.Record(nextLeg, rebuilt));
-    QCOMPARE(store.Load(stored->Id)->Operations.size(), kPlayed.size() + 1);
+    // A Next Leg taken back is kept as an operation of its own and replays as it was.
+    const TMatchOperation legBack{TOperationKind::UndoNextLeg};
+    QVERIFY(ApplyOperation(rebuilt, legBack));
+    QVERIFY(store.Record(legBack, rebuilt));
+    CGame replayed;
+    QVERIFY(Rebuild(replayed, *store.Load(stored->Id)));
+    QVERIFY(SameMatch(replayed, rebuilt));
+    QCOMPARE(replayed.LegCount(), 3);
+    QCOMPARE(store.Load(stored->Id)->Operations.size(), kPlayed.size() + 2);
     QVERIFY(store.BeginMatch(QStringLiteral("Standard 501"), SetsMatch()));
     const int64_t newer = store.CurrentMatch();
     QCOMPARE(store.Load(stored->Id)->State, TMatchState::Abandoned);

@@ -405,9 +405,19 @@ void TestMainWindow::UndoAndNextLegByShortcuts()
     QCOMPARE(board.Window.Game().LegCount(), 2);
     QCOMPARE(board.Leg().PlayerToThrow(), 1);
     QCOMPARE(QApplication::focusWidget(), board.Thrown(1));
-    press(Qt::Key_U, Qt::ControlModifier); // nothing to undo in a fresh leg
-    QCOMPARE(board.Window.Game().LegCount(), 2);
-    QCOMPARE(board.Leg().PlayerToThrow(), 1);
+    // In a leg with no turn, Ctrl+U takes the Next Leg back: the leg before is back, won as
+    // it was, and the next Ctrl+U undoes its winning turn.
+    press(Qt::Key_U, Qt::ControlModifier);
+    QCOMPARE(board.Window.Game().LegCount(), 1);
+    QVERIFY(board.Leg().Finished() && board.Leg().GetSheet(0)->Won());
+    QCOMPARE(board.Remainder(0), 0);
+    QVERIFY(board.Action("ActionNextLeg")->isEnabled());
+    press(Qt::Key_U, Qt::ControlModifier);
+    QVERIFY(!board.Leg().Finished());
+    QCOMPARE(board.Remainder(0), 141);
+    QCOMPARE(QApplication::focusWidget(), board.Thrown(0));
+    press(Qt::Key_U, Qt::ControlModifier); // and on, turn by turn
+    QCOMPARE(board.Remainder(1), 441);
 }
 
 void TestMainWindow::OnePlayerUsesOnlyTheLeftPanel()

@@ -168,7 +168,9 @@ void TFormVTX::UpdateActions()
         action->setEnabled(needed > 0 && action->data().toInt() >= needed);
     }
     const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
-    m_ActionUndoThrow->setEnabled(onDefaultPage && current != nullptr && current->CanUndoThrow());
+    m_ActionUndoThrow->setEnabled(
+        onDefaultPage &&
+        ((current != nullptr && current->CanUndoThrow()) || m_Game.CanUndoNextLeg()));
     m_ActionNextLeg->setEnabled(leg != nullptr && leg->Finished() && m_Game.MatchWinner() < 0);
     m_ActionStats->setEnabled(leg != nullptr);
     m_ActionStats->setChecked(m_Notebook->currentIndex() == kPageStats);
@@ -436,8 +438,16 @@ void TFormVTX::ActionUndoThrowExecute()
 {
     CLeg* leg = m_Game.CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
-    if (sheet != nullptr && sheet->CanUndoThrow() && m_Notebook->currentIndex() == kPageDefault) {
+    if (m_Notebook->currentIndex() != kPageDefault) {
+        return;
+    }
+    if (sheet != nullptr && sheet->CanUndoThrow()) {
         Apply({TOperationKind::Undo});
+    } else if (m_Game.CanUndoNextLeg()) {
+        // A leg with no turn yet: the Next Leg is taken back, so that a wrongly recorded
+        // winning turn can still be put right.
+        Apply({TOperationKind::UndoNextLeg});
+        UpdateMatchDisplay();
     }
     UpdateActions();
 }

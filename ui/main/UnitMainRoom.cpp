@@ -20,6 +20,7 @@ TCallKind CallKind(TOperationKind kind)
     case TOperationKind::Turn:
         return TCallKind::Turn;
     case TOperationKind::Undo:
+    case TOperationKind::UndoNextLeg:
         return TCallKind::Undo;
     case TOperationKind::Correction:
         return TCallKind::Correction;
