@@ -64,6 +64,9 @@ QString ScoreText(const CGame& game)
         return params.PlayerCount >= 2 ? QStringLiteral("%1-%2").arg(value(0)).arg(value(1))
                                        : QString::number(value(0));
     };
+    if (params.LegsToWin > 0 && params.SetsToWin > 0 && game.MatchWinner() >= 0) {
+        return QStringLiteral("Sets %1").arg(pair([&](int p) { return game.SetsWon(p); }));
+    }
     if (params.LegsToWin > 0 && params.SetsToWin > 0) {
         return QStringLiteral("Sets %1, Legs %2")
             .arg(pair([&](int p) { return game.SetsWon(p); }),
@@ -88,8 +91,11 @@ QString Describe(const TStoredMatch& match)
     if (params.PlayerCount >= 2) {
         players += QStringLiteral(" v ") + QString::fromStdString(params.Player2Name);
     }
-    return players + kDot + match.GameName + kDot + QStringLiteral("Leg %1").arg(match.Legs) +
-           kDot + match.Score;
+    // A won match is told by its result, not by the leg it ended in.
+    const QString leg = match.State == TMatchState::Won
+                            ? QString()
+                            : kDot + QStringLiteral("Leg %1").arg(match.Legs);
+    return players + kDot + match.GameName + leg + kDot + match.Score;
 }
 
 QByteArray MatchCsv(const TStoredMatch& match)

@@ -458,6 +458,8 @@ void TestMatchStore::PlayerRecordsAndDeleting()
     game.NewGame(params);
     PlayAndRecord(store, game, {Turn(0, 101)}); // the match to Anna at once
     QCOMPARE(game.MatchWinner(), 0);
+    QCOMPARE(Describe(*store.Load(store.CurrentMatch())),
+             QStringLiteral("Anna, \"the\" Ace v Ben \u00B7 Standard 101 \u00B7 1-0"));
     const TPlayerRecord anna = store.PlayerRecord(QString::fromStdString(params.Player1Name));
     QCOMPARE(anna.MatchesPlayed, 2);
     QCOMPARE(anna.MatchesWon, 1);

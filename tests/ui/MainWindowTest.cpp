@@ -401,6 +401,11 @@ void TestMainWindow::UndoAndNextLegByShortcuts()
     QVERIFY(board.Leg().Finished());
     QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 9);
     WaitForBanner(board);
+    // After the win the keyboard rests where typing a turn opens no correction.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("60"));
+    press(Qt::Key_Return, Qt::NoModifier);
+    QCOMPARE(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")), nullptr);
+    QCOMPARE(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection2")), nullptr);
     press(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
     QCOMPARE(board.Window.Game().LegCount(), 2);
     QCOMPARE(board.Leg().PlayerToThrow(), 1);

@@ -1,6 +1,7 @@
 // A match as people play it in the window: its length and sets, a corrected turn, and the
 // reason a refused turn is given.
 
+#include "BoardWindow.h"
 #include "UiTestSupport.h"
 
 #include <QTreeWidget>
@@ -71,10 +72,14 @@ void TestMatchPlay::SetsAndTheMatchAreWonAndShown()
                  dot + QStringLiteral("Set 1") + dot + QStringLiteral("Leg 1"));
     WinLeg(board, 0);
     QCOMPARE(Text(board, "LabelMatch1"), QStringLiteral("Legs 0") + dot + QStringLiteral("Sets 1"));
+    QCOMPARE(board.Window.BoardState().Title, QStringLiteral("Anna wins the set"));
     QVERIFY(board.TriggerAction("ActionNextLeg"));
+    QVERIFY(board.Window.BoardState().Title.startsWith(QStringLiteral("Standard 301")));
     QCOMPARE(board.Leg().PlayerToThrow(), 1); // the second set goes to the other starter
     WinLeg(board, 0);
     QCOMPARE(Text(board, "PanelWinner"), QStringLiteral("Anna wins the match"));
+    QCOMPARE(Text(board, "LabelMatch1"), QStringLiteral("Sets 2")); // no legs of a set not played
+    QCOMPARE(board.Window.BoardState().Title, QStringLiteral("Anna wins the match"));
     QVERIFY(Text(board, "PanelGameTitle").endsWith(QStringLiteral("Anna wins the match")));
     QVERIFY(!board.Action("ActionNextLeg")->isEnabled());
     QVERIFY(!board.Action("ActionThrow")->isEnabled());

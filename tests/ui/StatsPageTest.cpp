@@ -118,11 +118,16 @@ void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
     // A name is text wherever History shows it: never markup, never wider than its column.
     const QString markup = QStringLiteral("<h1>Big</h1><img src=x>") + QString(300, u'x');
     params.Player1Name = markup.toStdString();
+    params.LegsToWin = 1;
     game.NewGame(params);
     QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
     THistoryDialog named(store);
     named.show();
-    QVERIFY(Find<QTableView>(named, QStringLiteral("TableMatches"))->columnWidth(2) <= 320);
+    const auto* table = Find<QTableView>(named, QStringLiteral("TableMatches"));
+    QVERIFY(table->columnWidth(2) <= 320);
+    QCOMPARE(table->model()->index(0, 3).data().toString(),
+             QStringLiteral("Standard 301 \u00B7 first to 1 leg"));
+    QCOMPARE(table->model()->index(0, 6).data().toString(), QString()); // one player: one average
     Find<QComboBox>(named, QStringLiteral("ComboBoxPlayer"))->setCurrentText(markup);
     const auto* view = Find<QChartView>(named, QStringLiteral("ChartPlayerHistory"));
     QCOMPARE(view->chart()->series().front()->name(), markup.toHtmlEscaped());

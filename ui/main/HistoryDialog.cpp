@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,6 +18,7 @@
 #include <QSaveFile>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,14 +32,17 @@ const char* const kMatchList =
     " m.player1 || CASE WHEN m.player_count > 1 THEN ' v ' || m.player2 ELSE '' END"
     "  AS \"Players\","
     " m.game || CASE WHEN m.legs_to_win <= 0 THEN ''"
-    "  WHEN m.sets_to_win > 0 THEN ' \xC2\xB7 first to ' || m.sets_to_win || ' sets of '"
-    "   || m.legs_to_win || ' legs'"
-    "  ELSE ' \xC2\xB7 first to ' || m.legs_to_win || ' legs' END AS \"Game\","
+    "  WHEN m.sets_to_win > 0 THEN ' \xC2\xB7 first to ' || m.sets_to_win"
+    "   || CASE m.sets_to_win WHEN 1 THEN ' set of ' ELSE ' sets of ' END || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN ' leg' ELSE ' legs' END"
+    "  ELSE ' \xC2\xB7 first to ' || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN ' leg' ELSE ' legs' END END AS \"Game\","
     " CASE m.state WHEN 1 THEN (CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
     "   || ' won, ' || m.score"
     "  WHEN 0 THEN 'in play, ' || m.score ELSE 'abandoned, ' || m.score END AS \"Result\","
     " printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)) AS \"Avg 1\","
-    " printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0)) AS \"Avg 2\""
+    " CASE WHEN m.player_count > 1 THEN printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0))"
+    "  ELSE '' END AS \"Avg 2\""
     " FROM matches m"
     " LEFT JOIN player_stats a ON a.match_id = m.id AND a.player = 0"
     " LEFT JOIN player_stats b ON b.match_id = m.id AND b.player = 1"
@@ -47,11 +52,23 @@ const char* const kMatchList =
 
 void ExportMatchAsCsv(QWidget* parent, const QByteArray& csv, const QString& suggestedName)
 {
+    // The documents folder first, then the folder of the last export while the program runs.
+    static QString lastFolder;
+    QString folder = lastFolder;
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
     QString name = suggestedName;
     name.replace(u'/', u'-');
     const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export match as CSV"),
-                                                      QDir::home().filePath(name),
+                                                      QDir(folder).filePath(name),
                                                       QStringLiteral("CSV files (*.csv)"));
+    if (!path.isEmpty()) {
+        lastFolder = QFileInfo(path).absolutePath();
+    }
     if (path.isEmpty()) {
         return;
     }

@@ -53,9 +53,35 @@ QString MatchScoreText(const CGame& game, int player)
     if (params.LegsToWin <= 0) {
         return {};
     }
+    // Once a match of sets is won, the legs of a set no longer in play say nothing.
+    if (PlaysSets(params) && game.MatchWinner() >= 0) {
+        return QStringLiteral("Sets %1").arg(game.SetsWon(player));
+    }
     QString text = QStringLiteral("Legs %1").arg(game.LegsInSet(player));
     if (PlaysSets(params)) {
         text += kDot + QStringLiteral("Sets %1").arg(game.SetsWon(player));
     }
     return text;
+}
+
+QString WinLine(const CGame& game)
+{
+    const CLeg* leg = game.CurrentLeg();
+    if (leg == nullptr || !leg->Finished()) {
+        return {};
+    }
+    const TGameParams& params = game.Params();
+    for (int32_t player = 0; player < leg->SheetCount(); ++player) {
+        if (!leg->GetSheet(player)->Won()) {
+            continue;
+        }
+        const QString name =
+            QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+        // The deciding leg of a set starts the leg count again.
+        const bool setWon = PlaysSets(params) && game.LegsInSet(player) == 0;
+        return name + (game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")
+                       : setWon                ? QStringLiteral(" wins the set")
+                                               : QStringLiteral(" wins the leg"));
+    }
+    return {};
 }

@@ -9,5 +9,8 @@ class CGame;
 // "Standard 501 · first to 3 legs · Leg 4", "… · first to 2 sets of 3 legs · Set 2 · Leg 1";
 // "… · Anna wins the match" once it is won; the game's name alone when no match length is set.
 QString MatchTitle(const QString& gameName, const CGame& game);
-// "Legs 2", "Legs 2 · Sets 1"; empty when no match length is set.
+// "Legs 2", "Legs 2 · Sets 1"; "Sets 2" once a match of sets is won; empty when no match length
+// is set.
 QString MatchScoreText(const CGame& game, int player);
+// "Anna wins the leg" (the set, the match) while the leg in play is won; empty otherwise.
+QString WinLine(const CGame& game);

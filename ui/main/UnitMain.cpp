@@ -592,6 +592,10 @@ void TFormVTX::SetActivePlayer(int player)
     if (player == 0 || player == 1) {
         m_Players[static_cast<size_t>(player)]->SetActive(true);
     }
+    if (player == -1 && m_Notebook->currentIndex() == kPageDefault &&
+        m_PanelX01->isAncestorOf(QApplication::focusWidget())) {
+        m_PanelX01->setFocus(); // not on to a score list, where Enter corrects a turn
+    }
     if (player == 0 || player == -1) {
         m_Players[1]->SetActive(false);
     }

@@ -143,6 +143,9 @@ void TFormVTX::CreatePages()
 
     m_PanelX01 = new QWidget(m_Notebook);
     m_PanelX01->setObjectName(QStringLiteral("PanelX01"));
+    // Where the keyboard rests while nobody is to throw (a leg or the match won): typing there
+    // does nothing, and Enter opens no correction.
+    m_PanelX01->setFocusPolicy(Qt::ClickFocus);
     auto* players = new QHBoxLayout(m_PanelX01);
     players->setContentsMargins(0, 0, 0, 0);
     players->setSpacing(0);
