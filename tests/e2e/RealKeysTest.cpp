@@ -119,7 +119,9 @@ void TestRealKeys::EnterOutshotUndoAndNextLeg()
     QCOMPARE(board.Remainder(0), 100);
     Press(QStringLiteral("ctrl+0")); // Ben
     QTRY_COMPARE(board.Leg().PlayerToThrow(), 0);
-    Press(QStringLiteral("alt+1")); // disabled: 100 needs two darts
+    Press(QStringLiteral("alt+1")); // disabled: 100 needs two darts, and says so
+    QTRY_COMPARE(Find<QLabel>(board.Window, QStringLiteral("LabelRefusal1"))->text(),
+                 QStringLiteral("100 needs at least 2 darts"));
     Press(QStringLiteral("alt+3"));
     QTRY_VERIFY(board.Leg().Finished());
     QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 9);
@@ -130,8 +132,18 @@ void TestRealKeys::EnterOutshotUndoAndNextLeg()
     QTRY_VERIFY(board.Leg().Finished());
     QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 8);
     QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    // A turn typed after the win opens no correction.
+    TypeText(QStringLiteral("60"));
+    Press(QStringLiteral("Return"));
+    QTest::qWait(100); // nothing should happen: give a wrong reaction its chance
+    QCOMPARE(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")), nullptr);
     Press(QStringLiteral("ctrl+KP_Enter"));
     QTRY_COMPARE(board.Window.Game().LegCount(), 3);
+    // Ctrl+U in the new leg takes the Next Leg back.
+    QTRY_VERIFY(board.Thrown(0)->hasFocus() || board.Thrown(1)->hasFocus());
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(board.Window.Game().LegCount(), 2);
+    QVERIFY(board.Leg().Finished());
 }
 
 void TestRealKeys::QuickHintWindowByKeys()
@@ -376,6 +388,16 @@ void TestRealKeys::BoardFullScreenAndCallerByKeys()
     QTRY_VERIFY(shown.isFullScreen());
     Press(QStringLiteral("F11"));
     QTRY_VERIFY(!shown.isFullScreen());
+    // Typed at the board, a turn and the scoreboard's shortcuts reach the match.
+    TypeText(QStringLiteral("45"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(shown.State().Players[1].Remainder, QStringLiteral("256"));
+    Press(QStringLiteral("ctrl+shift+1")); // Anna 110
+    QTRY_COMPARE(shown.State().Players[0].Remainder, QStringLiteral("131"));
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(shown.State().Players[0].Remainder, QStringLiteral("241"));
+    Press(QStringLiteral("ctrl+0")); // Anna 0: Ben throws next, as below
+    QTRY_COMPARE(board.Leg().PlayerToThrow(), 1);
     Press(QStringLiteral("ctrl+b"));
     QTRY_VERIFY(!shown.isVisible());
     QVERIFY(!board.Action("ActionBoard")->isChecked());

@@ -57,9 +57,22 @@ void TestBoard::FollowsEveryChangeOfTheMatch()
     board.TypeTurns({100, 121});
     QCOMPARE(Column(*shown, 1), QStringLiteral("Anna|0|Legs 1|Last 121||"));
     QCOMPARE(Column(*shown, 2), QStringLiteral("Ben|201|Legs 0|Last 100||"));
+    QCOMPARE(Text(*shown, QStringLiteral("BoardTitle")), QStringLiteral("Anna wins the leg"));
     QTest::qWait(TFormVTX::kBannerMilliseconds + 100);
     QVERIFY(board.TriggerAction("ActionNextLeg"));
     QCOMPARE(Column(*shown, 2), QStringLiteral("Ben|301|Legs 0|||throws"));
+
+    // Typed at the board, a turn reaches the scoreboard; so do its shortcuts.
+    auto* typed = board.Window.BoardWindow();
+    typed->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(typed));
+    QTest::keyClicks(typed, QStringLiteral("600"));
+    QTest::keyClick(typed, Qt::Key_Backspace);
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(Column(*shown, 2), QStringLiteral("Ben|241|Legs 0|Last 60||"));
+    QTest::keyClick(typed, Qt::Key_U, Qt::ControlModifier);
+    QCOMPARE(Column(*shown, 2), QStringLiteral("Ben|301|Legs 0|||throws"));
+    QApplication::setActiveWindow(&board.Window);
 
     // A new game of one player: one column, centred.
     QVERIFY(board.StartGame({.Game = 4, .TwoPlayers = false, .Name1 = QStringLiteral("Cleo")}));

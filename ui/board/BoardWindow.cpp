@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -189,6 +190,18 @@ TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
 }
 
 TFormBoard::~TFormBoard() = default;
+
+void TFormBoard::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Backspace)) {
+        emit ScoreKey(key, event->text());
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void TFormBoard::ToggleFullScreen()
 {

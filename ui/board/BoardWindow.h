@@ -53,12 +53,16 @@ public:
 signals:
     // Shown or hidden, by the program or by the window's own close button.
     void VisibilityChanged(bool visible);
+    // A digit or Backspace typed while the board has the keyboard: it belongs to the
+    // scoreboard's Thrown box (Enter and the shortcuts reach the scoreboard's own actions).
+    void ScoreKey(int key, const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FitTexts();

@@ -333,6 +333,12 @@ void TFormVTX::ActionSubmitScoreExecute()
             player = index;
         }
     }
+    // Enter at the board submits what was typed there into the thrower's box.
+    if (const CPlayerScores* thrower = ThrowingSheet();
+        player < 0 && thrower != nullptr && m_Board != nullptr && m_Board->isActiveWindow() &&
+        !m_Players[thrower->PlayerIndex() == 1 ? 1 : 0]->Thrown()->text().isEmpty()) {
+        player = thrower->PlayerIndex() == 1 ? 1 : 0;
+    }
     if (player < 0) {
         return;
     }

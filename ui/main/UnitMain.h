@@ -147,6 +147,8 @@ private:
     // The caller calls `operation` (none: a match was started or resumed) and the board, when
     // shown, follows the match.
     void FollowInRoom(const TMatchOperation* operation);
+    // A digit or Backspace typed at the board, for the Thrown box of the player to throw.
+    void TypeFromBoard(int key, const QString& text);
 
     void GameSheetChanged(CPlayerScores& sheet);
     void GameTurnChanged(CPlayerScores* sheet);

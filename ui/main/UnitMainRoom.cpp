@@ -5,11 +5,15 @@
 #include "Caller.h"
 #include "CallerPhrases.h"
 #include "CheckoutTable.h"
+#include "DigitEdit.h"
 #include "MatchFormat.h"
+#include "PlayerPanel.h"
 #include "UnitMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -73,11 +77,21 @@ TFormBoard& TFormVTX::Board()
             const QRect area = room->availableGeometry();
             m_Board->move(area.center() - m_Board->rect().center());
         }
-        m_Board->addAction(m_ActionBoard);
-        m_Board->addAction(m_ActionCaller);
+        // Typing at the board is typing at the scoreboard: its shortcuts work there, digits
+        // and Backspace go to the Thrown box of the player to throw.
+        m_Board->addActions(actions());
+        connect(m_Board, &TFormBoard::ScoreKey, this, &TFormVTX::TypeFromBoard);
         connect(m_Board, &TFormBoard::VisibilityChanged, m_ActionBoard, &QAction::setChecked);
     }
     return *m_Board;
+}
+
+void TFormVTX::TypeFromBoard(int key, const QString& text)
+{
+    if (const CPlayerScores* sheet = ThrowingSheet()) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(m_Players[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
+    }
 }
 
 void TFormVTX::SetBoardShown(bool shown)
