@@ -3,10 +3,14 @@
 // then never stop or hang the scoreboard, and a cut-short call never spoils the next one.
 //
 //   vantorix-voice [ENGINE]
+// Without ENGINE (or with "flite") the phrase is spoken by flite's voice straight to the sound
+// server; another engine is reached through Qt's text-to-speech plugins.
 // On standard output, one line each: "ready" once the engine is made; "speaking" when sound
 // begins; "done" when the phrase has been spoken; "cut" when the sound broke off after it began;
 // "error <reason>" when nothing can be spoken here (then the exit code is 3). The phrase is the
 // first line read from standard input; end of input without one ends the program quietly.
+
+#include "FliteVoice.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -40,6 +44,9 @@ void Say(const char* line)
 
 int main(int argc, char* argv[])
 {
+    if (argc < 2 || QByteArray(argv[1]) == "flite") {
+        return RunFliteVoice();
+    }
     // The sound server's default buffer is about two seconds; the engine of Qt 6.4 ends a
     // phrase before that buffer has played, which loses most of a short call.
     if (qEnvironmentVariableIsEmpty("PULSE_LATENCY_MSEC")) {

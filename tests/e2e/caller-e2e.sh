@@ -50,6 +50,16 @@ record_rms() { # name, seconds, command
     sox "$workdir/$1.wav" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}'
 }
 
+# Phrases that were once cut off before a sound was heard: each is heard whole.
+status=0
+for phrase in "Michael, you require ninety-five" "Zoe, you require ninety-five" \
+    "no score. Anna, you require one hundred and fifty-five" "Anna, you require ninety-five"; do
+    said=$(record_rms phrase 0.3 "echo '$phrase' | '$voice' >'$workdir/voice.out'")
+    echo "RMS amplitude of \"$phrase\": $said ($(tr '\n' ' ' <"$workdir/voice.out"))"
+    grep -q '^done$' "$workdir/voice.out" || { echo "not spoken whole: $phrase" >&2; status=1; }
+    awk -v c="$said" 'BEGIN { exit !(c > 0.01) }' || { echo "not heard: $phrase" >&2; status=1; }
+done
+
 cd "$workdir"
 printf '<VTXSettings><Caller>true</Caller></VTXSettings>' >VTXSettings.xml
 "$binary" >"$workdir/out.log" 2>&1 &
@@ -60,7 +70,6 @@ wait_for_no_window "New Game"
 refused=$(record_rms refused 1.5 'xdotool type 179; xdotool key Return')
 called=$(record_rms called 3 'xdotool key ctrl+a; xdotool type 180; xdotool key Return')
 echo "RMS amplitude: refused turn $refused, turn of 180 called $called"
-status=0
 awk -v r="$refused" -v c="$called" 'BEGIN { exit !(r + 0 == r && r < 0.002 && c > 0.01) }' ||
     status=1
 grep -q "caller is silent" "$workdir/out.log" && { echo "the caller went silent" >&2; status=1; }
