@@ -12,14 +12,14 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
 show_log() { echo "--- vantorix output:"; cat "$workdir/out.log"; }
 
-wait_for_window "New Game" 10
+wait_for_dialog 10 || { show_log; exit 1; }
 echo "New Game dialog shown"
 # Standard 501 is preselected; three tabs lead to the first name.
 xdotool key Tab Tab Tab
 xdotool type "Anna"
 xdotool key Return
-wait_for_no_window "New Game"
-wait_for_window "Vantorix" 5
+wait_for_no_window "New Game" || { show_log; exit 1; }
+wait_for_keyboard "Vantorix" 5 || { show_log; exit 1; }
 # Anna 180, 81, 180 and a two-dart 60; Player 2 60, 100 by Shift+Ctrl+0, 0 by Ctrl+0.
 for keys in "type 180" "type 60" "type 81" "key ctrl+shift+0" "type 180" "key ctrl+0" "key alt+2"; do
     # shellcheck disable=SC2086
@@ -31,10 +31,11 @@ sleep 1.3                  # the winner banner holds input for a second
 xdotool key ctrl+Return    # next leg
 sleep 0.2
 xdotool key ctrl+n
-wait_for_window "New Game" 5
+wait_for_dialog 5 || { show_log; exit 1; }
 echo "New Game dialog shown again by Ctrl+N"
 xdotool key Escape
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || { show_log; exit 1; }
+wait_for_keyboard "Vantorix" 5 || { show_log; exit 1; }
 xdotool key alt+x
 status=0
 wait_for_exit "$pid" || status=$?

@@ -64,9 +64,10 @@ cd "$workdir"
 printf '<VTXSettings><Caller>true</Caller></VTXSettings>' >VTXSettings.xml
 "$binary" >"$workdir/out.log" 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10 || { cat "$workdir/out.log"; exit 1; }
 xdotool key Return # Standard 501
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || { cat "$workdir/out.log"; exit 1; }
+wait_for_keyboard "Vantorix" 5 || { cat "$workdir/out.log"; exit 1; }
 refused=$(record_rms refused 1.5 'xdotool type 179; xdotool key Return')
 called=$(record_rms called 3 'xdotool key ctrl+a; xdotool type 180; xdotool key Return')
 echo "RMS amplitude: refused turn $refused, turn of 180 called $called"

@@ -10,6 +10,22 @@ wait_for_window() { # name, seconds
     return 1
 }
 
+# Keys go to the window that has the X input focus: one shown is not yet one that takes them.
+wait_for_keyboard() { # name, seconds
+    local tries=$(($2 * 10))
+    for _ in $(seq 1 "$tries"); do
+        if [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; then return 0; fi
+        sleep 0.1
+    done
+    echo "window '$1' does not have the keyboard" >&2
+    return 1
+}
+
+# The dialog is shown and has the keyboard.
+wait_for_dialog() { # seconds
+    wait_for_window "New Game" "$1" && wait_for_keyboard "New Game" "$1"
+}
+
 wait_for_no_window() { # name
     for _ in $(seq 1 50); do
         if ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then return 0; fi

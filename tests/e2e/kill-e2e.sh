@@ -14,9 +14,10 @@ file=$workdir/VTXSettings.xml
 # A whole file to start from, written by a normal run.
 "$binary" >/dev/null 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10
 xdotool key Escape
 wait_for_no_window "New Game"
+wait_for_keyboard "Vantorix" 5
 xdotool key alt+x
 wait_for_exit "$pid"
 settings_file_is_whole "$file"
@@ -26,9 +27,10 @@ killed_after=0
 for cycle in $(seq 1 "$cycles"); do
     "$binary" >"$workdir/cycle.log" 2>&1 &
     pid=$!
-    wait_for_window "New Game" 10 || { cat "$workdir/cycle.log"; exit 1; }
+    wait_for_dialog 10 || { cat "$workdir/cycle.log"; exit 1; }
     xdotool key Escape
-    wait_for_no_window "New Game"
+    wait_for_no_window "New Game" || { cat "$workdir/cycle.log"; exit 1; }
+    wait_for_keyboard "Vantorix" 5 || { cat "$workdir/cycle.log"; exit 1; }
     xdotool keydown --delay 0 alt+x # the window closes on the press; the release would come too late
     # Kill within the first few milliseconds after the key, while the window closes and
     # saves: before, during or after the write.

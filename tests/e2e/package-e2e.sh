@@ -32,10 +32,11 @@ echo "unpacked: $(readlink "$root/usr/bin/vantorix")"
 cd "$elsewhere"
 "$root/usr/bin/vantorix" >out.log 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10 || { cat out.log; exit 1; }
 echo "ok: the New Game dialog appeared"
 xdotool key Return
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || { cat out.log; exit 1; }
+wait_for_keyboard "Vantorix" 5 || { cat out.log; exit 1; }
 window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
 sleep 0.3
 # The left hint list, below the statistics column of the first player.

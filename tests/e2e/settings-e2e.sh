@@ -25,7 +25,7 @@ echo "== run 1: empty directory, choices made with keys"
 [ ! -e "$file" ]
 "$binary" >run1.log 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10 || exit 1
 xdotool key Down Down            # Standard 501 -> Standard 1001
 xdotool key Tab Tab Tab
 xdotool type "Anna"
@@ -34,8 +34,8 @@ xdotool type "Ben"
 xdotool key shift+Tab shift+Tab  # back to "Player 1 - Starts:"
 xdotool key Down                 # "Player 2 - Starts:"
 xdotool key Return
-wait_for_no_window "New Game"
-wait_for_window "Vantorix" 5
+wait_for_no_window "New Game" || exit 1
+wait_for_keyboard "Vantorix" 5 || exit 1
 xdotool type --delay 20 "100"
 xdotool key Return
 window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
@@ -62,8 +62,8 @@ newgame1=$(grep -o '<NewGame>.*</NewGame>' "$file")
 echo "== run 2: the dialog and the window come back as they were"
 "$binary" >run2.log 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
-wait_for_window "Vantorix" 10    # shown behind the dialog once the dialog is painted
+wait_for_dialog 10 || exit 1
+wait_for_window "Vantorix" 10 || exit 1 # shown behind the dialog once the dialog is painted
 window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
 geometry=$(xdotool getwindowgeometry "$window" | grep Position)
 echo "main window: $geometry"
@@ -71,8 +71,10 @@ case $geometry in
 *"100,80"*) echo "ok: window placed at 100,80" ;;
 *) echo "FAIL: window not at 100,80"; failures=$((failures + 1)) ;;
 esac
+wait_for_keyboard "New Game" 10 || exit 1
 xdotool key Return               # start with the choices as shown
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || exit 1
+wait_for_keyboard "Vantorix" 5 || exit 1
 xdotool key alt+x
 wait_for_exit "$pid" || { echo "FAIL: run 2 did not end cleanly"; cat run2.log; exit 1; }
 newgame2=$(grep -o '<NewGame>.*</NewGame>' "$file")
@@ -86,10 +88,11 @@ fi
 echo "== run 3: one player"
 "$binary" >run3.log 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10 || exit 1
 xdotool key Tab space            # uncheck "2 Players": player 1 starts
 xdotool key Return
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || exit 1
+wait_for_keyboard "Vantorix" 5 || exit 1
 xdotool key alt+x
 wait_for_exit "$pid" || { echo "FAIL: run 3 did not end cleanly"; cat run3.log; exit 1; }
 expect "$file" TwoPlayers false
@@ -100,9 +103,10 @@ echo "== run 4: a broken file is reported, kept as .bad, and replaced on exit"
 printf 'not xml at all' >"$file"
 "$binary" >run4.log 2>&1 &
 pid=$!
-wait_for_window "New Game" 10
+wait_for_dialog 10 || exit 1
 xdotool key Escape
-wait_for_no_window "New Game"
+wait_for_no_window "New Game" || exit 1
+wait_for_keyboard "Vantorix" 5 || exit 1
 xdotool key alt+x
 wait_for_exit "$pid" || { echo "FAIL: run 4 did not end cleanly"; cat run4.log; exit 1; }
 if grep -q "^vantorix: Settings file VTXSettings.xml: not a settings file" run4.log; then

@@ -33,10 +33,20 @@ lost=0
 for cycle in $(seq 1 "$cycles"); do
     "$binary" >"$workdir/cycle.log" 2>&1 &
     pid=$!
-    wait_for_window "New Game" 10 || { cat "$workdir/cycle.log"; exit 1; }
-    sleep 0.3 # the store opens just after the dialog is painted
-    if [ "$cycle" -eq 1 ]; then xdotool key Return; else xdotool key alt+r; fi
+    wait_for_dialog 10 || { cat "$workdir/cycle.log"; exit 1; }
+    if [ "$cycle" -eq 1 ]; then
+        xdotool key Return
+    else
+        # Resume is offered once the store is open, just after the dialog is painted: Alt+R
+        # before that does nothing, so it is pressed until the dialog goes.
+        for _ in $(seq 1 50); do
+            xdotool key alt+r
+            xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 || break
+            sleep 0.1
+        done
+    fi
     wait_for_no_window "New Game" || { echo "FAIL: cycle $cycle: the dialog stayed"; exit 1; }
+    wait_for_keyboard "Vantorix" 5 || { cat "$workdir/cycle.log"; exit 1; }
     committed=$(operations)
     [ "$committed" != "?" ] || committed=0
     for _ in $(seq 1 $((1 + RANDOM % 4))); do

@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,6 +37,8 @@ constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
 };
 
 constexpr int kDefaultGame = 1; // "Standard 501"
+// The Resume line's widest text, in pixels, on any screen.
+constexpr int kWidestResumeLine = 520;
 
 // A name counts as given when it has more than blanks; a given name is kept as typed, but for
 // the characters that would turn the text around it or break it into lines.
@@ -201,10 +204,21 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
 void TNewGameDialog::SetResumable(const QString& description)
 {
     // "&" in a name must not become a mnemonic.
-    QString shown = description;
+    // A long line is elided (whole in the tool tip): the dialog stays within a small screen.
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int room =
+        std::min(kWidestResumeLine,
+                 screen != nullptr ? screen->availableGeometry().width() - 120 : kWidestResumeLine);
+    QString shown =
+        m_ButtonResume->fontMetrics().elidedText(description, Qt::ElideMiddle, std::max(room, 100));
     shown.replace(u'&', QStringLiteral("&&"));
     m_ButtonResume->setText(QStringLiteral("&Resume: ") + shown);
+    m_ButtonResume->setToolTip(description);
     m_ButtonResume->setVisible(!description.isEmpty());
+    if (isVisible()) {
+        PlaceOnScreen(); // grown or shrunk: centred again, within the screen
+    }
 }
 
 void TNewGameDialog::reject()
@@ -217,17 +231,22 @@ void TNewGameDialog::reject()
 void TNewGameDialog::setVisible(bool visible)
 {
     if (visible) {
-        const QScreen* screen =
-            parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen != nullptr) {
-            adjustSize();
-            const QRect area = screen->availableGeometry();
-            QRect frame(QPoint(), size());
-            frame.moveCenter(area.center());
-            move(frame.topLeft());
-        }
+        PlaceOnScreen();
     }
     QDialog::setVisible(visible);
+}
+
+void TNewGameDialog::PlaceOnScreen()
+{
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        adjustSize();
+        const QRect area = screen->availableGeometry();
+        QRect frame(QPoint(), size());
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+    }
 }
 
 void TNewGameDialog::paintEvent(QPaintEvent* event)

@@ -75,6 +75,8 @@ protected:
 private:
     // Whether the chosen game ends its legs (the points game does not).
     bool GameHasLegs() const;
+    // Sized to its contents and centred on the scoreboard's screen, within it.
+    void PlaceOnScreen();
     void EnableMatchLength();
     void CheckBox2PlayersClick();
     void EnableSecondPlayer();

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 TFormVTX::TFormVTX(QWidget* parent) : TFormVTX(TContentsLater{}, parent)
@@ -31,8 +32,14 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Vantorix"));
     setMinimumSize(669, 300);
     resize(669, 570);
+    // Centred on the screen, and no larger than it: on a small screen (800x480) the players'
+    // boxes must not start below its edge.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        const QRect area = screen->availableGeometry();
+        resize(size().boundedTo(area.size()).expandedTo(minimumSize()));
+        QRect frame(QPoint(), size());
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 
     m_Game.OnSheetChanged = [this](CPlayerScores& sheet) { GameSheetChanged(sheet); };
