@@ -3,6 +3,7 @@
 #include "StoreFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -196,6 +197,11 @@ bool CMatchStore::OpenConnection()
         return Fail(Reason(database.lastError()), true);
     }
     m_Open = true;
+    m_FailingFast = false;
+    QSqlQuery timeout(database);
+    if (timeout.exec(QStringLiteral("PRAGMA busy_timeout")) && timeout.next()) {
+        m_BusyTimeout = timeout.value(0).toInt();
+    }
     return true;
 }
 
@@ -258,6 +264,7 @@ bool CMatchStore::CheckOwnFile()
 
 bool CMatchStore::Open()
 {
+    m_LastOpen.start();
     if (m_Open) {
         QSqlDatabase::database(m_Connection, false).close();
         m_Open = false;
@@ -429,7 +436,9 @@ bool CMatchStore::WriteUnwritten(const CGame* game)
     if (!m_Recording) {
         return false;
     }
-    if ((!m_Open || !m_Writer) && m_Retry) {
+    // A store that could not be opened is tried again, but not on every turn: opening and
+    // checking it costs more than a turn may.
+    if ((!m_Open || !m_Writer) && m_Retry && m_LastOpen.hasExpired(kRetryMilliseconds)) {
         Open();
     }
     if (!m_Open || !m_Writer) {
@@ -437,6 +446,12 @@ bool CMatchStore::WriteUnwritten(const CGame* game)
     }
     const auto kept = static_cast<qsizetype>(m_Unwritten.size());
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+    // While writes fail, a store still held fails at once rather than holding every turn for
+    // the busy timeout; once a write goes through, the next one waits it out again.
+    if (m_Behind != m_FailingFast) {
+        Exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(m_Behind ? 0 : m_BusyTimeout));
+        m_FailingFast = m_Behind;
+    }
     const int64_t matchBefore = m_MatchId;
     QSqlError error;
     bool written = database.transaction();

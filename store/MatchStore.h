@@ -12,6 +12,7 @@
 #include "StoredMatch.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -44,6 +45,8 @@ public:
     static constexpr int kApplicationId = 0x56545831;
     // How long a write waits for another program holding the file (a backup, a reader).
     static constexpr int kBusyMilliseconds = 3000;
+    // How often a store that could not be opened is tried again, at most.
+    static constexpr int kRetryMilliseconds = 2000;
 
     // $XDG_DATA_HOME/vantorix/matches.sqlite, ~/.local/share/vantorix/ when that is unset.
     static QString DefaultPath();
@@ -127,6 +130,10 @@ private:
     bool m_Retry = false;
     // A write failed since the last one that went through: the next success is announced.
     bool m_Behind = false;
+    // The connection's busy timeout, and whether it is set to fail at once while behind.
+    int m_BusyTimeout = kBusyMilliseconds;
+    bool m_FailingFast = false;
+    QElapsedTimer m_LastOpen;
     QString m_Problem;
     // The match being recorded: its row (0 until written), the operations written of it,
     // and what is not written yet.

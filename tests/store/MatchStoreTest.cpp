@@ -357,8 +357,18 @@ void TestMatchStore::RecordingWaitsOutAFaultAndLosesNothing()
         QVERIFY2(store.Unwritten() > 0, fault.Name);
         QVERIFY2(store.Problem().contains(QLatin1String(fault.Said)), qPrintable(store.Problem()));
         QVERIFY(!play(Turn(game.CurrentLeg()->PlayerToThrow(), 0)));
+        // While behind, a held store fails at once instead of holding every turn.
+        const auto busyTimeout = [&store] {
+            QSqlQuery query(store.Database());
+            return query.exec(QStringLiteral("PRAGMA busy_timeout")) && query.next()
+                       ? query.value(0).toInt()
+                       : -1;
+        };
+        QCOMPARE(busyTimeout(), 0);
         fault.Fault(store, other, false);
         QVERIFY(play(Turn(game.CurrentLeg()->PlayerToThrow(), 0)));
+        QVERIFY(play(Turn(game.CurrentLeg()->PlayerToThrow(), 0)));
+        QCOMPARE(busyTimeout(), 50);
         QVERIFY2(store.Problem().contains(QStringLiteral("recording goes on")),
                  qPrintable(store.Problem()));
         QCOMPARE(store.Unwritten(), 0);
