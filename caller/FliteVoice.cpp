@@ -1,5 +1,7 @@
 #include "FliteVoice.h"
 
+#include "VoiceProtocol.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -17,24 +19,10 @@ cst_voice* register_cmu_us_awb(const char* voxdir);
 
 namespace {
 
-constexpr int kExitNoSpeech = 3;
 // No phrase is this long; a sound server that never drains must not keep a voice alive.
 constexpr unsigned kLongestCallSeconds = 30;
 // The voice's own rate: the stream is opened before the phrase comes, at once ready.
 constexpr uint32_t kVoiceRate = 16000;
-
-void Say(const char* line)
-{
-    std::printf("%s\n", line);
-    std::fflush(stdout);
-}
-
-[[noreturn]] void Refuse(const char* reason)
-{
-    std::printf("error %s\n", reason);
-    std::fflush(stdout);
-    std::_Exit(kExitNoSpeech);
-}
 
 pa_simple* OpenStream(uint32_t rate, uint8_t channels)
 {

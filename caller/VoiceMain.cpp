@@ -11,6 +11,7 @@
 // first line read from standard input; end of input without one ends the program quietly.
 
 #include "FliteVoice.h"
+#include "VoiceProtocol.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -22,22 +23,14 @@
 
 namespace {
 
-constexpr int kExitNoSpeech = 3;
 // After the engine says it is done, the sound server still holds the end of the phrase.
 constexpr int kLingerMilliseconds = 250;
 // No phrase is this long; a voice that never finishes must not live on.
 constexpr int kLongestCallMilliseconds = 30000;
 
-void Say(const char* line)
-{
-    std::printf("%s\n", line);
-    std::fflush(stdout);
-}
-
 [[noreturn]] void Refuse(const QString& reason)
 {
-    Say(qPrintable(QStringLiteral("error ") + reason));
-    std::_Exit(kExitNoSpeech);
+    ::Refuse(reason.toLocal8Bit().constData());
 }
 
 } // namespace
