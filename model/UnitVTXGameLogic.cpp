@@ -151,6 +151,28 @@ bool CGame::UndoNextLeg()
     return true;
 }
 
+TThrowCheck CGame::CheckCorrectionInLeg(int32_t leg, int32_t player, int32_t entry, int32_t score,
+                                        int32_t darts) const
+{
+    const CLeg* corrected = GetLeg(leg);
+    const CPlayerScores* sheet = corrected != nullptr ? corrected->GetSheet(player) : nullptr;
+    if (sheet == nullptr) {
+        return {TRefusal::NoSuchTurn, score, darts, 0, entry};
+    }
+    TThrowCheck check = sheet->CheckReplace(entry, score, darts);
+    if (check.Accepted() && leg != LegCount() - 1 && sheet->Won() &&
+        check.Score != sheet->GetEntry(entry)->Score) {
+        check.Refusal = TRefusal::ChangesLegResult;
+    }
+    return check;
+}
+
+bool CGame::CorrectInLeg(int32_t leg, int32_t player, int32_t entry, int32_t score, int32_t darts)
+{
+    return CheckCorrectionInLeg(leg, player, entry, score, darts).Accepted() &&
+           GetLeg(leg)->GetSheet(player)->ReplaceThrow(entry, score, darts);
+}
+
 void CGame::ClearLegs()
 {
     m_Legs.clear();

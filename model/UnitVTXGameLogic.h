@@ -36,17 +36,18 @@ struct TGameParams
 // Why a turn (or a correction of one) is refused. The window says it in the operator's words.
 enum class TRefusal : uint8_t
 {
-    None,            // accepted
-    LegFinished,     // the leg has been won: no turn is taken
-    NoTotal,         // a finishing turn on a sheet that has no total to finish
-    NotAScore,       // three darts cannot make this score (179)
-    TooFewDarts,     // the claimed darts cannot finish this score (101 with one dart)
-    Bust,            // more than is left
-    LeavesOne,       // a total of 1 can never be finished
-    NoDoubleFinish,  // reaches the target with a score no double finishes (159)
-    TotalTooLarge,   // a count-up total beyond the largest integer
-    NoSuchTurn,      // a correction of the opening entry or of a turn that is not there
-    FinishesTooSoon, // a correction that would end the leg before turns that follow it
+    None,             // accepted
+    LegFinished,      // the leg has been won: no turn is taken
+    NoTotal,          // a finishing turn on a sheet that has no total to finish
+    NotAScore,        // three darts cannot make this score (179)
+    TooFewDarts,      // the claimed darts cannot finish this score (101 with one dart)
+    Bust,             // more than is left
+    LeavesOne,        // a total of 1 can never be finished
+    NoDoubleFinish,   // reaches the target with a score no double finishes (159)
+    TotalTooLarge,    // a count-up total beyond the largest integer
+    NoSuchTurn,       // a correction of the opening entry or of a turn that is not there
+    FinishesTooSoon,  // a correction that would end the leg before turns that follow it
+    ChangesLegResult, // a correction of an earlier leg that would change who won it
 };
 
 // The verdict on one turn: the refusal and the turn it concerns (for a correction, the first
@@ -265,6 +266,12 @@ public:
     // again, won as it was, and its winning turn can be undone or corrected.
     bool UndoNextLeg();
     bool CanUndoNextLeg() const;
+    // Corrects turn `entry` of `player`'s sheet in leg `leg` (counted from 0) as ReplaceThrow
+    // does. A leg before the one in play stays won by the same player with its winning score:
+    // only its loser's turns and the darts of its winning turn can change.
+    TThrowCheck CheckCorrectionInLeg(int32_t leg, int32_t player, int32_t entry, int32_t score,
+                                     int32_t darts) const;
+    bool CorrectInLeg(int32_t leg, int32_t player, int32_t entry, int32_t score, int32_t darts);
     void ClearLegs();
     int32_t LegCount() const { return static_cast<int32_t>(m_Legs.size()); }
     CLeg* GetLeg(int32_t index) const

@@ -23,6 +23,8 @@ struct TMatchOperation
     int32_t Entry = 0;
     int32_t Score = 0;
     int32_t Darts = 0;
+    // The leg of a Correction, counted from 0; -1: the leg in play.
+    int32_t Leg = -1;
 
     bool operator==(const TMatchOperation&) const = default;
 };
@@ -44,6 +46,10 @@ inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
         return sheet != nullptr && sheet->CanUndoThrow() && sheet->UndoThrow();
     }
     case TOperationKind::Correction: {
+        if (operation.Leg >= 0 && operation.Leg != game.LegCount() - 1) {
+            return game.CorrectInLeg(operation.Leg, operation.Player, operation.Entry,
+                                     operation.Score, operation.Darts);
+        }
         CPlayerScores* sheet = leg->GetSheet(operation.Player);
         return sheet != nullptr &&
                sheet->ReplaceThrow(operation.Entry, operation.Score, operation.Darts);

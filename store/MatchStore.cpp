@@ -38,6 +38,8 @@ const char* const kMigrations[] = {
     " darts INTEGER NOT NULL, highest_turn INTEGER NOT NULL, count180 INTEGER NOT NULL,"
     " highest_checkout INTEGER NOT NULL, PRIMARY KEY(match_id, player)) WITHOUT ROWID;"
     "CREATE INDEX player_stats_name ON player_stats(name);",
+    // The leg of a correction of an earlier leg; -1: the leg in play.
+    "ALTER TABLE operations ADD COLUMN leg INTEGER NOT NULL DEFAULT -1;",
 };
 static_assert(std::size(kMigrations) == CMatchStore::kSchemaVersion);
 
@@ -466,11 +468,12 @@ bool CMatchStore::WriteUnwritten(const CGame* game)
             break;
         }
         QSqlQuery query(database);
-        query.prepare(QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
              {QVariant::fromValue(m_MatchId), QVariant::fromValue(sequence + 1),
               QVariant(static_cast<int>(operation.Kind)), QVariant(operation.Player),
-              QVariant(operation.Entry), QVariant(operation.Score), QVariant(operation.Darts)}) {
+              QVariant(operation.Entry), QVariant(operation.Score), QVariant(operation.Darts),
+              QVariant(operation.Leg)}) {
             query.addBindValue(value);
         }
         written = query.exec();
@@ -639,8 +642,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     match.Legs = query.value(13).toInt();
     match.Score = query.value(14).toString();
     QSqlQuery operations(database);
-    operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts FROM operations"
-                                      " WHERE match_id=? ORDER BY seq"));
+    operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg"
+                                      " FROM operations WHERE match_id=? ORDER BY seq"));
     operations.addBindValue(QVariant::fromValue(id));
     operations.setForwardOnly(true);
     if (!operations.exec()) {
@@ -649,7 +652,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     while (operations.next()) {
         match.Operations.push_back({static_cast<TOperationKind>(operations.value(0).toInt()),
                                     operations.value(1).toInt(), operations.value(2).toInt(),
-                                    operations.value(3).toInt(), operations.value(4).toInt()});
+                                    operations.value(3).toInt(), operations.value(4).toInt(),
+                                    operations.value(5).toInt()});
     }
     return match;
 }

@@ -39,7 +39,7 @@ struct TPlayerRecord
 class CMatchStore final
 {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // PRAGMA application_id of a Vantorix store ("VTX1"); stores made before it was set have 0
     // and are known by their tables.
     static constexpr int kApplicationId = 0x56545831;

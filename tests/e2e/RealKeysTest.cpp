@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QStackedWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -55,6 +56,7 @@ private slots:
     void AMatchToTwoLegsAndACorrectionByKeys();
     void HistoryAndExportByKeys();
     void BoardFullScreenAndCallerByKeys();
+    void AnEarlierLegCorrectedByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -411,6 +413,52 @@ void TestRealKeys::BoardFullScreenAndCallerByKeys()
     QVERIFY(board.Thrown(1)->text().isEmpty()); // no stray letter typed
     Press(QStringLiteral("ctrl+shift+c"));
     QTRY_VERIFY(!board.Window.CallerOn());
+}
+
+// On the statistics page, Enter in the leg table opens the leg's corrections; F2 on a turn,
+// the score and Enter correct it; Escape closes the dialog.
+void TestRealKeys::AnEarlierLegCorrectedByKeys()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({0}));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    for (const char* score : {"180", "0", "121"}) {
+        TypeTurn(board, score);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+Return"));
+    QTRY_COMPARE(board.Window.Game().LegCount(), 2);
+    Press(QStringLiteral("F3"));
+    QTreeWidget* legs = nullptr;
+    QTRY_VERIFY((legs = board.Window.findChild<QTreeWidget*>(QStringLiteral("ListViewLegs"))) !=
+                    nullptr &&
+                legs->isVisible()); // the page is made when it is first shown
+    legs->setFocus();
+    legs->setCurrentItem(legs->topLevelItem(0));
+    QTRY_COMPARE(QApplication::focusWidget(), legs);
+    bool typed = false;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (typed || dialog == nullptr || !dialog->isActiveWindow() ||
+            dialog->objectName() != u"LegCorrectionDialog") {
+            return;
+        }
+        typed = true;
+        auto* turns = Find<QTreeWidget>(*dialog, QStringLiteral("ListLegTurns2"));
+        turns->setFocus();
+        turns->setCurrentItem(turns->topLevelItem(0));
+        Press(QStringLiteral("F2"));
+        TypeText(QStringLiteral("45"));
+        Press(QStringLiteral("Return"));
+        Press(QStringLiteral("Escape"));
+    });
+    poll.start();
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(typed);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(board.Window.Game().GetLeg(0)->GetSheet(1)->LastEntry()->Remainder, 256);
 }
 
 QTEST_MAIN(TestRealKeys)

@@ -351,3 +351,47 @@ TEST(CheckThrow, EveryReasonAsAddThrowSeesIt)
 }
 
 } // namespace
+
+namespace {
+
+// A leg before the one in play: corrected, it stays won by the same player with the same
+// winning score; its figures are those the match then has.
+TEST(Correction, AnEarlierLegKeepsItsResult)
+{
+    struct TCase
+    {
+        const char* Name;
+        int32_t Player, Entry, Score, Darts;
+        TRefusal Refusal;
+    };
+    // 301, leg 1: Anna 180, Ben 60, Anna 121 on three darts; leg 2 in play.
+    const std::vector<TCase> cases = {
+        {"the loser's turn", 1, 1, 100, 0, TRefusal::None},
+        {"the same refusals", 1, 1, 179, 0, TRefusal::NotAScore},
+        {"the winner's earlier turn", 0, 1, 140, 0, TRefusal::ChangesLegResult},
+        {"the winning turn's score", 0, 2, 100, 0, TRefusal::ChangesLegResult},
+        {"the winning turn's darts", 0, 2, 121, 3, TRefusal::None},
+        {"too few darts for it", 0, 2, 121, 2, TRefusal::TooFewDarts},
+    };
+    for (const TCase& test : cases) {
+        CGame game;
+        game.NewGame(GameParams(301));
+        ASSERT_TRUE(PlayTurns(game, {180, 60, 121}));
+        game.NextLeg();
+        ASSERT_TRUE(PlayTurns(game, {60}));
+        const TThrowCheck check =
+            game.CheckCorrectionInLeg(0, test.Player, test.Entry, test.Score, test.Darts);
+        EXPECT_EQ(check.Refusal, test.Refusal) << test.Name;
+        EXPECT_EQ(game.CorrectInLeg(0, test.Player, test.Entry, test.Score, test.Darts),
+                  test.Refusal == TRefusal::None)
+            << test.Name;
+        EXPECT_TRUE(game.GetLeg(0)->GetSheet(0)->Won()) << test.Name;
+        EXPECT_EQ(game.GetPlayerStats(test.Player).PointsScored,
+                  game.WalkPlayerStats(test.Player).PointsScored)
+            << test.Name;
+        EXPECT_EQ(game.GetPlayerStats(0).DartsThrown, game.WalkPlayerStats(0).DartsThrown)
+            << test.Name;
+    }
+}
+
+} // namespace

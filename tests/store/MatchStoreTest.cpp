@@ -118,6 +118,7 @@ private slots:
     void ADamagedFileIsSetAsideAndANewOneMade();
     void PlayerRecordsAndDeleting();
     void CsvHasOneRowPerTurnQuotedAsRfc4180();
+    void AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt();
 };
 
 void TestMatchStore::AStoredMatchIsRebuiltIdentically()
@@ -522,6 +523,57 @@ void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()
     const QString file = CsvFileName(match);
     QVERIFY(file.toUtf8().size() <= 100);
     QVERIFY(file.endsWith(QStringLiteral("\u2026 2026-12-08 20-15.csv")));
+}
+
+void TestMatchStore::AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+    TGameParams params = SetsMatch();
+    params.StartScore = 301;
+    params.LegsToWin = 3;
+    params.SetsToWin = 0;
+    const TOps played = {Turn(0, 180), Turn(1, 60),
+                         Turn(0, 121), {TOperationKind::NextLeg},
+                         Turn(1, 60),  {TOperationKind::Correction, 1, 1, 100, 0, 0}};
+    CGame game;
+    game.NewGame(params);
+    {
+        CMatchStore store(path);
+        QVERIFY(store.Open());
+        PlayAndRecord(store, game, played);
+    }
+    QCOMPARE(game.GetLeg(0)->GetSheet(1)->LastEntry()->Remainder, 201);
+    {
+        CMatchStore store(path);
+        QVERIFY(store.Open());
+        const std::optional<TStoredMatch> stored = store.LastInPlay();
+        QVERIFY(stored.has_value() && stored->Operations == played);
+        CGame rebuilt;
+        QVERIFY(Rebuild(rebuilt, *stored));
+        QVERIFY(SameMatch(rebuilt, game));
+    }
+    // A store of the version before: its operations come back as corrections of the leg in
+    // play, and it takes the new ones.
+    {
+        QSqlDatabase older =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        older.setDatabaseName(path);
+        QVERIFY(older.open());
+        QVERIFY(QSqlQuery(older).exec(QStringLiteral("ALTER TABLE operations DROP COLUMN leg")));
+        QVERIFY(QSqlQuery(older).exec(QStringLiteral("PRAGMA user_version=1")));
+        older.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+    CMatchStore store(path);
+    QVERIFY2(store.Open(), qPrintable(store.Problem()));
+    const std::optional<TStoredMatch> migrated = store.LastInPlay();
+    QVERIFY(migrated.has_value());
+    QCOMPARE(migrated->Operations.size(), played.size());
+    QCOMPARE(migrated->Operations.back().Leg, -1);
+    QVERIFY(store.ContinueMatch(migrated->Id));
+    QVERIFY(store.Record({TOperationKind::Correction, 1, 1, 100, 0, 0}, game));
+    QCOMPARE(store.Load(migrated->Id)->Operations.back().Leg, 0);
 }
 
 QTEST_GUILESS_MAIN(TestMatchStore)

@@ -34,6 +34,7 @@ private slots:
     void SetsAndTheMatchAreWonAndShown();
     void APastTurnIsCorrectedInTheList();
     void ACheckoutsDartsAreCorrected();
+    void AnEarlierLegIsCorrectedFromTheStatisticsPage();
     void RefusalsSayWhyUntilTheNextKey_data();
     void RefusalsSayWhyUntilTheNextKey();
 };
@@ -149,6 +150,44 @@ void TestMatchPlay::ACheckoutsDartsAreCorrected()
     correct(3, Qt::Key_1, QString()); // the 40 on one dart
     QCOMPARE(board.Leg().GetSheet(0)->DartCount(), 7);
     QVERIFY(board.Leg().Finished());
+}
+
+void TestMatchPlay::AnEarlierLegIsCorrectedFromTheStatisticsPage()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({.Game = 0}));
+    WinLeg(board, 0); // Anna 180, Ben 0, Anna 121
+    QVERIFY(board.TriggerAction("ActionNextLeg"));
+    board.Type(QStringLiteral("60")); // Ben starts leg 2
+    QVERIFY(board.TriggerAction("ActionStats"));
+    QStringList said;
+    AnswerNextDialog(
+        [&said](QDialog& dialog) {
+            const auto correct = [&](const char* list, int row, const char* score) {
+                auto* turns = Find<QTreeWidget>(dialog, QString::fromLatin1(list));
+                turns->setFocus();
+                turns->setCurrentItem(turns->topLevelItem(row));
+                QTest::keyClick(turns, Qt::Key_F2);
+                auto* edit = Find<QLineEdit>(dialog, QStringLiteral("EditLegCorrection"));
+                QTest::keyClicks(edit, QString::fromLatin1(score));
+                QTest::keyClick(edit, Qt::Key_Return);
+                said << Find<QLabel>(dialog, QStringLiteral("LabelLegRefusal"))->text();
+            };
+            correct("ListLegTurns2", 0, "45");  // Ben's 0 was 45
+            correct("ListLegTurns1", 1, "100"); // Anna's winning 121: no
+            correct("ListLegTurns1", 0, "179");
+        },
+        QStringLiteral("ButtonClose"));
+    auto* legs = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewLegs"));
+    legs->setFocus();
+    legs->setCurrentItem(legs->topLevelItem(0));
+    QTest::keyClick(legs, Qt::Key_Return);
+    QCOMPARE(said, (QStringList{QString(), QStringLiteral("That would change how the leg was won"),
+                                QStringLiteral("179 cannot be scored with three darts")}));
+    QCOMPARE(board.Window.Game().GetLeg(0)->GetSheet(1)->LastEntry()->Remainder, 256);
+    QVERIFY(board.Window.Game().GetLeg(0)->GetSheet(0)->Won());
+    QCOMPARE(board.Remainder(1), 241); // the panels still show the leg in play
+    QCOMPARE(board.Window.Game().GetPlayerStats(1).PointsScored, 105);
 }
 
 void TestMatchPlay::RefusalsSayWhyUntilTheNextKey_data()

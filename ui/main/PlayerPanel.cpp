@@ -52,6 +52,8 @@ QString RefusalText(const TThrowCheck& check)
         return QStringLiteral("Only a turn can be corrected");
     case TRefusal::FinishesTooSoon:
         return QStringLiteral("That would finish the leg before the turns after it");
+    case TRefusal::ChangesLegResult:
+        return QStringLiteral("That would change how the leg was won");
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "WidgetHelpers.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -124,11 +125,36 @@ void TStatsPage::CreateList()
     m_ListViewLegs->header()->setSectionsClickable(false);
     m_ListViewLegs->header()->setStretchLastSection(false);
     m_ListViewLegs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(m_ListViewLegs, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        if (m_LegsCorrectable && item != nullptr) {
+            emit LegChosen(m_ListViewLegs->indexOfTopLevelItem(item));
+        }
+    });
+    m_ListViewLegs->installEventFilter(this); // F2, as in the score lists
     m_Column->addWidget(m_ListViewLegs);
 }
 
 // One row a leg: where it stands, who threw first, who won it with how many darts, each
 // player's 3-dart average in it, the checkout.
+bool TStatsPage::ChooseSelectedLeg()
+{
+    QTreeWidgetItem* item = m_ListViewLegs->currentItem();
+    if (!m_LegsCorrectable || item == nullptr || !m_ListViewLegs->hasFocus()) {
+        return false;
+    }
+    emit LegChosen(m_ListViewLegs->indexOfTopLevelItem(item));
+    return true;
+}
+
+bool TStatsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ListViewLegs && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+        return ChooseSelectedLeg();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TStatsPage::FillLegs(const CGame& game)
 {
     const TGameParams& params = game.Params();

@@ -20,6 +20,19 @@ public:
     explicit TStatsPage(QWidget* parent = nullptr);
 
     void Rebuild(const CGame& game);
+    // Whether a leg of the table can be chosen (Enter or a double-click) to correct its turns:
+    // the match in play's page, not a stored match's.
+    void SetLegsCorrectable(bool correctable) { m_LegsCorrectable = correctable; }
+    // Chooses the leg selected in the table while the table has the keyboard (Enter, which
+    // the scoreboard's Enter action takes first); false when it has not.
+    bool ChooseSelectedLeg();
+
+signals:
+    // A leg of ListViewLegs was chosen, counted from 0.
+    void LegChosen(int legIndex);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateList();
@@ -31,4 +44,5 @@ private:
     QTreeWidget* m_ListViewLegs = nullptr;
     QWidget* m_ChartAverages = nullptr;
     QWidget* m_ChartLegScores = nullptr;
+    bool m_LegsCorrectable = false;
 };

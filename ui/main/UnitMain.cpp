@@ -4,6 +4,7 @@
 #include "Caller.h"
 #include "CheckoutTable.h"
 #include "DigitEdit.h"
+#include "LegCorrectionDialog.h"
 #include "MatchFormat.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
@@ -313,6 +314,11 @@ void TFormVTX::SetHintsShown(bool shown)
 
 void TFormVTX::ActionSubmitScoreExecute()
 {
+    // On the statistics page Enter in the leg table opens the leg's corrections.
+    if (m_Notebook->currentIndex() == kPageStats) {
+        m_StatsPage->ChooseSelectedLeg();
+        return;
+    }
     for (int index = 0; index < 2; ++index) {
         TPlayerPanel& panel = *m_Players[static_cast<size_t>(index)];
         // Enter in a score list opens the correction of the selected turn; in the
@@ -361,13 +367,24 @@ void TFormVTX::ActionSubmitScoreExecute()
 void TFormVTX::CommitCorrection(int player, int claimedDarts)
 {
     TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
-    CLeg* leg = m_Game.CurrentLeg();
-    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    const int row = panel.CorrectionRow();
     bool isNumber = false;
     const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
-    if (sheet == nullptr || !isNumber || sheet->GetEntry(row - 1) == nullptr) {
+    if (!isNumber) {
         return;
+    }
+    const QString refusal =
+        Correct(m_Game.LegCount() - 1, player, panel.CorrectionRow(), score, claimedDarts);
+    if (!refusal.isEmpty()) {
+        panel.ShowRefusal(refusal);
+    }
+}
+
+QString TFormVTX::Correct(int legIndex, int player, int row, int score, int claimedDarts)
+{
+    const CLeg* leg = m_Game.GetLeg(legIndex);
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (sheet == nullptr || sheet->GetEntry(row - 1) == nullptr) {
+        return RefusalText({TRefusal::NoSuchTurn});
     }
     // A claimed checkout stays with the turn while the corrected score still finishes with
     // that many darts; otherwise the turn counts three darts, as a typed one does.
@@ -379,24 +396,41 @@ void TFormVTX::CommitCorrection(int player, int claimedDarts)
     // Alt+1..3: the corrected score is a checkout with that many darts.
     if (claimedDarts > 0) {
         if (!finishes) {
-            panel.ShowRefusal(
-                QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before));
-            return;
+            return QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before);
         }
         darts = claimedDarts;
     }
-    const TThrowCheck check = sheet->CheckReplace(row, score, darts);
+    const TThrowCheck check = m_Game.CheckCorrectionInLeg(legIndex, player, row, score, darts);
     if (!check.Accepted()) {
         QString text = RefusalText(check);
         if (check.EntryIndex != row) {
             text += QStringLiteral(" (turn %1)").arg(check.EntryIndex);
         }
-        panel.ShowRefusal(text);
+        return text;
+    }
+    const bool inPlay = legIndex == m_Game.LegCount() - 1;
+    if (inPlay) {
+        m_Players[static_cast<size_t>(player)]->EndCorrection();
+        FocusThrownBox();
+    }
+    Apply({TOperationKind::Correction, player, row, score, darts, inPlay ? -1 : legIndex});
+    return {};
+}
+
+void TFormVTX::CorrectLeg(int legIndex)
+{
+    if (m_Game.GetLeg(legIndex) == nullptr || InputBlocked()) {
         return;
     }
-    panel.EndCorrection();
-    FocusThrownBox();
-    Apply({TOperationKind::Correction, player, row, score, darts});
+    TLegCorrectionDialog dialog(
+        m_Game, legIndex,
+        [this, legIndex](int player, int row, int score, int claimedDarts) {
+            return Correct(legIndex, player, row, score, claimedDarts);
+        },
+        this);
+    dialog.exec();
+    m_StatsPage->Rebuild(m_Game);
+    activateWindow();
 }
 
 void TFormVTX::ActionThrowExecute(const QAction* action)
@@ -533,6 +567,14 @@ void TFormVTX::NotebookPageChanged(int page)
 
 void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
 {
+    if (&sheet.Leg() != m_Game.CurrentLeg()) {
+        // A leg before the one in play was corrected: the panels show the leg in play, with
+        // the match figures as they are now.
+        if (CPlayerScores* shown = m_Game.CurrentLeg()->GetSheet(sheet.PlayerIndex())) {
+            GameSheetChanged(*shown);
+        }
+        return;
+    }
     const int player = sheet.PlayerIndex() == 1 ? 1 : 0;
     m_Players[static_cast<size_t>(player)]->ShowSheet(sheet, m_Game.GetPlayerStats(player));
     // Routes for the new remainder; a game that counts up has none.

@@ -167,6 +167,12 @@ private:
     // Applies the open correction of `player`'s score list, or says why it cannot be made;
     // with `claimedDarts`, as a checkout with that many darts.
     void CommitCorrection(int player, int claimedDarts = 0);
+    // Corrects turn `row` of `player` in leg `legIndex` (counted from 0) to `score`, with
+    // `claimedDarts` a checkout with that many darts; the reason when it cannot be made.
+    QString Correct(int legIndex, int player, int row, int score, int claimedDarts);
+    // The leg table's row `legIndex` was chosen on the statistics page: its turns can be
+    // corrected.
+    void CorrectLeg(int legIndex);
     // Alt+1..3 that no enabled checkout action took, in `player`'s Thrown or correction box.
     void CheckoutAsked(int player, int darts);
     void ShowBanner(const QString& text);

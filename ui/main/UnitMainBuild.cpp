@@ -169,6 +169,8 @@ void TFormVTX::CreatePages()
     }
     m_Notebook->addWidget(m_PanelX01);
     m_StatsPage = new TStatsPage(m_Notebook);
+    m_StatsPage->SetLegsCorrectable(true);
+    connect(m_StatsPage, &TStatsPage::LegChosen, this, &TFormVTX::CorrectLeg);
     m_Notebook->addWidget(m_StatsPage);
 
     // The banner floats over the page, centred, outside any layout.

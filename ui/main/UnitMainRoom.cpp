@@ -168,6 +168,9 @@ void TFormVTX::FollowInRoom(const TMatchOperation* operation)
         m_Caller->Prepare();
         return;
     }
+    if (operation->Leg >= 0) {
+        return; // a leg before the one in play: nothing to call in the room
+    }
     const TCallKind kind = CallKind(operation->Kind);
     if (kind == TCallKind::Undo) {
         m_Caller->Stop(); // the turn being called is gone
