@@ -31,7 +31,8 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
             {QStringLiteral("Turn"), QStringLiteral("Score"), QStringLiteral("Left")});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
-        list->header()->setStretchLastSection(false);
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->header()->setStretchLastSection(true);
         list->installEventFilter(this);
         connect(list, &QTreeWidget::itemDoubleClicked, this,
                 [this, player, list] { StartCorrection(player, list->currentIndex().row() + 1); });
@@ -95,7 +96,11 @@ bool TLegCorrectionDialog::StartCorrection(int player, int row)
     }
     m_Player = player;
     m_Row = row;
-    m_Turn->setText(QStringLiteral("Turn %1:").arg(row));
+    const TGameParams& params = m_Game.Params();
+    m_Turn->setText(
+        QStringLiteral("%1, turn %2:")
+            .arg(QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name))
+            .arg(row));
     m_Refusal->clear();
     m_Edit->setEnabled(true);
     m_Edit->setText(QString::number(sheet->GetEntry(row)->Score));
