@@ -8,8 +8,9 @@ TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString store
                            QObject* parent)
     : QObject(parent), m_Main(main), m_Dialog(dialog), m_Path(std::move(storePath))
 {
-    connect(&main, &TFormVTX::MatchStarted, this, &TMatchKeeper::MatchStarted);
-    connect(&main, &TFormVTX::OperationApplied, this, &TMatchKeeper::OperationApplied);
+    connect(&main.Session(), &TMatchSession::MatchStarted, this, &TMatchKeeper::MatchStarted);
+    connect(&main.Session(), &TMatchSession::OperationApplied, this,
+            &TMatchKeeper::OperationApplied);
     connect(&main, &TFormVTX::ResumeRequested, this, &TMatchKeeper::Resume);
     connect(&main, &TFormVTX::HistoryRequested, this, &TMatchKeeper::ShowHistory);
     connect(&main, &TFormVTX::ExportRequested, this, &TMatchKeeper::ExportCurrent);
@@ -61,7 +62,7 @@ void TMatchKeeper::OperationApplied(const TMatchOperation& operation)
 {
     m_Current.Operations.push_back(operation);
     if (m_Store != nullptr) {
-        m_Store->Record(operation, m_Main.Game());
+        m_Store->Record(operation, m_Main.Session().Game());
         m_Current.Id = m_Store->CurrentMatch();
         SayProblem();
     }

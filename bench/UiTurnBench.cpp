@@ -127,11 +127,11 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "store: %s\n", qPrintable(store.Problem()));
             return 1;
         }
-        QObject::connect(&window, &TFormVTX::MatchStarted, &window,
+        QObject::connect(&window.Session(), &TMatchSession::MatchStarted, &window,
                          [&](const QString& name, const TGameParams& params) {
                              store.BeginMatch(name, params);
                          });
-        QObject::connect(&window, &TFormVTX::OperationApplied, &window,
+        QObject::connect(&window.Session(), &TMatchSession::OperationApplied, &window,
                          [&](const TMatchOperation& operation) {
                              if (!store.Record(operation, window.Game())) {
                                  std::fprintf(stderr, "store: %s\n", qPrintable(store.Problem()));

@@ -216,18 +216,16 @@ void TFormVTX::ActionNewExecute()
     for (TPlayerPanel* panel : m_Players) {
         panel->Clear();
     }
-    m_Game.NewGame(params);
+    m_Session.Start(m_GameTitle, params);
     UpdateMatchDisplay();
     UpdateActions();
     FollowInRoom(nullptr);
-    emit MatchStarted(m_GameTitle, m_Game.GetParams());
 }
 
 bool TFormVTX::Apply(const TMatchOperation& operation)
 {
-    const bool applied = ApplyOperation(m_Game, operation);
+    const bool applied = m_Session.Apply(operation); // its followers keep it before it is painted
     if (applied) {
-        emit OperationApplied(operation); // kept before the event loop paints it
         FollowInRoom(&operation);
     }
     UpdateActions();
@@ -238,20 +236,7 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
                            const std::vector<TMatchOperation>& operations)
 {
     // Replayed without the window following each step; then shown as it stands.
-    const auto sheetChanged = std::move(m_Game.OnSheetChanged);
-    const auto turnChanged = std::move(m_Game.OnTurnChanged);
-    const auto legWon = std::move(m_Game.OnLegWon);
-    m_Game.OnSheetChanged = nullptr;
-    m_Game.OnTurnChanged = nullptr;
-    m_Game.OnLegWon = nullptr;
-    m_Game.NewGame(params);
-    bool whole = true;
-    for (const TMatchOperation& operation : operations) {
-        whole = whole && ApplyOperation(m_Game, operation);
-    }
-    m_Game.OnSheetChanged = sheetChanged;
-    m_Game.OnTurnChanged = turnChanged;
-    m_Game.OnLegWon = legWon;
+    const bool whole = m_Session.Resume(gameName, params, operations);
 
     m_Notebook->setCurrentIndex(kPageDefault);
     m_GameTitle = gameName;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatchOperation.h"
+#include "MatchSession.h"
 #include "UnitVTXGameLogic.h"
 
 #include <QMainWindow>
@@ -48,6 +49,9 @@ public:
 
     CGame& Game() { return m_Game; }
     const CGame& Game() const { return m_Game; }
+    // The match in play: every operation of the window goes through it, and the program's
+    // followers (the store keeper) subscribe to it.
+    TMatchSession& Session() { return m_Session; }
     // Directory of the executable, ending in one separator.
     const QString& ProgramDir() const { return m_ProgramDir; }
 
@@ -106,11 +110,6 @@ public:
 signals:
     // The window is closing: the moment to save what should outlive the program.
     void Closing();
-    // A new match was started from the dialog.
-    void MatchStarted(const QString& gameName, const TGameParams& params);
-    // The match took this operation; emitted before control returns to the event loop, so
-    // before the change is painted.
-    void OperationApplied(const TMatchOperation& operation);
     // The dialog's Resume, the History and the Export actions: the program's match keeper
     // answers them.
     void ResumeRequested();
@@ -181,7 +180,8 @@ private:
     // The sheet of the player to throw when turns can be entered now, else none.
     CPlayerScores* ThrowingSheet() const;
 
-    CGame m_Game;
+    TMatchSession m_Session;
+    CGame& m_Game = m_Session.Game();
     QString m_ProgramDir;
     TNewGameDialog* m_NewGameDialog = nullptr;
     std::unique_ptr<CCheckoutTable> m_CheckoutTable;
