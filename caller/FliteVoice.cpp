@@ -26,9 +26,9 @@ constexpr uint32_t kVoiceRate = 16000;
 
 pa_simple* OpenStream(uint32_t rate, uint8_t channels)
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, rate, channels};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, rate, channels};
     int error = 0;
-    return pa_simple_new(nullptr, "Vantorix", PA_STREAM_PLAYBACK, nullptr, "call", &spec, nullptr,
+    return pa_simple_new(nullptr, "Vantorix", PA_STREAM_PLAYBACK, nullptr, "call", &format, nullptr,
                          nullptr, &error);
 }
 

@@ -211,12 +211,11 @@ void TFormVTX::ActionNewExecute()
     const TGameParams params = m_NewGameDialog->GameParams();
     m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
     m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
-    m_GameTitle = m_NewGameDialog->GameTitle();
     m_Players[1]->setVisible(params.PlayerCount == 2);
     for (TPlayerPanel* panel : m_Players) {
         panel->Clear();
     }
-    m_Session.Start(m_GameTitle, params);
+    m_Session.Start(m_NewGameDialog->GameTitle(), params);
     UpdateMatchDisplay();
     UpdateActions();
     FollowInRoom(nullptr);
@@ -239,7 +238,6 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
     const bool whole = m_Session.Resume(gameName, params, operations);
 
     m_Notebook->setCurrentIndex(kPageDefault);
-    m_GameTitle = gameName;
     m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
     m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
     m_Players[1]->setVisible(m_Game.Params().PlayerCount == 2);
@@ -607,7 +605,7 @@ void TFormVTX::UpdateMatchDisplay()
     if (m_Game.CurrentLeg() == nullptr) {
         return;
     }
-    m_PanelGameTitle->setText(MatchTitle(m_GameTitle, m_Game));
+    m_PanelGameTitle->setText(MatchTitle(m_Session.Title(), m_Game));
     for (int player = 0; player < 2; ++player) {
         m_Players[static_cast<size_t>(player)]->ShowMatchScore(MatchScoreText(m_Game, player));
     }

@@ -191,7 +191,6 @@ private:
 
     QToolBar* m_ToolBar = nullptr;
     QLabel* m_PanelGameTitle = nullptr;
-    QString m_GameTitle; // the game's name as the dialog shows it
     QStackedWidget* m_Notebook = nullptr;
     QWidget* m_PanelX01 = nullptr;
     QLabel* m_PanelWinner = nullptr;

@@ -125,7 +125,7 @@ TBoardState TFormVTX::BoardState() const
     const TGameParams& params = m_Game.Params();
     // A won leg is said in the title line until the next leg starts.
     const QString won = WinLine(m_Game);
-    state.Title = won.isEmpty() ? MatchTitle(m_GameTitle, m_Game) : won;
+    state.Title = won.isEmpty() ? MatchTitle(m_Session.Title(), m_Game) : won;
     state.PlayerCount = params.PlayerCount == 2 ? 2 : 1;
     const bool inPlay = !leg->Finished() && m_Game.MatchWinner() < 0;
     for (int32_t player = 0; player < state.PlayerCount; ++player) {
