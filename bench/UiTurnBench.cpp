@@ -49,18 +49,19 @@ void StartGame(TFormVTX& window)
     QCoreApplication::processEvents();
 }
 
-// Plays whole legs through the model; the window follows every event as in a real match.
-void PlayLegs(CGame& game, int legs)
+// Plays whole legs through the session; the window follows every event as in a real match.
+void PlayLegs(TMatchSession& session, int legs)
 {
+    const CGame& game = session.Game();
     static constexpr int32_t kTurns[] = {60, 100, 45, 140, 26, 60, 30, 40};
     for (int leg = 0; leg < legs; ++leg) {
         for (int32_t turn : kTurns) {
             for (int player = 0; player < 2 && !game.CurrentLeg()->Finished(); ++player) {
-                [[maybe_unused]] const bool ok =
-                    game.CurrentLeg()->CurrentSheet()->AddThrow(turn, 0);
+                [[maybe_unused]] const bool ok = session.Apply(
+                    {TOperationKind::Turn, game.CurrentLeg()->PlayerToThrow(), 0, turn, 0});
             }
         }
-        game.NextLeg();
+        [[maybe_unused]] const bool next = session.Apply({TOperationKind::NextLeg});
     }
 }
 
@@ -74,7 +75,7 @@ TFigures MeasureTypedTurns(TFormVTX& window)
 {
     std::vector<double> micros;
     micros.reserve(static_cast<size_t>(g_Samples));
-    CGame& game = window.Game();
+    const CGame& game = window.Game();
     while (static_cast<int>(micros.size()) < g_Samples) {
         if (g_PauseMilliseconds > 0) {
             QTest::qWait(g_PauseMilliseconds);
@@ -82,8 +83,7 @@ TFigures MeasureTypedTurns(TFormVTX& window)
         const CPlayerScores* sheet = game.CurrentLeg()->CurrentSheet();
         if (sheet->LastEntry()->Remainder < 60) {
             // Start a fresh leg (not timed) rather than finish: the banner would hold input.
-            game.CurrentLeg()->SetFinished(true);
-            game.NextLeg();
+            [[maybe_unused]] const bool next = window.Session().Apply({TOperationKind::NextLeg});
             continue;
         }
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -162,7 +162,7 @@ int main(int argc, char* argv[])
 
     const TFigures fresh = MeasureTypedTurns(window);
     StartGame(window);
-    PlayLegs(window.Game(), 2000);
+    PlayLegs(window.Session(), 2000);
     // The legs were won: let the last winner banner run out before typing again.
     while (window.InputBlocked()) {
         QTest::qWait(20);

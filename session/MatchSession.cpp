@@ -2,13 +2,59 @@
 
 #include <utility>
 
-TMatchSession::TMatchSession(QObject* parent) : QObject(parent) {}
+TMatchSession::TMatchSession(QObject* parent) : QObject(parent)
+{
+    m_Game.OnSheetChanged = [this](CPlayerScores& sheet) {
+        if (!m_Quiet) {
+            emit SheetChanged(&sheet);
+        }
+    };
+    m_Game.OnTurnChanged = [this](CPlayerScores* sheet) {
+        if (!m_Quiet) {
+            emit TurnChanged(sheet);
+        }
+    };
+    m_Game.OnLegWon = [this](CPlayerScores& sheet) {
+        if (!m_Quiet) {
+            emit LegWon(&sheet);
+        }
+    };
+}
+
+// The legs go before the signals: no follower hears a match being taken apart.
+TMatchSession::~TMatchSession()
+{
+    m_Quiet = true;
+    m_Game.ClearLegs();
+}
 
 void TMatchSession::Start(const QString& title, const TGameParams& params)
 {
     m_Title = title;
+    m_Quiet = true;
     m_Game.NewGame(params);
+    m_Quiet = false;
     emit MatchStarted(m_Title, m_Game.GetParams());
+}
+
+TThrowCheck TMatchSession::Check(const TMatchOperation& operation) const
+{
+    const CLeg* leg = m_Game.CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(operation.Player) : nullptr;
+    switch (operation.Kind) {
+    case TOperationKind::Turn:
+        return sheet != nullptr ? sheet->CheckThrow(operation.Score, operation.Darts)
+                                : TThrowCheck{TRefusal::NoSuchTurn};
+    case TOperationKind::Correction:
+        return m_Game.CheckCorrectionInLeg(
+            operation.Leg >= 0 ? operation.Leg : m_Game.LegCount() - 1, operation.Player,
+            operation.Entry, operation.Score, operation.Darts);
+    case TOperationKind::Undo:
+    case TOperationKind::NextLeg:
+    case TOperationKind::UndoNextLeg:
+        break;
+    }
+    return {};
 }
 
 bool TMatchSession::Apply(const TMatchOperation& operation)
@@ -23,18 +69,14 @@ bool TMatchSession::Apply(const TMatchOperation& operation)
 bool TMatchSession::Resume(const QString& title, const TGameParams& params,
                            const std::vector<TMatchOperation>& operations)
 {
-    const auto sheetChanged = std::exchange(m_Game.OnSheetChanged, nullptr);
-    const auto turnChanged = std::exchange(m_Game.OnTurnChanged, nullptr);
-    const auto legWon = std::exchange(m_Game.OnLegWon, nullptr);
     m_Title = title;
+    m_Quiet = true;
     m_Game.NewGame(params);
     bool whole = true;
     for (const TMatchOperation& operation : operations) {
         whole = whole && ApplyOperation(m_Game, operation);
     }
-    m_Game.OnSheetChanged = sheetChanged;
-    m_Game.OnTurnChanged = turnChanged;
-    m_Game.OnLegWon = legWon;
+    m_Quiet = false;
     emit Resumed();
     return whole;
 }

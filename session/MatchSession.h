@@ -17,29 +17,40 @@ class TMatchSession final : public QObject
 
 public:
     explicit TMatchSession(QObject* parent = nullptr);
+    ~TMatchSession() override;
 
-    CGame& Game() { return m_Game; }
+    // For reading: every change goes through Start, Apply and Resume.
     const CGame& Game() const { return m_Game; }
     // The game's name as the New Game dialog shows it ("Standard 501").
     const QString& Title() const { return m_Title; }
 
-    // Starts a new match; followers hear MatchStarted.
+    // Starts a new match; followers hear MatchStarted (and no per-sheet events of its making).
     void Start(const QString& title, const TGameParams& params);
-    // Applies `operation` when the match takes it; followers hear OperationApplied before this
-    // returns, so before anything is painted. False, and nothing changes, when it is refused.
+    // What the match would say to `operation` now: accepted, or refused and why.
+    TThrowCheck Check(const TMatchOperation& operation) const;
+    // Applies `operation` when the match takes it; followers hear the sheets it changed, then
+    // OperationApplied, before this returns, so before anything is painted. False, and
+    // nothing changes, when it is refused.
     bool Apply(const TMatchOperation& operation);
-    // Puts a stored match back by replaying its operations without the model's events per
-    // step (the followers are told once, by Resumed). False when an operation was refused: the
-    // match then holds those before it.
+    // Puts a stored match back by replaying its operations without per-sheet events (the
+    // followers are told once, by Resumed). False when an operation was refused: the match
+    // then holds those before it.
     bool Resume(const QString& title, const TGameParams& params,
                 const std::vector<TMatchOperation>& operations);
 
 signals:
     void MatchStarted(const QString& title, const TGameParams& params);
+    // The model's events, as they happen within Apply: a sheet's entries changed, the turn
+    // passed (none: nobody is to throw), a leg was won.
+    void SheetChanged(CPlayerScores* sheet);
+    void TurnChanged(CPlayerScores* sheet);
+    void LegWon(CPlayerScores* sheet);
     void OperationApplied(const TMatchOperation& operation);
     void Resumed();
 
 private:
     CGame m_Game;
     QString m_Title;
+    // While a match is made or replayed its steps are not announced one by one.
+    bool m_Quiet = false;
 };

@@ -41,14 +41,18 @@ void TestMatchSession::FollowersHearWhatTheMatchTook()
     }
     QCOMPARE(taken, (std::vector<bool>{true, false, true}));
     QCOMPARE(applied.back().front().value<TMatchOperation>(), operations[2]);
-    // A stored match is replayed without the model's events, and announced once.
-    int modelEvents = 0;
-    session.Game().OnSheetChanged = [&modelEvents](CPlayerScores&) { ++modelEvents; };
+    // The sheets a turn changed are heard within Apply; a refusal is said before applying.
+    QSignalSpy sheets(&session, &TMatchSession::SheetChanged);
+    QVERIFY(session.Check({TOperationKind::Turn, 0, 0, 179, 0}).Refusal == TRefusal::NotAScore);
+    QVERIFY(session.Apply({TOperationKind::Turn, 0, 0, 41, 0}));
+    QCOMPARE(sheets.count(), 1);
+    // A stored match is replayed without per-sheet events, and announced once.
     QVERIFY(session.Resume(QStringLiteral("Standard 101"), params, {operations[0], operations[2]}));
-    QCOMPARE(modelEvents, 0);
+    QCOMPARE(sheets.count(), 1);
     QCOMPARE(resumed.count(), 1);
     QCOMPARE(session.Game().CurrentLeg()->GetSheet(1)->LastEntry()->Remainder, 56);
-    QVERIFY(session.Game().OnSheetChanged != nullptr); // the window's handlers are back
+    QVERIFY(session.Apply({TOperationKind::Turn, 0, 0, 1, 0}));
+    QCOMPARE(sheets.count(), 2); // heard again after the replay
 }
 
 QTEST_GUILESS_MAIN(TestMatchSession)

@@ -490,7 +490,7 @@ void TestMainWindow::StatsPageRowsAndRefresh()
         QCOMPARE(RowTexts(*list, row), expected[row]);
     }
     // The page shows the figures as of its opening: a new leg does not change it.
-    board.Window.Game().NextLeg();
+    QVERIFY(board.Window.Session().Apply({TOperationKind::NextLeg}));
     QCOMPARE(RowTexts(*list, 2).value(1), QStringLiteral("8.00"));
     QVERIFY(board.TriggerAction("ActionStats"));
     QVERIFY(board.TriggerAction("ActionStats"));

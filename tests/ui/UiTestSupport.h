@@ -162,7 +162,7 @@ public:
         }
     }
 
-    CLeg& Leg() { return *Window.Game().CurrentLeg(); }
+    const CLeg& Leg() { return *Window.Game().CurrentLeg(); }
     int32_t Remainder(int player) { return Leg().GetSheet(player)->LastEntry()->Remainder; }
 
     TFormVTX Window;

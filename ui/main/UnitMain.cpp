@@ -8,6 +8,7 @@
 #include "MatchFormat.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
+#include "RoomFollower.h"
 #include "StatsPage.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -62,13 +64,8 @@ TFormVTX::~TFormVTX()
     if (m_HintWindow != nullptr) {
         m_HintWindow->removeEventFilter(this);
     }
-    m_Game.OnSheetChanged = nullptr;
-    m_Game.OnTurnChanged = nullptr;
-    m_Game.OnLegWon = nullptr;
-    if (m_Board != nullptr) {
-        m_Board->disconnect(); // hidden as it goes, it must not reach the actions
-        delete m_Board;
-    }
+    disconnect(&m_Session, nullptr, this, nullptr);
+    m_Room.reset();
 }
 
 void TFormVTX::SetHintWindow(TFormHint* window)
@@ -86,6 +83,7 @@ void TFormVTX::SetHintWindow(TFormHint* window)
 
 bool TFormVTX::OpenCheckoutTable(const QString& path)
 {
+    m_Room->SetCheckoutTable(nullptr);
     m_CheckoutTable.reset();
     const QFileInfo file(path);
     QString problem;
@@ -96,6 +94,7 @@ bool TFormVTX::OpenCheckoutTable(const QString& path)
     } else if (std::optional<CCheckoutTable> table =
                    CCheckoutTable::Open(QFile::encodeName(path).toStdString())) {
         m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
+        m_Room->SetCheckoutTable(m_CheckoutTable.get());
     } else {
         problem = QStringLiteral("cannot be read");
     }
@@ -208,40 +207,32 @@ void TFormVTX::ActionNewExecute()
         UpdateActions();
         return;
     }
-    const TGameParams params = m_NewGameDialog->GameParams();
-    m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
-    m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
-    m_Players[1]->setVisible(params.PlayerCount == 2);
-    for (TPlayerPanel* panel : m_Players) {
-        panel->Clear();
-    }
-    m_Session.Start(m_NewGameDialog->GameTitle(), params);
-    UpdateMatchDisplay();
-    UpdateActions();
-    FollowInRoom(nullptr);
+    m_Session.Start(m_NewGameDialog->GameTitle(), m_NewGameDialog->GameParams());
 }
 
 bool TFormVTX::Apply(const TMatchOperation& operation)
 {
-    const bool applied = m_Session.Apply(operation); // its followers keep it before it is painted
-    if (applied) {
-        FollowInRoom(&operation);
-    }
-    UpdateActions();
-    return applied;
+    // Its followers, this window among them, have what it changed before it is painted.
+    return m_Session.Apply(operation);
 }
 
 bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
                            const std::vector<TMatchOperation>& operations)
 {
-    // Replayed without the window following each step; then shown as it stands.
     const bool whole = m_Session.Resume(gameName, params, operations);
-
     m_Notebook->setCurrentIndex(kPageDefault);
+    GiveKeyboardBack();
+    return whole;
+}
+
+// A match started or put back: shown as it stands, with nobody's turns of an earlier one.
+void TFormVTX::ShowMatch()
+{
+    const TGameParams& params = m_Game.Params();
     m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
     m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
-    m_Players[1]->setVisible(m_Game.Params().PlayerCount == 2);
-    CLeg& leg = *m_Game.CurrentLeg();
+    m_Players[1]->setVisible(params.PlayerCount == 2);
+    const CLeg& leg = *m_Game.CurrentLeg();
     for (int player = 0; player < 2; ++player) {
         m_Players[static_cast<size_t>(player)]->Clear();
         if (CPlayerScores* sheet = leg.GetSheet(player)) {
@@ -249,9 +240,6 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
         }
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
-    FollowInRoom(nullptr);
-    GiveKeyboardBack();
-    return whole;
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -324,7 +312,8 @@ void TFormVTX::ActionSubmitScoreExecute()
     }
     // Enter at the board submits what was typed there into the thrower's box.
     if (const CPlayerScores* thrower = ThrowingSheet();
-        player < 0 && thrower != nullptr && m_Board != nullptr && m_Board->isActiveWindow() &&
+        player < 0 && thrower != nullptr && BoardWindow() != nullptr &&
+        BoardWindow()->isActiveWindow() &&
         !m_Players[thrower->PlayerIndex() == 1 ? 1 : 0]->Thrown()->text().isEmpty()) {
         player = thrower->PlayerIndex() == 1 ? 1 : 0;
     }
@@ -459,8 +448,8 @@ void TFormVTX::CheckoutAsked(int player, int darts)
 
 void TFormVTX::ActionUndoThrowExecute()
 {
-    CLeg* leg = m_Game.CurrentLeg();
-    CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
+    const CLeg* leg = m_Game.CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
     if (m_Notebook->currentIndex() != kPageDefault) {
         return;
     }
@@ -472,7 +461,6 @@ void TFormVTX::ActionUndoThrowExecute()
         Apply({TOperationKind::UndoNextLeg});
         UpdateMatchDisplay();
     }
-    UpdateActions();
 }
 
 void TFormVTX::ActionToggleFocusExecute()
@@ -695,4 +683,68 @@ void TFormVTX::showEvent(QShowEvent* event)
         SetActivePlayer(-1);
         UpdateActions();
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The room: the board and the caller follow the session; here they are switched on and off.
+
+TCaller& TFormVTX::Caller() const
+{
+    return m_Room->Caller();
+}
+
+TFormBoard* TFormVTX::BoardWindow() const
+{
+    return m_Room->BoardWindow();
+}
+
+TFormBoard& TFormVTX::Board()
+{
+    return m_Room->Board();
+}
+
+TBoardState TFormVTX::BoardState() const
+{
+    return m_Room->BoardState();
+}
+
+bool TFormVTX::CallerOn() const
+{
+    return m_ActionCaller->isChecked();
+}
+
+void TFormVTX::SetCallerOn(bool on)
+{
+    m_ActionCaller->setChecked(on);
+    m_Room->Caller().SetEnabled(on);
+}
+
+void TFormVTX::ActionCallerExecute()
+{
+    SetCallerOn(m_ActionCaller->isChecked());
+    // Switched on during a match, the voice is made ready now rather than at the next turn.
+    if (CallerOn() && m_Game.CurrentLeg() != nullptr) {
+        m_Room->Caller().Prepare();
+    }
+}
+
+void TFormVTX::TypeFromBoard(int key, const QString& text)
+{
+    if (const CPlayerScores* sheet = ThrowingSheet()) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(m_Players[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
+    }
+}
+
+void TFormVTX::SetBoardShown(bool shown)
+{
+    m_Room->ShowBoard(shown);
+    if (shown) {
+        GiveKeyboardBack();
+    }
+}
+
+void TFormVTX::ActionBoardExecute()
+{
+    SetBoardShown(m_ActionBoard->isChecked());
 }

@@ -27,6 +27,7 @@ class TStatsPage;
 class TNoticeBar;
 class TCaller;
 class TFormBoard;
+class TRoomFollower;
 struct TBoardState;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
@@ -47,7 +48,6 @@ public:
     explicit TFormVTX(TContentsLater, QWidget* parent = nullptr);
     ~TFormVTX() override;
 
-    CGame& Game() { return m_Game; }
     const CGame& Game() const { return m_Game; }
     // The match in play: every operation of the window goes through it, and the program's
     // followers (the store keeper) subscribe to it.
@@ -97,11 +97,11 @@ public:
                      const std::vector<TMatchOperation>& operations);
 
     // The caller (ActionCaller): off until switched on; its voice starts on first use.
-    TCaller& Caller() const { return *m_Caller; }
+    TCaller& Caller() const;
     bool CallerOn() const;
     void SetCallerOn(bool on);
     // The board for the room (ActionBoard), made the first time it is asked for; none before.
-    TFormBoard* BoardWindow() const { return m_Board; }
+    TFormBoard* BoardWindow() const;
     TFormBoard& Board();
     void SetBoardShown(bool shown);
     // What the board shows of the match as it stands.
@@ -143,12 +143,10 @@ private:
     void NotebookPageChanged(int page);
     void ActionCallerExecute();
     void ActionBoardExecute();
-    // The caller calls `operation` (none: a match was started or resumed) and the board, when
-    // shown, follows the match.
-    void FollowInRoom(const TMatchOperation* operation);
     // A digit or Backspace typed at the board, for the Thrown box of the player to throw.
     void TypeFromBoard(int key, const QString& text);
 
+    void ShowMatch();
     void GameSheetChanged(CPlayerScores& sheet);
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
@@ -181,7 +179,7 @@ private:
     CPlayerScores* ThrowingSheet() const;
 
     TMatchSession m_Session;
-    CGame& m_Game = m_Session.Game();
+    const CGame& m_Game = m_Session.Game();
     QString m_ProgramDir;
     TNewGameDialog* m_NewGameDialog = nullptr;
     std::unique_ptr<CCheckoutTable> m_CheckoutTable;
@@ -216,8 +214,7 @@ private:
     QAction* m_ActionExport = nullptr;
     QAction* m_ActionCaller = nullptr;
     QAction* m_ActionBoard = nullptr;
-    TCaller* m_Caller = nullptr;
-    TFormBoard* m_Board = nullptr;
+    std::unique_ptr<TRoomFollower> m_Room;
     std::array<QAction*, 19> m_ThrowActions{};
     std::array<QAction*, 3> m_OutShotActions{};
     // Notices said before the notice strip was made, and steps waiting for the contents.

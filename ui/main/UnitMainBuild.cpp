@@ -4,11 +4,13 @@
 #include "CheckoutTable.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
+#include "RoomFollower.h"
 #include "StatsPage.h"
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
 #include "WidgetHelpers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -42,9 +44,18 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
         move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
     }
 
-    m_Game.OnSheetChanged = [this](CPlayerScores& sheet) { GameSheetChanged(sheet); };
-    m_Game.OnTurnChanged = [this](CPlayerScores* sheet) { GameTurnChanged(sheet); };
-    m_Game.OnLegWon = [this](CPlayerScores& sheet) { GameLegWon(sheet); };
+    // The window follows the session like every other view; it changes the match only by
+    // handing operations to it.
+    connect(&m_Session, &TMatchSession::MatchStarted, this,
+            [this] { WhenBuilt([this] { ShowMatch(); }); });
+    connect(&m_Session, &TMatchSession::Resumed, this,
+            [this] { WhenBuilt([this] { ShowMatch(); }); });
+    connect(&m_Session, &TMatchSession::SheetChanged, this,
+            [this](CPlayerScores* sheet) { GameSheetChanged(*sheet); });
+    connect(&m_Session, &TMatchSession::TurnChanged, this, &TFormVTX::GameTurnChanged);
+    connect(&m_Session, &TMatchSession::LegWon, this,
+            [this](CPlayerScores* sheet) { GameLegWon(*sheet); });
+    connect(&m_Session, &TMatchSession::OperationApplied, this, &TFormVTX::UpdateActions);
     m_ProgramDir = QCoreApplication::applicationDirPath();
     if (!m_ProgramDir.endsWith(u'/')) {
         m_ProgramDir += u'/';
@@ -56,9 +67,12 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     m_BannerTimer->setInterval(kBannerMilliseconds);
     connect(m_BannerTimer, &QTimer::timeout, this, &TFormVTX::HideBanner);
 
-    m_Caller = new TCaller(TCaller::DefaultProgram(), QString(), this);
-    connect(m_Caller, &TCaller::Problem, this, &TFormVTX::ShowNotice);
     CreateActions();
+    m_Room = std::make_unique<TRoomFollower>(m_Session, *this);
+    connect(&m_Room->Caller(), &TCaller::Problem, this, &TFormVTX::ShowNotice);
+    connect(m_Room.get(), &TRoomFollower::ScoreKey, this, &TFormVTX::TypeFromBoard);
+    connect(m_Room.get(), &TRoomFollower::BoardVisibilityChanged, m_ActionBoard,
+            &QAction::setChecked);
 }
 
 void TFormVTX::BuildContents()

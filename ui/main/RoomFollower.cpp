@@ -1,19 +1,13 @@
-// What the scoreboard does for the room: the board on a screen that faces the players, and
-// the caller's voice. Both follow the match from here; neither is made before it is wanted.
+#include "RoomFollower.h"
 
 #include "BoardWindow.h"
 #include "Caller.h"
 #include "CallerPhrases.h"
 #include "CheckoutTable.h"
-#include "DigitEdit.h"
 #include "MatchFormat.h"
-#include "PlayerPanel.h"
-#include "UnitMain.h"
+#include "MatchSession.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -36,36 +30,35 @@ TCallKind CallKind(TOperationKind kind)
 
 } // namespace
 
-bool TFormVTX::CallerOn() const
+TRoomFollower::TRoomFollower(const TMatchSession& session, QWidget& operatorWindow)
+    : m_Session(session), m_OperatorWindow(operatorWindow)
 {
-    return m_ActionCaller->isChecked();
+    m_Caller = new TCaller(TCaller::DefaultProgram(), QString(), this);
+    connect(&session, &TMatchSession::MatchStarted, this, [this] { Follow(nullptr); });
+    connect(&session, &TMatchSession::Resumed, this, [this] { Follow(nullptr); });
+    connect(&session, &TMatchSession::OperationApplied, this,
+            [this](const TMatchOperation& operation) { Follow(&operation); });
 }
 
-void TFormVTX::SetCallerOn(bool on)
+// Hidden as it goes, the board must not reach the operator window's actions.
+TRoomFollower::~TRoomFollower()
 {
-    m_ActionCaller->setChecked(on);
-    m_Caller->SetEnabled(on);
-}
-
-void TFormVTX::ActionCallerExecute()
-{
-    SetCallerOn(m_ActionCaller->isChecked());
-    // Switched on during a match, the voice is made ready now rather than at the next turn.
-    if (CallerOn() && m_Game.CurrentLeg() != nullptr) {
-        m_Caller->Prepare();
+    if (m_Board != nullptr) {
+        m_Board->disconnect();
+        delete m_Board;
     }
 }
 
-TFormBoard& TFormVTX::Board()
+TFormBoard& TRoomFollower::Board()
 {
     if (m_Board == nullptr) {
         // A window of its own (no parent): it may stand on another screen, full screen, and
-        // closing it only hides it. The scoreboard deletes it as it goes.
+        // closing it only hides it. Deleted with its follower.
         m_Board = new TFormBoard;
         // Closing the scoreboard ends the program even while the board is showing.
         m_Board->setAttribute(Qt::WA_QuitOnClose, false);
         // First shown on a screen other than the operator's, where there is one.
-        const QScreen* own = screen();
+        const QScreen* own = m_OperatorWindow.screen();
         const QScreen* room = own;
         for (const QScreen* candidate : QGuiApplication::screens()) {
             if (candidate != own) {
@@ -79,22 +72,15 @@ TFormBoard& TFormVTX::Board()
         }
         // Typing at the board is typing at the scoreboard: its shortcuts work there, digits
         // and Backspace go to the Thrown box of the player to throw.
-        m_Board->addActions(actions());
-        connect(m_Board, &TFormBoard::ScoreKey, this, &TFormVTX::TypeFromBoard);
-        connect(m_Board, &TFormBoard::VisibilityChanged, m_ActionBoard, &QAction::setChecked);
+        m_Board->addActions(m_OperatorWindow.actions());
+        connect(m_Board, &TFormBoard::ScoreKey, this, &TRoomFollower::ScoreKey);
+        connect(m_Board, &TFormBoard::VisibilityChanged, this,
+                &TRoomFollower::BoardVisibilityChanged);
     }
     return *m_Board;
 }
 
-void TFormVTX::TypeFromBoard(int key, const QString& text)
-{
-    if (const CPlayerScores* sheet = ThrowingSheet()) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(m_Players[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
-    }
-}
-
-void TFormVTX::SetBoardShown(bool shown)
+void TRoomFollower::ShowBoard(bool shown)
 {
     if (!shown) {
         if (m_Board != nullptr) {
@@ -106,34 +92,29 @@ void TFormVTX::SetBoardShown(bool shown)
     board.Show(BoardState());
     board.show();
     board.raise();
-    GiveKeyboardBack();
 }
 
-void TFormVTX::ActionBoardExecute()
-{
-    SetBoardShown(m_ActionBoard->isChecked());
-}
-
-TBoardState TFormVTX::BoardState() const
+TBoardState TRoomFollower::BoardState() const
 {
     TBoardState state;
-    const CLeg* leg = m_Game.CurrentLeg();
+    const CGame& game = m_Session.Game();
+    const CLeg* leg = game.CurrentLeg();
     if (leg == nullptr) {
         state.Title = QStringLiteral("Vantorix");
         return state;
     }
-    const TGameParams& params = m_Game.Params();
+    const TGameParams& params = game.Params();
     // A won leg is said in the title line until the next leg starts.
-    const QString won = WinLine(m_Game);
-    state.Title = won.isEmpty() ? MatchTitle(m_Session.Title(), m_Game) : won;
+    const QString won = WinLine(game);
+    state.Title = won.isEmpty() ? MatchTitle(m_Session.Title(), game) : won;
     state.PlayerCount = params.PlayerCount == 2 ? 2 : 1;
-    const bool inPlay = !leg->Finished() && m_Game.MatchWinner() < 0;
+    const bool inPlay = !leg->Finished() && game.MatchWinner() < 0;
     for (int32_t player = 0; player < state.PlayerCount; ++player) {
         TBoardPlayer& shown = state.Players[static_cast<size_t>(player)];
         shown.Name = QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
         shown.MatchScore = params.LegsToWin > 0
-                               ? MatchScoreText(m_Game, player)
-                               : QStringLiteral("Legs %1").arg(m_Game.LegsInSet(player));
+                               ? MatchScoreText(game, player)
+                               : QStringLiteral("Legs %1").arg(game.LegsInSet(player));
         const CPlayerScores* sheet = leg->GetSheet(player);
         if (sheet == nullptr || sheet->LastEntry() == nullptr) {
             continue;
@@ -155,7 +136,7 @@ TBoardState TFormVTX::BoardState() const
     return state;
 }
 
-void TFormVTX::FollowInRoom(const TMatchOperation* operation)
+void TRoomFollower::Follow(const TMatchOperation* operation)
 {
     if (m_Board != nullptr && m_Board->isVisible()) {
         m_Board->Show(BoardState());
@@ -176,5 +157,5 @@ void TFormVTX::FollowInRoom(const TMatchOperation* operation)
         m_Caller->Stop(); // the turn being called is gone
     }
     m_Caller->Say(QString::fromStdString(
-        CallPhrase(CallEventAfter(m_Game, kind, operation->Player, operation->Entry))));
+        CallPhrase(CallEventAfter(m_Session.Game(), kind, operation->Player, operation->Entry))));
 }
