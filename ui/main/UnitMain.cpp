@@ -5,14 +5,18 @@
 #include "CheckoutTable.h"
 #include "DigitEdit.h"
 #include "LegCorrectionDialog.h"
+#include "MainActions.h"
+#include "MainPages.h"
 #include "MatchFormat.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "RoomFollower.h"
 #include "StatsPage.h"
+#include "TypedEntry.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "WidgetHelpers.h"
+#include "WinnerBanner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,37 +25,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
-#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
 namespace {
 
-constexpr int kPageDefault = 0;
-constexpr int kPageStats = 1;
-
-bool IsUserInput(const QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-        return true;
-    default:
-        return false;
-    }
-}
+constexpr int kPageDefault = TMainPages::kPageDefault;
+constexpr int kPageStats = TMainPages::kPageStats;
 
 } // namespace
 
@@ -60,12 +45,187 @@ bool IsUserInput(const QEvent* event)
 TFormVTX::~TFormVTX()
 {
     disconnect(qApp, nullptr, this, nullptr);
-    qApp->removeEventFilter(this);
     if (m_HintWindow != nullptr) {
         m_HintWindow->removeEventFilter(this);
     }
     disconnect(&m_Session, nullptr, this, nullptr);
     m_Room.reset();
+}
+
+// The window's making: the frame at once, the contents (tool bar, panels, pages) when first
+// needed, which at the program's start is after the New Game dialog is on screen.
+
+TFormVTX::TFormVTX(QWidget* parent) : TFormVTX(TContentsLater{}, parent)
+{
+    BuildContents();
+}
+
+TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormVTX"));
+    setWindowTitle(QStringLiteral("Vantorix"));
+    setMinimumSize(669, 300);
+    resize(669, 570);
+    // Centred on the screen, and no larger than it: on a small screen (800x480) the players'
+    // boxes must not start below its edge.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(size().boundedTo(area.size()).expandedTo(minimumSize()));
+        QRect frame(QPoint(), size());
+        frame.moveCenter(area.center());
+        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
+    }
+
+    // The window follows the session like every other view; it changes the match only by
+    // handing operations to it.
+    connect(&m_Session, &TMatchSession::MatchStarted, this,
+            [this] { WhenBuilt([this] { ShowMatch(); }); });
+    connect(&m_Session, &TMatchSession::Resumed, this,
+            [this] { WhenBuilt([this] { ShowMatch(); }); });
+    connect(&m_Session, &TMatchSession::SheetChanged, this,
+            [this](CPlayerScores* sheet) { GameSheetChanged(*sheet); });
+    connect(&m_Session, &TMatchSession::TurnChanged, this, &TFormVTX::GameTurnChanged);
+    connect(&m_Session, &TMatchSession::LegWon, this,
+            [this](CPlayerScores* sheet) { GameLegWon(*sheet); });
+    connect(&m_Session, &TMatchSession::OperationApplied, this, &TFormVTX::UpdateActions);
+    m_ProgramDir = QCoreApplication::applicationDirPath();
+    if (!m_ProgramDir.endsWith(u'/')) {
+        m_ProgramDir += u'/';
+    }
+
+    m_Actions = std::make_unique<TMainActions>(*this);
+    ConnectActions();
+    m_Room = std::make_unique<TRoomFollower>(m_Session, *this);
+    connect(&m_Room->Caller(), &TCaller::Problem, this, &TFormVTX::ShowNotice);
+    connect(m_Room.get(), &TRoomFollower::ScoreKey, this, [this](int key, const QString& text) {
+        if (ContentsBuilt()) {
+            m_Entry->TypeFromBoard(key, text);
+        }
+    });
+    connect(m_Room.get(), &TRoomFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
+            &QAction::setChecked);
+}
+
+void TFormVTX::ConnectActions()
+{
+    const TMainActions& actions = *m_Actions;
+    const std::pair<QAction*, void (TFormVTX::*)()> handlers[] = {
+        {actions.ActionNew, &TFormVTX::ActionNewExecute},
+        {actions.ActionAbout, &TFormVTX::ActionAboutExecute},
+        {actions.ActionExit, &TFormVTX::ActionExitExecute},
+        {actions.ActionNextLeg, &TFormVTX::ActionNextLegExecute},
+        {actions.ActionHints, &TFormVTX::ActionHintsExecute},
+        {actions.ActionSubmitScore, &TFormVTX::ActionSubmitScoreExecute},
+        {actions.ActionQuickShotHints, &TFormVTX::ActionQuickShotHintsExecute},
+        {actions.ActionUndoThrow, &TFormVTX::ActionUndoThrowExecute},
+        {actions.ActionToggleFocus, &TFormVTX::ActionToggleFocusExecute},
+        {actions.ActionStats, &TFormVTX::ActionStatsExecute},
+        {actions.ActionHistory, &TFormVTX::HistoryRequested},
+        {actions.ActionExport, &TFormVTX::ExportRequested},
+        {actions.ActionBoard, &TFormVTX::ActionBoardExecute},
+        {actions.ActionCaller, &TFormVTX::ActionCallerExecute},
+    };
+    for (const auto& [action, handler] : handlers) {
+        connect(action, &QAction::triggered, this, handler);
+    }
+    for (QAction* action : actions.ThrowActions) {
+        connect(action, &QAction::triggered, this, [this, action] { ActionThrowExecute(action); });
+    }
+    for (QAction* action : actions.OutShotActions) {
+        connect(action, &QAction::triggered, this,
+                [this, action] { ActionOutShotExecute(action); });
+    }
+}
+
+void TFormVTX::BuildContents()
+{
+    if (ContentsBuilt()) {
+        return;
+    }
+    m_Actions->CreateToolBar(*this);
+    CreatePages();
+    SetHintsShown(HintsShown());
+    for (const QString& line : std::exchange(m_EarlyNotices, {})) {
+        m_Notice->AddNotice(line);
+    }
+    OpenCheckoutTable(m_ProgramDir + QStringLiteral("VTXOutShots.ini"));
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateActions(); });
+    UpdateActions();
+    for (const std::function<void()>& step : std::exchange(m_WhenBuilt, {})) {
+        step();
+    }
+}
+
+void TFormVTX::WhenBuilt(std::function<void()> step)
+{
+    if (ContentsBuilt()) {
+        step();
+    } else {
+        m_WhenBuilt.push_back(std::move(step));
+    }
+}
+
+void TFormVTX::setVisible(bool visible)
+{
+    if (visible) {
+        BuildContents();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void TFormVTX::OpenNewGameFirst()
+{
+    if (m_NewGameDialog != nullptr && !isVisible()) {
+        m_ShowBehindDialog = true;
+        connect(m_NewGameDialog, &TNewGameDialog::FirstPainted, this, &TFormVTX::ShowBehindDialog,
+                Qt::SingleShotConnection);
+    }
+    m_Actions->ActionNew->trigger();
+}
+
+void TFormVTX::ShowBehindDialog()
+{
+    if (!std::exchange(m_ShowBehindDialog, false)) {
+        return;
+    }
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    if (m_NewGameDialog->isVisible()) {
+        // Shown before this window existed on screen, the dialog is made its transient now,
+        // so that a window manager keeps it in front; without one it is raised by hand.
+        QWindow* dialogWindow = m_NewGameDialog->windowHandle();
+        if (dialogWindow != nullptr && dialogWindow->transientParent() == nullptr) {
+            dialogWindow->setTransientParent(windowHandle());
+        }
+        m_NewGameDialog->raise();
+        m_NewGameDialog->activateWindow();
+    }
+}
+
+void TFormVTX::CreatePages()
+{
+    auto* pages = new TMainPages(m_Game, this);
+    m_Entry = std::make_unique<TTypedEntry>(m_Session, *pages, *this);
+    m_PanelGameTitle = pages->GameTitle();
+    m_Notebook = pages->Notebook();
+    m_PanelX01 = pages->PanelX01();
+    m_Players = pages->Players();
+    m_StatsPage = pages->Stats();
+    m_Banner = pages->Banner();
+    m_Notice = pages->Notice();
+    for (int player = 0; player < 2; ++player) {
+        TPlayerPanel* panel = m_Players[static_cast<size_t>(player)];
+        connect(panel, &TPlayerPanel::CorrectionClosed, this,
+                [this] { m_Entry->FocusThrownBox(); });
+        connect(panel, &TPlayerPanel::CheckoutAsked, this,
+                [this, player](int darts) { m_Entry->CheckoutAsked(player, darts); });
+    }
+    connect(m_StatsPage, &TStatsPage::LegChosen, this,
+            [this](int legIndex) { m_Entry->CorrectLeg(legIndex); });
+    connect(m_Banner, &TWinnerBanner::Ended, this, &TFormVTX::UpdateActions);
+    connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
+    setCentralWidget(pages);
 }
 
 void TFormVTX::SetHintWindow(TFormHint* window)
@@ -74,8 +234,8 @@ void TFormVTX::SetHintWindow(TFormHint* window)
     if (window != nullptr) {
         window->SetCheckoutTable(m_CheckoutTable.get());
         // Its keys work from the hint window too: F4 comes back, Ctrl+H closes it.
-        window->addAction(m_ActionToggleFocus);
-        window->addAction(m_ActionQuickShotHints);
+        window->addAction(m_Actions->ActionToggleFocus);
+        window->addAction(m_Actions->ActionQuickShotHints);
         window->installEventFilter(this);
     }
     UpdateActions();
@@ -129,55 +289,21 @@ void TFormVTX::FillPlayerHints(int score, int player)
 
 bool TFormVTX::InputBlocked() const
 {
-    return m_BannerTimer->isActive();
+    return m_Banner != nullptr && m_Banner->Blocking();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Action states
-
-CPlayerScores* TFormVTX::ThrowingSheet() const
-{
-    const CLeg* leg = m_Game.CurrentLeg();
-    if (leg == nullptr || leg->Finished() || m_Notebook->currentIndex() != kPageDefault) {
-        return nullptr;
-    }
-    CPlayerScores* sheet = leg->CurrentSheet();
-    return sheet != nullptr && sheet->LastEntry() != nullptr ? sheet : nullptr;
-}
 
 void TFormVTX::UpdateActions()
 {
     if (!ContentsBuilt()) {
         return; // nothing to act on yet; worked out when the contents are made
     }
-    const CLeg* leg = m_Game.CurrentLeg();
-    const bool onDefaultPage = m_Notebook->currentIndex() == kPageDefault;
-    const TGameParams& params = m_Game.Params();
-    // A finished leg takes no turn, so no turn can be offered until the next leg.
-    const CPlayerScores* thrower = ThrowingSheet();
-    const int32_t remainder = thrower != nullptr ? thrower->LastEntry()->Remainder : 0;
-
-    m_ActionThrow->setEnabled(thrower != nullptr);
-    for (QAction* action : m_ThrowActions) {
-        const int score = action->data().toInt();
-        action->setEnabled(thrower != nullptr && (params.CountUp || remainder - score > 1));
-    }
-    const int32_t needed =
-        thrower != nullptr && !params.CountUp ? CGame::CheckOutDarts(remainder) : -1;
-    for (QAction* action : m_OutShotActions) {
-        action->setEnabled(needed > 0 && action->data().toInt() >= needed);
-    }
-    const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
-    m_ActionUndoThrow->setEnabled(
-        onDefaultPage &&
-        ((current != nullptr && current->CanUndoThrow()) || m_Game.CanUndoNextLeg()));
-    m_ActionNextLeg->setEnabled(leg != nullptr && leg->Finished() && m_Game.MatchWinner() < 0);
-    m_ActionStats->setEnabled(leg != nullptr);
-    m_ActionStats->setChecked(m_Notebook->currentIndex() == kPageStats);
-    const bool hintWindowShown = m_HintWindow != nullptr && m_HintWindow->isVisible();
-    m_ActionQuickShotHints->setEnabled(m_HintWindow != nullptr);
-    m_ActionQuickShotHints->setChecked(hintWindowShown);
-    m_ActionToggleFocus->setEnabled(hintWindowShown);
+    const int page = m_Notebook->currentIndex();
+    m_Actions->Update({m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
+                       m_HintWindow != nullptr,
+                       m_HintWindow != nullptr && m_HintWindow->isVisible()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -265,17 +391,17 @@ void TFormVTX::ActionNextLegExecute()
 
 void TFormVTX::ActionHintsExecute()
 {
-    SetHintsShown(m_ActionHints->isChecked());
+    SetHintsShown(m_Actions->ActionHints->isChecked());
 }
 
 bool TFormVTX::HintsShown() const
 {
-    return m_ActionHints->isChecked();
+    return m_Actions->ActionHints->isChecked();
 }
 
 void TFormVTX::SetHintsShown(bool shown)
 {
-    m_ActionHints->setChecked(shown);
+    m_Actions->ActionHints->setChecked(shown);
     for (TPlayerPanel* panel : m_Players) {
         if (panel != nullptr) { // else they are made with it
             panel->SetHintsShown(shown);
@@ -285,165 +411,17 @@ void TFormVTX::SetHintsShown(bool shown)
 
 void TFormVTX::ActionSubmitScoreExecute()
 {
-    // On the statistics page Enter in the leg table opens the leg's corrections.
-    if (m_Notebook->currentIndex() == kPageStats) {
-        m_StatsPage->ChooseSelectedLeg();
-        return;
-    }
-    for (int index = 0; index < 2; ++index) {
-        TPlayerPanel& panel = *m_Players[static_cast<size_t>(index)];
-        // Enter in a score list opens the correction of the selected turn; in the
-        // correction box it applies it.
-        if (panel.ActiveCorrection() != nullptr) {
-            CommitCorrection(index);
-            return;
-        }
-        if (panel.FocusedRow() >= 1 && m_Notebook->currentIndex() == kPageDefault) {
-            panel.StartCorrection(panel.FocusedRow());
-            return;
-        }
-    }
-    int player = -1;
-    for (int index = 0; index < 2 && player < 0; ++index) {
-        const TDigitEdit* edit = m_Players[static_cast<size_t>(index)]->Thrown();
-        if (edit->hasFocus() && !edit->text().isEmpty()) {
-            player = index;
-        }
-    }
-    // Enter at the board submits what was typed there into the thrower's box.
-    if (const CPlayerScores* thrower = ThrowingSheet();
-        player < 0 && thrower != nullptr && BoardWindow() != nullptr &&
-        BoardWindow()->isActiveWindow() &&
-        !m_Players[thrower->PlayerIndex() == 1 ? 1 : 0]->Thrown()->text().isEmpty()) {
-        player = thrower->PlayerIndex() == 1 ? 1 : 0;
-    }
-    if (player < 0) {
-        return;
-    }
-    bool isNumber = false;
-    const int score = m_Players[static_cast<size_t>(player)]->Thrown()->text().toInt(&isNumber);
-    CLeg* leg = m_Game.CurrentLeg();
-    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    if (!isNumber || sheet == nullptr) {
-        return;
-    }
-    // A refused turn leaves the typed text for the operator to correct, and says why.
-    const TThrowCheck check = sheet->CheckThrow(score, 0);
-    if (!check.Accepted()) {
-        m_Players[static_cast<size_t>(player)]->ShowRefusal(RefusalText(check));
-        return;
-    }
-    Apply({TOperationKind::Turn, player, 0, score, 0});
-}
-
-void TFormVTX::CommitCorrection(int player, int claimedDarts)
-{
-    TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
-    bool isNumber = false;
-    const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
-    if (!isNumber) {
-        return;
-    }
-    const QString refusal =
-        Correct(m_Game.LegCount() - 1, player, panel.CorrectionRow(), score, claimedDarts);
-    if (!refusal.isEmpty()) {
-        panel.ShowRefusal(refusal);
-    }
-}
-
-QString TFormVTX::Correct(int legIndex, int player, int row, int score, int claimedDarts)
-{
-    const CLeg* leg = m_Game.GetLeg(legIndex);
-    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    if (sheet == nullptr || sheet->GetEntry(row - 1) == nullptr) {
-        return RefusalText({TRefusal::NoSuchTurn});
-    }
-    // A claimed checkout stays with the turn while the corrected score still finishes with
-    // that many darts; otherwise the turn counts three darts, as a typed one does.
-    const int32_t claim = sheet->ClaimedDarts(row);
-    const int32_t before = sheet->GetEntry(row - 1)->Remainder;
-    const bool finishes = !m_Game.Params().CountUp && before - score == m_Game.Params().TargetScore;
-    const int32_t checkOutClass = CGame::CheckOutDarts(score);
-    int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
-    // Alt+1..3: the corrected score is a checkout with that many darts.
-    if (claimedDarts > 0) {
-        if (!finishes) {
-            return QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before);
-        }
-        darts = claimedDarts;
-    }
-    const TThrowCheck check = m_Game.CheckCorrectionInLeg(legIndex, player, row, score, darts);
-    if (!check.Accepted()) {
-        QString text = RefusalText(check);
-        if (check.EntryIndex != row) {
-            text += QStringLiteral(" (turn %1)").arg(check.EntryIndex);
-        }
-        return text;
-    }
-    const bool inPlay = legIndex == m_Game.LegCount() - 1;
-    if (inPlay) {
-        m_Players[static_cast<size_t>(player)]->EndCorrection();
-        FocusThrownBox();
-    }
-    Apply({TOperationKind::Correction, player, row, score, darts, inPlay ? -1 : legIndex});
-    return {};
-}
-
-void TFormVTX::CorrectLeg(int legIndex)
-{
-    if (m_Game.GetLeg(legIndex) == nullptr || InputBlocked()) {
-        return;
-    }
-    TLegCorrectionDialog dialog(
-        m_Game, legIndex,
-        [this, legIndex](int player, int row, int score, int claimedDarts) {
-            return Correct(legIndex, player, row, score, claimedDarts);
-        },
-        this);
-    dialog.exec();
-    m_StatsPage->Rebuild(m_Game);
-    activateWindow();
+    m_Entry->Submit(BoardWindow() != nullptr && BoardWindow()->isActiveWindow());
 }
 
 void TFormVTX::ActionThrowExecute(const QAction* action)
 {
-    if (CPlayerScores* sheet = ThrowingSheet()) {
-        Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, action->data().toInt(), 0});
-    }
+    m_Entry->Throw(action->data().toInt());
 }
 
 void TFormVTX::ActionOutShotExecute(const QAction* action)
 {
-    for (int index = 0; index < 2; ++index) {
-        if (m_Players[static_cast<size_t>(index)]->ActiveCorrection() != nullptr) {
-            CommitCorrection(index, action->data().toInt());
-            return;
-        }
-    }
-    if (CPlayerScores* sheet = ThrowingSheet()) {
-        Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn,
-               action->data().toInt()});
-    }
-}
-
-void TFormVTX::CheckoutAsked(int player, int darts)
-{
-    TPlayerPanel& panel = *m_Players[static_cast<size_t>(player)];
-    if (panel.ActiveCorrection() != nullptr) {
-        CommitCorrection(player, darts);
-        return;
-    }
-    // The checkout action was disabled: say why it cannot be made.
-    CPlayerScores* sheet = ThrowingSheet();
-    if (sheet == nullptr || sheet->PlayerIndex() != player) {
-        return;
-    }
-    const TThrowCheck check = sheet->CheckThrow(CPlayerScores::kFinishingTurn, darts);
-    if (!check.Accepted()) {
-        panel.ShowRefusal(RefusalText(check));
-    } else {
-        Apply({TOperationKind::Turn, player, 0, CPlayerScores::kFinishingTurn, darts});
-    }
+    m_Entry->OutShot(action->data().toInt());
 }
 
 void TFormVTX::ActionUndoThrowExecute()
@@ -500,16 +478,6 @@ void TFormVTX::ActionStatsExecute()
     UpdateActions();
 }
 
-void TFormVTX::FocusThrownBox()
-{
-    for (TPlayerPanel* panel : m_Players) {
-        if (panel->Thrown()->isEnabled()) {
-            panel->Thrown()->setFocus();
-            break;
-        }
-    }
-}
-
 // Without a window manager nobody gives the focus back when another of the program's windows
 // goes away: digits would still reach a Thrown box, but no shortcut and no Enter would.
 void TFormVTX::GiveKeyboardBack()
@@ -519,14 +487,14 @@ void TFormVTX::GiveKeyboardBack()
     }
     activateWindow();
     if (m_Notebook->currentIndex() == kPageDefault) {
-        FocusThrownBox();
+        m_Entry->FocusThrownBox();
     }
 }
 
 void TFormVTX::NotebookPageChanged(int page)
 {
     if (page == kPageDefault) {
-        FocusThrownBox();
+        m_Entry->FocusThrownBox();
     } else {
         m_StatsPage->Rebuild(m_Game);
     }
@@ -582,10 +550,10 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
     const QString won = m_Game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")
                         : setWon                  ? QStringLiteral(" wins the set")
                                                   : QStringLiteral(" wins");
-    const QFontMetrics metrics = m_PanelWinner->fontMetrics();
-    const int room = m_PanelWinner->contentsRect().width() - metrics.horizontalAdvance(won) -
+    const QFontMetrics metrics = m_Banner->fontMetrics();
+    const int room = m_Banner->contentsRect().width() - metrics.horizontalAdvance(won) -
                      2 * metrics.averageCharWidth();
-    ShowBanner(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1)) + won);
+    m_Banner->ShowFor(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1)) + won);
 }
 
 void TFormVTX::UpdateMatchDisplay()
@@ -623,48 +591,14 @@ void TFormVTX::SetActivePlayer(int player)
     }
 }
 
-// ---------------------------------------------------------------------------------------------
-// Winner banner: shown for a second, during which no key or mouse input reaches the program.
-// The pause is a timer, so the window keeps painting and no event loop runs inside a match
-// event.
-
-void TFormVTX::ShowBanner(const QString& text)
-{
-    m_PanelWinner->setText(text);
-    PlaceBanner();
-    m_PanelWinner->show();
-    m_PanelWinner->raise();
-    qApp->installEventFilter(this);
-    m_BannerTimer->start();
-}
-
-void TFormVTX::HideBanner()
-{
-    m_BannerTimer->stop();
-    m_PanelWinner->hide();
-    qApp->removeEventFilter(this);
-    UpdateActions();
-}
-
-void TFormVTX::PlaceBanner()
-{
-    const QRect area = m_PanelX01->rect();
-    m_PanelWinner->move(area.center() - m_PanelWinner->rect().center());
-}
-
 bool TFormVTX::eventFilter(QObject* watched, QEvent* event)
 {
-    if (InputBlocked() && IsUserInput(event)) {
-        return true;
-    }
     if (watched == m_HintWindow &&
         (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             GiveKeyboardBack();
         }
         UpdateActions();
-    } else if (watched == m_PanelX01 && event->type() == QEvent::Resize) {
-        PlaceBanner();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -710,29 +644,21 @@ TBoardState TFormVTX::BoardState() const
 
 bool TFormVTX::CallerOn() const
 {
-    return m_ActionCaller->isChecked();
+    return m_Actions->ActionCaller->isChecked();
 }
 
 void TFormVTX::SetCallerOn(bool on)
 {
-    m_ActionCaller->setChecked(on);
+    m_Actions->ActionCaller->setChecked(on);
     m_Room->Caller().SetEnabled(on);
 }
 
 void TFormVTX::ActionCallerExecute()
 {
-    SetCallerOn(m_ActionCaller->isChecked());
+    SetCallerOn(m_Actions->ActionCaller->isChecked());
     // Switched on during a match, the voice is made ready now rather than at the next turn.
     if (CallerOn() && m_Game.CurrentLeg() != nullptr) {
         m_Room->Caller().Prepare();
-    }
-}
-
-void TFormVTX::TypeFromBoard(int key, const QString& text)
-{
-    if (const CPlayerScores* sheet = ThrowingSheet()) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(m_Players[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
     }
 }
 
@@ -746,5 +672,5 @@ void TFormVTX::SetBoardShown(bool shown)
 
 void TFormVTX::ActionBoardExecute()
 {
-    SetBoardShown(m_ActionBoard->isChecked());
+    SetBoardShown(m_Actions->ActionBoard->isChecked());
 }

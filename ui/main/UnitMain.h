@@ -3,6 +3,7 @@
 #include "MatchOperation.h"
 #include "MatchSession.h"
 #include "UnitVTXGameLogic.h"
+#include "WinnerBanner.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,6 +29,8 @@ class TNoticeBar;
 class TCaller;
 class TFormBoard;
 class TRoomFollower;
+class TMainActions;
+class TTypedEntry;
 struct TBoardState;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
@@ -37,7 +40,7 @@ class TFormVTX final : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int kBannerMilliseconds = 1000;
+    static constexpr int kBannerMilliseconds = TWinnerBanner::kMilliseconds;
 
     explicit TFormVTX(QWidget* parent = nullptr);
     // The window of the program's start: only its frame is made now (actions, caller, place),
@@ -122,9 +125,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* NewAction(const char* name, const QString& text, const QString& hint = {});
-    void CreateActions();
-    void CreateToolBar();
+    void ConnectActions();
     void CreatePages();
 
     void ActionNewExecute();
@@ -143,8 +144,6 @@ private:
     void NotebookPageChanged(int page);
     void ActionCallerExecute();
     void ActionBoardExecute();
-    // A digit or Backspace typed at the board, for the Thrown box of the player to throw.
-    void TypeFromBoard(int key, const QString& text);
 
     void ShowMatch();
     void GameSheetChanged(CPlayerScores& sheet);
@@ -153,7 +152,6 @@ private:
 
     // Applies an operation of the operator to the match and announces it when taken.
     bool Apply(const TMatchOperation& operation);
-    void FocusThrownBox();
     // Activates this window and puts the focus into the Thrown box of the player to throw.
     void GiveKeyboardBack();
     void FillPlayerHints(int score, int player);
@@ -161,22 +159,6 @@ private:
     // The game, the match format and the leg in play in the title; legs and sets won under the
     // names. A match without a length shows the game alone, as always.
     void UpdateMatchDisplay();
-    // Applies the open correction of `player`'s score list, or says why it cannot be made;
-    // with `claimedDarts`, as a checkout with that many darts.
-    void CommitCorrection(int player, int claimedDarts = 0);
-    // Corrects turn `row` of `player` in leg `legIndex` (counted from 0) to `score`, with
-    // `claimedDarts` a checkout with that many darts; the reason when it cannot be made.
-    QString Correct(int legIndex, int player, int row, int score, int claimedDarts);
-    // The leg table's row `legIndex` was chosen on the statistics page: its turns can be
-    // corrected.
-    void CorrectLeg(int legIndex);
-    // Alt+1..3 that no enabled checkout action took, in `player`'s Thrown or correction box.
-    void CheckoutAsked(int player, int darts);
-    void ShowBanner(const QString& text);
-    void HideBanner();
-    void PlaceBanner();
-    // The sheet of the player to throw when turns can be entered now, else none.
-    CPlayerScores* ThrowingSheet() const;
 
     TMatchSession m_Session;
     const CGame& m_Game = m_Session.Game();
@@ -187,36 +169,17 @@ private:
     // being destroyed, when it is no longer a TFormHint.
     QPointer<QWidget> m_HintWindow;
 
-    QToolBar* m_ToolBar = nullptr;
     QLabel* m_PanelGameTitle = nullptr;
     QStackedWidget* m_Notebook = nullptr;
     QWidget* m_PanelX01 = nullptr;
-    QLabel* m_PanelWinner = nullptr;
+    TWinnerBanner* m_Banner = nullptr;
     TStatsPage* m_StatsPage = nullptr;
-    QTimer* m_BannerTimer = nullptr;
     TNoticeBar* m_Notice = nullptr;
     std::array<TPlayerPanel*, 2> m_Players{};
 
-    QMenu* m_PopupMenuThrow = nullptr;
-    QMenu* m_PopupMenuHints = nullptr;
-    QAction* m_ActionNew = nullptr;
-    QAction* m_ActionAbout = nullptr;
-    QAction* m_ActionExit = nullptr;
-    QAction* m_ActionNextLeg = nullptr;
-    QAction* m_ActionHints = nullptr;
-    QAction* m_ActionSubmitScore = nullptr;
-    QAction* m_ActionQuickShotHints = nullptr;
-    QAction* m_ActionThrow = nullptr;
-    QAction* m_ActionUndoThrow = nullptr;
-    QAction* m_ActionToggleFocus = nullptr;
-    QAction* m_ActionStats = nullptr;
-    QAction* m_ActionHistory = nullptr;
-    QAction* m_ActionExport = nullptr;
-    QAction* m_ActionCaller = nullptr;
-    QAction* m_ActionBoard = nullptr;
+    std::unique_ptr<TMainActions> m_Actions;
+    std::unique_ptr<TTypedEntry> m_Entry;
     std::unique_ptr<TRoomFollower> m_Room;
-    std::array<QAction*, 19> m_ThrowActions{};
-    std::array<QAction*, 3> m_OutShotActions{};
     // Notices said before the notice strip was made, and steps waiting for the contents.
     QStringList m_EarlyNotices;
     std::vector<std::function<void()>> m_WhenBuilt;

@@ -38,19 +38,3 @@ inline void SetToolTipColours(QWidget& widget)
     widget.setAutoFillBackground(true);
 }
 
-// A plain-text label in the tool-tip colours with a bold 16-pixel face, framed: the winner
-// banner.
-inline QLabel* NewBanner(const QString& name, QWidget* parent)
-{
-    QLabel* banner = NewLabel(name, QString(), parent);
-    banner->setTextFormat(Qt::PlainText);
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setFrameShape(QFrame::Box);
-    banner->setLineWidth(1);
-    SetToolTipColours(*banner);
-    QFont font = banner->font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    banner->setFont(font);
-    return banner;
-}

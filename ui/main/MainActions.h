@@ -1,0 +1,69 @@
+#pragma once
+
+// The scoreboard's actions, with their shortcuts, menus and the tool bar: every command of the
+// window in one place, each with its objectName. The window connects them to its handlers;
+// their enabled and checked states are worked out here from the match and the window's state.
+
+#include "UnitVTXGameLogic.h"
+
+#include <QString>
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QWidget;
+
+// What the action states depend on besides the match.
+struct TActionContext
+{
+    const CGame& Game;
+    // The sheet of the side to throw when turns can be entered now, else none.
+    const CPlayerScores* Thrower = nullptr;
+    bool OnDefaultPage = true;
+    bool OnStatsPage = false;
+    bool HintWindowMade = false;
+    bool HintWindowShown = false;
+};
+
+class TMainActions final
+{
+public:
+    // The actions are made at once, parented to and added to `window`, so that their
+    // shortcuts work wherever they are shown, or not.
+    explicit TMainActions(QWidget& window);
+    TMainActions(const TMainActions&) = delete;
+    TMainActions& operator=(const TMainActions&) = delete;
+
+    // The menus and the tool bar they drop from, made after the New Game dialog is shown.
+    void CreateToolBar(QMainWindow& window);
+    void Update(const TActionContext& context);
+
+    QAction* ActionNew = nullptr;
+    QAction* ActionAbout = nullptr;
+    QAction* ActionExit = nullptr;
+    QAction* ActionNextLeg = nullptr;
+    QAction* ActionHints = nullptr;
+    QAction* ActionSubmitScore = nullptr;
+    QAction* ActionQuickShotHints = nullptr;
+    QAction* ActionThrow = nullptr;
+    QAction* ActionUndoThrow = nullptr;
+    QAction* ActionToggleFocus = nullptr;
+    QAction* ActionStats = nullptr;
+    QAction* ActionHistory = nullptr;
+    QAction* ActionExport = nullptr;
+    QAction* ActionCaller = nullptr;
+    QAction* ActionBoard = nullptr;
+    // ActionThrow0 .. ActionThrow180, and ActionOutShot1 .. 3.
+    std::array<QAction*, 19> ThrowActions{};
+    std::array<QAction*, 3> OutShotActions{};
+    QMenu* PopupMenuThrow = nullptr;
+    QMenu* PopupMenuHints = nullptr;
+    QToolBar* ToolBar = nullptr;
+
+private:
+    QAction* NewAction(const char* name, const QString& text, const QString& hint = {});
+
+    QWidget& m_Window;
+};

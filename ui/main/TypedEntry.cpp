@@ -1,0 +1,213 @@
+#include "TypedEntry.h"
+
+#include "DigitEdit.h"
+#include "LegCorrectionDialog.h"
+#include "MainPages.h"
+#include "MatchSession.h"
+#include "PlayerPanel.h"
+#include "StatsPage.h"
+#include "WinnerBanner.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QStackedWidget>
+
+namespace {
+
+constexpr int kPageDefault = TMainPages::kPageDefault;
+constexpr int kPageStats = TMainPages::kPageStats;
+
+} // namespace
+
+TTypedEntry::TTypedEntry(TMatchSession& session, TMainPages& pages, QWidget& window)
+    : m_Session(session), m_Pages(pages), m_Window(window)
+{}
+
+CPlayerScores* TTypedEntry::ThrowingSheet() const
+{
+    const CLeg* leg = m_Session.Game().CurrentLeg();
+    if (leg == nullptr || leg->Finished() || m_Pages.Notebook()->currentIndex() != kPageDefault) {
+        return nullptr;
+    }
+    CPlayerScores* sheet = leg->CurrentSheet();
+    return sheet != nullptr && sheet->LastEntry() != nullptr ? sheet : nullptr;
+}
+
+void TTypedEntry::Submit(bool atBoard)
+{
+    // On the statistics page Enter in the leg table opens the leg's corrections.
+    if (m_Pages.Notebook()->currentIndex() == kPageStats) {
+        m_Pages.Stats()->ChooseSelectedLeg();
+        return;
+    }
+    for (int index = 0; index < 2; ++index) {
+        TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(index)];
+        // Enter in a score list opens the correction of the selected turn; in the
+        // correction box it applies it.
+        if (panel.ActiveCorrection() != nullptr) {
+            CommitCorrection(index);
+            return;
+        }
+        if (panel.FocusedRow() >= 1 && m_Pages.Notebook()->currentIndex() == kPageDefault) {
+            panel.StartCorrection(panel.FocusedRow());
+            return;
+        }
+    }
+    int player = -1;
+    for (int index = 0; index < 2 && player < 0; ++index) {
+        const TDigitEdit* edit = m_Pages.Players()[static_cast<size_t>(index)]->Thrown();
+        if (edit->hasFocus() && !edit->text().isEmpty()) {
+            player = index;
+        }
+    }
+    // Enter at the board submits what was typed there into the thrower's box.
+    if (const CPlayerScores* thrower = ThrowingSheet();
+        player < 0 && thrower != nullptr && atBoard &&
+        !m_Pages.Players()[thrower->PlayerIndex() == 1 ? 1 : 0]->Thrown()->text().isEmpty()) {
+        player = thrower->PlayerIndex() == 1 ? 1 : 0;
+    }
+    if (player < 0) {
+        return;
+    }
+    bool isNumber = false;
+    const int score = m_Pages.Players()[static_cast<size_t>(player)]->Thrown()->text().toInt(&isNumber);
+    CLeg* leg = m_Session.Game().CurrentLeg();
+    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (!isNumber || sheet == nullptr) {
+        return;
+    }
+    // A refused turn leaves the typed text for the operator to correct, and says why.
+    const TThrowCheck check = sheet->CheckThrow(score, 0);
+    if (!check.Accepted()) {
+        m_Pages.Players()[static_cast<size_t>(player)]->ShowRefusal(RefusalText(check));
+        return;
+    }
+    m_Session.Apply({TOperationKind::Turn, player, 0, score, 0});
+}
+
+void TTypedEntry::CommitCorrection(int player, int claimedDarts)
+{
+    TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(player)];
+    bool isNumber = false;
+    const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
+    if (!isNumber) {
+        return;
+    }
+    const QString refusal =
+        Correct(m_Session.Game().LegCount() - 1, player, panel.CorrectionRow(), score, claimedDarts);
+    if (!refusal.isEmpty()) {
+        panel.ShowRefusal(refusal);
+    }
+}
+
+QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int claimedDarts)
+{
+    const CLeg* leg = m_Session.Game().GetLeg(legIndex);
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (sheet == nullptr || sheet->GetEntry(row - 1) == nullptr) {
+        return RefusalText({TRefusal::NoSuchTurn});
+    }
+    // A claimed checkout stays with the turn while the corrected score still finishes with
+    // that many darts; otherwise the turn counts three darts, as a typed one does.
+    const int32_t claim = sheet->ClaimedDarts(row);
+    const int32_t before = sheet->GetEntry(row - 1)->Remainder;
+    const bool finishes = !m_Session.Game().Params().CountUp && before - score == m_Session.Game().Params().TargetScore;
+    const int32_t checkOutClass = CGame::CheckOutDarts(score);
+    int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
+    // Alt+1..3: the corrected score is a checkout with that many darts.
+    if (claimedDarts > 0) {
+        if (!finishes) {
+            return QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before);
+        }
+        darts = claimedDarts;
+    }
+    const TThrowCheck check = m_Session.Game().CheckCorrectionInLeg(legIndex, player, row, score, darts);
+    if (!check.Accepted()) {
+        QString text = RefusalText(check);
+        if (check.EntryIndex != row) {
+            text += QStringLiteral(" (turn %1)").arg(check.EntryIndex);
+        }
+        return text;
+    }
+    const bool inPlay = legIndex == m_Session.Game().LegCount() - 1;
+    if (inPlay) {
+        m_Pages.Players()[static_cast<size_t>(player)]->EndCorrection();
+        FocusThrownBox();
+    }
+    m_Session.Apply({TOperationKind::Correction, player, row, score, darts, inPlay ? -1 : legIndex});
+    return {};
+}
+
+void TTypedEntry::CorrectLeg(int legIndex)
+{
+    if (m_Session.Game().GetLeg(legIndex) == nullptr || m_Pages.Banner()->Blocking()) {
+        return;
+    }
+    TLegCorrectionDialog dialog(
+        m_Session.Game(), legIndex,
+        [this, legIndex](int player, int row, int score, int claimedDarts) {
+            return Correct(legIndex, player, row, score, claimedDarts);
+        },
+        &m_Window);
+    dialog.exec();
+    m_Pages.Stats()->Rebuild(m_Session.Game());
+    m_Window.activateWindow();
+}
+
+void TTypedEntry::Throw(int score)
+{
+    if (CPlayerScores* sheet = ThrowingSheet()) {
+        m_Session.Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, score, 0});
+    }
+}
+
+void TTypedEntry::OutShot(int darts)
+{
+    for (int index = 0; index < 2; ++index) {
+        if (m_Pages.Players()[static_cast<size_t>(index)]->ActiveCorrection() != nullptr) {
+            CommitCorrection(index, darts);
+            return;
+        }
+    }
+    if (CPlayerScores* sheet = ThrowingSheet()) {
+        m_Session.Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn, darts});
+    }
+}
+
+void TTypedEntry::CheckoutAsked(int player, int darts)
+{
+    TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(player)];
+    if (panel.ActiveCorrection() != nullptr) {
+        CommitCorrection(player, darts);
+        return;
+    }
+    // The checkout action was disabled: say why it cannot be made.
+    CPlayerScores* sheet = ThrowingSheet();
+    if (sheet == nullptr || sheet->PlayerIndex() != player) {
+        return;
+    }
+    const TThrowCheck check = sheet->CheckThrow(CPlayerScores::kFinishingTurn, darts);
+    if (!check.Accepted()) {
+        panel.ShowRefusal(RefusalText(check));
+    } else {
+        m_Session.Apply({TOperationKind::Turn, player, 0, CPlayerScores::kFinishingTurn, darts});
+    }
+}
+
+void TTypedEntry::FocusThrownBox()
+{
+    for (TPlayerPanel* panel : m_Pages.Players()) {
+        if (panel->Thrown()->isEnabled()) {
+            panel->Thrown()->setFocus();
+            break;
+        }
+    }
+}
+
+void TTypedEntry::TypeFromBoard(int key, const QString& text)
+{
+    if (const CPlayerScores* sheet = ThrowingSheet()) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(m_Pages.Players()[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
+    }
+}

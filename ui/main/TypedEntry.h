@@ -1,0 +1,51 @@
+#pragma once
+
+// The operator's typing as a source of operations: a score typed into the Thrown box, a
+// scoring or checkout shortcut, a correction typed over a past turn (in the leg in play, or in
+// an earlier one from the statistics page). Each becomes an operation handed to the match
+// session; what the session refuses is said in the panel where it was typed.
+
+#include <QString>
+
+class CPlayerScores;
+class QWidget;
+class TMainPages;
+class TMatchSession;
+
+class TTypedEntry final
+{
+public:
+    // `window` is the parent of the dialogs the entry opens.
+    TTypedEntry(TMatchSession& session, TMainPages& pages, QWidget& window);
+
+    // The sheet of the player to throw when turns can be entered now, else none.
+    CPlayerScores* ThrowingSheet() const;
+    // Enter: applies what the focused box holds (`atBoard`: typed at the board, into the
+    // thrower's box), opens the correction of the selected turn, or, on the statistics page,
+    // the corrections of the selected leg.
+    void Submit(bool atBoard);
+    // A scoring shortcut, and a checkout with `darts` darts (in the correction box: the
+    // corrected turn is that checkout).
+    void Throw(int score);
+    void OutShot(int darts);
+    // Alt+1..3 that no enabled checkout action took, in `player`'s Thrown or correction box.
+    void CheckoutAsked(int player, int darts);
+    // Corrects turn `row` of `player` in leg `legIndex` (counted from 0) to `score`, with
+    // `claimedDarts` a checkout with that many darts; the reason when it cannot be made.
+    QString Correct(int legIndex, int player, int row, int score, int claimedDarts);
+    // The leg table's row `legIndex` was chosen on the statistics page: its turns can be
+    // corrected.
+    void CorrectLeg(int legIndex);
+    // A digit or Backspace typed at the board goes to the Thrown box of the player to throw.
+    void TypeFromBoard(int key, const QString& text);
+    void FocusThrownBox();
+
+private:
+    // Applies the open correction of `player`'s score list, or says why it cannot be made;
+    // with `claimedDarts`, as a checkout with that many darts.
+    void CommitCorrection(int player, int claimedDarts = 0);
+
+    TMatchSession& m_Session;
+    TMainPages& m_Pages;
+    QWidget& m_Window;
+};
