@@ -45,7 +45,8 @@ CPlayerScores::CPlayerScores(CLeg& leg, int32_t playerIndex)
 
 int32_t CPlayerScores::PreviousTotal() const
 {
-    return m_Entries.empty() ? m_Leg.Game().Params().StartScore : m_Entries.back().Remainder;
+    return m_Entries.empty() ? m_Leg.Game().StartScoreOf(m_PlayerIndex)
+                             : m_Entries.back().Remainder;
 }
 
 bool CPlayerScores::IsValidThrow(int32_t score, int32_t darts) const
@@ -119,18 +120,21 @@ bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
     return true;
 }
 
+size_t CPlayerScores::BandOf(int32_t score)
+{
+    return score == 180   ? kBand180
+           : score >= 140 ? kBand140
+           : score >= 100 ? kBand100
+           : score >= 60  ? kBand60
+                          : kBandCount;
+}
+
 void CPlayerScores::CountTurn(int32_t score)
 {
     m_LowestTurn = std::min(m_LowestTurn, score);
     m_HighestTurn = std::max(m_HighestTurn, score);
-    if (score == 180) {
-        ++m_TurnCounts[kBand180];
-    } else if (score >= 140) {
-        ++m_TurnCounts[kBand140];
-    } else if (score >= 100) {
-        ++m_TurnCounts[kBand100];
-    } else if (score >= 60) {
-        ++m_TurnCounts[kBand60];
+    if (const size_t band = BandOf(score); band < kBandCount) {
+        ++m_TurnCounts[band];
     }
 }
 
@@ -292,7 +296,8 @@ int32_t CPlayerScores::PointsScored() const
     if (m_Entries.empty()) {
         return 0;
     }
-    const int32_t start = m_Leg.Game().Params().StartScore;
+    // The opening entry holds the side's start score (its handicap, if it has one).
+    const int32_t start = m_Entries.front().Remainder;
     const int32_t last = m_Entries.back().Remainder;
     return m_Leg.Game().Params().CountUp ? last - start : start - last;
 }

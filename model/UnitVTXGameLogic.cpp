@@ -87,12 +87,26 @@ int32_t CGame::CheckOutDarts(int32_t score)
 void CGame::NewGame(const TGameParams& params)
 {
     TGameParams copy = params;
-    // A match has at least one player, and the first thrower is one of them.
-    copy.PlayerCount = std::max(copy.PlayerCount, 1);
+    // A match has one to kMaxPlayers sides, and the first thrower is one of them.
+    copy.PlayerCount = std::clamp(copy.PlayerCount, 1, kMaxPlayers);
     copy.FirstPlayer =
         ((copy.FirstPlayer % copy.PlayerCount) + copy.PlayerCount) % copy.PlayerCount;
     copy.LegsToWin = std::max(copy.LegsToWin, 0);
     copy.SetsToWin = std::max(copy.SetsToWin, 0);
+    copy.TeamSize = std::clamp(copy.TeamSize, 1, 2);
+    // A handicap that no leg could be played from (below 2) counts as no handicap.
+    for (int32_t& start : copy.StartScores) {
+        if (start < 2) {
+            start = copy.StartScore;
+        }
+    }
+    // The names of the first two sides are one thing however they were given.
+    if (!copy.PlayerNames.empty()) {
+        copy.Player1Name = copy.PlayerNames[0];
+        if (copy.PlayerNames.size() > 1) {
+            copy.Player2Name = copy.PlayerNames[1];
+        }
+    }
     ClearLegs();
     m_Params = std::move(copy);
     m_Tally.LegsInSet.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
@@ -263,7 +277,7 @@ void CGame::AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const
     if (sheet.m_Entries.empty()) {
         return;
     }
-    const int64_t start = m_Params.StartScore;
+    const int64_t start = sheet.m_Entries.front().Remainder; // the side's start score
     const TurnEntry& last = sheet.m_Entries.back();
     const int64_t sheetTurns = static_cast<int64_t>(sheet.m_Entries.size()) - 1;
     const int32_t darts = SheetDarts(sheet);
@@ -404,31 +418,138 @@ std::vector<TLegSummary> CGame::LegSummaries() const
 {
     std::vector<TLegSummary> summaries;
     summaries.reserve(m_Legs.size());
-    for (const std::unique_ptr<CLeg>& leg : m_Legs) {
+    for (size_t index = 0; index < m_Legs.size(); ++index) {
+        const CLeg& leg = *m_Legs[index];
+        const auto legIndex = static_cast<int32_t>(index);
         TLegSummary summary;
-        summary.Set = leg->SetNumber();
-        summary.LegInSet = leg->LegNumberInSet();
-        summary.Starter = leg->FirstThrower();
-        for (int32_t player = 0; player < leg->SheetCount() && player < 2; ++player) {
-            const CPlayerScores& sheet = *leg->GetSheet(player);
+        summary.Set = leg.SetNumber();
+        summary.LegInSet = leg.LegNumberInSet();
+        summary.Starter = leg.FirstThrower();
+        summary.StarterThrower = ThrowerFor(legIndex, 1);
+        summary.Averages.assign(static_cast<size_t>(leg.SheetCount()), 0.0);
+        for (int32_t player = 0; player < leg.SheetCount(); ++player) {
+            const CPlayerScores& sheet = *leg.GetSheet(player);
             const int32_t darts = SheetDarts(sheet);
-            const TurnEntry* last = sheet.LastEntry();
-            if (darts > 0 && last != nullptr) {
-                const int32_t start = m_Params.StartScore;
-                const int32_t points =
-                    m_Params.CountUp ? last->Remainder - start : start - last->Remainder;
-                summary.Average[static_cast<size_t>(player)] =
-                    static_cast<double>(points) / static_cast<double>(darts) * 3.0;
+            if (darts > 0) {
+                summary.Averages[static_cast<size_t>(player)] =
+                    static_cast<double>(sheet.PointsScored()) / static_cast<double>(darts) * 3.0;
             }
             if (sheet.Won()) {
                 summary.Winner = player;
                 summary.WinnerDarts = darts;
-                summary.Checkout = last != nullptr ? last->Score : 0;
+                summary.Checkout = sheet.LastEntry()->Score;
+                summary.WinnerThrower = ThrowerOf(legIndex, player, sheet.EntryCount() - 1);
             }
         }
-        summaries.push_back(summary);
+        for (size_t player = 0; player < summary.Average.size() && player < summary.Averages.size();
+             ++player) {
+            summary.Average[player] = summary.Averages[player];
+        }
+        summaries.push_back(std::move(summary));
     }
     return summaries;
+}
+
+int32_t CGame::ThrowerFor(int32_t leg, int32_t turn) const
+{
+    return m_Params.TeamSize == 2 ? ((leg + turn - 1) % 2 + 2) % 2 : 0;
+}
+
+int32_t CGame::ThrowerOf(int32_t leg, int32_t player, int32_t entry) const
+{
+    const CLeg* played = GetLeg(leg);
+    const CPlayerScores* sheet = played != nullptr ? played->GetSheet(player) : nullptr;
+    if (sheet == nullptr || entry < 1 || entry >= sheet->EntryCount()) {
+        return -1;
+    }
+    return ThrowerFor(leg, entry);
+}
+
+int32_t CGame::StartScoreOf(int32_t player) const
+{
+    if (!m_Params.CountUp && player >= 0 &&
+        static_cast<size_t>(player) < m_Params.StartScores.size()) {
+        return m_Params.StartScores[static_cast<size_t>(player)];
+    }
+    return m_Params.StartScore;
+}
+
+std::string CGame::PlayerName(int32_t player) const
+{
+    if (player >= 0 && static_cast<size_t>(player) < m_Params.PlayerNames.size()) {
+        return m_Params.PlayerNames[static_cast<size_t>(player)];
+    }
+    return player == 0 ? m_Params.Player1Name : player == 1 ? m_Params.Player2Name : std::string();
+}
+
+std::string CGame::ThrowerName(int32_t player, int32_t thrower) const
+{
+    const auto index = static_cast<size_t>(player) * 2 + static_cast<size_t>(thrower);
+    if (m_Params.TeamSize == 2 && player >= 0 && (thrower == 0 || thrower == 1) &&
+        index < m_Params.ThrowerNames.size()) {
+        return m_Params.ThrowerNames[index];
+    }
+    return PlayerName(player);
+}
+
+// A thrower's share of a sheet: their turns, the darts those took, and the checkout chances
+// they had (a finishable total left by the turn before theirs, or the start).
+void CGame::AddThrowerTurns(TStatsSums& sums, const CPlayerScores& sheet, int32_t leg,
+                            int32_t thrower) const
+{
+    const std::vector<TurnEntry>& entries = sheet.m_Entries;
+    int32_t turns = 0;
+    int32_t darts = 0;
+    for (size_t entry = 0; entry < entries.size(); ++entry) {
+        const auto next = static_cast<int32_t>(entry) + 1;
+        if (ThrowerFor(leg, next) == thrower && CheckOutDarts(entries[entry].Remainder) > 0) {
+            ++sums.PossibleOutShots;
+        }
+        if (entry == 0 || ThrowerFor(leg, static_cast<int32_t>(entry)) != thrower) {
+            continue;
+        }
+        const int32_t score = entries[entry].Score;
+        const int32_t turnDarts = TurnDarts(sheet, static_cast<int32_t>(entry));
+        ++turns;
+        darts += turnDarts;
+        sums.Points += score;
+        sums.Lowest = std::min(sums.Lowest, score);
+        sums.Highest = std::max(sums.Highest, score);
+        if (const size_t band = CPlayerScores::BandOf(score); band < sums.TurnCounts.size()) {
+            ++sums.TurnCounts[band];
+        }
+        if (turns <= 3) {
+            sums.FirstNinePoints += score;
+            sums.FirstNineDarts += turnDarts;
+        }
+    }
+    sums.Turns += turns;
+    sums.Darts += darts;
+    if (turns > 0) {
+        ++sums.LegsPlayed;
+    }
+    if (sheet.m_Won && ThrowerFor(leg, sheet.EntryCount() - 1) == thrower) {
+        const int32_t checkout = entries.back().Score;
+        ++sums.LegsWon;
+        sums.OutShotPoints += checkout;
+        sums.HighestOutShot = std::max(sums.HighestOutShot, checkout);
+        sums.BestLeg = sums.BestLeg == 0 ? darts : std::min(sums.BestLeg, darts);
+        sums.WorstLeg = std::max(sums.WorstLeg, darts);
+    }
+}
+
+TPlayerStats CGame::GetThrowerStats(int32_t player, int32_t thrower) const
+{
+    TStatsSums sums;
+    if (player >= 0 && player < m_Params.PlayerCount && thrower >= 0 &&
+        thrower < m_Params.TeamSize) {
+        for (int32_t leg = 0; leg < LegCount(); ++leg) {
+            if (const CPlayerScores* sheet = GetLeg(leg)->GetSheet(player)) {
+                AddThrowerTurns(sums, *sheet, leg, thrower);
+            }
+        }
+    }
+    return StatsFromSums(sums);
 }
 
 void CGame::FireSheetChanged(CPlayerScores& sheet) const

@@ -31,6 +31,15 @@ struct TGameParams
     int32_t LegsToWin = 0;
     // The first to win this many sets of LegsToWin legs wins the match; 0: no sets.
     int32_t SetsToWin = 0;
+    // Every side's name in throwing order (UTF-8); empty: Player1Name and Player2Name. When
+    // set, its first two are Player1Name and Player2Name.
+    std::vector<std::string> PlayerNames;
+    // One start score per side, a handicap (X01 only); empty: StartScore for every side.
+    std::vector<int32_t> StartScores;
+    // Throwers per side: 1 (singles) or 2 (pairs, who share one sheet and one remainder).
+    int32_t TeamSize = 1;
+    // With TeamSize 2, every thrower's name side by side (side 0's two, then side 1's, ...).
+    std::vector<std::string> ThrowerNames;
 };
 
 // Why a turn (or a correction of one) is refused. The window says it in the operator's words.
@@ -110,6 +119,12 @@ struct TLegSummary
     int32_t WinnerDarts = 0;
     std::array<double, 2> Average{}; // each player's 3-dart average in the leg
     int32_t Checkout = 0;            // the winning turn's points
+    // Every side's 3-dart average in the leg (the first two as in Average).
+    std::vector<double> Averages;
+    // For pairs, the thrower (0 or 1) who threw the leg's first turn and its winning turn;
+    // 0 in singles, and WinnerThrower -1 while the leg is open.
+    int32_t StarterThrower = 0;
+    int32_t WinnerThrower = -1;
 };
 
 class CPlayerScores final
@@ -176,6 +191,8 @@ private:
     // Whether this sheet holds the leg's last recorded turn.
     bool ThrewLast() const;
     void CountTurn(int32_t score);
+    // The band of m_TurnCounts a turn of `score` counts in; kBandCount: none.
+    static size_t BandOf(int32_t score);
     void RecountFromEntries();
 
     // A claimed dart count that belongs to one entry, kept apart from the entries so that a
@@ -288,7 +305,25 @@ public:
     // 1..3: the fewest darts that finish this total.
     static int32_t CheckOutDarts(int32_t score);
 
+    // The most sides a match has.
+    static constexpr int32_t kMaxPlayers = 8;
+
     TPlayerStats GetPlayerStats(int32_t playerIndex) const;
+    // The same figures over the turns of one thrower of a pair only (`LegsWon`: legs in which
+    // that thrower threw the winning turn). In singles, thrower 0 is the side.
+    TPlayerStats GetThrowerStats(int32_t player, int32_t thrower) const;
+    // The thrower (0 or 1; 0 in singles) who threw entry `entry` (from 1) of side `player`'s
+    // sheet in leg `leg` (from 0); -1 for an entry that does not exist. In leg n a pair's
+    // first turn is thrown by its thrower n mod 2, and its throwers alternate after that.
+    int32_t ThrowerOf(int32_t leg, int32_t player, int32_t entry) const;
+    // The thrower of a side's turn number `turn` (from 1) in leg `leg`, thrown or to come.
+    int32_t ThrowerFor(int32_t leg, int32_t turn) const;
+    // Side `player`'s start score: its handicap, else StartScore.
+    int32_t StartScoreOf(int32_t player) const;
+    // Side `player`'s name (UTF-8), and the name of its thrower `thrower` in a pair (the
+    // side's name in singles).
+    std::string PlayerName(int32_t player) const;
+    std::string ThrowerName(int32_t player, int32_t thrower) const;
     // The same figures summed afresh over every leg: the reference the kept sums are held to.
     TPlayerStats WalkPlayerStats(int32_t playerIndex) const;
     // Every leg of the match, the leg in play last.
@@ -346,6 +381,9 @@ private:
         int64_t LegsPlayed = 0;
     };
     void AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const;
+    // Adds the turns of one thrower of a sheet of leg `leg`.
+    void AddThrowerTurns(TStatsSums& sums, const CPlayerScores& sheet, int32_t leg,
+                         int32_t thrower) const;
     TPlayerStats StatsFromSums(const TStatsSums& sums) const;
     // Called before a sheet changes: a change to a leg before the one in play spoils the sums
     // kept for those legs.

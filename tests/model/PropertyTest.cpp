@@ -33,7 +33,7 @@ void ExpectSheetMatchesItsEntries(const CPlayerScores& sheet, const TGameParams&
 {
     ASSERT_GE(sheet.EntryCount(), 1);
     ASSERT_EQ(sheet.GetEntry(0)->Score, 0);
-    int64_t total = params.StartScore;
+    int64_t total = sheet.Leg().Game().StartScoreOf(sheet.PlayerIndex());
     int32_t highest = 0, lowest = 200, c60 = 0, c100 = 0, c140 = 0, c180 = 0, chances = 0;
     for (int32_t e = 0; e < sheet.EntryCount(); ++e) {
         const TurnEntry& entry = *sheet.GetEntry(e);
@@ -107,6 +107,15 @@ std::vector<Config> Configs()
     sets.LegsToWin = 2;
     sets.SetsToWin = 2;
     configs.push_back({sets, "sets"});
+    // Many sides, pairs and handicaps.
+    TGameParams many = GameParams(301, 5, 3);
+    many.StartScores = {301, 201, 401, 101, 501};
+    many.LegsToWin = 2;
+    many.SetsToWin = 2;
+    configs.push_back({many, "five sides, handicaps, sets"});
+    TGameParams pairs = GameParams(170, 3, 1);
+    pairs.TeamSize = 2;
+    configs.push_back({pairs, "three pairs"});
     return configs;
 }
 
@@ -268,8 +277,23 @@ TEST(Property, RandomMatchesKeepEveryInvariant)
                 ExpectInvariants(game);
                 // The kept running sums are what a fresh walk over every leg gives.
                 for (int32_t player = 0; player < config.Params.PlayerCount; ++player) {
-                    EXPECT_EQ(Figures(game.GetPlayerStats(player)),
-                              Figures(game.WalkPlayerStats(player)));
+                    const TPlayerStats side = game.GetPlayerStats(player);
+                    EXPECT_EQ(Figures(side), Figures(game.WalkPlayerStats(player)));
+                    // A side's turns are its throwers' turns: in singles the one thrower's
+                    // figures are the side's, in pairs the two add up to them.
+                    const TPlayerStats first = game.GetThrowerStats(player, 0);
+                    if (config.Params.TeamSize == 1) {
+                        EXPECT_EQ(Figures(first), Figures(side));
+                        continue;
+                    }
+                    const TPlayerStats second = game.GetThrowerStats(player, 1);
+                    EXPECT_EQ(first.PointsScored + second.PointsScored, side.PointsScored);
+                    EXPECT_EQ(first.DartsThrown + second.DartsThrown, side.DartsThrown);
+                    EXPECT_EQ(first.LegsWon + second.LegsWon, side.LegsWon);
+                    EXPECT_EQ(first.PossibleOutShots + second.PossibleOutShots,
+                              side.PossibleOutShots);
+                    EXPECT_EQ(first.Count180 + second.Count180, side.Count180);
+                    EXPECT_EQ(std::max(first.HighestTurn, second.HighestTurn), side.HighestTurn);
                 }
                 if (HasFatalFailure() || HasFailure()) {
                     FAIL() << config.Name << " players " << config.Params.PlayerCount << " match "
