@@ -9,11 +9,6 @@ const QString kDot = QStringLiteral(" \u00B7 ");
 // save dialog.
 constexpr qsizetype kFileNameBytes = 100;
 
-QString PlayerName(const TGameParams& params, int32_t player)
-{
-    return QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
-}
-
 // A text cell: quoted as RFC 4180 says when it holds a separator, a quote or a line break;
 // led by "'" when a spreadsheet would read it as a formula.
 QString CsvText(const QString& text)
@@ -60,9 +55,13 @@ bool Rebuild(CGame& game, const TStoredMatch& match)
 QString ScoreText(const CGame& game)
 {
     const TGameParams& params = game.Params();
+    // Every side's figure in throwing order: "2-1", "2-1-0".
     const auto pair = [&](auto value) {
-        return params.PlayerCount >= 2 ? QStringLiteral("%1-%2").arg(value(0)).arg(value(1))
-                                       : QString::number(value(0));
+        QStringList figures;
+        for (int32_t player = 0; player < params.PlayerCount; ++player) {
+            figures.append(QString::number(value(player)));
+        }
+        return figures.join(u'-');
     };
     if (params.LegsToWin > 0 && params.SetsToWin > 0 && game.MatchWinner() >= 0) {
         return QStringLiteral("Sets %1").arg(pair([&](int p) { return game.SetsWon(p); }));
@@ -87,10 +86,15 @@ QString CsvFileName(const TStoredMatch& match)
 QString Describe(const TStoredMatch& match)
 {
     const TGameParams& params = match.Params;
-    QString players = QString::fromStdString(params.Player1Name);
-    if (params.PlayerCount >= 2) {
-        players += QStringLiteral(" v ") + QString::fromStdString(params.Player2Name);
+    QStringList sides;
+    for (int32_t player = 0; player < params.PlayerCount; ++player) {
+        const auto index = static_cast<size_t>(player);
+        sides.append(QString::fromStdString(index < params.PlayerNames.size()
+                                                ? params.PlayerNames[index]
+                                            : player == 1 ? params.Player2Name
+                                                          : params.Player1Name));
     }
+    const QString players = sides.join(QStringLiteral(" v "));
     // A won match is told by its result, not by the leg it ended in.
     const QString leg = match.State == TMatchState::Won
                             ? QString()
@@ -104,7 +108,10 @@ QByteArray MatchCsv(const TStoredMatch& match)
     Rebuild(game, match); // as far as it replays
 
     // Each cell is made on its own and joined: no cell's text is ever read again as a pattern.
-    QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed\r\n");
+    // Pairs add the thrower of each turn at the end; other matches keep the seven columns.
+    const bool pairs = game.Params().TeamSize == 2;
+    QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed");
+    csv += pairs ? QStringLiteral(",Thrower\r\n") : QStringLiteral("\r\n");
     const int32_t players = game.Params().PlayerCount;
     for (int32_t index = 0; index < game.LegCount(); ++index) {
         const CLeg& leg = *game.GetLeg(index);
@@ -122,13 +129,17 @@ QByteArray MatchCsv(const TStoredMatch& match)
                 if (entry == nullptr) {
                     continue;
                 }
-                const QStringList cells{QString::number(index + 1),
-                                        QString::number(set),
-                                        CsvText(PlayerName(game.Params(), player)),
-                                        QString::number(turn),
-                                        QString::number(entry->Score),
-                                        QString::number(entry->Remainder),
-                                        QString::number(CGame::TurnDarts(sheet, turn))};
+                QStringList cells{QString::number(index + 1),
+                                  QString::number(set),
+                                  CsvText(QString::fromStdString(game.PlayerName(player))),
+                                  QString::number(turn),
+                                  QString::number(entry->Score),
+                                  QString::number(entry->Remainder),
+                                  QString::number(CGame::TurnDarts(sheet, turn))};
+                if (pairs) {
+                    cells.append(CsvText(QString::fromStdString(
+                        game.ThrowerName(player, game.ThrowerOf(index, player, turn)))));
+                }
                 csv += cells.join(u',') + QStringLiteral("\r\n");
             }
         }

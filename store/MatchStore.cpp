@@ -1,6 +1,7 @@
 #include "MatchStore.h"
 
 #include "StoreFile.h"
+#include "StoredSides.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,7 +52,12 @@ QString Now()
 // Names are stored clean whatever gave them (a hand-edited settings file included).
 QString PlayerName(const TGameParams& params, int32_t player)
 {
-    return CleanName(QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name));
+    const auto index = static_cast<size_t>(player);
+    return CleanName(QString::fromStdString(index < params.PlayerNames.size()
+                                                ? params.PlayerNames[index]
+                                            : player == 0 ? params.Player1Name
+                                            : player == 1 ? params.Player2Name
+                                                          : std::string()));
 }
 
 // SQLite's primary result codes that the store tells apart (the driver gives extended ones).
@@ -258,6 +264,10 @@ bool CMatchStore::CheckOwnFile()
     if (version < kSchemaVersion && !Migrate(version)) {
         return false;
     }
+    // Added within version 2: a file of either kind reads the same in every version 2 program.
+    if (!Exec(QString::fromLatin1(kSidesTable))) {
+        return Fail(Reason(database.lastError()), true);
+    }
     if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
         return Fail(Reason(database.lastError()), true);
     }
@@ -418,7 +428,10 @@ bool CMatchStore::InsertMatch(QSqlError& error)
         return false;
     }
     m_MatchId = query.lastInsertId().toLongLong();
-    for (int32_t player = 0; player < params.PlayerCount && player < 2; ++player) {
+    if (UsesSides(params) && !WriteSides(database, m_MatchId, params, error)) {
+        return false;
+    }
+    for (int32_t player = 0; player < params.PlayerCount; ++player) {
         QSqlQuery stats(database);
         stats.prepare(
             QStringLiteral("INSERT INTO player_stats VALUES(?, ?, ?, 1, 0, 0, 0, 0, 0, 0)"));
@@ -565,7 +578,7 @@ bool CMatchStore::WriteFigures(const CGame& game, QSqlError& error)
         error = match.lastError();
         return false;
     }
-    for (int32_t player = 0; player < params.PlayerCount && player < 2; ++player) {
+    for (int32_t player = 0; player < params.PlayerCount; ++player) {
         const TPlayerStats stats = game.GetPlayerStats(player);
         QSqlQuery update(database);
         update.prepare(QStringLiteral(
@@ -641,6 +654,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     match.State = static_cast<TMatchState>(query.value(12).toInt());
     match.Legs = query.value(13).toInt();
     match.Score = query.value(14).toString();
+    query.finish();
+    ReadSides(database, id, params);
     QSqlQuery operations(database);
     operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg"
                                       " FROM operations WHERE match_id=? ORDER BY seq"));
@@ -672,7 +687,7 @@ bool CMatchStore::Delete(int64_t id)
         m_Problem = Reason(database.lastError());
         return false;
     }
-    for (const char* table : {"operations", "player_stats"}) {
+    for (const char* table : {"operations", "player_stats", "sides"}) {
         QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));

@@ -119,6 +119,7 @@ private slots:
     void PlayerRecordsAndDeleting();
     void CsvHasOneRowPerTurnQuotedAsRfc4180();
     void AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt();
+    void SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp();
 };
 
 void TestMatchStore::AStoredMatchIsRebuiltIdentically()
@@ -574,6 +575,58 @@ void TestMatchStore::AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt()
     QVERIFY(store.ContinueMatch(migrated->Id));
     QVERIFY(store.Record({TOperationKind::Correction, 1, 1, 100, 0, 0}, game));
     QCOMPARE(store.Load(migrated->Id)->Operations.back().Leg, 0);
+}
+
+void TestMatchStore::SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+    // A file written by the first version: its match in play is offered, replays and goes on.
+    QVERIFY(QFile::copy(QStringLiteral(VTX_STORE_DATA "/version1.sqlite"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    CMatchStore store(path);
+    QVERIFY2(store.Open(), qPrintable(store.Problem()));
+    std::optional<TStoredMatch> old = store.LastInPlay();
+    QVERIFY(old.has_value());
+    QCOMPARE(old->Operations.size(), size_t{7});
+    CGame game;
+    QVERIFY(Rebuild(game, *old));
+    QCOMPARE(game.CurrentLeg()->GetSheet(1)->LastEntry()->Remainder, 20);
+    QVERIFY(store.ContinueMatch(old->Id));
+    QVERIFY(ApplyOperation(game, Turn(1, 20, 1)));
+    QVERIFY(store.Record(Turn(1, 20, 1), game));
+    QCOMPARE(store.Load(old->Id)->Operations.size(), size_t{8});
+    QSqlQuery version(store.Database());
+    QVERIFY(version.exec(QStringLiteral("PRAGMA user_version")) && version.next());
+    QCOMPARE(version.value(0).toInt(), 2);
+    version.finish();
+
+    // Four pairs with handicaps: names, throwers and start scores come back as given.
+    TGameParams params = SetsMatch();
+    params.PlayerCount = 4;
+    params.PlayerNames = {"Anna & Ben", "Cleo & Dan", "Eve & Finn", "Gus & Hal"};
+    params.ThrowerNames = {"Anna", "Ben", "Cleo", "Dan", "Eve", "Finn", "Gus", "Hal"};
+    params.StartScores = {101, 81, 101, 40};
+    params.TeamSize = 2;
+    params.StartScore = 101;
+    CGame pairs;
+    pairs.NewGame(params);
+    PlayAndRecord(store, pairs, {Turn(0, 60), Turn(1, 40), Turn(2, 1), Turn(3, -1, 1)});
+    const std::optional<TStoredMatch> stored = store.LastInPlay();
+    QVERIFY(stored.has_value());
+    QCOMPARE(stored->Params.PlayerNames, pairs.Params().PlayerNames);
+    QCOMPARE(stored->Params.ThrowerNames, params.ThrowerNames);
+    QCOMPARE(stored->Params.StartScores, params.StartScores);
+    QCOMPARE(stored->Params.TeamSize, 2);
+    CGame rebuilt;
+    QVERIFY(Rebuild(rebuilt, *stored));
+    QVERIFY(rebuilt.CurrentLeg()->GetSheet(3)->Won()); // Gus checked out 40 with one dart
+    QCOMPARE(Describe(*stored).section(QStringLiteral(" \u00B7 "), 0, 0),
+             QStringLiteral("Anna & Ben v Cleo & Dan v Eve & Finn v Gus & Hal"));
+    const QStringList rows = QString::fromUtf8(MatchCsv(*stored)).split(QStringLiteral("\r\n"));
+    QVERIFY(rows[0].endsWith(QStringLiteral(",Darts claimed,Thrower")));
+    QCOMPARE(rows[4], QStringLiteral("1,1,Gus & Hal,1,40,0,1,Gus"));
+    QCOMPARE(store.PlayerRecord(QStringLiteral("Gus & Hal")).LegsWon, 1);
 }
 
 QTEST_GUILESS_MAIN(TestMatchStore)

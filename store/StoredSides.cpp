@@ -1,0 +1,87 @@
+#include "StoredSides.h"
+
+#include "StoredMatch.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+const char* const kSidesTable =
+    "CREATE TABLE IF NOT EXISTS sides("
+    " match_id INTEGER NOT NULL, side INTEGER NOT NULL, name TEXT NOT NULL,"
+    " start_score INTEGER NOT NULL, team_size INTEGER NOT NULL,"
+    " thrower1 TEXT NOT NULL, thrower2 TEXT NOT NULL,"
+    " PRIMARY KEY(match_id, side)) WITHOUT ROWID";
+
+bool UsesSides(const TGameParams& params)
+{
+    return params.PlayerCount > 2 || params.TeamSize > 1 || !params.StartScores.empty();
+}
+
+bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& params,
+                QSqlError& error)
+{
+    QSqlQuery clear(database);
+    clear.prepare(QStringLiteral("DELETE FROM sides WHERE match_id=?"));
+    clear.addBindValue(QVariant::fromValue(matchId));
+    if (!clear.exec()) {
+        error = clear.lastError();
+        return false;
+    }
+    const auto text = [](const std::vector<std::string>& names, size_t index,
+                         const std::string& otherwise) {
+        return CleanName(QString::fromStdString(index < names.size() ? names[index] : otherwise));
+    };
+    for (int32_t side = 0; side < params.PlayerCount; ++side) {
+        const auto index = static_cast<size_t>(side);
+        const std::string fallback = side == 0   ? params.Player1Name
+                                     : side == 1 ? params.Player2Name
+                                                 : std::string();
+        QSqlQuery insert(database);
+        insert.prepare(QStringLiteral("INSERT INTO sides VALUES(?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant& value :
+             {QVariant::fromValue(matchId), QVariant(side),
+              QVariant(text(params.PlayerNames, index, fallback)),
+              QVariant(index < params.StartScores.size() ? params.StartScores[index]
+                                                         : params.StartScore),
+              QVariant(params.TeamSize), QVariant(text(params.ThrowerNames, index * 2, {})),
+              QVariant(text(params.ThrowerNames, index * 2 + 1, {}))}) {
+            insert.addBindValue(value);
+        }
+        if (!insert.exec()) {
+            error = insert.lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT name, start_score, team_size, thrower1, thrower2"
+                                 " FROM sides WHERE match_id=? ORDER BY side"));
+    query.addBindValue(QVariant::fromValue(matchId));
+    query.setForwardOnly(true);
+    if (!query.exec()) {
+        return; // a store without the table: no match in it has more than two plain sides
+    }
+    TGameParams read;
+    while (query.next()) {
+        read.PlayerNames.push_back(CleanName(query.value(0).toString()).toStdString());
+        read.StartScores.push_back(query.value(1).toInt());
+        read.TeamSize = query.value(2).toInt();
+        read.ThrowerNames.push_back(CleanName(query.value(3).toString()).toStdString());
+        read.ThrowerNames.push_back(CleanName(query.value(4).toString()).toStdString());
+    }
+    if (static_cast<int32_t>(read.PlayerNames.size()) != params.PlayerCount) {
+        return;
+    }
+    params.PlayerNames = std::move(read.PlayerNames);
+    params.StartScores = std::move(read.StartScores);
+    params.TeamSize = read.TeamSize;
+    if (params.TeamSize == 2) {
+        params.ThrowerNames = std::move(read.ThrowerNames);
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// What a match of more than two sides, of pairs or with handicaps holds beyond its row in
+// `matches`: one row per side in `sides` (its name, start score and its two throwers' names).
+// A match of one or two singles sides without handicaps writes none, so its file reads as
+// before in every version; an older program ignores the table.
+
+#include "UnitVTXGameLogic.h"
+
+#include <cstdint>
+
+class QSqlDatabase;
+class QSqlError;
+
+// The statement that adds the table to a store that lacks it.
+extern const char* const kSidesTable;
+
+// Whether `params` need the table.
+bool UsesSides(const TGameParams& params);
+// Writes the sides of match `matchId` (and removes rows of an earlier match that had the id).
+bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& params,
+                QSqlError& error);
+// Fills the sides of match `matchId` into `params`, whose player count is read already. Rows
+// that do not fit the count are ignored: the match is then played with two names.
+void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params);
