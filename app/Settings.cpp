@@ -105,6 +105,30 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
     if (choices.SetsToWin > 0) {
         settings.SetsToWin = choices.SetsToWin;
     }
+    // Only what is used is written: a file of one or two players stays as it always was.
+    if (choices.Players > 2) {
+        settings.Players = choices.Players;
+    }
+    for (size_t index = 0; index < settings.MorePlayerNames.size(); ++index) {
+        const QString name = choices.MorePlayerNames.value(static_cast<qsizetype>(index));
+        if (!name.isEmpty()) {
+            settings.MorePlayerNames[index] = name;
+        }
+    }
+    if (choices.Pairs) {
+        settings.Pairs = true;
+    }
+    for (size_t index = 0; index < settings.ThrowerNames.size(); ++index) {
+        const QString name = choices.ThrowerNames.value(static_cast<qsizetype>(index));
+        if (!name.isEmpty()) {
+            settings.ThrowerNames[index] = name;
+        }
+    }
+    for (size_t index = 0; index < settings.StartScores.size(); ++index) {
+        if (static_cast<qsizetype>(index) < choices.StartScores.size()) {
+            settings.StartScores[index] = choices.StartScores[static_cast<qsizetype>(index)];
+        }
+    }
     settings.Hints = main.HintsShown();
     // A maximized or minimized window keeps its normal place for when it is restored.
     const Qt::WindowStates state = main.windowState();
@@ -153,6 +177,29 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     choices.Player1Starts = settings.Player1Starts.value_or(choices.Player1Starts);
     choices.LegsToWin = settings.LegsToWin.value_or(choices.LegsToWin);
     choices.SetsToWin = settings.SetsToWin.value_or(choices.SetsToWin);
+    choices.Players = settings.Players.value_or(0);
+    const auto cleaned = [](const std::optional<QString>& name) {
+        return CleanName(name.value_or(QString())).left(TNewGameDialog::kNameLength);
+    };
+    choices.MorePlayerNames.clear();
+    for (const std::optional<QString>& name : settings.MorePlayerNames) {
+        choices.MorePlayerNames.append(cleaned(name));
+    }
+    choices.Pairs = settings.Pairs.value_or(false);
+    choices.ThrowerNames.clear();
+    for (const std::optional<QString>& name : settings.ThrowerNames) {
+        choices.ThrowerNames.append(cleaned(name));
+    }
+    // A handicap is every side's start score; a file with only some of them has none.
+    choices.StartScores.clear();
+    for (const std::optional<int>& start : settings.StartScores) {
+        if (start) {
+            choices.StartScores.append(*start);
+        }
+    }
+    if (choices.StartScores.size() != static_cast<qsizetype>(settings.StartScores.size())) {
+        choices.StartScores.clear();
+    }
     dialog.SetChoices(choices);
 
     if (settings.Hints) {

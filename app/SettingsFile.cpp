@@ -36,7 +36,12 @@ enum TField : size_t
     kBoardWidth,
     kBoardHeight,
     kBoardFullScreen,
-    kFieldCount
+    kPlayers,
+    kPlayer3Name,
+    kPairs = kPlayer3Name + 6,
+    kThrower1Name,
+    kStartScore1 = kThrower1Name + 16,
+    kFieldCount = kStartScore1 + 8
 };
 
 constexpr std::array<const char*, kFieldCount> kPaths = {
@@ -63,6 +68,38 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Layout/Board/Width",
     "VTXSettings/Layout/Board/Height",
     "VTXSettings/Layout/Board/FullScreen",
+    "VTXSettings/NewGame/Players",
+    "VTXSettings/NewGame/Player3Name",
+    "VTXSettings/NewGame/Player4Name",
+    "VTXSettings/NewGame/Player5Name",
+    "VTXSettings/NewGame/Player6Name",
+    "VTXSettings/NewGame/Player7Name",
+    "VTXSettings/NewGame/Player8Name",
+    "VTXSettings/NewGame/Pairs",
+    "VTXSettings/NewGame/Thrower1Name",
+    "VTXSettings/NewGame/Thrower2Name",
+    "VTXSettings/NewGame/Thrower3Name",
+    "VTXSettings/NewGame/Thrower4Name",
+    "VTXSettings/NewGame/Thrower5Name",
+    "VTXSettings/NewGame/Thrower6Name",
+    "VTXSettings/NewGame/Thrower7Name",
+    "VTXSettings/NewGame/Thrower8Name",
+    "VTXSettings/NewGame/Thrower9Name",
+    "VTXSettings/NewGame/Thrower10Name",
+    "VTXSettings/NewGame/Thrower11Name",
+    "VTXSettings/NewGame/Thrower12Name",
+    "VTXSettings/NewGame/Thrower13Name",
+    "VTXSettings/NewGame/Thrower14Name",
+    "VTXSettings/NewGame/Thrower15Name",
+    "VTXSettings/NewGame/Thrower16Name",
+    "VTXSettings/NewGame/StartScore1",
+    "VTXSettings/NewGame/StartScore2",
+    "VTXSettings/NewGame/StartScore3",
+    "VTXSettings/NewGame/StartScore4",
+    "VTXSettings/NewGame/StartScore5",
+    "VTXSettings/NewGame/StartScore6",
+    "VTXSettings/NewGame/StartScore7",
+    "VTXSettings/NewGame/StartScore8",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -214,6 +251,17 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     takeInt(kBoardWidth, settings.BoardWidth, 0, kAny);
     takeInt(kBoardHeight, settings.BoardHeight, 0, kAny);
     takeBool(kBoardFullScreen, settings.BoardFullScreen);
+    takeInt(kPlayers, settings.Players, 1, kMaxPlayers);
+    for (size_t index = 0; index < settings.MorePlayerNames.size(); ++index) {
+        settings.MorePlayerNames[index] = texts[kPlayer3Name + index];
+    }
+    takeBool(kPairs, settings.Pairs);
+    for (size_t index = 0; index < settings.ThrowerNames.size(); ++index) {
+        settings.ThrowerNames[index] = texts[kThrower1Name + index];
+    }
+    for (size_t index = 0; index < settings.StartScores.size(); ++index) {
+        takeInt(kStartScore1 + index, settings.StartScores[index], 2, kMaxStartScore);
+    }
     return result;
 }
 
@@ -242,6 +290,29 @@ QByteArray WriteSettings(const TSettings& settings)
     }
     if (settings.SetsToWin) {
         number("SetsToWin", settings.SetsToWin, 0);
+    }
+    if (settings.Players.value_or(2) > 2) {
+        number("Players", settings.Players, 2);
+    }
+    const auto given = [&](const QString& name, const std::optional<QString>& value) {
+        if (value && !value->isEmpty()) {
+            text(name.toLatin1().constData(), value);
+        }
+    };
+    for (size_t index = 0; index < settings.MorePlayerNames.size(); ++index) {
+        given(QStringLiteral("Player%1Name").arg(index + 3), settings.MorePlayerNames[index]);
+    }
+    if (settings.Pairs.value_or(false)) {
+        flag("Pairs", settings.Pairs, false);
+    }
+    for (size_t index = 0; index < settings.ThrowerNames.size(); ++index) {
+        given(QStringLiteral("Thrower%1Name").arg(index + 1), settings.ThrowerNames[index]);
+    }
+    for (size_t index = 0; index < settings.StartScores.size(); ++index) {
+        if (settings.StartScores[index]) {
+            number(QStringLiteral("StartScore%1").arg(index + 1).toLatin1().constData(),
+                   settings.StartScores[index], 0);
+        }
     }
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("Layout"));

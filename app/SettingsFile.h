@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 // A value that the file did not hold (or held in a form that could not be used) stays empty,
@@ -40,6 +41,14 @@ struct TSettings
     std::optional<int> BoardWidth;
     std::optional<int> BoardHeight;
     std::optional<bool> BoardFullScreen;
+    // NewGame's sides beyond two, pairs and handicaps, written after the elements above and
+    // only when used: Players when more than two, a name when given, Pairs when on, a start
+    // score when a handicap is set. A file of one or two players reads and writes as before.
+    std::optional<int> Players;                            // 1..8
+    std::array<std::optional<QString>, 6> MorePlayerNames; // Player3Name .. Player8Name
+    std::optional<bool> Pairs;
+    std::array<std::optional<QString>, 16> ThrowerNames; // Thrower1Name .. Thrower16Name
+    std::array<std::optional<int>, 8> StartScores;       // StartScore1 .. StartScore8
 
     bool operator==(const TSettings&) const = default;
 };
@@ -55,6 +64,8 @@ inline constexpr int kViewNormal = 0;
 inline constexpr int kViewMinimized = 1;
 inline constexpr int kViewMaximized = 2;
 inline constexpr int kMaxMatchLength = 99;
+inline constexpr int kMaxPlayers = 8;
+inline constexpr int kMaxStartScore = 9999;
 
 // The largest settings file read: a real one is well under a kilobyte, and what the XML reader
 // takes well under a second (at most about 0.3 s in an optimised build) is far more than any needs.

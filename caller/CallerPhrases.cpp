@@ -125,7 +125,9 @@ TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int
     }
     if (const CPlayerScores* thrower = leg->CurrentSheet();
         thrower != nullptr && !leg->Finished() && thrower->LastEntry() != nullptr) {
-        event.Thrower = thrower->PlayerIndex() == 1 ? params.Player2Name : params.Player1Name;
+        // A pair's call goes to the one of the two who throws next.
+        event.Thrower = game.ThrowerName(
+            thrower->PlayerIndex(), game.ThrowerFor(game.LegCount() - 1, thrower->EntryCount()));
         event.ThrowerRemainder = thrower->LastEntry()->Remainder;
     }
     return event;

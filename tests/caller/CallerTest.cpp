@@ -141,6 +141,15 @@ TEST(CallerPhrases, CallsOfAMatch)
     points.CountUp = true;
     points.CheckOutRule = false;
     ExpectCalls(points, {{Turn, 0, 0, 60, 0, "sixty"}, {Turn, 1, 0, 40, 0, "forty"}});
+    // Pairs: the call goes to the thrower to come, who alternates within the side.
+    TGameParams pairs = Params(101);
+    pairs.TeamSize = 2;
+    pairs.ThrowerNames = {"Anna", "Ben", "Cleo", "Dan"};
+    ExpectCalls(pairs, {
+                           {Turn, 0, 0, 60, 0, "sixty. Cleo, you require one hundred and one"},
+                           {Turn, 1, 0, 20, 0, "twenty. Ben, you require forty-one"},
+                           {Turn, 0, 0, 0, 0, "no score. Dan, you require eighty-one"},
+                       });
 }
 
 QString VoiceProgram()

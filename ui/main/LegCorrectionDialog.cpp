@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCorrect correct,
                                            QWidget* parent)
@@ -18,13 +19,13 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
     setObjectName(QStringLiteral("LegCorrectionDialog"));
     setWindowTitle(QStringLiteral("Correct Leg %1").arg(legIndex + 1));
     auto* layout = new QGridLayout(this);
-    const TGameParams& params = game.Params();
-    const int players = params.PlayerCount == 2 ? 2 : 1;
+    const int players = std::clamp(game.Params().PlayerCount, 1, kMaxSides);
+    // Four sides to a row: eight stay within a screen's width.
+    constexpr int kPerRow = 4;
     for (int player = 0; player < players; ++player) {
         auto* name = new QLabel(this);
         name->setTextFormat(Qt::PlainText);
-        name->setText(
-            QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name));
+        name->setText(QString::fromStdString(game.PlayerName(player)));
         auto* list = new QTreeWidget(this);
         list->setObjectName(QStringLiteral("ListLegTurns%1").arg(player + 1));
         list->setHeaderLabels(
@@ -37,9 +38,10 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
         connect(list, &QTreeWidget::itemDoubleClicked, this,
                 [this, player, list] { StartCorrection(player, list->currentIndex().row() + 1); });
         m_Lists[static_cast<size_t>(player)] = list;
-        layout->addWidget(name, 0, player);
-        layout->addWidget(list, 1, player);
+        layout->addWidget(name, player / kPerRow * 2, player % kPerRow);
+        layout->addWidget(list, player / kPerRow * 2 + 1, player % kPerRow);
     }
+    const int below = (players - 1) / kPerRow * 2 + 2;
     m_Turn = new QLabel(QStringLiteral("Choose a turn to correct"), this);
     m_Turn->setObjectName(QStringLiteral("LabelLegTurn"));
     m_Turn->setTextFormat(Qt::PlainText);
@@ -54,17 +56,17 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("ButtonClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(m_Turn, 2, 0);
-    layout->addWidget(m_Edit, 2, 1);
-    layout->addWidget(m_Refusal, 3, 0, 1, 2);
-    layout->addWidget(buttons, 4, 0, 1, 2);
+    layout->addWidget(m_Turn, below, 0);
+    layout->addWidget(m_Edit, below, 1);
+    layout->addWidget(m_Refusal, below + 1, 0, 1, 2);
+    layout->addWidget(buttons, below + 2, 0, 1, 2);
     Fill();
 }
 
 void TLegCorrectionDialog::Fill()
 {
     const CLeg* leg = m_Game.GetLeg(m_Leg);
-    for (int player = 0; player < 2; ++player) {
+    for (int player = 0; player < kMaxSides; ++player) {
         QTreeWidget* list = m_Lists[static_cast<size_t>(player)];
         const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
         if (list == nullptr || sheet == nullptr) {
@@ -96,11 +98,11 @@ bool TLegCorrectionDialog::StartCorrection(int player, int row)
     }
     m_Player = player;
     m_Row = row;
-    const TGameParams& params = m_Game.Params();
-    m_Turn->setText(
-        QStringLiteral("%1, turn %2:")
-            .arg(QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name))
-            .arg(row));
+    // For a pair, the thrower of the turn is named.
+    m_Turn->setText(QStringLiteral("%1, turn %2:")
+                        .arg(QString::fromStdString(m_Game.ThrowerName(
+                            player, std::max(m_Game.ThrowerOf(m_Leg, player, row), 0))))
+                        .arg(row));
     m_Refusal->clear();
     m_Edit->setEnabled(true);
     m_Edit->setText(QString::number(sheet->GetEntry(row)->Score));
@@ -138,7 +140,7 @@ bool TLegCorrectionDialog::eventFilter(QObject* watched, QEvent* event)
         Commit(0);
         return true;
     }
-    for (int player = 0; player < 2; ++player) {
+    for (int player = 0; player < kMaxSides; ++player) {
         QTreeWidget* list = m_Lists[static_cast<size_t>(player)];
         if (watched == list && list != nullptr && (enter || key == Qt::Key_F2)) {
             StartCorrection(player, list->currentIndex().row() + 1);

@@ -18,6 +18,8 @@ class TLegCorrectionDialog final : public QDialog
     Q_OBJECT
 
 public:
+    static constexpr int kMaxSides = 8;
+
     // Makes a correction; returns why it cannot be made, empty when it was.
     using TCorrect = std::function<QString(int player, int row, int score, int claimedDarts)>;
 
@@ -37,7 +39,7 @@ private:
     const CGame& m_Game;
     int m_Leg = 0;
     TCorrect m_Correct;
-    std::array<QTreeWidget*, 2> m_Lists{};
+    std::array<QTreeWidget*, kMaxSides> m_Lists{};
     QLabel* m_Turn = nullptr;
     TDigitEdit* m_Edit = nullptr;
     QLabel* m_Refusal = nullptr;

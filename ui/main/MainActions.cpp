@@ -49,7 +49,7 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionNextLeg->setIconText(QStringLiteral("Next &Leg"));
 
     ActionHints = NewAction("ActionHints", QStringLiteral("Player Shot Hints"),
-                              QStringLiteral("Toggle Hints"));
+                            QStringLiteral("Toggle Hints"));
     ActionHints->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_H));
     ActionHints->setCheckable(true);
     ActionHints->setChecked(true);
@@ -107,19 +107,29 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionHistory->setShortcut(QKeySequence(Qt::Key_F6));
     ActionHistory->setIcon(ToolIcon(10));
     ActionExport = NewAction("ActionExport", QStringLiteral("Export match as CSV\u2026"),
-                               QStringLiteral("Export the match in play as CSV"));
+                             QStringLiteral("Export the match in play as CSV"));
     ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     // For the room: the board on a screen that faces the players, and the caller's voice.
     ActionBoard = NewAction("ActionBoard", QStringLiteral("&Board"),
-                              QStringLiteral("Board for the room (Ctrl+B)"));
+                            QStringLiteral("Board for the room (Ctrl+B)"));
     ActionBoard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     ActionBoard->setCheckable(true);
     ActionBoard->setIcon(ToolIcon(11));
     ActionCaller = NewAction("ActionCaller", QStringLiteral("&Caller"),
-                               QStringLiteral("Call the scores aloud (Ctrl+Shift+C)"));
+                             QStringLiteral("Call the scores aloud (Ctrl+Shift+C)"));
     ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     ActionCaller->setCheckable(true);
+
+    ActionNextSheet = NewAction("ActionNextSheet", QStringLiteral("Next Side's Scores"),
+                                QStringLiteral("Show the next side's score list (Ctrl+PgDown)"));
+    ActionNextSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    ActionNextSheet->setData(1);
+    ActionPreviousSheet =
+        NewAction("ActionPreviousSheet", QStringLiteral("Previous Side's Scores"),
+                  QStringLiteral("Show the previous side's score list (Ctrl+PgUp)"));
+    ActionPreviousSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    ActionPreviousSheet->setData(-1);
 }
 
 namespace {
@@ -229,4 +239,7 @@ void TMainActions::Update(const TActionContext& context)
     ActionQuickShotHints->setEnabled(context.HintWindowMade);
     ActionQuickShotHints->setChecked(context.HintWindowShown);
     ActionToggleFocus->setEnabled(context.HintWindowShown);
+    const bool sides = context.ManySides && context.OnDefaultPage && leg != nullptr;
+    ActionNextSheet->setEnabled(sides);
+    ActionPreviousSheet->setEnabled(sides);
 }

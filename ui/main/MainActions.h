@@ -25,6 +25,7 @@ struct TActionContext
     bool OnStatsPage = false;
     bool HintWindowMade = false;
     bool HintWindowShown = false;
+    bool ManySides = false;
 };
 
 class TMainActions final
@@ -55,6 +56,9 @@ public:
     QAction* ActionExport = nullptr;
     QAction* ActionCaller = nullptr;
     QAction* ActionBoard = nullptr;
+    // With more than two sides: the score list of the next or previous side (data +1, -1).
+    QAction* ActionNextSheet = nullptr;
+    QAction* ActionPreviousSheet = nullptr;
     // ActionThrow0 .. ActionThrow180, and ActionOutShot1 .. 3.
     std::array<QAction*, 19> ThrowActions{};
     std::array<QAction*, 3> OutShotActions{};

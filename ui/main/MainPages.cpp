@@ -2,6 +2,7 @@
 
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
+#include "SideCards.h"
 #include "StatsPage.h"
 #include "WidgetHelpers.h"
 #include "WinnerBanner.h"
@@ -38,8 +39,12 @@ TMainPages::TMainPages(const CGame& game, QWidget* parent) : QWidget(parent)
     // does nothing, and Enter opens no correction.
     m_PanelX01->setFocusPolicy(Qt::ClickFocus);
     auto* players = new QHBoxLayout(m_PanelX01);
+    m_PanelLayout = players;
     players->setContentsMargins(0, 0, 0, 0);
     players->setSpacing(0);
+    m_Cards = new TSideCards(m_PanelX01);
+    m_Cards->hide();
+    players->addWidget(m_Cards, 1);
     for (int player = 0; player < 2; ++player) {
         auto* panel = new TPlayerPanel(game, player, m_PanelX01);
         m_Players[static_cast<size_t>(player)] = panel;
@@ -57,4 +62,32 @@ TMainPages::TMainPages(const CGame& game, QWidget* parent) : QWidget(parent)
 
     m_Notice = new TNoticeBar(this);
     layout->addWidget(m_Notice);
+}
+
+void TMainPages::LayOutFor(int sides)
+{
+    const bool many = sides > 2;
+    m_ManySides = many;
+    m_Cards->setVisible(many);
+    m_Players[1]->setVisible(sides == 2);
+    // The room between the two panels goes to the cards when they are shown.
+    m_PanelLayout->setStretch(2, many ? 0 : 1);
+}
+
+std::vector<TPlayerPanel*> TMainPages::Panels() const
+{
+    if (m_ManySides) {
+        return {m_Players[0]};
+    }
+    return {m_Players[0], m_Players[1]};
+}
+
+TPlayerPanel* TMainPages::PanelOf(int player) const
+{
+    for (TPlayerPanel* panel : Panels()) {
+        if (panel->Player() == player) {
+            return panel;
+        }
+    }
+    return nullptr;
 }

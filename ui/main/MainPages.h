@@ -2,12 +2,15 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class CGame;
+class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class TNoticeBar;
 class TPlayerPanel;
+class TSideCards;
 class TStatsPage;
 class TWinnerBanner;
 
@@ -32,11 +35,24 @@ public:
     TStatsPage* Stats() const { return m_Stats; }
     TWinnerBanner* Banner() const { return m_Banner; }
     TNoticeBar* Notice() const { return m_Notice; }
+    // With more than two sides: their cards, beside the one panel that shows the side chosen.
+    TSideCards* Cards() const { return m_Cards; }
+    // Lays the default page out for `sides` sides: one or two panels as always, or the cards
+    // and one panel for more.
+    void LayOutFor(int sides);
+    // The panels in use (both for one or two sides: the second is hidden for one; the first
+    // for more), and the one that shows side `player`, if any.
+    std::vector<TPlayerPanel*> Panels() const;
+    TPlayerPanel* PanelOf(int player) const;
+    bool ManySides() const { return m_ManySides; }
 
 private:
     QLabel* m_GameTitle = nullptr;
     QStackedWidget* m_Notebook = nullptr;
     QWidget* m_PanelX01 = nullptr;
+    QHBoxLayout* m_PanelLayout = nullptr;
+    TSideCards* m_Cards = nullptr;
+    bool m_ManySides = false;
     std::array<TPlayerPanel*, 2> m_Players{};
     TStatsPage* m_Stats = nullptr;
     TWinnerBanner* m_Banner = nullptr;

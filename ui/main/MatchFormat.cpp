@@ -32,8 +32,7 @@ QString MatchTitle(const QString& gameName, const CGame& game)
     const int32_t winner = game.MatchWinner();
     const bool over = winner >= 0;
     const QString result =
-        kDot + QString::fromStdString(winner == 1 ? params.Player2Name : params.Player1Name) +
-        QStringLiteral(" wins the match");
+        kDot + QString::fromStdString(game.PlayerName(winner)) + QStringLiteral(" wins the match");
     if (PlaysSets(params)) {
         title += QStringLiteral("first to %1 of %2")
                      .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"));
@@ -75,8 +74,7 @@ QString WinLine(const CGame& game)
         if (!leg->GetSheet(player)->Won()) {
             continue;
         }
-        const QString name =
-            QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+        const QString name = QString::fromStdString(game.PlayerName(player));
         // The deciding leg of a set starts the leg count again.
         const bool setWon = PlaysSets(params) && game.LegsInSet(player) == 0;
         return name + (game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")

@@ -265,6 +265,16 @@ void TPlayerPanel::ShowSheet(const CPlayerScores& sheet, const TPlayerStats& mat
     }
 }
 
+void TPlayerPanel::SetPlayer(int player)
+{
+    if (player != m_Player) {
+        EndCorrection();
+        HideRefusal();
+        m_Player = player;
+        m_Model->SetPlayer(player);
+    }
+}
+
 void TPlayerPanel::ShowMatchScore(const QString& text)
 {
     m_MatchScore->setText(text);

@@ -35,6 +35,10 @@ public:
     QListWidget* Hints() const { return m_Hints; }
 
     void SetName(const QString& name);
+    // The side whose sheet the panel shows; with more than two sides one panel shows the side
+    // chosen (the side to throw, or another for a correction).
+    int Player() const { return m_Player; }
+    void SetPlayer(int player);
     // The sheet's figures, its rows with the last one selected, and the match figures.
     void ShowSheet(const CPlayerScores& sheet, const TPlayerStats& match);
     // "Legs 2 · Sets 1" under the name; an empty text hides the line.

@@ -3,7 +3,8 @@
 #include "UnitVTXGameLogic.h"
 
 TScoreListModel::TScoreListModel(const CGame& game, int playerIndex, QObject* parent)
-    : QAbstractTableModel(parent), m_Game(game), m_PlayerIndex(playerIndex)
+    : QAbstractTableModel(parent), m_Game(game), m_PlayerIndex(playerIndex),
+      m_Mirrored(playerIndex == 1)
 {}
 
 const CPlayerScores* TScoreListModel::Sheet() const

@@ -35,16 +35,20 @@ public:
     void Refresh();
     // Shows no rows until the next Refresh (a new game is about to start).
     void Clear();
+    // Shows the sheet of another side from the next Refresh on (a list that follows the side
+    // chosen among more than two); the columns stay as they were made.
+    void SetPlayer(int playerIndex) { m_PlayerIndex = playerIndex; }
     // The column that shows the turn scores.
     int ScoreColumn() const { return Mirrored() ? kOuterColumn : kInnerColumn; }
 
 private:
     const CPlayerScores* Sheet() const;
-    bool Mirrored() const { return m_PlayerIndex == 1; }
+    bool Mirrored() const { return m_Mirrored; }
     int RemainderColumn() const { return Mirrored() ? kInnerColumn : kOuterColumn; }
 
     const CGame& m_Game;
     int m_PlayerIndex = 0;
+    bool m_Mirrored = false;                     // the right-hand list of two
     const CPlayerScores* m_ShownSheet = nullptr; // compared only, never read through
     int m_ShownRows = 0;
 };

@@ -47,19 +47,24 @@ QString LegDarts(int32_t darts)
     return darts > 0 ? QString::number(darts) : QStringLiteral("-");
 }
 
-QString PlayerName(const TGameParams& params, int player)
+QString PlayerName(const CGame& game, int player)
 {
-    return QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+    return QString::fromStdString(game.PlayerName(player));
+}
+
+// Who threw for a side: the side itself, or for a pair the thrower by name.
+QString ThrowerName(const CGame& game, int player, int thrower)
+{
+    return QString::fromStdString(game.ThrowerName(player, std::max(thrower, 0)));
 }
 
 // Each player's 3-dart average after each of their turns of the match, and the turn scores of
 // the leg in play.
 void ChartData(const CGame& game, TChartData& averages, TChartData& legScores)
 {
-    const TGameParams& params = game.Params();
-    const int players = std::clamp(params.PlayerCount, 1, 2);
+    const int players = std::max(game.Params().PlayerCount, 1);
     for (int player = 0; player < players; ++player) {
-        TChartLine average{PlayerName(params, player), {}};
+        TChartLine average{PlayerName(game, player), {}};
         int64_t points = 0;
         int64_t darts = 0;
         int turn = 0;
@@ -78,7 +83,7 @@ void ChartData(const CGame& game, TChartData& averages, TChartData& legScores)
             }
         }
         averages.Lines.push_back(std::move(average));
-        TChartLine scores{PlayerName(params, player), {}};
+        TChartLine scores{PlayerName(game, player), {}};
         if (const CLeg* leg = game.CurrentLeg(); leg != nullptr && leg->GetSheet(player)) {
             const CPlayerScores& sheet = *leg->GetSheet(player);
             for (int32_t entry = 1; entry < sheet.EntryCount(); ++entry) {
@@ -158,12 +163,12 @@ bool TStatsPage::eventFilter(QObject* watched, QEvent* event)
 void TStatsPage::FillLegs(const CGame& game)
 {
     const TGameParams& params = game.Params();
-    const int players = std::clamp(params.PlayerCount, 1, 2);
+    const int players = std::max(params.PlayerCount, 1);
     const bool sets = params.LegsToWin > 0 && params.SetsToWin > 0;
     QStringList columns{QStringLiteral("Leg"), QStringLiteral("Started"), QStringLiteral("Won By"),
                         QStringLiteral("Darts")};
     for (int player = 0; player < players; ++player) {
-        columns << QStringLiteral("%1 Avg").arg(PlayerName(params, player));
+        columns << QStringLiteral("%1 Avg").arg(PlayerName(game, player));
     }
     columns << QStringLiteral("Checkout");
     m_ListViewLegs->clear();
@@ -176,12 +181,15 @@ void TStatsPage::FillLegs(const CGame& game)
         ++number;
         item->setText(0, sets ? QStringLiteral("Set %1 Leg %2").arg(leg.Set).arg(leg.LegInSet)
                               : QString::number(number));
-        item->setText(1, PlayerName(params, leg.Starter));
+        item->setText(1, ThrowerName(game, leg.Starter, leg.StarterThrower));
         const bool won = leg.Winner >= 0;
-        item->setText(2, won ? PlayerName(params, leg.Winner) : QStringLiteral("(in play)"));
+        item->setText(2, won ? ThrowerName(game, leg.Winner, leg.WinnerThrower)
+                             : QStringLiteral("(in play)"));
         item->setText(3, won ? QString::number(leg.WinnerDarts) : QString());
         for (int player = 0; player < players; ++player) {
-            item->setText(4 + player, Decimal2(leg.Average[static_cast<size_t>(player)]));
+            const auto index = static_cast<size_t>(player);
+            item->setText(4 + player,
+                          Decimal2(index < leg.Averages.size() ? leg.Averages[index] : 0.0));
         }
         item->setText(4 + players, won ? QString::number(leg.Checkout) : QString());
         for (int column = 1; column < columns.size(); ++column) {
@@ -225,22 +233,26 @@ void TStatsPage::Rebuild(const CGame& game)
         CreateList();
     }
     const TGameParams& params = game.Params();
-    const int players = std::clamp(params.PlayerCount, 1, 2);
+    const int players = std::max(params.PlayerCount, 1);
     m_ListViewStats->clear();
-    QStringList columns{QStringLiteral("Stat"), QString::fromStdString(params.Player1Name)};
-    if (players == 2) {
-        columns << QString::fromStdString(params.Player2Name);
+    // A column per side, and for pairs a column per thrower after them.
+    QStringList columns{QStringLiteral("Stat")};
+    std::vector<TPlayerStats> stats;
+    for (int player = 0; player < players; ++player) {
+        columns << PlayerName(game, player);
+        stats.push_back(game.GetPlayerStats(player));
+    }
+    for (int player = 0; player < players && params.TeamSize == 2; ++player) {
+        for (int thrower = 0; thrower < 2; ++thrower) {
+            columns << ThrowerName(game, player, thrower);
+            stats.push_back(game.GetThrowerStats(player, thrower));
+        }
     }
     m_ListViewStats->setColumnCount(static_cast<int>(columns.size()));
     m_ListViewStats->setHeaderLabels(columns);
     m_ListViewStats->setColumnWidth(0, 250);
     for (int column = 1; column < columns.size(); ++column) {
-        m_ListViewStats->setColumnWidth(column, 150);
-    }
-
-    std::vector<TPlayerStats> stats;
-    for (int player = 0; player < players; ++player) {
-        stats.push_back(game.GetPlayerStats(player));
+        m_ListViewStats->setColumnWidth(column, columns.size() <= 3 ? 150 : 100);
     }
     using TFormat = QString (*)(const TPlayerStats&);
     struct TRow
@@ -286,8 +298,8 @@ void TStatsPage::Rebuild(const CGame& game)
         auto* item = new QTreeWidgetItem;
         if (row.Caption != nullptr) {
             item->setText(0, QString::fromLatin1(row.Caption));
-            for (int player = 0; player < players; ++player) {
-                item->setText(player + 1, row.Format(stats[static_cast<size_t>(player)]));
+            for (size_t column = 0; column < stats.size(); ++column) {
+                item->setText(static_cast<int>(column) + 1, row.Format(stats[column]));
             }
         }
         items.append(item);

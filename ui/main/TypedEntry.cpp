@@ -40,12 +40,12 @@ void TTypedEntry::Submit(bool atBoard)
         m_Pages.Stats()->ChooseSelectedLeg();
         return;
     }
-    for (int index = 0; index < 2; ++index) {
-        TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(index)];
+    for (TPlayerPanel* shown : m_Pages.Panels()) {
+        TPlayerPanel& panel = *shown;
         // Enter in a score list opens the correction of the selected turn; in the
         // correction box it applies it.
         if (panel.ActiveCorrection() != nullptr) {
-            CommitCorrection(index);
+            CommitCorrection(panel.Player());
             return;
         }
         if (panel.FocusedRow() >= 1 && m_Pages.Notebook()->currentIndex() == kPageDefault) {
@@ -53,24 +53,25 @@ void TTypedEntry::Submit(bool atBoard)
             return;
         }
     }
-    int player = -1;
-    for (int index = 0; index < 2 && player < 0; ++index) {
-        const TDigitEdit* edit = m_Pages.Players()[static_cast<size_t>(index)]->Thrown();
-        if (edit->hasFocus() && !edit->text().isEmpty()) {
-            player = index;
+    TPlayerPanel* typed = nullptr;
+    for (TPlayerPanel* panel : m_Pages.Panels()) {
+        const TDigitEdit* edit = panel->Thrown();
+        if (typed == nullptr && edit->hasFocus() && !edit->text().isEmpty()) {
+            typed = panel;
         }
     }
     // Enter at the board submits what was typed there into the thrower's box.
     if (const CPlayerScores* thrower = ThrowingSheet();
-        player < 0 && thrower != nullptr && atBoard &&
-        !m_Pages.Players()[thrower->PlayerIndex() == 1 ? 1 : 0]->Thrown()->text().isEmpty()) {
-        player = thrower->PlayerIndex() == 1 ? 1 : 0;
+        typed == nullptr && thrower != nullptr && atBoard) {
+        TPlayerPanel* panel = m_Pages.PanelOf(thrower->PlayerIndex());
+        typed = panel != nullptr && !panel->Thrown()->text().isEmpty() ? panel : nullptr;
     }
-    if (player < 0) {
+    if (typed == nullptr) {
         return;
     }
+    const int player = typed->Player();
     bool isNumber = false;
-    const int score = m_Pages.Players()[static_cast<size_t>(player)]->Thrown()->text().toInt(&isNumber);
+    const int score = typed->Thrown()->text().toInt(&isNumber);
     CLeg* leg = m_Session.Game().CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
     if (!isNumber || sheet == nullptr) {
@@ -79,7 +80,7 @@ void TTypedEntry::Submit(bool atBoard)
     // A refused turn leaves the typed text for the operator to correct, and says why.
     const TThrowCheck check = sheet->CheckThrow(score, 0);
     if (!check.Accepted()) {
-        m_Pages.Players()[static_cast<size_t>(player)]->ShowRefusal(RefusalText(check));
+        typed->ShowRefusal(RefusalText(check));
         return;
     }
     m_Session.Apply({TOperationKind::Turn, player, 0, score, 0});
@@ -87,14 +88,14 @@ void TTypedEntry::Submit(bool atBoard)
 
 void TTypedEntry::CommitCorrection(int player, int claimedDarts)
 {
-    TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(player)];
+    TPlayerPanel& panel = *m_Pages.PanelOf(player);
     bool isNumber = false;
     const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
     if (!isNumber) {
         return;
     }
-    const QString refusal =
-        Correct(m_Session.Game().LegCount() - 1, player, panel.CorrectionRow(), score, claimedDarts);
+    const QString refusal = Correct(m_Session.Game().LegCount() - 1, player, panel.CorrectionRow(),
+                                    score, claimedDarts);
     if (!refusal.isEmpty()) {
         panel.ShowRefusal(refusal);
     }
@@ -111,7 +112,8 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
     // that many darts; otherwise the turn counts three darts, as a typed one does.
     const int32_t claim = sheet->ClaimedDarts(row);
     const int32_t before = sheet->GetEntry(row - 1)->Remainder;
-    const bool finishes = !m_Session.Game().Params().CountUp && before - score == m_Session.Game().Params().TargetScore;
+    const bool finishes = !m_Session.Game().Params().CountUp &&
+                          before - score == m_Session.Game().Params().TargetScore;
     const int32_t checkOutClass = CGame::CheckOutDarts(score);
     int32_t darts = finishes && checkOutClass > 0 && claim >= checkOutClass ? claim : 0;
     // Alt+1..3: the corrected score is a checkout with that many darts.
@@ -121,7 +123,8 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
         }
         darts = claimedDarts;
     }
-    const TThrowCheck check = m_Session.Game().CheckCorrectionInLeg(legIndex, player, row, score, darts);
+    const TThrowCheck check =
+        m_Session.Game().CheckCorrectionInLeg(legIndex, player, row, score, darts);
     if (!check.Accepted()) {
         QString text = RefusalText(check);
         if (check.EntryIndex != row) {
@@ -131,10 +134,13 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
     }
     const bool inPlay = legIndex == m_Session.Game().LegCount() - 1;
     if (inPlay) {
-        m_Pages.Players()[static_cast<size_t>(player)]->EndCorrection();
+        if (TPlayerPanel* panel = m_Pages.PanelOf(player)) {
+            panel->EndCorrection();
+        }
         FocusThrownBox();
     }
-    m_Session.Apply({TOperationKind::Correction, player, row, score, darts, inPlay ? -1 : legIndex});
+    m_Session.Apply(
+        {TOperationKind::Correction, player, row, score, darts, inPlay ? -1 : legIndex});
     return {};
 }
 
@@ -163,20 +169,25 @@ void TTypedEntry::Throw(int score)
 
 void TTypedEntry::OutShot(int darts)
 {
-    for (int index = 0; index < 2; ++index) {
-        if (m_Pages.Players()[static_cast<size_t>(index)]->ActiveCorrection() != nullptr) {
-            CommitCorrection(index, darts);
+    for (TPlayerPanel* panel : m_Pages.Panels()) {
+        if (panel->ActiveCorrection() != nullptr) {
+            CommitCorrection(panel->Player(), darts);
             return;
         }
     }
     if (CPlayerScores* sheet = ThrowingSheet()) {
-        m_Session.Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn, darts});
+        m_Session.Apply(
+            {TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn, darts});
     }
 }
 
 void TTypedEntry::CheckoutAsked(int player, int darts)
 {
-    TPlayerPanel& panel = *m_Pages.Players()[static_cast<size_t>(player)];
+    TPlayerPanel* shown = m_Pages.PanelOf(player);
+    if (shown == nullptr) {
+        return;
+    }
+    TPlayerPanel& panel = *shown;
     if (panel.ActiveCorrection() != nullptr) {
         CommitCorrection(player, darts);
         return;
@@ -196,7 +207,10 @@ void TTypedEntry::CheckoutAsked(int player, int darts)
 
 void TTypedEntry::FocusThrownBox()
 {
-    for (TPlayerPanel* panel : m_Pages.Players()) {
+    if (BeforeFocus) {
+        BeforeFocus();
+    }
+    for (TPlayerPanel* panel : m_Pages.Panels()) {
         if (panel->Thrown()->isEnabled()) {
             panel->Thrown()->setFocus();
             break;
@@ -208,6 +222,8 @@ void TTypedEntry::TypeFromBoard(int key, const QString& text)
 {
     if (const CPlayerScores* sheet = ThrowingSheet()) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(m_Pages.Players()[sheet->PlayerIndex() == 1 ? 1 : 0]->Thrown(), &press);
+        if (TPlayerPanel* panel = m_Pages.PanelOf(sheet->PlayerIndex())) {
+            QCoreApplication::sendEvent(panel->Thrown(), &press);
+        }
     }
 }

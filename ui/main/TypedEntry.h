@@ -6,6 +6,7 @@
 // session; what the session refuses is said in the panel where it was typed.
 
 #include <QString>
+#include <functional>
 
 class CPlayerScores;
 class QWidget;
@@ -39,6 +40,9 @@ public:
     // A digit or Backspace typed at the board goes to the Thrown box of the player to throw.
     void TypeFromBoard(int key, const QString& text);
     void FocusThrownBox();
+    // Called before the keyboard goes back to the Thrown box: with more than two sides the one
+    // panel is brought back to the side to throw.
+    std::function<void()> BeforeFocus;
 
 private:
     // Applies the open correction of `player`'s score list, or says why it cannot be made;

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -42,10 +43,17 @@ constexpr int kWidestResumeLine = 520;
 
 // A name counts as given when it has more than blanks; a given name is kept as typed, but for
 // the characters that would turn the text around it or break it into lines.
-std::string NameOrDefault(const QString& typed, const char* fallback)
+std::string NameOrDefault(const QString& typed, const std::string& fallback)
 {
     const QString name = CleanName(typed).left(TNewGameDialog::kNameLength);
-    return name.trimmed().isEmpty() ? std::string(fallback) : name.toStdString();
+    return name.trimmed().isEmpty() ? fallback : name.toStdString();
+}
+
+// A thrower's name as typed, or the name the box offers.
+QString ThrowerText(const QLineEdit* edit)
+{
+    const QString typed = CleanName(edit->text()).trimmed();
+    return typed.isEmpty() ? edit->placeholderText() : typed;
 }
 
 // The rules of the game at `index` of the list (0..4); names and players left empty.
@@ -108,6 +116,53 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_EditPlayer2Name = new QLineEdit(this);
     m_EditPlayer2Name->setObjectName(QStringLiteral("EditPlayer2Name"));
     m_EditPlayer2Name->setMaxLength(kNameLength);
+    m_Sides[0] = {m_RadioButtonPlayer1, m_EditPlayer1Name};
+    m_Sides[1] = {m_RadioButtonPlayer2, m_EditPlayer2Name};
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const QString number = QString::number(side + 1);
+        if (side >= 2) {
+            row.Starts = new QRadioButton(QStringLiteral("Player %1 - Starts:").arg(number), this);
+            row.Starts->setObjectName(QStringLiteral("RadioButtonPlayer") + number);
+            row.Starts->setLayoutDirection(Qt::RightToLeft);
+            row.Name = new QLineEdit(this);
+            row.Name->setObjectName(QStringLiteral("EditPlayer%1Name").arg(number));
+            row.Name->setMaxLength(kNameLength);
+        }
+        for (int thrower = 0; thrower < 2; ++thrower) {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(QStringLiteral("EditThrower%1Name").arg(side * 2 + thrower + 1));
+            edit->setMaxLength(kNameLength);
+            edit->setPlaceholderText(QStringLiteral("Player %1").arg(side * 2 + thrower + 1));
+            connect(edit, &QLineEdit::textChanged, this, &TNewGameDialog::ShowSides);
+            row.Throwers[static_cast<size_t>(thrower)] = edit;
+        }
+        row.StartScore = new QSpinBox(this);
+        row.StartScore->setObjectName(QStringLiteral("SpinStartScore") + number);
+        row.StartScore->setRange(2, kMaxStartScore);
+        connect(row.Starts, &QRadioButton::toggled, this, &TNewGameDialog::UpdateStarterTabStop);
+    }
+    // Up to eight sides, pairs and handicaps: closed, the dialog is the one of one or two.
+    m_SpinPlayers = new QSpinBox(this);
+    m_SpinPlayers->setObjectName(QStringLiteral("SpinPlayers"));
+    m_SpinPlayers->setRange(1, kMaxPlayers);
+    m_SpinPlayers->setValue(2);
+    auto* labelPlayers = new QLabel(QStringLiteral("P&layers:"), this);
+    labelPlayers->setObjectName(QStringLiteral("LabelPlayers"));
+    labelPlayers->setBuddy(m_SpinPlayers);
+    m_CheckBoxPairs = new QCheckBox(QStringLiteral("P&airs"), this);
+    m_CheckBoxPairs->setObjectName(QStringLiteral("CheckBoxPairs"));
+    m_CheckBoxHandicap = new QCheckBox(QStringLiteral("&Handicap"), this);
+    m_CheckBoxHandicap->setObjectName(QStringLiteral("CheckBoxHandicap"));
+    const char* const headers[] = {"Thrower 1", "Thrower 2", "Start"};
+    for (size_t column = 0; column < m_SideHeaders.size(); ++column) {
+        m_SideHeaders[column] = new QLabel(QString::fromLatin1(headers[column]), this);
+    }
+    auto* playersRow = new QHBoxLayout;
+    playersRow->addWidget(m_SpinPlayers);
+    playersRow->addWidget(m_CheckBoxPairs);
+    playersRow->addWidget(m_CheckBoxHandicap);
+    playersRow->addStretch(1);
 
     // Match length, below the rest: 0 plays as ever, legs until a new game.
     m_SpinBoxLegsToWin = new QSpinBox(this);
@@ -144,14 +199,24 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     grid->addWidget(labelGame, 0, 0);
     grid->addWidget(m_ComboBoxGame, 0, 1);
     grid->addWidget(m_CheckBox2Players, 1, 1);
-    grid->addWidget(m_RadioButtonPlayer1, 2, 0);
-    grid->addWidget(m_EditPlayer1Name, 2, 1);
-    grid->addWidget(m_RadioButtonPlayer2, 3, 0);
-    grid->addWidget(m_EditPlayer2Name, 3, 1);
-    grid->addWidget(labelLegs, 4, 0, Qt::AlignRight);
-    grid->addLayout(legsRow, 4, 1);
-    grid->addWidget(labelSets, 5, 0, Qt::AlignRight);
-    grid->addLayout(setsRow, 5, 1);
+    for (int column = 0; column < static_cast<int>(m_SideHeaders.size()); ++column) {
+        grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 2);
+    }
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        grid->addWidget(row.Starts, side + 2, 0);
+        grid->addWidget(row.Name, side + 2, 1);
+        grid->addWidget(row.Throwers[0], side + 2, 2);
+        grid->addWidget(row.Throwers[1], side + 2, 3);
+        grid->addWidget(row.StartScore, side + 2, 4);
+    }
+    const int below = kMaxPlayers + 2;
+    grid->addWidget(labelLegs, below, 0, Qt::AlignRight);
+    grid->addLayout(legsRow, below, 1);
+    grid->addWidget(labelSets, below + 1, 0, Qt::AlignRight);
+    grid->addLayout(setsRow, below + 1, 1);
+    grid->addWidget(labelPlayers, below + 2, 0, Qt::AlignRight);
+    grid->addLayout(playersRow, below + 2, 1, 1, 4);
     grid->setColumnMinimumWidth(1, 220);
 
     // Start stays the default button: Enter starts a new game, Alt+R resumes.
@@ -174,28 +239,34 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Tab order follows the rows.
+    // Tab order follows the rows; the sides' part is set by UpdateStarterTabStop.
     setTabOrder(m_ComboBoxGame, m_CheckBox2Players);
-    setTabOrder(m_CheckBox2Players, m_RadioButtonPlayer1);
-    setTabOrder(m_RadioButtonPlayer1, m_EditPlayer1Name);
-    setTabOrder(m_EditPlayer1Name, m_RadioButtonPlayer2);
-    setTabOrder(m_RadioButtonPlayer2, m_EditPlayer2Name);
-    setTabOrder(m_EditPlayer2Name, m_SpinBoxLegsToWin);
-    setTabOrder(m_SpinBoxLegsToWin, m_SpinBoxSetsToWin);
-    setTabOrder(m_SpinBoxSetsToWin, buttonStart);
+    setTabOrder(m_SpinBoxSetsToWin, m_SpinPlayers);
+    setTabOrder(m_SpinPlayers, m_CheckBoxPairs);
+    setTabOrder(m_CheckBoxPairs, m_CheckBoxHandicap);
+    setTabOrder(m_CheckBoxHandicap, buttonStart);
     setTabOrder(buttonStart, buttonCancel);
     setTabOrder(buttonCancel, buttonExit);
 
     connect(m_CheckBox2Players, &QCheckBox::toggled, this, &TNewGameDialog::CheckBox2PlayersClick);
-    connect(m_RadioButtonPlayer1, &QRadioButton::toggled, this,
-            &TNewGameDialog::UpdateStarterTabStop);
+    connect(m_SpinPlayers, &QSpinBox::valueChanged, this, &TNewGameDialog::ShowSides);
+    connect(m_CheckBoxPairs, &QCheckBox::toggled, this, &TNewGameDialog::ShowSides);
+    connect(m_CheckBoxHandicap, &QCheckBox::toggled, this, [this](bool on) {
+        // Each side starts from the game's score until told otherwise.
+        if (on) {
+            for (const TSideRow& row : m_Sides) {
+                row.StartScore->setValue(GameRules(m_ComboBoxGame->currentIndex()).StartScore);
+            }
+        }
+        ShowSides();
+    });
     // Sets are counted in legs: without a leg count there are none. The points game's legs
     // never end, so it takes no match length at all.
     connect(m_SpinBoxLegsToWin, &QSpinBox::valueChanged, this, &TNewGameDialog::EnableMatchLength);
     connect(m_ComboBoxGame, &QComboBox::currentIndexChanged, this,
             &TNewGameDialog::EnableMatchLength);
     EnableMatchLength();
-    UpdateStarterTabStop();
+    ShowSides();
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
     connect(buttonExit, &QPushButton::clicked, this, [this] { done(kResultExit); });
@@ -266,20 +337,93 @@ void TNewGameDialog::showEvent(QShowEvent* event)
     m_ComboBoxGame->setFocus();
 }
 
-// The two starter buttons are one tab stop, the checked one, as a radio group is everywhere:
-// Tab from "2 Players" must not land on an unchecked button, where a name typed next is lost.
-// The group's stop stands where the group starts, before the first name.
+// The starter buttons are one tab stop, the checked one, as a radio group is everywhere: Tab
+// from "2 Players" must not land on an unchecked button, where a name typed next is lost. The
+// group's stop stands where the group starts, before the first name; then every side's boxes
+// follow in order.
 void TNewGameDialog::UpdateStarterTabStop()
 {
-    const bool first = m_RadioButtonPlayer1->isChecked();
-    QRadioButton* checked = first ? m_RadioButtonPlayer1 : m_RadioButtonPlayer2;
-    QRadioButton* other = first ? m_RadioButtonPlayer2 : m_RadioButtonPlayer1;
-    checked->setFocusPolicy(Qt::StrongFocus);
-    other->setFocusPolicy(Qt::ClickFocus);
-    setTabOrder(m_CheckBox2Players, checked);
-    setTabOrder(checked, m_EditPlayer1Name);
-    setTabOrder(m_EditPlayer1Name, other);
-    setTabOrder(other, m_EditPlayer2Name);
+    QWidget* previous = m_CheckBox2Players;
+    const auto chain = [&previous, this](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const TSideRow& row : m_Sides) {
+        row.Starts->setFocusPolicy(row.Starts->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        if (row.Starts->isChecked()) {
+            chain(row.Starts);
+        }
+    }
+    for (const TSideRow& row : m_Sides) {
+        chain(row.Name);
+        chain(row.Throwers[0]);
+        chain(row.Throwers[1]);
+        chain(row.StartScore);
+        if (!row.Starts->isChecked()) {
+            chain(row.Starts);
+        }
+    }
+    chain(m_SpinBoxLegsToWin);
+}
+
+int TNewGameDialog::SideCount() const
+{
+    return m_SpinPlayers->value();
+}
+
+int TNewGameDialog::Starter() const
+{
+    for (int side = 0; side < SideCount(); ++side) {
+        if (m_Sides[static_cast<size_t>(side)].Starts->isChecked()) {
+            return side;
+        }
+    }
+    return 0;
+}
+
+void TNewGameDialog::ShowSides()
+{
+    const int sides = SideCount();
+    {
+        // "2 Players" is the Players box for one or two.
+        const QSignalBlocker quiet(m_CheckBox2Players);
+        m_CheckBox2Players->setChecked(sides >= 2);
+    }
+    // The side that was to start is gone; the second's choice is kept for one player, whose
+    // only player starts anyway, as always.
+    for (int side = std::max(sides, 2); side < kMaxPlayers; ++side) {
+        if (m_Sides[static_cast<size_t>(side)].Starts->isChecked()) {
+            m_RadioButtonPlayer1->setChecked(true);
+        }
+    }
+    const bool pairs = m_CheckBoxPairs->isChecked();
+    const bool handicap = m_CheckBoxHandicap->isChecked() && GameHasLegs();
+    m_SideHeaders[0]->setVisible(pairs);
+    m_SideHeaders[1]->setVisible(pairs);
+    m_SideHeaders[2]->setVisible(handicap);
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const bool shown = side < std::max(sides, 2); // the second row stays, greyed, for one
+        const bool playing = side < sides;
+        row.Starts->setVisible(shown);
+        row.Name->setVisible(shown);
+        row.Starts->setEnabled(playing);
+        row.Name->setEnabled(playing);
+        for (QLineEdit* thrower : row.Throwers) {
+            thrower->setVisible(shown && pairs);
+            thrower->setEnabled(playing);
+        }
+        row.StartScore->setVisible(shown && handicap);
+        row.StartScore->setEnabled(playing);
+        // A pair's name is its throwers' unless one is typed.
+        row.Name->setPlaceholderText(
+            pairs ? QStringLiteral("%1 & %2").arg(ThrowerText(row.Throwers[0]),
+                                                  ThrowerText(row.Throwers[1]))
+                  : QString());
+    }
+    if (isVisible()) {
+        PlaceOnScreen();
+    }
 }
 
 void TNewGameDialog::CheckBox2PlayersClick()
@@ -292,9 +436,8 @@ void TNewGameDialog::CheckBox2PlayersClick()
 
 void TNewGameDialog::EnableSecondPlayer()
 {
-    const bool two = m_CheckBox2Players->isChecked();
-    m_RadioButtonPlayer2->setEnabled(two);
-    m_EditPlayer2Name->setEnabled(two);
+    m_SpinPlayers->setValue(m_CheckBox2Players->isChecked() ? std::max(SideCount(), 2) : 1);
+    ShowSides();
 }
 
 bool TNewGameDialog::GameHasLegs() const
@@ -311,10 +454,34 @@ void TNewGameDialog::EnableMatchLength()
 TGameParams TNewGameDialog::GameParams() const
 {
     TGameParams params = GameRules(m_ComboBoxGame->currentIndex());
-    params.PlayerCount = m_CheckBox2Players->isChecked() ? 2 : 1;
-    params.FirstPlayer = params.PlayerCount == 2 && m_RadioButtonPlayer2->isChecked() ? 1 : 0;
-    params.Player1Name = NameOrDefault(m_EditPlayer1Name->text(), "Player 1");
-    params.Player2Name = NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
+    params.PlayerCount = SideCount();
+    params.FirstPlayer = Starter();
+    const bool pairs = m_CheckBoxPairs->isChecked();
+    std::vector<std::string> names;
+    for (int side = 0; side < params.PlayerCount; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const std::string fallback = pairs
+                                         ? row.Name->placeholderText().toStdString()
+                                         : QStringLiteral("Player %1").arg(side + 1).toStdString();
+        names.push_back(NameOrDefault(row.Name->text(), fallback));
+        if (pairs) {
+            for (const QLineEdit* thrower : row.Throwers) {
+                params.ThrowerNames.push_back(
+                    NameOrDefault(thrower->text(), thrower->placeholderText().toStdString()));
+            }
+        }
+        if (m_CheckBoxHandicap->isChecked() && GameHasLegs()) {
+            params.StartScores.push_back(row.StartScore->value());
+        }
+    }
+    params.Player1Name = names[0];
+    // The second name is kept for a one-player match too, as the dialog shows it.
+    params.Player2Name =
+        names.size() > 1 ? names[1] : NameOrDefault(m_EditPlayer2Name->text(), "Player 2");
+    if (params.PlayerCount > 2 || pairs) {
+        params.PlayerNames = std::move(names);
+        params.TeamSize = pairs ? 2 : 1;
+    }
     params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
     return params;
@@ -335,6 +502,21 @@ TNewGameChoices TNewGameDialog::Choices() const
     choices.Player1Starts = m_RadioButtonPlayer1->isChecked();
     choices.LegsToWin = m_SpinBoxLegsToWin->value();
     choices.SetsToWin = m_SpinBoxSetsToWin->value();
+    choices.Players = SideCount();
+    choices.Pairs = m_CheckBoxPairs->isChecked();
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        if (side >= 2) {
+            choices.MorePlayerNames.append(row.Name->text());
+        }
+        for (const QLineEdit* thrower : row.Throwers) {
+            choices.ThrowerNames.append(thrower->text());
+        }
+        if (m_CheckBoxHandicap->isChecked()) {
+            choices.StartScores.append(row.StartScore->value());
+        }
+    }
+    choices.Starter = Starter() >= 2 ? Starter() : -1;
     return choices;
 }
 
@@ -352,4 +534,30 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
     EnableSecondPlayer();
     m_SpinBoxLegsToWin->setValue(choices.LegsToWin);
     m_SpinBoxSetsToWin->setValue(choices.SetsToWin);
+    // One or two are what "2 Players" says.
+    if (choices.Players > 2 && choices.Players <= kMaxPlayers) {
+        m_SpinPlayers->setValue(choices.Players);
+    }
+    m_CheckBoxPairs->setChecked(choices.Pairs);
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        const auto index = static_cast<qsizetype>(side);
+        TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        if (side >= 2 && index - 2 < choices.MorePlayerNames.size()) {
+            row.Name->setText(choices.MorePlayerNames[index - 2]);
+        }
+        for (qsizetype thrower = 0; thrower < 2; ++thrower) {
+            if (index * 2 + thrower < choices.ThrowerNames.size()) {
+                row.Throwers[static_cast<size_t>(thrower)]->setText(
+                    choices.ThrowerNames[index * 2 + thrower]);
+            }
+        }
+    }
+    m_CheckBoxHandicap->setChecked(!choices.StartScores.isEmpty());
+    for (qsizetype side = 0; side < choices.StartScores.size() && side < kMaxPlayers; ++side) {
+        m_Sides[static_cast<size_t>(side)].StartScore->setValue(choices.StartScores[side]);
+    }
+    if (choices.Starter >= 2 && choices.Starter < SideCount()) {
+        m_Sides[static_cast<size_t>(choices.Starter)].Starts->setChecked(true);
+    }
+    ShowSides();
 }

@@ -4,8 +4,12 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QList>
+#include <QStringList>
+#include <array>
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +26,15 @@ struct TNewGameChoices
     bool Player1Starts = true;
     int LegsToWin = 0; // 0: legs go on until a new game
     int SetsToWin = 0; // 0: no sets
+    // Sides beyond two, pairs and handicaps. Players up to 2: TwoPlayers decides.
+    int Players = 0;
+    QStringList MorePlayerNames; // sides 3..8, as typed
+    bool Pairs = false;
+    QStringList ThrowerNames; // two per side, side by side, as typed
+    // The start score of each side when a handicap is set; empty: none.
+    QList<int> StartScores;
+    // The side that starts, when it is beyond the second; -1: Player1Starts decides.
+    int Starter = -1;
 };
 
 // The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
@@ -43,6 +56,8 @@ public:
     static constexpr int kMaxMatchLength = 99;
     // The longest name a player can be given (longer ones are cut where they come in).
     static constexpr int kNameLength = 64;
+    static constexpr int kMaxPlayers = 8;
+    static constexpr int kMaxStartScore = 9999;
 
     explicit TNewGameDialog(QWidget* parent = nullptr);
 
@@ -81,6 +96,19 @@ private:
     void CheckBox2PlayersClick();
     void EnableSecondPlayer();
     void UpdateStarterTabStop();
+    // Shows the rows of the sides in play, the throwers' boxes for pairs and the start scores
+    // for a handicap; keeps "2 Players" and the Players box saying the same.
+    void ShowSides();
+    int SideCount() const;
+    int Starter() const;
+
+    struct TSideRow
+    {
+        QRadioButton* Starts = nullptr;
+        QLineEdit* Name = nullptr;
+        std::array<QLineEdit*, 2> Throwers{};
+        QSpinBox* StartScore = nullptr;
+    };
 
     QComboBox* m_ComboBoxGame = nullptr;
     QCheckBox* m_CheckBox2Players = nullptr;
@@ -91,6 +119,11 @@ private:
     QSpinBox* m_SpinBoxLegsToWin = nullptr;
     QSpinBox* m_SpinBoxSetsToWin = nullptr;
     QPushButton* m_ButtonResume = nullptr;
+    QSpinBox* m_SpinPlayers = nullptr;
+    QCheckBox* m_CheckBoxPairs = nullptr;
+    QCheckBox* m_CheckBoxHandicap = nullptr;
+    std::array<QLabel*, 3> m_SideHeaders{};
+    std::array<TSideRow, kMaxPlayers> m_Sides{};
     bool m_Painted = false;
 };
 

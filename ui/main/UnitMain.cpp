@@ -11,6 +11,7 @@
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "RoomFollower.h"
+#include "SideCards.h"
 #include "StatsPage.h"
 #include "TypedEntry.h"
 #include "UnitGameDlg.h"
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
+#include <QTreeView>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -131,6 +133,10 @@ void TFormVTX::ConnectActions()
     for (QAction* action : actions.ThrowActions) {
         connect(action, &QAction::triggered, this, [this, action] { ActionThrowExecute(action); });
     }
+    for (QAction* action : {actions.ActionNextSheet, actions.ActionPreviousSheet}) {
+        connect(action, &QAction::triggered, this,
+                [this, action] { ActionNextSheetExecute(action); });
+    }
     for (QAction* action : actions.OutShotActions) {
         connect(action, &QAction::triggered, this,
                 [this, action] { ActionOutShotExecute(action); });
@@ -206,7 +212,15 @@ void TFormVTX::ShowBehindDialog()
 void TFormVTX::CreatePages()
 {
     auto* pages = new TMainPages(m_Game, this);
+    m_Pages = pages;
     m_Entry = std::make_unique<TTypedEntry>(m_Session, *pages, *this);
+    m_Entry->BeforeFocus = [this] {
+        if (const CPlayerScores* thrower = m_Entry->ThrowingSheet();
+            thrower != nullptr && m_Pages->ManySides()) {
+            ShowSide(thrower->PlayerIndex());
+        }
+    };
+    connect(pages->Cards(), &TSideCards::SideChosen, this, &TFormVTX::ChooseSide);
     m_PanelGameTitle = pages->GameTitle();
     m_Notebook = pages->Notebook();
     m_PanelX01 = pages->PanelX01();
@@ -214,12 +228,11 @@ void TFormVTX::CreatePages()
     m_StatsPage = pages->Stats();
     m_Banner = pages->Banner();
     m_Notice = pages->Notice();
-    for (int player = 0; player < 2; ++player) {
-        TPlayerPanel* panel = m_Players[static_cast<size_t>(player)];
+    for (TPlayerPanel* panel : m_Players) {
         connect(panel, &TPlayerPanel::CorrectionClosed, this,
                 [this] { m_Entry->FocusThrownBox(); });
         connect(panel, &TPlayerPanel::CheckoutAsked, this,
-                [this, player](int darts) { m_Entry->CheckoutAsked(player, darts); });
+                [this, panel](int darts) { m_Entry->CheckoutAsked(panel->Player(), darts); });
     }
     connect(m_StatsPage, &TStatsPage::LegChosen, this,
             [this](int legIndex) { m_Entry->CorrectLeg(legIndex); });
@@ -284,7 +297,65 @@ QStringList TFormVTX::Notices() const
 
 void TFormVTX::FillPlayerHints(int score, int player)
 {
-    m_Players[player == 1 ? 1 : 0]->FillHints(m_CheckoutTable.get(), score);
+    if (TPlayerPanel* panel = m_Pages->PanelOf(player)) {
+        panel->FillHints(m_CheckoutTable.get(), score);
+    }
+}
+
+QString TFormVTX::PanelName(int player) const
+{
+    QString name = QString::fromStdString(m_Game.PlayerName(player));
+    // A pair's name bar says who of the two throws next.
+    const CLeg* leg = m_Game.CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (m_Game.Params().TeamSize == 2 && sheet != nullptr && !sheet->Won()) {
+        name += QStringLiteral(" \u00B7 ") +
+                QString::fromStdString(m_Game.ThrowerName(
+                    player, m_Game.ThrowerFor(m_Game.LegCount() - 1, sheet->EntryCount())));
+    }
+    return name;
+}
+
+void TFormVTX::ShowSide(int player)
+{
+    const CLeg* leg = m_Game.CurrentLeg();
+    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (sheet == nullptr) {
+        return;
+    }
+    TPlayerPanel& panel = *m_Players[0];
+    panel.SetPlayer(player);
+    m_Pages->Cards()->SetShownSide(player);
+    panel.SetName(PanelName(player));
+    panel.ShowMatchScore(MatchScoreText(m_Game, player));
+    panel.ShowSheet(*sheet, m_Game.GetPlayerStats(player));
+    const TGameParams& params = m_Game.Params();
+    if (!params.CountUp && params.CheckOutRule && sheet->LastEntry() != nullptr) {
+        FillPlayerHints(sheet->LastEntry()->Remainder, player);
+    }
+    const CPlayerScores* thrower = m_Entry->ThrowingSheet();
+    panel.SetActive(thrower != nullptr && thrower->PlayerIndex() == player);
+}
+
+void TFormVTX::ChooseSide(int player)
+{
+    if (!m_Pages->ManySides() || InputBlocked() || m_Notebook->currentIndex() != kPageDefault) {
+        return;
+    }
+    ShowSide(player);
+    const CPlayerScores* thrower = m_Entry->ThrowingSheet();
+    if (thrower != nullptr && thrower->PlayerIndex() == player) {
+        m_Entry->FocusThrownBox();
+    } else {
+        m_Players[0]->Scores()->setFocus(); // Enter corrects the selected turn
+    }
+    UpdateActions();
+}
+
+void TFormVTX::ActionNextSheetExecute(const QAction* action)
+{
+    const int sides = m_Game.Params().PlayerCount;
+    ChooseSide((m_Players[0]->Player() + action->data().toInt() + sides) % sides);
 }
 
 bool TFormVTX::InputBlocked() const
@@ -303,7 +374,7 @@ void TFormVTX::UpdateActions()
     const int page = m_Notebook->currentIndex();
     m_Actions->Update({m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
                        m_HintWindow != nullptr,
-                       m_HintWindow != nullptr && m_HintWindow->isVisible()});
+                       m_HintWindow != nullptr && m_HintWindow->isVisible(), m_Pages->ManySides()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -355,15 +426,20 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
 void TFormVTX::ShowMatch()
 {
     const TGameParams& params = m_Game.Params();
-    m_Players[0]->SetName(QString::fromStdString(params.Player1Name));
-    m_Players[1]->SetName(QString::fromStdString(params.Player2Name));
-    m_Players[1]->setVisible(params.PlayerCount == 2);
+    m_Pages->LayOutFor(params.PlayerCount);
     const CLeg& leg = *m_Game.CurrentLeg();
-    for (int player = 0; player < 2; ++player) {
-        m_Players[static_cast<size_t>(player)]->Clear();
-        if (CPlayerScores* sheet = leg.GetSheet(player)) {
+    // With more than two sides the first panel shows the side to throw.
+    m_Players[0]->SetPlayer(m_Pages->ManySides() ? leg.PlayerToThrow() : 0);
+    m_Players[1]->SetPlayer(1);
+    for (TPlayerPanel* panel : m_Players) {
+        panel->Clear();
+        panel->SetName(PanelName(panel->Player()));
+        if (CPlayerScores* sheet = leg.GetSheet(panel->Player())) {
             GameSheetChanged(*sheet);
         }
+    }
+    if (m_Pages->ManySides()) {
+        m_Players[1]->SetActive(false);
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
 }
@@ -514,12 +590,18 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
         }
         return;
     }
-    const int player = sheet.PlayerIndex() == 1 ? 1 : 0;
-    m_Players[static_cast<size_t>(player)]->ShowSheet(sheet, m_Game.GetPlayerStats(player));
-    // Routes for the new remainder; a game that counts up has none.
-    const TGameParams& params = m_Game.Params();
-    if (!params.CountUp && params.CheckOutRule && sheet.LastEntry() != nullptr) {
-        FillPlayerHints(sheet.LastEntry()->Remainder, sheet.PlayerIndex());
+    const int player = sheet.PlayerIndex();
+    if (TPlayerPanel* panel = m_Pages->PanelOf(player)) {
+        panel->ShowSheet(sheet, m_Game.GetPlayerStats(player));
+        // Routes for the new remainder; a game that counts up has none.
+        const TGameParams& params = m_Game.Params();
+        if (!params.CountUp && params.CheckOutRule && sheet.LastEntry() != nullptr) {
+            FillPlayerHints(sheet.LastEntry()->Remainder, player);
+        }
+    }
+    if (m_Pages->ManySides()) {
+        const CLeg& leg = *m_Game.CurrentLeg();
+        m_Pages->Cards()->Show(m_Game, leg.Finished() ? -1 : leg.PlayerToThrow());
     }
     UpdateActions();
 }
@@ -541,8 +623,7 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
     UpdateMatchDisplay();
     const TGameParams& params = m_Game.Params();
     const int winner = sheet.PlayerIndex();
-    const QString name =
-        QString::fromStdString(winner == 1 ? params.Player2Name : params.Player1Name);
+    const QString name = QString::fromStdString(m_Game.PlayerName(winner));
     // The deciding leg of a set starts the leg count again.
     const bool setWon =
         params.LegsToWin > 0 && params.SetsToWin > 0 && m_Game.LegsInSet(winner) == 0;
@@ -562,32 +643,42 @@ void TFormVTX::UpdateMatchDisplay()
         return;
     }
     m_PanelGameTitle->setText(MatchTitle(m_Session.Title(), m_Game));
-    for (int player = 0; player < 2; ++player) {
-        m_Players[static_cast<size_t>(player)]->ShowMatchScore(MatchScoreText(m_Game, player));
+    for (TPlayerPanel* panel : m_Pages->Panels()) {
+        panel->ShowMatchScore(MatchScoreText(m_Game, panel->Player()));
     }
 }
 
 void TFormVTX::SetActivePlayer(int player)
 {
-    for (TPlayerPanel* panel : m_Players) {
+    const std::vector<TPlayerPanel*> panels = m_Pages->Panels();
+    for (TPlayerPanel* panel : panels) {
         panel->Thrown()->clear();
         panel->HideRefusal();
+    }
+    if (m_Pages->ManySides() && player >= 0) {
+        ShowSide(player); // the one panel follows the side to throw
     }
     // The new thrower's box takes the keyboard before the other box is disabled: a disabled
     // focus box would hand the focus on along the tab chain first (to the other score list or
     // a tool button), repainting them and updating the actions twice over.
-    if (player == 0 || player == 1) {
-        m_Players[static_cast<size_t>(player)]->SetActive(true);
+    TPlayerPanel* active = player >= 0 ? m_Pages->PanelOf(player) : nullptr;
+    if (active != nullptr) {
+        if (m_Game.Params().TeamSize == 2) {
+            active->SetName(PanelName(player));
+        }
+        active->SetActive(true);
     }
     if (player == -1 && m_Notebook->currentIndex() == kPageDefault &&
         m_PanelX01->isAncestorOf(QApplication::focusWidget())) {
         m_PanelX01->setFocus(); // not on to a score list, where Enter corrects a turn
     }
-    if (player == 0 || player == -1) {
-        m_Players[1]->SetActive(false);
+    for (TPlayerPanel* panel : panels) {
+        if (panel != active) {
+            panel->SetActive(false);
+        }
     }
-    if (player == 1 || player == -1) {
-        m_Players[0]->SetActive(false);
+    if (m_Pages->ManySides()) {
+        m_Pages->Cards()->Show(m_Game, player);
     }
 }
 

@@ -30,6 +30,7 @@ class TCaller;
 class TFormBoard;
 class TRoomFollower;
 class TMainActions;
+class TMainPages;
 class TTypedEntry;
 struct TBoardState;
 
@@ -146,6 +147,14 @@ private:
     void ActionBoardExecute();
 
     void ShowMatch();
+    // With more than two sides: the one panel shows side `player` (ShowSide), chosen by the
+    // operator to look at or correct its turns (ChooseSide, and the next or previous side by
+    // ActionNextSheet and ActionPreviousSheet).
+    void ShowSide(int player);
+    void ChooseSide(int player);
+    void ActionNextSheetExecute(const QAction* action);
+    // The name bar of side `player`: its name, and for a pair the thrower to come.
+    QString PanelName(int player) const;
     void GameSheetChanged(CPlayerScores& sheet);
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
@@ -177,6 +186,7 @@ private:
     TNoticeBar* m_Notice = nullptr;
     std::array<TPlayerPanel*, 2> m_Players{};
 
+    TMainPages* m_Pages = nullptr;
     std::unique_ptr<TMainActions> m_Actions;
     std::unique_ptr<TTypedEntry> m_Entry;
     std::unique_ptr<TRoomFollower> m_Room;

@@ -37,4 +37,3 @@ inline void SetToolTipColours(QWidget& widget)
     widget.setPalette(colours);
     widget.setAutoFillBackground(true);
 }
-
