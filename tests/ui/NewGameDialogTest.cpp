@@ -19,6 +19,7 @@ private slots:
     void SecondPlayerStartsWhenChosen();
     void ChoicesAreKeptBetweenShowings();
     void CentredOnTheScreenNotOnTheWindow();
+    void SidesPairsAndHandicapsByTheKeyboard();
 };
 
 void TestNewGameDialog::FirstShowingPreselects501AndFocusesTheGame()
@@ -199,6 +200,61 @@ void TestNewGameDialog::CentredOnTheScreenNotOnTheWindow()
     const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY2((centre - screen).manhattanLength() <= 6,
              qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+}
+
+// Four pairs with a handicap, set up by keys alone: Tab reaches every name in order.
+void TestNewGameDialog::SidesPairsAndHandicapsByTheKeyboard()
+{
+    TNewGameDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* players = dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"));
+    players->setFocus();
+    QTest::keyClick(players, Qt::Key_Up);
+    QTest::keyClick(players, Qt::Key_Up);
+    QCOMPARE(players->value(), 4);
+    QTest::keyClick(players, Qt::Key_Tab);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space); // Pairs
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Space); // Handicap
+    // From "2 Players" Tab goes to the starter, then every side's name, throwers and start.
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox2Players"))->setFocus();
+    QStringList order;
+    for (int step = 0; step < 18; ++step) {
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        order << dialog.focusWidget()->objectName();
+    }
+    QStringList expected{QStringLiteral("RadioButtonPlayer1")};
+    for (int side = 1; side <= 4; ++side) {
+        expected << QStringLiteral("EditPlayer%1Name").arg(side)
+                 << QStringLiteral("EditThrower%1Name").arg(side * 2 - 1)
+                 << QStringLiteral("EditThrower%1Name").arg(side * 2)
+                 << QStringLiteral("SpinStartScore%1").arg(side);
+    }
+    expected << QStringLiteral("SpinBoxLegsToWin");
+    QCOMPARE(order, expected);
+    // Typed throwers name their pair; a typed side name stands; a start score per side.
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EditThrower1Name")), "Anna");
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EditThrower2Name")), "Ben");
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name")), "Reds");
+    dialog.findChild<QSpinBox*>(QStringLiteral("SpinStartScore3"))->setValue(301);
+    dialog.findChild<QRadioButton*>(QStringLiteral("RadioButtonPlayer3"))->setChecked(true);
+    const TGameParams params = dialog.GameParams();
+    QCOMPARE(params.PlayerCount, 4);
+    QCOMPARE(params.TeamSize, 2);
+    QCOMPARE(params.FirstPlayer, 2);
+    QCOMPARE(params.PlayerNames,
+             (std::vector<std::string>{"Anna & Ben", "Reds", "Player 5 & Player 6",
+                                       "Player 7 & Player 8"}));
+    QCOMPARE(params.ThrowerNames[1], std::string("Ben"));
+    QCOMPARE(params.StartScores, (std::vector<int32_t>{501, 501, 301, 501}));
+    // Back to two players: the dialog gives a match as it always did.
+    players->setValue(2);
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxPairs"))->setChecked(false);
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxHandicap"))->setChecked(false);
+    const TGameParams two = dialog.GameParams();
+    QVERIFY(two.PlayerNames.empty() && two.StartScores.empty() && two.TeamSize == 1);
+    QCOMPARE(two.FirstPlayer, 0); // the third side that was to start is gone
 }
 
 QTEST_MAIN(TestNewGameDialog)

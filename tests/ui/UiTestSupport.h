@@ -73,6 +73,8 @@ struct TGameChoice
     QString Name2 = QStringLiteral("Ben");
     int LegsToWin = 0;
     int SetsToWin = 0;
+    int Players = 0; // more than two: the Players box (names "Player N" beyond the second)
+    bool Pairs = false;
 };
 
 inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
@@ -87,6 +89,10 @@ inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
     dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"))->setText(choice.Name2);
     dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxLegsToWin"))->setValue(choice.LegsToWin);
     dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxSetsToWin"))->setValue(choice.SetsToWin);
+    if (choice.Players > 2) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(choice.Players);
+    }
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxPairs"))->setChecked(choice.Pairs);
 }
 
 // The main window and its dialog as the program creates them, shown and active.

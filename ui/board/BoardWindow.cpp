@@ -1,7 +1,7 @@
 #include "BoardWindow.h"
 
 #include <QAction>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -92,6 +92,8 @@ public:
         setObjectName(QStringLiteral("BoardColumn%1").arg(player + 1));
         const QString number = QString::number(player + 1);
         Name = NewBoardLabel(QStringLiteral("BoardName") + number, this, kInk);
+        Thrower = NewBoardLabel(QStringLiteral("BoardThrower") + number, this, kAccent);
+        Thrower->hide();
         Remainder = NewBoardLabel(QStringLiteral("BoardRemainder") + number, this, kInk);
         Match = NewBoardLabel(QStringLiteral("BoardMatch") + number, this, kDim);
         Last = NewBoardLabel(QStringLiteral("BoardLast") + number, this, kDim);
@@ -99,6 +101,7 @@ public:
         m_Layout = new QVBoxLayout(this);
         m_Layout->setSpacing(0);
         m_Layout->addWidget(Name, kNameShare);
+        m_Layout->addWidget(Thrower, kLineShare);
         m_Layout->addWidget(Remainder, kRemainderShare);
         m_Layout->addWidget(Match, kLineShare);
         m_Layout->addWidget(Last, kLineShare);
@@ -128,6 +131,7 @@ public:
     }
 
     QLabel* Name = nullptr;
+    QLabel* Thrower = nullptr;
     QLabel* Remainder = nullptr;
     QLabel* Match = nullptr;
     QLabel* Last = nullptr;
@@ -167,12 +171,12 @@ TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     m_Title = NewBoardLabel(QStringLiteral("BoardTitle"), this, kDim);
     layout->addWidget(m_Title, 1);
-    auto* columns = new QHBoxLayout;
-    for (int player = 0; player < 2; ++player) {
+    m_Grid = new QGridLayout;
+    for (int player = 0; player < kMaxSides; ++player) {
         m_Columns[static_cast<size_t>(player)] = new TBoardColumn(player, this);
-        columns->addWidget(m_Columns[static_cast<size_t>(player)], 1);
     }
-    layout->addLayout(columns, 12);
+    PlaceColumns(2);
+    layout->addLayout(m_Grid, 12);
 
     auto* fullScreen = new QAction(QStringLiteral("Full Screen"), this);
     fullScreen->setObjectName(QStringLiteral("ActionBoardFullScreen"));
@@ -214,11 +218,34 @@ void TFormBoard::Show(const TBoardState& state)
         return;
     }
     m_State = state;
-    m_Columns[1]->setVisible(state.PlayerCount == 2);
-    for (size_t player = 0; player < m_Columns.size(); ++player) {
-        m_Columns[player]->SetThrows(state.Players[player].Throws);
+    const int sides =
+        std::clamp(state.PlayerCount, 1, 2 + static_cast<int>(state.MoreSides.size()));
+    PlaceColumns(sides);
+    for (int player = 0; player < sides; ++player) {
+        m_Columns[static_cast<size_t>(player)]->SetThrows(state.Side(player).Throws);
     }
     FitTexts();
+}
+
+void TFormBoard::PlaceColumns(int sides)
+{
+    if (sides == m_Placed) {
+        return;
+    }
+    const int perRow = sides <= 4 ? sides : (sides + 1) / 2;
+    for (int player = 0; player < kMaxSides; ++player) {
+        TBoardColumn* column = m_Columns[static_cast<size_t>(player)];
+        m_Grid->removeWidget(column);
+        column->setVisible(player < sides);
+        if (player < sides) {
+            m_Grid->addWidget(column, player / perRow, player % perRow);
+        }
+    }
+    for (int index = 0; index < kMaxSides; ++index) {
+        m_Grid->setColumnStretch(index, index < perRow ? 1 : 0);
+        m_Grid->setRowStretch(index, index < (sides + perRow - 1) / perRow ? 1 : 0);
+    }
+    m_Placed = sides;
 }
 
 void TFormBoard::resizeEvent(QResizeEvent* event)
@@ -267,14 +294,24 @@ void TFormBoard::FitTexts()
     for (TBoardColumn* column : m_Columns) {
         column->FitMargins();
     }
+    // A pair's thrower line takes its share of the column only when there is one.
+    for (int player = 0; player < m_Placed; ++player) {
+        const bool pair = player < 2 + static_cast<int>(m_State.MoreSides.size()) &&
+                          !m_State.Side(player).Thrower.isEmpty();
+        m_Columns[static_cast<size_t>(player)]->Thrower->setVisible(pair);
+    }
     layout()->activate();
     for (TBoardColumn* column : m_Columns) {
         column->layout()->activate();
     }
     FitLabel(m_Title, m_State.Title, {}, false);
-    for (size_t player = 0; player < m_Columns.size(); ++player) {
-        const TBoardPlayer& shown = m_State.Players[player];
-        TBoardColumn& column = *m_Columns[player];
+    const int sides = std::min(m_Placed, std::max(m_State.PlayerCount, 1));
+    for (int player = 0; player < sides; ++player) {
+        if (player >= 2 && static_cast<size_t>(player - 2) >= m_State.MoreSides.size()) {
+            break;
+        }
+        const TBoardPlayer& shown = m_State.Side(player);
+        TBoardColumn& column = *m_Columns[static_cast<size_t>(player)];
         // The name and the lines below keep one size whatever their text: measured on a
         // sample, long texts elided.
         FitLabel(column.Name, shown.Name, QStringLiteral("Wolfgang Mmm"), true, 0.5);
@@ -286,5 +323,6 @@ void TFormBoard::FitTexts()
         FitLabel(column.Match, shown.MatchScore, line, false);
         FitLabel(column.Last, shown.LastTurn, line, false);
         FitLabel(column.Route, shown.Route, line, true);
+        FitLabel(column.Thrower, shown.Thrower, QStringLiteral("Wolfgang Mmm"), true, 0.5);
     }
 }

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <vector>
 
+class QGridLayout;
 class QLabel;
 class TBoardColumn;
 
@@ -16,6 +18,7 @@ struct TBoardPlayer
     QString LastTurn;   // "Last 60"; empty before the player's first turn of the leg
     QString Route;      // the first checkout route for the remainder, or empty
     bool Throws = false;
+    QString Thrower; // a pair's thrower to come, named under the side; empty in singles
 
     bool operator==(const TBoardPlayer&) const = default;
 };
@@ -25,14 +28,22 @@ struct TBoardState
     QString Title; // the game, the match format and the leg in play
     int PlayerCount = 1;
     std::array<TBoardPlayer, 2> Players;
+    // The third side on, when there are more than two (PlayerCount says how many).
+    std::vector<TBoardPlayer> MoreSides;
 
+    const TBoardPlayer& Side(int side) const
+    {
+        return side < 2 ? Players[static_cast<size_t>(side)]
+                        : MoreSides[static_cast<size_t>(side - 2)];
+    }
     bool operator==(const TBoardState&) const = default;
 };
 
-// The board for the room, "Vantorix Board": the players' names, remainders in the largest
-// digits that fit, the match score, who throws, the last turn and the route, light on dark for
-// reading across the room. Every text scales with the window, from 640x360 to 3840x2160, and
-// what is too long for its place is elided. F11 (and Escape, to leave) switch full screen.
+// The board for the room, "Vantorix Board": every side's name (and a pair's thrower to come),
+// remainders in the largest digits that fit, the match score, who throws, the last turn and the
+// route, light on dark for reading across the room. Every text scales with the window, from 640x360
+// to 3840x2160, and what is too long for its place is elided. F11 (and Escape, to leave) switch
+// full screen.
 class TFormBoard final : public QWidget
 {
     Q_OBJECT
@@ -71,5 +82,12 @@ private:
     TBoardState m_State;
     QRect m_NormalPlace;
     QLabel* m_Title = nullptr;
-    std::array<TBoardColumn*, 2> m_Columns{};
+    static constexpr int kMaxSides = 8;
+    // Lays the columns out for `sides`: two or fewer side by side as always, up to four in a
+    // row, more in two rows.
+    void PlaceColumns(int sides);
+
+    QGridLayout* m_Grid = nullptr;
+    int m_Placed = 0;
+    std::array<TBoardColumn*, kMaxSides> m_Columns{};
 };

@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -107,11 +108,14 @@ TBoardState TRoomFollower::BoardState() const
     // A won leg is said in the title line until the next leg starts.
     const QString won = WinLine(game);
     state.Title = won.isEmpty() ? MatchTitle(m_Session.Title(), game) : won;
-    state.PlayerCount = params.PlayerCount == 2 ? 2 : 1;
+    state.PlayerCount = std::clamp(params.PlayerCount, 1, CGame::kMaxPlayers);
+    state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
     const bool inPlay = !leg->Finished() && game.MatchWinner() < 0;
+    const int32_t legIndex = game.LegCount() - 1;
     for (int32_t player = 0; player < state.PlayerCount; ++player) {
-        TBoardPlayer& shown = state.Players[static_cast<size_t>(player)];
-        shown.Name = QString::fromStdString(player == 1 ? params.Player2Name : params.Player1Name);
+        TBoardPlayer& shown = player < 2 ? state.Players[static_cast<size_t>(player)]
+                                         : state.MoreSides[static_cast<size_t>(player - 2)];
+        shown.Name = QString::fromStdString(game.PlayerName(player));
         shown.MatchScore = params.LegsToWin > 0
                                ? MatchScoreText(game, player)
                                : QStringLiteral("Legs %1").arg(game.LegsInSet(player));
@@ -125,6 +129,10 @@ TBoardState TRoomFollower::BoardState() const
             shown.LastTurn = QStringLiteral("Last %1").arg(sheet->LastEntry()->Score);
         }
         shown.Throws = inPlay && leg->PlayerToThrow() == player;
+        if (params.TeamSize == 2 && !sheet->Won()) {
+            shown.Thrower = QString::fromStdString(
+                game.ThrowerName(player, game.ThrowerFor(legIndex, sheet->EntryCount())));
+        }
         if (inPlay && params.CheckOutRule && !params.CountUp && m_CheckoutTable != nullptr &&
             remainder >= 2 && CGame::CheckOutDarts(remainder) > 0) {
             const std::vector<std::string> routes = m_CheckoutTable->Hints(remainder);

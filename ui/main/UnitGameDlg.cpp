@@ -241,6 +241,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
 
     // Tab order follows the rows; the sides' part is set by UpdateStarterTabStop.
     setTabOrder(m_ComboBoxGame, m_CheckBox2Players);
+    setTabOrder(m_SpinBoxLegsToWin, m_SpinBoxSetsToWin);
     setTabOrder(m_SpinBoxSetsToWin, m_SpinPlayers);
     setTabOrder(m_SpinPlayers, m_CheckBoxPairs);
     setTabOrder(m_CheckBoxPairs, m_CheckBoxHandicap);
@@ -267,6 +268,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
             &TNewGameDialog::EnableMatchLength);
     EnableMatchLength();
     ShowSides();
+    UpdateStarterTabStop();
     connect(buttonStart, &QPushButton::clicked, this, [this] { done(kResultStart); });
     connect(buttonCancel, &QPushButton::clicked, this, [this] { done(kResultCancel); });
     connect(buttonExit, &QPushButton::clicked, this, [this] { done(kResultExit); });
