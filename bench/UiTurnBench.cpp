@@ -4,7 +4,8 @@
 // With --store every turn is also committed to a match store in a scratch folder, as the
 // program does; with --board the board is shown, with --caller the caller is on (start a
 // sound server first, or it goes silent at its first call), --room is both. The caller's turns
-// are paced (see below); --paced paces them without it, for comparison. Run offscreen from a
+// are paced (see below); --paced paces them without it, for comparison; --sides N plays a
+// match of N sides (2 by default). Run offscreen from a
 // release build: scripts/bench.sh.
 
 #include "BoardWindow.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +35,8 @@ constexpr int kSamples = 2000;
 constexpr int kCallerSamples = 200;
 constexpr int kCallerPauseMilliseconds = 250;
 int g_Samples = kSamples;
+int g_Sides = 2;   // --sides N: a match of N sides (1 to 8)
+int g_Legs = 2000; // --legs N: the legs played before the second measurement (for profiling)
 int g_PauseMilliseconds = 0;
 
 void StartGame(TFormVTX& window)
@@ -40,6 +44,7 @@ void StartGame(TFormVTX& window)
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxGame"))->setCurrentIndex(1);
+        dialog->findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(g_Sides);
         dialog->findChild<QPushButton*>(QStringLiteral("ButtonStart"))->click();
     });
     window.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
@@ -56,7 +61,7 @@ void PlayLegs(TMatchSession& session, int legs)
     static constexpr int32_t kTurns[] = {60, 100, 45, 140, 26, 60, 30, 40};
     for (int leg = 0; leg < legs; ++leg) {
         for (int32_t turn : kTurns) {
-            for (int player = 0; player < 2 && !game.CurrentLeg()->Finished(); ++player) {
+            for (int player = 0; player < g_Sides && !game.CurrentLeg()->Finished(); ++player) {
                 [[maybe_unused]] const bool ok = session.Apply(
                     {TOperationKind::Turn, game.CurrentLeg()->PlayerToThrow(), 0, turn, 0});
             }
@@ -120,6 +125,15 @@ int main(int argc, char* argv[])
     QApplication::setActiveWindow(&window);
     window.activateWindow();
     const bool withStore = QCoreApplication::arguments().contains(QStringLiteral("--store"));
+    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--sides"));
+        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
+        g_Sides = std::clamp(QCoreApplication::arguments()[at + 1].toInt(), 1, 8);
+    }
+    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--legs"));
+        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
+        g_Legs = std::max(QCoreApplication::arguments()[at + 1].toInt(), 0);
+    }
+    std::printf("sides: %d\n", g_Sides);
     QTemporaryDir scratch;
     CMatchStore store(scratch.filePath(QStringLiteral("matches.sqlite")));
     if (withStore) {
@@ -162,7 +176,7 @@ int main(int argc, char* argv[])
 
     const TFigures fresh = MeasureTypedTurns(window);
     StartGame(window);
-    PlayLegs(window.Session(), 2000);
+    PlayLegs(window.Session(), g_Legs);
     // The legs were won: let the last winner banner run out before typing again.
     while (window.InputBlocked()) {
         QTest::qWait(20);

@@ -4,39 +4,131 @@
 #include "UnitVTXGameLogic.h"
 #include "WidgetHelpers.h"
 
-#include <QEvent>
 #include <QGridLayout>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
 const QString kDot = QStringLiteral(" \u00B7 ");
 
-QLabel* CardLabel(const QString& name, QWidget* parent, QObject* resizeWatcher)
-{
-    QLabel* label = NewLabel(name, QString(), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    // A long text ends in "…" instead of widening the card.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->installEventFilter(resizeWatcher); // cut again to its new width
-    return label;
-}
-
-// `text` cut with "…" to the label's width; the whole text stays in the tool tip.
-void SetElided(QLabel& label, const QString& text)
-{
-    label.setToolTip(text);
-    if (!label.isVisible()) {
-        label.setText(text); // cut when it is laid out and shown
-        return;
-    }
-    label.setText(
-        label.fontMetrics().elidedText(text, Qt::ElideRight, std::max(label.width() - 4, 20)));
-}
-
 } // namespace
+
+// One side's card, painted in one go: no labels and no layout of its own, so that a turn
+// repaints the cards it changes and lays nothing out again.
+class TSideCard final : public QWidget
+{
+public:
+    enum TLine : size_t
+    {
+        kName,
+        kThrower,
+        kRemainder,
+        kFigures,
+        kMatch,
+        kLineCount
+    };
+    using TTexts = std::array<QString, kLineCount>;
+
+    TSideCard(int side, QWidget* parent) : QWidget(parent), m_Side(side)
+    {
+        setObjectName(QStringLiteral("CardSide%1").arg(side + 1));
+        setMinimumSize(60, 60);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    }
+
+    void Set(const TTexts& texts, bool throwing)
+    {
+        if (texts == m_Texts && throwing == m_Throwing) {
+            return;
+        }
+        for (size_t line = 0; line < kLineCount; ++line) {
+            if (texts[line] != m_Texts[line]) {
+                m_Texts[line] = texts[line];
+                Elide(line);
+            }
+        }
+        m_Throwing = throwing;
+        setToolTip(texts[kName]);
+        update();
+    }
+    const TTexts& Texts() const { return m_Texts; }
+
+    std::function<void(int)> Chosen;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        Fit();
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QPalette& colours = palette();
+        painter.fillRect(rect(),
+                         colours.color(m_Throwing ? QPalette::Highlight : QPalette::Window));
+        painter.setPen(colours.color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(
+            colours.color(m_Throwing ? QPalette::HighlightedText : QPalette::WindowText));
+        for (size_t line = 0; line < kLineCount; ++line) {
+            painter.setFont(line == kName ? m_Bold : line == kRemainder ? m_Large : font());
+            painter.drawText(m_Boxes[line], Qt::AlignCenter, m_Shown[line]);
+        }
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && Chosen) {
+            Chosen(m_Side);
+        }
+        QWidget::mousePressEvent(event);
+    }
+
+private:
+    // Where each line goes and what it shows, cut to its box: worked out when the texts or
+    // the size change, never while painting. Name and thrower at the top, figures and match at
+    // the foot, the remainder between in the largest digits the card leaves room for.
+    void Fit()
+    {
+        const QRect area = rect().adjusted(4, 2, -4, -2);
+        const int lineHeight = fontMetrics().height();
+        m_Bold = font();
+        m_Bold.setBold(true);
+        m_Boxes[kName] = QRect(area.left(), area.top(), area.width(), lineHeight);
+        m_Boxes[kThrower] = QRect(area.left(), area.top() + lineHeight, area.width(), lineHeight);
+        m_Boxes[kFigures] =
+            QRect(area.left(), area.bottom() - 2 * lineHeight + 1, area.width(), lineHeight);
+        m_Boxes[kMatch] =
+            QRect(area.left(), area.bottom() - lineHeight + 1, area.width(), lineHeight);
+        m_Boxes[kRemainder] = QRect(area.left(), area.top() + 2 * lineHeight, area.width(),
+                                    std::max(area.height() - 4 * lineHeight, 1));
+        m_Large = m_Bold;
+        m_Large.setPixelSize(std::clamp(
+            std::min(m_Boxes[kRemainder].height() * 3 / 4, m_Boxes[kRemainder].width() / 3), 10,
+            200));
+        for (size_t line = 0; line < kLineCount; ++line) {
+            Elide(line);
+        }
+    }
+
+    void Elide(size_t line)
+    {
+        const QFont& face = line == kName ? m_Bold : line == kRemainder ? m_Large : font();
+        m_Shown[line] =
+            QFontMetrics(face).elidedText(m_Texts[line], Qt::ElideRight, m_Boxes[line].width());
+    }
+
+    int m_Side = 0;
+    TTexts m_Texts;
+    TTexts m_Shown;
+    std::array<QRect, kLineCount> m_Boxes{};
+    QFont m_Bold;
+    QFont m_Large;
+    bool m_Throwing = false;
+};
 
 TSideCards::TSideCards(QWidget* parent) : QFrame(parent)
 {
@@ -45,33 +137,10 @@ TSideCards::TSideCards(QWidget* parent) : QFrame(parent)
     m_Grid->setContentsMargins(4, 4, 4, 4);
     m_Grid->setSpacing(4);
     for (int side = 0; side < kMaxSides; ++side) {
-        TCard& card = m_Cards[static_cast<size_t>(side)];
-        const QString number = QString::number(side + 1);
-        card.Frame = new QFrame(this);
-        card.Frame->setObjectName(QStringLiteral("CardSide") + number);
-        card.Frame->setFrameShape(QFrame::StyledPanel);
-        card.Frame->setAutoFillBackground(true);
-        card.Frame->installEventFilter(this);
-        auto* layout = new QVBoxLayout(card.Frame);
-        layout->setContentsMargins(4, 2, 4, 2);
-        layout->setSpacing(0);
-        card.Name = CardLabel(QStringLiteral("LabelSideName") + number, card.Frame, this);
-        QFont bold = card.Name->font();
-        bold.setBold(true);
-        card.Name->setFont(bold);
-        card.Thrower = CardLabel(QStringLiteral("LabelSideThrower") + number, card.Frame, this);
-        card.Remainder = CardLabel(QStringLiteral("LabelSideRemainder") + number, card.Frame, this);
-        QFont large = bold;
-        large.setPixelSize(30);
-        card.Remainder->setFont(large);
-        card.Figures = CardLabel(QStringLiteral("LabelSideFigures") + number, card.Frame, this);
-        card.Match = CardLabel(QStringLiteral("LabelSideMatch") + number, card.Frame, this);
-        layout->addWidget(card.Name);
-        layout->addWidget(card.Thrower);
-        layout->addWidget(card.Remainder, 1);
-        layout->addWidget(card.Figures);
-        layout->addWidget(card.Match);
-        card.Frame->hide();
+        auto* card = new TSideCard(side, this);
+        card->Chosen = [this](int chosen) { emit SideChosen(chosen); };
+        card->hide();
+        m_Cards[static_cast<size_t>(side)] = card;
     }
 }
 
@@ -82,12 +151,15 @@ void TSideCards::Place(int sides)
         return;
     }
     for (int side = 0; side < kMaxSides; ++side) {
-        QFrame* frame = m_Cards[static_cast<size_t>(side)].Frame;
-        m_Grid->removeWidget(frame);
-        frame->setVisible(side < sides);
+        TSideCard* card = m_Cards[static_cast<size_t>(side)];
+        m_Grid->removeWidget(card);
+        card->setVisible(side < sides);
         if (side < sides) {
-            m_Grid->addWidget(frame, side / 2, side % 2);
+            m_Grid->addWidget(card, side / 2, side % 2);
         }
+    }
+    for (int row = 0; row < kMaxSides / 2; ++row) {
+        m_Grid->setRowStretch(row, row < (sides + 1) / 2 ? 1 : 0);
     }
     m_Placed = sides;
 }
@@ -100,9 +172,9 @@ void TSideCards::Show(const CGame& game, int throwing)
     const CLeg* leg = game.CurrentLeg();
     const int legIndex = game.LegCount() - 1;
     for (int side = 0; side < sides; ++side) {
-        const TCard& card = m_Cards[static_cast<size_t>(side)];
         const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(side) : nullptr;
-        SetElided(*card.Name, QString::fromStdString(game.PlayerName(side)));
+        TSideCard::TTexts texts;
+        texts[TSideCard::kName] = QString::fromStdString(game.PlayerName(side));
         // A pair names its thrower to come, the side to throw says so.
         QString thrower;
         if (params.TeamSize == 2 && sheet != nullptr && !sheet->Won()) {
@@ -113,26 +185,20 @@ void TSideCards::Show(const CGame& game, int throwing)
             thrower = thrower.isEmpty() ? QStringLiteral("to throw")
                                         : thrower + QStringLiteral(" to throw");
         }
-        SetElided(*card.Thrower, thrower);
-        card.Remainder->setText(sheet != nullptr && sheet->LastEntry() != nullptr
-                                    ? QString::number(sheet->LastEntry()->Remainder)
-                                    : QString());
+        texts[TSideCard::kThrower] = thrower;
+        if (sheet != nullptr && sheet->LastEntry() != nullptr) {
+            texts[TSideCard::kRemainder] = QString::number(sheet->LastEntry()->Remainder);
+        }
         const TPlayerStats stats = game.GetPlayerStats(side);
         QString figures = sheet != nullptr && sheet->EntryCount() > 1
                               ? QStringLiteral("Last %1").arg(sheet->LastEntry()->Score) + kDot
                               : QString();
-        figures += QStringLiteral("Avg %1").arg(Decimal2(stats.DartAverage * 3.0));
-        SetElided(*card.Figures, figures);
+        texts[TSideCard::kFigures] =
+            figures + QStringLiteral("Avg %1").arg(Decimal2(stats.DartAverage * 3.0));
         const QString match = MatchScoreText(game, side);
-        SetElided(*card.Match,
-                  match.isEmpty() ? QStringLiteral("Legs %1").arg(stats.LegsWon) : match);
-        // The side to throw in the highlight colours, the others as the window.
-        QPalette colours = palette();
-        if (side == throwing) {
-            colours.setColor(QPalette::Window, colours.color(QPalette::Highlight));
-            colours.setColor(QPalette::WindowText, colours.color(QPalette::HighlightedText));
-        }
-        card.Frame->setPalette(colours);
+        texts[TSideCard::kMatch] =
+            match.isEmpty() ? QStringLiteral("Legs %1").arg(stats.LegsWon) : match;
+        m_Cards[static_cast<size_t>(side)]->Set(texts, side == throwing);
     }
 }
 
@@ -141,48 +207,6 @@ QStringList TSideCards::Texts(int side) const
     if (side < 0 || side >= m_Placed) {
         return {};
     }
-    const TCard& card = m_Cards[static_cast<size_t>(side)];
-    return {card.Name->toolTip(), card.Thrower->toolTip(), card.Remainder->text(),
-            card.Figures->toolTip(), card.Match->toolTip()};
-}
-
-void TSideCards::SetShownSide(int side)
-{
-    for (int index = 0; index < kMaxSides; ++index) {
-        QFrame& frame = *m_Cards[static_cast<size_t>(index)].Frame;
-        frame.setFrameShape(index == side ? QFrame::Box : QFrame::StyledPanel);
-        frame.setLineWidth(index == side ? 2 : 1);
-    }
-}
-
-bool TSideCards::eventFilter(QObject* watched, QEvent* event)
-{
-    // The remainder takes the largest digits its card leaves room for.
-    if (event->type() == QEvent::Resize) {
-        for (const TCard& card : m_Cards) {
-            if (watched == card.Frame) {
-                const QSize size = card.Frame->size();
-                QFont large = card.Remainder->font();
-                large.setPixelSize(
-                    std::clamp(std::min(size.height() * 3 / 10, size.width() / 4), 14, 200));
-                card.Remainder->setFont(large);
-            }
-        }
-    }
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
-        auto* label = qobject_cast<QLabel*>(watched);
-        if (label != nullptr && !label->toolTip().isEmpty()) {
-            label->setText(label->fontMetrics().elidedText(label->toolTip(), Qt::ElideRight,
-                                                           std::max(label->width() - 4, 20)));
-        }
-    }
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int side = 0; side < m_Placed; ++side) {
-            if (watched == m_Cards[static_cast<size_t>(side)].Frame) {
-                emit SideChosen(side);
-                break;
-            }
-        }
-    }
-    return QFrame::eventFilter(watched, event);
+    const TSideCard::TTexts& texts = m_Cards[static_cast<size_t>(side)]->Texts();
+    return QStringList(texts.begin(), texts.end());
 }

@@ -5,7 +5,7 @@
 
 class CGame;
 class QGridLayout;
-class QLabel;
+class TSideCard;
 
 // The sides of a match of more than two at a glance, on the "Default" page beside the one
 // panel with the Thrown box: a card per side (CardSide1 ..) with its name, the thrower to come
@@ -21,10 +21,8 @@ public:
     explicit TSideCards(QWidget* parent = nullptr);
 
     // Lays out the match's sides and shows them as they stand; `throwing` is the side to throw
-    // (-1: nobody).
+    // (-1: nobody). Only the cards whose texts change are repainted.
     void Show(const CGame& game, int throwing);
-    // The side whose score list the panel beside shows: its card is framed.
-    void SetShownSide(int side);
     // The card's texts, for the side `side` (from 0): name, thrower line, remainder, last turn
     // and average, legs (and sets) won.
     QStringList Texts(int side) const;
@@ -32,22 +30,10 @@ public:
 signals:
     void SideChosen(int side);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    struct TCard
-    {
-        QFrame* Frame = nullptr;
-        QLabel* Name = nullptr;
-        QLabel* Thrower = nullptr;
-        QLabel* Remainder = nullptr;
-        QLabel* Figures = nullptr;
-        QLabel* Match = nullptr;
-    };
     void Place(int sides);
 
     QGridLayout* m_Grid = nullptr;
-    std::array<TCard, kMaxSides> m_Cards{};
+    std::array<TSideCard*, kMaxSides> m_Cards{};
     int m_Placed = 0;
 };

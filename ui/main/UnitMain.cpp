@@ -89,7 +89,7 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     connect(&m_Session, &TMatchSession::TurnChanged, this, &TFormVTX::GameTurnChanged);
     connect(&m_Session, &TMatchSession::LegWon, this,
             [this](CPlayerScores* sheet) { GameLegWon(*sheet); });
-    connect(&m_Session, &TMatchSession::OperationApplied, this, &TFormVTX::UpdateActions);
+    connect(&m_Session, &TMatchSession::OperationApplied, this, &TFormVTX::OperationDone);
     m_ProgramDir = QCoreApplication::applicationDirPath();
     if (!m_ProgramDir.endsWith(u'/')) {
         m_ProgramDir += u'/';
@@ -325,7 +325,6 @@ void TFormVTX::ShowSide(int player)
     }
     TPlayerPanel& panel = *m_Players[0];
     panel.SetPlayer(player);
-    m_Pages->Cards()->SetShownSide(player);
     panel.SetName(PanelName(player));
     panel.ShowMatchScore(MatchScoreText(m_Game, player));
     panel.ShowSheet(*sheet, m_Game.GetPlayerStats(player));
@@ -440,8 +439,10 @@ void TFormVTX::ShowMatch()
     }
     if (m_Pages->ManySides()) {
         m_Players[1]->SetActive(false);
+        m_PanelStale = true;
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
+    ShowStaleSides();
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -591,6 +592,13 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
         return;
     }
     const int player = sheet.PlayerIndex();
+    if (m_Pages->ManySides()) {
+        // Shown once the operation is done: a turn changes a sheet and passes the turn, and
+        // the one panel and the cards are then brought up to date once.
+        m_PanelStale = m_PanelStale || m_Players[0]->Player() == player;
+        m_CardsStale = true;
+        return;
+    }
     if (TPlayerPanel* panel = m_Pages->PanelOf(player)) {
         panel->ShowSheet(sheet, m_Game.GetPlayerStats(player));
         // Routes for the new remainder; a game that counts up has none.
@@ -599,11 +607,27 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
             FillPlayerHints(sheet.LastEntry()->Remainder, player);
         }
     }
-    if (m_Pages->ManySides()) {
+    UpdateActions();
+}
+
+void TFormVTX::OperationDone()
+{
+    ShowStaleSides();
+    UpdateActions();
+}
+
+void TFormVTX::ShowStaleSides()
+{
+    if (!m_Pages->ManySides()) {
+        return;
+    }
+    if (std::exchange(m_PanelStale, false)) {
+        ShowSide(m_Players[0]->Player());
+    }
+    if (std::exchange(m_CardsStale, false)) {
         const CLeg& leg = *m_Game.CurrentLeg();
         m_Pages->Cards()->Show(m_Game, leg.Finished() ? -1 : leg.PlayerToThrow());
     }
-    UpdateActions();
 }
 
 void TFormVTX::GameTurnChanged(CPlayerScores* sheet)
@@ -657,6 +681,7 @@ void TFormVTX::SetActivePlayer(int player)
     }
     if (m_Pages->ManySides() && player >= 0) {
         ShowSide(player); // the one panel follows the side to throw
+        m_PanelStale = false;
     }
     // The new thrower's box takes the keyboard before the other box is disabled: a disabled
     // focus box would hand the focus on along the tab chain first (to the other score list or
@@ -677,9 +702,7 @@ void TFormVTX::SetActivePlayer(int player)
             panel->SetActive(false);
         }
     }
-    if (m_Pages->ManySides()) {
-        m_Pages->Cards()->Show(m_Game, player);
-    }
+    m_CardsStale = m_Pages->ManySides();
 }
 
 bool TFormVTX::eventFilter(QObject* watched, QEvent* event)

@@ -151,6 +151,9 @@ private:
     // operator to look at or correct its turns (ChooseSide, and the next or previous side by
     // ActionNextSheet and ActionPreviousSheet).
     void ShowSide(int player);
+    // With more than two sides the panel and the cards are shown once an operation is done.
+    void OperationDone();
+    void ShowStaleSides();
     void ChooseSide(int player);
     void ActionNextSheetExecute(const QAction* action);
     // The name bar of side `player`: its name, and for a pair the thrower to come.
@@ -195,4 +198,6 @@ private:
     std::vector<std::function<void()>> m_WhenBuilt;
     // OpenNewGameFirst: the window shows itself once the dialog has been painted.
     bool m_ShowBehindDialog = false;
+    bool m_PanelStale = false;
+    bool m_CardsStale = false;
 };
