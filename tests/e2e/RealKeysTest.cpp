@@ -57,6 +57,7 @@ private slots:
     void HistoryAndExportByKeys();
     void BoardFullScreenAndCallerByKeys();
     void AnEarlierLegCorrectedByKeys();
+    void FourPairsSetUpAndCorrectedByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -459,6 +460,74 @@ void TestRealKeys::AnEarlierLegCorrectedByKeys()
     QTRY_VERIFY(typed);
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(board.Window.Game().GetLeg(0)->GetSheet(1)->LastEntry()->Remainder, 256);
+}
+
+// Four pairs by keys alone: the Players box, Pairs, every thrower's name by Tab; then another
+// side's turn corrected from its list, reached by Ctrl+PgDown.
+void TestRealKeys::FourPairsSetUpAndCorrectedByKeys()
+{
+    TScoreboard board;
+    TNewGameChoices choices = board.Dialog->Choices();
+    choices.Player1Name = choices.Player2Name = QString();
+    choices.GameType = 0;
+    board.Dialog->SetChoices(choices);
+    QTimer poll;
+    poll.setInterval(10);
+    bool typed = false;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (QApplication::activeModalWidget() != nullptr && !typed &&
+            QApplication::activeModalWidget()->isActiveWindow()) {
+            typed = true;
+            // The game, "2 Players", the starter, two names, the match length: then Players.
+            for (int step = 0; step < 6; ++step) {
+                Press(QStringLiteral("Tab"));
+            }
+            Press(QStringLiteral("Up"));
+            Press(QStringLiteral("Up"));
+            Press(QStringLiteral("Tab"));
+            Press(QStringLiteral("space")); // Pairs
+            // Round past Handicap, Start, Cancel, Exit, the game, "2 Players", the starter.
+            for (int step = 0; step < 8; ++step) {
+                Press(QStringLiteral("Tab"));
+            }
+            for (const char* pair : {"Anna Ben", "Cleo Dan", "Eve Finn", "Gus Hal"}) {
+                const QStringList names = QString::fromLatin1(pair).split(u' ');
+                Press(QStringLiteral("Tab")); // the pair's own name stays empty
+                TypeText(names[0]);
+                Press(QStringLiteral("Tab"));
+                TypeText(names[1]);
+                Press(QStringLiteral("Tab"));
+            }
+            Press(QStringLiteral("Return"));
+        }
+    });
+    poll.start();
+    board.Action("ActionNew")->trigger();
+    QTRY_VERIFY(typed);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    const TGameParams params = board.Window.Game().GetParams();
+    QCOMPARE(params.PlayerCount, 4);
+    QCOMPARE(params.PlayerNames, (std::vector<std::string>{"Anna & Ben", "Cleo & Dan",
+                                                           "Eve & Finn", "Gus & Hal"}));
+    QCOMPARE(params.ThrowerNames.back(), std::string("Hal"));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    for (const char* score : {"60", "100", "45", "140"}) {
+        TypeTurn(board, score);
+    }
+    // Cleo's 100 was 120: her side's list is one Ctrl+PgDown away.
+    Press(QStringLiteral("ctrl+Next"));
+    auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentIndex().row(), 1); // her one turn, the last row
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection2")) != nullptr);
+    TypeText(QStringLiteral("120"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->LastEntry()->Remainder, 181);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0)); // back with Anna & Ben
+    Press(QStringLiteral("ctrl+Prior"));
+    QTRY_COMPARE(QApplication::focusWidget(), list); // the last side's list, backwards
+    QCOMPARE(board.Label("Scored", 0), QStringLiteral("140"));
 }
 
 QTEST_MAIN(TestRealKeys)
