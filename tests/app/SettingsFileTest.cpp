@@ -56,6 +56,7 @@ private slots:
     void OnlyARegularFileOfSaneSizeIsReadOrReplaced();
     void MatchLengthIsStoredAfterTheFormElements();
     void RoomSettingsAreStoredAfterTheOthers();
+    void SidesPairsAndHandicapsOnlyWhenUsed();
     void ControlCharactersCannotSpoilTheFile();
     void FirstElementOfANameWinsAndOthersAreIgnored();
     void SavingReplacesTheFileOrLeavesItAlone();
@@ -289,6 +290,44 @@ void TestSettingsFile::RoomSettingsAreStoredAfterTheOthers()
     settings.BoardVisible.reset();
     const QByteArray plain = WriteSettings(settings);
     QVERIFY(!plain.contains("Caller") && !plain.contains("Board"));
+}
+
+void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
+{
+    TSettings settings = Everything();
+    settings.SetsToWin = 2;
+    settings.Players = 4;
+    settings.MorePlayerNames[0] = QStringLiteral("Cleo");
+    settings.Pairs = true;
+    settings.ThrowerNames[0] = QStringLiteral("Anna");
+    settings.ThrowerNames[15] = QStringLiteral("Pia");
+    for (size_t side = 0; side < settings.StartScores.size(); ++side) {
+        settings.StartScores[side] = 301 + static_cast<int>(side);
+    }
+    const QByteArray bytes = WriteSettings(settings);
+    QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
+                           "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
+                           "<Thrower1Name>Anna</Thrower1Name><Thrower16Name>Pia</Thrower16Name>"
+                           "<StartScore1>301</StartScore1>"));
+    QVERIFY(bytes.contains("<StartScore8>308</StartScore8></NewGame>"));
+    const TSettingsRead read = ReadSettings(bytes);
+    QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
+    QVERIFY(read.Settings == settings);
+    // Two players, no pairs, no handicap: none of them is written.
+    settings.Players = 2;
+    settings.MorePlayerNames[0].reset();
+    settings.Pairs = false;
+    settings.ThrowerNames = {};
+    settings.StartScores = {};
+    const QByteArray plain = WriteSettings(settings);
+    for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore"}) {
+        QVERIFY2(!plain.contains(element), element);
+    }
+    // Out of range, each on its own.
+    const TSettingsRead bad =
+        ReadSettings(Document("<Players>9</Players><StartScore2>1</StartScore2><Pairs>x</Pairs>"));
+    QCOMPARE(bad.Problems.size(), 3);
+    QVERIFY(!bad.Settings.Players && !bad.Settings.StartScores[1] && !bad.Settings.Pairs);
 }
 
 void TestSettingsFile::ControlCharactersCannotSpoilTheFile()
