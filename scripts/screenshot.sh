@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png, and of the board
 # for the room at its smallest and at full HD at docs/board-640x360.png and
-# docs/board-1920x1080.png, and of the statistics page at docs/stats.png: the real program
+# docs/board-1920x1080.png, and of the statistics page at docs/stats.png, of four and of eight
+# sides at docs/four-sides.png, docs/eight-sides.png and docs/board-eight-sides.png: the real program
 # under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,9 +13,10 @@ capture() {
     set -euo pipefail
     workdir=$(mktemp -d)
     cd "$workdir"
+    export XDG_DATA_HOME="$workdir" # a store of its own: nothing to resume
     "$root/build/release/app/vantorix" >/dev/null 2>&1 &
     pid=$!
-    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
     for _ in $(seq 1 100); do
         xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
         sleep 0.1
@@ -67,6 +69,55 @@ capture() {
     import -window "$window" "$root/docs/stats.png"
     echo "wrote docs/stats.png"
 }
-export -f capture
+# N sides set up by keys (the Players box, then every name by Tab), a round and a half typed.
+capture_sides() {
+    set -euo pipefail
+    local sides=$1 shot=$2 board_shot=${3:-}
+    workdir=$(mktemp -d)
+    cd "$workdir"
+    export XDG_DATA_HOME="$workdir" # a store of its own: nothing to resume
+    "$root/build/release/app/vantorix" >/dev/null 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool key Tab Tab Tab Tab Tab Tab             # the Players box
+    for _ in $(seq 3 "$sides"); do xdotool key Up; done
+    sleep 0.3
+    xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab # round to the first name
+    local names=(Anna Ben Cleo Dan Eve Finn Gus Hal)
+    for side in $(seq 0 $((sides - 1))); do
+        xdotool type "${names[$side]}"
+        xdotool key Tab
+    done
+    xdotool key Return
+    sleep 0.6
+    for turn in 100 60 140 45 26 81 180 100 41 60 85 20; do
+        xdotool type --delay 30 "$turn"
+        xdotool key Return
+        sleep 0.15
+    done
+    sleep 0.3
+    window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
+    import -window "$window" "$root/docs/$shot"
+    echo "wrote docs/$shot"
+    if [ -n "$board_shot" ]; then
+        xdotool key ctrl+b
+        sleep 0.5
+        board=$(xdotool search --onlyvisible --name '^Vantorix Board$' | head -n 1)
+        xdotool windowmove "$board" 0 0 windowsize "$board" 1920 1080
+        sleep 0.8
+        import -window "$board" "$root/docs/$board_shot"
+        echo "wrote docs/$board_shot"
+    fi
+}
+all() {
+    capture
+    capture_sides 4 four-sides.png
+    capture_sides 8 eight-sides.png board-eight-sides.png
+}
+export -f capture capture_sides all
 export root
-VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c capture
+VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c all

@@ -507,8 +507,8 @@ void TestRealKeys::FourPairsSetUpAndCorrectedByKeys()
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     const TGameParams params = board.Window.Game().GetParams();
     QCOMPARE(params.PlayerCount, 4);
-    QCOMPARE(params.PlayerNames, (std::vector<std::string>{"Anna & Ben", "Cleo & Dan",
-                                                           "Eve & Finn", "Gus & Hal"}));
+    QCOMPARE(params.PlayerNames,
+             (std::vector<std::string>{"Anna & Ben", "Cleo & Dan", "Eve & Finn", "Gus & Hal"}));
     QCOMPARE(params.ThrowerNames.back(), std::string("Hal"));
     QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
     for (const char* score : {"60", "100", "45", "140"}) {

@@ -118,30 +118,6 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_EditPlayer2Name->setMaxLength(kNameLength);
     m_Sides[0] = {m_RadioButtonPlayer1, m_EditPlayer1Name};
     m_Sides[1] = {m_RadioButtonPlayer2, m_EditPlayer2Name};
-    for (int side = 0; side < kMaxPlayers; ++side) {
-        TSideRow& row = m_Sides[static_cast<size_t>(side)];
-        const QString number = QString::number(side + 1);
-        if (side >= 2) {
-            row.Starts = new QRadioButton(QStringLiteral("Player %1 - Starts:").arg(number), this);
-            row.Starts->setObjectName(QStringLiteral("RadioButtonPlayer") + number);
-            row.Starts->setLayoutDirection(Qt::RightToLeft);
-            row.Name = new QLineEdit(this);
-            row.Name->setObjectName(QStringLiteral("EditPlayer%1Name").arg(number));
-            row.Name->setMaxLength(kNameLength);
-        }
-        for (int thrower = 0; thrower < 2; ++thrower) {
-            auto* edit = new QLineEdit(this);
-            edit->setObjectName(QStringLiteral("EditThrower%1Name").arg(side * 2 + thrower + 1));
-            edit->setMaxLength(kNameLength);
-            edit->setPlaceholderText(QStringLiteral("Player %1").arg(side * 2 + thrower + 1));
-            connect(edit, &QLineEdit::textChanged, this, &TNewGameDialog::ShowSides);
-            row.Throwers[static_cast<size_t>(thrower)] = edit;
-        }
-        row.StartScore = new QSpinBox(this);
-        row.StartScore->setObjectName(QStringLiteral("SpinStartScore") + number);
-        row.StartScore->setRange(2, kMaxStartScore);
-        connect(row.Starts, &QRadioButton::toggled, this, &TNewGameDialog::UpdateStarterTabStop);
-    }
     // Up to eight sides, pairs and handicaps: closed, the dialog is the one of one or two.
     m_SpinPlayers = new QSpinBox(this);
     m_SpinPlayers->setObjectName(QStringLiteral("SpinPlayers"));
@@ -154,10 +130,6 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_CheckBoxPairs->setObjectName(QStringLiteral("CheckBoxPairs"));
     m_CheckBoxHandicap = new QCheckBox(QStringLiteral("&Handicap"), this);
     m_CheckBoxHandicap->setObjectName(QStringLiteral("CheckBoxHandicap"));
-    const char* const headers[] = {"Thrower 1", "Thrower 2", "Start"};
-    for (size_t column = 0; column < m_SideHeaders.size(); ++column) {
-        m_SideHeaders[column] = new QLabel(QString::fromLatin1(headers[column]), this);
-    }
     auto* playersRow = new QHBoxLayout;
     playersRow->addWidget(m_SpinPlayers);
     playersRow->addWidget(m_CheckBoxPairs);
@@ -199,17 +171,11 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     grid->addWidget(labelGame, 0, 0);
     grid->addWidget(m_ComboBoxGame, 0, 1);
     grid->addWidget(m_CheckBox2Players, 1, 1);
-    for (int column = 0; column < static_cast<int>(m_SideHeaders.size()); ++column) {
-        grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 2);
+    for (int side = 0; side < 2; ++side) {
+        grid->addWidget(m_Sides[static_cast<size_t>(side)].Starts, side + 2, 0);
+        grid->addWidget(m_Sides[static_cast<size_t>(side)].Name, side + 2, 1);
     }
-    for (int side = 0; side < kMaxPlayers; ++side) {
-        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
-        grid->addWidget(row.Starts, side + 2, 0);
-        grid->addWidget(row.Name, side + 2, 1);
-        grid->addWidget(row.Throwers[0], side + 2, 2);
-        grid->addWidget(row.Throwers[1], side + 2, 3);
-        grid->addWidget(row.StartScore, side + 2, 4);
-    }
+    m_Grid = grid;
     const int below = kMaxPlayers + 2;
     grid->addWidget(labelLegs, below, 0, Qt::AlignRight);
     grid->addLayout(legsRow, below, 1);
@@ -255,6 +221,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     connect(m_CheckBoxHandicap, &QCheckBox::toggled, this, [this](bool on) {
         // Each side starts from the game's score until told otherwise.
         if (on) {
+            MakeSideRows();
             for (const TSideRow& row : m_Sides) {
                 row.StartScore->setValue(GameRules(m_ComboBoxGame->currentIndex()).StartScore);
             }
@@ -350,22 +317,82 @@ void TNewGameDialog::UpdateStarterTabStop()
         setTabOrder(previous, next);
         previous = next;
     };
-    for (const TSideRow& row : m_Sides) {
-        row.Starts->setFocusPolicy(row.Starts->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-        if (row.Starts->isChecked()) {
-            chain(row.Starts);
+    const int rows = m_SidesMade ? kMaxPlayers : 2;
+    for (int side = 0; side < rows; ++side) {
+        QRadioButton* starts = m_Sides[static_cast<size_t>(side)].Starts;
+        starts->setFocusPolicy(starts->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        if (starts->isChecked()) {
+            chain(starts);
         }
     }
-    for (const TSideRow& row : m_Sides) {
+    for (int side = 0; side < rows; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
         chain(row.Name);
-        chain(row.Throwers[0]);
-        chain(row.Throwers[1]);
-        chain(row.StartScore);
+        if (m_SidesMade) {
+            chain(row.Throwers[0]);
+            chain(row.Throwers[1]);
+            chain(row.StartScore);
+        }
         if (!row.Starts->isChecked()) {
             chain(row.Starts);
         }
     }
     chain(m_SpinBoxLegsToWin);
+}
+
+// The rows beyond two plain sides are made when first wanted: a dialog of one or two players
+// makes none of them, and is on screen as soon as ever.
+void TNewGameDialog::MakeSideRows()
+{
+    if (m_SidesMade) {
+        return;
+    }
+    m_SidesMade = true;
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const QString number = QString::number(side + 1);
+        if (side >= 2) {
+            row.Starts = new QRadioButton(QStringLiteral("Player %1 - Starts:").arg(number), this);
+            row.Starts->setObjectName(QStringLiteral("RadioButtonPlayer") + number);
+            row.Starts->setLayoutDirection(Qt::RightToLeft);
+            row.Name = new QLineEdit(this);
+            row.Name->setObjectName(QStringLiteral("EditPlayer%1Name").arg(number));
+            row.Name->setMaxLength(kNameLength);
+        }
+        for (int thrower = 0; thrower < 2; ++thrower) {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(QStringLiteral("EditThrower%1Name").arg(side * 2 + thrower + 1));
+            edit->setMaxLength(kNameLength);
+            edit->setPlaceholderText(QStringLiteral("Player %1").arg(side * 2 + thrower + 1));
+            connect(edit, &QLineEdit::textChanged, this, &TNewGameDialog::ShowSides);
+            row.Throwers[static_cast<size_t>(thrower)] = edit;
+        }
+        row.StartScore = new QSpinBox(this);
+        row.StartScore->setObjectName(QStringLiteral("SpinStartScore") + number);
+        row.StartScore->setRange(2, kMaxStartScore);
+        if (side >= 2) {
+            connect(row.Starts, &QRadioButton::toggled, this,
+                    &TNewGameDialog::UpdateStarterTabStop);
+        }
+    }
+    const char* const headers[] = {"Thrower 1", "Thrower 2", "Start"};
+    for (size_t column = 0; column < m_SideHeaders.size(); ++column) {
+        m_SideHeaders[column] = new QLabel(QString::fromLatin1(headers[column]), this);
+    }
+    for (int column = 0; column < static_cast<int>(m_SideHeaders.size()); ++column) {
+        m_Grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 2);
+    }
+    for (int side = 0; side < kMaxPlayers; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        if (side >= 2) {
+            m_Grid->addWidget(row.Starts, side + 2, 0);
+            m_Grid->addWidget(row.Name, side + 2, 1);
+        }
+        m_Grid->addWidget(row.Throwers[0], side + 2, 2);
+        m_Grid->addWidget(row.Throwers[1], side + 2, 3);
+        m_Grid->addWidget(row.StartScore, side + 2, 4);
+    }
+    UpdateStarterTabStop();
 }
 
 int TNewGameDialog::SideCount() const
@@ -375,7 +402,7 @@ int TNewGameDialog::SideCount() const
 
 int TNewGameDialog::Starter() const
 {
-    for (int side = 0; side < SideCount(); ++side) {
+    for (int side = 0; side < std::min(SideCount(), m_SidesMade ? kMaxPlayers : 2); ++side) {
         if (m_Sides[static_cast<size_t>(side)].Starts->isChecked()) {
             return side;
         }
@@ -393,13 +420,21 @@ void TNewGameDialog::ShowSides()
     }
     // The side that was to start is gone; the second's choice is kept for one player, whose
     // only player starts anyway, as always.
-    for (int side = std::max(sides, 2); side < kMaxPlayers; ++side) {
+    for (int side = std::max(sides, 2); side < kMaxPlayers && m_SidesMade; ++side) {
         if (m_Sides[static_cast<size_t>(side)].Starts->isChecked()) {
             m_RadioButtonPlayer1->setChecked(true);
         }
     }
     const bool pairs = m_CheckBoxPairs->isChecked();
     const bool handicap = m_CheckBoxHandicap->isChecked() && GameHasLegs();
+    if (sides > 2 || pairs || handicap) {
+        MakeSideRows();
+    }
+    if (!m_SidesMade) {
+        m_EditPlayer2Name->setEnabled(sides == 2);
+        m_RadioButtonPlayer2->setEnabled(sides == 2);
+        return; // the dialog of one or two, as it always was
+    }
     m_SideHeaders[0]->setVisible(pairs);
     m_SideHeaders[1]->setVisible(pairs);
     m_SideHeaders[2]->setVisible(handicap);
@@ -506,7 +541,7 @@ TNewGameChoices TNewGameDialog::Choices() const
     choices.SetsToWin = m_SpinBoxSetsToWin->value();
     choices.Players = SideCount();
     choices.Pairs = m_CheckBoxPairs->isChecked();
-    for (int side = 0; side < kMaxPlayers; ++side) {
+    for (int side = 0; side < kMaxPlayers && m_SidesMade; ++side) {
         const TSideRow& row = m_Sides[static_cast<size_t>(side)];
         if (side >= 2) {
             choices.MorePlayerNames.append(row.Name->text());
@@ -541,7 +576,16 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
         m_SpinPlayers->setValue(choices.Players);
     }
     m_CheckBoxPairs->setChecked(choices.Pairs);
-    for (int side = 0; side < kMaxPlayers; ++side) {
+    const auto given = [](const QStringList& names) {
+        return std::any_of(names.begin(), names.end(),
+                           [](const QString& name) { return !name.isEmpty(); });
+    };
+    // Names kept for more sides or pairs are put back even while two play.
+    if (!choices.StartScores.isEmpty() || given(choices.MorePlayerNames) ||
+        given(choices.ThrowerNames)) {
+        MakeSideRows();
+    }
+    for (int side = 0; side < kMaxPlayers && m_SidesMade; ++side) {
         const auto index = static_cast<qsizetype>(side);
         TSideRow& row = m_Sides[static_cast<size_t>(side)];
         if (side >= 2 && index - 2 < choices.MorePlayerNames.size()) {
@@ -555,10 +599,11 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
         }
     }
     m_CheckBoxHandicap->setChecked(!choices.StartScores.isEmpty());
-    for (qsizetype side = 0; side < choices.StartScores.size() && side < kMaxPlayers; ++side) {
+    for (qsizetype side = 0; side < choices.StartScores.size() && side < kMaxPlayers && m_SidesMade;
+         ++side) {
         m_Sides[static_cast<size_t>(side)].StartScore->setValue(choices.StartScores[side]);
     }
-    if (choices.Starter >= 2 && choices.Starter < SideCount()) {
+    if (choices.Starter >= 2 && choices.Starter < SideCount() && m_SidesMade) {
         m_Sides[static_cast<size_t>(choices.Starter)].Starts->setChecked(true);
     }
     ShowSides();

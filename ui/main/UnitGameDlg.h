@@ -11,6 +11,7 @@
 class QCheckBox;
 class QLabel;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -99,6 +100,7 @@ private:
     // Shows the rows of the sides in play, the throwers' boxes for pairs and the start scores
     // for a handicap; keeps "2 Players" and the Players box saying the same.
     void ShowSides();
+    void MakeSideRows();
     int SideCount() const;
     int Starter() const;
 
@@ -124,6 +126,8 @@ private:
     QCheckBox* m_CheckBoxHandicap = nullptr;
     std::array<QLabel*, 3> m_SideHeaders{};
     std::array<TSideRow, kMaxPlayers> m_Sides{};
+    QGridLayout* m_Grid = nullptr;
+    bool m_SidesMade = false;
     bool m_Painted = false;
 };
 
