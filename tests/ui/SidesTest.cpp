@@ -14,6 +14,7 @@ class TestSides : public QObject
 private slots:
     void FourSidesPlayALegWithACorrection();
     void TheBoardShowsEverySideLargeEnough();
+    void APairsNameBarNamesItsThrowerToCome();
 };
 
 namespace {
@@ -106,6 +107,29 @@ void TestSides::TheBoardShowsEverySideLargeEnough()
                      QStringLiteral("Player 5 & Player 6")); // named by its throwers
         }
     }
+}
+
+// Two pairs keep the two panels; each name bar names the pair's thrower to come, leg by leg.
+void TestSides::APairsNameBarNamesItsThrowerToCome()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({.Game = 0, .Pairs = true}));
+    QVERIFY(Find(board.Window, QStringLiteral("PanelRight"))->isVisible());
+    const auto bar = [&](int side) {
+        return Find<QLabel>(board.Window, QStringLiteral("PanelPlayerName%1").arg(side))->toolTip();
+    };
+    QCOMPARE(bar(1), QStringLiteral("Anna \u00B7 Player 1"));
+    board.TypeTurns({180});
+    QCOMPARE(bar(1), QStringLiteral("Anna \u00B7 Player 2"));
+    QCOMPARE(bar(2), QStringLiteral("Ben \u00B7 Player 3"));
+    board.TypeTurns({0, 121});                // Player 2 checks out for Anna's pair
+    QCOMPARE(bar(1), QStringLiteral("Anna")); // a won leg has nobody to come
+    QCOMPARE(bar(2), QStringLiteral("Ben \u00B7 Player 4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    QVERIFY(board.TriggerAction("ActionNextLeg"));
+    // Leg 2: each pair opens with its second thrower.
+    QCOMPARE(bar(1), QStringLiteral("Anna \u00B7 Player 2"));
+    QCOMPARE(bar(2), QStringLiteral("Ben \u00B7 Player 4"));
 }
 
 QTEST_MAIN(TestSides)

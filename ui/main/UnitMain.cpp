@@ -687,10 +687,13 @@ void TFormVTX::SetActivePlayer(int player)
     // focus box would hand the focus on along the tab chain first (to the other score list or
     // a tool button), repainting them and updating the actions twice over.
     TPlayerPanel* active = player >= 0 ? m_Pages->PanelOf(player) : nullptr;
-    if (active != nullptr) {
-        if (m_Game.Params().TeamSize == 2) {
-            active->SetName(PanelName(player));
+    // A pair's name bar names its thrower to come, which every turn and leg moves on.
+    if (m_Game.Params().TeamSize == 2) {
+        for (TPlayerPanel* panel : panels) {
+            panel->SetName(PanelName(panel->Player()));
         }
+    }
+    if (active != nullptr) {
         active->SetActive(true);
     }
     if (player == -1 && m_Notebook->currentIndex() == kPageDefault &&
