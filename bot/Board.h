@@ -1,0 +1,30 @@
+#pragma once
+
+// A regulation dartboard in millimetres, seen from the thrower: the origin at the centre of
+// the Bull, x to the right, y up. Pure C++.
+
+#include "CheckoutRoutes.h"
+
+#include <optional>
+
+struct TPoint
+{
+    double X = 0.0;
+    double Y = 0.0;
+};
+
+inline constexpr double kInnerBullRadius = 6.35;
+inline constexpr double kOuterBullRadius = 15.9;
+inline constexpr double kTrebleInnerRadius = 99.0;
+inline constexpr double kTrebleOuterRadius = 107.0;
+inline constexpr double kDoubleInnerRadius = 162.0;
+inline constexpr double kDoubleOuterRadius = 170.0;
+
+// The bed a dart that lands at `point` is in; none off the board (a miss). A dart on a wire
+// goes to the bed outside it, and on a segment wire to the bed clockwise of it.
+std::optional<TBed> BedAt(TPoint point);
+// Where a player aims for `bed`: the middle of its area (a single: the big single outside the
+// treble ring).
+TPoint AimPoint(const TBed& bed);
+// The name a caller gives a dart: "S20", "D16", "T19", "25", "Bull"; "Miss" for none.
+std::string DartName(const std::optional<TBed>& bed);
