@@ -83,3 +83,15 @@ QString WinLine(const CGame& game)
     }
     return {};
 }
+
+QString SideBarName(const CGame& game, int player)
+{
+    QString name = QString::fromStdString(game.PlayerName(player));
+    const CLeg* leg = game.CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (game.Params().TeamSize == 2 && sheet != nullptr && !sheet->Won()) {
+        name += kDot + QString::fromStdString(game.ThrowerName(
+                           player, game.ThrowerFor(game.LegCount() - 1, sheet->EntryCount())));
+    }
+    return name;
+}

@@ -14,3 +14,6 @@ QString MatchTitle(const QString& gameName, const CGame& game);
 QString MatchScoreText(const CGame& game, int player);
 // "Anna wins the leg" (the set, the match) while the leg in play is won; empty otherwise.
 QString WinLine(const CGame& game);
+// A side's name bar: its name, and for a pair " · " and the thrower to come ("Anna & Ben ·
+// Ben"); a side that has won the leg has nobody to come.
+QString SideBarName(const CGame& game, int player);

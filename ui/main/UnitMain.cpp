@@ -7,6 +7,7 @@
 #include "LegCorrectionDialog.h"
 #include "MainActions.h"
 #include "MainPages.h"
+#include "ManySides.h"
 #include "MatchFormat.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
@@ -214,10 +215,12 @@ void TFormVTX::CreatePages()
     auto* pages = new TMainPages(m_Game, this);
     m_Pages = pages;
     m_Entry = std::make_unique<TTypedEntry>(m_Session, *pages, *this);
+    m_Sides = std::make_unique<TManySides>(m_Game, *pages, *m_Entry);
+    m_Sides->FillHints = [this](int score, int player) { FillPlayerHints(score, player); };
     m_Entry->BeforeFocus = [this] {
         if (const CPlayerScores* thrower = m_Entry->ThrowingSheet();
             thrower != nullptr && m_Pages->ManySides()) {
-            ShowSide(thrower->PlayerIndex());
+            m_Sides->Show(thrower->PlayerIndex());
         }
     };
     connect(pages->Cards(), &TSideCards::SideChosen, this, &TFormVTX::ChooseSide);
@@ -302,46 +305,12 @@ void TFormVTX::FillPlayerHints(int score, int player)
     }
 }
 
-QString TFormVTX::PanelName(int player) const
-{
-    QString name = QString::fromStdString(m_Game.PlayerName(player));
-    // A pair's name bar says who of the two throws next.
-    const CLeg* leg = m_Game.CurrentLeg();
-    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    if (m_Game.Params().TeamSize == 2 && sheet != nullptr && !sheet->Won()) {
-        name += QStringLiteral(" \u00B7 ") +
-                QString::fromStdString(m_Game.ThrowerName(
-                    player, m_Game.ThrowerFor(m_Game.LegCount() - 1, sheet->EntryCount())));
-    }
-    return name;
-}
-
-void TFormVTX::ShowSide(int player)
-{
-    const CLeg* leg = m_Game.CurrentLeg();
-    CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    if (sheet == nullptr) {
-        return;
-    }
-    TPlayerPanel& panel = *m_Players[0];
-    panel.SetPlayer(player);
-    panel.SetName(PanelName(player));
-    panel.ShowMatchScore(MatchScoreText(m_Game, player));
-    panel.ShowSheet(*sheet, m_Game.GetPlayerStats(player));
-    const TGameParams& params = m_Game.Params();
-    if (!params.CountUp && params.CheckOutRule && sheet->LastEntry() != nullptr) {
-        FillPlayerHints(sheet->LastEntry()->Remainder, player);
-    }
-    const CPlayerScores* thrower = m_Entry->ThrowingSheet();
-    panel.SetActive(thrower != nullptr && thrower->PlayerIndex() == player);
-}
-
 void TFormVTX::ChooseSide(int player)
 {
     if (!m_Pages->ManySides() || InputBlocked() || m_Notebook->currentIndex() != kPageDefault) {
         return;
     }
-    ShowSide(player);
+    m_Sides->Show(player);
     const CPlayerScores* thrower = m_Entry->ThrowingSheet();
     if (thrower != nullptr && thrower->PlayerIndex() == player) {
         m_Entry->FocusThrownBox();
@@ -432,17 +401,17 @@ void TFormVTX::ShowMatch()
     m_Players[1]->SetPlayer(1);
     for (TPlayerPanel* panel : m_Players) {
         panel->Clear();
-        panel->SetName(PanelName(panel->Player()));
+        panel->SetName(SideBarName(m_Game, panel->Player()));
         if (CPlayerScores* sheet = leg.GetSheet(panel->Player())) {
             GameSheetChanged(*sheet);
         }
     }
     if (m_Pages->ManySides()) {
         m_Players[1]->SetActive(false);
-        m_PanelStale = true;
+        m_Sides->MarkStale();
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
-    ShowStaleSides();
+    m_Sides->Flush();
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -595,8 +564,7 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
     if (m_Pages->ManySides()) {
         // Shown once the operation is done: a turn changes a sheet and passes the turn, and
         // the one panel and the cards are then brought up to date once.
-        m_PanelStale = m_PanelStale || m_Players[0]->Player() == player;
-        m_CardsStale = true;
+        m_Sides->SheetChanged(player);
         return;
     }
     if (TPlayerPanel* panel = m_Pages->PanelOf(player)) {
@@ -612,22 +580,8 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
 
 void TFormVTX::OperationDone()
 {
-    ShowStaleSides();
+    m_Sides->Flush();
     UpdateActions();
-}
-
-void TFormVTX::ShowStaleSides()
-{
-    if (!m_Pages->ManySides()) {
-        return;
-    }
-    if (std::exchange(m_PanelStale, false)) {
-        ShowSide(m_Players[0]->Player());
-    }
-    if (std::exchange(m_CardsStale, false)) {
-        const CLeg& leg = *m_Game.CurrentLeg();
-        m_Pages->Cards()->Show(m_Game, leg.Finished() ? -1 : leg.PlayerToThrow());
-    }
 }
 
 void TFormVTX::GameTurnChanged(CPlayerScores* sheet)
@@ -679,9 +633,8 @@ void TFormVTX::SetActivePlayer(int player)
         panel->Thrown()->clear();
         panel->HideRefusal();
     }
-    if (m_Pages->ManySides() && player >= 0) {
-        ShowSide(player); // the one panel follows the side to throw
-        m_PanelStale = false;
+    if (m_Pages->ManySides()) {
+        m_Sides->TurnPassed(player);
     }
     // The new thrower's box takes the keyboard before the other box is disabled: a disabled
     // focus box would hand the focus on along the tab chain first (to the other score list or
@@ -690,7 +643,7 @@ void TFormVTX::SetActivePlayer(int player)
     // A pair's name bar names its thrower to come, which every turn and leg moves on.
     if (m_Game.Params().TeamSize == 2) {
         for (TPlayerPanel* panel : panels) {
-            panel->SetName(PanelName(panel->Player()));
+            panel->SetName(SideBarName(m_Game, panel->Player()));
         }
     }
     if (active != nullptr) {
@@ -705,7 +658,6 @@ void TFormVTX::SetActivePlayer(int player)
             panel->SetActive(false);
         }
     }
-    m_CardsStale = m_Pages->ManySides();
 }
 
 bool TFormVTX::eventFilter(QObject* watched, QEvent* event)

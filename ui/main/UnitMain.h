@@ -32,6 +32,7 @@ class TRoomFollower;
 class TMainActions;
 class TMainPages;
 class TTypedEntry;
+class TManySides;
 struct TBoardState;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
@@ -147,17 +148,13 @@ private:
     void ActionBoardExecute();
 
     void ShowMatch();
-    // With more than two sides: the one panel shows side `player` (ShowSide), chosen by the
-    // operator to look at or correct its turns (ChooseSide, and the next or previous side by
-    // ActionNextSheet and ActionPreviousSheet).
-    void ShowSide(int player);
-    // With more than two sides the panel and the cards are shown once an operation is done.
+    // An operation is done: with more than two sides the panel and the cards are shown now.
     void OperationDone();
-    void ShowStaleSides();
+    // With more than two sides: the one panel shows side `player`, chosen by the operator to
+    // look at or correct its turns (and the next or previous side by ActionNextSheet and
+    // ActionPreviousSheet).
     void ChooseSide(int player);
     void ActionNextSheetExecute(const QAction* action);
-    // The name bar of side `player`: its name, and for a pair the thrower to come.
-    QString PanelName(int player) const;
     void GameSheetChanged(CPlayerScores& sheet);
     void GameTurnChanged(CPlayerScores* sheet);
     void GameLegWon(CPlayerScores& sheet);
@@ -192,12 +189,11 @@ private:
     TMainPages* m_Pages = nullptr;
     std::unique_ptr<TMainActions> m_Actions;
     std::unique_ptr<TTypedEntry> m_Entry;
+    std::unique_ptr<TManySides> m_Sides;
     std::unique_ptr<TRoomFollower> m_Room;
     // Notices said before the notice strip was made, and steps waiting for the contents.
     QStringList m_EarlyNotices;
     std::vector<std::function<void()>> m_WhenBuilt;
     // OpenNewGameFirst: the window shows itself once the dialog has been painted.
     bool m_ShowBehindDialog = false;
-    bool m_PanelStale = false;
-    bool m_CardsStale = false;
 };
