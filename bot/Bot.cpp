@@ -9,14 +9,13 @@
 namespace {
 
 // The fitted spreads: a 3-dart average over whole 501 legs under the checkout rule, and the
-// horizontal standard deviation (mm) that throws it; the vertical one is kVerticalShare times
-// as wide. Made by tools/FitBot.cpp; rerun it after a change to the aiming.
+// horizontal standard deviation (mm) that throws it; the vertical one is CBot::kVerticalShare
+// times as wide. Made by tools/FitBot.cpp; rerun it after a change to the aiming.
 struct TFit
 {
     double Average;
     double Horizontal;
 };
-constexpr double kVerticalShare = 1.2;
 constexpr TFit kFits[] = {
     {20.0, 34.93}, {25.0, 28.71}, {30.0, 24.28}, {35.0, 20.78}, {40.0, 18.40},
     {45.0, 16.33}, {50.0, 14.69}, {55.0, 13.34}, {60.0, 12.08}, {65.0, 10.95},
@@ -120,7 +119,7 @@ TSpread CBot::SpreadFor(double average)
     const TFit& lower = *(upper - 1);
     const double share = (target - lower.Average) / (upper->Average - lower.Average);
     const double horizontal = lower.Horizontal + share * (upper->Horizontal - lower.Horizontal);
-    return {horizontal, horizontal * kVerticalShare};
+    return {horizontal, horizontal * CBot::kVerticalShare};
 }
 
 CBot::CBot(double targetAverage, uint64_t seed) : CBot(SpreadFor(targetAverage), seed) {}

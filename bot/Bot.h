@@ -37,6 +37,8 @@ class CBot
 public:
     static constexpr double kLowestAverage = 20.0;
     static constexpr double kHighestAverage = 110.0;
+    // A thrower's vertical spread over its horizontal one: darts scatter more up and down.
+    static constexpr double kVerticalShare = 1.2;
 
     CBot(double targetAverage, uint64_t seed);
     // A thrower of exactly this spread (for fitting the table).

@@ -474,12 +474,17 @@ int32_t CGame::StartScoreOf(int32_t player) const
     return m_Params.StartScore;
 }
 
+std::string SideName(const TGameParams& params, int32_t player)
+{
+    if (player >= 0 && static_cast<size_t>(player) < params.PlayerNames.size()) {
+        return params.PlayerNames[static_cast<size_t>(player)];
+    }
+    return player == 0 ? params.Player1Name : player == 1 ? params.Player2Name : std::string();
+}
+
 std::string CGame::PlayerName(int32_t player) const
 {
-    if (player >= 0 && static_cast<size_t>(player) < m_Params.PlayerNames.size()) {
-        return m_Params.PlayerNames[static_cast<size_t>(player)];
-    }
-    return player == 0 ? m_Params.Player1Name : player == 1 ? m_Params.Player2Name : std::string();
+    return SideName(m_Params, player);
 }
 
 std::string CGame::ThrowerName(int32_t player, int32_t thrower) const

@@ -42,6 +42,10 @@ struct TGameParams
     std::vector<std::string> ThrowerNames;
 };
 
+// Side `player`'s name (UTF-8): PlayerNames when given, else Player1Name and Player2Name;
+// empty for a side that has none.
+std::string SideName(const TGameParams& params, int32_t player);
+
 // Why a turn (or a correction of one) is refused. The window says it in the operator's words.
 enum class TRefusal : uint8_t
 {

@@ -88,11 +88,7 @@ QString Describe(const TStoredMatch& match)
     const TGameParams& params = match.Params;
     QStringList sides;
     for (int32_t player = 0; player < params.PlayerCount; ++player) {
-        const auto index = static_cast<size_t>(player);
-        sides.append(QString::fromStdString(index < params.PlayerNames.size()
-                                                ? params.PlayerNames[index]
-                                            : player == 1 ? params.Player2Name
-                                                          : params.Player1Name));
+        sides.append(QString::fromStdString(SideName(params, player)));
     }
     const QString players = sides.join(QStringLiteral(" v "));
     // A won match is told by its result, not by the leg it ended in.

@@ -52,12 +52,7 @@ QString Now()
 // Names are stored clean whatever gave them (a hand-edited settings file included).
 QString PlayerName(const TGameParams& params, int32_t player)
 {
-    const auto index = static_cast<size_t>(player);
-    return CleanName(QString::fromStdString(index < params.PlayerNames.size()
-                                                ? params.PlayerNames[index]
-                                            : player == 0 ? params.Player1Name
-                                            : player == 1 ? params.Player2Name
-                                                          : std::string()));
+    return CleanName(QString::fromStdString(SideName(params, player)));
 }
 
 // SQLite's primary result codes that the store tells apart (the driver gives extended ones).

@@ -29,24 +29,21 @@ bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& para
         error = clear.lastError();
         return false;
     }
-    const auto text = [](const std::vector<std::string>& names, size_t index,
-                         const std::string& otherwise) {
-        return CleanName(QString::fromStdString(index < names.size() ? names[index] : otherwise));
+    const auto thrower = [&params](size_t index) {
+        return CleanName(QString::fromStdString(
+            index < params.ThrowerNames.size() ? params.ThrowerNames[index] : std::string()));
     };
     for (int32_t side = 0; side < params.PlayerCount; ++side) {
         const auto index = static_cast<size_t>(side);
-        const std::string fallback = side == 0   ? params.Player1Name
-                                     : side == 1 ? params.Player2Name
-                                                 : std::string();
         QSqlQuery insert(database);
         insert.prepare(QStringLiteral("INSERT INTO sides VALUES(?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
              {QVariant::fromValue(matchId), QVariant(side),
-              QVariant(text(params.PlayerNames, index, fallback)),
+              QVariant(CleanName(QString::fromStdString(SideName(params, side)))),
               QVariant(index < params.StartScores.size() ? params.StartScores[index]
                                                          : params.StartScore),
-              QVariant(params.TeamSize), QVariant(text(params.ThrowerNames, index * 2, {})),
-              QVariant(text(params.ThrowerNames, index * 2 + 1, {}))}) {
+              QVariant(params.TeamSize), QVariant(thrower(index * 2)),
+              QVariant(thrower(index * 2 + 1))}) {
             insert.addBindValue(value);
         }
         if (!insert.exec()) {

@@ -9,13 +9,12 @@
 int main()
 {
     constexpr int32_t kLegs = 4000;
-    constexpr double kVerticalShare = 1.2;
     for (double target = 20.0; target <= 110.0; target += 5.0) {
         double wide = 400.0; // averages below the target
         double narrow = 2.0; // averages above it
         for (int step = 0; step < 30; ++step) {
             const double middle = (wide + narrow) / 2.0;
-            const CBot bot(TSpread{middle, middle * kVerticalShare}, 1);
+            const CBot bot(TSpread{middle, middle * CBot::kVerticalShare}, 1);
             const TBotFigures figures = SimulateLegs(bot, kLegs);
             (figures.Average < target ? wide : narrow) = middle;
         }
