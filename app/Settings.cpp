@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "BoardWindow.h"
+#include "ComputerThrower.h"
 #include "StoredMatch.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
@@ -129,6 +130,15 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
             settings.StartScores[index] = choices.StartScores[static_cast<qsizetype>(index)];
         }
     }
+    for (size_t index = 0; index < settings.ComputerAverages.size(); ++index) {
+        if (const int average = choices.ComputerAverages.value(static_cast<qsizetype>(index));
+            average > 0) {
+            settings.ComputerAverages[index] = average;
+        }
+    }
+    if (main.Computer().Pause() != TComputerThrower::kDefaultPauseMilliseconds) {
+        settings.ComputerPause = main.Computer().Pause();
+    }
     settings.Hints = main.HintsShown();
     // A maximized or minimized window keeps its normal place for when it is restored.
     const Qt::WindowStates state = main.windowState();
@@ -200,7 +210,13 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     if (choices.StartScores.size() != static_cast<qsizetype>(settings.StartScores.size())) {
         choices.StartScores.clear();
     }
+    choices.ComputerAverages.clear();
+    for (const std::optional<int>& average : settings.ComputerAverages) {
+        choices.ComputerAverages.append(average.value_or(0));
+    }
     dialog.SetChoices(choices);
+    main.Computer().SetPause(
+        settings.ComputerPause.value_or(TComputerThrower::kDefaultPauseMilliseconds));
 
     if (settings.Hints) {
         main.SetHintsShown(*settings.Hints);

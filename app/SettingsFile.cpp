@@ -41,7 +41,9 @@ enum TField : size_t
     kPairs = kPlayer3Name + 6,
     kThrower1Name,
     kStartScore1 = kThrower1Name + 16,
-    kFieldCount = kStartScore1 + 8
+    kComputer1 = kStartScore1 + 8,
+    kComputerPause = kComputer1 + 8,
+    kFieldCount
 };
 
 constexpr std::array<const char*, kFieldCount> kPaths = {
@@ -100,6 +102,15 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/NewGame/StartScore6",
     "VTXSettings/NewGame/StartScore7",
     "VTXSettings/NewGame/StartScore8",
+    "VTXSettings/NewGame/Computer1",
+    "VTXSettings/NewGame/Computer2",
+    "VTXSettings/NewGame/Computer3",
+    "VTXSettings/NewGame/Computer4",
+    "VTXSettings/NewGame/Computer5",
+    "VTXSettings/NewGame/Computer6",
+    "VTXSettings/NewGame/Computer7",
+    "VTXSettings/NewGame/Computer8",
+    "VTXSettings/ComputerPause",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -262,6 +273,11 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     for (size_t index = 0; index < settings.StartScores.size(); ++index) {
         takeInt(kStartScore1 + index, settings.StartScores[index], 2, kMaxStartScore);
     }
+    for (size_t index = 0; index < settings.ComputerAverages.size(); ++index) {
+        takeInt(kComputer1 + index, settings.ComputerAverages[index], kMinComputerAverage,
+                kMaxComputerAverage);
+    }
+    takeInt(kComputerPause, settings.ComputerPause, 0, kMaxComputerPause);
     return result;
 }
 
@@ -314,6 +330,12 @@ QByteArray WriteSettings(const TSettings& settings)
                    settings.StartScores[index], 0);
         }
     }
+    for (size_t index = 0; index < settings.ComputerAverages.size(); ++index) {
+        if (settings.ComputerAverages[index]) {
+            number(QStringLiteral("Computer%1").arg(index + 1).toLatin1().constData(),
+                   settings.ComputerAverages[index], 0);
+        }
+    }
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("Layout"));
     flag("Hints", settings.Hints, true);
@@ -342,6 +364,9 @@ QByteArray WriteSettings(const TSettings& settings)
     writer.writeEndElement();
     if (settings.Caller.value_or(false)) {
         flag("Caller", settings.Caller, false);
+    }
+    if (settings.ComputerPause) {
+        number("ComputerPause", settings.ComputerPause, 0);
     }
     writer.writeEndElement();
     return bytes;

@@ -49,6 +49,11 @@ struct TSettings
     std::optional<bool> Pairs;
     std::array<std::optional<QString>, 16> ThrowerNames; // Thrower1Name .. Thrower16Name
     std::array<std::optional<int>, 8> StartScores;       // StartScore1 .. StartScore8
+    // The sides the computer throws for (NewGame's Computer1 .. Computer8: the average it
+    // throws at, 20..110), and the pause before its darts in milliseconds (ComputerPause,
+    // after Caller), each written only when used.
+    std::array<std::optional<int>, 8> ComputerAverages;
+    std::optional<int> ComputerPause;
 
     bool operator==(const TSettings&) const = default;
 };
@@ -66,6 +71,9 @@ inline constexpr int kViewMaximized = 2;
 inline constexpr int kMaxMatchLength = 99;
 inline constexpr int kMaxPlayers = 8;
 inline constexpr int kMaxStartScore = 9999;
+inline constexpr int kMinComputerAverage = 20;
+inline constexpr int kMaxComputerAverage = 110;
+inline constexpr int kMaxComputerPause = 10000;
 
 // The largest settings file read: a real one is well under a kilobyte, and what the XML reader
 // takes well under a second (at most about 0.3 s in an optimised build) is far more than any needs.

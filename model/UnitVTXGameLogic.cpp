@@ -482,6 +482,13 @@ std::string SideName(const TGameParams& params, int32_t player)
     return player == 0 ? params.Player1Name : player == 1 ? params.Player2Name : std::string();
 }
 
+int32_t ComputerAverage(const TGameParams& params, int32_t player)
+{
+    return player >= 0 && static_cast<size_t>(player) < params.ComputerAverages.size()
+               ? params.ComputerAverages[static_cast<size_t>(player)]
+               : 0;
+}
+
 std::string CGame::PlayerName(int32_t player) const
 {
     return SideName(m_Params, player);

@@ -40,7 +40,15 @@ struct TGameParams
     int32_t TeamSize = 1;
     // With TeamSize 2, every thrower's name side by side (side 0's two, then side 1's, ...).
     std::vector<std::string> ThrowerNames;
+    // The sides the computer throws for, with the 3-dart average it plays at (20..110); 0 or
+    // beyond the end: a person. Empty: people only.
+    std::vector<int32_t> ComputerAverages;
+    // The computer's darts of this match: the same seed and the same match give the same turns.
+    uint64_t ComputerSeed = 0;
 };
+
+// The average the computer plays side `player` at; 0 for a person.
+int32_t ComputerAverage(const TGameParams& params, int32_t player);
 
 // Side `player`'s name (UTF-8): PlayerNames when given, else Player1Name and Player2Name;
 // empty for a side that has none.

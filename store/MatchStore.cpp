@@ -260,7 +260,7 @@ bool CMatchStore::CheckOwnFile()
         return false;
     }
     // Added within version 2: a file of either kind reads the same in every version 2 program.
-    if (!Exec(QString::fromLatin1(kSidesTable))) {
+    if (!Exec(QString::fromLatin1(kSidesTable)) || !Exec(QString::fromLatin1(kComputersTable))) {
         return Fail(Reason(database.lastError()), true);
     }
     if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
@@ -423,7 +423,8 @@ bool CMatchStore::InsertMatch(QSqlError& error)
         return false;
     }
     m_MatchId = query.lastInsertId().toLongLong();
-    if (UsesSides(params) && !WriteSides(database, m_MatchId, params, error)) {
+    if ((UsesSides(params) && !WriteSides(database, m_MatchId, params, error)) ||
+        (UsesComputers(params) && !WriteComputers(database, m_MatchId, params, error))) {
         return false;
     }
     for (int32_t player = 0; player < params.PlayerCount; ++player) {
@@ -651,6 +652,7 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     match.Score = query.value(14).toString();
     query.finish();
     ReadSides(database, id, params);
+    ReadComputers(database, id, params);
     QSqlQuery operations(database);
     operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg"
                                       " FROM operations WHERE match_id=? ORDER BY seq"));
@@ -682,7 +684,7 @@ bool CMatchStore::Delete(int64_t id)
         m_Problem = Reason(database.lastError());
         return false;
     }
-    for (const char* table : {"operations", "player_stats", "sides"}) {
+    for (const char* table : {"operations", "player_stats", "sides", "computers"}) {
         QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));
@@ -705,63 +707,17 @@ bool CMatchStore::Delete(int64_t id)
 
 TPlayerRecord CMatchStore::PlayerRecord(const QString& name) const
 {
-    TPlayerRecord record;
-    if (!m_Open) {
-        return record;
-    }
-    QSqlQuery query(QSqlDatabase::database(m_Connection, false));
-    query.prepare(QStringLiteral(
-        "SELECT COUNT(*), SUM(CASE WHEN m.winner = s.player THEN 1 ELSE 0 END),"
-        " SUM(s.legs_played), SUM(s.legs_won), SUM(s.points), SUM(s.darts),"
-        " MAX(s.highest_turn), SUM(s.count180), MAX(s.highest_checkout)"
-        " FROM player_stats s JOIN matches m ON m.id = s.match_id WHERE s.name = ?"));
-    query.addBindValue(name);
-    if (!query.exec() || !query.next()) {
-        return record;
-    }
-    record.MatchesPlayed = query.value(0).toLongLong();
-    record.MatchesWon = query.value(1).toLongLong();
-    record.LegsPlayed = query.value(2).toLongLong();
-    record.LegsWon = query.value(3).toLongLong();
-    const double darts = query.value(5).toDouble();
-    record.ThreeDartAverage = darts > 0 ? query.value(4).toDouble() / darts * 3.0 : 0.0;
-    record.HighestTurn = query.value(6).toInt();
-    record.Count180 = query.value(7).toLongLong();
-    record.HighestCheckout = query.value(8).toInt();
-    return record;
+    return m_Open ? ReadPlayerRecord(QSqlDatabase::database(m_Connection, false), name)
+                  : TPlayerRecord{};
 }
 
 std::vector<std::pair<QDateTime, double>> CMatchStore::PlayerAverages(const QString& name) const
 {
-    std::vector<std::pair<QDateTime, double>> averages;
-    if (!m_Open) {
-        return averages;
-    }
-    QSqlQuery query(QSqlDatabase::database(m_Connection, false));
-    query.prepare(QStringLiteral("SELECT m.started, s.points * 3.0 / s.darts FROM player_stats s"
-                                 " JOIN matches m ON m.id = s.match_id"
-                                 " WHERE s.name = ? AND s.darts > 0 ORDER BY m.started, m.id"));
-    query.addBindValue(name);
-    if (query.exec()) {
-        while (query.next()) {
-            averages.emplace_back(QDateTime::fromString(query.value(0).toString(), Qt::ISODate),
-                                  query.value(1).toDouble());
-        }
-    }
-    return averages;
+    return m_Open ? ReadPlayerAverages(QSqlDatabase::database(m_Connection, false), name)
+                  : std::vector<std::pair<QDateTime, double>>{};
 }
 
 QStringList CMatchStore::PlayerNames() const
 {
-    QStringList names;
-    if (!m_Open) {
-        return names;
-    }
-    QSqlQuery query(QSqlDatabase::database(m_Connection, false));
-    if (query.exec(QStringLiteral("SELECT DISTINCT name FROM player_stats ORDER BY name"))) {
-        while (query.next()) {
-            names << query.value(0).toString();
-        }
-    }
-    return names;
+    return m_Open ? ReadPlayerNames(QSqlDatabase::database(m_Connection, false)) : QStringList{};
 }

@@ -9,6 +9,7 @@
 // itself finds damaged is set aside; one program writes the store at a time.
 
 #include "MatchExport.h"
+#include "PlayerRecords.h"
 #include "StoredMatch.h"
 
 #include <QDateTime>
@@ -22,19 +23,6 @@
 class QLockFile;
 class QSqlDatabase;
 class QSqlError;
-
-// Per-player figures over every stored match for one name.
-struct TPlayerRecord
-{
-    int64_t MatchesPlayed = 0;
-    int64_t MatchesWon = 0;
-    int64_t LegsPlayed = 0;
-    int64_t LegsWon = 0;
-    double ThreeDartAverage = 0.0;
-    int32_t HighestTurn = 0;
-    int64_t Count180 = 0;
-    int32_t HighestCheckout = 0;
-};
 
 class CMatchStore final
 {

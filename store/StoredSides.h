@@ -14,6 +14,10 @@ class QSqlError;
 
 // The statement that adds the table to a store that lacks it.
 extern const char* const kSidesTable;
+// The sides the computer throws for, in `computers`: one row per such side, its average and
+// the match's seed. Written only for a match with a computer; a person's figures never count
+// a row of it, whatever the name.
+extern const char* const kComputersTable;
 
 // Whether `params` need the table.
 bool UsesSides(const TGameParams& params);
@@ -23,3 +27,11 @@ bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& para
 // Fills the sides of match `matchId` into `params`, whose player count is read already. Rows
 // that do not fit the count are ignored: the match is then played with two names.
 void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params);
+
+// Whether `params` have a computer side.
+bool UsesComputers(const TGameParams& params);
+bool WriteComputers(QSqlDatabase& database, int64_t matchId, const TGameParams& params,
+                    QSqlError& error);
+// Fills the computer sides of match `matchId` into `params` (player count read already); a
+// store without the table has none.
+void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& params);

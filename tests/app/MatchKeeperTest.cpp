@@ -2,6 +2,7 @@
 // new windows resume it identically; an unusable store is said and play goes on.
 
 #include "../ui/UiTestSupport.h"
+#include "ComputerThrower.h"
 #include "ProgramStart.h"
 
 #include <QFile>
@@ -59,6 +60,7 @@ private slots:
     void AMatchIsResumedAsItStood();
     void AnUnusableStoreIsSaidAndPlayGoesOn();
     void AnAbandonedMatchIsResumedFromHistory();
+    void TheComputerGoesOnAfterAKill();
 
 private:
     std::unique_ptr<QTemporaryDir> m_Data;
@@ -171,3 +173,40 @@ void TestMatchKeeper::AnAbandonedMatchIsResumedFromHistory()
 
 QTEST_MAIN(TestMatchKeeper)
 #include "MatchKeeperTest.moc"
+
+// Killed while the computer was about to throw: resumed, the match stands as it was, and the
+// computer throws the very turn it was about to throw, recorded as the match's next operation.
+void TestMatchKeeper::TheComputerGoesOnAfterAKill()
+{
+    TBotTurn expected;
+    size_t operations = 0;
+    {
+        TProgramWindows windows;
+        Show(windows);
+        windows.Main.Computer().SetPause(0);
+        TGameChoice choice;
+        choice.Computer2 = 45;
+        StartFromDialog(windows, choice);
+        QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+        const CLeg& leg = *windows.Main.Game().CurrentLeg();
+        Type(windows, QStringLiteral("100"));
+        QTRY_COMPARE(leg.GetSheet(1)->EntryCount(), 2);
+        windows.Main.Computer().SetPause(60000); // it will not throw before the kill
+        Type(windows, QStringLiteral("100"));
+        QCOMPARE(windows.Main.Computer().Throwing(), 1);
+        const TGameParams& params = windows.Main.Game().Params();
+        expected = CBot(45, params.ComputerSeed).NextTurn(windows.Main.Game(), 1);
+        operations = windows.Keeper.Current().Operations.size();
+    }
+    TProgramWindows windows;
+    Show(windows);
+    windows.Main.Computer().SetPause(0);
+    AnswerNextDialog([&](QDialog&) { windows.Keeper.OpenStore(); }, QStringLiteral("ButtonResume"));
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+    QCOMPARE(windows.Main.Game().Params().ComputerAverages, (std::vector<int32_t>{0, 45}));
+    QTRY_COMPARE(windows.Keeper.Store()->LastInPlay()->Operations.size(), operations + 1);
+    const TMatchOperation thrown = windows.Keeper.Store()->LastInPlay()->Operations.back();
+    QCOMPARE(thrown.Player, 1);
+    QCOMPARE(thrown.Score, expected.Score);
+    QCOMPARE(thrown.Darts, expected.Darts);
+}

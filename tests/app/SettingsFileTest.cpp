@@ -304,12 +304,17 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     for (size_t side = 0; side < settings.StartScores.size(); ++side) {
         settings.StartScores[side] = 301 + static_cast<int>(side);
     }
+    settings.ComputerAverages[1] = 60;
+    settings.ComputerAverages[7] = 110;
+    settings.ComputerPause = 250;
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
                            "<Thrower1Name>Anna</Thrower1Name><Thrower16Name>Pia</Thrower16Name>"
                            "<StartScore1>301</StartScore1>"));
-    QVERIFY(bytes.contains("<StartScore8>308</StartScore8></NewGame>"));
+    QVERIFY(bytes.contains("<StartScore8>308</StartScore8><Computer2>60</Computer2>"
+                           "<Computer8>110</Computer8></NewGame>"));
+    QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
@@ -319,15 +324,20 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.Pairs = false;
     settings.ThrowerNames = {};
     settings.StartScores = {};
+    settings.ComputerAverages = {};
+    settings.ComputerPause.reset();
     const QByteArray plain = WriteSettings(settings);
-    for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore"}) {
+    for (const char* element :
+         {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore", "<Computer"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.
     const TSettingsRead bad =
-        ReadSettings(Document("<Players>9</Players><StartScore2>1</StartScore2><Pairs>x</Pairs>"));
-    QCOMPARE(bad.Problems.size(), 3);
-    QVERIFY(!bad.Settings.Players && !bad.Settings.StartScores[1] && !bad.Settings.Pairs);
+        ReadSettings(Document("<Players>9</Players><StartScore2>1</StartScore2><Pairs>x</Pairs>"
+                              "<Computer1>19</Computer1><Computer2>111</Computer2>"));
+    QCOMPARE(bad.Problems.size(), 5);
+    QVERIFY(!bad.Settings.Players && !bad.Settings.StartScores[1] && !bad.Settings.Pairs &&
+            !bad.Settings.ComputerAverages[0] && !bad.Settings.ComputerAverages[1]);
 }
 
 void TestSettingsFile::ControlCharactersCannotSpoilTheFile()

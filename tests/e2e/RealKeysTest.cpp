@@ -4,8 +4,10 @@
 #include "../ui/UiTestSupport.h"
 #include "BoardWindow.h"
 #include "Caller.h"
+#include "ComputerThrower.h"
 
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
@@ -58,6 +60,7 @@ private slots:
     void BoardFullScreenAndCallerByKeys();
     void AnEarlierLegCorrectedByKeys();
     void FourPairsSetUpAndCorrectedByKeys();
+    void AMatchAgainstTheComputerByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -532,3 +535,94 @@ void TestRealKeys::FourPairsSetUpAndCorrectedByKeys()
 
 QTEST_MAIN(TestRealKeys)
 #include "RealKeysTest.moc"
+
+// A person against the computer of average 60, first to 3 legs, set up and played by keys: an
+// undo of the computer's turn holds it back, Ctrl+P pauses it, and it throws the same darts
+// again for the same match.
+void TestRealKeys::AMatchAgainstTheComputerByKeys()
+{
+    TScoreboard board;
+    TComputerThrower& computer = board.Window.Computer();
+    computer.SetPause(40);
+    QSignalSpy darts(&computer, &TComputerThrower::DartsShown);
+    QTimer poll;
+    poll.setInterval(10);
+    bool typed = false;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (QApplication::activeModalWidget() != nullptr && !typed &&
+            QApplication::activeModalWidget()->isActiveWindow()) {
+            typed = true;
+            Press(QStringLiteral("alt+t")); // first to 3 legs
+            TypeText(QStringLiteral("3"));
+            Press(QStringLiteral("alt+c")); // the second player is the computer
+            Press(QStringLiteral("Return"));
+        }
+    });
+    poll.start();
+    board.Action("ActionNew")->trigger();
+    QTRY_VERIFY(typed);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    const TGameParams& params = board.Window.Game().GetParams();
+    QCOMPARE(params.ComputerAverages, (std::vector<int32_t>{0, 60}));
+    QCOMPARE(params.LegsToWin, 3);
+    QCOMPARE(params.Player2Name, std::string("Computer (60)"));
+    QVERIFY(board.Action("ActionPauseBot")->isEnabled());
+    auto* computerLine = Find<QLabel>(board.Window, QStringLiteral("LabelComputerDarts2"));
+
+    // The first turns: the computer's turn taken back waits; the person's taken back and typed
+    // again brings the same darts.
+    TypeTurn(board, "60");
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 2);
+    const int thrown = LastScore(board, 1);
+    QVERIFY(!darts.isEmpty() && !darts.front().at(1).toString().isEmpty());
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 1);
+    QVERIFY(computer.IsWaiting());
+    QTRY_VERIFY(computerLine->text().startsWith(QStringLiteral("Waits after the undo")));
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(board.Leg().GetSheet(0)->EntryCount(), 1);
+    TypeTurn(board, "60");
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 2);
+    QCOMPARE(LastScore(board, 1), thrown);
+    // Ctrl+P pauses it from the person's Thrown box; Ctrl+P again lets it throw.
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    Press(QStringLiteral("ctrl+p"));
+    QTRY_VERIFY(board.Action("ActionPauseBot")->isChecked());
+    TypeTurn(board, "60");
+    QTRY_COMPARE(computerLine->text(), QStringLiteral("Paused: Ctrl+P lets it throw"));
+    QCOMPARE(computer.Throwing(), -1);
+    QCOMPARE(board.Leg().GetSheet(1)->EntryCount(), 2);
+    Press(QStringLiteral("ctrl+p"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 3);
+    QVERIFY(!board.Action("ActionPauseBot")->isChecked());
+
+    // The rest of the match: the person scores 60 a turn and checks out with three darts.
+    while (board.Window.Game().MatchWinner() < 0) {
+        if (board.Leg().Finished()) {
+            QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+            const int legs = board.Window.Game().LegCount();
+            Press(QStringLiteral("ctrl+Return"));
+            QTRY_COMPARE(board.Window.Game().LegCount(), legs + 1);
+            continue;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(board.Leg().Finished() || board.Leg().PlayerToThrow() == 0, 10000);
+        if (board.Leg().Finished()) {
+            continue;
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+        const int left = board.Remainder(0);
+        if (CGame::CheckOutDarts(left) > 0) {
+            Press(QStringLiteral("alt+3"));
+            QTRY_VERIFY(board.Leg().Finished());
+        } else {
+            TypeTurn(board, std::to_string(std::min(60, left - 2)).c_str());
+        }
+    }
+    const CGame& game = board.Window.Game();
+    const int32_t won0 = game.GetPlayerStats(0).LegsWon;
+    const int32_t won1 = game.GetPlayerStats(1).LegsWon;
+    QCOMPARE(won0 + won1, game.LegCount());
+    QCOMPARE(std::max(won0, won1), 3);
+    QVERIFY(game.GetPlayerStats(1).DartsThrown > 0);
+}

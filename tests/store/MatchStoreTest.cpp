@@ -487,6 +487,21 @@ void TestMatchStore::PlayerRecordsAndDeleting()
     QVERIFY(store.Delete(first));
     QVERIFY(!store.Load(first).has_value());
     QCOMPARE(store.PlayerRecord(QStringLiteral("Ben")).MatchesPlayed, 1);
+    // A computer called Ben: kept with its average and seed for resuming, and never counted in
+    // the person Ben's figures, nor listed as a person.
+    params.ComputerAverages = {0, 85};
+    params.ComputerSeed = 0xFEDCBA9876543210ULL; // beyond SQLite's signed range
+    game.NewGame(params);
+    PlayAndRecord(store, game, {Turn(0, 20), Turn(1, 95)});
+    const std::optional<TStoredMatch> computer = store.Load(store.CurrentMatch());
+    QCOMPARE(computer->Params.ComputerAverages, (std::vector<int32_t>{0, 85}));
+    QCOMPARE(computer->Params.ComputerSeed, params.ComputerSeed);
+    const TPlayerRecord ben = store.PlayerRecord(QStringLiteral("Ben"));
+    QCOMPARE(ben.MatchesPlayed, 1);
+    QCOMPARE(ben.HighestTurn, 0);
+    QVERIFY(store.PlayerAverages(QStringLiteral("Ben")).empty());
+    QCOMPARE(store.PlayerNames().count(QStringLiteral("Ben")), 1);
+    QCOMPARE(store.PlayerRecord(QString::fromStdString(params.Player1Name)).MatchesPlayed, 2);
 }
 
 void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()

@@ -20,6 +20,7 @@ private slots:
     void ChoicesAreKeptBetweenShowings();
     void CentredOnTheScreenNotOnTheWindow();
     void SidesPairsAndHandicapsByTheKeyboard();
+    void AnySideCanBeTheComputer();
 };
 
 void TestNewGameDialog::FirstShowingPreselects501AndFocusesTheGame()
@@ -217,10 +218,11 @@ void TestNewGameDialog::SidesPairsAndHandicapsByTheKeyboard()
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Space); // Pairs
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Space); // Handicap
-    // From "2 Players" Tab goes to the starter, then every side's name, throwers and start.
+    // From "2 Players" Tab goes to the starter, then every side's name, throwers and start,
+    // then the computer's boxes.
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox2Players"))->setFocus();
     QStringList order;
-    for (int step = 0; step < 18; ++step) {
+    for (int step = 0; step < 22; ++step) {
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
         order << dialog.focusWidget()->objectName();
     }
@@ -230,6 +232,10 @@ void TestNewGameDialog::SidesPairsAndHandicapsByTheKeyboard()
                  << QStringLiteral("EditThrower%1Name").arg(side * 2 - 1)
                  << QStringLiteral("EditThrower%1Name").arg(side * 2)
                  << QStringLiteral("SpinStartScore%1").arg(side);
+    }
+    // The computer's boxes after every name: a person's average is no stop.
+    for (int side = 1; side <= 4; ++side) {
+        expected << QStringLiteral("CheckBoxComputer%1").arg(side);
     }
     expected << QStringLiteral("SpinBoxLegsToWin");
     QCOMPARE(order, expected);
@@ -259,3 +265,43 @@ void TestNewGameDialog::SidesPairsAndHandicapsByTheKeyboard()
 
 QTEST_MAIN(TestNewGameDialog)
 #include "NewGameDialogTest.moc"
+
+void TestNewGameDialog::AnySideCanBeTheComputer()
+{
+    TNewGameDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* name1 = dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer1Name"));
+    auto* name2 = dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"));
+    auto* average2 = dialog.findChild<QSpinBox*>(QStringLiteral("SpinComputerAverage2"));
+    QVERIFY(!average2->isEnabled());
+    QVERIFY(dialog.GameParams().ComputerAverages.empty());
+    // Alt+C: the second player is the computer, named by its average unless named.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    // A button's mnemonic clicks it as the eye sees it: pressed, then released a moment later.
+    QTRY_VERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxComputer2"))->isChecked());
+    TGameParams params = dialog.GameParams();
+    QCOMPARE(params.ComputerAverages, (std::vector<int32_t>{0, 60}));
+    QCOMPARE(params.Player2Name, std::string("Computer (60)"));
+    average2->setValue(85);
+    QCOMPARE(dialog.GameParams().Player2Name, std::string("Computer (85)"));
+    QVERIFY(dialog.GameParams().ComputerSeed != dialog.GameParams().ComputerSeed);
+    // Tab still goes from one name to the next, then to the computer's average.
+    name1->setFocus();
+    QTest::keyClick(name1, Qt::Key_Tab);
+    QCOMPARE(dialog.focusWidget(), name2);
+    QTest::keyClick(name2, Qt::Key_Tab);
+    QCOMPARE(dialog.focusWidget(), average2);
+    name2->setText(QStringLiteral("Bot"));
+    QCOMPARE(dialog.GameParams().Player2Name, std::string("Bot"));
+    // Kept between showings: the third of four sides the computer's, the second a person.
+    TNewGameChoices choices = dialog.Choices();
+    choices.Players = 4;
+    choices.ComputerAverages = {0, 0, 40};
+    dialog.SetChoices(choices);
+    QCOMPARE(dialog.Choices().ComputerAverages, (QList<int>{0, 0, 40}));
+    params = dialog.GameParams();
+    QCOMPARE(params.ComputerAverages, (std::vector<int32_t>{0, 0, 40}));
+    QCOMPARE(params.PlayerNames[2], std::string("Computer (40)"));
+    QCOMPARE(params.Player2Name, std::string("Bot"));
+}

@@ -75,6 +75,7 @@ struct TGameChoice
     int SetsToWin = 0;
     int Players = 0; // more than two: the Players box (names "Player N" beyond the second)
     bool Pairs = false;
+    int Computer2 = 0; // the average of the computer as the second player; 0: a person
 };
 
 inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
@@ -93,6 +94,12 @@ inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
         dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(choice.Players);
     }
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxPairs"))->setChecked(choice.Pairs);
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxComputer2"))
+        ->setChecked(choice.Computer2 > 0);
+    if (choice.Computer2 > 0) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("SpinComputerAverage2"))
+            ->setValue(choice.Computer2);
+    }
 }
 
 // The main window and its dialog as the program creates them, shown and active.

@@ -321,7 +321,8 @@ void TFormBoard::FitTexts()
                  true);
         const QString line = QStringLiteral("Legs 10 \u00B7 Sets 10");
         FitLabel(column.Match, shown.MatchScore, line, false);
-        FitLabel(column.Last, shown.LastTurn, line, false);
+        FitLabel(column.Last, shown.Darts.isEmpty() ? shown.LastTurn : shown.Darts, line,
+                 !shown.Darts.isEmpty());
         FitLabel(column.Route, shown.Route, line, true);
         FitLabel(column.Thrower, shown.Thrower, QStringLiteral("Wolfgang Mmm"), true, 0.5);
     }

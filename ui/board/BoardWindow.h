@@ -19,6 +19,8 @@ struct TBoardPlayer
     QString Route;      // the first checkout route for the remainder, or empty
     bool Throws = false;
     QString Thrower; // a pair's thrower to come, named under the side; empty in singles
+    // The computer's darts as they land ("T20 · T20"), shown in the last turn's place.
+    QString Darts;
 
     bool operator==(const TBoardPlayer&) const = default;
 };

@@ -121,6 +121,12 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     ActionCaller->setCheckable(true);
 
+    // The computer throws on its turns by itself; paused, it waits until this is unchecked.
+    ActionPauseBot = NewAction("ActionPauseBot", QStringLiteral("&Pause Computer"),
+                               QStringLiteral("Pause the computer's throwing (Ctrl+P)"));
+    ActionPauseBot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    ActionPauseBot->setCheckable(true);
+
     ActionNextSheet = NewAction("ActionNextSheet", QStringLiteral("Next Side's Scores"),
                                 QStringLiteral("Show the next side's score list (Ctrl+PgDown)"));
     ActionNextSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
@@ -156,6 +162,8 @@ void TMainActions::CreateToolBar(QMainWindow& window)
 {
     // The menus come with the tool bar they drop from, after the New Game dialog.
     PopupMenuThrow = CreateThrowMenu(&window, ThrowActions, OutShotActions);
+    PopupMenuThrow->addSeparator();
+    PopupMenuThrow->addAction(ActionPauseBot);
     ActionThrow->setMenu(PopupMenuThrow);
 
     PopupMenuHints = new QMenu(&window);
@@ -242,4 +250,6 @@ void TMainActions::Update(const TActionContext& context)
     const bool sides = context.ManySides && context.OnDefaultPage && leg != nullptr;
     ActionNextSheet->setEnabled(sides);
     ActionPreviousSheet->setEnabled(sides);
+    ActionPauseBot->setEnabled(context.Computer);
+    ActionPauseBot->setChecked(context.Computer && context.ComputerPaused);
 }

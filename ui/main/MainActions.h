@@ -26,6 +26,9 @@ struct TActionContext
     bool HintWindowMade = false;
     bool HintWindowShown = false;
     bool ManySides = false;
+    // The match has a side the computer throws for, and its throwing is paused.
+    bool Computer = false;
+    bool ComputerPaused = false;
 };
 
 class TMainActions final
@@ -59,6 +62,7 @@ public:
     // With more than two sides: the score list of the next or previous side (data +1, -1).
     QAction* ActionNextSheet = nullptr;
     QAction* ActionPreviousSheet = nullptr;
+    QAction* ActionPauseBot = nullptr;
     // ActionThrow0 .. ActionThrow180, and ActionOutShot1 .. 3.
     std::array<QAction*, 19> ThrowActions{};
     std::array<QAction*, 3> OutShotActions{};

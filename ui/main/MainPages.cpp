@@ -1,5 +1,6 @@
 #include "MainPages.h"
 
+#include "ComputerThrower.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "SideCards.h"
@@ -90,4 +91,27 @@ TPlayerPanel* TMainPages::PanelOf(int player) const
         }
     }
     return nullptr;
+}
+
+void TMainPages::ShowComputer(const CGame& game, const TComputerThrower& computer)
+{
+    int player = computer.Throwing();
+    QString text = computer.Shown();
+    const CLeg* leg = game.CurrentLeg();
+    if (player < 0 && leg != nullptr && !leg->Finished() &&
+        ComputerAverage(game.Params(), leg->PlayerToThrow()) > 0) {
+        player = leg->PlayerToThrow();
+        text = computer.IsPaused()    ? QStringLiteral("Paused: Ctrl+P lets it throw")
+               : computer.IsWaiting() ? QStringLiteral("Waits after the undo: type its turn, "
+                                                       "or Ctrl+P twice to let it throw")
+                                      : QString();
+    }
+    // A computer's panel keeps the line, empty between its turns, so that nothing moves when
+    // its darts come.
+    for (TPlayerPanel* panel : Panels()) {
+        const bool computerSide = ComputerAverage(game.Params(), panel->Player()) > 0;
+        panel->ShowDarts(panel->Player() == player && !text.isEmpty() ? text
+                         : computerSide                               ? QStringLiteral(" ")
+                                                                      : QString());
+    }
 }

@@ -11,6 +11,7 @@ class QStackedWidget;
 class TNoticeBar;
 class TPlayerPanel;
 class TSideCards;
+class TComputerThrower;
 class TStatsPage;
 class TWinnerBanner;
 
@@ -45,6 +46,9 @@ public:
     std::vector<TPlayerPanel*> Panels() const;
     TPlayerPanel* PanelOf(int player) const;
     bool ManySides() const { return m_ManySides; }
+    // On the panel of the computer's side: its darts as they land, or why it does not throw
+    // (paused, or waiting after an undo); every other panel shows none.
+    void ShowComputer(const CGame& game, const TComputerThrower& computer);
 
 private:
     QLabel* m_GameTitle = nullptr;

@@ -227,6 +227,14 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_RefusalLabel->setFont(refusalFont);
     m_RefusalLabel->hide();
     column->addWidget(m_RefusalLabel);
+
+    m_DartsLabel = NewLabel(QStringLiteral("LabelComputerDarts") + suffix, QString(), this);
+    m_DartsLabel->setTextFormat(Qt::PlainText);
+    m_DartsLabel->setWordWrap(true);
+    m_DartsLabel->setAlignment(Qt::AlignCenter);
+    SetLargeBoldFont(*m_DartsLabel);
+    m_DartsLabel->hide();
+    column->addWidget(m_DartsLabel);
     SetActive(false);
 }
 
@@ -270,9 +278,21 @@ void TPlayerPanel::SetPlayer(int player)
     if (player != m_Player) {
         EndCorrection();
         HideRefusal();
+        ShowDarts(QString());
         m_Player = player;
         m_Model->SetPlayer(player);
     }
+}
+
+void TPlayerPanel::ShowDarts(const QString& text)
+{
+    m_DartsLabel->setText(text);
+    m_DartsLabel->setVisible(!text.isEmpty());
+}
+
+QString TPlayerPanel::Darts() const
+{
+    return m_DartsLabel->text();
 }
 
 void TPlayerPanel::ShowMatchScore(const QString& text)
@@ -285,6 +305,7 @@ void TPlayerPanel::Clear()
 {
     EndCorrection();
     HideRefusal();
+    ShowDarts(QString());
     m_Model->Clear();
     m_Hints->clear();
 }

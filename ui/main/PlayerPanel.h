@@ -50,6 +50,11 @@ public:
     // The player to throw: Thrown box and its label enabled, the name in the text colour.
     void SetActive(bool active);
 
+    // The darts of the computer's turn as they land ("T20 · T20"), or what it waits for; an
+    // empty text hides the line.
+    void ShowDarts(const QString& text);
+    QString Darts() const;
+
     // Why the last turn or correction was refused; it goes at the next key press.
     void ShowRefusal(const QString& text);
     void HideRefusal();
@@ -85,6 +90,7 @@ private:
     TDigitEdit* m_Thrown = nullptr;
     QLabel* m_ThrownLabel = nullptr;
     QLabel* m_RefusalLabel = nullptr;
+    QLabel* m_DartsLabel = nullptr;
     QTreeView* m_Scores = nullptr;
     TScoreListModel* m_Model = nullptr;
     QLabel* m_Turns = nullptr;

@@ -129,6 +129,9 @@ TBoardState TRoomFollower::BoardState() const
             shown.LastTurn = QStringLiteral("Last %1").arg(sheet->LastEntry()->Score);
         }
         shown.Throws = inPlay && leg->PlayerToThrow() == player;
+        if (player == m_DartsPlayer) {
+            shown.Darts = m_Darts;
+        }
         if (params.TeamSize == 2 && !sheet->Won()) {
             shown.Thrower = QString::fromStdString(
                 game.ThrowerName(player, game.ThrowerFor(legIndex, sheet->EntryCount())));
@@ -142,6 +145,15 @@ TBoardState TRoomFollower::BoardState() const
         }
     }
     return state;
+}
+
+void TRoomFollower::ShowDarts(int player, const QString& darts)
+{
+    m_DartsPlayer = darts.isEmpty() ? -1 : player;
+    m_Darts = darts;
+    if (m_Board != nullptr && m_Board->isVisible()) {
+        m_Board->Show(BoardState());
+    }
 }
 
 void TRoomFollower::Follow(const TMatchOperation* operation)

@@ -35,6 +35,8 @@ public:
     void ShowBoard(bool shown);
     // What the board shows of the match as it stands.
     TBoardState BoardState() const;
+    // The computer's darts of side `player` as they land; an empty text takes them off.
+    void ShowDarts(int player, const QString& darts);
 
 signals:
     // A digit or Backspace typed at the board, for the Thrown box of the side to throw.
@@ -50,4 +52,6 @@ private:
     const CCheckoutTable* m_CheckoutTable = nullptr;
     TCaller* m_Caller = nullptr;
     QPointer<TFormBoard> m_Board;
+    int m_DartsPlayer = -1;
+    QString m_Darts;
 };

@@ -1,5 +1,6 @@
 #include "UnitGameDlg.h"
 
+#include "Bot.h"
 #include "StoredMatch.h"
 
 #include <QCheckBox>
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -67,6 +70,27 @@ TGameParams GameRules(int index)
     params.CheckOutRule = row.CheckOutRule;
     return params;
 }
+
+// A check box that its mnemonic checks at once. A button's mnemonic clicks it only when the
+// press it shows is released, a tenth of a second later: Alt+C then Enter typed quickly would
+// start the match before the box is checked.
+class TMnemonicCheckBox final : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut && isEnabled() &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+        return QCheckBox::event(event);
+    }
+};
 
 } // namespace
 
@@ -171,18 +195,19 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     grid->addWidget(labelGame, 0, 0);
     grid->addWidget(m_ComboBoxGame, 0, 1);
     grid->addWidget(m_CheckBox2Players, 1, 1);
+    m_Grid = grid;
     for (int side = 0; side < 2; ++side) {
         grid->addWidget(m_Sides[static_cast<size_t>(side)].Starts, side + 2, 0);
         grid->addWidget(m_Sides[static_cast<size_t>(side)].Name, side + 2, 1);
+        MakeComputerBoxes(side);
     }
-    m_Grid = grid;
     const int below = kMaxPlayers + 2;
     grid->addWidget(labelLegs, below, 0, Qt::AlignRight);
     grid->addLayout(legsRow, below, 1);
     grid->addWidget(labelSets, below + 1, 0, Qt::AlignRight);
     grid->addLayout(setsRow, below + 1, 1);
     grid->addWidget(labelPlayers, below + 2, 0, Qt::AlignRight);
-    grid->addLayout(playersRow, below + 2, 1, 1, 4);
+    grid->addLayout(playersRow, below + 2, 1, 1, 6);
     grid->setColumnMinimumWidth(1, 220);
 
     // Start stays the default button: Enter starts a new game, Alt+R resumes.
@@ -337,6 +362,15 @@ void TNewGameDialog::UpdateStarterTabStop()
             chain(row.Starts);
         }
     }
+    // After every name, so that Tab still goes from one name to the next. In the dialog of one
+    // or two the check boxes are no Tab stops, so that Tab goes where it always went (Alt+C
+    // checks the second player's); an average is, once its side is the computer's.
+    for (int side = 0; side < rows; ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        row.Computer->setFocusPolicy(m_SidesMade ? Qt::StrongFocus : Qt::ClickFocus);
+        chain(row.Computer);
+        chain(row.Average);
+    }
     chain(m_SpinBoxLegsToWin);
 }
 
@@ -380,19 +414,43 @@ void TNewGameDialog::MakeSideRows()
         m_SideHeaders[column] = new QLabel(QString::fromLatin1(headers[column]), this);
     }
     for (int column = 0; column < static_cast<int>(m_SideHeaders.size()); ++column) {
-        m_Grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 2);
+        m_Grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 4);
     }
     for (int side = 0; side < kMaxPlayers; ++side) {
         const TSideRow& row = m_Sides[static_cast<size_t>(side)];
         if (side >= 2) {
             m_Grid->addWidget(row.Starts, side + 2, 0);
             m_Grid->addWidget(row.Name, side + 2, 1);
+            MakeComputerBoxes(side);
         }
-        m_Grid->addWidget(row.Throwers[0], side + 2, 2);
-        m_Grid->addWidget(row.Throwers[1], side + 2, 3);
-        m_Grid->addWidget(row.StartScore, side + 2, 4);
+        m_Grid->addWidget(row.Throwers[0], side + 2, 4);
+        m_Grid->addWidget(row.Throwers[1], side + 2, 5);
+        m_Grid->addWidget(row.StartScore, side + 2, 6);
     }
     UpdateStarterTabStop();
+}
+
+// A side is the computer's by its check box, at the average beside it; its name, unless one is
+// typed, says so: "Computer (60)".
+void TNewGameDialog::MakeComputerBoxes(int side)
+{
+    TSideRow& row = m_Sides[static_cast<size_t>(side)];
+    const QString number = QString::number(side + 1);
+    // Alt+C makes the second player the computer: one player against it is two keys away.
+    row.Computer = new TMnemonicCheckBox(
+        side == 1 ? QStringLiteral("&Computer") : QStringLiteral("Computer"), this);
+    row.Computer->setObjectName(QStringLiteral("CheckBoxComputer") + number);
+    row.Average = new QSpinBox(this);
+    row.Average->setObjectName(QStringLiteral("SpinComputerAverage") + number);
+    row.Average->setRange(static_cast<int>(CBot::kLowestAverage),
+                          static_cast<int>(CBot::kHighestAverage));
+    row.Average->setSingleStep(5);
+    row.Average->setValue(kDefaultComputerAverage);
+    row.Average->setToolTip(QStringLiteral("The 3-dart average the computer throws at"));
+    m_Grid->addWidget(row.Computer, side + 2, 2);
+    m_Grid->addWidget(row.Average, side + 2, 3);
+    connect(row.Computer, &QCheckBox::toggled, this, &TNewGameDialog::ShowSides);
+    connect(row.Average, &QSpinBox::valueChanged, this, &TNewGameDialog::ShowSides);
 }
 
 int TNewGameDialog::SideCount() const
@@ -430,9 +488,22 @@ void TNewGameDialog::ShowSides()
     if (sides > 2 || pairs || handicap) {
         MakeSideRows();
     }
+    const auto showComputer = [this, sides](int side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const bool playing = side < sides;
+        row.Computer->setEnabled(playing);
+        row.Average->setEnabled(playing && row.Computer->isChecked());
+        row.Name->setPlaceholderText(
+            row.Computer->isChecked() ? QStringLiteral("Computer (%1)").arg(row.Average->value())
+            : row.Name->placeholderText().startsWith(QStringLiteral("Computer ("))
+                ? QString()
+                : row.Name->placeholderText());
+    };
     if (!m_SidesMade) {
         m_EditPlayer2Name->setEnabled(sides == 2);
         m_RadioButtonPlayer2->setEnabled(sides == 2);
+        showComputer(0);
+        showComputer(1);
         return; // the dialog of one or two, as it always was
     }
     m_SideHeaders[0]->setVisible(pairs);
@@ -452,11 +523,14 @@ void TNewGameDialog::ShowSides()
         }
         row.StartScore->setVisible(shown && handicap);
         row.StartScore->setEnabled(playing);
+        row.Computer->setVisible(shown);
+        row.Average->setVisible(shown);
         // A pair's name is its throwers' unless one is typed.
         row.Name->setPlaceholderText(
             pairs ? QStringLiteral("%1 & %2").arg(ThrowerText(row.Throwers[0]),
                                                   ThrowerText(row.Throwers[1]))
                   : QString());
+        showComputer(side);
     }
     if (isVisible()) {
         PlaceOnScreen();
@@ -497,9 +571,14 @@ TGameParams TNewGameDialog::GameParams() const
     std::vector<std::string> names;
     for (int side = 0; side < params.PlayerCount; ++side) {
         const TSideRow& row = m_Sides[static_cast<size_t>(side)];
-        const std::string fallback = pairs
+        const bool computer = row.Computer->isChecked();
+        const std::string fallback = pairs || computer
                                          ? row.Name->placeholderText().toStdString()
                                          : QStringLiteral("Player %1").arg(side + 1).toStdString();
+        if (computer) {
+            params.ComputerAverages.resize(static_cast<size_t>(side) + 1, 0);
+            params.ComputerAverages.back() = row.Average->value();
+        }
         names.push_back(NameOrDefault(row.Name->text(), fallback));
         if (pairs) {
             for (const QLineEdit* thrower : row.Throwers) {
@@ -521,6 +600,9 @@ TGameParams TNewGameDialog::GameParams() const
     }
     params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
+    if (!params.ComputerAverages.empty()) {
+        params.ComputerSeed = QRandomGenerator::system()->generate64();
+    }
     return params;
 }
 
@@ -554,6 +636,13 @@ TNewGameChoices TNewGameDialog::Choices() const
         }
     }
     choices.Starter = Starter() >= 2 ? Starter() : -1;
+    for (int side = 0; side < (m_SidesMade ? kMaxPlayers : 2); ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        choices.ComputerAverages.append(row.Computer->isChecked() ? row.Average->value() : 0);
+    }
+    while (!choices.ComputerAverages.isEmpty() && choices.ComputerAverages.back() == 0) {
+        choices.ComputerAverages.removeLast();
+    }
     return choices;
 }
 
@@ -605,6 +694,18 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
     }
     if (choices.Starter >= 2 && choices.Starter < SideCount() && m_SidesMade) {
         m_Sides[static_cast<size_t>(choices.Starter)].Starts->setChecked(true);
+    }
+    if (choices.ComputerAverages.size() > 2) {
+        MakeSideRows();
+    }
+    for (int side = 0; side < (m_SidesMade ? kMaxPlayers : 2); ++side) {
+        const TSideRow& row = m_Sides[static_cast<size_t>(side)];
+        const int average =
+            side < choices.ComputerAverages.size() ? choices.ComputerAverages[side] : 0;
+        row.Computer->setChecked(average > 0);
+        if (average > 0) {
+            row.Average->setValue(average);
+        }
     }
     ShowSides();
 }

@@ -36,6 +36,8 @@ struct TNewGameChoices
     QList<int> StartScores;
     // The side that starts, when it is beyond the second; -1: Player1Starts decides.
     int Starter = -1;
+    // The average the computer throws each side at; 0 (or none): a person.
+    QList<int> ComputerAverages;
 };
 
 // The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
@@ -59,6 +61,8 @@ public:
     static constexpr int kNameLength = 64;
     static constexpr int kMaxPlayers = 8;
     static constexpr int kMaxStartScore = 9999;
+    // The computer's average when a side is first made the computer's.
+    static constexpr int kDefaultComputerAverage = 60;
 
     explicit TNewGameDialog(QWidget* parent = nullptr);
 
@@ -110,7 +114,11 @@ private:
         QLineEdit* Name = nullptr;
         std::array<QLineEdit*, 2> Throwers{};
         QSpinBox* StartScore = nullptr;
+        QCheckBox* Computer = nullptr;
+        QSpinBox* Average = nullptr;
     };
+    // The computer's check box and average of side `side` (0..7).
+    void MakeComputerBoxes(int side);
 
     QComboBox* m_ComboBoxGame = nullptr;
     QCheckBox* m_CheckBox2Players = nullptr;

@@ -3,6 +3,7 @@
 #include "BoardWindow.h"
 #include "Caller.h"
 #include "CheckoutTable.h"
+#include "ComputerThrower.h"
 #include "DigitEdit.h"
 #include "LegCorrectionDialog.h"
 #include "MainActions.h"
@@ -52,6 +53,7 @@ TFormVTX::~TFormVTX()
         m_HintWindow->removeEventFilter(this);
     }
     disconnect(&m_Session, nullptr, this, nullptr);
+    m_Computer.reset();
     m_Room.reset();
 }
 
@@ -107,6 +109,25 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     });
     connect(m_Room.get(), &TRoomFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
             &QAction::setChecked);
+    m_Computer = std::make_unique<TComputerThrower>(m_Session);
+    connect(m_Computer.get(), &TComputerThrower::DartsShown, this,
+            [this](int player, const QString& darts) {
+                m_Room->ShowDarts(player, darts);
+                ShowComputer();
+            });
+    connect(m_Computer.get(), &TComputerThrower::StateChanged, this, [this] {
+        UpdateActions();
+        ShowComputer();
+    });
+    connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer.get(),
+            &TComputerThrower::SetPaused);
+}
+
+void TFormVTX::ShowComputer()
+{
+    if (ContentsBuilt()) {
+        m_Pages->ShowComputer(m_Game, *m_Computer);
+    }
 }
 
 void TFormVTX::ConnectActions()
@@ -342,7 +363,8 @@ void TFormVTX::UpdateActions()
     const int page = m_Notebook->currentIndex();
     m_Actions->Update({m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
                        m_HintWindow != nullptr,
-                       m_HintWindow != nullptr && m_HintWindow->isVisible(), m_Pages->ManySides()});
+                       m_HintWindow != nullptr && m_HintWindow->isVisible(), m_Pages->ManySides(),
+                       m_Computer->HasComputer(), m_Computer->IsPaused()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -412,6 +434,7 @@ void TFormVTX::ShowMatch()
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
     m_Sides->Flush();
+    ShowComputer();
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -582,6 +605,7 @@ void TFormVTX::OperationDone()
 {
     m_Sides->Flush();
     UpdateActions();
+    ShowComputer();
 }
 
 void TFormVTX::GameTurnChanged(CPlayerScores* sheet)

@@ -33,6 +33,7 @@ class TMainActions;
 class TMainPages;
 class TTypedEntry;
 class TManySides;
+class TComputerThrower;
 struct TBoardState;
 
 // The scoreboard window. It owns the match and shows it: two player panels on the "Default"
@@ -57,6 +58,8 @@ public:
     // The match in play: every operation of the window goes through it, and the program's
     // followers (the store keeper) subscribe to it.
     TMatchSession& Session() { return m_Session; }
+    // The computer, which throws for the match's computer sides (ActionPauseBot pauses it).
+    TComputerThrower& Computer() const { return *m_Computer; }
     // Directory of the executable, ending in one separator.
     const QString& ProgramDir() const { return m_ProgramDir; }
 
@@ -146,6 +149,9 @@ private:
     void NotebookPageChanged(int page);
     void ActionCallerExecute();
     void ActionBoardExecute();
+    // The computer's darts as they land on its panel, or why it does not throw (paused, or
+    // waiting after an undo).
+    void ShowComputer();
 
     void ShowMatch();
     // An operation is done: with more than two sides the panel and the cards are shown now.
@@ -191,6 +197,7 @@ private:
     std::unique_ptr<TTypedEntry> m_Entry;
     std::unique_ptr<TManySides> m_Sides;
     std::unique_ptr<TRoomFollower> m_Room;
+    std::unique_ptr<TComputerThrower> m_Computer;
     // Notices said before the notice strip was made, and steps waiting for the contents.
     QStringList m_EarlyNotices;
     std::vector<std::function<void()>> m_WhenBuilt;
