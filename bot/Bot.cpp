@@ -17,10 +17,10 @@ struct TFit
     double Horizontal;
 };
 constexpr TFit kFits[] = {
-    {20.0, 34.93}, {25.0, 28.71}, {30.0, 24.28}, {35.0, 20.78}, {40.0, 18.40},
-    {45.0, 16.33}, {50.0, 14.69}, {55.0, 13.34}, {60.0, 12.08}, {65.0, 10.95},
-    {70.0, 10.00}, {75.0, 9.08},  {80.0, 8.26},  {85.0, 7.41},  {90.0, 6.71},
-    {95.0, 6.05},  {100.0, 5.55}, {105.0, 5.05}, {110.0, 4.60},
+    {20.0, 43.05}, {25.0, 35.05}, {30.0, 29.07}, {35.0, 24.58}, {40.0, 20.58},
+    {45.0, 17.76}, {50.0, 15.63}, {55.0, 13.94}, {60.0, 12.40}, {65.0, 11.15},
+    {70.0, 10.08}, {75.0, 9.08},  {80.0, 8.19},  {85.0, 7.24},  {90.0, 6.53},
+    {95.0, 5.87},  {100.0, 5.33}, {105.0, 4.84}, {110.0, 4.38},
 };
 
 // SplitMix64: a small generator whose streams depend on nothing but the key.
@@ -124,7 +124,17 @@ TSpread CBot::SpreadFor(double average)
 
 CBot::CBot(double targetAverage, uint64_t seed) : CBot(SpreadFor(targetAverage), seed) {}
 
-CBot::CBot(TSpread spread, uint64_t seed) : m_Spread(spread), m_Seed(seed)
+double CBot::DoubleShare(double horizontal)
+{
+    const double share =
+        kDoubleShareAtBest - kDoubleShareSlope * std::log(horizontal / kBestSpread);
+    return std::clamp(share, kLowestDoubleShare, kHighestDoubleShare);
+}
+
+CBot::CBot(TSpread spread, uint64_t seed)
+    : m_Spread(spread), m_DoubleSpread{spread.Horizontal * DoubleShare(spread.Horizontal),
+                                       spread.Vertical * DoubleShare(spread.Horizontal)},
+      m_Seed(seed)
 {
     // The scoring aim: the treble (or the Bull) with the best expected points for this
     // spread, measured on one fixed stream of throws so that every bot of a spread agrees.
@@ -209,7 +219,9 @@ TBotTurn CBot::Throw(int32_t remainder, bool countUp, bool checkOutRule, uint64_
         if (!countUp && aim.Finishes() && aim.Points() == left) {
             ++turn.DartsAtDouble;
         }
-        const std::optional<TBed> bed = Land(aim, m_Spread, random);
+
+        const bool atDouble = !countUp && aim.Finishes() && aim.Points() == left;
+        const std::optional<TBed> bed = Land(aim, atDouble ? m_DoubleSpread : m_Spread, random);
         const int32_t points = bed ? bed->Points() : 0;
         turn.Thrown[static_cast<size_t>(dart)] = DartName(bed);
         scored += points;

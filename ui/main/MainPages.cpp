@@ -101,10 +101,10 @@ void TMainPages::ShowComputer(const CGame& game, const TComputerThrower& compute
     if (player < 0 && leg != nullptr && !leg->Finished() &&
         ComputerAverage(game.Params(), leg->PlayerToThrow()) > 0) {
         player = leg->PlayerToThrow();
-        text = computer.IsPaused()    ? QStringLiteral("Paused: Ctrl+P lets it throw")
-               : computer.IsWaiting() ? QStringLiteral("Waits after the undo: type its turn, "
-                                                       "or Ctrl+P twice to let it throw")
-                                      : QString();
+        text = computer.IsPaused() ? QStringLiteral("Paused: Ctrl+P lets it throw")
+               : computer.IsWaiting()
+                   ? QStringLiteral("Waits after the undo: Ctrl+P twice lets it throw")
+                   : QString();
     }
     // A computer's panel keeps the line, empty between its turns, so that nothing moves when
     // its darts come.
