@@ -37,7 +37,69 @@ int32_t TotalAfter(const TGameParams& params, int32_t previous, int32_t score)
     return params.CountUp ? previous + score : previous - score;
 }
 
+// The turn that `darts` make from `previous`: their sum, 0 after a bust, the darts claimed
+// by a finish; then the refusals of a typed turn of that score.
+TThrowCheck WalkDarts(const TGameParams& params, int32_t previous, const std::vector<TDart>& darts)
+{
+    TThrowCheck check{TRefusal::None, 0, 0, previous, 0};
+    if (darts.empty() || darts.size() > 3) {
+        check.Refusal = TRefusal::NotAScore;
+        return check;
+    }
+    int32_t sum = 0;
+    int32_t claim = 0;
+    bool ended = false;
+    bool bust = false;
+    for (size_t index = 0; index < darts.size(); ++index) {
+        const TDart& dart = darts[index];
+        if (!IsValidDart(dart)) {
+            check.Refusal = TRefusal::NotAScore;
+            return check;
+        }
+        if (ended) {
+            check.Refusal = TRefusal::DartAfterEnd;
+            return check;
+        }
+        sum += DartPoints(dart);
+        if (params.CountUp) {
+            continue;
+        }
+        const int32_t left = previous - sum - params.TargetScore;
+        const bool onDouble = !params.CheckOutRule || IsDoubleDart(dart);
+        if (left == 0 && onDouble) {
+            claim = static_cast<int32_t>(index) + 1;
+            ended = true;
+        } else if (left < 0 || (params.CheckOutRule && left <= 1)) {
+            bust = true;
+            ended = true;
+        }
+    }
+    check = CheckStep(params, previous, bust ? 0 : sum, claim);
+    return check;
+}
+
 } // namespace
+
+bool IsValidDart(const TDart& dart)
+{
+    if (dart.Segment == 0) {
+        return dart.Multiplier >= 0 && dart.Multiplier <= 3;
+    }
+    if (dart.Segment == 25) {
+        return dart.Multiplier == 1 || dart.Multiplier == 2;
+    }
+    return dart.Segment >= 1 && dart.Segment <= 20 && dart.Multiplier >= 1 && dart.Multiplier <= 3;
+}
+
+int32_t DartPoints(const TDart& dart)
+{
+    return IsValidDart(dart) ? dart.Segment * dart.Multiplier : 0;
+}
+
+bool IsDoubleDart(const TDart& dart)
+{
+    return dart.Segment != 0 && dart.Multiplier == 2 && IsValidDart(dart);
+}
 
 CPlayerScores::CPlayerScores(CLeg& leg, int32_t playerIndex)
     : m_Leg(leg), m_PlayerIndex(playerIndex)
@@ -85,16 +147,38 @@ TThrowCheck CPlayerScores::CheckThrow(int32_t score, int32_t darts) const
 bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
 {
     const TThrowCheck check = CheckThrow(score, darts);
-    if (!check.Accepted()) {
-        return false;
+    return check.Accepted() && AddTurn(check, nullptr);
+}
+
+TThrowCheck CPlayerScores::CheckDarts(const std::vector<TDart>& darts) const
+{
+    if (m_Leg.Finished()) {
+        return {TRefusal::LegFinished, 0, 0, PreviousTotal(), EntryCount()};
     }
-    score = check.Score;
+    TThrowCheck check = WalkDarts(m_Leg.Game().Params(), PreviousTotal(), darts);
+    check.EntryIndex = EntryCount();
+    return check;
+}
+
+bool CPlayerScores::AddDarts(const std::vector<TDart>& darts)
+{
+    const TThrowCheck check = CheckDarts(darts);
+    return check.Accepted() && AddTurn(check, &darts);
+}
+
+bool CPlayerScores::AddTurn(const TThrowCheck& check, const std::vector<TDart>* thrown)
+{
+    const int32_t score = check.Score;
+    const int32_t darts = check.Darts;
     const TGameParams& params = m_Leg.Game().Params();
     const int32_t remainder = TotalAfter(params, check.Previous, score);
 
     m_OutShotDarts = darts;
     if (darts != 0) {
         m_Claims.push_back({EntryCount(), darts});
+    }
+    if (thrown != nullptr) {
+        m_Thrown.push_back({EntryCount(), *thrown});
     }
     const int32_t remainderClass = CGame::CheckOutDarts(remainder);
     if (remainderClass > 0) {
@@ -118,6 +202,45 @@ bool CPlayerScores::AddThrow(int32_t score, int32_t darts)
     m_Leg.NextPlayer();
     game.FireTurnChanged(m_Won ? nullptr : m_Leg.CurrentSheet());
     return true;
+}
+
+const std::vector<TDart>* CPlayerScores::EntryDarts(int32_t index) const
+{
+    for (const TThrown& thrown : m_Thrown) {
+        if (thrown.EntryIndex == index) {
+            return &thrown.Darts;
+        }
+    }
+    return nullptr;
+}
+
+void CPlayerScores::CountDoubles(int32_t index, int32_t& atDouble, int32_t& hit,
+                                 TDoubleAttempts* perDouble) const
+{
+    const std::vector<TDart>* darts = EntryDarts(index);
+    const TGameParams& params = m_Leg.Game().Params();
+    if (darts == nullptr || index < 1 || index >= EntryCount() || params.CountUp ||
+        !params.CheckOutRule) {
+        return;
+    }
+    int32_t left = m_Entries[static_cast<size_t>(index - 1)].Remainder - params.TargetScore;
+    for (size_t dart = 0; dart < darts->size(); ++dart) {
+        // A remainder one dart can finish: an even 2..40, or the bull's 50.
+        const bool finishable = (left >= 2 && left <= 40 && left % 2 == 0) || left == 50;
+        const bool finished =
+            finishable && IsDoubleDart((*darts)[dart]) && DartPoints((*darts)[dart]) == left;
+        if (finishable) {
+            ++atDouble;
+            hit += finished ? 1 : 0;
+            if (perDouble != nullptr) {
+                auto& [hits, attempts] =
+                    (*perDouble)[left == 50 ? 20U : static_cast<size_t>(left / 2 - 1)];
+                ++attempts;
+                hits += finished ? 1 : 0;
+            }
+        }
+        left -= DartPoints((*darts)[dart]);
+    }
 }
 
 size_t CPlayerScores::BandOf(int32_t score)
@@ -157,6 +280,9 @@ void CPlayerScores::RecountFromEntries()
     const int32_t last = EntryCount() - 1;
     while (!m_Claims.empty() && m_Claims.back().EntryIndex > last) {
         m_Claims.pop_back();
+    }
+    while (!m_Thrown.empty() && m_Thrown.back().EntryIndex > last) {
+        m_Thrown.pop_back();
     }
     m_OutShotDarts =
         !m_Claims.empty() && m_Claims.back().EntryIndex == last ? m_Claims.back().Darts : 0;
@@ -216,9 +342,43 @@ TThrowCheck CPlayerScores::CheckReplace(int32_t index, int32_t score, int32_t da
 
 bool CPlayerScores::ReplaceThrow(int32_t index, int32_t score, int32_t darts)
 {
+    return ReplaceTurn(index, score, darts, nullptr);
+}
+
+TThrowCheck CPlayerScores::CheckReplaceDarts(int32_t index, const std::vector<TDart>& darts) const
+{
+    if (index < 1 || index >= EntryCount()) {
+        return {TRefusal::NoSuchTurn, 0, 0, 0, index};
+    }
+    const TThrowCheck walked = WalkDarts(
+        m_Leg.Game().Params(), m_Entries[static_cast<size_t>(index - 1)].Remainder, darts);
+    if (!walked.Accepted()) {
+        TThrowCheck check = walked;
+        check.EntryIndex = index;
+        return check;
+    }
+    return CheckReplace(index, walked.Score, walked.Darts);
+}
+
+bool CPlayerScores::ReplaceDarts(int32_t index, const std::vector<TDart>& darts)
+{
+    const TThrowCheck check = CheckReplaceDarts(index, darts);
+    return check.Accepted() && ReplaceTurn(index, check.Score, check.Darts, &darts);
+}
+
+// A turn corrected to a total keeps no darts; one corrected to darts keeps those.
+bool CPlayerScores::ReplaceTurn(int32_t index, int32_t score, int32_t darts,
+                                const std::vector<TDart>* thrown)
+{
     const TThrowCheck check = CheckReplace(index, score, darts);
     if (!check.Accepted()) {
         return false;
+    }
+    std::erase_if(m_Thrown, [index](const TThrown& entry) { return entry.EntryIndex == index; });
+    if (thrown != nullptr) {
+        const auto at = std::find_if(m_Thrown.begin(), m_Thrown.end(),
+                                     [index](const TThrown& t) { return t.EntryIndex > index; });
+        m_Thrown.insert(at, {index, *thrown});
     }
     const TGameParams& params = m_Leg.Game().Params();
     m_Entries[static_cast<size_t>(index)].Score = check.Score;

@@ -297,6 +297,15 @@ void CGame::AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const
         sums.BestLeg = sums.BestLeg == 0 ? darts : std::min(sums.BestLeg, darts);
         sums.WorstLeg = std::max(sums.WorstLeg, darts);
     }
+    if (!sheet.m_Thrown.empty()) {
+        int32_t atDouble = 0;
+        int32_t hit = 0;
+        for (const CPlayerScores::TThrown& thrown : sheet.m_Thrown) {
+            sheet.CountDoubles(thrown.EntryIndex, atDouble, hit);
+        }
+        sums.DartsAtDouble += atDouble;
+        sums.DoublesHit += hit;
+    }
     if (sheetTurns > 0) {
         ++sums.LegsPlayed;
         const int64_t early = std::min<int64_t>(sheetTurns, 3);
@@ -336,6 +345,12 @@ TPlayerStats CGame::StatsFromSums(const TStatsSums& sums) const
     }
     if (!m_Legs.empty()) {
         stats.DartsPerLeg = static_cast<double>(sums.Darts) / static_cast<double>(m_Legs.size());
+    }
+    stats.DartsAtDouble = Saturated(sums.DartsAtDouble);
+    stats.DoublesHit = Saturated(sums.DoublesHit);
+    if (sums.DartsAtDouble > 0) {
+        stats.CheckoutPercent =
+            static_cast<double>(sums.DoublesHit) / static_cast<double>(sums.DartsAtDouble) * 100.0;
     }
     if (sums.PossibleOutShots > 0) {
         stats.EffectiveOutShots =
@@ -522,6 +537,11 @@ void CGame::AddThrowerTurns(TStatsSums& sums, const CPlayerScores& sheet, int32_
         }
         const int32_t score = entries[entry].Score;
         const int32_t turnDarts = TurnDarts(sheet, static_cast<int32_t>(entry));
+        int32_t atDouble = 0;
+        int32_t hit = 0;
+        sheet.CountDoubles(static_cast<int32_t>(entry), atDouble, hit);
+        sums.DartsAtDouble += atDouble;
+        sums.DoublesHit += hit;
         ++turns;
         darts += turnDarts;
         sums.Points += score;
@@ -562,6 +582,21 @@ TPlayerStats CGame::GetThrowerStats(int32_t player, int32_t thrower) const
         }
     }
     return StatsFromSums(sums);
+}
+
+TDoubleAttempts CGame::DoubleAttempts(int32_t player) const
+{
+    TDoubleAttempts attempts{};
+    int32_t atDouble = 0;
+    int32_t hit = 0;
+    for (const std::unique_ptr<CLeg>& leg : m_Legs) {
+        if (const CPlayerScores* sheet = leg->GetSheet(player)) {
+            for (const CPlayerScores::TThrown& thrown : sheet->m_Thrown) {
+                sheet->CountDoubles(thrown.EntryIndex, atDouble, hit, &attempts);
+            }
+        }
+    }
+    return attempts;
 }
 
 void CGame::FireSheetChanged(CPlayerScores& sheet) const

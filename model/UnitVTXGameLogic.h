@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CGame;
@@ -69,7 +70,24 @@ enum class TRefusal : uint8_t
     NoSuchTurn,       // a correction of the opening entry or of a turn that is not there
     FinishesTooSoon,  // a correction that would end the leg before turns that follow it
     ChangesLegResult, // a correction of an earlier leg that would change who won it
+    DartAfterEnd,     // a dart entered after the dart that finished or bust the turn
 };
+
+// One dart as called: `Segment` 1..20, 25 for the bull (Multiplier 1 the outer bull, 2 the
+// bull), 0 a miss; `Multiplier` 1 single, 2 double, 3 treble.
+struct TDart
+{
+    int32_t Segment = 0;
+    int32_t Multiplier = 1;
+
+    bool operator==(const TDart&) const = default;
+};
+
+// Whether a dart can be thrown at all (T25 and segment 21 cannot); its points; whether it
+// finishes under the checkout rule (a double, the bull included).
+bool IsValidDart(const TDart& dart);
+int32_t DartPoints(const TDart& dart);
+bool IsDoubleDart(const TDart& dart);
 
 // The verdict on one turn: the refusal and the turn it concerns (for a correction, the first
 // turn of the sheet that it makes impossible), with the total before that turn.
@@ -119,7 +137,17 @@ struct TPlayerStats
     int32_t WorstLegDarts = 0;
     // Legs in which the player has thrown, the leg in play included.
     int32_t LegsPlayed = 0;
+    // Over turns entered dart by dart only: darts thrown while the remainder could be finished
+    // with that one dart under the checkout rule (an even 2..40, or 50), the darts that
+    // finished, and DoublesHit / DartsAtDouble x 100 (0 without darts at a double).
+    int32_t DartsAtDouble = 0;
+    int32_t DoublesHit = 0;
+    double CheckoutPercent = 0.0;
 };
+
+// Hits and attempts at one double (D1..D20 at 0..19, the bull at 20): a dart thrown while the
+// remainder is that double's value is an attempt at it.
+using TDoubleAttempts = std::array<std::pair<int32_t, int32_t>, 21>;
 
 // One leg as the per-leg table shows it.
 struct TLegSummary
@@ -169,6 +197,23 @@ public:
     bool UndoThrow();
     bool CanUndoThrow() const;
 
+    // One to three darts of the turn in the order thrown. The turn scores their sum; a dart
+    // that busts (below the target, to 1 under the checkout rule, or to the target not on a
+    // double under the rule) makes it score 0, and one that reaches the target (on a double
+    // under the rule) finishes it with that many darts claimed; no dart may follow either.
+    // Otherwise the refusals of a typed turn. The darts are kept with the entry.
+    TThrowCheck CheckDarts(const std::vector<TDart>& darts) const;
+    [[nodiscard]] bool AddDarts(const std::vector<TDart>& darts);
+    // Corrects turn `index` to these darts, as ReplaceThrow corrects it to a total.
+    TThrowCheck CheckReplaceDarts(int32_t index, const std::vector<TDart>& darts) const;
+    [[nodiscard]] bool ReplaceDarts(int32_t index, const std::vector<TDart>& darts);
+    // The darts entry `index` was entered with; none for a typed total.
+    const std::vector<TDart>* EntryDarts(int32_t index) const;
+    // Adds entry `index`'s darts at a double and doubles hit, and each double's (hits,
+    // attempts), to the counts given; a typed total adds nothing.
+    void CountDoubles(int32_t index, int32_t& atDouble, int32_t& hit,
+                      TDoubleAttempts* perDouble = nullptr) const;
+
     int32_t EntryCount() const { return static_cast<int32_t>(m_Entries.size()); }
     const TurnEntry* GetEntry(int32_t index) const
     {
@@ -206,6 +251,18 @@ private:
     // The band of m_TurnCounts a turn of `score` counts in; kBandCount: none.
     static size_t BandOf(int32_t score);
     void RecountFromEntries();
+
+    // Records a turn (darts: its darts, or none for a typed total) and tells the match.
+    bool AddTurn(const TThrowCheck& check, const std::vector<TDart>* darts);
+    bool ReplaceTurn(int32_t index, int32_t score, int32_t darts, const std::vector<TDart>* thrown);
+
+    // The darts of an entry entered dart by dart, kept apart like the claims.
+    struct TThrown
+    {
+        int32_t EntryIndex = 0;
+        std::vector<TDart> Darts;
+    };
+    std::vector<TThrown> m_Thrown;
 
     // A claimed dart count that belongs to one entry, kept apart from the entries so that a
     // turn stays 8 bytes: claims are rare (finishing actions only).
@@ -324,6 +381,8 @@ public:
     // The same figures over the turns of one thrower of a pair only (`LegsWon`: legs in which
     // that thrower threw the winning turn). In singles, thrower 0 is the side.
     TPlayerStats GetThrowerStats(int32_t player, int32_t thrower) const;
+    // Side `player`'s hits and attempts at each double over the match's dart-entered turns.
+    TDoubleAttempts DoubleAttempts(int32_t player) const;
     // The thrower (0 or 1; 0 in singles) who threw entry `entry` (from 1) of side `player`'s
     // sheet in leg `leg` (from 0); -1 for an entry that does not exist. In leg n a pair's
     // first turn is thrown by its thrower n mod 2, and its throwers alternate after that.
@@ -391,6 +450,8 @@ private:
         int32_t BestLeg = 0;
         int32_t WorstLeg = 0;
         int64_t LegsPlayed = 0;
+        int64_t DartsAtDouble = 0;
+        int64_t DoublesHit = 0;
     };
     void AddSheet(TStatsSums& sums, const CPlayerScores& sheet) const;
     // Adds the turns of one thrower of a sheet of leg `leg`.

@@ -43,9 +43,16 @@ TThrowCheck TMatchSession::Check(const TMatchOperation& operation) const
     const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(operation.Player) : nullptr;
     switch (operation.Kind) {
     case TOperationKind::Turn:
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->CheckDarts(operation.Thrown);
+        }
         return sheet != nullptr ? sheet->CheckThrow(operation.Score, operation.Darts)
                                 : TThrowCheck{TRefusal::NoSuchTurn};
     case TOperationKind::Correction:
+        if (sheet != nullptr && !operation.Thrown.empty() &&
+            (operation.Leg < 0 || operation.Leg == m_Game.LegCount() - 1)) {
+            return sheet->CheckReplaceDarts(operation.Entry, operation.Thrown);
+        }
         return m_Game.CheckCorrectionInLeg(
             operation.Leg >= 0 ? operation.Leg : m_Game.LegCount() - 1, operation.Player,
             operation.Entry, operation.Score, operation.Darts);
@@ -59,10 +66,22 @@ TThrowCheck TMatchSession::Check(const TMatchOperation& operation) const
 
 bool TMatchSession::Apply(const TMatchOperation& operation)
 {
-    if (!ApplyOperation(m_Game, operation)) {
+    if (operation.Thrown.empty()) {
+        if (!ApplyOperation(m_Game, operation)) {
+            return false;
+        }
+        emit OperationApplied(operation);
+        return true;
+    }
+    // Darts decide their turn: followers (the store) hear the total and claim they make.
+    const TThrowCheck check = Check(operation);
+    TMatchOperation applied = operation;
+    applied.Score = check.Score;
+    applied.Darts = check.Darts;
+    if (!check.Accepted() || !ApplyOperation(m_Game, applied)) {
         return false;
     }
-    emit OperationApplied(operation);
+    emit OperationApplied(applied);
     return true;
 }
 

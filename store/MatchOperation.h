@@ -6,6 +6,7 @@
 #include "UnitVTXGameLogic.h"
 
 #include <cstdint>
+#include <vector>
 
 enum class TOperationKind : int32_t
 {
@@ -25,6 +26,9 @@ struct TMatchOperation
     int32_t Darts = 0;
     // The leg of a Correction, counted from 0; -1: the leg in play.
     int32_t Leg = -1;
+    // A turn (or a correction in the leg in play) entered dart by dart: its darts, which
+    // decide it (Score and Darts are then what they make). Empty: a typed total.
+    std::vector<TDart> Thrown{};
 
     bool operator==(const TMatchOperation&) const = default;
 };
@@ -39,6 +43,9 @@ inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
     switch (operation.Kind) {
     case TOperationKind::Turn: {
         CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->AddDarts(operation.Thrown);
+        }
         return sheet != nullptr && sheet->AddThrow(operation.Score, operation.Darts);
     }
     case TOperationKind::Undo: {
@@ -51,6 +58,9 @@ inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
                                      operation.Score, operation.Darts);
         }
         CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->ReplaceDarts(operation.Entry, operation.Thrown);
+        }
         return sheet != nullptr &&
                sheet->ReplaceThrow(operation.Entry, operation.Score, operation.Darts);
     }

@@ -1,6 +1,7 @@
 #include "MatchStore.h"
 
 #include "StoreFile.h"
+#include "StoredDarts.h"
 #include "StoredSides.h"
 
 #include <QDir>
@@ -260,7 +261,8 @@ bool CMatchStore::CheckOwnFile()
         return false;
     }
     // Added within version 2: a file of either kind reads the same in every version 2 program.
-    if (!Exec(QString::fromLatin1(kSidesTable)) || !Exec(QString::fromLatin1(kComputersTable))) {
+    if (!Exec(QString::fromLatin1(kSidesTable)) || !Exec(QString::fromLatin1(kComputersTable)) ||
+        !Exec(QString::fromLatin1(kTurnDartsTable))) {
         return Fail(Reason(database.lastError()), true);
     }
     if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
@@ -488,6 +490,9 @@ bool CMatchStore::WriteUnwritten(const CGame* game)
         written = query.exec();
         error = query.lastError();
         ++sequence;
+        if (written && !operation.Thrown.empty()) {
+            written = WriteTurnDarts(database, m_MatchId, sequence, operation.Thrown, error);
+        }
     }
     if (written && game != nullptr) {
         written = WriteFigures(*game, error);
@@ -654,7 +659,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     ReadSides(database, id, params);
     ReadComputers(database, id, params);
     QSqlQuery operations(database);
-    operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg"
+    const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
+    operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg, seq"
                                       " FROM operations WHERE match_id=? ORDER BY seq"));
     operations.addBindValue(QVariant::fromValue(id));
     operations.setForwardOnly(true);
@@ -666,6 +672,10 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
                                     operations.value(1).toInt(), operations.value(2).toInt(),
                                     operations.value(3).toInt(), operations.value(4).toInt(),
                                     operations.value(5).toInt()});
+        if (const auto thrown = darts.find(operations.value(6).toLongLong());
+            thrown != darts.end()) {
+            match.Operations.back().Thrown = thrown->second;
+        }
     }
     return match;
 }
@@ -684,7 +694,7 @@ bool CMatchStore::Delete(int64_t id)
         m_Problem = Reason(database.lastError());
         return false;
     }
-    for (const char* table : {"operations", "player_stats", "sides", "computers"}) {
+    for (const char* table : {"operations", "player_stats", "sides", "computers", "turn_darts"}) {
         QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));

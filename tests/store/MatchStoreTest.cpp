@@ -120,6 +120,7 @@ private slots:
     void CsvHasOneRowPerTurnQuotedAsRfc4180();
     void AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt();
     void SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp();
+    void DartTurnsComeBackWithTheirDarts();
 };
 
 void TestMatchStore::AStoredMatchIsRebuiltIdentically()
@@ -646,3 +647,33 @@ void TestMatchStore::SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp()
 
 QTEST_GUILESS_MAIN(TestMatchStore)
 #include "MatchStoreTest.moc"
+
+// Turns entered dart by dart are stored with their darts and replayed by them; the row keeps
+// the total and claim they made, which is all an older program reads.
+void TestMatchStore::DartTurnsComeBackWithTheirDarts()
+{
+    QTemporaryDir dir;
+    CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    CGame game;
+    game.NewGame(SetsMatch());
+    TMatchOperation darts = Turn(0, 41);
+    darts.Thrown = {{20, 1}, {1, 1}, {20, 1}};
+    TMatchOperation finish = Turn(0, 60, 2);
+    finish.Thrown = {{20, 1}, {20, 2}};
+    PlayAndRecord(store, game, {darts, Turn(1, 26), finish});
+    QVERIFY(game.CurrentLeg()->GetSheet(0)->Won());
+    const std::optional<TStoredMatch> stored = store.Load(store.CurrentMatch());
+    QCOMPARE(stored->Operations.size(), size_t{3});
+    QVERIFY(stored->Operations[0] == darts);
+    QVERIFY(stored->Operations[1].Thrown.empty());
+    QVERIFY(stored->Operations[2] == finish);
+    CGame rebuilt;
+    QVERIFY(Rebuild(rebuilt, *stored));
+    QVERIFY(SameMatch(rebuilt, game));
+    QCOMPARE(rebuilt.DoubleAttempts(0)[19], std::make_pair(1, 1)); // S20 from 60, D20 from 40
+    // A row of darts that cannot be thrown is not used: its turn replays as its total.
+    QSqlQuery spoil(store.Database());
+    QVERIFY(spoil.exec(QStringLiteral("UPDATE turn_darts SET dart2 = 103 WHERE seq = 1")));
+    QVERIFY(store.Load(store.CurrentMatch())->Operations[0].Thrown.empty());
+}

@@ -54,6 +54,8 @@ QString RefusalText(const TThrowCheck& check)
         return QStringLiteral("That would finish the leg before the turns after it");
     case TRefusal::ChangesLegResult:
         return QStringLiteral("That would change how the leg was won");
+    case TRefusal::DartAfterEnd:
+        return QStringLiteral("No dart can follow the one that finished or bust the turn");
     }
     return {};
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+// The darts of the turns entered dart by dart, in `turn_darts`: one row per such operation
+// (its sequence number and up to three darts, each segment x 4 + multiplier). The operation's
+// own row keeps the total and the claim the darts made, so an older program, which ignores the
+// table, replays the same match from the totals.
+
+#include "UnitVTXGameLogic.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlError;
+
+extern const char* const kTurnDartsTable;
+
+bool WriteTurnDarts(QSqlDatabase& database, int64_t matchId, int64_t sequence,
+                    const std::vector<TDart>& darts, QSqlError& error);
+// The darts of match `matchId` by sequence number; a row that holds no dart that can be
+// thrown is left out (its operation replays as the total it kept).
+std::map<int64_t, std::vector<TDart>> ReadTurnDarts(const QSqlDatabase& database, int64_t matchId);

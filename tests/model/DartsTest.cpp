@@ -1,0 +1,137 @@
+// Turns entered dart by dart: what darts make of a turn, and the darts at a double.
+
+#include "MatchTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr TDart S(int32_t segment)
+{
+    return {segment, 1};
+}
+constexpr TDart D(int32_t segment)
+{
+    return {segment, 2};
+}
+constexpr TDart T(int32_t segment)
+{
+    return {segment, 3};
+}
+constexpr TDart kMiss{0, 1};
+
+// A sheet with `left` to go (a leg of 501 whose first turns took the rest).
+CPlayerScores& SheetAt(CGame& game, int32_t left, bool rule, bool countUp = false)
+{
+    TGameParams params = GameParams(501, 1);
+    params.CheckOutRule = rule;
+    params.CountUp = countUp;
+    params.TargetScore = countUp ? -1 : 0;
+    params.StartScore = countUp ? 0 : left;
+    game.NewGame(params);
+    return *game.CurrentLeg()->CurrentSheet();
+}
+
+} // namespace
+
+// Each turn against what it scores, what it claims and why it may be refused; the turn is
+// then added, and keeps its darts exactly when it is taken.
+TEST(Darts, WhatDartsMakeOfATurn)
+{
+    struct TCase
+    {
+        int32_t Left;
+        bool Rule;
+        std::vector<TDart> Darts;
+        TRefusal Refusal;
+        int32_t Score;
+        int32_t Claim;
+    };
+    const TCase cases[] = {
+        {501, true, {T(20), T(20), T(20)}, TRefusal::None, 180, 0},
+        {170, true, {T(20), T(20), D(25)}, TRefusal::None, 170, 3}, // D25 is the bull
+        {100, true, {T(20), T(20)}, TRefusal::None, 0, 0},          // bust on the second
+        {100, true, {T(20), T(20), S(5)}, TRefusal::DartAfterEnd, 0, 0},
+        {40, true, {D(20), S(1)}, TRefusal::DartAfterEnd, 0, 0}, // nothing after a finish
+        {32, true, {S(16), D(8)}, TRefusal::None, 32, 2},
+        {3, true, {S(2)}, TRefusal::None, 0, 0},                 // leaves 1: bust
+        {20, true, {S(20)}, TRefusal::None, 0, 0},               // not on a double: bust
+        {61, true, {S(25), kMiss, T(20)}, TRefusal::None, 0, 0}, // 25, 0, then below 0
+        {20, false, {S(20)}, TRefusal::None, 20, 1},             // any dart without the rule
+        {21, false, {S(20)}, TRefusal::LeavesOne, 20, 0},        // as a typed 20 would be
+        {501, true, {{25, 3}}, TRefusal::NotAScore, 0, 0},
+        {501, true, {S(21)}, TRefusal::NotAScore, 0, 0},
+        {501, true, {S(1), S(1), S(1), S(1)}, TRefusal::NotAScore, 0, 0},
+        {501, true, {}, TRefusal::NotAScore, 0, 0},
+        {501, true, {kMiss, S(19)}, TRefusal::None, 19, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Left << " left, " << c.Darts.size() << " darts");
+        CGame game;
+        CPlayerScores& sheet = SheetAt(game, c.Left, c.Rule);
+        const TThrowCheck check = sheet.CheckDarts(c.Darts);
+        EXPECT_EQ(check.Refusal, c.Refusal);
+        if (c.Refusal != TRefusal::None) {
+            EXPECT_FALSE(sheet.AddDarts(c.Darts));
+            EXPECT_EQ(sheet.EntryCount(), 1);
+            continue;
+        }
+        EXPECT_EQ(check.Score, c.Score);
+        EXPECT_EQ(check.Darts, c.Claim);
+        ASSERT_TRUE(sheet.AddDarts(c.Darts));
+        EXPECT_EQ(sheet.LastEntry()->Score, c.Score);
+        EXPECT_EQ(sheet.ClaimedDarts(1), c.Claim);
+        EXPECT_EQ(sheet.Won(), c.Claim > 0);
+        ASSERT_NE(sheet.EntryDarts(1), nullptr);
+        EXPECT_EQ(*sheet.EntryDarts(1), c.Darts);
+    }
+    // A points game only adds up.
+    CGame points;
+    CPlayerScores& sheet = SheetAt(points, 0, false, true);
+    ASSERT_TRUE(sheet.AddDarts({T(20), T(20), T(20)}));
+    EXPECT_EQ(sheet.LastEntry()->Remainder, 180);
+}
+
+// A leg of 101 counted by hand: Anna T20 S1 S20 (20 left: one dart at D20), Ben a typed 60,
+// Anna S10 D5 (a dart at D10, then D5 hit). Three darts at a double, one hit.
+TEST(Darts, DartsAtADoubleOverALegAndItsCorrections)
+{
+    CGame game;
+    game.NewGame(GameParams(101, 2));
+    CLeg& leg = *game.CurrentLeg();
+    ASSERT_TRUE(leg.GetSheet(0)->AddDarts({T(20), S(1), S(20)}));
+    ASSERT_TRUE(leg.GetSheet(1)->AddThrow(60, 0));
+    ASSERT_TRUE(leg.GetSheet(0)->AddDarts({S(10), D(5)}));
+    ASSERT_TRUE(leg.GetSheet(0)->Won());
+    TPlayerStats anna = game.GetPlayerStats(0);
+    EXPECT_EQ(anna.DartsAtDouble, 3);
+    EXPECT_EQ(anna.DoublesHit, 1);
+    EXPECT_NEAR(anna.CheckoutPercent, 100.0 / 3.0, 1e-9);
+    EXPECT_EQ(anna.DartsThrown, 5);                     // the finish claims its two darts
+    EXPECT_EQ(game.GetPlayerStats(1).DartsAtDouble, 0); // a typed total counts nothing
+    TDoubleAttempts doubles = game.DoubleAttempts(0);
+    EXPECT_EQ(doubles[19], std::make_pair(0, 1)); // D20
+    EXPECT_EQ(doubles[9], std::make_pair(0, 1));  // D10
+    EXPECT_EQ(doubles[4], std::make_pair(1, 1));  // D5
+    EXPECT_EQ(game.GetThrowerStats(0, 0).DartsAtDouble, 3);
+    // The first turn corrected to T19 S4 (40 left, no dart at a double in it): S10 D5 is then
+    // a dart at D20 and one at D15, and no finish; corrected to a typed 10, its darts go.
+    EXPECT_EQ(leg.GetSheet(0)->CheckReplaceDarts(1, {T(20), T(20)}).Refusal, TRefusal::None);
+    ASSERT_TRUE(leg.GetSheet(0)->ReplaceDarts(1, {T(19), S(4)}));
+    EXPECT_EQ(leg.GetSheet(0)->GetEntry(1)->Remainder, 40);
+    EXPECT_FALSE(leg.GetSheet(0)->Won()); // S10 D5 no longer finishes 40
+    EXPECT_EQ(leg.GetSheet(0)->GetEntry(2)->Remainder, 20);
+    anna = game.GetPlayerStats(0);
+    EXPECT_EQ(anna.DartsAtDouble, 2);
+    EXPECT_EQ(anna.DoublesHit, 0);
+    EXPECT_EQ(game.DoubleAttempts(0)[14], std::make_pair(0, 1)); // D15
+    ASSERT_TRUE(leg.GetSheet(0)->ReplaceThrow(2, 10, 0));
+    EXPECT_EQ(leg.GetSheet(0)->EntryDarts(2), nullptr);
+    EXPECT_EQ(game.GetPlayerStats(0).DartsAtDouble, 0);
+    // Ben's S1 D20 from 41 finishes; an undo takes it and its darts back.
+    ASSERT_TRUE(leg.GetSheet(1)->AddDarts({S(1), D(20)}));
+    EXPECT_EQ(game.DoubleAttempts(1)[19], std::make_pair(1, 1));
+    ASSERT_TRUE(leg.CurrentSheet()->UndoThrow());
+    EXPECT_EQ(leg.GetSheet(1)->EntryDarts(2), nullptr);
+    EXPECT_EQ(game.DoubleAttempts(1)[19], std::make_pair(0, 0));
+}
