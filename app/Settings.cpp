@@ -136,6 +136,9 @@ TSettings TakeSettings(const TFormVTX& main, const TNewGameDialog& dialog, const
             settings.ComputerAverages[index] = average;
         }
     }
+    if (choices.EnterDarts) {
+        settings.EnterDarts = true;
+    }
     if (main.Computer().Pause() != TComputerThrower::kDefaultPauseMilliseconds) {
         settings.ComputerPause = main.Computer().Pause();
     }
@@ -214,6 +217,7 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     for (const std::optional<int>& average : settings.ComputerAverages) {
         choices.ComputerAverages.append(average.value_or(0));
     }
+    choices.EnterDarts = settings.EnterDarts.value_or(false);
     dialog.SetChoices(choices);
     main.Computer().SetPause(
         settings.ComputerPause.value_or(TComputerThrower::kDefaultPauseMilliseconds));

@@ -42,7 +42,8 @@ enum TField : size_t
     kThrower1Name,
     kStartScore1 = kThrower1Name + 16,
     kComputer1 = kStartScore1 + 8,
-    kComputerPause = kComputer1 + 8,
+    kEnterDarts = kComputer1 + 8,
+    kComputerPause,
     kFieldCount
 };
 
@@ -110,6 +111,7 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/NewGame/Computer6",
     "VTXSettings/NewGame/Computer7",
     "VTXSettings/NewGame/Computer8",
+    "VTXSettings/NewGame/EnterDarts",
     "VTXSettings/ComputerPause",
 };
 
@@ -278,6 +280,7 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
                 kMaxComputerAverage);
     }
     takeInt(kComputerPause, settings.ComputerPause, 0, kMaxComputerPause);
+    takeBool(kEnterDarts, settings.EnterDarts);
     return result;
 }
 
@@ -335,6 +338,9 @@ QByteArray WriteSettings(const TSettings& settings)
             number(QStringLiteral("Computer%1").arg(index + 1).toLatin1().constData(),
                    settings.ComputerAverages[index], 0);
         }
+    }
+    if (settings.EnterDarts.value_or(false)) {
+        flag("EnterDarts", settings.EnterDarts, false);
     }
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("Layout"));

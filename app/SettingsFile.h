@@ -54,6 +54,8 @@ struct TSettings
     // after Caller), each written only when used.
     std::array<std::optional<int>, 8> ComputerAverages;
     std::optional<int> ComputerPause;
+    // NewGame's EnterDarts (after Computer8), written only when on.
+    std::optional<bool> EnterDarts;
 
     bool operator==(const TSettings&) const = default;
 };

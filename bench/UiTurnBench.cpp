@@ -5,7 +5,8 @@
 // program does; with --board the board is shown, with --caller the caller is on (start a
 // sound server first, or it goes silent at its first call), --room is both. The caller's turns
 // are paced (see below); --paced paces them without it, for comparison; --sides N plays a
-// match of N sides (2 by default). Run offscreen from a
+// match of N sides (2 by default); --darts enters each turn dart by dart ("t5 10 1", 26 as the
+// typed total is). Run offscreen from a
 // release build: scripts/bench.sh.
 
 #include "BoardWindow.h"
@@ -14,6 +15,7 @@
 #include "UnitMain.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -38,6 +40,7 @@ int g_Samples = kSamples;
 int g_Sides = 2;   // --sides N: a match of N sides (1 to 8)
 int g_Legs = 2000; // --legs N: the legs played before the second measurement (for profiling)
 int g_PauseMilliseconds = 0;
+bool g_Darts = false; // --darts: turns typed dart by dart
 
 void StartGame(TFormVTX& window)
 {
@@ -45,6 +48,7 @@ void StartGame(TFormVTX& window)
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxGame"))->setCurrentIndex(1);
         dialog->findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(g_Sides);
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxDarts"))->setChecked(g_Darts);
         dialog->findChild<QPushButton*>(QStringLiteral("ButtonStart"))->click();
     });
     window.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
@@ -96,7 +100,7 @@ TFigures MeasureTypedTurns(TFormVTX& window)
             std::fprintf(stderr, "no Thrown box has the focus\n");
             std::exit(1);
         }
-        QTest::keyClicks(edit, QStringLiteral("26"));
+        QTest::keyClicks(edit, g_Darts ? QStringLiteral("t5 10 1") : QStringLiteral("26"));
         QElapsedTimer clock;
         clock.start();
         QTest::keyPress(edit, Qt::Key_Return);
@@ -133,7 +137,8 @@ int main(int argc, char* argv[])
         at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
         g_Legs = std::max(QCoreApplication::arguments()[at + 1].toInt(), 0);
     }
-    std::printf("sides: %d\n", g_Sides);
+    g_Darts = QCoreApplication::arguments().contains(QStringLiteral("--darts"));
+    std::printf("sides: %d%s\n", g_Sides, g_Darts ? ", turns dart by dart" : "");
     QTemporaryDir scratch;
     CMatchStore store(scratch.filePath(QStringLiteral("matches.sqlite")));
     if (withStore) {

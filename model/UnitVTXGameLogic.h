@@ -46,6 +46,9 @@ struct TGameParams
     std::vector<int32_t> ComputerAverages;
     // The computer's darts of this match: the same seed and the same match give the same turns.
     uint64_t ComputerSeed = 0;
+    // Turns are entered dart by dart (a typed total is still taken): how the match is entered,
+    // not a rule of it.
+    bool EnterDarts = false;
 };
 
 // The average the computer plays side `player` at; 0 for a person.

@@ -1,5 +1,6 @@
 #include "ComputerThrower.h"
 
+#include "DartNotation.h"
 #include "MatchSession.h"
 
 #include <algorithm>
@@ -150,6 +151,12 @@ void TComputerThrower::Step()
     operation.Player = m_Player;
     operation.Score = m_Turn->Score;
     operation.Darts = m_Turn->Darts;
+    // Its darts go with the turn: its darts at a double count as a player's do.
+    std::string called;
+    for (const std::string& dart : m_Turn->Thrown) {
+        called.append(dart).append(1, ' ');
+    }
+    ParseDarts(called, operation.Thrown);
     const int player = m_Player;
     m_Turn.reset();
     m_Player = -1;

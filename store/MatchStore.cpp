@@ -660,6 +660,7 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     ReadComputers(database, id, params);
     QSqlQuery operations(database);
     const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
+    params.EnterDarts = !darts.empty(); // a match entered dart by dart goes on so
     operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg, seq"
                                       " FROM operations WHERE match_id=? ORDER BY seq"));
     operations.addBindValue(QVariant::fromValue(id));

@@ -307,13 +307,14 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.ComputerAverages[1] = 60;
     settings.ComputerAverages[7] = 110;
     settings.ComputerPause = 250;
+    settings.EnterDarts = true;
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
                            "<Thrower1Name>Anna</Thrower1Name><Thrower16Name>Pia</Thrower16Name>"
                            "<StartScore1>301</StartScore1>"));
     QVERIFY(bytes.contains("<StartScore8>308</StartScore8><Computer2>60</Computer2>"
-                           "<Computer8>110</Computer8></NewGame>"));
+                           "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
     QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
@@ -326,9 +327,10 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.StartScores = {};
     settings.ComputerAverages = {};
     settings.ComputerPause.reset();
+    settings.EnterDarts = false;
     const QByteArray plain = WriteSettings(settings);
     for (const char* element :
-         {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore", "<Computer"}) {
+         {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore", "<Computer", "<Enter"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.

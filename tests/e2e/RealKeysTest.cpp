@@ -61,6 +61,7 @@ private slots:
     void AnEarlierLegCorrectedByKeys();
     void FourPairsSetUpAndCorrectedByKeys();
     void AMatchAgainstTheComputerByKeys();
+    void ALegEnteredDartByDartByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -567,7 +568,7 @@ void TestRealKeys::AMatchAgainstTheComputerByKeys()
     QCOMPARE(params.LegsToWin, 3);
     QCOMPARE(params.Player2Name, std::string("Computer (60)"));
     QVERIFY(board.Action("ActionPauseBot")->isEnabled());
-    auto* computerLine = Find<QLabel>(board.Window, QStringLiteral("LabelComputerDarts2"));
+    auto* computerLine = Find<QLabel>(board.Window, QStringLiteral("LabelTurnDarts2"));
 
     // The first turns: the computer's turn taken back waits; the person's taken back and typed
     // again brings the same darts.
@@ -625,4 +626,56 @@ void TestRealKeys::AMatchAgainstTheComputerByKeys()
     QCOMPARE(won0 + won1, game.LegCount());
     QCOMPARE(std::max(won0, won1), 3);
     QVERIFY(game.GetPlayerStats(1).DartsThrown > 0);
+}
+
+// 501 dart by dart: T20 T20 T20 twice, T20 T19 and a miss at D12, then D12. Two darts at a
+// double, one hit: 50 %. A word that is no dart is refused with the reason, and a total is
+// still taken.
+void TestRealKeys::ALegEnteredDartByDartByKeys()
+{
+    TScoreboard board;
+    TGameChoice choice;
+    choice.TwoPlayers = false;
+    choice.EnterDarts = true;
+    QVERIFY(board.StartGame(choice));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    auto* line = Find<QLabel>(board.Window, QStringLiteral("LabelTurnDarts1"));
+    TypeText(QStringLiteral("t20 T20 t2"));
+    QTRY_COMPARE(line->text(), QStringLiteral("T20 \u00B7 T20 \u00B7 T2 = 126"));
+    Press(QStringLiteral("BackSpace"));
+    TypeText(QStringLiteral("25"));
+    QTRY_COMPARE(line->text(), QStringLiteral("\"t25\" is not a dart"));
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(Find<QLabel>(board.Window, QStringLiteral("LabelRefusal1"))
+                    ->text()
+                    .contains(QStringLiteral("\"t25\" is not a dart")));
+    QCOMPARE(board.Leg().GetSheet(0)->EntryCount(), 1);
+    Press(QStringLiteral("ctrl+a"));
+    TypeText(QStringLiteral("t20 t20 t20"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 321);
+    QCOMPARE(line->text(), QStringLiteral("T20 \u00B7 T20 \u00B7 T20 = 180"));
+    TypeTurn(board, "180"); // a total still
+    TypeTurn(board, "t20 t19 m");
+    QTRY_COMPARE(board.Remainder(0), 24);
+    TypeText(QStringLiteral("d12"));
+    QTRY_VERIFY(line->text().endsWith(QStringLiteral("checkout")));
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(board.Leg().Finished());
+    const TPlayerStats stats = board.Window.Game().GetPlayerStats(0);
+    QCOMPARE(stats.DartsAtDouble, 2);
+    QCOMPARE(stats.DoublesHit, 1);
+    QCOMPARE(stats.DartsThrown, 10);
+    QCOMPARE(board.Window.Game().DoubleAttempts(0)[11], std::make_pair(1, 2));
+    // The statistics page says so.
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("F3"));
+    QTRY_VERIFY(board.Window.findChild<QTreeWidget*>(QStringLiteral("ListViewStats")) != nullptr);
+    auto* list = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewStats"));
+    QTRY_VERIFY(!list->findItems(QStringLiteral("Checkout % (darts)"), Qt::MatchExactly).isEmpty());
+    QCOMPARE(
+        list->findItems(QStringLiteral("Checkout % (darts)"), Qt::MatchExactly).front()->text(1),
+        QStringLiteral("50.00% (1/2)"));
+    QCOMPARE(list->findItems(QStringLiteral("D12"), Qt::MatchContains).front()->text(1),
+             QStringLiteral("1 / 2"));
 }

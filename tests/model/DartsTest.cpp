@@ -1,5 +1,6 @@
 // Turns entered dart by dart: what darts make of a turn, and the darts at a double.
 
+#include "DartNotation.h"
 #include "MatchTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -134,4 +135,54 @@ TEST(Darts, DartsAtADoubleOverALegAndItsCorrections)
     ASSERT_TRUE(leg.CurrentSheet()->UndoThrow());
     EXPECT_EQ(leg.GetSheet(1)->EntryDarts(2), nullptr);
     EXPECT_EQ(game.DoubleAttempts(1)[19], std::make_pair(0, 0));
+}
+
+// Darts as the operator types them, and as they are shown again.
+TEST(Darts, TheNotationAsCalled)
+{
+    struct TCase
+    {
+        const char* Typed;
+        bool Parsed;
+        std::vector<TDart> Darts;
+        const char* Shown; // each dart as shown, space-separated
+    };
+    const TCase cases[] = {
+        {"T20 T20 20", true, {T(20), T(20), S(20)}, "T20 T20 20"},
+        {"  d16 ", true, {D(16)}, "D16"},
+        {"25 bull B", true, {S(25), D(25), D(25)}, "25 Bull Bull"},
+        {"s25 D25 db", true, {S(25), D(25), D(25)}, "25 Bull Bull"},
+        {"0 m MISS", true, {kMiss, kMiss, kMiss}, "Miss Miss Miss"},
+        {"s1 t1", true, {S(1), T(1)}, "1 T1"},
+        {"", true, {}, ""},
+        {"T25", false, {}, nullptr},
+        {"21", false, {}, nullptr},
+        {"T", false, {}, nullptr},
+        {"x20", false, {}, nullptr},
+        {"20 20 20 20", false, {}, nullptr},
+        {"T2O", false, {}, nullptr},
+        {"100", false, {}, nullptr},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        std::vector<TDart> darts{S(5)};
+        EXPECT_EQ(ParseDarts(c.Typed, darts), c.Parsed);
+        EXPECT_EQ(darts, c.Darts);
+        if (c.Shown != nullptr) {
+            std::string shown;
+            for (const TDart& dart : darts) {
+                shown += (shown.empty() ? "" : " ") + DartText(dart);
+            }
+            EXPECT_EQ(shown, c.Shown);
+        }
+    }
+    std::string bad;
+    std::vector<TDart> darts;
+    EXPECT_FALSE(ParseDarts("T20 t25", darts, &bad));
+    EXPECT_EQ(bad, "t25");
+    // One number is a total; anything else is meant as darts.
+    EXPECT_FALSE(LooksLikeDarts(" 140 "));
+    EXPECT_FALSE(LooksLikeDarts(""));
+    EXPECT_TRUE(LooksLikeDarts("60 60"));
+    EXPECT_TRUE(LooksLikeDarts("d20"));
 }

@@ -76,6 +76,7 @@ struct TGameChoice
     int Players = 0; // more than two: the Players box (names "Player N" beyond the second)
     bool Pairs = false;
     int Computer2 = 0; // the average of the computer as the second player; 0: a person
+    bool EnterDarts = false;
 };
 
 inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
@@ -96,6 +97,7 @@ inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxPairs"))->setChecked(choice.Pairs);
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxComputer2"))
         ->setChecked(choice.Computer2 > 0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxDarts"))->setChecked(choice.EnterDarts);
     if (choice.Computer2 > 0) {
         dialog.findChild<QSpinBox*>(QStringLiteral("SpinComputerAverage2"))
             ->setValue(choice.Computer2);

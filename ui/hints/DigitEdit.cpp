@@ -5,9 +5,11 @@
 
 namespace {
 
-bool IsAcceptedCharacter(QChar character)
+bool IsAcceptedCharacter(QChar character, bool darts)
 {
-    return (character >= u'0' && character <= u'9') || character == u'\b';
+    return (character >= u'0' && character <= u'9') || character == u'\b' ||
+           (darts && ((character >= u'a' && character <= u'z') ||
+                      (character >= u'A' && character <= u'Z') || character == u' '));
 }
 
 } // namespace
@@ -15,8 +17,22 @@ bool IsAcceptedCharacter(QChar character)
 TDigitEdit::TDigitEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(3);
-    setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this));
+    m_Validator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    setValidator(m_Validator);
+}
+
+void TDigitEdit::SetDartsAllowed(bool allowed)
+{
+    if (allowed == m_Darts) {
+        return;
+    }
+    m_Darts = allowed;
+    clear();
+    setMaxLength(allowed ? kDartsLength : 3);
+    m_Validator->setRegularExpression(
+        QRegularExpression(allowed ? QStringLiteral("[0-9A-Za-z ]{0,%1}").arg(kDartsLength)
+                                   : QStringLiteral("[0-9]{0,3}")));
 }
 
 bool TDigitEdit::event(QEvent* event)
@@ -39,7 +55,7 @@ void TDigitEdit::keyPressEvent(QKeyEvent* event)
     // A chord that no shortcut took (Alt+1 while that outshot is disabled, Alt+5) must not
     // type its digit: the operator meant a command, and a stray digit becomes a wrong score.
     // Editing chords (Ctrl+A, Ctrl+V, Ctrl+Backspace) carry no printable text and still work.
-    if (printable && (chord || !IsAcceptedCharacter(text.at(0)))) {
+    if (printable && (chord || !IsAcceptedCharacter(text.at(0), m_Darts))) {
         event->accept(); // dropped
         const int key = event->key();
         if (event->modifiers() == Qt::AltModifier && key >= Qt::Key_1 && key <= Qt::Key_3) {

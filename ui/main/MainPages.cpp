@@ -1,6 +1,7 @@
 #include "MainPages.h"
 
 #include "ComputerThrower.h"
+#include "DartNotation.h"
 #include "NoticeBar.h"
 #include "PlayerPanel.h"
 #include "SideCards.h"
@@ -93,7 +94,7 @@ TPlayerPanel* TMainPages::PanelOf(int player) const
     return nullptr;
 }
 
-void TMainPages::ShowComputer(const CGame& game, const TComputerThrower& computer)
+void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& computer)
 {
     int player = computer.Throwing();
     QString text = computer.Shown();
@@ -106,12 +107,26 @@ void TMainPages::ShowComputer(const CGame& game, const TComputerThrower& compute
                    ? QStringLiteral("Waits after the undo: Ctrl+P twice lets it throw")
                    : QString();
     }
-    // A computer's panel keeps the line, empty between its turns, so that nothing moves when
-    // its darts come.
+    // Otherwise a panel shows the darts of its side's last turn. A computer's panel, and every
+    // panel of a match entered dart by dart, keeps the line, empty until there are darts, so
+    // that nothing moves when they come.
     for (TPlayerPanel* panel : Panels()) {
-        const bool computerSide = ComputerAverage(game.Params(), panel->Player()) > 0;
-        panel->ShowDarts(panel->Player() == player && !text.isEmpty() ? text
-                         : computerSide                               ? QStringLiteral(" ")
-                                                                      : QString());
+        QString line = panel->Player() == player ? text : QString();
+        const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(panel->Player()) : nullptr;
+        if (line.isEmpty() && sheet != nullptr) {
+            if (const std::vector<TDart>* darts = sheet->EntryDarts(sheet->EntryCount() - 1)) {
+                QStringList names;
+                for (const TDart& dart : *darts) {
+                    names << QString::fromStdString(DartText(dart));
+                }
+                line = names.join(QStringLiteral(" · ")) + QStringLiteral(" = ") +
+                       QString::number(sheet->LastEntry()->Score);
+            }
+        }
+        if (line.isEmpty() &&
+            (game.Params().EnterDarts || ComputerAverage(game.Params(), panel->Player()) > 0)) {
+            line = QStringLiteral(" ");
+        }
+        panel->ShowDarts(line);
     }
 }

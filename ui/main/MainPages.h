@@ -48,7 +48,7 @@ public:
     bool ManySides() const { return m_ManySides; }
     // On the panel of the computer's side: its darts as they land, or why it does not throw
     // (paused, or waiting after an undo); every other panel shows none.
-    void ShowComputer(const CGame& game, const TComputerThrower& computer);
+    void ShowDartsLines(const CGame& game, const TComputerThrower& computer);
 
 private:
     QLabel* m_GameTitle = nullptr;

@@ -1,5 +1,6 @@
 #include "PlayerPanel.h"
 
+#include "DartNotation.h"
 #include "DigitEdit.h"
 #include "ScoreCellDelegate.h"
 #include "ScoreListModel.h"
@@ -20,6 +21,9 @@ namespace {
 
 constexpr int kPlayerPanelWidth = 328;
 constexpr int kStatsColumnWidth = 105;
+constexpr int kThrownBoxWidth = 90;
+// Room for "T20 T20 T20" in the box's large face.
+constexpr int kDartsBoxWidth = 150;
 
 } // namespace
 
@@ -61,7 +65,7 @@ QString RefusalText(const TThrowCheck& check)
 }
 
 TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
-    : QFrame(parent), m_Player(player)
+    : QFrame(parent), m_Player(player), m_Game(game)
 {
     const QString suffix = QString::number(player + 1);
     const bool left = player == 0;
@@ -187,7 +191,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_Thrown = new TDigitEdit(this);
     m_Thrown->setObjectName(QStringLiteral("EditThrown") + suffix);
     SetLargeBoldFont(*m_Thrown);
-    m_Thrown->setFixedWidth(90);
+    m_Thrown->setFixedWidth(kThrownBoxWidth);
     m_Thrown->installEventFilter(this);
     connect(m_Thrown, &TDigitEdit::CheckoutChord, this, &TPlayerPanel::CheckoutAsked);
     m_ThrownLabel = NewLabel(QStringLiteral("LabelThrown") + suffix,
@@ -230,13 +234,16 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_RefusalLabel->hide();
     column->addWidget(m_RefusalLabel);
 
-    m_DartsLabel = NewLabel(QStringLiteral("LabelComputerDarts") + suffix, QString(), this);
+    m_DartsLabel = NewLabel(QStringLiteral("LabelTurnDarts") + suffix, QString(), this);
     m_DartsLabel->setTextFormat(Qt::PlainText);
-    m_DartsLabel->setWordWrap(true);
+    m_DartsLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_DartsLabel->setAlignment(Qt::AlignCenter);
     SetLargeBoldFont(*m_DartsLabel);
     m_DartsLabel->hide();
     column->addWidget(m_DartsLabel);
+    // Darts typed show as they come, with their running score. Only what the operator types:
+    // the box emptied after a turn leaves the line to the turn recorded, which reads the same.
+    connect(m_Thrown, &QLineEdit::textEdited, this, [this] { ShowDarts(m_DartsLine); });
     SetActive(false);
 }
 
@@ -288,13 +295,59 @@ void TPlayerPanel::SetPlayer(int player)
 
 void TPlayerPanel::ShowDarts(const QString& text)
 {
-    m_DartsLabel->setText(text);
-    m_DartsLabel->setVisible(!text.isEmpty());
+    m_DartsLine = text;
+    const QString typed = TypedDarts();
+    const QString& shown = typed.isEmpty() ? text : typed;
+    m_DartsLabel->setText(shown);
+    m_DartsLabel->setVisible(!shown.isEmpty());
 }
 
 QString TPlayerPanel::Darts() const
 {
     return m_DartsLabel->text();
+}
+
+void TPlayerPanel::SetDartsMode(bool on)
+{
+    m_Thrown->SetDartsAllowed(on);
+    // Three darts as called ("T20 T20 T20") fit the box.
+    m_Thrown->setFixedWidth(on ? kDartsBoxWidth : kThrownBoxWidth);
+}
+
+QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
+{
+    const std::string typed = m_Thrown->text().toStdString();
+    if (!m_Thrown->DartsAllowed() || !LooksLikeDarts(typed)) {
+        return {};
+    }
+    std::vector<TDart> darts;
+    std::string bad;
+    if (!ParseDarts(typed, darts, &bad)) {
+        std::vector<TDart> alone;
+        return ParseDarts(bad, alone)
+                   ? QStringLiteral("A turn has at most three darts")
+                   : QStringLiteral("\"%1\" is not a dart").arg(QString::fromStdString(bad));
+    }
+    QStringList names;
+    int32_t sum = 0;
+    for (const TDart& dart : darts) {
+        names << QString::fromStdString(DartText(dart));
+        sum += DartPoints(dart);
+    }
+    QString text = names.join(QStringLiteral(" · ")) + QStringLiteral(" = ") + QString::number(sum);
+    const CLeg* leg = m_Game.CurrentLeg();
+    if (const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr) {
+        const TThrowCheck check = sheet->CheckDarts(darts);
+        if (check.Accepted() && check.Darts > 0) {
+            text += QStringLiteral(" · checkout");
+        } else if (check.Accepted() && check.Score == 0 && sum > 0) {
+            text += QStringLiteral(" · bust");
+        }
+    }
+    if (parsed != nullptr) {
+        *parsed = std::move(darts);
+    }
+    return text;
 }
 
 void TPlayerPanel::ShowMatchScore(const QString& text)

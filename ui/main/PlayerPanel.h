@@ -1,7 +1,10 @@
 #pragma once
 
+#include "UnitVTXGameLogic.h"
+
 #include <QFrame>
 #include <QPointer>
+#include <vector>
 
 class CCheckoutTable;
 class CGame;
@@ -50,10 +53,15 @@ public:
     // The player to throw: Thrown box and its label enabled, the name in the text colour.
     void SetActive(bool active);
 
-    // The darts of the computer's turn as they land ("T20 · T20"), or what it waits for; an
-    // empty text hides the line.
+    // The line under the Thrown box: the darts of the side's last turn, of the computer's
+    // turn as they land ("T20 · T20"), or what the computer waits for; an empty text hides
+    // it. While darts are typed the line shows them and their running score instead.
     void ShowDarts(const QString& text);
     QString Darts() const;
+    // Turns typed dart by dart into the Thrown box (a total is still taken).
+    void SetDartsMode(bool on);
+    // The darts typed, as the line shows them; the reason when a word is no dart.
+    QString TypedDarts(std::vector<TDart>* darts = nullptr) const;
 
     // Why the last turn or correction was refused; it goes at the next key press.
     void ShowRefusal(const QString& text);
@@ -91,6 +99,8 @@ private:
     QLabel* m_ThrownLabel = nullptr;
     QLabel* m_RefusalLabel = nullptr;
     QLabel* m_DartsLabel = nullptr;
+    QString m_DartsLine;
+    const CGame& m_Game;
     QTreeView* m_Scores = nullptr;
     TScoreListModel* m_Model = nullptr;
     QLabel* m_Turns = nullptr;

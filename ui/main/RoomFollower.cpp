@@ -4,6 +4,7 @@
 #include "Caller.h"
 #include "CallerPhrases.h"
 #include "CheckoutTable.h"
+#include "DartNotation.h"
 #include "MatchFormat.h"
 #include "MatchSession.h"
 
@@ -131,6 +132,12 @@ TBoardState TRoomFollower::BoardState() const
         shown.Throws = inPlay && leg->PlayerToThrow() == player;
         if (player == m_DartsPlayer) {
             shown.Darts = m_Darts;
+        } else if (const std::vector<TDart>* darts = sheet->EntryDarts(sheet->EntryCount() - 1)) {
+            QStringList names;
+            for (const TDart& dart : *darts) {
+                names << QString::fromStdString(DartText(dart));
+            }
+            shown.Darts = names.join(QStringLiteral(" · "));
         }
         if (params.TeamSize == 2 && !sheet->Won()) {
             shown.Thrower = QString::fromStdString(

@@ -304,6 +304,45 @@ void TStatsPage::Rebuild(const CGame& game)
         }
         items.append(item);
     }
+    // Dart by dart: the checkout percentage over the darts at a double, and each double used
+    // (hits / attempts), under the outshots.
+    if (params.EnterDarts || std::any_of(stats.begin(), stats.end(), [](const TPlayerStats& s) {
+            return s.DartsAtDouble > 0;
+        })) {
+        int at = 1;
+        while (at < items.size() &&
+               items[at - 1]->text(0) != QStringLiteral("Outshot Value Average")) {
+            ++at;
+        }
+        auto* percent = new QTreeWidgetItem;
+        percent->setText(0, QStringLiteral("Checkout % (darts)"));
+        for (size_t column = 0; column < stats.size(); ++column) {
+            percent->setText(static_cast<int>(column) + 1,
+                             QStringLiteral("%1% (%2/%3)")
+                                 .arg(Decimal2(stats[column].CheckoutPercent))
+                                 .arg(stats[column].DoublesHit)
+                                 .arg(stats[column].DartsAtDouble));
+        }
+        items.insert(at++, percent);
+        std::vector<TDoubleAttempts> doubles;
+        for (int player = 0; player < players; ++player) {
+            doubles.push_back(game.DoubleAttempts(player));
+        }
+        for (size_t index = 0; index < std::tuple_size_v<TDoubleAttempts>; ++index) {
+            if (std::none_of(doubles.begin(), doubles.end(),
+                             [index](const TDoubleAttempts& d) { return d[index].second > 0; })) {
+                continue; // only the doubles used
+            }
+            auto* row = new QTreeWidgetItem;
+            row->setText(0, index == 20 ? QStringLiteral("  Bull (hits / darts)")
+                                        : QStringLiteral("  D%1 (hits / darts)").arg(index + 1));
+            for (int player = 0; player < players; ++player) {
+                const auto& [hits, attempts] = doubles[static_cast<size_t>(player)][index];
+                row->setText(player + 1, QStringLiteral("%1 / %2").arg(hits).arg(attempts));
+            }
+            items.insert(at++, row);
+        }
+    }
     // With sets, the sets won stand under the legs won.
     if (params.LegsToWin > 0 && params.SetsToWin > 0) {
         auto* sets = new QTreeWidgetItem;

@@ -1,5 +1,6 @@
 #include "TypedEntry.h"
 
+#include "DartNotation.h"
 #include "DigitEdit.h"
 #include "LegCorrectionDialog.h"
 #include "MainPages.h"
@@ -74,6 +75,19 @@ void TTypedEntry::Submit(bool atBoard)
     const int score = typed->Thrown()->text().toInt(&isNumber);
     CLeg* leg = m_Session.Game().CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (sheet != nullptr && typed->Thrown()->DartsAllowed() &&
+        LooksLikeDarts(typed->Thrown()->text().toStdString())) {
+        // Darts as called: refused like a typed total, or when a word is no dart.
+        TMatchOperation operation{TOperationKind::Turn, player};
+        const QString shown = typed->TypedDarts(&operation.Thrown);
+        const TThrowCheck check = m_Session.Check(operation);
+        if (operation.Thrown.empty() || !check.Accepted()) {
+            typed->ShowRefusal(operation.Thrown.empty() ? shown : RefusalText(check));
+            return;
+        }
+        m_Session.Apply(operation);
+        return;
+    }
     if (!isNumber || sheet == nullptr) {
         return;
     }

@@ -154,10 +154,18 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_CheckBoxPairs->setObjectName(QStringLiteral("CheckBoxPairs"));
     m_CheckBoxHandicap = new QCheckBox(QStringLiteral("&Handicap"), this);
     m_CheckBoxHandicap->setObjectName(QStringLiteral("CheckBoxHandicap"));
+    // Turns typed dart by dart, for the darts at a double and the checkout percentage.
+    // No Tab stop, so that Tab goes round the dialog as it always did: Alt+D checks it.
+    m_CheckBoxDarts = new TMnemonicCheckBox(QStringLiteral("Enter &darts"), this);
+    m_CheckBoxDarts->setObjectName(QStringLiteral("CheckBoxDarts"));
+    m_CheckBoxDarts->setFocusPolicy(Qt::ClickFocus);
+    m_CheckBoxDarts->setToolTip(
+        QStringLiteral("Type each turn's darts as called: T20 T20 20, D16, 25, bull, m"));
     auto* playersRow = new QHBoxLayout;
     playersRow->addWidget(m_SpinPlayers);
     playersRow->addWidget(m_CheckBoxPairs);
     playersRow->addWidget(m_CheckBoxHandicap);
+    playersRow->addWidget(m_CheckBoxDarts);
     playersRow->addStretch(1);
 
     // Match length, below the rest: 0 plays as ever, legs until a new game.
@@ -600,6 +608,7 @@ TGameParams TNewGameDialog::GameParams() const
     }
     params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
+    params.EnterDarts = m_CheckBoxDarts->isChecked();
     if (!params.ComputerAverages.empty()) {
         params.ComputerSeed = QRandomGenerator::system()->generate64();
     }
@@ -643,6 +652,7 @@ TNewGameChoices TNewGameDialog::Choices() const
     while (!choices.ComputerAverages.isEmpty() && choices.ComputerAverages.back() == 0) {
         choices.ComputerAverages.removeLast();
     }
+    choices.EnterDarts = m_CheckBoxDarts->isChecked();
     return choices;
 }
 
@@ -695,6 +705,7 @@ void TNewGameDialog::SetChoices(const TNewGameChoices& choices)
     if (choices.Starter >= 2 && choices.Starter < SideCount() && m_SidesMade) {
         m_Sides[static_cast<size_t>(choices.Starter)].Starts->setChecked(true);
     }
+    m_CheckBoxDarts->setChecked(choices.EnterDarts);
     if (choices.ComputerAverages.size() > 2) {
         MakeSideRows();
     }

@@ -38,6 +38,8 @@ struct TNewGameChoices
     int Starter = -1;
     // The average the computer throws each side at; 0 (or none): a person.
     QList<int> ComputerAverages;
+    // "Enter darts": turns are typed dart by dart.
+    bool EnterDarts = false;
 };
 
 // The New Game dialog: game, one or two players, who starts, names. Created once; it keeps its
@@ -132,6 +134,7 @@ private:
     QSpinBox* m_SpinPlayers = nullptr;
     QCheckBox* m_CheckBoxPairs = nullptr;
     QCheckBox* m_CheckBoxHandicap = nullptr;
+    QCheckBox* m_CheckBoxDarts = nullptr;
     std::array<QLabel*, 3> m_SideHeaders{};
     std::array<TSideRow, kMaxPlayers> m_Sides{};
     QGridLayout* m_Grid = nullptr;

@@ -113,20 +113,20 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     connect(m_Computer.get(), &TComputerThrower::DartsShown, this,
             [this](int player, const QString& darts) {
                 m_Room->ShowDarts(player, darts);
-                ShowComputer();
+                ShowDartsLines();
             });
     connect(m_Computer.get(), &TComputerThrower::StateChanged, this, [this] {
         UpdateActions();
-        ShowComputer();
+        ShowDartsLines();
     });
     connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer.get(),
             &TComputerThrower::SetPaused);
 }
 
-void TFormVTX::ShowComputer()
+void TFormVTX::ShowDartsLines()
 {
     if (ContentsBuilt()) {
-        m_Pages->ShowComputer(m_Game, *m_Computer);
+        m_Pages->ShowDartsLines(m_Game, *m_Computer);
     }
 }
 
@@ -422,6 +422,7 @@ void TFormVTX::ShowMatch()
     m_Players[0]->SetPlayer(m_Pages->ManySides() ? leg.PlayerToThrow() : 0);
     m_Players[1]->SetPlayer(1);
     for (TPlayerPanel* panel : m_Players) {
+        panel->SetDartsMode(params.EnterDarts);
         panel->Clear();
         panel->SetName(SideBarName(m_Game, panel->Player()));
         if (CPlayerScores* sheet = leg.GetSheet(panel->Player())) {
@@ -434,7 +435,7 @@ void TFormVTX::ShowMatch()
     }
     GameTurnChanged(leg.Finished() ? nullptr : leg.CurrentSheet());
     m_Sides->Flush();
-    ShowComputer();
+    ShowDartsLines();
 }
 
 void TFormVTX::ActionAboutExecute()
@@ -605,7 +606,7 @@ void TFormVTX::OperationDone()
 {
     m_Sides->Flush();
     UpdateActions();
-    ShowComputer();
+    ShowDartsLines();
 }
 
 void TFormVTX::GameTurnChanged(CPlayerScores* sheet)

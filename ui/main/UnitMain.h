@@ -151,7 +151,7 @@ private:
     void ActionBoardExecute();
     // The computer's darts as they land on its panel, or why it does not throw (paused, or
     // waiting after an undo).
-    void ShowComputer();
+    void ShowDartsLines();
 
     void ShowMatch();
     // An operation is done: with more than two sides the panel and the cards are shown now.
