@@ -6,10 +6,7 @@
 
 namespace {
 
-// The numbers clockwise from the top.
-constexpr std::array<int32_t, 20> kSegments = {20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
-                                               3,  19, 7,  16, 8,  11, 14, 9,  12, 5};
-constexpr double kSegmentDegrees = 18.0;
+constexpr const std::array<int32_t, 20>& kSegments = kBoardSegments;
 
 int32_t SegmentIndex(int32_t number)
 {

@@ -5,6 +5,7 @@
 
 #include "CheckoutRoutes.h"
 
+#include <array>
 #include <optional>
 
 struct TPoint
@@ -19,6 +20,10 @@ inline constexpr double kTrebleInnerRadius = 99.0;
 inline constexpr double kTrebleOuterRadius = 107.0;
 inline constexpr double kDoubleInnerRadius = 162.0;
 inline constexpr double kDoubleOuterRadius = 170.0;
+// The numbers clockwise from the top, each 18 degrees wide, the 20 centred on the top.
+inline constexpr std::array<int32_t, 20> kBoardSegments = {20, 1,  18, 4,  13, 6,  10, 15, 2,  17,
+                                                           3,  19, 7,  16, 8,  11, 14, 9,  12, 5};
+inline constexpr double kSegmentDegrees = 18.0;
 
 // The bed a dart that lands at `point` is in; none off the board (a miss). A dart on a wire
 // goes to the bed outside it, and on a segment wire to the bed clockwise of it.

@@ -127,6 +127,12 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionPauseBot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     ActionPauseBot->setCheckable(true);
 
+    // The dartboard to tap darts on, in a match entered dart by dart.
+    ActionDartPad = NewAction("ActionDartPad", QStringLiteral("Dart Pa&d"),
+                              QStringLiteral("A dartboard to tap each dart on (F7)"));
+    ActionDartPad->setShortcut(QKeySequence(Qt::Key_F7));
+    ActionDartPad->setCheckable(true);
+
     ActionNextSheet = NewAction("ActionNextSheet", QStringLiteral("Next Side's Scores"),
                                 QStringLiteral("Show the next side's score list (Ctrl+PgDown)"));
     ActionNextSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
@@ -164,6 +170,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     PopupMenuThrow = CreateThrowMenu(&window, ThrowActions, OutShotActions);
     PopupMenuThrow->addSeparator();
     PopupMenuThrow->addAction(ActionPauseBot);
+    PopupMenuThrow->addAction(ActionDartPad);
     ActionThrow->setMenu(PopupMenuThrow);
 
     PopupMenuHints = new QMenu(&window);
@@ -252,4 +259,6 @@ void TMainActions::Update(const TActionContext& context)
     ActionPreviousSheet->setEnabled(sides);
     ActionPauseBot->setEnabled(context.Computer);
     ActionPauseBot->setChecked(context.Computer && context.ComputerPaused);
+    ActionDartPad->setEnabled(context.EnterDarts);
+    ActionDartPad->setChecked(context.DartPadShown);
 }

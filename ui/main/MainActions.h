@@ -29,6 +29,9 @@ struct TActionContext
     // The match has a side the computer throws for, and its throwing is paused.
     bool Computer = false;
     bool ComputerPaused = false;
+    // Turns are entered dart by dart, and the Dart Pad is shown.
+    bool EnterDarts = false;
+    bool DartPadShown = false;
 };
 
 class TMainActions final
@@ -63,6 +66,7 @@ public:
     QAction* ActionNextSheet = nullptr;
     QAction* ActionPreviousSheet = nullptr;
     QAction* ActionPauseBot = nullptr;
+    QAction* ActionDartPad = nullptr;
     // ActionThrow0 .. ActionThrow180, and ActionOutShot1 .. 3.
     std::array<QAction*, 19> ThrowActions{};
     std::array<QAction*, 3> OutShotActions{};

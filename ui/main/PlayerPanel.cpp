@@ -307,6 +307,22 @@ QString TPlayerPanel::Darts() const
     return m_DartsLabel->text();
 }
 
+void TPlayerPanel::AppendDart(const QString& dart)
+{
+    const QString typed = m_Thrown->text().trimmed();
+    m_Thrown->setText(typed.isEmpty() ? dart : typed + u' ' + dart);
+    HideRefusal();
+    ShowDarts(m_DartsLine);
+}
+
+void TPlayerPanel::RemoveLastDart()
+{
+    QString typed = m_Thrown->text().trimmed();
+    typed.truncate(std::max<qsizetype>(typed.lastIndexOf(u' '), 0));
+    m_Thrown->setText(typed);
+    ShowDarts(m_DartsLine);
+}
+
 void TPlayerPanel::SetDartsMode(bool on)
 {
     m_Thrown->SetDartsAllowed(on);

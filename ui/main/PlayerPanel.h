@@ -60,6 +60,9 @@ public:
     QString Darts() const;
     // Turns typed dart by dart into the Thrown box (a total is still taken).
     void SetDartsMode(bool on);
+    // A dart tapped on the pad goes after those typed; Back takes the last word away.
+    void AppendDart(const QString& dart);
+    void RemoveLastDart();
     // The darts typed, as the line shows them; the reason when a word is no dart.
     QString TypedDarts(std::vector<TDart>* darts = nullptr) const;
 

@@ -1,6 +1,7 @@
 #include "TypedEntry.h"
 
 #include "DartNotation.h"
+#include "DartPad.h"
 #include "DigitEdit.h"
 #include "LegCorrectionDialog.h"
 #include "MainPages.h"
@@ -11,7 +12,9 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -32,6 +35,48 @@ CPlayerScores* TTypedEntry::ThrowingSheet() const
     }
     CPlayerScores* sheet = leg->CurrentSheet();
     return sheet != nullptr && sheet->LastEntry() != nullptr ? sheet : nullptr;
+}
+
+void TTypedEntry::ShowPad(bool shown)
+{
+    if (m_PadWindow == nullptr && shown) {
+        m_PadWindow = new QWidget(&m_Window, Qt::Tool | Qt::WindowDoesNotAcceptFocus);
+        m_PadWindow->setObjectName(QStringLiteral("FormDartPad"));
+        m_PadWindow->setWindowTitle(QStringLiteral("Dart Pad"));
+        m_PadWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+        auto* pad = new TDartPad(m_PadWindow);
+        auto* layout = new QVBoxLayout(m_PadWindow);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(pad);
+        m_PadWindow->resize(pad->sizeHint());
+        const auto thrower = [this]() -> TPlayerPanel* {
+            const CPlayerScores* sheet = ThrowingSheet();
+            return sheet != nullptr ? m_Pages.PanelOf(sheet->PlayerIndex()) : nullptr;
+        };
+        QObject::connect(pad, &TDartPad::DartChosen, pad, [thrower](const TDart& dart) {
+            if (TPlayerPanel* panel = thrower()) {
+                panel->AppendDart(QString::fromStdString(DartText(dart)));
+            }
+        });
+        QObject::connect(pad, &TDartPad::BackChosen, pad, [thrower] {
+            if (TPlayerPanel* panel = thrower()) {
+                panel->RemoveLastDart();
+            }
+        });
+        QObject::connect(pad, &TDartPad::EnterChosen, pad, [this] { Submit(true); });
+        // Beside the scoreboard, on the side with room for it.
+        const QRect frame = m_Window.frameGeometry();
+        const QRect area = m_Window.screen() != nullptr ? m_Window.screen()->availableGeometry()
+                                                        : QRect(frame.topRight(), frame.size());
+        const int right = frame.right() + 1;
+        m_PadWindow->move(right + m_PadWindow->width() <= area.right() + 1
+                              ? right
+                              : std::max(area.left(), frame.left() - m_PadWindow->width()),
+                          frame.top());
+    }
+    if (m_PadWindow != nullptr) {
+        m_PadWindow->setVisible(shown);
+    }
 }
 
 void TTypedEntry::Submit(bool atBoard)

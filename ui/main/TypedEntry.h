@@ -5,7 +5,9 @@
 // an earlier one from the statistics page). Each becomes an operation handed to the match
 // session; what the session refuses is said in the panel where it was typed.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 class CPlayerScores;
@@ -44,6 +46,11 @@ public:
     // panel is brought back to the side to throw.
     std::function<void()> BeforeFocus;
 
+    // The dartboard pad's window ("Dart Pad"), made when first shown; it never takes the
+    // keyboard, and its darts go into the Thrown box of the side to throw.
+    void ShowPad(bool shown);
+    QWidget* PadWindow() const { return m_PadWindow; }
+
 private:
     // Applies the open correction of `player`'s score list, or says why it cannot be made;
     // with `claimedDarts`, as a checkout with that many darts.
@@ -52,4 +59,5 @@ private:
     TMatchSession& m_Session;
     TMainPages& m_Pages;
     QWidget& m_Window;
+    QPointer<QWidget> m_PadWindow;
 };

@@ -121,6 +121,12 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     });
     connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer.get(),
             &TComputerThrower::SetPaused);
+    connect(m_Actions->ActionDartPad, &QAction::triggered, this, [this](bool shown) {
+        if (ContentsBuilt()) {
+            m_Entry->ShowPad(shown);
+            UpdateActions();
+        }
+    });
 }
 
 void TFormVTX::ShowDartsLines()
@@ -364,7 +370,9 @@ void TFormVTX::UpdateActions()
     m_Actions->Update({m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
                        m_HintWindow != nullptr,
                        m_HintWindow != nullptr && m_HintWindow->isVisible(), m_Pages->ManySides(),
-                       m_Computer->HasComputer(), m_Computer->IsPaused()});
+                       m_Computer->HasComputer(), m_Computer->IsPaused(),
+                       m_Game.Params().EnterDarts,
+                       m_Entry->PadWindow() != nullptr && m_Entry->PadWindow()->isVisible()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -421,6 +429,10 @@ void TFormVTX::ShowMatch()
     // With more than two sides the first panel shows the side to throw.
     m_Players[0]->SetPlayer(m_Pages->ManySides() ? leg.PlayerToThrow() : 0);
     m_Players[1]->SetPlayer(1);
+    // A match entered dart by dart brings the pad up; one of totals takes it away.
+    if (params.EnterDarts || m_Entry->PadWindow() != nullptr) {
+        m_Entry->ShowPad(params.EnterDarts);
+    }
     for (TPlayerPanel* panel : m_Players) {
         panel->SetDartsMode(params.EnterDarts);
         panel->Clear();

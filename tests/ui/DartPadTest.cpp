@@ -1,0 +1,102 @@
+// The dartboard pad: a click at every bed's middle is that dart, a click beside a wire is the
+// bed it is on, and a leg tapped on the pad in the window is recorded dart by dart.
+
+#include "DartPad.h"
+
+#include "UiTestSupport.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <cmath>
+#include <numbers>
+
+class TestDartPad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void EveryBedAndTheWires();
+    void ALegTappedInTheWindow();
+};
+
+void TestDartPad::EveryBedAndTheWires()
+{
+    for (const QSize size : {QSize(200, 240), QSize(700, 760)}) { // it scales with its window
+        TDartPad pad;
+        pad.resize(size);
+        pad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pad));
+        QSignalSpy chosen(&pad, &TDartPad::DartChosen);
+        std::vector<TDart> darts{{25, 1}, {25, 2}};
+        for (int32_t number = 1; number <= 20; ++number) {
+            for (int32_t multiplier = 1; multiplier <= 3; ++multiplier) {
+                darts.push_back({number, multiplier});
+            }
+        }
+        for (const TDart& dart : darts) {
+            QTest::mouseClick(&pad, Qt::LeftButton, {}, pad.PositionOf(dart).toPoint());
+            QCOMPARE(chosen.takeLast().front().value<TDart>(), dart);
+        }
+        // Half a degree either side of the wire between the 20 and the 1, in the treble ring;
+        // just inside and outside the double ring at the 6; off the board a miss.
+        const QPointF centre = pad.PositionOf({25, 2});
+        const double scale = (pad.PositionOf({6, 3}).x() - centre.x()) / 103.0;
+        const auto at = [&](double degrees, double radius) {
+            const double angle = degrees * std::numbers::pi / 180.0;
+            return (centre + QPointF(std::sin(angle), -std::cos(angle)) * radius * scale).toPoint();
+        };
+        const std::pair<QPoint, TDart> nearWires[] = {
+            {at(8.0, 103.0), {20, 3}}, {at(10.0, 103.0), {1, 3}}, {at(90.0, 164.0), {6, 2}},
+            {at(90.0, 159.0), {6, 1}}, {at(90.0, 180.0), {0, 1}},
+        };
+        for (const auto& [point, dart] : nearWires) {
+            QTest::mouseClick(&pad, Qt::LeftButton, {}, point);
+            QCOMPARE(chosen.takeLast().front().value<TDart>(), dart);
+        }
+        pad.findChild<QPushButton*>(QStringLiteral("ButtonPadMiss"))->click();
+        QCOMPARE(chosen.takeLast().front().value<TDart>(), (TDart{0, 1}));
+    }
+}
+
+// 301 on the pad: T20 T20 T20, then T20 T11 and D14 with Back taking a wrong D6 away.
+void TestDartPad::ALegTappedInTheWindow()
+{
+    TScoreboard board;
+    TGameChoice choice;
+    choice.Game = 0;
+    choice.TwoPlayers = false;
+    choice.EnterDarts = true;
+    QVERIFY(board.StartGame(choice));
+    QTRY_VERIFY(board.Window.findChild<TDartPad*>() != nullptr);
+    auto* pad = board.Window.findChild<TDartPad*>();
+    QTRY_VERIFY(pad->isVisible());
+    QVERIFY(board.Action("ActionDartPad")->isChecked());
+    const auto tap = [pad](const TDart& dart) {
+        QTest::mouseClick(pad, Qt::LeftButton, {}, pad->PositionOf(dart).toPoint());
+    };
+    const auto enter = [pad] {
+        pad->findChild<QPushButton*>(QStringLiteral("ButtonPadEnter"))->click();
+    };
+    for (int dart = 0; dart < 3; ++dart) {
+        tap({20, 3});
+    }
+    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T20 T20"));
+    enter();
+    QTRY_COMPARE(board.Remainder(0), 121);
+    tap({20, 3});
+    tap({11, 3});
+    tap({6, 2});
+    pad->findChild<QPushButton*>(QStringLiteral("ButtonPadBack"))->click();
+    tap({14, 2});
+    enter();
+    QTRY_VERIFY(board.Leg().Finished());
+    const CPlayerScores& sheet = *board.Leg().GetSheet(0);
+    QCOMPARE(*sheet.EntryDarts(2), (std::vector<TDart>{{20, 3}, {11, 3}, {14, 2}}));
+    QCOMPARE(board.Window.Game().GetPlayerStats(0).CheckoutPercent, 100.0);
+    // F7 puts the pad away.
+    board.Action("ActionDartPad")->trigger();
+    QVERIFY(!pad->isVisible());
+}
+
+QTEST_MAIN(TestDartPad)
+#include "DartPadTest.moc"
