@@ -3,6 +3,8 @@
 
 #include "DartPad.h"
 
+#include "DigitEdit.h"
+#include "PlayerPanel.h"
 #include "UiTestSupport.h"
 
 #include <QPushButton>
@@ -58,7 +60,8 @@ void TestDartPad::EveryBedAndTheWires()
     }
 }
 
-// 301 on the pad: T20 T20 T20, then T20 T11 and D14 with Back taking a wrong D6 away.
+// 301 on the pad: T20 T20 T20 (corrected to T20 T20 T19), then T20 T16 and D8, with Back
+// taking a wrong D6 away.
 void TestDartPad::ALegTappedInTheWindow()
 {
     TScoreboard board;
@@ -83,15 +86,32 @@ void TestDartPad::ALegTappedInTheWindow()
     QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T20 T20"));
     enter();
     QTRY_COMPARE(board.Remainder(0), 121);
+    // The turn was T20 T20 T19: corrected by its darts, offered as they were entered.
+    TPlayerPanel* panel = board.Window.findChild<TPlayerPanel*>(QStringLiteral("PanelLeft"));
+    QApplication::setActiveWindow(&board.Window);
+    QVERIFY(panel->StartCorrection(1));
+    auto* box = board.Window.findChild<TDigitEdit*>(QStringLiteral("EditCorrection1"));
+    QCOMPARE(box->text(), QStringLiteral("T20 T20 T20"));
+    box->setText(QStringLiteral("t20 t20 t21"));
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(panel->Refusal().contains(QStringLiteral("\"t21\" is not a dart")));
+    box->setText(QStringLiteral("t20 t20 t19"));
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_COMPARE(board.Remainder(0), 124);
+    QCOMPARE(*board.Leg().GetSheet(0)->EntryDarts(1),
+             (std::vector<TDart>{{20, 3}, {20, 3}, {19, 3}}));
     tap({20, 3});
-    tap({11, 3});
+    tap({16, 3});
     tap({6, 2});
     pad->findChild<QPushButton*>(QStringLiteral("ButtonPadBack"))->click();
-    tap({14, 2});
+    tap({8, 2});
     enter();
     QTRY_VERIFY(board.Leg().Finished());
     const CPlayerScores& sheet = *board.Leg().GetSheet(0);
-    QCOMPARE(*sheet.EntryDarts(2), (std::vector<TDart>{{20, 3}, {11, 3}, {14, 2}}));
+    QCOMPARE(*sheet.EntryDarts(2), (std::vector<TDart>{{20, 3}, {16, 3}, {8, 2}}));
     QCOMPARE(board.Window.Game().GetPlayerStats(0).CheckoutPercent, 100.0);
     // F7 puts the pad away.
     board.Action("ActionDartPad")->trigger();

@@ -445,6 +445,24 @@ bool TPlayerPanel::StartCorrection(int row)
     m_Correction->setText(cell.data().toString());
     m_Correction->setAlignment(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
     m_Correction->setGeometry(m_Scores->visualRect(cell));
+    // Dart by dart a turn is corrected by its darts too, offered as they were entered.
+    if (m_Thrown->DartsAllowed()) {
+        m_Correction->SetDartsAllowed(true);
+        const CLeg* leg = m_Game.CurrentLeg();
+        const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr;
+        if (const std::vector<TDart>* darts = sheet != nullptr ? sheet->EntryDarts(row) : nullptr) {
+            QStringList names;
+            for (const TDart& dart : *darts) {
+                names << QString::fromStdString(DartText(dart));
+            }
+            m_Correction->setText(names.join(u' '));
+        } else {
+            m_Correction->setText(cell.data().toString());
+        }
+        QRect place = m_Scores->visualRect(cell);
+        place.setLeft(std::max(0, place.right() - kDartsBoxWidth));
+        m_Correction->setGeometry(place);
+    }
     m_Correction->installEventFilter(this);
     connect(m_Correction, &TDigitEdit::CheckoutChord, this, &TPlayerPanel::CheckoutAsked);
     m_CorrectionRow = row;

@@ -148,6 +148,24 @@ void TTypedEntry::Submit(bool atBoard)
 void TTypedEntry::CommitCorrection(int player, int claimedDarts)
 {
     TPlayerPanel& panel = *m_Pages.PanelOf(player);
+    if (const TDigitEdit* box = panel.ActiveCorrection();
+        box->DartsAllowed() && LooksLikeDarts(box->text().toStdString())) {
+        // The turn corrected to darts, in the leg in play.
+        TMatchOperation operation{TOperationKind::Correction, player, panel.CorrectionRow()};
+        std::string bad;
+        const bool parsed = ParseDarts(box->text().toStdString(), operation.Thrown, &bad);
+        const TThrowCheck check = m_Session.Check(operation);
+        if (!parsed || operation.Thrown.empty() || !check.Accepted()) {
+            panel.ShowRefusal(
+                !parsed ? QStringLiteral("\"%1\" is not a dart").arg(QString::fromStdString(bad))
+                        : RefusalText(check));
+            return;
+        }
+        panel.EndCorrection();
+        FocusThrownBox();
+        m_Session.Apply(operation);
+        return;
+    }
     bool isNumber = false;
     const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
     if (!isNumber) {
