@@ -60,14 +60,13 @@ void TestDartPad::EveryBedAndTheWires()
     }
 }
 
-// 301 on the pad: T20 T20 T20 (corrected to T20 T20 T19), then T20 T16 and D8, with Back
-// taking a wrong D6 away.
+// 501 on the pad: T20 T20 T20 twice (the first corrected to T20 T20 T19), then T20 T20 and
+// D12, with Back taking a wrong D6 away: a nine-darter of 501.
 void TestDartPad::ALegTappedInTheWindow()
 {
     TScoreboard board;
     TGameChoice choice;
-    choice.Game = 0;
-    choice.TwoPlayers = false;
+    choice.TwoPlayers = false; // 501
     choice.EnterDarts = true;
     QVERIFY(board.StartGame(choice));
     QTRY_VERIFY(board.Window.findChild<TDartPad*>() != nullptr);
@@ -80,12 +79,14 @@ void TestDartPad::ALegTappedInTheWindow()
     const auto enter = [pad] {
         pad->findChild<QPushButton*>(QStringLiteral("ButtonPadEnter"))->click();
     };
-    for (int dart = 0; dart < 3; ++dart) {
-        tap({20, 3});
+    for (const int left : {321, 141}) {
+        for (int dart = 0; dart < 3; ++dart) {
+            tap({20, 3});
+        }
+        QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T20 T20"));
+        enter();
+        QTRY_COMPARE(board.Remainder(0), left);
     }
-    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T20 T20"));
-    enter();
-    QTRY_COMPARE(board.Remainder(0), 121);
     // The turn was T20 T20 T19: corrected by its darts, offered as they were entered.
     TPlayerPanel* panel = board.Window.findChild<TPlayerPanel*>(QStringLiteral("PanelLeft"));
     QApplication::setActiveWindow(&board.Window);
@@ -100,18 +101,19 @@ void TestDartPad::ALegTappedInTheWindow()
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
     QTest::keyClick(box, Qt::Key_Return);
-    QTRY_COMPARE(board.Remainder(0), 124);
+    QTRY_COMPARE(board.Remainder(0), 144);
     QCOMPARE(*board.Leg().GetSheet(0)->EntryDarts(1),
              (std::vector<TDart>{{20, 3}, {20, 3}, {19, 3}}));
     tap({20, 3});
-    tap({16, 3});
+    tap({20, 3});
     tap({6, 2});
     pad->findChild<QPushButton*>(QStringLiteral("ButtonPadBack"))->click();
-    tap({8, 2});
+    tap({12, 2});
     enter();
     QTRY_VERIFY(board.Leg().Finished());
     const CPlayerScores& sheet = *board.Leg().GetSheet(0);
-    QCOMPARE(*sheet.EntryDarts(2), (std::vector<TDart>{{20, 3}, {16, 3}, {8, 2}}));
+    QCOMPARE(*sheet.EntryDarts(3), (std::vector<TDart>{{20, 3}, {20, 3}, {12, 2}}));
+    QCOMPARE(sheet.DartCount(), 9);
     QCOMPARE(board.Window.Game().GetPlayerStats(0).CheckoutPercent, 100.0);
     // F7 puts the pad away.
     board.Action("ActionDartPad")->trigger();

@@ -74,8 +74,14 @@ void TTypedEntry::ShowPad(bool shown)
                               : std::max(area.left(), frame.left() - m_PadWindow->width()),
                           frame.top());
     }
-    if (m_PadWindow != nullptr) {
+    if (m_PadWindow != nullptr && m_PadWindow->isVisible() != shown) {
+        // The pad never takes the keyboard: where a platform activates a window it shows, the
+        // scoreboard gets it back.
+        const bool active = m_Window.isActiveWindow();
         m_PadWindow->setVisible(shown);
+        if (active && !m_Window.isActiveWindow()) {
+            m_Window.activateWindow();
+        }
     }
 }
 
