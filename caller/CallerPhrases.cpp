@@ -76,21 +76,29 @@ std::string ScoreInWords(int32_t score)
 
 std::string CallPhrase(const TCallEvent& event)
 {
+    // A turn entered dart by dart is called dart by dart first: "treble twenty, twenty: ...".
+    std::string darts;
+    for (const std::string& dart : event.Darts) {
+        darts += (darts.empty() ? "" : ", ") + dart;
+    }
+    if (!darts.empty()) {
+        darts += ": ";
+    }
     switch (event.Kind) {
     case TCallKind::Correction:
         return ScoreInWords(event.Score);
     case TCallKind::Turn:
         switch (event.Shot) {
         case TShot::Leg:
-            return "game shot, and the leg";
+            return darts + "game shot, and the leg";
         case TShot::Set:
-            return "game shot, and the set";
+            return darts + "game shot, and the set";
         case TShot::Match:
-            return "game shot, and the match";
+            return darts + "game shot, and the match";
         case TShot::None:
             break;
         }
-        return Joined(ScoreInWords(event.Score), Requirement(event));
+        return Joined(darts + ScoreInWords(event.Score), Requirement(event));
     case TCallKind::Undo:
     case TCallKind::NextLeg:
         return Requirement(event);
@@ -113,6 +121,18 @@ TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int
             kind == TCallKind::Turn ? sheet->LastEntry() : sheet->GetEntry(entry);
         if (turn != nullptr) {
             event.Score = turn->Score;
+        }
+        const std::vector<TDart>* darts = kind == TCallKind::Turn && params.EnterDarts
+                                              ? sheet->EntryDarts(sheet->EntryCount() - 1)
+                                              : nullptr;
+        for (const TDart& dart : darts != nullptr ? *darts : std::vector<TDart>{}) {
+            const std::string number = ScoreInWords(dart.Segment);
+            event.Darts.push_back(dart.Segment == 0 ? "miss"
+                                  : dart.Segment == 25
+                                      ? (dart.Multiplier == 2 ? "bull" : "twenty-five")
+                                  : dart.Multiplier == 3 ? "treble " + number
+                                  : dart.Multiplier == 2 ? "double " + number
+                                                         : number);
         }
         if (kind == TCallKind::Turn && sheet->Won()) {
             // The tally has taken the leg: a set won leaves no legs in the set in play.

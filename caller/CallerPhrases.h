@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CGame;
 
@@ -34,6 +35,9 @@ struct TCallEvent
     bool CheckOutRule = false; // the leg is finished on a double, so a route can be required
     std::string Thrower;       // the player to throw now, UTF-8; empty: nobody
     int32_t ThrowerRemainder = 0;
+    // A turn of a match entered dart by dart: its darts in words ("treble twenty", "bull"), said
+    // before its score (Turn).
+    std::vector<std::string> Darts{};
 };
 
 // 0..999 in British words: "no score" for 0, "twenty-six", "one hundred and eighty!" (the one

@@ -152,6 +152,26 @@ TEST(CallerPhrases, CallsOfAMatch)
                        });
 }
 
+// A match entered dart by dart is called dart by dart.
+TEST(CallerPhrases, DartsAreCalledBeforeTheScore)
+{
+    TGameParams params = Params(101, 1, 1);
+    params.EnterDarts = true;
+    CGame game;
+    game.NewGame(params);
+    CLeg& leg = *game.CurrentLeg();
+    const auto call = [&game](int32_t player) {
+        return CallPhrase(CallEventAfter(game, TCallKind::Turn, player, 0));
+    };
+    ASSERT_TRUE(leg.GetSheet(0)->AddDarts({{20, 3}, {25, 1}, {0, 1}}));
+    EXPECT_EQ(call(0), "treble twenty, twenty-five, miss: eighty-five. Ben, you require one "
+                       "hundred and one");
+    ASSERT_TRUE(leg.GetSheet(1)->AddThrow(1, 0)); // a total is called as ever
+    EXPECT_EQ(call(1), "one. Anna, you require sixteen");
+    ASSERT_TRUE(leg.GetSheet(0)->AddDarts({{4, 1}, {6, 2}}));
+    EXPECT_EQ(call(0), "four, double six: game shot, and the match");
+}
+
 QString VoiceProgram()
 {
     return QStringLiteral(VTX_VOICE_PROGRAM);
