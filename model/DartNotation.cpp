@@ -88,6 +88,15 @@ std::string DartText(const TDart& dart)
                                   : number;
 }
 
+std::string DartsText(const std::vector<TDart>& darts, std::string_view separator)
+{
+    std::string text;
+    for (const TDart& dart : darts) {
+        text.append(text.empty() ? std::string_view() : separator).append(DartText(dart));
+    }
+    return text;
+}
+
 bool LooksLikeDarts(std::string_view text)
 {
     const size_t first = text.find_first_not_of(' ');

@@ -16,5 +16,7 @@
 bool ParseDarts(std::string_view text, std::vector<TDart>& darts, std::string* badWord = nullptr);
 // "T20", "D16", "20", "25", "Bull", "Miss".
 std::string DartText(const TDart& dart);
+// The darts' texts joined by `separator` ("T20 · T20 · 20" with " · ").
+std::string DartsText(const std::vector<TDart>& darts, std::string_view separator);
 // Whether `text` is meant as darts rather than a turn's total: anything but one number.
 bool LooksLikeDarts(std::string_view text);

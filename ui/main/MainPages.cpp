@@ -115,11 +115,7 @@ void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& compu
         const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(panel->Player()) : nullptr;
         if (line.isEmpty() && sheet != nullptr) {
             if (const std::vector<TDart>* darts = sheet->EntryDarts(sheet->EntryCount() - 1)) {
-                QStringList names;
-                for (const TDart& dart : *darts) {
-                    names << QString::fromStdString(DartText(dart));
-                }
-                line = names.join(QStringLiteral(" · ")) + QStringLiteral(" = ") +
+                line = QString::fromStdString(DartsText(*darts, " · ")) + QStringLiteral(" = ") +
                        QString::number(sheet->LastEntry()->Score);
             }
         }

@@ -344,13 +344,12 @@ QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
                    ? QStringLiteral("A turn has at most three darts")
                    : QStringLiteral("\"%1\" is not a dart").arg(QString::fromStdString(bad));
     }
-    QStringList names;
     int32_t sum = 0;
     for (const TDart& dart : darts) {
-        names << QString::fromStdString(DartText(dart));
         sum += DartPoints(dart);
     }
-    QString text = names.join(QStringLiteral(" · ")) + QStringLiteral(" = ") + QString::number(sum);
+    QString text = QString::fromStdString(DartsText(darts, " · ")) + QStringLiteral(" = ") +
+                   QString::number(sum);
     const CLeg* leg = m_Game.CurrentLeg();
     if (const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr) {
         const TThrowCheck check = sheet->CheckDarts(darts);
@@ -451,11 +450,7 @@ bool TPlayerPanel::StartCorrection(int row)
         const CLeg* leg = m_Game.CurrentLeg();
         const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr;
         if (const std::vector<TDart>* darts = sheet != nullptr ? sheet->EntryDarts(row) : nullptr) {
-            QStringList names;
-            for (const TDart& dart : *darts) {
-                names << QString::fromStdString(DartText(dart));
-            }
-            m_Correction->setText(names.join(u' '));
+            m_Correction->setText(QString::fromStdString(DartsText(*darts, " ")));
         } else {
             m_Correction->setText(cell.data().toString());
         }

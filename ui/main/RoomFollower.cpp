@@ -133,11 +133,7 @@ TBoardState TRoomFollower::BoardState() const
         if (player == m_DartsPlayer) {
             shown.Darts = m_Darts;
         } else if (const std::vector<TDart>* darts = sheet->EntryDarts(sheet->EntryCount() - 1)) {
-            QStringList names;
-            for (const TDart& dart : *darts) {
-                names << QString::fromStdString(DartText(dart));
-            }
-            shown.Darts = names.join(QStringLiteral(" · "));
+            shown.Darts = QString::fromStdString(DartsText(*darts, " · "));
         }
         if (params.TeamSize == 2 && !sheet->Won()) {
             shown.Thrower = QString::fromStdString(
