@@ -1,0 +1,107 @@
+#include "Bobs27.h"
+
+#include "DartNotation.h"
+
+#include <algorithm>
+
+namespace {
+
+TDart DoubleOfRound(int32_t round)
+{
+    return {round >= CBobs27::kRounds - 1 ? 25 : round + 1, 2};
+}
+
+} // namespace
+
+CBobs27::CBobs27(int32_t players, int32_t firstPlayer)
+    : CDartsGame(players, firstPlayer), m_Sides(static_cast<size_t>(Players()))
+{}
+
+int32_t CBobs27::Score(int32_t player) const
+{
+    return InRange(player, Players()) ? m_Sides[static_cast<size_t>(player)].Score : 0;
+}
+
+int32_t CBobs27::Round(int32_t player) const
+{
+    return InRange(player, Players()) ? m_Sides[static_cast<size_t>(player)].Round : 0;
+}
+
+int32_t CBobs27::Hits(int32_t player) const
+{
+    return InRange(player, Players()) ? m_Sides[static_cast<size_t>(player)].Hits : 0;
+}
+
+TDart CBobs27::Target(int32_t player) const
+{
+    return DoubleOfRound(Round(player));
+}
+
+bool CBobs27::PlayerDone(int32_t player) const
+{
+    return Score(player) <= 0 || Round(player) >= kRounds;
+}
+
+bool CBobs27::Over() const
+{
+    for (int32_t player = 0; player < Players(); ++player) {
+        if (!PlayerDone(player)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int32_t CBobs27::Winner() const
+{
+    if (!Over()) {
+        return -1;
+    }
+    int32_t best = 0;
+    bool tied = false;
+    for (int32_t player = 1; player < Players(); ++player) {
+        if (Score(player) > Score(best)) {
+            best = player;
+            tied = false;
+        } else if (Score(player) == Score(best)) {
+            tied = true;
+        }
+    }
+    return tied ? -1 : best;
+}
+
+void CBobs27::Reset()
+{
+    std::fill(m_Sides.begin(), m_Sides.end(), TSide{});
+}
+
+bool CBobs27::Play(int32_t player, const std::vector<TDart>& darts)
+{
+    TSide& side = m_Sides[static_cast<size_t>(player)];
+    const TDart target = DoubleOfRound(side.Round);
+    const auto hits = static_cast<int32_t>(std::count(darts.begin(), darts.end(), target));
+    side.Hits += hits;
+    side.Score += hits > 0 ? hits * DartPoints(target) : -DartPoints(target);
+    ++side.Round;
+    return false;
+}
+
+int32_t CBobs27::TurnEnd(int32_t /*player*/, const std::vector<TDart>& /*darts*/) const
+{
+    return -1;
+}
+
+TGameTable CBobs27::Table() const
+{
+    TGameTable table;
+    table.RowLabels = {"At", "Hits"};
+    table.Cells.resize(2);
+    for (int32_t player = 0; player < Players(); ++player) {
+        table.Headlines.push_back(std::to_string(Score(player)));
+        table.Cells[0].push_back(PlayerDone(player)
+                                     ? std::string(Score(player) <= 0 ? "Out" : "Done")
+                                     : DartText(Target(player)));
+        table.Cells[1].push_back(std::to_string(Hits(player)));
+    }
+    return table;
+}

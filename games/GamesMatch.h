@@ -1,0 +1,59 @@
+#pragma once
+
+// A match of one of the games beside X01: legs of the game, first to LegsToWin (in sets of
+// them, first to SetsToWin), the first thrower moving on from leg to leg and set to set as in
+// an X01 match. Pairs share a side; their throwers alternate as in X01.
+
+#include "DartsGame.h"
+
+class CGamesMatch final
+{
+public:
+    CGamesMatch(TGameKind kind, const TGameParams& params);
+
+    TGameKind Kind() const { return m_Kind; }
+    const TGameParams& Params() const { return m_Params; }
+    int32_t Players() const { return m_Params.PlayerCount; }
+    int32_t LegCount() const { return static_cast<int32_t>(m_Legs.size()); }
+    const CDartsGame* Leg(int32_t index) const;
+    const CDartsGame& CurrentLeg() const { return *m_Legs.back(); }
+
+    TTurnRefusal CheckTurn(const std::vector<TDart>& darts) const;
+    bool AddTurn(const std::vector<TDart>& darts);
+    // Takes back the last turn of the leg in play.
+    bool UndoTurn();
+    // Starts the next leg (the one in play need not be over); none once the match is won.
+    bool NextLeg();
+    // Takes back the last NextLeg while its leg has no turn yet.
+    bool CanUndoNextLeg() const;
+    bool UndoNextLeg();
+
+    // The match's winner (-1 while open or without a length), the sets won, and the legs won
+    // in the set in play (in the match without sets).
+    int32_t MatchWinner() const;
+    int32_t SetsWon(int32_t player) const;
+    int32_t LegsInSet(int32_t player) const;
+    int32_t LegsWon(int32_t player) const;
+    // For pairs: the thrower (0 or 1) of `player` to throw next in the leg in play; 0 in
+    // singles.
+    int32_t ThrowerToThrow(int32_t player) const;
+    std::string ThrowerName(int32_t player, int32_t thrower) const;
+
+private:
+    struct TTally
+    {
+        std::vector<int32_t> LegsInSet;
+        std::vector<int32_t> SetsWon;
+        std::vector<int32_t> LegsWon;
+        int32_t SetIndex = 0;
+        int32_t LegInSet = 0;
+        int32_t Winner = -1;
+    };
+    // The tally of the first `legs` legs (the winner's legs end it).
+    TTally Tally(int32_t legs) const;
+    void StartLeg();
+
+    TGameKind m_Kind;
+    TGameParams m_Params;
+    std::vector<std::unique_ptr<CDartsGame>> m_Legs;
+};

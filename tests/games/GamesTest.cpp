@@ -1,0 +1,300 @@
+// Cricket and the practice games: turns against what they leave, how each game ends and who
+// wins, and a match of legs over them.
+
+#include "AroundTheClock.h"
+#include "Bobs27.h"
+#include "Checkout121.h"
+#include "Cricket.h"
+#include "DartNotation.h"
+#include "GamesMatch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<TDart> Darts(const std::string& text)
+{
+    std::vector<TDart> darts;
+    EXPECT_TRUE(ParseDarts(text, darts)) << text;
+    return darts;
+}
+
+// Plays `turns` in throwing order; each must be taken.
+void Play(CDartsGame& game, const std::vector<std::string>& turns)
+{
+    for (const std::string& turn : turns) {
+        ASSERT_TRUE(game.AddTurn(Darts(turn))) << turn;
+    }
+}
+
+// Every number closed by three trebles a turn (20, 19, 18 / 17, 16, 15 / bull x3).
+const std::vector<std::string> kCloseAll = {"T20 T19 T18", "T17 T16 T15", "bull 25"};
+
+struct TCricketCase
+{
+    const char* Name;
+    int32_t Players;
+    bool CutThroat;
+    std::vector<std::string> Turns; // in throwing order from side 0
+    std::vector<int32_t> Points;
+    std::vector<int32_t> Marks20; // each side's marks on 20
+    int32_t Winner;
+};
+
+} // namespace
+
+TEST(Cricket, TurnsAgainstMarksPointsAndWinner)
+{
+    const std::vector<TCricketCase> cases = {
+        {"extra marks score while an opponent is open",
+         2,
+         false,
+         {"T20 T20 S20"},
+         {80, 0},
+         {3, 0},
+         -1},
+        {"a number all have closed scores nothing",
+         2,
+         false,
+         {"T20", "T20 T20"},
+         {0, 0},
+         {3, 3},
+         -1},
+        {"a double and a single make three", 2, false, {"D20 S20 S20"}, {20, 0}, {3, 0}, -1},
+        {"off the numbers marks nothing", 2, false, {"T14 D1 miss"}, {0, 0}, {0, 0}, -1},
+        {"the bull scores 25 a mark", 2, false, {"bull bull 25"}, {50, 0}, {0, 0}, -1},
+        {"cut-throat gives the points to the open",
+         3,
+         true,
+         {"T20 T20"},
+         {0, 60, 60},
+         {3, 0, 0},
+         -1},
+        {"cut-throat spares who has closed",
+         3,
+         true,
+         {"T20", "T20", "", "T20 S20"},
+         {0, 0, 80},
+         {3, 3, 0},
+         -1},
+        {"all closed, level on points, wins",
+         2,
+         false,
+         {kCloseAll[0], kCloseAll[0], kCloseAll[1], kCloseAll[1], kCloseAll[2]},
+         {0, 0},
+         {3, 3},
+         0},
+        {"all closed but behind must score first",
+         2,
+         false,
+         {"S1", "T20 T20", kCloseAll[0], kCloseAll[1], kCloseAll[1], "", kCloseAll[2], "", "T19"},
+         {57, 60},
+         {3, 3},
+         -1},
+        {"then the points that put it ahead win",
+         2,
+         false,
+         {"S1", "T20 T20", kCloseAll[0], kCloseAll[1], kCloseAll[1], "", kCloseAll[2], "", "T19",
+          "", "S19"},
+         {76, 60},
+         {3, 3},
+         0},
+        {"cut-throat: all closed and lowest wins",
+         2,
+         true,
+         {kCloseAll[0], "T20", kCloseAll[1], "", kCloseAll[2]},
+         {0, 0},
+         {3, 3},
+         0},
+        {"cut-throat: all closed but higher plays on",
+         2,
+         true,
+         {"S20", "T20 T20", kCloseAll[0], "", kCloseAll[1], "", kCloseAll[2]},
+         {60, 0},
+         {3, 3},
+         -1},
+        {"one side alone wins by closing", 1, false, kCloseAll, {0}, {3}, 0},
+    };
+    for (const TCricketCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        CCricketGame game(test.Players, test.CutThroat);
+        Play(game, test.Turns);
+        for (int32_t side = 0; side < test.Players; ++side) {
+            EXPECT_EQ(game.Points(side), test.Points[static_cast<size_t>(side)]) << side;
+            EXPECT_EQ(game.Marks(side, 20), test.Marks20[static_cast<size_t>(side)]) << side;
+        }
+        EXPECT_EQ(game.Winner(), test.Winner);
+        EXPECT_EQ(game.PlayerToThrow() < 0, test.Winner >= 0);
+    }
+}
+
+TEST(Cricket, RefusalsUndoAndMarksPerRound)
+{
+    CCricketGame game(2, false);
+    EXPECT_EQ(game.CheckTurn(std::vector<TDart>(4, TDart{20, 3})), TTurnRefusal::TooManyDarts);
+    EXPECT_EQ(game.CheckTurn({{25, 3}}), TTurnRefusal::NotADart);
+    Play(game, {"T20 S19 miss", "T20 T20 T20"});
+    // Side 0: 3 + 1 marks in three darts; side 1 closed 20 and scored 60 (side 0 had closed it:
+    // nothing) -> 3 marks.
+    EXPECT_DOUBLE_EQ(game.MarksPerRound(0), 4.0);
+    EXPECT_DOUBLE_EQ(game.MarksPerRound(1), 3.0);
+    EXPECT_EQ(game.TurnMarks(1), 3);
+    ASSERT_TRUE(game.UndoTurn());
+    EXPECT_EQ(game.PlayerToThrow(), 1);
+    EXPECT_EQ(game.Marks(1, 20), 0);
+    EXPECT_EQ(game.Marks(0, 19), 1);
+    // A dart after the winning one is refused; the winning turn counts the darts to the win.
+    CCricketGame alone(1, false);
+    Play(alone, {kCloseAll[0], kCloseAll[1]});
+    EXPECT_EQ(alone.CheckTurn({{25, 1}, {25, 1}, {25, 1}}), TTurnRefusal::None);
+    EXPECT_EQ(alone.CheckTurn({{25, 2}, {25, 2}, {25, 1}}), TTurnRefusal::DartAfterEnd);
+    Play(alone, {"bull 25"});
+    EXPECT_EQ(alone.Winner(), 0);
+    EXPECT_EQ(alone.DartsThrown(0), 8);
+    EXPECT_EQ(alone.CheckTurn({}), TTurnRefusal::GameOver);
+    EXPECT_EQ(CCricketGame::MarkSymbol(3), "\u24CD");
+}
+
+TEST(PracticeGames, AroundTheClockEndsPastTheBullAndFewestDartsWin)
+{
+    CAroundTheClock game(2, false);
+    // Side 0 hits everything in order: 21 targets, the last turn stops at the bull.
+    std::vector<std::string> turns;
+    for (int32_t number = 1; number <= 18; number += 3) {
+        turns.push_back("S" + std::to_string(number) + " T" + std::to_string(number + 1) + " D" +
+                        std::to_string(number + 2));
+        turns.push_back("miss"); // side 1
+    }
+    Play(game, turns);
+    EXPECT_EQ(game.Target(0), 19);
+    EXPECT_EQ(game.Target(1), 1);
+    Play(game, {"19 20 25"});
+    EXPECT_EQ(game.Target(0), 0);
+    EXPECT_FALSE(game.Over());
+    // Side 0 is done: side 1 throws on alone, and wins nothing with more darts.
+    EXPECT_EQ(game.PlayerToThrow(), 1);
+    EXPECT_EQ(game.DartsThrown(0), 21);
+    for (int32_t turn = 0; turn < 6 && !game.Over(); ++turn) {
+        Play(game, {"S" + std::to_string(3 * turn + 1) + " S" + std::to_string(3 * turn + 2) +
+                    " S" + std::to_string(3 * turn + 3)});
+    }
+    Play(game, {"19 20 bull"});
+    EXPECT_TRUE(game.Over());
+    EXPECT_EQ(game.Winner(), 0);
+
+    // Fast: a treble moves three (but never past the bull), the bull two; a dart after the last
+    // target is refused.
+    CAroundTheClock fast(1, true);
+    Play(fast, {"T1 T4 T7", "T10 T13 T16", "T19"});
+    EXPECT_EQ(fast.Target(0), 25);
+    EXPECT_EQ(fast.CheckTurn(Darts("bull 1")), TTurnRefusal::DartAfterEnd);
+    Play(fast, {"bull"});
+    EXPECT_EQ(fast.Winner(), 0);
+    EXPECT_EQ(fast.DartsThrown(0), 10);
+}
+
+TEST(PracticeGames, BobsTwentySevenAddsHitsTakesMissesAndEndsAtZero)
+{
+    CBobs27 game(2);
+    // D1: side 0 hits twice (+4), side 1 misses (-2); D2: side 0 misses (-4), side 1 hits.
+    Play(game, {"D1 D1 1", "S1", "D1", "D2"});
+    EXPECT_EQ(game.Score(0), 27);
+    EXPECT_EQ(game.Score(1), 29);
+    EXPECT_EQ(game.Target(0), (TDart{3, 2}));
+    // Side 0 misses D3..D6 (-6, -8, -10, -12): out below zero, side 1 throws on alone.
+    for (int32_t round = 3; round <= 6; ++round) {
+        Play(game, {"miss", "D" + std::to_string(round)});
+    }
+    EXPECT_EQ(game.Score(0), -9);
+    EXPECT_EQ(game.PlayerToThrow(), 1);
+    for (int32_t round = 7; round <= 20; ++round) {
+        Play(game, {"D" + std::to_string(round)});
+    }
+    EXPECT_FALSE(game.Over());
+    Play(game, {"bull bull 25"});
+    EXPECT_TRUE(game.Over());
+    EXPECT_EQ(game.Score(1), 29 + 2 * (3 + 4 + 5 + 6) + 2 * (7 + 20) * 14 / 2 + 100);
+    EXPECT_EQ(game.Winner(), 1);
+    EXPECT_EQ(game.DartsThrown(1), 63);
+    EXPECT_EQ(game.DartsThrown(0), 18);
+    // A side alone: the game ends when it is out (27 - 2 - 4 - 6 - 8 - 10).
+    CBobs27 alone(1);
+    for (int32_t round = 1; round <= 4; ++round) {
+        Play(alone, {"miss"});
+    }
+    EXPECT_EQ(alone.Score(0), 7);
+    Play(alone, {"S5"});
+    EXPECT_TRUE(alone.Over());
+    EXPECT_EQ(alone.Score(0), -3);
+}
+
+TEST(PracticeGames, OneTwentyOneMovesTheTargetAndCountsTheRate)
+{
+    CCheckout121 game(1);
+    // 121 in three darts: the target moves up to 122.
+    Play(game, {"T20 T11 D14"});
+    EXPECT_EQ(game.Target(0), 122);
+    EXPECT_EQ(game.BestTarget(0), 121);
+    EXPECT_EQ(game.DartsThrown(0), 3);
+    // A bust (to 1) puts back the turn's start and costs its three darts; nine darts without a
+    // checkout move the target down, never below 121.
+    Play(game, {"T20 T20 1"});
+    EXPECT_EQ(game.Remainder(0), 122);
+    EXPECT_EQ(game.DartsLeft(0), 6);
+    Play(game, {"20 20", "20"});
+    EXPECT_EQ(game.Target(0), 121);
+    EXPECT_EQ(game.Remainder(0), 121);
+    EXPECT_DOUBLE_EQ(game.CheckoutRate(0), 50.0);
+    EXPECT_EQ(game.CheckTurn(Darts("T20 T20 D1")), TTurnRefusal::DartAfterEnd);
+    // Ten targets end the game.
+    while (!game.Over()) {
+        Play(game, {"miss"});
+    }
+    EXPECT_EQ(game.Attempts(0), CCheckout121::kTargets);
+    EXPECT_EQ(game.DartsThrown(0), 3 + 9 * 9);
+    EXPECT_EQ(game.Winner(), 0);
+    EXPECT_EQ(game.CheckTurn({}), TTurnRefusal::GameOver);
+}
+
+TEST(GamesMatch, LegsAndSetsAsInX01)
+{
+    TGameParams params;
+    params.PlayerCount = 2;
+    params.LegsToWin = 2;
+    params.SetsToWin = 2;
+    params.TeamSize = 2;
+    CGamesMatch match(TGameKind::Cricket, params);
+    EXPECT_EQ(match.CurrentLeg().PlayerToThrow(), 0);
+    const auto winLeg = [&match] {
+        const int32_t starter = match.CurrentLeg().PlayerToThrow();
+        for (const std::string& turn : kCloseAll) {
+            ASSERT_TRUE(match.AddTurn(Darts(turn)));
+            if (match.CurrentLeg().Over()) {
+                break;
+            }
+            ASSERT_TRUE(match.AddTurn({}));
+        }
+        EXPECT_EQ(match.CurrentLeg().Winner(), starter);
+    };
+    // The first thrower moves on from leg to leg and set to set: 0 1 0 | 1 0 1 | 0 1 0, each
+    // leg won by its first thrower; side 0 wins the first and third sets.
+    for (int32_t leg = 0; leg < 9; ++leg) {
+        SCOPED_TRACE(leg);
+        EXPECT_EQ(match.CurrentLeg().PlayerToThrow(), leg % 2);
+        EXPECT_EQ(match.ThrowerToThrow(0), leg % 2);
+        winLeg();
+        EXPECT_EQ(match.MatchWinner(), leg == 8 ? 0 : -1);
+        EXPECT_EQ(match.NextLeg(), leg < 8);
+        if (leg == 3) {
+            EXPECT_EQ(match.SetsWon(0), 1);
+            EXPECT_EQ(match.LegsInSet(1), 1);
+            EXPECT_TRUE(match.CanUndoNextLeg());
+            ASSERT_TRUE(match.UndoNextLeg());
+            EXPECT_FALSE(match.CanUndoNextLeg());
+            ASSERT_TRUE(match.NextLeg());
+        }
+    }
+    EXPECT_EQ(match.SetsWon(0), 2);
+    EXPECT_EQ(match.LegsWon(0), 5);
+    EXPECT_EQ(match.LegsWon(1), 4);
+}
