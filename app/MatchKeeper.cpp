@@ -62,7 +62,11 @@ void TMatchKeeper::OperationApplied(const TMatchOperation& operation)
 {
     m_Current.Operations.push_back(operation);
     if (m_Store != nullptr) {
-        m_Store->Record(operation, m_Main.Session().Game());
+        if (const CGamesMatch* games = m_Main.Session().Games()) {
+            m_Store->Record(operation, *games);
+        } else {
+            m_Store->Record(operation, m_Main.Session().Game());
+        }
         m_Current.Id = m_Store->CurrentMatch();
         SayProblem();
     }

@@ -66,7 +66,7 @@ struct TSettingsRead
     QStringList Problems; // one line for each value or part that could not be used
 };
 
-inline constexpr int kGameTypeCount = 5; // "Standard 301" .. "Continous Points"
+inline constexpr int kGameTypeCount = 11; // "Standard 301" .. "121 Checkout Practice"
 inline constexpr int kViewNormal = 0;
 inline constexpr int kViewMinimized = 1;
 inline constexpr int kViewMaximized = 2;

@@ -34,6 +34,9 @@ public:
     int32_t SetsWon(int32_t player) const;
     int32_t LegsInSet(int32_t player) const;
     int32_t LegsWon(int32_t player) const;
+    // The set in play and the leg in play within it, counted from 1.
+    int32_t SetNumber() const { return Tally(LegCount() - 1).SetIndex + 1; }
+    int32_t LegNumberInSet() const { return Tally(LegCount() - 1).LegInSet + 1; }
     // For pairs: the thrower (0 or 1) of `player` to throw next in the leg in play; 0 in
     // singles.
     int32_t ThrowerToThrow(int32_t player) const;

@@ -5,10 +5,12 @@
 // hands it here; the session checks it with the model, applies it and tells its followers
 // (the windows, the board, the caller, the store keeper), none of which calls another.
 
+#include "GamesMatch.h"
 #include "MatchOperation.h"
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class TMatchSession final : public QObject
@@ -23,6 +25,11 @@ public:
     const CGame& Game() const { return m_Game; }
     // The game's name as the New Game dialog shows it ("Standard 501").
     const QString& Title() const { return m_Title; }
+    // The match when its game is cricket or a practice game (its title names it); none for
+    // X01. Game() then holds a match nobody plays, so that every X01 reader stays valid.
+    const CGamesMatch* Games() const { return m_Games.get(); }
+    // What the match of such a game would say to a turn of these darts by the side to throw.
+    TTurnRefusal CheckGamesTurn(const std::vector<TDart>& darts) const;
 
     // Starts a new match; followers hear MatchStarted (and no per-sheet events of its making).
     void Start(const QString& title, const TGameParams& params);
@@ -49,7 +56,10 @@ signals:
     void Resumed();
 
 private:
+    void StartGames(const QString& title, const TGameParams& params);
+
     CGame m_Game;
+    std::unique_ptr<CGamesMatch> m_Games;
     QString m_Title;
     // While a match is made or replayed its steps are not announced one by one.
     bool m_Quiet = false;

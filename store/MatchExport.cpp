@@ -1,5 +1,7 @@
 #include "MatchExport.h"
 
+#include "GamesMatch.h"
+
 #include <QStringList>
 
 namespace {
@@ -52,9 +54,12 @@ bool Rebuild(CGame& game, const TStoredMatch& match)
     return true;
 }
 
-QString ScoreText(const CGame& game)
+namespace {
+
+template <typename TMatch, typename TLegsWon>
+QString ScoreOf(const TMatch& match, TLegsWon legsWon)
 {
-    const TGameParams& params = game.Params();
+    const TGameParams& params = match.Params();
     // Every side's figure in throwing order: "2-1", "2-1-0".
     const auto pair = [&](auto value) {
         QStringList figures;
@@ -63,15 +68,27 @@ QString ScoreText(const CGame& game)
         }
         return figures.join(u'-');
     };
-    if (params.LegsToWin > 0 && params.SetsToWin > 0 && game.MatchWinner() >= 0) {
-        return QStringLiteral("Sets %1").arg(pair([&](int p) { return game.SetsWon(p); }));
+    if (params.LegsToWin > 0 && params.SetsToWin > 0 && match.MatchWinner() >= 0) {
+        return QStringLiteral("Sets %1").arg(pair([&](int p) { return match.SetsWon(p); }));
     }
     if (params.LegsToWin > 0 && params.SetsToWin > 0) {
         return QStringLiteral("Sets %1, Legs %2")
-            .arg(pair([&](int p) { return game.SetsWon(p); }),
-                 pair([&](int p) { return game.LegsInSet(p); }));
+            .arg(pair([&](int p) { return match.SetsWon(p); }),
+                 pair([&](int p) { return match.LegsInSet(p); }));
     }
-    return pair([&](int p) { return game.GetPlayerStats(p).LegsWon; });
+    return pair(legsWon);
+}
+
+} // namespace
+
+QString ScoreText(const CGame& game)
+{
+    return ScoreOf(game, [&game](int player) { return game.GetPlayerStats(player).LegsWon; });
+}
+
+QString ScoreText(const CGamesMatch& games)
+{
+    return ScoreOf(games, [&games](int player) { return games.LegsWon(player); });
 }
 
 QString CsvFileName(const TStoredMatch& match)

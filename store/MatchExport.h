@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+class CGamesMatch;
+
 // Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
 // False when an operation is refused (the game then holds those before it).
 bool Rebuild(CGame& game, const TStoredMatch& match);
@@ -27,3 +29,4 @@ QString CsvFileName(const TStoredMatch& match);
 
 // "1-1" (legs in the set in play), "Sets 1-0, Legs 1-1" with sets; legs won without a length.
 QString ScoreText(const CGame& game);
+QString ScoreText(const CGamesMatch& games);

@@ -1,5 +1,6 @@
 #include "MatchStore.h"
 
+#include "GamesMatch.h"
 #include "StoreFile.h"
 #include "StoredDarts.h"
 #include "StoredSides.h"
@@ -444,7 +445,7 @@ bool CMatchStore::InsertMatch(QSqlError& error)
     return true;
 }
 
-bool CMatchStore::WriteUnwritten(const CGame* game)
+bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
 {
     if (!m_Recording) {
         return false;
@@ -494,8 +495,8 @@ bool CMatchStore::WriteUnwritten(const CGame* game)
             written = WriteTurnDarts(database, m_MatchId, sequence, operation.Thrown, error);
         }
     }
-    if (written && game != nullptr) {
-        written = WriteFigures(*game, error);
+    if (written && figures != nullptr) {
+        written = WriteFigures(*figures, error);
     }
     if (written && !database.commit()) {
         written = false;
@@ -560,35 +561,34 @@ bool CMatchStore::ContinueMatch(int64_t id)
     return true;
 }
 
-bool CMatchStore::WriteFigures(const CGame& game, QSqlError& error)
+bool CMatchStore::WriteFigures(const TMatchFigures& figures, QSqlError& error)
 {
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-    const TGameParams& params = game.Params();
-    const int32_t winner = game.MatchWinner();
     QSqlQuery match(database);
     match.prepare(QStringLiteral(
         "UPDATE matches SET updated=?, state=?, winner=?, legs=?, score=? WHERE id=?"));
     match.addBindValue(Now());
-    match.addBindValue(winner >= 0 ? static_cast<int>(TMatchState::Won)
-                                   : static_cast<int>(TMatchState::InPlay));
-    match.addBindValue(winner);
-    match.addBindValue(game.LegCount());
-    match.addBindValue(ScoreText(game));
+    match.addBindValue(figures.Winner >= 0 ? static_cast<int>(TMatchState::Won)
+                                           : static_cast<int>(TMatchState::InPlay));
+    match.addBindValue(figures.Winner);
+    match.addBindValue(figures.Legs);
+    match.addBindValue(figures.Score);
     match.addBindValue(QVariant::fromValue(m_MatchId));
     if (!match.exec()) {
         error = match.lastError();
         return false;
     }
-    for (int32_t player = 0; player < params.PlayerCount; ++player) {
-        const TPlayerStats stats = game.GetPlayerStats(player);
+    for (size_t player = 0; player < figures.Players.size(); ++player) {
+        const TPlayerStats& stats = figures.Players[player];
         QSqlQuery update(database);
         update.prepare(QStringLiteral(
             "UPDATE player_stats SET legs_played=?, legs_won=?, points=?, darts=?,"
             " highest_turn=?, count180=?, highest_checkout=? WHERE match_id=? AND player=?"));
         for (const QVariant& value :
-             {QVariant(game.LegCount()), QVariant(stats.LegsWon), QVariant(stats.PointsScored),
+             {QVariant(figures.Legs), QVariant(stats.LegsWon), QVariant(stats.PointsScored),
               QVariant(stats.DartsThrown), QVariant(stats.HighestTurn), QVariant(stats.Count180),
-              QVariant(stats.HighestOutShot), QVariant::fromValue(m_MatchId), QVariant(player)}) {
+              QVariant(stats.HighestOutShot), QVariant::fromValue(m_MatchId),
+              QVariant(static_cast<int>(player))}) {
             update.addBindValue(value);
         }
         if (!update.exec()) {
@@ -601,11 +601,36 @@ bool CMatchStore::WriteFigures(const CGame& game, QSqlError& error)
 
 bool CMatchStore::Record(const TMatchOperation& operation, const CGame& game)
 {
+    TMatchFigures figures{game.MatchWinner(), game.LegCount(), ScoreText(game), {}};
+    for (int32_t player = 0; player < game.Params().PlayerCount; ++player) {
+        figures.Players.push_back(game.GetPlayerStats(player));
+    }
+    return Record(operation, figures);
+}
+
+bool CMatchStore::Record(const TMatchOperation& operation, const CGamesMatch& games)
+{
+    // The figures of X01 (points, averages) mean nothing here: legs and darts only.
+    TMatchFigures figures{games.MatchWinner(), games.LegCount(), ScoreText(games), {}};
+    for (int32_t player = 0; player < games.Players(); ++player) {
+        TPlayerStats stats;
+        stats.LegsWon = games.LegsWon(player);
+        for (int32_t leg = 0; leg < games.LegCount(); ++leg) {
+            stats.DartsThrown += games.Leg(leg)->DartsThrown(player);
+        }
+        figures.Players.push_back(stats);
+    }
+    return Record(operation, figures);
+}
+
+bool CMatchStore::Record(const TMatchOperation& operation, const TMatchFigures& figures)
+
+{
     if (!m_Recording) {
         return false;
     }
     m_Unwritten.push_back(operation);
-    return WriteUnwritten(&game);
+    return WriteUnwritten(&figures);
 }
 
 std::optional<TStoredMatch> CMatchStore::LastInPlay() const

@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+class CGamesMatch;
 class QLockFile;
 class QSqlDatabase;
 class QSqlError;
@@ -75,6 +76,8 @@ public:
     // Appends an operation of the match being recorded, with the match's figures after it.
     // False when it could not be written now; it is then kept and written later.
     bool Record(const TMatchOperation& operation, const CGame& game);
+    // The same for a match of cricket or a practice game.
+    bool Record(const TMatchOperation& operation, const CGamesMatch& games);
     int64_t CurrentMatch() const { return m_MatchId; }
 
     // The newest match still in play, to offer for resuming; none when another program
@@ -103,10 +106,19 @@ private:
     bool Migrate(int fromVersion);
     bool SetAside();
     // Writes what is kept in memory: the match's start, then its operations, then the
-    // figures of `game` (none: only the start).
-    bool WriteUnwritten(const CGame* game);
+    // figures (none: only the start).
+    // What a match's row and its players' rows say of it after an operation.
+    struct TMatchFigures
+    {
+        int32_t Winner = -1;
+        int32_t Legs = 1;
+        QString Score;
+        std::vector<TPlayerStats> Players;
+    };
+    bool Record(const TMatchOperation& operation, const TMatchFigures& figures);
+    bool WriteUnwritten(const TMatchFigures* figures);
     bool InsertMatch(QSqlError& error);
-    bool WriteFigures(const CGame& game, QSqlError& error);
+    bool WriteFigures(const TMatchFigures& figures, QSqlError& error);
 
     QString m_Path;
     QString m_Connection;

@@ -1,5 +1,6 @@
 #include "MainActions.h"
 
+#include "GamesMatch.h"
 #include "ThrowMenu.h"
 #include "ToolIcons.h"
 
@@ -261,4 +262,14 @@ void TMainActions::Update(const TActionContext& context)
     ActionPauseBot->setChecked(context.Computer && context.ComputerPaused);
     ActionDartPad->setEnabled(context.EnterDarts);
     ActionDartPad->setChecked(context.DartPadShown);
+    if (const CGamesMatch* games = context.Games) {
+        // No X01 turn, checkout or correction: undo and the next leg only.
+        const CDartsGame& played = games->CurrentLeg();
+        ActionUndoThrow->setEnabled(context.OnDefaultPage &&
+                                    (played.TurnCount() > 0 || games->CanUndoNextLeg()));
+        ActionNextLeg->setEnabled(played.Over() && games->MatchWinner() < 0);
+        ActionStats->setEnabled(false);
+        ActionNextSheet->setEnabled(false);
+        ActionPreviousSheet->setEnabled(false);
+    }
 }

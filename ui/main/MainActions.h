@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 
+class CGamesMatch;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -32,6 +33,8 @@ struct TActionContext
     // Turns are entered dart by dart, and the Dart Pad is shown.
     bool EnterDarts = false;
     bool DartPadShown = false;
+    // The match of cricket or a practice game in play; none for X01.
+    const CGamesMatch* Games = nullptr;
 };
 
 class TMainActions final

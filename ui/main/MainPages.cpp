@@ -66,14 +66,25 @@ TMainPages::TMainPages(const CGame& game, QWidget* parent) : QWidget(parent)
     layout->addWidget(m_Notice);
 }
 
-void TMainPages::LayOutFor(int sides)
+void TMainPages::AddGamePanel(QWidget* panel)
 {
-    const bool many = sides > 2;
+    m_GamePanel = panel;
+    panel->hide();
+    m_PanelLayout->addWidget(panel, 1);
+}
+
+void TMainPages::LayOutFor(int sides, bool game)
+{
+    const bool many = sides > 2 && !game;
     m_ManySides = many;
     m_Cards->setVisible(many);
-    m_Players[1]->setVisible(sides == 2);
+    m_Players[0]->setVisible(!game);
+    m_Players[1]->setVisible(sides == 2 && !game);
+    if (m_GamePanel != nullptr) {
+        m_GamePanel->setVisible(game);
+    }
     // The room between the two panels goes to the cards when they are shown.
-    m_PanelLayout->setStretch(2, many ? 0 : 1);
+    m_PanelLayout->setStretch(2, many || game ? 0 : 1);
 }
 
 std::vector<TPlayerPanel*> TMainPages::Panels() const

@@ -39,8 +39,10 @@ public:
     // With more than two sides: their cards, beside the one panel that shows the side chosen.
     TSideCards* Cards() const { return m_Cards; }
     // Lays the default page out for `sides` sides: one or two panels as always, or the cards
-    // and one panel for more.
-    void LayOutFor(int sides);
+    // and one panel for more; for a match of cricket or a practice game, its panel alone.
+    void LayOutFor(int sides, bool game = false);
+    // The panel of cricket and the practice games, made by the window (it follows the session).
+    void AddGamePanel(QWidget* panel);
     // The panels in use (both for one or two sides: the second is hidden for one; the first
     // for more), and the one that shows side `player`, if any.
     std::vector<TPlayerPanel*> Panels() const;
@@ -56,6 +58,7 @@ private:
     QWidget* m_PanelX01 = nullptr;
     QHBoxLayout* m_PanelLayout = nullptr;
     TSideCards* m_Cards = nullptr;
+    QWidget* m_GamePanel = nullptr;
     bool m_ManySides = false;
     std::array<TPlayerPanel*, 2> m_Players{};
     TStatsPage* m_Stats = nullptr;

@@ -3,6 +3,7 @@
 #include "DartNotation.h"
 #include "DartPad.h"
 #include "DigitEdit.h"
+#include "GamePanel.h"
 #include "LegCorrectionDialog.h"
 #include "MainPages.h"
 #include "MatchSession.h"
@@ -30,7 +31,8 @@ TTypedEntry::TTypedEntry(TMatchSession& session, TMainPages& pages, QWidget& win
 CPlayerScores* TTypedEntry::ThrowingSheet() const
 {
     const CLeg* leg = m_Session.Game().CurrentLeg();
-    if (leg == nullptr || leg->Finished() || m_Pages.Notebook()->currentIndex() != kPageDefault) {
+    if (leg == nullptr || leg->Finished() || m_Pages.Notebook()->currentIndex() != kPageDefault ||
+        m_Session.Games() != nullptr) {
         return nullptr;
     }
     CPlayerScores* sheet = leg->CurrentSheet();
@@ -53,13 +55,17 @@ void TTypedEntry::ShowPad(bool shown)
             const CPlayerScores* sheet = ThrowingSheet();
             return sheet != nullptr ? m_Pages.PanelOf(sheet->PlayerIndex()) : nullptr;
         };
-        QObject::connect(pad, &TDartPad::DartChosen, pad, [thrower](const TDart& dart) {
-            if (TPlayerPanel* panel = thrower()) {
+        QObject::connect(pad, &TDartPad::DartChosen, pad, [this, thrower](const TDart& dart) {
+            if (GamePanel() != nullptr) {
+                GamePanel()->AppendDart(dart);
+            } else if (TPlayerPanel* panel = thrower()) {
                 panel->AppendDart(QString::fromStdString(DartText(dart)));
             }
         });
-        QObject::connect(pad, &TDartPad::BackChosen, pad, [thrower] {
-            if (TPlayerPanel* panel = thrower()) {
+        QObject::connect(pad, &TDartPad::BackChosen, pad, [this, thrower] {
+            if (GamePanel() != nullptr) {
+                GamePanel()->RemoveLastDart();
+            } else if (TPlayerPanel* panel = thrower()) {
                 panel->RemoveLastDart();
             }
         });
@@ -85,8 +91,17 @@ void TTypedEntry::ShowPad(bool shown)
     }
 }
 
+TGamePanel* TTypedEntry::GamePanel() const
+{
+    return m_Session.Games() != nullptr ? m_GamePanel : nullptr;
+}
+
 void TTypedEntry::Submit(bool atBoard)
 {
+    if (GamePanel() != nullptr && m_Pages.Notebook()->currentIndex() == kPageDefault) {
+        GamePanel()->Submit();
+        return;
+    }
     // On the statistics page Enter in the leg table opens the leg's corrections.
     if (m_Pages.Notebook()->currentIndex() == kPageStats) {
         m_Pages.Stats()->ChooseSelectedLeg();
@@ -290,6 +305,10 @@ void TTypedEntry::CheckoutAsked(int player, int darts)
 
 void TTypedEntry::FocusThrownBox()
 {
+    if (GamePanel() != nullptr) {
+        GamePanel()->DartsEdit()->setFocus();
+        return;
+    }
     if (BeforeFocus) {
         BeforeFocus();
     }

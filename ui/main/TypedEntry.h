@@ -14,6 +14,7 @@ class CPlayerScores;
 class QWidget;
 class TMainPages;
 class TMatchSession;
+class TGamePanel;
 
 class TTypedEntry final
 {
@@ -50,6 +51,9 @@ public:
     // keyboard, and its darts go into the Thrown box of the side to throw.
     void ShowPad(bool shown);
     QWidget* PadWindow() const { return m_PadWindow; }
+    // The panel of cricket and the practice games: while such a match is in play, Enter, the
+    // pad's darts and the keyboard's place are its own.
+    void SetGamePanel(TGamePanel* panel) { m_GamePanel = panel; }
 
 private:
     // Applies the open correction of `player`'s score list, or says why it cannot be made;
@@ -59,5 +63,8 @@ private:
     TMatchSession& m_Session;
     TMainPages& m_Pages;
     QWidget& m_Window;
+    TGamePanel* GamePanel() const;
+
     QPointer<QWidget> m_PadWindow;
+    TGamePanel* m_GamePanel = nullptr;
 };

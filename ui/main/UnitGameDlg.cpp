@@ -35,10 +35,22 @@ struct TGameRow
 
 // The misspelt title is the program's own and is kept as users know it.
 constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
-    {"Standard 301", 301, 0, false, true},    {"Standard 501", 501, 0, false, true},
-    {"Standard 701", 701, 0, false, true},    {"Standard 1001", 1001, 0, false, true},
+    {"Standard 301", 301, 0, false, true},
+    {"Standard 501", 501, 0, false, true},
+    {"Standard 701", 701, 0, false, true},
+    {"Standard 1001", 1001, 0, false, true},
     {"Continous Points", 0, -1, true, false},
+    // Cricket and the practice games: played dart by dart by models of their own; the X01
+    // rules here only keep an unplayed X01 match valid beside them.
+    {"Cricket", 0, -1, true, false},
+    {"Cut-Throat Cricket", 0, -1, true, false},
+    {"Around the Clock", 0, -1, true, false},
+    {"Around the Clock (fast)", 0, -1, true, false},
+    {"Bob's 27", 0, -1, true, false},
+    {"121 Checkout Practice", 0, -1, true, false},
 };
+// The first game that is not X01.
+constexpr int kFirstOtherGame = 5;
 
 constexpr int kDefaultGame = 1; // "Standard 501"
 // The Resume line's widest text, in pixels, on any screen.
@@ -59,7 +71,7 @@ QString ThrowerText(const QLineEdit* edit)
     return typed.isEmpty() ? edit->placeholderText() : typed;
 }
 
-// The rules of the game at `index` of the list (0..4); names and players left empty.
+// The rules of the game at `index` of the list; names and players left empty.
 TGameParams GameRules(int index)
 {
     const TGameRow& row = kGames[index >= 0 && index < TNewGameDialog::kGameCount ? index : 0];
@@ -609,6 +621,12 @@ TGameParams TNewGameDialog::GameParams() const
     params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
     params.EnterDarts = m_CheckBoxDarts->isChecked();
+    // The other games are entered dart by dart, by people, from the same start.
+    if (m_ComboBoxGame->currentIndex() >= kFirstOtherGame) {
+        params.EnterDarts = true;
+        params.ComputerAverages.clear();
+        params.StartScores.clear();
+    }
     if (!params.ComputerAverages.empty()) {
         params.ComputerSeed = QRandomGenerator::system()->generate64();
     }

@@ -5,6 +5,7 @@
 #include "CheckoutTable.h"
 #include "ComputerThrower.h"
 #include "DigitEdit.h"
+#include "GamePanel.h"
 #include "LegCorrectionDialog.h"
 #include "MainActions.h"
 #include "MainPages.h"
@@ -251,6 +252,9 @@ void TFormVTX::CreatePages()
         }
     };
     connect(pages->Cards(), &TSideCards::SideChosen, this, &TFormVTX::ChooseSide);
+    auto* game = new TGamePanel(m_Session, pages->PanelX01());
+    pages->AddGamePanel(game);
+    m_Entry->SetGamePanel(game);
     m_PanelGameTitle = pages->GameTitle();
     m_Notebook = pages->Notebook();
     m_PanelX01 = pages->PanelX01();
@@ -267,6 +271,8 @@ void TFormVTX::CreatePages()
     connect(m_StatsPage, &TStatsPage::LegChosen, this,
             [this](int legIndex) { m_Entry->CorrectLeg(legIndex); });
     connect(m_Banner, &TWinnerBanner::Ended, this, &TFormVTX::UpdateActions);
+    connect(game, &TGamePanel::LegWon, m_Banner, &TWinnerBanner::ShowFor);
+    connect(game, &TGamePanel::TitleChanged, m_PanelGameTitle, &QLabel::setText);
     connect(m_Notebook, &QStackedWidget::currentChanged, this, &TFormVTX::NotebookPageChanged);
     setCentralWidget(pages);
 }
@@ -367,12 +373,12 @@ void TFormVTX::UpdateActions()
         return; // nothing to act on yet; worked out when the contents are made
     }
     const int page = m_Notebook->currentIndex();
-    m_Actions->Update({m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
-                       m_HintWindow != nullptr,
-                       m_HintWindow != nullptr && m_HintWindow->isVisible(), m_Pages->ManySides(),
-                       m_Computer->HasComputer(), m_Computer->IsPaused(),
-                       m_Game.Params().EnterDarts,
-                       m_Entry->PadWindow() != nullptr && m_Entry->PadWindow()->isVisible()});
+    m_Actions->Update(
+        {m_Game, m_Entry->ThrowingSheet(), page == kPageDefault, page == kPageStats,
+         m_HintWindow != nullptr, m_HintWindow != nullptr && m_HintWindow->isVisible(),
+         m_Pages->ManySides(), m_Computer->HasComputer(), m_Computer->IsPaused(),
+         m_Game.Params().EnterDarts,
+         m_Entry->PadWindow() != nullptr && m_Entry->PadWindow()->isVisible(), m_Session.Games()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -424,7 +430,7 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
 void TFormVTX::ShowMatch()
 {
     const TGameParams& params = m_Game.Params();
-    m_Pages->LayOutFor(params.PlayerCount);
+    m_Pages->LayOutFor(params.PlayerCount, m_Session.Games() != nullptr);
     const CLeg& leg = *m_Game.CurrentLeg();
     // With more than two sides the first panel shows the side to throw.
     m_Players[0]->SetPlayer(m_Pages->ManySides() ? leg.PlayerToThrow() : 0);
@@ -465,6 +471,12 @@ void TFormVTX::ActionExitExecute()
 void TFormVTX::ActionNextLegExecute()
 {
     const CLeg* leg = m_Game.CurrentLeg();
+    if (const CGamesMatch* games = m_Session.Games()) {
+        if (games->CurrentLeg().Over() && games->MatchWinner() < 0) {
+            Apply({TOperationKind::NextLeg});
+        }
+        return;
+    }
     if (leg == nullptr || !leg->Finished() || m_Game.MatchWinner() >= 0) {
         return;
     }
@@ -511,6 +523,11 @@ void TFormVTX::ActionUndoThrowExecute()
     const CLeg* leg = m_Game.CurrentLeg();
     const CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
     if (m_Notebook->currentIndex() != kPageDefault) {
+        return;
+    }
+    if (const CGamesMatch* games = m_Session.Games()) {
+        Apply({games->CurrentLeg().TurnCount() > 0 ? TOperationKind::Undo
+                                                   : TOperationKind::UndoNextLeg});
         return;
     }
     if (sheet != nullptr && sheet->CanUndoThrow()) {
@@ -654,7 +671,7 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
 
 void TFormVTX::UpdateMatchDisplay()
 {
-    if (m_Game.CurrentLeg() == nullptr) {
+    if (m_Game.CurrentLeg() == nullptr || m_Session.Games() != nullptr) {
         return;
     }
     m_PanelGameTitle->setText(MatchTitle(m_Session.Title(), m_Game));

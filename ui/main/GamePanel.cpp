@@ -1,0 +1,305 @@
+#include "GamePanel.h"
+
+#include "Cricket.h"
+#include "DartNotation.h"
+#include "MatchSession.h"
+#include "WidgetHelpers.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHeadlinePoints = 30;
+constexpr int kMarkPoints = 20;
+constexpr int kRowPoints = 13;
+constexpr int kMarkSize = 40;
+const QString kClosed = QString::fromStdString(CCricketGame::MarkSymbol(3));
+const QString kDot = QStringLiteral(" \u00B7 ");
+
+QString Counted(int count, const char* word)
+{
+    return QString::number(count) + u' ' + QString::fromLatin1(word) +
+           (count == 1 ? QString() : QStringLiteral("s"));
+}
+
+QString Side(const CGamesMatch& match, int player)
+{
+    return QString::fromStdString(SideName(match.Params(), player));
+}
+
+} // namespace
+
+TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
+    : QWidget(parent), m_Session(session)
+{
+    setObjectName(QStringLiteral("PanelGame"));
+    auto* layout = new QVBoxLayout(this);
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    m_Table = frame;
+    m_Grid = new QGridLayout(m_Table);
+    m_Grid->setHorizontalSpacing(12);
+    layout->addWidget(m_Table, 1);
+    m_Prompt = NewLabel(QStringLiteral("LabelGamePrompt"), QString(), this);
+    m_Prompt->setTextFormat(Qt::PlainText);
+    QFont bold = m_Prompt->font();
+    bold.setBold(true);
+    m_Prompt->setFont(bold);
+    layout->addWidget(m_Prompt);
+    m_Edit = new QLineEdit(this);
+    m_Edit->setObjectName(QStringLiteral("EditGameDarts"));
+    m_Edit->setPlaceholderText(
+        QStringLiteral("Darts: T20 S19 miss, then Enter (none: three misses)"));
+    m_Edit->setMaxLength(40);
+    layout->addWidget(m_Edit);
+    m_Message = NewLabel(QStringLiteral("LabelGameMessage"), QStringLiteral(" "), this);
+    m_Message->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_Message);
+    connect(&session, &TMatchSession::MatchStarted, this, [this] { ShowMatch(); });
+    connect(&session, &TMatchSession::Resumed, this, [this] { ShowMatch(); });
+    connect(&session, &TMatchSession::OperationApplied, this,
+            [this](const TMatchOperation& operation) {
+                const CGamesMatch* match = m_Session.Games();
+                if (match == nullptr) {
+                    return;
+                }
+                m_Edit->clear();
+                Refresh();
+                const CDartsGame& leg = match->CurrentLeg();
+                if (operation.Kind == TOperationKind::Turn && leg.Over()) {
+                    const int winner = leg.Winner();
+                    emit LegWon(winner < 0 ? QStringLiteral("Game over: a tie")
+                                : match->MatchWinner() >= 0
+                                    ? Side(*match, winner) + QStringLiteral(" wins the match")
+                                    : Side(*match, winner) + QStringLiteral(" wins"));
+                }
+            });
+}
+
+QLabel* TGamePanel::Cell(const QString& name, int row, int column, int pointSize, bool bold,
+                         bool mark)
+{
+    auto* label = NewLabel(name, QString(), m_Table);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    if (mark) {
+        // A closed number's ring is drawn round its X: few fonts have the circled letter.
+        label->setFixedSize(kMarkSize, kMarkSize);
+        m_Grid->addWidget(label, row, column, Qt::AlignCenter);
+    } else {
+        m_Grid->addWidget(label, row, column);
+    }
+    return label;
+}
+
+void TGamePanel::Rebuild(const CGamesMatch& match)
+{
+    qDeleteAll(m_Table->findChildren<QLabel*>(Qt::FindDirectChildrenOnly));
+    m_Names.clear();
+    m_Headlines.clear();
+    m_Cells.clear();
+    m_RowLabels.clear();
+    m_Players = match.Players();
+    m_Kind = match.Kind();
+    const TGameTable table = match.CurrentLeg().Table();
+    for (int player = 0; player < m_Players; ++player) {
+        const QString n = QString::number(player + 1);
+        m_Names.push_back(
+            Cell(QStringLiteral("LabelGameName") + n, 0, player + 1, kRowPoints, true));
+        m_Names.back()->setMinimumWidth(90);
+        m_Headlines.push_back(
+            Cell(QStringLiteral("LabelGameHeadline") + n, 1, player + 1, kHeadlinePoints, true));
+    }
+    const int markPoints = IsCricket(m_Kind) ? kMarkPoints : kRowPoints;
+    for (size_t row = 0; row < table.RowLabels.size(); ++row) {
+        const int gridRow = static_cast<int>(row) + 2;
+        const bool marks = IsCricket(m_Kind) && row + 1 < table.RowLabels.size();
+        m_RowLabels.push_back(Cell(QString(), gridRow, 0, marks ? kMarkPoints : kRowPoints, true));
+        m_RowLabels.back()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        std::vector<QLabel*> cells;
+        for (int player = 0; player < m_Players; ++player) {
+            cells.push_back(Cell(QStringLiteral("LabelGameCell%1_%2").arg(row + 1).arg(player + 1),
+                                 gridRow, player + 1, marks ? markPoints : kRowPoints, false,
+                                 marks));
+        }
+        m_Cells.push_back(std::move(cells));
+    }
+    m_Grid->setRowStretch(static_cast<int>(table.RowLabels.size()) + 2, 1);
+}
+
+void TGamePanel::ShowMatch()
+{
+    const CGamesMatch* match = m_Session.Games();
+    if (match == nullptr) {
+        return;
+    }
+    Rebuild(*match);
+    m_Edit->clear();
+    m_Message->setText(QStringLiteral(" "));
+    Refresh();
+}
+
+QString TGamePanel::Title() const
+{
+    const CGamesMatch* match = m_Session.Games();
+    if (match == nullptr) {
+        return {};
+    }
+    const TGameParams& params = match->Params();
+    if (params.LegsToWin <= 0) {
+        return m_Session.Title();
+    }
+    QString title = m_Session.Title() + kDot;
+    const int winner = match->MatchWinner();
+    title += params.SetsToWin > 0
+                 ? QStringLiteral("first to %1 of %2")
+                       .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"))
+                 : QStringLiteral("first to ") + Counted(params.LegsToWin, "leg");
+    if (winner >= 0) {
+        return title + kDot + Side(*match, winner) + QStringLiteral(" wins the match");
+    }
+    if (params.SetsToWin > 0) {
+        title += kDot + QStringLiteral("Set %1").arg(match->SetNumber());
+    }
+    return title + kDot + QStringLiteral("Leg %1").arg(match->LegNumberInSet());
+}
+
+void TGamePanel::Refresh()
+{
+    const CGamesMatch* match = m_Session.Games();
+    if (match == nullptr) {
+        return;
+    }
+    if (match->Players() != m_Players || match->Kind() != m_Kind) {
+        Rebuild(*match);
+    }
+    const CDartsGame& leg = match->CurrentLeg();
+    const TGameTable table = leg.Table();
+    const TGameParams& params = match->Params();
+    const int toThrow = leg.PlayerToThrow();
+    for (int player = 0; player < m_Players; ++player) {
+        const auto side = static_cast<size_t>(player);
+        QString name = Side(*match, player);
+        if (params.TeamSize == 2 && player == toThrow) {
+            name += kDot + QString::fromStdString(
+                               match->ThrowerName(player, match->ThrowerToThrow(player)));
+        }
+        if (params.LegsToWin > 0) {
+            name += QStringLiteral("\n") +
+                    (params.SetsToWin > 0 ? QStringLiteral("Sets %1 · Legs %2")
+                                                .arg(match->SetsWon(player))
+                                                .arg(match->LegsInSet(player))
+                                          : QStringLiteral("Legs %1").arg(match->LegsWon(player)));
+        }
+        m_Names[side]->setText(name);
+        // The side to throw stands out; so does the winner of the leg.
+        const bool marked = player == toThrow || (toThrow < 0 && player == leg.Winner());
+        const QString style = marked ? QStringLiteral("background: palette(highlight);"
+                                                      " color: palette(highlighted-text);")
+                                     : QString();
+        m_Names[side]->setStyleSheet(style);
+        m_Headlines[side]->setStyleSheet(style);
+        m_Headlines[side]->setText(side < table.Headlines.size()
+                                       ? QString::fromStdString(table.Headlines[side])
+                                       : QString());
+    }
+    for (size_t row = 0; row < m_Cells.size() && row < table.Cells.size(); ++row) {
+        m_RowLabels[row]->setText(QString::fromStdString(table.RowLabels[row]));
+        for (size_t side = 0; side < m_Cells[row].size() && side < table.Cells[row].size();
+             ++side) {
+            QLabel* cell = m_Cells[row][side];
+            const QString text = QString::fromStdString(table.Cells[row][side]);
+            const bool closed = text == kClosed;
+            cell->setText(closed ? QStringLiteral("X") : text);
+            cell->setStyleSheet(closed ? QStringLiteral("border: 3px solid palette(text);"
+                                                        " border-radius: %1px;")
+                                             .arg(kMarkSize / 2)
+                                       : QString());
+            // What it stands for, for tests and screen readers.
+            cell->setAccessibleName(text);
+        }
+    }
+    if (toThrow >= 0) {
+        m_Prompt->setText(Side(*match, toThrow) + QStringLiteral(" to throw"));
+    } else if (leg.Winner() >= 0) {
+        m_Prompt->setText(Side(*match, leg.Winner()) + (match->MatchWinner() >= 0
+                                                            ? QStringLiteral(" wins the match")
+                                                            : QStringLiteral(" wins the leg")));
+    } else {
+        m_Prompt->setText(QStringLiteral("Game over: a tie"));
+    }
+    m_Edit->setEnabled(toThrow >= 0);
+    // The last turn, in darts, and for cricket the marks that counted.
+    if (leg.TurnCount() > 0) {
+        const TPlayedTurn& last = leg.Turns().back();
+        QString line = Side(*match, last.Player) + QStringLiteral(": ") +
+                       (last.Darts.empty() ? QStringLiteral("no score")
+                                           : QString::fromStdString(DartsText(last.Darts, " · ")));
+        if (const auto* cricket = dynamic_cast<const CCricketGame*>(&leg)) {
+            line += QStringLiteral(" (%1)").arg(
+                Counted(cricket->TurnMarks(leg.TurnCount() - 1), "mark"));
+        }
+        m_Message->setText(line);
+    } else {
+        m_Message->setText(QStringLiteral(" "));
+    }
+    emit TitleChanged(Title());
+}
+
+void TGamePanel::Submit()
+{
+    const CGamesMatch* match = m_Session.Games();
+    if (match == nullptr) {
+        return;
+    }
+    std::vector<TDart> darts;
+    std::string bad;
+    if (!ParseDarts(m_Edit->text().toStdString(), darts, &bad)) {
+        m_Message->setText(bad.empty() ? QStringLiteral("At most three darts a turn")
+                                       : QStringLiteral("\u201C%1\u201D is not a dart: type S20, "
+                                                        "D20, T20, 25, bull or miss")
+                                             .arg(QString::fromStdString(bad)));
+        return;
+    }
+    switch (m_Session.CheckGamesTurn(darts)) {
+    case TTurnRefusal::None:
+        break;
+    case TTurnRefusal::GameOver:
+        m_Message->setText(
+            QStringLiteral("The leg is over: Next Leg (Ctrl+Enter) starts the next"));
+        return;
+    case TTurnRefusal::TooManyDarts:
+        m_Message->setText(QStringLiteral("At most three darts a turn"));
+        return;
+    case TTurnRefusal::NotADart:
+        m_Message->setText(QStringLiteral("No board has that dart"));
+        return;
+    case TTurnRefusal::DartAfterEnd:
+        m_Message->setText(QStringLiteral("No dart can follow the one that ended the turn"));
+        return;
+    }
+    m_Session.Apply({TOperationKind::Turn, match->CurrentLeg().PlayerToThrow(), 0, 0,
+                     static_cast<int32_t>(darts.size()), -1, darts});
+}
+
+void TGamePanel::AppendDart(const TDart& dart)
+{
+    const QString text = m_Edit->text().trimmed();
+    m_Edit->setText((text.isEmpty() ? QString() : text + u' ') +
+                    QString::fromStdString(DartText(dart)));
+}
+
+void TGamePanel::RemoveLastDart()
+{
+    QString text = m_Edit->text().trimmed();
+    const int space = static_cast<int>(text.lastIndexOf(u' '));
+    m_Edit->setText(space < 0 ? QString() : text.left(space));
+}

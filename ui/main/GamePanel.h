@@ -1,0 +1,63 @@
+#pragma once
+
+// The panel of a match of cricket or a practice game, in place of the X01 players' panels:
+// every side's column (name, legs, headline figure, the game's rows: the cricket marks grid
+// with points and marks per round, or a practice game's figures), the side to throw marked,
+// the darts box where the operator types the turn ("T20 S19 miss", Enter), and a line for the
+// last turn, a refusal or the winner. It follows the match session and hands it the turns.
+
+#include "GamesMatch.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class TMatchSession;
+
+class TGamePanel final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TGamePanel(TMatchSession& session, QWidget* parent);
+
+    // Shows the match in play as it stands (the grid made again for a new match).
+    void ShowMatch();
+    // The darts box (EditGameDarts).
+    QLineEdit* DartsEdit() const { return m_Edit; }
+    // Applies the darts typed as the turn of the side to throw, or says why it cannot be.
+    void Submit();
+    // A dart from the Dart Pad, and its Back.
+    void AppendDart(const TDart& dart);
+    void RemoveLastDart();
+    // "Cricket · first to 3 legs · Leg 2", "… · Anna wins the match".
+    QString Title() const;
+
+signals:
+    // A leg was won ("Anna wins", "… wins the match"), or a practice game ended.
+    void LegWon(const QString& line);
+    void TitleChanged(const QString& title);
+
+private:
+    void Rebuild(const CGamesMatch& match);
+    void Refresh();
+    QLabel* Cell(const QString& name, int row, int column, int pointSize, bool bold,
+                 bool mark = false);
+
+    TMatchSession& m_Session;
+    QWidget* m_Table = nullptr;
+    QGridLayout* m_Grid = nullptr;
+    QLineEdit* m_Edit = nullptr;
+    QLabel* m_Prompt = nullptr;
+    QLabel* m_Message = nullptr;
+    std::vector<QLabel*> m_Names;
+    std::vector<QLabel*> m_Headlines;
+    std::vector<std::vector<QLabel*>> m_Cells; // [row][side]
+    std::vector<QLabel*> m_RowLabels;
+    int m_Players = 0;
+    TGameKind m_Kind = TGameKind::X01;
+    int m_Legs = 0;
+};
