@@ -3,7 +3,12 @@
 
 #include "MatchSession.h"
 
+#include "Cricket.h"
+#include "DartNotation.h"
+#include "MatchStore.h"
+
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestMatchSession : public QObject
@@ -11,6 +16,7 @@ class TestMatchSession : public QObject
     Q_OBJECT
 
 private slots:
+    void ACricketMatchIsKeptAndResumed();
     void FollowersHearWhatTheMatchTook();
 };
 
@@ -53,6 +59,82 @@ void TestMatchSession::FollowersHearWhatTheMatchTook()
     QCOMPARE(session.Game().CurrentLeg()->GetSheet(1)->LastEntry()->Remainder, 56);
     QVERIFY(session.Apply({TOperationKind::Turn, 0, 0, 1, 0}));
     QCOMPARE(sheets.count(), 2); // heard again after the replay
+}
+
+// A cricket match recorded operation by operation comes back from the store exactly as it
+// stood: marks, points, the side to throw, the legs; and once won it is no longer in play.
+void TestMatchSession::ACricketMatchIsKeptAndResumed()
+{
+    QTemporaryDir folder;
+    CMatchStore store(folder.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    TMatchSession session;
+    connect(&session, &TMatchSession::OperationApplied, &session,
+            [&](const TMatchOperation& operation) { store.Record(operation, *session.Games()); });
+    TGameParams params;
+    params.PlayerCount = 3;
+    params.PlayerNames = {"Anna", "Ben", "Cleo"};
+    params.Player1Name = "Anna";
+    params.Player2Name = "Ben";
+    params.LegsToWin = 2;
+    params.EnterDarts = true;
+    session.Start(QStringLiteral("Cut-Throat Cricket"), params);
+    QVERIFY(store.BeginMatch(session.Title(), params));
+    QVERIFY(session.Games() != nullptr);
+    const auto turn = [&](const char* text) {
+        std::vector<TDart> darts;
+        return ParseDarts(text, darts) &&
+               session.Apply({TOperationKind::Turn, session.Games()->CurrentLeg().PlayerToThrow(),
+                              0, 0, 0, -1, darts});
+    };
+    for (const char* text : {"T20 T20", "", "T19 S20", "T18", "", ""}) {
+        QVERIFY2(turn(text), text);
+    }
+    QVERIFY(session.Apply({TOperationKind::Undo}));
+    QVERIFY(!session.Apply({TOperationKind::Turn, 0})); // not Anna's turn: Cleo throws
+    const auto same = [](const CGamesMatch& a, const CGamesMatch& b) {
+        const auto& left = dynamic_cast<const CCricketGame&>(a.CurrentLeg());
+        const auto& right = dynamic_cast<const CCricketGame&>(b.CurrentLeg());
+        for (int32_t player = 0; player < 3; ++player) {
+            for (const int32_t number : CCricketGame::kNumbers) {
+                QCOMPARE(left.Marks(player, number), right.Marks(player, number));
+            }
+            QCOMPARE(left.Points(player), right.Points(player));
+        }
+        QCOMPARE(left.PlayerToThrow(), right.PlayerToThrow());
+        QCOMPARE(a.LegCount(), b.LegCount());
+    };
+    std::optional<TStoredMatch> stored = store.LastInPlay();
+    QVERIFY(stored.has_value());
+    QCOMPARE(stored->GameName, QStringLiteral("Cut-Throat Cricket"));
+    TMatchSession resumed;
+    QVERIFY(resumed.Resume(stored->GameName, stored->Params, stored->Operations));
+    QVERIFY(resumed.Games() != nullptr);
+    same(*session.Games(), *resumed.Games());
+    QCOMPARE(dynamic_cast<const CCricketGame&>(resumed.Games()->CurrentLeg()).Points(1), 60);
+    // The leg is left for a new one, where Cleo closes everything with no more points than
+    // anyone: the leg is hers; one more leg wins it all.
+    QVERIFY(session.Apply({TOperationKind::NextLeg}));
+    for (int32_t leg = 0; leg < 2; ++leg) {
+        while (session.Games()->CurrentLeg().PlayerToThrow() != 2) {
+            QVERIFY(turn(""));
+        }
+        for (const char* text : {"T20 T19 T18", "", "", "T17 T16 T15", "", "", "bull 25"}) {
+            QVERIFY2(turn(text), text);
+        }
+        QCOMPARE(session.Games()->CurrentLeg().Winner(), 2);
+        if (leg == 0) {
+            QVERIFY(session.Apply({TOperationKind::NextLeg}));
+        }
+    }
+    QCOMPARE(session.Games()->MatchWinner(), 2);
+    stored = store.Load(store.CurrentMatch());
+    QVERIFY(stored.has_value());
+    QCOMPARE(stored->State, TMatchState::Won);
+    QCOMPARE(stored->Score, QStringLiteral("0-0-2"));
+    QVERIFY(!store.LastInPlay().has_value());
+    QVERIFY(resumed.Resume(stored->GameName, stored->Params, stored->Operations));
+    same(*session.Games(), *resumed.Games());
 }
 
 QTEST_GUILESS_MAIN(TestMatchSession)

@@ -2,6 +2,7 @@
 
 #include "Cricket.h"
 #include "DartNotation.h"
+#include "DigitEdit.h"
 #include "MatchSession.h"
 #include "WidgetHelpers.h"
 
@@ -50,11 +51,13 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
     bold.setBold(true);
     m_Prompt->setFont(bold);
     layout->addWidget(m_Prompt);
-    m_Edit = new QLineEdit(this);
+    // A darts box that leaves every Ctrl and Alt chord to the window's shortcuts (Ctrl+U).
+    auto* edit = new TDigitEdit(this);
+    edit->SetDartsAllowed(true);
+    m_Edit = edit;
     m_Edit->setObjectName(QStringLiteral("EditGameDarts"));
     m_Edit->setPlaceholderText(
         QStringLiteral("Darts: T20 S19 miss, then Enter (none: three misses)"));
-    m_Edit->setMaxLength(40);
     layout->addWidget(m_Edit);
     m_Message = NewLabel(QStringLiteral("LabelGameMessage"), QStringLiteral(" "), this);
     m_Message->setTextFormat(Qt::PlainText);
@@ -229,6 +232,8 @@ void TGamePanel::Refresh()
     }
     if (toThrow >= 0) {
         m_Prompt->setText(Side(*match, toThrow) + QStringLiteral(" to throw"));
+    } else if (m_Players == 1) {
+        m_Prompt->setText(Side(*match, 0) + QStringLiteral(": game over"));
     } else if (leg.Winner() >= 0) {
         m_Prompt->setText(Side(*match, leg.Winner()) + (match->MatchWinner() >= 0
                                                             ? QStringLiteral(" wins the match")

@@ -278,6 +278,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     connect(m_SpinBoxLegsToWin, &QSpinBox::valueChanged, this, &TNewGameDialog::EnableMatchLength);
     connect(m_ComboBoxGame, &QComboBox::currentIndexChanged, this,
             &TNewGameDialog::EnableMatchLength);
+    connect(m_ComboBoxGame, &QComboBox::currentIndexChanged, this, &TNewGameDialog::ShowSides);
     EnableMatchLength();
     ShowSides();
     UpdateStarterTabStop();
@@ -504,14 +505,16 @@ void TNewGameDialog::ShowSides()
         }
     }
     const bool pairs = m_CheckBoxPairs->isChecked();
-    const bool handicap = m_CheckBoxHandicap->isChecked() && GameHasLegs();
+    const bool handicap =
+        m_CheckBoxHandicap->isChecked() && !GameRules(m_ComboBoxGame->currentIndex()).CountUp;
     if (sides > 2 || pairs || handicap) {
         MakeSideRows();
     }
     const auto showComputer = [this, sides](int side) {
         const TSideRow& row = m_Sides[static_cast<size_t>(side)];
         const bool playing = side < sides;
-        row.Computer->setEnabled(playing);
+        // The computer throws X01 only.
+        row.Computer->setEnabled(playing && m_ComboBoxGame->currentIndex() < kFirstOtherGame);
         row.Average->setEnabled(playing && row.Computer->isChecked());
         row.Name->setPlaceholderText(
             row.Computer->isChecked() ? QStringLiteral("Computer (%1)").arg(row.Average->value())
@@ -573,7 +576,8 @@ void TNewGameDialog::EnableSecondPlayer()
 
 bool TNewGameDialog::GameHasLegs() const
 {
-    return !GameRules(m_ComboBoxGame->currentIndex()).CountUp;
+    return !GameRules(m_ComboBoxGame->currentIndex()).CountUp ||
+           m_ComboBoxGame->currentIndex() >= kFirstOtherGame;
 }
 
 void TNewGameDialog::EnableMatchLength()
