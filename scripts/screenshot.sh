@@ -2,7 +2,8 @@
 # Puts a screenshot of a two-player 501 leg in play at docs/screenshot.png, and of the board
 # for the room at its smallest and at full HD at docs/board-640x360.png and
 # docs/board-1920x1080.png, and of the statistics page at docs/stats.png, of four and of eight
-# sides at docs/four-sides.png, docs/eight-sides.png and docs/board-eight-sides.png: the real program
+# sides at docs/four-sides.png, docs/eight-sides.png and docs/board-eight-sides.png, and of a
+# cricket leg at docs/cricket.png: the real program
 # under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -113,11 +114,44 @@ capture_sides() {
         echo "wrote docs/$board_shot"
     fi
 }
+capture_cricket() {
+    set -euo pipefail
+    workdir=$(mktemp -d)
+    cd "$workdir"
+    export XDG_DATA_HOME="$workdir"
+    "$root/build/release/app/vantorix" >/dev/null 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool key alt+g Down Down Down Down # Cricket
+    xdotool key Tab Tab Tab
+    xdotool type "Anna"
+    xdotool key Tab
+    xdotool type "Ben"
+    xdotool key alt+t
+    xdotool type "3"
+    xdotool key Return
+    sleep 0.5
+    for turn in "t20 t20 s19" "t19 s19" "t18 t17 s1" "d20 t20" "d16 d16 s16" "s15 s15 m"; do
+        xdotool type "$turn"
+        xdotool key Return
+        sleep 0.2
+    done
+    main=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
+    xdotool windowmove "$main" 0 0
+    sleep 0.5
+    import -window "$main" "$root/docs/cricket.png"
+    echo "wrote docs/cricket.png"
+}
 all() {
     capture
     capture_sides 4 four-sides.png
     capture_sides 8 eight-sides.png board-eight-sides.png
+    capture_cricket
 }
-export -f capture capture_sides all
+export -f capture capture_sides capture_cricket all
 export root
 VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c all

@@ -1,5 +1,6 @@
 #include "MatchExport.h"
 
+#include "DartNotation.h"
 #include "GamesMatch.h"
 
 #include <QStringList>
@@ -46,6 +47,10 @@ QString CutToBytes(const QString& text, qsizetype bytes)
 bool Rebuild(CGame& game, const TStoredMatch& match)
 {
     game.NewGame(match.Params);
+    // Cricket's and the practice games' turns are not X01 turns: none is replayed as one.
+    if (GameKindOf(match.GameName.toStdString()) != TGameKind::X01) {
+        return true;
+    }
     for (const TMatchOperation& operation : match.Operations) {
         if (!ApplyOperation(game, operation)) {
             return false;
@@ -115,8 +120,67 @@ QString Describe(const TStoredMatch& match)
     return players + kDot + match.GameName + leg + kDot + match.Score;
 }
 
+namespace {
+
+// Cricket and the practice games: one row per turn, its darts as called ("T20 T20 19"; none:
+// three misses) and the side's headline figure after it (points, the number to hit, ...).
+QString GamesCsv(const TStoredMatch& match, TGameKind kind)
+{
+    CGamesMatch games(kind, match.Params);
+    QString csv = QStringLiteral("Leg,Player,Turn,Darts,After\r\n");
+    for (const TMatchOperation& operation : match.Operations) {
+        const bool turn = operation.Kind == TOperationKind::Turn;
+        const int32_t player = games.CurrentLeg().PlayerToThrow();
+        bool taken = false;
+        switch (operation.Kind) {
+        case TOperationKind::Turn:
+            taken = player == operation.Player && games.AddTurn(operation.Thrown);
+            break;
+        case TOperationKind::Undo:
+            taken = games.UndoTurn();
+            break;
+        case TOperationKind::NextLeg:
+            taken = games.NextLeg();
+            break;
+        case TOperationKind::UndoNextLeg:
+            taken = games.UndoNextLeg();
+            break;
+        case TOperationKind::Correction:
+            break;
+        }
+        if (!taken) {
+            break;
+        }
+        if (operation.Kind == TOperationKind::Undo) {
+            // The undone turn's row goes: the CSV holds the turns that stand.
+            csv.chop(1);
+            csv.truncate(static_cast<int>(csv.lastIndexOf(QStringLiteral("\r\n"))) + 2);
+        }
+        if (!turn) {
+            continue;
+        }
+        const CDartsGame& leg = games.CurrentLeg();
+        const TGameTable table = leg.Table();
+        csv +=
+            QStringList{
+                QString::number(games.LegCount()),
+                CsvText(QString::fromStdString(SideName(match.Params, player))),
+                QString::number(leg.TurnsOf(player)),
+                QString::fromStdString(DartsText(operation.Thrown, " ")),
+                CsvText(QString::fromStdString(table.Headlines[static_cast<size_t>(player)]))}
+                .join(u',') +
+            QStringLiteral("\r\n");
+    }
+    return csv;
+}
+
+} // namespace
+
 QByteArray MatchCsv(const TStoredMatch& match)
 {
+    if (const TGameKind kind = GameKindOf(match.GameName.toStdString()); kind != TGameKind::X01) {
+        return QByteArray("\xEF\xBB\xBF") + GamesCsv(match, kind).toUtf8();
+    }
     CGame game;
     Rebuild(game, match); // as far as it replays
 

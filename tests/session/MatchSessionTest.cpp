@@ -5,6 +5,7 @@
 
 #include "Cricket.h"
 #include "DartNotation.h"
+#include "MatchExport.h"
 #include "MatchStore.h"
 
 #include <QSignalSpy>
@@ -131,6 +132,12 @@ void TestMatchSession::ACricketMatchIsKeptAndResumed()
     stored = store.Load(store.CurrentMatch());
     QVERIFY(stored.has_value());
     QCOMPARE(stored->State, TMatchState::Won);
+    // The CSV holds the turns that stand (the undone one gone), each with its darts.
+    const QList<QByteArray> rows = MatchCsv(*stored).split('\n');
+    QCOMPARE(rows[0], QByteArray("\xEF\xBB\xBFLeg,Player,Turn,Darts,After\r"));
+    QCOMPARE(rows[1], QByteArray("1,Anna,1,T20 T20,0\r"));
+    QCOMPARE(rows[3], QByteArray("1,Cleo,1,T19 20,60\r"));
+    QCOMPARE(rows[6], QByteArray("2,Ben,1,,0\r"));
     QCOMPARE(stored->Score, QStringLiteral("0-0-2"));
     QVERIFY(!store.LastInPlay().has_value());
     QVERIFY(resumed.Resume(stored->GameName, stored->Params, stored->Operations));
