@@ -28,31 +28,6 @@ TMatchSession::~TMatchSession()
     m_Game.ClearLegs();
 }
 
-namespace {
-
-// Applies `operation` to a match of cricket or a practice game: a turn of the side to throw
-// (its darts, none for three misses), an undo of the leg's last turn, the next leg or its
-// undo; corrections are X01's only.
-bool ApplyToGames(CGamesMatch& games, const TMatchOperation& operation)
-{
-    switch (operation.Kind) {
-    case TOperationKind::Turn:
-        return operation.Player == games.CurrentLeg().PlayerToThrow() &&
-               games.AddTurn(operation.Thrown);
-    case TOperationKind::Undo:
-        return games.UndoTurn();
-    case TOperationKind::NextLeg:
-        return games.NextLeg();
-    case TOperationKind::UndoNextLeg:
-        return games.UndoNextLeg();
-    case TOperationKind::Correction:
-        break;
-    }
-    return false;
-}
-
-} // namespace
-
 void TMatchSession::StartGames(const QString& title, const TGameParams& params)
 {
     const TGameKind kind = GameKindOf(title.toStdString());
@@ -104,7 +79,7 @@ TThrowCheck TMatchSession::Check(const TMatchOperation& operation) const
 bool TMatchSession::Apply(const TMatchOperation& operation)
 {
     if (m_Games != nullptr) {
-        if (!ApplyToGames(*m_Games, operation)) {
+        if (!ApplyOperation(*m_Games, operation)) {
             return false;
         }
         emit OperationApplied(operation);
@@ -138,7 +113,7 @@ bool TMatchSession::Resume(const QString& title, const TGameParams& params,
     m_Game.NewGame(params);
     bool whole = true;
     for (const TMatchOperation& operation : operations) {
-        whole = whole && (m_Games != nullptr ? ApplyToGames(*m_Games, operation)
+        whole = whole && (m_Games != nullptr ? ApplyOperation(*m_Games, operation)
                                              : ApplyOperation(m_Game, operation));
     }
     m_Quiet = false;

@@ -44,6 +44,16 @@ QString CutToBytes(const QString& text, qsizetype bytes)
 
 } // namespace
 
+bool Rebuild(CGamesMatch& games, const TStoredMatch& match)
+{
+    for (const TMatchOperation& operation : match.Operations) {
+        if (!ApplyOperation(games, operation)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Rebuild(CGame& game, const TStoredMatch& match)
 {
     game.NewGame(match.Params);
@@ -131,24 +141,7 @@ QString GamesCsv(const TStoredMatch& match, TGameKind kind)
     for (const TMatchOperation& operation : match.Operations) {
         const bool turn = operation.Kind == TOperationKind::Turn;
         const int32_t player = games.CurrentLeg().PlayerToThrow();
-        bool taken = false;
-        switch (operation.Kind) {
-        case TOperationKind::Turn:
-            taken = player == operation.Player && games.AddTurn(operation.Thrown);
-            break;
-        case TOperationKind::Undo:
-            taken = games.UndoTurn();
-            break;
-        case TOperationKind::NextLeg:
-            taken = games.NextLeg();
-            break;
-        case TOperationKind::UndoNextLeg:
-            taken = games.UndoNextLeg();
-            break;
-        case TOperationKind::Correction:
-            break;
-        }
-        if (!taken) {
+        if (!ApplyOperation(games, operation)) {
             break;
         }
         if (operation.Kind == TOperationKind::Undo) {

@@ -12,6 +12,9 @@ class CGamesMatch;
 // Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
 // False when an operation is refused (the game then holds those before it).
 bool Rebuild(CGame& game, const TStoredMatch& match);
+// The same for a match of cricket or a practice game, made with the match's game and
+// parameters (GameKindOf its name).
+bool Rebuild(CGamesMatch& games, const TStoredMatch& match);
 
 // "Anna v Ben · Standard 501 · Leg 3 · 1-1".
 QString Describe(const TStoredMatch& match);

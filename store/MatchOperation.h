@@ -3,6 +3,7 @@
 // One change of a match as the operator made it: what the match store keeps, and what
 // rebuilds the match when it is replayed through the model's public operations.
 
+#include "GamesMatch.h"
 #include "UnitVTXGameLogic.h"
 
 #include <cstdint>
@@ -71,6 +72,27 @@ inline bool ApplyOperation(CGame& game, const TMatchOperation& operation)
     }
     case TOperationKind::UndoNextLeg:
         return game.UndoNextLeg();
+    }
+    return false;
+}
+
+// Applies `operation` to a match of cricket or a practice game: a turn of the side to throw
+// (its darts; none: three misses), an undo of the leg's last turn, the next leg or its undo.
+// Corrections are X01's only.
+inline bool ApplyOperation(CGamesMatch& games, const TMatchOperation& operation)
+{
+    switch (operation.Kind) {
+    case TOperationKind::Turn:
+        return operation.Player == games.CurrentLeg().PlayerToThrow() &&
+               games.AddTurn(operation.Thrown);
+    case TOperationKind::Undo:
+        return games.UndoTurn();
+    case TOperationKind::NextLeg:
+        return games.NextLeg();
+    case TOperationKind::UndoNextLeg:
+        return games.UndoNextLeg();
+    case TOperationKind::Correction:
+        break;
     }
     return false;
 }
