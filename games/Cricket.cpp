@@ -40,10 +40,18 @@ int32_t CCricketGame::TurnMarks(int32_t turn) const
                : 0;
 }
 
+int32_t CCricketGame::TurnPoints(int32_t turn) const
+{
+    return turn >= 0 && static_cast<size_t>(turn) < m_TurnPoints.size()
+               ? m_TurnPoints[static_cast<size_t>(turn)]
+               : 0;
+}
+
 void CCricketGame::Reset()
 {
     m_Sides.assign(static_cast<size_t>(Players()), TSide{});
     m_TurnMarks.clear();
+    m_TurnPoints.clear();
     m_Winner = -1;
 }
 
@@ -96,6 +104,14 @@ bool CCricketGame::Wins(const std::vector<TSide>& sides, int32_t player) const
 
 bool CCricketGame::Play(int32_t player, const std::vector<TDart>& darts)
 {
+    const auto total = [this] {
+        int32_t points = 0;
+        for (const TSide& side : m_Sides) {
+            points += side.Points;
+        }
+        return points;
+    };
+    const int32_t before = total();
     int32_t counted = 0;
     for (const TDart& dart : darts) {
         counted += Throw(m_Sides, player, dart);
@@ -105,6 +121,7 @@ bool CCricketGame::Play(int32_t player, const std::vector<TDart>& darts)
         }
     }
     m_TurnMarks.push_back(counted);
+    m_TurnPoints.push_back(total() - before);
     return m_Winner == player;
 }
 

@@ -31,6 +31,8 @@ public:
     double MarksPerRound(int32_t player) const;
     // The marks of every turn that counted, in the order of Turns().
     int32_t TurnMarks(int32_t turn) const;
+    // The points a turn scored: its thrower's, or in cut-throat those it gave the opponents.
+    int32_t TurnPoints(int32_t turn) const;
     TGameTable Table() const override;
 
     // "/", "X" or "Ⓧ" (UTF-8) for one, two or three marks; empty for none.
@@ -57,5 +59,6 @@ private:
     bool m_CutThroat;
     std::vector<TSide> m_Sides;
     std::vector<int32_t> m_TurnMarks;
+    std::vector<int32_t> m_TurnPoints;
     int32_t m_Winner = -1;
 };

@@ -75,7 +75,7 @@ bool CDartsGame::AddTurn(const std::vector<TDart>& darts)
     const int32_t player = m_ToThrow;
     const bool stopped = Play(player, darts);
     m_Darts[static_cast<size_t>(player)] += stopped ? static_cast<int32_t>(darts.size()) : 3;
-    m_Turns.push_back({player, darts});
+    m_Turns.push_back({player, darts, stopped});
     PassTurn();
     return true;
 }
@@ -96,7 +96,7 @@ bool CDartsGame::UndoTurn()
         const bool stopped = Play(turn.Player, turn.Darts);
         m_Darts[static_cast<size_t>(turn.Player)] +=
             stopped ? static_cast<int32_t>(turn.Darts.size()) : 3;
-        m_Turns.push_back(turn);
+        m_Turns.push_back({turn.Player, turn.Darts, stopped});
         PassTurn();
     }
     return true;

@@ -60,6 +60,8 @@ struct TPlayedTurn
 {
     int32_t Player = 0;
     std::vector<TDart> Darts;
+    // The turn's last dart ended it early: a leg won, a game finished, a target checked out.
+    bool Ended = false;
 };
 
 class CDartsGame

@@ -3,7 +3,7 @@
 # for the room at its smallest and at full HD at docs/board-640x360.png and
 # docs/board-1920x1080.png, and of the statistics page at docs/stats.png, of four and of eight
 # sides at docs/four-sides.png, docs/eight-sides.png and docs/board-eight-sides.png, and of a
-# cricket leg at docs/cricket.png: the real program
+# cricket leg at docs/cricket.png with its board at docs/board-cricket.png: the real program
 # under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -145,6 +145,16 @@ capture_cricket() {
     sleep 0.5
     import -window "$main" "$root/docs/cricket.png"
     echo "wrote docs/cricket.png"
+    xdotool key ctrl+b
+    for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --name '^Vantorix Board$' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    board=$(xdotool search --onlyvisible --name '^Vantorix Board$' | head -n 1)
+    xdotool windowmove "$board" 0 0 windowsize "$board" 1280 720
+    sleep 0.5
+    import -window "$board" "$root/docs/board-cricket.png"
+    echo "wrote docs/board-cricket.png"
 }
 all() {
     capture

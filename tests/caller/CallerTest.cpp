@@ -1,6 +1,9 @@
 #include "Caller.h"
 
 #include "CallerPhrases.h"
+#include "DartNotation.h"
+#include "GamesCallPhrases.h"
+#include "GamesMatch.h"
 #include "UnitVTXGameLogic.h"
 
 #include <QCoreApplication>
@@ -170,6 +173,56 @@ TEST(CallerPhrases, DartsAreCalledBeforeTheScore)
     EXPECT_EQ(call(1), "one. Anna, you require sixteen");
     ASSERT_TRUE(leg.GetSheet(0)->AddDarts({{4, 1}, {6, 2}}));
     EXPECT_EQ(call(0), "four, double six: game shot, and the match");
+}
+
+// Cricket is called in marks and points, its wins as in X01; the practice games call what
+// comes next. Each case plays its turns from a new match and checks the call after the last.
+TEST(CallerPhrases, CricketAndPracticeCalls)
+{
+    struct TCase
+    {
+        TGameKind Kind;
+        int32_t Players;
+        int32_t LegsToWin;
+        std::vector<std::string> Turns;
+        std::string Call;
+    };
+    const std::vector<std::string> closeAll = {"T20 T19 T18", "", "T17 T16 T15", "", "bull 25"};
+    const std::vector<TCase> cases = {
+        {TGameKind::Cricket,
+         2,
+         0,
+         {"T20 T20 T20"},
+         "three in the bed, nine marks, one hundred and twenty points"},
+        {TGameKind::Cricket, 2, 0, {"S19 S19 S19"}, "three in the bed, three marks"},
+        {TGameKind::Cricket, 2, 0, {"S20 S19 miss"}, "two marks"},
+        {TGameKind::Cricket, 2, 0, {"S20 S14"}, "one mark"},
+        {TGameKind::Cricket, 2, 0, {"S14 S1 miss"}, "no score"},
+        {TGameKind::CutThroatCricket, 2, 0, {"T20 T20"}, "six marks, sixty points"},
+        {TGameKind::Cricket, 2, 2, closeAll, "game shot, and the leg"},
+        {TGameKind::Cricket, 2, 1, closeAll, "game shot, and the match"},
+        {TGameKind::AroundTheClock, 1, 0, {"S1 S2 miss"}, "going for three"},
+        {TGameKind::AroundTheClockFast, 1, 0, {"T1"}, "going for four"},
+        {TGameKind::Bobs27, 1, 0, {"D1 miss D1"}, "thirty-one"},
+        {TGameKind::Bobs27, 1, 0, {"miss"}, "twenty-five"},
+        {TGameKind::Checkout121, 1, 0, {"T20 S1"}, "you require sixty"},
+        {TGameKind::Checkout121,
+         1,
+         0,
+         {"T20 T11 D14"},
+         "game shot. you require one hundred and twenty-two"},
+    };
+    for (const TCase& test : cases) {
+        TGameParams params = Params(0, test.LegsToWin);
+        params.PlayerCount = test.Players;
+        CGamesMatch match(test.Kind, params);
+        for (const std::string& turn : test.Turns) {
+            std::vector<TDart> darts;
+            ASSERT_TRUE(ParseDarts(turn, darts) && match.AddTurn(darts)) << turn;
+        }
+        EXPECT_EQ(GamesCallPhrase(match, TCallKind::Turn), test.Call) << test.Turns.back();
+        EXPECT_EQ(GamesCallPhrase(match, TCallKind::Undo), "");
+    }
 }
 
 QString VoiceProgram()

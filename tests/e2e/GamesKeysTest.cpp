@@ -3,6 +3,7 @@
 // Dart Pad with the real mouse.
 
 #include "../ui/UiTestSupport.h"
+#include "BoardWindow.h"
 #include "Cricket.h"
 #include "DartPad.h"
 #include "MatchSession.h"
@@ -157,6 +158,15 @@ void TestGamesKeys::ACricketMatchByKeysAndThePad()
     QCOMPARE(title->text(),
              QStringLiteral("Cricket \u00B7 first to 2 legs \u00B7 Player 1 wins the match"));
     QVERIFY(!board.Action("ActionNextLeg")->isEnabled());
+
+    // The board for the room shows how the match ended.
+    QVERIFY(board.TriggerAction("ActionBoard"));
+    const TBoardState& room = board.Window.BoardWindow()->State();
+    QCOMPARE(room.Title, QStringLiteral("Player 1 wins the match"));
+    QCOMPARE(room.Players[0].MatchScore, QStringLiteral("Legs 2"));
+    QCOMPARE(room.Players[0].Darts, QStringLiteral("3 marks: Bull \u00B7 25"));
+    QCOMPARE(room.Players[1].Darts, QStringLiteral("No score"));
+    QCOMPARE(room.Players[1].Route, QStringLiteral("To close 20 19 18 17 16 15 Bull"));
 }
 
 void TestGamesKeys::EachPracticeGameToTheEndByKeys_data()

@@ -321,9 +321,11 @@ void TFormBoard::FitTexts()
                  true);
         const QString line = QStringLiteral("Legs 10 \u00B7 Sets 10");
         FitLabel(column.Match, shown.MatchScore, line, false);
+        // A longer last turn or route (a cricket turn's darts and marks, the numbers still to
+        // close) gives up to half its size before it is elided.
         FitLabel(column.Last, shown.Darts.isEmpty() ? shown.LastTurn : shown.Darts, line,
-                 !shown.Darts.isEmpty());
-        FitLabel(column.Route, shown.Route, line, true);
+                 !shown.Darts.isEmpty(), 0.5);
+        FitLabel(column.Route, shown.Route, line, true, 0.5);
         FitLabel(column.Thrower, shown.Thrower, QStringLiteral("Wolfgang Mmm"), true, 0.5);
     }
 }

@@ -3,6 +3,7 @@
 #include "Cricket.h"
 #include "DartNotation.h"
 #include "DigitEdit.h"
+#include "GamesFormat.h"
 #include "MatchSession.h"
 #include "WidgetHelpers.h"
 
@@ -29,7 +30,7 @@ QString Counted(int count, const char* word)
 
 QString Side(const CGamesMatch& match, int player)
 {
-    return QString::fromStdString(SideName(match.Params(), player));
+    return GamesSideName(match, player);
 }
 
 } // namespace
@@ -153,26 +154,7 @@ void TGamePanel::ShowMatch()
 QString TGamePanel::Title() const
 {
     const CGamesMatch* match = m_Session.Games();
-    if (match == nullptr) {
-        return {};
-    }
-    const TGameParams& params = match->Params();
-    if (params.LegsToWin <= 0) {
-        return m_Session.Title();
-    }
-    QString title = m_Session.Title() + kDot;
-    const int winner = match->MatchWinner();
-    title += params.SetsToWin > 0
-                 ? QStringLiteral("first to %1 of %2")
-                       .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"))
-                 : QStringLiteral("first to ") + Counted(params.LegsToWin, "leg");
-    if (winner >= 0) {
-        return title + kDot + Side(*match, winner) + QStringLiteral(" wins the match");
-    }
-    if (params.SetsToWin > 0) {
-        title += kDot + QStringLiteral("Set %1").arg(match->SetNumber());
-    }
-    return title + kDot + QStringLiteral("Leg %1").arg(match->LegNumberInSet());
+    return match == nullptr ? QString() : GamesTitle(m_Session.Title(), *match);
 }
 
 void TGamePanel::Refresh()
@@ -196,11 +178,7 @@ void TGamePanel::Refresh()
                                match->ThrowerName(player, match->ThrowerToThrow(player)));
         }
         if (params.LegsToWin > 0) {
-            name += QStringLiteral("\n") +
-                    (params.SetsToWin > 0 ? QStringLiteral("Sets %1 · Legs %2")
-                                                .arg(match->SetsWon(player))
-                                                .arg(match->LegsInSet(player))
-                                          : QStringLiteral("Legs %1").arg(match->LegsWon(player)));
+            name += QStringLiteral("\n") + GamesScoreText(*match, player);
         }
         m_Names[side]->setText(name);
         // The side to throw stands out; so does the winner of the leg.
@@ -230,17 +208,8 @@ void TGamePanel::Refresh()
             cell->setAccessibleName(text);
         }
     }
-    if (toThrow >= 0) {
-        m_Prompt->setText(Side(*match, toThrow) + QStringLiteral(" to throw"));
-    } else if (m_Players == 1) {
-        m_Prompt->setText(Side(*match, 0) + QStringLiteral(": game over"));
-    } else if (leg.Winner() >= 0) {
-        m_Prompt->setText(Side(*match, leg.Winner()) + (match->MatchWinner() >= 0
-                                                            ? QStringLiteral(" wins the match")
-                                                            : QStringLiteral(" wins the leg")));
-    } else {
-        m_Prompt->setText(QStringLiteral("Game over: a tie"));
-    }
+    m_Prompt->setText(toThrow >= 0 ? Side(*match, toThrow) + QStringLiteral(" to throw")
+                                   : GamesEndLine(*match));
     m_Edit->setEnabled(toThrow >= 0);
     // The last turn, in darts, and for cricket the marks that counted.
     if (leg.TurnCount() > 0) {

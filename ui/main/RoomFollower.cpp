@@ -4,7 +4,10 @@
 #include "Caller.h"
 #include "CallerPhrases.h"
 #include "CheckoutTable.h"
+#include "Cricket.h"
 #include "DartNotation.h"
+#include "GamesCallPhrases.h"
+#include "GamesFormat.h"
 #include "MatchFormat.h"
 #include "MatchSession.h"
 
@@ -28,6 +31,55 @@ TCallKind CallKind(TOperationKind kind)
         return TCallKind::NextLeg;
     }
     return TCallKind::Turn;
+}
+
+// The board of a match of cricket or a practice game: each side's headline figure (points,
+// target, score, remainder) in the remainder's place, its last turn's darts, what it has still
+// to do in the route's place.
+TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
+{
+    TBoardState state;
+    const QString ended = GamesEndLine(match);
+    state.Title = ended.isEmpty() ? GamesTitle(gameName, match) : ended;
+    state.PlayerCount = std::clamp(match.Players(), 1, CGame::kMaxPlayers);
+    state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
+    const CDartsGame& leg = match.CurrentLeg();
+    const TGameTable table = leg.Table();
+    const auto* cricket = dynamic_cast<const CCricketGame*>(&leg);
+    const std::vector<TPlayedTurn>& turns = leg.Turns();
+    for (int32_t player = 0; player < state.PlayerCount; ++player) {
+        TBoardPlayer& shown = player < 2 ? state.Players[static_cast<size_t>(player)]
+                                         : state.MoreSides[static_cast<size_t>(player - 2)];
+        const auto side = static_cast<size_t>(player);
+        shown.Name = GamesSideName(match, player);
+        shown.MatchScore = GamesScoreText(match, player);
+        shown.Remainder = side < table.Headlines.size()
+                              ? QString::fromStdString(table.Headlines[side])
+                              : QString();
+        shown.Throws = leg.PlayerToThrow() == player;
+        shown.Route = GamesRouteText(match, player);
+        if (match.Params().TeamSize == 2 && !leg.Over()) {
+            shown.Thrower =
+                QString::fromStdString(match.ThrowerName(player, match.ThrowerToThrow(player)));
+        }
+        for (size_t turn = turns.size(); turn-- > 0;) {
+            if (turns[turn].Player != player) {
+                continue;
+            }
+            shown.Darts = turns[turn].Darts.empty()
+                              ? QStringLiteral("No score")
+                              : QString::fromStdString(DartsText(turns[turn].Darts, " · "));
+            if (cricket != nullptr && !turns[turn].Darts.empty()) {
+                // The marks first: they matter more in the room than the darts.
+                const int marks = cricket->TurnMarks(static_cast<int32_t>(turn));
+                shown.Darts = (marks == 1 ? QStringLiteral("1 mark: ")
+                                          : QStringLiteral("%1 marks: ").arg(marks)) +
+                              shown.Darts;
+            }
+            break;
+        }
+    }
+    return state;
 }
 
 } // namespace
@@ -98,6 +150,9 @@ void TRoomFollower::ShowBoard(bool shown)
 
 TBoardState TRoomFollower::BoardState() const
 {
+    if (const CGamesMatch* games = m_Session.Games()) {
+        return GamesBoardState(m_Session.Title(), *games);
+    }
     TBoardState state;
     const CGame& game = m_Session.Game();
     const CLeg* leg = game.CurrentLeg();
@@ -178,6 +233,10 @@ void TRoomFollower::Follow(const TMatchOperation* operation)
     const TCallKind kind = CallKind(operation->Kind);
     if (kind == TCallKind::Undo) {
         m_Caller->Stop(); // the turn being called is gone
+    }
+    if (const CGamesMatch* games = m_Session.Games()) {
+        m_Caller->Say(QString::fromStdString(GamesCallPhrase(*games, kind)));
+        return;
     }
     m_Caller->Say(QString::fromStdString(
         CallPhrase(CallEventAfter(m_Session.Game(), kind, operation->Player, operation->Entry))));
