@@ -1,5 +1,7 @@
 #include "PlayerRecords.h"
 
+#include "DartsGame.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -27,6 +29,17 @@ bool ExecOverPeople(QSqlQuery& query, const QString& statement, const QVariantLi
 
 } // namespace
 
+QString OtherGamesSqlList()
+{
+    QStringList names;
+    for (const TGameKind kind : kOtherGames) {
+        names << u'\'' +
+                     QString::fromStdString(GameName(kind)).replace(u'\'', QStringLiteral("''")) +
+                     u'\'';
+    }
+    return u'(' + names.join(QStringLiteral(", ")) + u')';
+}
+
 TPlayerRecord ReadPlayerRecord(const QSqlDatabase& database, const QString& name)
 {
     TPlayerRecord record;
@@ -34,10 +47,13 @@ TPlayerRecord ReadPlayerRecord(const QSqlDatabase& database, const QString& name
     if (!ExecOverPeople(
             query,
             QStringLiteral("SELECT COUNT(*), SUM(CASE WHEN m.winner = s.player THEN 1 ELSE 0 END),"
-                           " SUM(s.legs_played), SUM(s.legs_won), SUM(s.points), SUM(s.darts),"
-                           " MAX(s.highest_turn), SUM(s.count180), MAX(s.highest_checkout)"
-                           " FROM player_stats s JOIN matches m ON m.id = s.match_id"
-                           " WHERE s.name = ?%1"),
+                           " SUM(s.legs_played), SUM(s.legs_won), SUM(s.points),"
+                           " SUM(CASE WHEN m.game IN ") +
+                OtherGamesSqlList() +
+                QStringLiteral(" THEN 0 ELSE s.darts END),"
+                               " MAX(s.highest_turn), SUM(s.count180), MAX(s.highest_checkout)"
+                               " FROM player_stats s JOIN matches m ON m.id = s.match_id"
+                               " WHERE s.name = ?%1"),
             {name}) ||
         !query.next()) {
         return record;
@@ -62,8 +78,8 @@ std::vector<std::pair<QDateTime, double>> ReadPlayerAverages(const QSqlDatabase&
     if (ExecOverPeople(query,
                        QStringLiteral("SELECT m.started, s.points * 3.0 / s.darts"
                                       " FROM player_stats s JOIN matches m ON m.id = s.match_id"
-                                      " WHERE s.name = ? AND s.darts > 0%1"
-                                      " ORDER BY m.started, m.id"),
+                                      " WHERE s.name = ? AND s.darts > 0 AND m.game NOT IN ") +
+                           OtherGamesSqlList() + QStringLiteral("%1 ORDER BY m.started, m.id"),
                        {name})) {
         while (query.next()) {
             averages.emplace_back(QDateTime::fromString(query.value(0).toString(), Qt::ISODate),

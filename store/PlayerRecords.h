@@ -23,8 +23,12 @@ struct TPlayerRecord
     int32_t HighestCheckout = 0;
 };
 
+// The names of cricket and the practice games as an SQL list ("('Cricket', …)"): their matches
+// score no X01 points, so they count for matches and legs but not for an average.
+QString OtherGamesSqlList();
+
 TPlayerRecord ReadPlayerRecord(const QSqlDatabase& database, const QString& name);
-// The player's 3-dart average in each stored match in which they threw, oldest first.
+// The player's 3-dart average in each stored X01 match in which they threw, oldest first.
 std::vector<std::pair<QDateTime, double>> ReadPlayerAverages(const QSqlDatabase& database,
                                                              const QString& name);
 // Every person's name, sorted.

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -158,6 +159,22 @@ void TestGamesKeys::ACricketMatchByKeysAndThePad()
     QCOMPARE(title->text(),
              QStringLiteral("Cricket \u00B7 first to 2 legs \u00B7 Player 1 wins the match"));
     QVERIFY(!board.Action("ActionNextLeg")->isEnabled());
+
+    // F3: the match's cricket figures over both legs (46 marks in 18 darts), a row a leg.
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("F3"));
+    QTreeWidget* figures = nullptr; // made when the page is first shown
+    QTRY_VERIFY((figures = Find<QTreeWidget>(board.Window, QStringLiteral("ListViewStats"))) !=
+                    nullptr &&
+                figures->isVisible());
+    const auto row = [figures](const QString& caption) {
+        const QList<QTreeWidgetItem*> found = figures->findItems(caption, Qt::MatchExactly);
+        return found.isEmpty() ? QString() : found.front()->text(1) + u'|' + found.front()->text(2);
+    };
+    QCOMPARE(row(QStringLiteral("Darts Thrown")), QStringLiteral("18|18"));
+    QCOMPARE(row(QStringLiteral("Marks Per Round (MPR)")), QStringLiteral("7.67|0.17"));
+    QCOMPARE(Find<QTreeWidget>(board.Window, QStringLiteral("ListViewLegs"))->topLevelItemCount(),
+             2);
 
     // The board for the room shows how the match ended.
     QVERIFY(board.TriggerAction("ActionBoard"));

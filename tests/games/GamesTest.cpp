@@ -6,6 +6,7 @@
 #include "Checkout121.h"
 #include "Cricket.h"
 #include "DartNotation.h"
+#include "GamesFigures.h"
 #include "GamesMatch.h"
 
 #include <gtest/gtest.h>
@@ -297,4 +298,61 @@ TEST(GamesMatch, LegsAndSetsAsInX01)
     EXPECT_EQ(match.SetsWon(0), 2);
     EXPECT_EQ(match.LegsWon(0), 5);
     EXPECT_EQ(match.LegsWon(1), 4);
+}
+
+// Each game's own statistics over the turns played: one row a figure, one value a side.
+TEST(GamesFigures, EachGameCountsItsOwnFigures)
+{
+    struct TCase
+    {
+        TGameKind Kind;
+        int32_t Players;
+        std::vector<std::string> Turns;
+        std::vector<std::pair<std::string, std::vector<std::string>>> Rows; // those checked
+    };
+    const std::vector<TCase> cases = {
+        {TGameKind::Cricket,
+         2,
+         {"T20 T20 T20", "S20", "S19 S14"},
+         {{"Darts Thrown", {"6", "3"}},
+          {"Marks", {"10", "1"}},
+          {"Marks Per Round (MPR)", {"5.00", "1.00"}},
+          {"Points Scored", {"120", "0"}},
+          {"Most Marks in a Turn", {"9", "1"}},
+          {"Turns of 5+ Marks", {"1", "0"}}}},
+        {TGameKind::CutThroatCricket, 2, {"T20 T20"}, {{"Points Given", {"60", "0"}}}},
+        {TGameKind::AroundTheClock,
+         1,
+         {"1 2 3", "4 miss"},
+         {{"Targets Reached", {"4"}}, {"Darts Per Target", {"1.50"}}}},
+        {TGameKind::Bobs27,
+         1,
+         {"D1 miss D1", "miss"},
+         {{"Doubles Hit", {"2"}}, {"Doubles Hit %", {"33.33%"}}, {"Best Score", {"27"}}}},
+        {TGameKind::Checkout121,
+         1,
+         {"T20 T11 D14", "T20 S1"},
+         {{"Darts Thrown", {"6"}},
+          {"Targets Played", {"1"}},
+          {"Checkouts", {"1"}},
+          {"Checkout Rate", {"100.00%"}},
+          {"Best Target", {"121"}}}},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(GameName(test.Kind));
+        TGameParams params;
+        params.PlayerCount = test.Players;
+        CGamesMatch match(test.Kind, params);
+        for (const std::string& turn : test.Turns) {
+            ASSERT_TRUE(match.AddTurn(Darts(turn))) << turn;
+        }
+        const std::vector<TFigureRow> rows = GamesFigures(match);
+        for (const auto& [caption, values] : test.Rows) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const TFigureRow& r) {
+                return r.Caption == caption;
+            });
+            ASSERT_NE(row, rows.end()) << caption;
+            EXPECT_EQ(row->Values, values) << caption;
+        }
+    }
 }

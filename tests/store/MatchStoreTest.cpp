@@ -3,6 +3,8 @@
 
 #include "MatchStore.h"
 
+#include "GamesMatch.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -503,6 +505,22 @@ void TestMatchStore::PlayerRecordsAndDeleting()
     QVERIFY(store.PlayerAverages(QStringLiteral("Ben")).empty());
     QCOMPARE(store.PlayerNames().count(QStringLiteral("Ben")), 1);
     QCOMPARE(store.PlayerRecord(QString::fromStdString(params.Player1Name)).MatchesPlayed, 2);
+
+    // A match of Bob's 27 counts as a match played, not in the 3-dart average (no X01 points).
+    const double average =
+        store.PlayerRecord(QString::fromStdString(params.Player1Name)).ThreeDartAverage;
+    const size_t averages = store.PlayerAverages(QString::fromStdString(params.Player1Name)).size();
+    params.ComputerAverages.clear();
+    params.PlayerCount = 1;
+    params.EnterDarts = true;
+    CGamesMatch bobs(TGameKind::Bobs27, params);
+    QVERIFY(store.BeginMatch(QStringLiteral("Bob's 27"), params));
+    const TMatchOperation miss{TOperationKind::Turn, 0, 0, 0, 0, -1, {}};
+    QVERIFY(ApplyOperation(bobs, miss) && store.Record(miss, bobs));
+    const TPlayerRecord played = store.PlayerRecord(QString::fromStdString(params.Player1Name));
+    QCOMPARE(played.MatchesPlayed, 3);
+    QCOMPARE(played.ThreeDartAverage, average);
+    QCOMPARE(store.PlayerAverages(QString::fromStdString(params.Player1Name)).size(), averages);
 }
 
 void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()

@@ -118,7 +118,11 @@ void TGamePanel::Rebuild(const CGamesMatch& match)
         const QString n = QString::number(player + 1);
         m_Names.push_back(
             Cell(QStringLiteral("LabelGameName") + n, 0, player + 1, kRowPoints, true));
+        // Every side's column as wide as the others: a long name wraps rather than widening its
+        // column.
         m_Names.back()->setMinimumWidth(90);
+        m_Names.back()->setWordWrap(true);
+        m_Names.back()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         m_Headlines.push_back(
             Cell(QStringLiteral("LabelGameHeadline") + n, 1, player + 1, kHeadlinePoints, true));
     }
@@ -137,6 +141,9 @@ void TGamePanel::Rebuild(const CGamesMatch& match)
         m_Cells.push_back(std::move(cells));
     }
     m_Grid->setRowStretch(static_cast<int>(table.RowLabels.size()) + 2, 1);
+    for (int column = 1; column < m_Grid->columnCount(); ++column) {
+        m_Grid->setColumnStretch(column, column <= m_Players ? 1 : 0);
+    }
 }
 
 void TGamePanel::ShowMatch()

@@ -1,7 +1,9 @@
 #include "HistoryDialog.h"
 
 #include "ChartLoader.h"
+#include "GamesMatch.h"
 #include "MatchStore.h"
+#include "PlayerRecords.h"
 #include "StatsPage.h"
 
 #include <QComboBox>
@@ -40,8 +42,11 @@ const char* const kMatchList =
     " CASE m.state WHEN 1 THEN (CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
     "   || ' won, ' || m.score"
     "  WHEN 0 THEN 'in play, ' || m.score ELSE 'abandoned, ' || m.score END AS \"Result\","
-    " printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)) AS \"Avg 1\","
-    " CASE WHEN m.player_count > 1 THEN printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0))"
+    // Cricket and the practice games (%1, their names) have no average.
+    " CASE WHEN m.game IN %1 THEN ''"
+    "  ELSE printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)) END AS \"Avg 1\","
+    " CASE WHEN m.player_count > 1 AND m.game NOT IN %1"
+    "  THEN printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0))"
     "  ELSE '' END AS \"Avg 2\""
     " FROM matches m"
     " LEFT JOIN player_stats a ON a.match_id = m.id AND a.player = 0"
@@ -174,7 +179,8 @@ void THistoryDialog::ResumeSelected()
 
 void THistoryDialog::Reload()
 {
-    m_Model->setQuery(QSqlQuery(QString::fromUtf8(kMatchList), m_Store.Database()));
+    m_Model->setQuery(
+        QSqlQuery(QString::fromUtf8(kMatchList).arg(OtherGamesSqlList()), m_Store.Database()));
     m_Table->hideColumn(0);
     m_Table->resizeColumnsToContents();
     // A long name is elided in its column rather than pushing the others out of sight.
@@ -220,12 +226,18 @@ void THistoryDialog::OpenSelected()
     }
     CGame game;
     Rebuild(game, *match);
+    // Cricket and the practice games: their own figures, from their own replay.
+    std::optional<CGamesMatch> games;
+    if (const TGameKind kind = GameKindOf(match->GameName.toStdString()); kind != TGameKind::X01) {
+        games.emplace(kind, match->Params);
+        Rebuild(*games, *match);
+    }
     QDialog page(this);
     page.setObjectName(QStringLiteral("HistoryStatsDialog"));
     page.setWindowTitle(Describe(*match));
     page.resize(640, 560);
     auto* stats = new TStatsPage(&page);
-    stats->Rebuild(game);
+    stats->Rebuild(game, games ? &*games : nullptr);
     auto* layout = new QVBoxLayout(&page);
     layout->addWidget(stats);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &page);

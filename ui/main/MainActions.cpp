@@ -263,12 +263,11 @@ void TMainActions::Update(const TActionContext& context)
     ActionDartPad->setEnabled(context.EnterDarts);
     ActionDartPad->setChecked(context.DartPadShown);
     if (const CGamesMatch* games = context.Games) {
-        // No X01 turn, checkout or correction: undo and the next leg only.
+        // No X01 turn, checkout or correction: undo, the next leg and the statistics only.
         const CDartsGame& played = games->CurrentLeg();
         ActionUndoThrow->setEnabled(context.OnDefaultPage &&
                                     (played.TurnCount() > 0 || games->CanUndoNextLeg()));
         ActionNextLeg->setEnabled(played.Over() && games->MatchWinner() < 0);
-        ActionStats->setEnabled(false);
         ActionNextSheet->setEnabled(false);
         ActionPreviousSheet->setEnabled(false);
     }

@@ -1,6 +1,8 @@
 #include "StatsPage.h"
 
 #include "ChartLoader.h"
+#include "GamesFigures.h"
+#include "GamesMatch.h"
 #include "UnitGameDlg.h"
 #include "UnitVTXGameLogic.h"
 #include "WidgetHelpers.h"
@@ -131,7 +133,7 @@ void TStatsPage::CreateList()
     m_ListViewLegs->header()->setStretchLastSection(false);
     m_ListViewLegs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_ListViewLegs, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        if (m_LegsCorrectable && item != nullptr) {
+        if (m_LegsCorrectable && !m_ShowsGames && item != nullptr) {
             emit LegChosen(m_ListViewLegs->indexOfTopLevelItem(item));
         }
     });
@@ -144,7 +146,7 @@ void TStatsPage::CreateList()
 bool TStatsPage::ChooseSelectedLeg()
 {
     QTreeWidgetItem* item = m_ListViewLegs->currentItem();
-    if (!m_LegsCorrectable || item == nullptr || !m_ListViewLegs->hasFocus()) {
+    if (!m_LegsCorrectable || m_ShowsGames || item == nullptr || !m_ListViewLegs->hasFocus()) {
         return false;
     }
     emit LegChosen(m_ListViewLegs->indexOfTopLevelItem(item));
@@ -227,10 +229,88 @@ void TStatsPage::ReplaceCharts(const CGame& game)
     m_Column->addWidget(m_ChartLegScores);
 }
 
-void TStatsPage::Rebuild(const CGame& game)
+void TStatsPage::FillTable(QTreeWidget* list, const QStringList& columns,
+                           const std::vector<QStringList>& rows)
+{
+    list->clear();
+    list->setColumnCount(static_cast<int>(columns.size()));
+    list->setHeaderLabels(columns);
+    QList<QTreeWidgetItem*> items;
+    for (const QStringList& row : rows) {
+        auto* item = new QTreeWidgetItem(row);
+        for (int column = 1; column < columns.size(); ++column) {
+            item->setTextAlignment(column, Qt::AlignCenter);
+        }
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+    for (int column = 0; column < columns.size(); ++column) {
+        list->resizeColumnToContents(column);
+    }
+    FitHeightToRows(list);
+}
+
+// The figures of cricket or a practice game (one column a side) and one row a leg: its number,
+// who began, who won with how many darts, each side's headline figure.
+void TStatsPage::RebuildGames(const CGamesMatch& games)
+{
+    const TGameParams& params = games.Params();
+    const auto side = [&params](int player) {
+        return QString::fromStdString(SideName(params, player));
+    };
+    QStringList columns{QStringLiteral("Stat")};
+    for (int player = 0; player < games.Players(); ++player) {
+        columns << side(player);
+    }
+    std::vector<QStringList> rows;
+    for (const TFigureRow& figure : GamesFigures(games)) {
+        QStringList row{QString::fromStdString(figure.Caption)};
+        for (const std::string& value : figure.Values) {
+            row << QString::fromStdString(value);
+        }
+        rows.push_back(row);
+    }
+    FillTable(m_ListViewStats, columns, rows);
+    m_ListViewStats->setColumnWidth(0, 250);
+
+    QStringList legColumns{QStringLiteral("Leg"), QStringLiteral("Started"),
+                           QStringLiteral("Won By"), QStringLiteral("Darts")};
+    for (int player = 0; player < games.Players(); ++player) {
+        legColumns << side(player);
+    }
+    std::vector<QStringList> legRows;
+    int number = 0;
+    for (const TGamesLegRow& leg : GamesLegRows(games)) {
+        ++number;
+        QStringList row{QString::number(number), side(leg.Starter),
+                        leg.Winner >= 0 ? side(leg.Winner)
+                        : leg.Over      ? QStringLiteral("(tie)")
+                                        : QStringLiteral("(in play)"),
+                        leg.Winner >= 0 ? QString::number(leg.WinnerDarts) : QString()};
+        for (const std::string& headline : leg.Headlines) {
+            row << QString::fromStdString(headline);
+        }
+        legRows.push_back(row);
+    }
+    FillTable(m_ListViewLegs, legColumns, legRows);
+    // No charts: the room under the lists stays empty, the lists at the top.
+    delete m_ChartAverages;
+    delete m_ChartLegScores;
+    m_ChartAverages = new QWidget(m_Column->parentWidget());
+    m_ChartAverages->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    m_Column->addWidget(m_ChartAverages);
+    m_ChartLegScores = nullptr;
+}
+
+void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
 {
     if (m_ListViewStats == nullptr) {
         CreateList();
+    }
+    m_ShowsGames = games != nullptr;
+    if (games != nullptr) {
+        RebuildGames(*games);
+        return;
     }
     const TGameParams& params = game.Params();
     const int players = std::max(params.PlayerCount, 1);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class CGame;
+class CGamesMatch;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -19,7 +22,9 @@ class TStatsPage final : public QWidget
 public:
     explicit TStatsPage(QWidget* parent = nullptr);
 
-    void Rebuild(const CGame& game);
+    // With `games` (a match of cricket or a practice game) the page shows its figures and legs
+    // instead of `game`'s, and no charts.
+    void Rebuild(const CGame& game, const CGamesMatch* games = nullptr);
     // Whether a leg of the table can be chosen (Enter or a double-click) to correct its turns:
     // the match in play's page, not a stored match's.
     void SetLegsCorrectable(bool correctable) { m_LegsCorrectable = correctable; }
@@ -38,6 +43,9 @@ private:
     void CreateList();
     void FillLegs(const CGame& game);
     void ReplaceCharts(const CGame& game);
+    void RebuildGames(const CGamesMatch& games);
+    void FillTable(QTreeWidget* list, const QStringList& columns,
+                   const std::vector<QStringList>& rows);
 
     QVBoxLayout* m_Column = nullptr; // inside the scroll area
     QTreeWidget* m_ListViewStats = nullptr;
@@ -45,4 +53,5 @@ private:
     QWidget* m_ChartAverages = nullptr;
     QWidget* m_ChartLegScores = nullptr;
     bool m_LegsCorrectable = false;
+    bool m_ShowsGames = false; // the legs of cricket or a practice game are not corrected
 };

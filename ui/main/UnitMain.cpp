@@ -595,7 +595,7 @@ void TFormVTX::NotebookPageChanged(int page)
     if (page == kPageDefault) {
         m_Entry->FocusThrownBox();
     } else {
-        m_StatsPage->Rebuild(m_Game);
+        m_StatsPage->Rebuild(m_Game, m_Session.Games());
     }
     UpdateActions();
 }
