@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,12 +41,17 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("PanelGame"));
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    m_Table = frame;
+    // In a short window the grid scrolls rather than squeezing its rows into each other.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ScrollGame"));
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // the keys are for the darts box
+    scroll->setFrameShape(QFrame::StyledPanel);
+    m_Table = new QWidget(scroll);
     m_Grid = new QGridLayout(m_Table);
     m_Grid->setHorizontalSpacing(12);
-    layout->addWidget(m_Table, 1);
+    scroll->setWidget(m_Table);
+    layout->addWidget(scroll, 1);
     m_Prompt = NewLabel(QStringLiteral("LabelGamePrompt"), QString(), this);
     m_Prompt->setTextFormat(Qt::PlainText);
     QFont bold = m_Prompt->font();
