@@ -19,7 +19,7 @@ namespace {
 constexpr int kHeadlinePoints = 30;
 constexpr int kMarkPoints = 20;
 constexpr int kRowPoints = 13;
-constexpr int kMarkSize = 40;
+constexpr int kMarkSize = 36;
 const QString kClosed = QString::fromStdString(CCricketGame::MarkSymbol(3));
 const QString kDot = QStringLiteral(" \u00B7 ");
 
@@ -50,6 +50,7 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
     m_Table = new QWidget(scroll);
     m_Grid = new QGridLayout(m_Table);
     m_Grid->setHorizontalSpacing(12);
+    m_Grid->setVerticalSpacing(2);
     scroll->setWidget(m_Table);
     layout->addWidget(scroll, 1);
     m_Prompt = NewLabel(QStringLiteral("LabelGamePrompt"), QString(), this);
