@@ -61,9 +61,11 @@ bool ParseDarts(std::string_view text, std::vector<TDart>& darts, std::string* b
         const size_t end = std::min(text.find(' ', at), text.size());
         const std::string_view word = text.substr(at, end - at);
         TDart dart;
-        if (!ParseWord(word, dart) || darts.size() == 3) {
+        const bool known = ParseWord(word, dart);
+        if (!known || darts.size() == 3) {
+            // A fourth dart is too many, not a word that is no dart.
             if (badWord != nullptr) {
-                *badWord = std::string(word);
+                *badWord = known ? std::string() : std::string(word);
             }
             darts.clear();
             return false;

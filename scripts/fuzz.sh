@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the two file readers and the darts notation with clang and runs each for the given
+# Builds the libFuzzer targets of the two file readers, the darts notation and the keypad's
+# network messages with clang and runs each for the given
 # number of seconds (default 60) from the seed corpora in tests/data/fuzz. Prints the
 # executions reached; a crash fails the run and leaves its input in build/fuzz/crashes.
 set -euo pipefail
@@ -32,4 +33,5 @@ run() { # target, seed folder, extra seed files...
 run fuzz_settings tests/data/fuzz/settings
 run fuzz_checkout_table tests/data/fuzz/checkout-table data/VTXOutShots.ini
 run fuzz_darts tests/data/fuzz/darts
+run fuzz_room_message tests/data/fuzz/room-message
 exit $status

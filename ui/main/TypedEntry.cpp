@@ -177,9 +177,11 @@ void TTypedEntry::CommitCorrection(int player, int claimedDarts)
         const bool parsed = ParseDarts(box->text().toStdString(), operation.Thrown, &bad);
         const TThrowCheck check = m_Session.Check(operation);
         if (!parsed || operation.Thrown.empty() || !check.Accepted()) {
-            panel.ShowRefusal(
-                !parsed ? QStringLiteral("\"%1\" is not a dart").arg(QString::fromStdString(bad))
-                        : RefusalText(check));
+            panel.ShowRefusal(!parsed
+                                  ? (bad.empty() ? QStringLiteral("A turn has at most three darts")
+                                                 : QStringLiteral("\"%1\" is not a dart")
+                                                       .arg(QString::fromStdString(bad)))
+                                  : RefusalText(check));
             return;
         }
         panel.EndCorrection();

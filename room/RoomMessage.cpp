@@ -1,0 +1,119 @@
+#include "RoomMessage.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <cmath>
+
+namespace {
+
+constexpr int64_t kMaxId = 2147483647;
+
+// A JSON number that is a whole number within [low, high].
+std::optional<int64_t> WholeNumber(const QJsonValue& value, int64_t low, int64_t high)
+{
+    if (!value.isDouble()) {
+        return std::nullopt;
+    }
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || number != std::floor(number) ||
+        number < static_cast<double>(low) || number > static_cast<double>(high)) {
+        return std::nullopt;
+    }
+    return static_cast<int64_t>(number);
+}
+
+} // namespace
+
+std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString& error)
+{
+    if (message.size() > kMaxMessageBytes) {
+        error = QStringLiteral("Message too long (at most %1 bytes)").arg(kMaxMessageBytes);
+        return std::nullopt;
+    }
+    QJsonParseError parsed{};
+    const QJsonDocument document = QJsonDocument::fromJson(message, &parsed);
+    if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
+        error = QStringLiteral("Not a JSON object");
+        return std::nullopt;
+    }
+    const QJsonObject object = document.object();
+    TRoomRequest request;
+    if (object.contains(QStringLiteral("id"))) {
+        const std::optional<int64_t> id =
+            WholeNumber(object.value(QStringLiteral("id")), 0, kMaxId);
+        if (!id) {
+            error = QStringLiteral("\"id\" must be a whole number from 0");
+            return std::nullopt;
+        }
+        request.Id = *id;
+    }
+    const QString op = object.value(QStringLiteral("op")).toString();
+    if (op == QStringLiteral("undo")) {
+        request.Kind = TRoomRequestKind::Undo;
+        return request;
+    }
+    if (op == QStringLiteral("darts")) {
+        const QJsonValue darts = object.value(QStringLiteral("darts"));
+        std::string bad;
+        if (!darts.isString() || !ParseDarts(darts.toString().toStdString(), request.Darts, &bad)) {
+            error = bad.empty() ? QStringLiteral("At most three darts a turn")
+                                : QStringLiteral("\u201C%1\u201D is not a dart")
+                                      .arg(QString::fromStdString(bad));
+            return std::nullopt;
+        }
+        request.Kind = TRoomRequestKind::Darts;
+        return request;
+    }
+    if (op != QStringLiteral("turn") && op != QStringLiteral("checkout")) {
+        error = QStringLiteral("Unknown \"op\": turn, checkout, darts or undo");
+        return std::nullopt;
+    }
+    const std::optional<int64_t> score = WholeNumber(object.value(QStringLiteral("score")), 0, 180);
+    if (!score) {
+        error = QStringLiteral("\"score\" must be a whole number from 0 to 180");
+        return std::nullopt;
+    }
+    request.Score = static_cast<int32_t>(*score);
+    if (op == QStringLiteral("turn")) {
+        request.Kind = TRoomRequestKind::Turn;
+        return request;
+    }
+    const std::optional<int64_t> darts = WholeNumber(object.value(QStringLiteral("darts")), 1, 3);
+    if (!darts) {
+        error = QStringLiteral("\"darts\" of a checkout must be 1, 2 or 3");
+        return std::nullopt;
+    }
+    request.Kind = TRoomRequestKind::Checkout;
+    request.CheckoutDarts = static_cast<int32_t>(*darts);
+    return request;
+}
+
+QByteArray RoomRequestJson(const TRoomRequest& request)
+{
+    QJsonObject object;
+    switch (request.Kind) {
+    case TRoomRequestKind::Turn:
+        object.insert(QStringLiteral("op"), QStringLiteral("turn"));
+        object.insert(QStringLiteral("score"), request.Score);
+        break;
+    case TRoomRequestKind::Checkout:
+        object.insert(QStringLiteral("op"), QStringLiteral("checkout"));
+        object.insert(QStringLiteral("score"), request.Score);
+        object.insert(QStringLiteral("darts"), request.CheckoutDarts);
+        break;
+    case TRoomRequestKind::Darts:
+        object.insert(QStringLiteral("op"), QStringLiteral("darts"));
+        object.insert(QStringLiteral("darts"),
+                      QString::fromStdString(DartsText(request.Darts, " ")));
+        break;
+    case TRoomRequestKind::Undo:
+        object.insert(QStringLiteral("op"), QStringLiteral("undo"));
+        break;
+    }
+    if (request.Id >= 0) {
+        object.insert(QStringLiteral("id"), static_cast<qint64>(request.Id));
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
