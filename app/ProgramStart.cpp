@@ -45,6 +45,7 @@ bool LoadSettings(const QString& path, TProgramWindows& windows)
     }
     windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
+    windows.Room.Apply(read.Settings);
     return true;
 }
 
@@ -82,8 +83,9 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
         windows.SetSettingsFileAside = false;
     }
     QString error;
-    if (!SaveSettingsFile(path, TakeSettings(windows.Main, windows.NewGame, windows.Hint),
-                          &error)) {
+    TSettings settings = TakeSettings(windows.Main, windows.NewGame, windows.Hint);
+    windows.Room.Take(settings);
+    if (!SaveSettingsFile(path, settings, &error)) {
         Report(QStringLiteral("could not save the settings to %1: %2").arg(path, error));
         return false;
     }

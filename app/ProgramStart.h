@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatchKeeper.h"
+#include "RoomLink.h"
 #include "UnitGameDlg.h"
 #include "UnitHintDlg.h"
 #include "UnitMain.h"
@@ -23,6 +24,8 @@ struct TProgramWindows
     TFormHint Hint;
     // The match store, opened after the New Game dialog is painted.
     TMatchKeeper Keeper{Main, NewGame, CMatchStore::DefaultPath()};
+    // The room on the local network: nothing of it is loaded until it is switched on.
+    TRoomLink Room{Main};
 
     // The settings file read at start could not be used whole: before the first save
     // replaces it, it is kept beside the new one as "<name>.bad" (".bad.1", … when that is

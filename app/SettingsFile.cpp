@@ -44,6 +44,10 @@ enum TField : size_t
     kComputer1 = kStartScore1 + 8,
     kEnterDarts = kComputer1 + 8,
     kComputerPause,
+    kRoomOn,
+    kRoomPort,
+    kRoomBoardToken,
+    kRoomKeypadToken,
     kFieldCount
 };
 
@@ -113,6 +117,10 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/NewGame/Computer8",
     "VTXSettings/NewGame/EnterDarts",
     "VTXSettings/ComputerPause",
+    "VTXSettings/Room/On",
+    "VTXSettings/Room/Port",
+    "VTXSettings/Room/BoardToken",
+    "VTXSettings/Room/KeypadToken",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -281,6 +289,10 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     }
     takeInt(kComputerPause, settings.ComputerPause, 0, kMaxComputerPause);
     takeBool(kEnterDarts, settings.EnterDarts);
+    takeBool(kRoomOn, settings.RoomOn);
+    takeInt(kRoomPort, settings.RoomPort, 1, 65535);
+    settings.RoomBoardToken = texts[kRoomBoardToken];
+    settings.RoomKeypadToken = texts[kRoomKeypadToken];
     return result;
 }
 
@@ -373,6 +385,14 @@ QByteArray WriteSettings(const TSettings& settings)
     }
     if (settings.ComputerPause) {
         number("ComputerPause", settings.ComputerPause, 0);
+    }
+    if (settings.RoomOn || settings.RoomPort || settings.RoomBoardToken) {
+        writer.writeStartElement(QStringLiteral("Room"));
+        flag("On", settings.RoomOn, false);
+        number("Port", settings.RoomPort, 8405);
+        text("BoardToken", settings.RoomBoardToken);
+        text("KeypadToken", settings.RoomKeypadToken);
+        writer.writeEndElement();
     }
     writer.writeEndElement();
     return bytes;

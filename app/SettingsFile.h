@@ -56,6 +56,12 @@ struct TSettings
     std::optional<int> ComputerPause;
     // NewGame's EnterDarts (after Computer8), written only when on.
     std::optional<bool> EnterDarts;
+    // The room on the local network (Room/On, Room/Port, Room/BoardToken, Room/KeypadToken,
+    // after ComputerPause), written only once the room has been switched on.
+    std::optional<bool> RoomOn;
+    std::optional<int> RoomPort; // 1..65535
+    std::optional<QString> RoomBoardToken;
+    std::optional<QString> RoomKeypadToken;
 
     bool operator==(const TSettings&) const = default;
 };

@@ -54,6 +54,10 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
         request.Kind = TRoomRequestKind::Undo;
         return request;
     }
+    if (op == QStringLiteral("next")) {
+        request.Kind = TRoomRequestKind::NextLeg;
+        return request;
+    }
     if (op == QStringLiteral("darts")) {
         const QJsonValue darts = object.value(QStringLiteral("darts"));
         std::string bad;
@@ -67,12 +71,12 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
         return request;
     }
     if (op != QStringLiteral("turn") && op != QStringLiteral("checkout")) {
-        error = QStringLiteral("Unknown \"op\": turn, checkout, darts or undo");
+        error = QStringLiteral("Unknown \"op\": turn, checkout, darts, undo or next");
         return std::nullopt;
     }
-    const std::optional<int64_t> score = WholeNumber(object.value(QStringLiteral("score")), 0, 180);
+    const std::optional<int64_t> score = WholeNumber(object.value(QStringLiteral("score")), 0, 999);
     if (!score) {
-        error = QStringLiteral("\"score\" must be a whole number from 0 to 180");
+        error = QStringLiteral("\"score\" must be a whole number from 0 to 999");
         return std::nullopt;
     }
     request.Score = static_cast<int32_t>(*score);
@@ -110,6 +114,9 @@ QByteArray RoomRequestJson(const TRoomRequest& request)
         break;
     case TRoomRequestKind::Undo:
         object.insert(QStringLiteral("op"), QStringLiteral("undo"));
+        break;
+    case TRoomRequestKind::NextLeg:
+        object.insert(QStringLiteral("op"), QStringLiteral("next"));
         break;
     }
     if (request.Id >= 0) {

@@ -2,12 +2,14 @@
 
 // What a keypad page may send over its WebSocket, one JSON object a text message, at most
 // kMaxMessageBytes:
-//   {"op": "turn", "score": 60}                       a turn's total, 0..180
+//   {"op": "turn", "score": 60}                       a turn's total as typed, 0..999
 //   {"op": "checkout", "score": 40, "darts": 2}      a finishing turn and the darts it took
 //   {"op": "darts", "darts": "T20 T20 20"}           a turn dart by dart (empty: three misses)
 //   {"op": "undo"}                                   the last turn taken back
-// and an optional "id" (an integer 0..2^31-1) the reply carries back. Anything else is refused
-// with a reason the page can show, and changes nothing.
+//   {"op": "next"}                                   the next leg, once the leg is won
+// (whether a total can be scored, or finishes, is the match's to say) and an optional "id" (an
+// integer 0..2^31-1) the reply carries back. Anything else is refused with a reason the page can
+// show, and changes nothing.
 
 #include "DartNotation.h"
 
@@ -23,6 +25,7 @@ enum class TRoomRequestKind : uint8_t
     Checkout,
     Darts,
     Undo,
+    NextLeg,
 };
 
 struct TRoomRequest

@@ -257,21 +257,9 @@ void TGamePanel::Submit()
                                              .arg(QString::fromStdString(bad)));
         return;
     }
-    switch (m_Session.CheckGamesTurn(darts)) {
-    case TTurnRefusal::None:
-        break;
-    case TTurnRefusal::GameOver:
-        m_Message->setText(
-            QStringLiteral("The leg is over: Next Leg (Ctrl+Enter) starts the next"));
-        return;
-    case TTurnRefusal::TooManyDarts:
-        m_Message->setText(QStringLiteral("At most three darts a turn"));
-        return;
-    case TTurnRefusal::NotADart:
-        m_Message->setText(QStringLiteral("No board has that dart"));
-        return;
-    case TTurnRefusal::DartAfterEnd:
-        m_Message->setText(QStringLiteral("No dart can follow the one that ended the turn"));
+    if (const TTurnRefusal refusal = m_Session.CheckGamesTurn(darts);
+        refusal != TTurnRefusal::None) {
+        m_Message->setText(GamesRefusalText(refusal));
         return;
     }
     m_Session.Apply({TOperationKind::Turn, match->CurrentLeg().PlayerToThrow(), 0, 0,

@@ -96,3 +96,20 @@ QString GamesRouteText(const CGamesMatch& match, int player)
     }
     return figures.join(kDot);
 }
+
+QString GamesRefusalText(TTurnRefusal refusal)
+{
+    switch (refusal) {
+    case TTurnRefusal::None:
+        break;
+    case TTurnRefusal::GameOver:
+        return QStringLiteral("The leg is over: Next Leg (Ctrl+Enter) starts the next");
+    case TTurnRefusal::TooManyDarts:
+        return QStringLiteral("At most three darts a turn");
+    case TTurnRefusal::NotADart:
+        return QStringLiteral("No board has that dart");
+    case TTurnRefusal::DartAfterEnd:
+        return QStringLiteral("No dart can follow the one that ended the turn");
+    }
+    return {};
+}

@@ -2,6 +2,8 @@
 
 // The words for a match of cricket or a practice game, shared by its panel and the board.
 
+#include "DartsGame.h"
+
 #include <QString>
 
 class CGamesMatch;
@@ -19,3 +21,5 @@ QString GamesEndLine(const CGamesMatch& match);
 QString GamesRouteText(const CGamesMatch& match, int player);
 // The name of side `player`.
 QString GamesSideName(const CGamesMatch& match, int player);
+// Why a turn of darts is refused, as the panel and the room's keypads say it; empty for None.
+QString GamesRefusalText(TTurnRefusal refusal);

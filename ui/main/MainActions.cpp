@@ -121,6 +121,13 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
                              QStringLiteral("Call the scores aloud (Ctrl+Shift+C)"));
     ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     ActionCaller->setCheckable(true);
+    ActionRoomNetwork =
+        NewAction("ActionRoomNetwork", QStringLiteral("Room on the &Network"),
+                  QStringLiteral("Serve the board and a keypad to the room's screens and phones"));
+    ActionRoomNetwork->setCheckable(true);
+    ActionRoomCodes = NewAction("ActionRoomCodes", QStringLiteral("Room &Codes\u2026"),
+                                QStringLiteral("The QR codes of the board and the keypad"));
+    ActionRoomCodes->setEnabled(false);
 
     // The computer throws on its turns by itself; paused, it waits until this is unchecked.
     ActionPauseBot = NewAction("ActionPauseBot", QStringLiteral("&Pause Computer"),
@@ -216,7 +223,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
                       {ActionExport});
     // The board, with the caller in its drop-down: both are for the room.
     AddDropDownButton(*ToolBar, "ToolButtonRoom", ActionBoard, "PopupMenuRoom",
-                      {ActionBoard, ActionCaller});
+                      {ActionBoard, ActionCaller, ActionRoomNetwork, ActionRoomCodes});
     ToolBar->addSeparator();
     ToolBar->addAction(ActionAbout);
     // Image only, like History: with every button captioned the bar would hide Exit at the

@@ -65,6 +65,9 @@ public:
     QAction* ActionExport = nullptr;
     QAction* ActionCaller = nullptr;
     QAction* ActionBoard = nullptr;
+    // The room on the local network: its switch, and the window of its QR codes while on.
+    QAction* ActionRoomNetwork = nullptr;
+    QAction* ActionRoomCodes = nullptr;
     // With more than two sides: the score list of the next or previous side (data +1, -1).
     QAction* ActionNextSheet = nullptr;
     QAction* ActionPreviousSheet = nullptr;

@@ -60,6 +60,8 @@ public:
     TMatchSession& Session() { return m_Session; }
     // The computer, which throws for the match's computer sides (ActionPauseBot pauses it).
     TComputerThrower& Computer() const { return *m_Computer; }
+    // The window's actions, for what the program wires to them (the room on the network).
+    TMainActions& Actions() const { return *m_Actions; }
     // Directory of the executable, ending in one separator.
     const QString& ProgramDir() const { return m_ProgramDir; }
 

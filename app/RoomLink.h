@@ -1,0 +1,74 @@
+#pragma once
+
+// The room on the local network, as the program wires it: ActionRoomNetwork switches it on and
+// off; on, the room module (loaded then, never before) serves the board and keypad pages, each
+// page is sent the match as it stands after every change, and each keypad's request becomes an
+// operation of the match session, like a typed turn, so the store, the caller, the computer
+// and every window follow it. The port and the pages' tokens are kept in the settings.
+
+#include "RoomService.h"
+#include "SettingsFile.h"
+
+#include <QLibrary>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QLabel;
+class TFormVTX;
+
+class TRoomLink final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultPort = 8405;
+
+    explicit TRoomLink(TFormVTX& main);
+    ~TRoomLink() override;
+
+    // Takes Room/On, Room/Port and the tokens from the settings; with Room/On the room is
+    // switched on once the window's contents are made.
+    void Apply(const TSettings& settings);
+    // Puts them into `settings`, each only once it has been used.
+    void Take(TSettings& settings) const;
+
+    // False, with the reason shown in the notice strip, when the port cannot be served.
+    bool SetOn(bool on);
+    bool IsOn() const { return m_Service != nullptr && m_On; }
+    // Makes new tokens: every page opened with the old ones is shut out.
+    void NewCodes();
+    // The pages' addresses: board first, keypad second, on each of this computer's addresses.
+    QStringList BoardAddresses() const;
+    QStringList KeypadAddresses() const;
+    TRoomService* Service() const { return m_Service.get(); }
+
+    // The module's file, room/vantorix-room.so beside the running executable; tests point
+    // elsewhere.
+    static QString ModulePath();
+    static void SetModulePath(const QString& path);
+
+    // A keypad's message, applied to the match in play when it may be.
+    TRoomReply Submit(const QByteArray& message);
+    // The match as the pages show it, as JSON (`request`: the keypad request that made this
+    // change, -1 for any other).
+    QByteArray StateJson(int64_t request) const;
+
+private:
+    bool Load();
+    void Publish();
+    void ShowConnections(int boards, int keypads);
+    static QByteArray NewToken();
+
+    TFormVTX& m_Main;
+    std::unique_ptr<TRoomService> m_Service;
+    bool m_On = false;
+    bool m_Followed = false;
+    bool m_Used = false;
+    int m_Port = kDefaultPort;
+    bool m_PortSet = false;
+    QByteArray m_BoardToken;
+    QByteArray m_KeypadToken;
+    int64_t m_Request = -1;
+    QPointer<QLabel> m_Connections;
+};

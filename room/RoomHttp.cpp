@@ -1,0 +1,67 @@
+#include "RoomHttp.h"
+
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+
+namespace {
+
+// Nothing the pages hold may be loaded from anywhere else, nor leave for another address.
+constexpr const char* kPolicy =
+    "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; "
+    "connect-src 'self'; img-src data:; base-uri 'none'; form-action 'none'";
+
+QByteArray Resource(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TRoomHttp::TRoomHttp(QObject* parent) : QAbstractHttpServer(parent) {}
+
+TRoomHttp::~TRoomHttp() = default;
+
+void TRoomHttp::SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken)
+{
+    m_BoardToken = boardToken;
+    m_KeypadToken = keypadToken;
+}
+
+const QByteArray& TRoomHttp::Page(TRoomRole role)
+{
+    QByteArray& page = role == TRoomRole::Board ? m_BoardPage : m_KeypadPage;
+    if (page.isEmpty()) {
+        page = Resource(role == TRoomRole::Board ? QStringLiteral(":/room/board.html")
+                                                 : QStringLiteral(":/room/keypad.html"));
+        page.replace("/*ROOM_JS*/", Resource(QStringLiteral(":/room/room.js")));
+    }
+    return page;
+}
+
+bool TRoomHttp::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    const QByteArray target = request.url().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+    const TRoomRole role = RoleOfTarget(target, m_BoardToken, m_KeypadToken);
+    QHttpServerResponder responder = makeResponder(request, socket);
+    if (role == TRoomRole::None || request.method() != QHttpServerRequest::Method::Get) {
+        responder.write(QHttpServerResponder::StatusCode::Forbidden);
+        return true;
+    }
+    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+        // Handed on to the WebSocket server as it is: its handshake is the whole answer.
+        return true;
+    }
+    responder.write(Page(role), {{"Content-Type", "text/html; charset=utf-8"},
+                                 {"Cache-Control", "no-store"},
+                                 {"Content-Security-Policy", kPolicy},
+                                 {"Referrer-Policy", "no-referrer"},
+                                 {"X-Content-Type-Options", "nosniff"}});
+    return true;
+}
+
+void TRoomHttp::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::Forbidden);
+}

@@ -1,0 +1,9 @@
+// The room module (vantorix-room): Qt's HTTP server and WebSockets behind one function, loaded
+// when the room is first switched on, never at start-up.
+
+#include "RoomServer.h"
+
+extern "C" Q_DECL_EXPORT TRoomService* VtxNewRoomService(const TRoomCalls& calls)
+{
+    return new TRoomServer(calls);
+}

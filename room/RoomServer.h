@@ -1,0 +1,66 @@
+#pragma once
+
+// The room module's service: the board and keypad pages over HTTP, their WebSockets, and the
+// window with the pages' QR codes. Each connected page is sent the match as published, at once
+// and after every change; each keypad message is parsed, held to the room's limits and handed
+// to the program.
+
+#include "RoomGate.h"
+#include "RoomService.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+class TRoomHttp;
+class QWebSocket;
+class TRoomWindow;
+
+class TRoomServer final : public QObject, public TRoomService
+{
+    Q_OBJECT
+
+public:
+    explicit TRoomServer(const TRoomCalls& calls);
+    ~TRoomServer() override;
+
+    bool Listen(quint16 port, const QByteArray& boardToken, const QByteArray& keypadToken,
+                QString& error) override;
+    void Close() override;
+    void Publish(const QByteArray& stateJson) override;
+    int Boards() const override;
+    int Keypads() const override;
+    QStringList Hosts() const override;
+    QWidget* Window(QWidget* parent) override;
+
+private:
+    struct TPage
+    {
+        QWebSocket* Socket = nullptr;
+        TRoomRole Role = TRoomRole::None;
+        // When the last kMaxMessagesPerSecond messages came, oldest first: a message that
+        // comes within a second of the one that many before it is dropped.
+        std::array<qint64, kMaxMessagesPerSecond> Times{};
+        size_t Next = 0;
+    };
+
+    void TakeSockets();
+    void Received(QWebSocket* socket, const QString& message);
+    void Forget(QWebSocket* socket);
+    void Counted();
+    void UpdateWindow();
+
+    TRoomCalls m_Calls;
+    std::unique_ptr<TRoomHttp> m_Http;
+    QPointer<TRoomGate> m_Gate;
+    quint16 m_Port = 0;
+    QByteArray m_BoardToken;
+    QByteArray m_KeypadToken;
+    QByteArray m_State;
+    std::vector<std::unique_ptr<TPage>> m_Pages;
+    QElapsedTimer m_Clock;
+    QPointer<TRoomWindow> m_Window;
+};
