@@ -1,0 +1,266 @@
+// The room on the network with the real windows and the real module, its pages played by
+// WebSocket clients: a keypad's turns reach the desktop window and every page, refusals carry
+// the desktop's reasons, and the tokens, limits, new codes and switching off hold.
+
+#include "../ui/UiTestSupport.h"
+#include "PlayerPanel.h"
+#include "ProgramStart.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QWebSocket>
+
+namespace {
+
+// A page's socket and what it has been sent.
+struct TPage
+{
+    explicit TPage(QString address)
+    {
+        QObject::connect(&Socket, &QWebSocket::textMessageReceived, &Socket,
+                         [this](const QString& text) {
+                             Messages << QJsonDocument::fromJson(text.toUtf8()).object();
+                         });
+        Socket.open(QUrl(address.replace(QStringLiteral("http:"), QStringLiteral("ws:"))));
+    }
+    bool Open()
+    {
+        return QTest::qWaitFor([this] { return Socket.isValid(); }, 5000);
+    }
+    // Sends `json` and waits for its reply.
+    QJsonObject Send(const QByteArray& json)
+    {
+        const qsizetype before = Replies().size();
+        Socket.sendTextMessage(QString::fromUtf8(json));
+        if (!QTest::qWaitFor([&] { return Replies().size() > before; }, 5000)) {
+            return {};
+        }
+        return Replies().last();
+    }
+    QList<QJsonObject> Replies() const
+    {
+        QList<QJsonObject> replies;
+        for (const QJsonObject& message : Messages) {
+            if (message.value(QStringLiteral("type")).toString() == u"reply") {
+                replies << message;
+            }
+        }
+        return replies;
+    }
+    QString Remainder(int side) const
+    {
+        for (qsizetype index = Messages.size(); index-- > 0;) {
+            if (Messages[index].value(QStringLiteral("type")).toString() == u"state") {
+                return Messages[index]
+                    .value(QStringLiteral("sides"))[side]
+                    .toObject()
+                    .value(QStringLiteral("remainder"))
+                    .toString();
+            }
+        }
+        return {};
+    }
+
+    QWebSocket Socket;
+    QList<QJsonObject> Messages;
+};
+
+// The first line of the answer to a GET of `target`.
+QByteArray StatusOf(quint16 port, const QByteArray& target)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000)) {
+        return "not connected";
+    }
+    socket.write("GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n");
+    if (!QTest::qWaitFor([&] { return socket.canReadLine(); }, 5000)) {
+        return "no answer";
+    }
+    return socket.readLine().trimmed();
+}
+
+quint16 FreePort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
+// The remainders the score list of `player` shows.
+QStringList ListShown(const TFormVTX& window, int player)
+{
+    auto* list =
+        window.findChild<QAbstractItemView*>(QStringLiteral("ListViewScores%1").arg(player));
+    QStringList shown;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        for (int column = 0; column < list->model()->columnCount(); ++column) {
+            shown << list->model()->index(row, column).data().toString();
+        }
+    }
+    return shown;
+}
+
+QString Local(QString address)
+{
+    const QUrl url(address);
+    return address.replace(url.host(), QStringLiteral("127.0.0.1"));
+}
+
+} // namespace
+
+class TestRoomLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void KeypadTurnsReachTheWindowAndEveryPage();
+    void TokensLimitsNewCodesAndSwitchingOff();
+
+private:
+    void Start(TProgramWindows& windows);
+    std::unique_ptr<QTemporaryDir> m_Data;
+    quint16 m_Port = 0;
+};
+
+void TestRoomLink::init()
+{
+    m_Data = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_Data->path()));
+    TRoomLink::SetModulePath(QStringLiteral(VTX_ROOM_MODULE));
+}
+
+void TestRoomLink::Start(TProgramWindows& windows)
+{
+    TSettings settings;
+    windows.Room.Take(settings);
+    QCOMPARE(settings, TSettings{}); // nothing is written before the room is used
+    m_Port = FreePort();
+    settings.RoomPort = m_Port;
+    windows.Room.Apply(settings);
+    AnswerNextDialog([](QDialog& dialog) { FillDialog(dialog, TGameChoice{}); },
+                     QStringLiteral("ButtonStart"));
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionRoomNetwork"))->trigger();
+    QVERIFY(windows.Room.IsOn());
+}
+
+void TestRoomLink::KeypadTurnsReachTheWindowAndEveryPage()
+{
+    TProgramWindows windows;
+    Start(windows);
+    TPage board(Local(windows.Room.BoardAddresses().first()));
+    TPage keypad(Local(windows.Room.KeypadAddresses().first()));
+    TPage second(Local(windows.Room.KeypadAddresses().first()));
+    QVERIFY(board.Open() && keypad.Open() && second.Open());
+    QTRY_COMPARE(windows.Main.findChild<QLabel*>(QStringLiteral("LabelRoomConnections"))->text(),
+                 QStringLiteral("Room on the network: 1 board · 2 keypads"));
+    QCOMPARE(board.Remainder(0), QStringLiteral("501"));
+
+    QCOMPARE(keypad.Send(R"({"op":"turn","score":60,"id":4})").value(QStringLiteral("ok")), true);
+    QVERIFY(ListShown(windows.Main, 1).contains(QStringLiteral("441")));
+    QTRY_COMPARE(board.Remainder(0), QStringLiteral("441"));
+    QTRY_COMPARE(second.Remainder(0), QStringLiteral("441"));
+
+    // A refusal says what the desktop says, and changes nothing.
+    const QJsonObject refused = keypad.Send(R"({"op":"turn","score":200})");
+    QCOMPARE(refused.value(QStringLiteral("refused")).toString(),
+             RefusalText({TRefusal::NotAScore, 200}));
+    QCOMPARE(windows.Main.Game().CurrentLeg()->PlayerToThrow(), 1);
+    // The board's token takes no turns.
+    QVERIFY(board.Send(R"({"op":"turn","score":60})").contains(QStringLiteral("error")));
+    QCOMPARE(windows.Main.Game().CurrentLeg()->PlayerToThrow(), 1);
+
+    // Two keypads one after the other: the second is checked against the first.
+    QCOMPARE(keypad.Send(R"({"op":"turn","score":100})").value(QStringLiteral("ok")), true);
+    QCOMPARE(second.Send(R"({"op":"checkout","score":401,"darts":3})")
+                 .value(QStringLiteral("refused"))
+                 .toString(),
+             QStringLiteral("401 does not finish the 441 left"));
+    QVERIFY(ListShown(windows.Main, 2).contains(QStringLiteral("401")));
+
+    // The operator undoes what a keypad did; every page follows.
+    QVERIFY(windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->isEnabled());
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->trigger();
+    QTRY_COMPARE(board.Remainder(1), QStringLiteral("501"));
+    QCOMPARE(second.Send(R"({"op":"undo"})").value(QStringLiteral("ok")), true);
+    QTRY_COMPARE(board.Remainder(0), QStringLiteral("501"));
+    QCOMPARE(second.Send(R"({"op":"undo"})").value(QStringLiteral("refused")).toString(),
+             QStringLiteral("There is no turn to take back"));
+}
+
+void TestRoomLink::TokensLimitsNewCodesAndSwitchingOff()
+{
+    TProgramWindows windows;
+    Start(windows);
+    const QString keypadAddress = Local(windows.Room.KeypadAddresses().first());
+    const QByteArray keypadToken = QUrl(keypadAddress).query().mid(2).toLatin1();
+    const QByteArray boardToken =
+        QUrl(windows.Room.BoardAddresses().first()).query().mid(2).toLatin1();
+    QVERIFY(keypadToken.size() >= 32 && boardToken.size() >= 32 && keypadToken != boardToken);
+    const QList<std::pair<QByteArray, QByteArray>> gets = {
+        {"/keypad?t=" + keypadToken, "HTTP/1.1 200 OK"},
+        {"/board?t=" + boardToken, "HTTP/1.1 200 OK"},
+        {"/keypad", "HTTP/1.1 403 Forbidden"},
+        {"/keypad?t=" + boardToken, "HTTP/1.1 403 Forbidden"},
+        {"/board?t=" + keypadToken, "HTTP/1.1 403 Forbidden"},
+        {"/keypad?t=" + keypadToken.left(31) + "x", "HTTP/1.1 403 Forbidden"},
+        {"/history?t=" + keypadToken, "HTTP/1.1 403 Forbidden"},
+        {"/", "HTTP/1.1 403 Forbidden"},
+    };
+    for (const auto& [target, status] : gets) {
+        QCOMPARE(StatusOf(m_Port, target), status);
+    }
+    TPage wrong(QStringLiteral("ws://127.0.0.1:%1/keypad?t=%2")
+                    .arg(m_Port)
+                    .arg(QString::fromLatin1(boardToken)));
+    QTRY_COMPARE(wrong.Socket.state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(wrong.Messages.isEmpty());
+
+    TPage keypad(keypadAddress);
+    QVERIFY(keypad.Open());
+    QVERIFY(keypad.Send("{not json").contains(QStringLiteral("error")));
+    QVERIFY(keypad.Send(R"({"op":"turn","score":60,"pad":")" + QByteArray(5000, 'x') + "\"}")
+                .value(QStringLiteral("error"))
+                .toString()
+                .contains(QStringLiteral("at most 4096 bytes")));
+    // More than 20 messages within a second: the rest are dropped, with a reply that says so.
+    for (int message = 0; message < 25; ++message) {
+        keypad.Socket.sendTextMessage(QStringLiteral("{}"));
+    }
+    QTRY_VERIFY(keypad.Replies().size() >= 27);
+    int dropped = 0;
+    for (const QJsonObject& reply : keypad.Replies()) {
+        dropped += reply.value(QStringLiteral("error")).toString().startsWith(u"Too many");
+    }
+    QVERIFY(dropped >= 5);
+    QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 501);
+
+    // New codes shut out what was opened with the old ones.
+    QSignalSpy closed(&keypad.Socket, &QWebSocket::disconnected);
+    windows.Main.findChild<QPushButton*>(QStringLiteral("ButtonNewCodes"))->click();
+    QTRY_COMPARE(closed.size(), 1);
+    QCOMPARE(StatusOf(m_Port, "/keypad?t=" + keypadToken), QByteArray("HTTP/1.1 403 Forbidden"));
+    TPage renewed(Local(windows.Room.KeypadAddresses().first()));
+    QVERIFY(renewed.Open());
+
+    // Switched off, every connection is closed at once and nothing more is served.
+    QSignalSpy off(&renewed.Socket, &QWebSocket::disconnected);
+    windows.Main.findChild<QAction*>(QStringLiteral("ActionRoomNetwork"))->trigger();
+    QVERIFY(!windows.Room.IsOn());
+    QTRY_COMPARE(off.size(), 1);
+    QCOMPARE(StatusOf(m_Port, "/keypad"), QByteArray("not connected"));
+    TSettings settings;
+    windows.Room.Take(settings);
+    QCOMPARE(settings.RoomOn, std::optional<bool>(false));
+    QCOMPARE(settings.RoomPort, std::optional<int>(m_Port));
+    QVERIFY(settings.RoomKeypadToken && settings.RoomKeypadToken->toLatin1() != keypadToken);
+}
+
+QTEST_MAIN(TestRoomLink)
+#include "RoomLinkTest.moc"

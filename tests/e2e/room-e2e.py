@@ -1,0 +1,194 @@
+#!/usr/bin/python3
+"""The room on the network in a real browser: the real vantorix under X with the room switched
+on, its two QR codes read off the screen, the board page (a television's size) and the keypad
+page (a phone's) in headless Chromium. A match played from the keypad by its keys and buttons,
+watched on the board page, with one undo from the desktop by Ctrl+U; a refused turn's reason;
+wrong and missing tokens; an oversized and a malformed message; the rate limit. At the end the
+match store holds exactly the turns the keypad made."""
+
+import os
+import socket
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.error
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+BINARY = sys.argv[1]
+WAIT = 15
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
+
+
+def wait_for(what, check, seconds=WAIT):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def status_of(url):
+    try:
+        with urllib.request.urlopen(url, timeout=5) as answer:
+            return answer.status, answer.read()
+    except urllib.error.HTTPError as error:
+        return error.code, error.read()
+
+
+def browser(width, height):
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                     "--disable-dev-shm-usage", f"--window-size={width},{height}"):
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def codes_on_screen(shot):
+    """The addresses of the QR codes the room's window shows."""
+    subprocess.run(["import", "-window", "root", shot], check=True)
+    read = subprocess.run(["zbarimg", "--raw", "-q", shot], capture_output=True, text=True)
+    return read.stdout.split()
+
+
+def main():
+    work = tempfile.mkdtemp()
+    port = free_port()
+    with open(os.path.join(work, "VTXSettings.xml"), "w") as settings:
+        settings.write(f"<VTXSettings><Room><On>true</On><Port>{port}</Port></Room>"
+                       "</VTXSettings>")
+    log = open(os.path.join(work, "out.log"), "w")
+    program = subprocess.Popen([BINARY], cwd=work, stdout=log, stderr=subprocess.STDOUT)
+    board = keypad = None
+    try:
+        wait_for("the New Game dialog",
+                 lambda: xdotool("search", "--onlyvisible", "--name", "^New Game$"))
+        time.sleep(0.2)
+        xdotool("key", "Tab", "Tab", "Tab")
+        xdotool("type", "Anna")
+        xdotool("key", "Return")
+        wait_for("the room's window",
+                 lambda: xdotool("search", "--onlyvisible", "--name", "^Room on the Network$"))
+        addresses = wait_for("two QR codes",
+                             lambda: (lambda c: c if len(c) == 2 else None)(
+                                 codes_on_screen(os.path.join(work, "shot.png"))))
+        board_url = next(a for a in addresses if "/board?t=" in a)
+        keypad_url = next(a for a in addresses if "/keypad?t=" in a)
+        print("codes read:", board_url.split("?")[0], keypad_url.split("?")[0])
+
+        # Without the right token: 403 and nothing else.
+        base = board_url.split("/board")[0]
+        token = keypad_url.split("t=")[1]
+        for url in (base + "/board", base + "/keypad?t=wrong", base + "/board?t=" + token,
+                    base + "/"):
+            code, body = status_of(url)
+            assert code == 403 and b"match" not in body and len(body) < 40, (url, code, body)
+
+        board = browser(1280, 720)
+        keypad = browser(390, 844)
+        board.get(board_url)
+        keypad.get(keypad_url)
+        remainder = lambda side: board.find_element(By.CSS_SELECTOR, f"#side{side} .remainder").text
+        message = lambda: keypad.find_element(By.ID, "message").text
+        wait_for("the board page", lambda: remainder(0) == "501")
+        wait_for("the keypad page", lambda: keypad.find_element(By.ID, "toThrow").text == "Anna")
+        body = keypad.find_element(By.TAG_NAME, "body")
+
+        def typed(keys, side, expected):
+            body.send_keys(keys)
+            wait_for(f"{expected} on the board", lambda: remainder(side) == expected)
+
+        typed("180\n", 0, "321")
+        for key in ("key6", "key0", "keyEnter"):  # the keypad's own buttons
+            keypad.find_element(By.ID, key).click()
+        wait_for("441 on the board", lambda: remainder(1) == "441")
+        # A refused turn says the desktop's reason and changes nothing.
+        body.send_keys("200\n")
+        wait_for("the refusal", lambda: message() == "200 cannot be scored with three darts")
+        body.send_keys("\b\b\b")
+        assert keypad.find_element(By.ID, "entry").text == ""
+        typed("180\n", 0, "141")
+        # One undo from the desktop, by its own key.
+        typed("60\n", 1, "381")
+        window = xdotool("search", "--onlyvisible", "--name", "^Vantorix$").split()[0]
+        xdotool("windowfocus", "--sync", window)
+        xdotool("key", "ctrl+u")
+        wait_for("the undo on the board", lambda: remainder(1) == "441")
+        typed("100\n", 1, "341")
+        # Malformed, oversized and too many messages: answered, nothing changed.
+        keypad.execute_script("vtx.socket.send('{\"op\": 7')")
+        wait_for("the malformed message's answer", lambda: "JSON" in message() or "op" in message())
+        keypad.execute_script("vtx.socket.send('x'.repeat(5000))")
+        wait_for("the oversized message's answer", lambda: "4096 bytes" in message())
+        keypad.execute_script("for (let i = 0; i < 25; ++i) vtx.socket.send('{}')")
+        wait_for("the rate limit", lambda: message().startswith("Too many messages"))
+        assert remainder(0) == "141" and remainder(1) == "341"
+        # The leg finished with three darts from the keypad's checkout button (pressed again
+        # while the rate limit still drops it).
+        def checkout():
+            if message().startswith("Too many messages"):
+                keypad.find_element(By.ID, "out3").click()
+            return "wins" in board.find_element(By.ID, "title").text
+        keypad.find_element(By.ID, "out3").click()
+        wait_for("the leg won", checkout)
+        wait_for("Next leg on the keypad",
+                 lambda: keypad.find_element(By.ID, "nextLeg").is_displayed())
+        keypad.find_element(By.ID, "nextLeg").click()
+        wait_for("the next leg", lambda: remainder(0) == "501" and remainder(1) == "501")
+        board.save_screenshot(os.path.join(work, "board.png"))
+        print("a leg played from the keypad and watched on the board page")
+    finally:
+        for driver in (board, keypad):
+            if driver is not None:
+                driver.quit()
+        # Alt+X until the program has ended: the winner banner holds every key for a second.
+        for _ in range(20):
+            window = xdotool("search", "--onlyvisible", "--name", "^Vantorix$").split()
+            if window:
+                xdotool("windowfocus", "--sync", window[0])
+                xdotool("key", "alt+x")
+            try:
+                program.wait(timeout=0.5)
+                break
+            except subprocess.TimeoutExpired:
+                pass
+        else:
+            program.kill()
+            print("vantorix did not end after Alt+X")
+        log.close()
+        print(open(os.path.join(work, "out.log")).read()[-2000:])
+
+    # The store holds the keypad's turns once each, and the desktop's undo.
+    store = os.path.join(os.environ["XDG_DATA_HOME"], "vantorix", "matches.sqlite")
+    with sqlite3.connect(store) as database:
+        operations = database.execute(
+            "SELECT kind, player, score, darts FROM operations ORDER BY seq").fetchall()
+    # Turns (1) of Anna (0) and Player 2 (1), the desktop's undo (2), the checkout of 141 with
+    # three darts (-1, 3) and the next leg (4): each once, in the order made.
+    assert operations == [(1, 0, 180, 0), (1, 1, 60, 0), (1, 0, 180, 0), (1, 1, 60, 0),
+                          (2, 0, 0, 0), (1, 1, 100, 0), (1, 0, -1, 3), (4, 0, 0, 0)], operations
+    settings = open(os.path.join(work, "VTXSettings.xml")).read()
+    assert "<On>true</On>" in settings and f"<Port>{port}</Port>" in settings, settings
+    assert token in settings, settings
+    print("room e2e passed")
+
+
+if __name__ == "__main__":
+    main()
