@@ -6,28 +6,14 @@
 // a connection beyond the last allowed gets 503. Upgrades to a WebSocket pass the same door, so
 // no page's socket opens without its token.
 
+#include "RoomAccess.h"
+
 #include <QByteArray>
 #include <QPointer>
 #include <QTcpServer>
 #include <vector>
 
 class QTcpSocket;
-
-enum class TRoomRole : uint8_t
-{
-    None,
-    Board,
-    Keypad,
-};
-
-// The page a request's first line asks for with its token ("GET /keypad?t=… HTTP/1.1"), or None
-// when the token is missing or wrong for that page. Tokens are compared in constant time.
-TRoomRole RoleOfRequestLine(const QByteArray& line, const QByteArray& boardToken,
-                            const QByteArray& keypadToken);
-// The page and token of a path with its query ("/board?t=…"), as RoleOfRequestLine.
-TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
-                       const QByteArray& keypadToken);
-bool SameToken(const QByteArray& given, const QByteArray& token);
 
 class TRoomGate final : public QTcpServer
 {

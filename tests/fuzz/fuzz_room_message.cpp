@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return error.isEmpty() ? (std::abort(), 0) : 0;
     }
     const bool inBounds = message.size() <= kMaxMessageBytes && request->Score >= 0 &&
-                          request->Score <= 180 && request->Darts.size() <= 3 &&
+                          request->Score <= 999 && request->Darts.size() <= 3 &&
                           (request->Kind != TRoomRequestKind::Checkout ||
                            (request->CheckoutDarts >= 1 && request->CheckoutDarts <= 3));
     QString again;
