@@ -6,12 +6,14 @@
 // sound server first, or it goes silent at its first call), --room is both. The caller's turns
 // are paced (see below); --paced paces them without it, for comparison; --sides N plays a
 // match of N sides (2 by default); --darts enters each turn dart by dart ("t5 10 1", 26 as the
-// typed total is); --typed-painted paints what was typed before the Enter is timed. Run
-// offscreen from a
-// release build: scripts/bench.sh.
+// typed total is); --typed-painted paints what was typed before the Enter is timed; --network N
+// switches the room on the network on with N board pages connected (WebSocket clients on a
+// thread of their own, so that the window's thread does only the program's part). Run
+// offscreen from a release build: scripts/bench.sh.
 
 #include "BoardWindow.h"
 #include "MatchStore.h"
+#include "RoomLink.h"
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
 
@@ -22,9 +24,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QWebSocket>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -189,6 +194,47 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents();
     }
     std::printf("board: %s, caller: %s\n", board ? "shown" : "hidden", caller ? "on" : "off");
+    TRoomLink network(window);
+    QThread pages;
+    QObject* clients = nullptr;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--network"));
+        at >= 0 && at + 1 < arguments.size()) {
+        const int count = arguments[at + 1].toInt();
+        TRoomLink::SetModulePath(QStringLiteral(VTX_ROOM_MODULE));
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        TSettings settings;
+        settings.RoomPort = probe.serverPort();
+        probe.close();
+        network.Apply(settings);
+        if (!network.SetOn(true)) {
+            std::fprintf(stderr, "the room could not be switched on\n");
+            return 1;
+        }
+        QString address = network.BoardAddresses().first();
+        address.replace(QStringLiteral("http://"), QStringLiteral("ws://"));
+        address.replace(QUrl(address).host(), QStringLiteral("127.0.0.1"));
+        pages.start();
+        clients = new QObject;
+        clients->moveToThread(&pages);
+        QMetaObject::invokeMethod(clients, [clients, count, address] {
+            for (int page = 0; page < count; ++page) {
+                auto* socket =
+                    new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, clients);
+                socket->open(QUrl(address));
+            }
+        });
+        while (network.Service()->Boards() < count) {
+            QTest::qWait(10);
+        }
+        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            std::fprintf(stderr, "the main window did not become active again\n");
+        }
+        window.findChild<QLineEdit*>(QStringLiteral("EditThrown1"))->setFocus();
+        std::printf("room on the network: %d board pages connected\n", count);
+    }
 
     const TFigures fresh = MeasureTypedTurns(window);
     StartGame(window);
@@ -204,5 +250,10 @@ int main(int argc, char* argv[])
     std::printf("typed turn, %d legs played:   median %.1f us, p95 %.1f us (%d turns)\n", legs,
                 long_.Median, long_.P95, g_Samples);
     std::printf("ratio long / fresh (median):    %.2f\n", long_.Median / fresh.Median);
+    if (clients != nullptr) {
+        QMetaObject::invokeMethod(clients, [clients] { delete clients; });
+        pages.quit();
+        pages.wait();
+    }
     return 0;
 }

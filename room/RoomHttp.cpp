@@ -46,7 +46,7 @@ bool TRoomHttp::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     const TRoomRole role = RoleOfTarget(target, m_BoardToken, m_KeypadToken);
     QHttpServerResponder responder = makeResponder(request, socket);
     if (role == TRoomRole::None || request.method() != QHttpServerRequest::Method::Get) {
-        responder.write(QHttpServerResponder::StatusCode::Forbidden);
+        responder.write({{"Connection", "close"}}, QHttpServerResponder::StatusCode::Forbidden);
         return true;
     }
     if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
@@ -57,11 +57,15 @@ bool TRoomHttp::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
                                  {"Cache-Control", "no-store"},
                                  {"Content-Security-Policy", kPolicy},
                                  {"Referrer-Policy", "no-referrer"},
-                                 {"X-Content-Type-Options", "nosniff"}});
+                                 {"X-Content-Type-Options", "nosniff"},
+                                 // The page's WebSocket is what stays: an idle socket kept for
+                                 // another page would hold one of the room's places.
+                                 {"Connection", "close"}});
     return true;
 }
 
 void TRoomHttp::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
 {
-    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::Forbidden);
+    makeResponder(request, socket)
+        .write({{"Connection", "close"}}, QHttpServerResponder::StatusCode::Forbidden);
 }
