@@ -6,6 +6,8 @@ latency: a board page and a keypad page in one browser (one clock: performance.t
     performance.now() in both), 200 turns typed on the keypad page with Enter; for each, the
     time from the keypad's Enter to the board page showing the new state, and to the keypad's
     reply (sent once the match, and so the desktop window's widgets, have taken the turn).
+screenshots: the README's pictures of both pages, at a phone's and a television's size, into
+    the folder given as the third argument.
 load: 60 board pages and 4 keypad pages; the keypads send 1,000 turns between them, each as
     soon as its last was answered; then the match store is read: every turn applied once."""
 
@@ -63,6 +65,10 @@ def start():
                                stderr=subprocess.DEVNULL)
     wait_for("New Game", lambda: xdotool("search", "--onlyvisible", "--name", "^New Game$"))
     time.sleep(0.3)
+    xdotool("key", "Tab", "Tab", "Tab")
+    xdotool("type", "Anna")
+    xdotool("key", "Tab")
+    xdotool("type", "Ben")
     xdotool("key", "Return")
     wait_for("the room", lambda: xdotool("search", "--onlyvisible", "--name",
                                          "^Room on the Network$"))
@@ -169,12 +175,36 @@ def load(board_url, keypad_url):
     return sum(t[1] for t in totals)
 
 
+def screenshots(board_url, keypad_url, folder):
+    driver = browser()
+    driver.get(keypad_url)
+    wait_for("the keypad", lambda: driver.execute_script("return keypad.state !== null"))
+    body = driver.find_element("tag name", "body")
+    for turn in ("100", "60", "140", "45", "121"):
+        body.send_keys(turn + "\n")
+        time.sleep(0.2)
+    body.send_keys("26")
+    for name, width, height in (("phone", 390, 844), ("tv", 1920, 1080)):
+        driver.set_window_size(width, height)
+        driver.get(keypad_url)
+        wait_for("the keypad", lambda: driver.execute_script("return keypad.state !== null"))
+        driver.find_element("tag name", "body").send_keys("26")
+        driver.save_screenshot(os.path.join(folder, f"room-keypad-{name}.png"))
+        driver.get(board_url)
+        wait_for("the board", lambda: driver.execute_script("return vtxBoard.state !== null"))
+        time.sleep(0.2)
+        driver.save_screenshot(os.path.join(folder, f"room-board-{name}.png"))
+    driver.quit()
+
+
 def main():
     program, board_url, keypad_url = start()
     applied = 0
     try:
         if MODE == "latency":
             latency(board_url, keypad_url)
+        elif MODE == "screenshots":
+            screenshots(board_url, keypad_url, sys.argv[3])
         else:
             applied = load(board_url, keypad_url)
     finally:

@@ -308,6 +308,10 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.ComputerAverages[7] = 110;
     settings.ComputerPause = 250;
     settings.EnterDarts = true;
+    settings.RoomOn = true;
+    settings.RoomPort = 8406;
+    settings.RoomBoardToken = QStringLiteral("b-123");
+    settings.RoomKeypadToken = QStringLiteral("k_456");
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
@@ -315,7 +319,9 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<StartScore1>301</StartScore1>"));
     QVERIFY(bytes.contains("<StartScore8>308</StartScore8><Computer2>60</Computer2>"
                            "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
-    QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause></VTXSettings>"));
+    QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause><Room><On>true</On><Port>8406</Port>"
+                           "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
+                           "</Room></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
@@ -328,9 +334,13 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.ComputerAverages = {};
     settings.ComputerPause.reset();
     settings.EnterDarts = false;
+    settings.RoomOn.reset();
+    settings.RoomPort.reset();
+    settings.RoomBoardToken.reset();
+    settings.RoomKeypadToken.reset();
     const QByteArray plain = WriteSettings(settings);
-    for (const char* element :
-         {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore", "<Computer", "<Enter"}) {
+    for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore",
+                                "<Computer", "<Enter", "<Room>"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.
