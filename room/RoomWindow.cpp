@@ -25,7 +25,9 @@ QString Lines(const QStringList& addresses)
 {
     QStringList escaped;
     for (const QString& address : addresses) {
-        escaped << address.toHtmlEscaped();
+        // The code on a line of its own: the label is as wide as its longest line, so the
+        // whole address is always shown.
+        escaped << address.toHtmlEscaped().replace(u'?', QStringLiteral("?<br>"));
     }
     return escaped.join(QStringLiteral("<br>"));
 }
@@ -76,7 +78,6 @@ TRoomWindow::TRoomWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_KeypadAddress = NewLabel("LabelKeypadAddress", this);
     for (QLabel* address : {m_BoardAddress, m_KeypadAddress}) {
         address->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        address->setWordWrap(true);
     }
     m_Connected = NewLabel("LabelRoomConnected", this);
     auto* note = NewLabel("LabelRoomNote", this);
