@@ -6,53 +6,20 @@
 
 namespace {
 
-constexpr std::array<const char*, 20> kUnits = {
-    "zero",     "one",     "two",     "three",     "four",     "five",    "six",
-    "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen",
-    "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
-constexpr std::array<const char*, 10> kTens = {"",      "",      "twenty",  "thirty", "forty",
-                                               "fifty", "sixty", "seventy", "eighty", "ninety"};
-
-std::string BelowHundred(int32_t number)
-{
-    if (number < 20) {
-        return kUnits[static_cast<size_t>(number)];
-    }
-    std::string words = kTens[static_cast<size_t>(number / 10)];
-    if (number % 10 != 0) {
-        words += '-';
-        words += kUnits[static_cast<size_t>(number % 10)];
-    }
-    return words;
-}
-
-std::string NumberInWords(int32_t number)
-{
-    if (number < 0 || number > 999) {
-        return std::to_string(number);
-    }
-    if (number < 100) {
-        return BelowHundred(number);
-    }
-    std::string words = std::string(kUnits[static_cast<size_t>(number / 100)]) + " hundred";
-    if (number % 100 != 0) {
-        words += " and " + BelowHundred(number % 100);
-    }
-    return words;
-}
-
 // A remainder a thrower can check out with three darts or fewer.
 bool Finishable(int32_t remainder)
 {
     return remainder >= 2 && CGame::CheckOutDarts(remainder) > 0;
 }
 
-std::string Requirement(const TCallEvent& event)
+std::string Requirement(const TCallEvent& event, TCallLanguage language)
 {
     if (!event.CheckOutRule || event.Thrower.empty() || !Finishable(event.ThrowerRemainder)) {
         return {};
     }
-    return event.Thrower + ", you require " + NumberInWords(event.ThrowerRemainder);
+    const TCallWords& words = CallWords(language);
+    return event.Thrower + words.RequireBefore + NumberWords(event.ThrowerRemainder, language) +
+           words.RequireAfter;
 }
 
 // "score. Anna, you require forty", with the cry of 180 kept as the sentence's end.
@@ -68,14 +35,27 @@ std::string Joined(const std::string& first, const std::string& second)
 
 std::string ScoreInWords(int32_t score)
 {
+    return ScoreInWords(score, TCallLanguage::English);
+}
+
+std::string ScoreInWords(int32_t score, TCallLanguage language)
+{
+    const TCallWords& words = CallWords(language);
     if (score == 0) {
-        return "no score";
+        return words.NoScore;
     }
-    return score == 180 ? NumberInWords(score) + "!" : NumberInWords(score);
+    return score == 180 ? words.CryBefore + NumberWords(score, language) + words.CryAfter
+                        : NumberWords(score, language);
 }
 
 std::string CallPhrase(const TCallEvent& event)
 {
+    return CallPhrase(event, TCallLanguage::English);
+}
+
+std::string CallPhrase(const TCallEvent& event, TCallLanguage language)
+{
+    const TCallWords& words = CallWords(language);
     // A turn entered dart by dart is called dart by dart first: "treble twenty, twenty: ...".
     std::string darts;
     for (const std::string& dart : event.Darts) {
@@ -86,22 +66,22 @@ std::string CallPhrase(const TCallEvent& event)
     }
     switch (event.Kind) {
     case TCallKind::Correction:
-        return ScoreInWords(event.Score);
+        return ScoreInWords(event.Score, language);
     case TCallKind::Turn:
         switch (event.Shot) {
         case TShot::Leg:
-            return darts + "game shot, and the leg";
+            return darts + words.GameShotLeg;
         case TShot::Set:
-            return darts + "game shot, and the set";
+            return darts + words.GameShotSet;
         case TShot::Match:
-            return darts + "game shot, and the match";
+            return darts + words.GameShotMatch;
         case TShot::None:
             break;
         }
-        return Joined(darts + ScoreInWords(event.Score), Requirement(event));
+        return Joined(darts + ScoreInWords(event.Score, language), Requirement(event, language));
     case TCallKind::Undo:
     case TCallKind::NextLeg:
-        return Requirement(event);
+        return Requirement(event, language);
     }
     return {};
 }

@@ -4,6 +4,8 @@
 // "game shot, and the leg" (set, match) on a win, and "Anna, you require eighty-one" before a
 // turn that can finish the leg. A pure function of what happened: no toolkit, no audio.
 
+#include "CallerWords.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,8 +45,13 @@ struct TCallEvent
 // 0..999 in British words: "no score" for 0, "twenty-six", "one hundred and eighty!" (the one
 // score called with a cry); other numbers as digits.
 std::string ScoreInWords(int32_t score);
+// The same in `language`: "keine Punkte", "einhundertachtzig!", "¡ciento ochenta!".
+std::string ScoreInWords(int32_t score, TCallLanguage language);
 // The whole call for `event`; empty when there is nothing to say.
 std::string CallPhrase(const TCallEvent& event);
+// The same in `language` ("Anna, du brauchst einundachtzig"; the darts of a turn entered dart
+// by dart are said as `event` gives them).
+std::string CallPhrase(const TCallEvent& event, TCallLanguage language);
 // The event as the match stands after the operator's change: `player` and `entry` name the
 // sheet and the turn for Turn and Correction (as the match's operations do).
 TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int32_t entry);

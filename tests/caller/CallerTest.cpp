@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -25,6 +26,79 @@ TGameParams Params(int32_t start, int32_t legsToWin = 0, int32_t setsToWin = 0)
     params.LegsToWin = legsToWin;
     params.SetsToWin = setsToWin;
     return params;
+}
+
+// Numbers as each language's callers say them: the irregular ones and the compounds.
+TEST(CallerPhrases, NumbersInEveryLanguage)
+{
+    using L = TCallLanguage;
+    const std::vector<std::tuple<int32_t, L, std::string>> cases = {
+        {1, L::German, "eins"},
+        {16, L::German, "sechzehn"},
+        {17, L::German, "siebzehn"},
+        {21, L::German, "einundzwanzig"},
+        {30, L::German, "dreißig"},
+        {81, L::German, "einundachtzig"},
+        {101, L::German, "einhunderteins"},
+        {180, L::German, "einhundertachtzig"},
+        {1, L::Dutch, "een"},
+        {21, L::Dutch, "eenentwintig"},
+        {22, L::Dutch, "tweeëntwintig"},
+        {23, L::Dutch, "drieëntwintig"},
+        {80, L::Dutch, "tachtig"},
+        {100, L::Dutch, "honderd"},
+        {121, L::Dutch, "honderdeenentwintig"},
+        {180, L::Dutch, "honderdtachtig"},
+        {21, L::French, "vingt et un"},
+        {22, L::French, "vingt-deux"},
+        {70, L::French, "soixante-dix"},
+        {71, L::French, "soixante et onze"},
+        {77, L::French, "soixante-dix-sept"},
+        {80, L::French, "quatre-vingts"},
+        {81, L::French, "quatre-vingt-un"},
+        {91, L::French, "quatre-vingt-onze"},
+        {101, L::French, "cent un"},
+        {180, L::French, "cent quatre-vingts"},
+        {16, L::Spanish, "dieciséis"},
+        {21, L::Spanish, "veintiuno"},
+        {22, L::Spanish, "veintidós"},
+        {41, L::Spanish, "cuarenta y uno"},
+        {100, L::Spanish, "cien"},
+        {101, L::Spanish, "ciento uno"},
+        {180, L::Spanish, "ciento ochenta"},
+        {81, L::English, "eighty-one"},
+    };
+    for (const auto& [number, language, words] : cases) {
+        EXPECT_EQ(NumberWords(number, language), words) << number;
+    }
+    // Every score from 0 to 180 has words of its own in each language.
+    for (L language : {L::English, L::German, L::Dutch, L::French, L::Spanish}) {
+        std::set<std::string> seen;
+        for (int32_t score = 0; score <= 180; ++score) {
+            const std::string words = NumberWords(score, language);
+            EXPECT_TRUE(seen.insert(words).second) << words;
+            EXPECT_EQ(words.find("  "), std::string::npos) << words;
+            EXPECT_EQ(words.find_first_of("0123456789"), std::string::npos) << words;
+        }
+    }
+    TCallEvent shot{TCallKind::Turn, 81, TShot::Match, true, "Ben", 0};
+    TCallEvent require{TCallKind::Turn, 180, TShot::None, true, "Anna", 81};
+    const std::vector<std::tuple<L, std::string, std::string>> calls = {
+        {L::English, "game shot, and the match",
+         "one hundred and eighty! Anna, you require eighty-one"},
+        {L::German, "Game Shot, und das Match",
+         "einhundertachtzig! Anna, du brauchst einundachtzig"},
+        {L::Dutch, "game shot, en de wedstrijd",
+         "honderdtachtig! Anna, je hebt eenentachtig nodig"},
+        {L::French, "game shot, et le match",
+         "cent quatre-vingts ! Anna, il te faut quatre-vingt-un"},
+        {L::Spanish, "game shot, y el partido", "¡ciento ochenta! Anna, necesitas ochenta y uno"},
+    };
+    for (const auto& [language, shotCall, requireCall] : calls) {
+        EXPECT_EQ(CallPhrase(shot, language), shotCall);
+        EXPECT_EQ(CallPhrase(require, language), requireCall);
+    }
+    EXPECT_EQ(ScoreInWords(0, L::German), "keine Punkte");
 }
 
 TEST(CallerPhrases, ScoresInWords)
