@@ -1,9 +1,12 @@
 #include "ProgramStart.h"
 
+#include "Language.h"
+#include "MainActions.h"
 #include "Settings.h"
 #include "StoreFile.h"
 #include "ToolIcons.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -39,13 +42,24 @@ bool LoadSettings(const QString& path, TProgramWindows& windows)
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         return false;
     }
-    const TSettingsRead read = ReadSettingsFile(path);
+    return LoadSettings(path, ReadSettingsFile(path), windows);
+}
+
+bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindows& windows)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
+        return false;
+    }
     for (const QString& problem : read.Problems) {
         windows.Main.ShowNotice(QStringLiteral("Settings file %1: %2").arg(path, problem));
     }
     windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Apply(read.Settings);
+    windows.ChosenLanguage = read.Settings.Language.value_or(QString());
+    for (QAction* action : windows.Main.Actions().LanguageActions) {
+        action->setChecked(action->data().toString() == windows.ChosenLanguage);
+    }
     return true;
 }
 
@@ -85,6 +99,9 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
     QString error;
     TSettings settings = TakeSettings(windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Take(settings);
+    if (!windows.ChosenLanguage.isEmpty()) {
+        settings.Language = windows.ChosenLanguage;
+    }
     if (!SaveSettingsFile(path, settings, &error)) {
         Report(QStringLiteral("could not save the settings to %1: %2").arg(path, error));
         return false;
@@ -113,9 +130,24 @@ int RunProgram(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral("1.06"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorix.Vantorix"));
 
-    TProgramWindows windows(TFormVTX::TContentsLater{});
+    // The language first: every window is made in it.
     const QString settingsPath = SettingsFilePath(QCoreApplication::arguments());
-    LoadSettings(settingsPath, windows);
+    const TSettingsRead read = ReadSettingsFile(settingsPath);
+    const QString language = PickLanguage(read.Settings.Language.value_or(QString()));
+    const bool translated = InstallLanguage(application, language);
+    TProgramWindows windows(TFormVTX::TContentsLater{});
+    LoadSettings(settingsPath, read, windows);
+    if (!translated) {
+        windows.Main.ShowNotice(
+            QStringLiteral("The %1 translation could not be loaded").arg(language));
+    }
+    for (QAction* action : windows.Main.Actions().LanguageActions) {
+        QObject::connect(action, &QAction::triggered, &windows.Main, [&windows, action] {
+            windows.ChosenLanguage = action->data().toString();
+            windows.Main.ShowNotice(QCoreApplication::translate(
+                "Vantorix", "The language you chose is spoken from the next start."));
+        });
+    }
     CheckSettingsCanBeSaved(settingsPath, windows);
     QObject::connect(&windows.Main, &TFormVTX::Closing, &windows.Main, [&windows, settingsPath] {
         // Nobody reads standard error of a program started from the menu: a failure that

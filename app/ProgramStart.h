@@ -27,6 +27,8 @@ struct TProgramWindows
     // The room on the local network: nothing of it is loaded until it is switched on.
     TRoomLink Room{Main};
 
+    // The language chosen in the Language menu ("de"); empty: the desktop's.
+    QString ChosenLanguage;
     // The settings file read at start could not be used whole: before the first save
     // replaces it, it is kept beside the new one as "<name>.bad" (".bad.1", … when that is
     // taken), so a hand edit is never lost unseen.
@@ -39,6 +41,9 @@ struct TProgramWindows
 // shown in the main window's notice strip and on standard error, one line each, and the file
 // is marked to be set aside before it is replaced. True when a file was there.
 bool LoadSettings(const QString& path, TProgramWindows& windows);
+// The same with the file already read (the start reads it before the windows are made, for its
+// language).
+bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindows& windows);
 // Writes the windows' settings to `path`, first setting an unusable file aside; a failure is
 // reported on standard error.
 bool SaveSettings(const QString& path, TProgramWindows& windows);

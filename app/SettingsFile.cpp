@@ -48,6 +48,7 @@ enum TField : size_t
     kRoomPort,
     kRoomBoardToken,
     kRoomKeypadToken,
+    kLanguage,
     kFieldCount
 };
 
@@ -121,6 +122,7 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Room/Port",
     "VTXSettings/Room/BoardToken",
     "VTXSettings/Room/KeypadToken",
+    "VTXSettings/Language",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -293,6 +295,7 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     takeInt(kRoomPort, settings.RoomPort, 1, 65535);
     settings.RoomBoardToken = texts[kRoomBoardToken];
     settings.RoomKeypadToken = texts[kRoomKeypadToken];
+    settings.Language = texts[kLanguage];
     return result;
 }
 
@@ -393,6 +396,9 @@ QByteArray WriteSettings(const TSettings& settings)
         text("BoardToken", settings.RoomBoardToken);
         text("KeypadToken", settings.RoomKeypadToken);
         writer.writeEndElement();
+    }
+    if (settings.Language && !settings.Language->isEmpty()) {
+        text("Language", settings.Language);
     }
     writer.writeEndElement();
     return bytes;

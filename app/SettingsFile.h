@@ -62,6 +62,9 @@ struct TSettings
     std::optional<int> RoomPort; // 1..65535
     std::optional<QString> RoomBoardToken;
     std::optional<QString> RoomKeypadToken;
+    // The language chosen in the Language menu ("de"; Language, after Room), written only when
+    // one was chosen: without it the program speaks the desktop's.
+    std::optional<QString> Language;
 
     bool operator==(const TSettings&) const = default;
 };

@@ -312,6 +312,7 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomPort = 8406;
     settings.RoomBoardToken = QStringLiteral("b-123");
     settings.RoomKeypadToken = QStringLiteral("k_456");
+    settings.Language = QStringLiteral("nl");
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
@@ -321,7 +322,7 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
     QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause><Room><On>true</On><Port>8406</Port>"
                            "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
-                           "</Room></VTXSettings>"));
+                           "</Room><Language>nl</Language></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
@@ -338,9 +339,10 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomPort.reset();
     settings.RoomBoardToken.reset();
     settings.RoomKeypadToken.reset();
+    settings.Language.reset();
     const QByteArray plain = WriteSettings(settings);
     for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore",
-                                "<Computer", "<Enter", "<Room>"}) {
+                                "<Computer", "<Enter", "<Room>", "<Language>"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.

@@ -23,6 +23,8 @@ if [ -z "${number:-}" ]; then
 fi
 export DISPLAY=":$number"
 export QT_QPA_PLATFORM=xcb
+# The program speaks the desktop's language; the tests read its English unless they ask.
+export LANGUAGE=${VTX_TEST_LANGUAGE:-en}
 export XDG_RUNTIME_DIR=$(mktemp -d)
 # Matches are stored in a folder of the run's own, never in the user's.
 export XDG_DATA_HOME=${XDG_DATA_HOME_FOR_TEST:-$(mktemp -d)}

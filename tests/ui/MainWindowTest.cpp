@@ -639,8 +639,12 @@ void TestMainWindow::ToolBarAndHintsMenuInOrder()
     QCOMPARE(order,
              (QStringList{"ActionNew", "ActionNextLeg", "|", "ActionThrow", "ActionUndoThrow", "|",
                           "ToolButtonHints", "ActionStats", "ToolButtonHistory", "ToolButtonRoom",
-                          "|", "ActionAbout", "ActionExit"}));
+                          "|", "ToolButtonAbout", "ActionExit"}));
     QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    // About keeps its place and width; held down, it offers the Language menu.
+    auto* about = Find<QToolButton>(board.Window, QStringLiteral("ToolButtonAbout"));
+    QCOMPARE(about->popupMode(), QToolButton::DelayedPopup);
+    QCOMPARE(about->menu()->actions().last()->menu()->actions().size(), 6);
     QCOMPARE(board.Action("ActionThrow")->toolTip(), QStringLiteral("Add New Throw"));
     QCOMPARE(board.Action("ActionUndoThrow")->toolTip(), QStringLiteral("Undo Last Throw"));
     QCOMPARE(board.Action("ActionNew")->toolTip(), QStringLiteral("Start New Game"));

@@ -5,6 +5,7 @@
 #include "ToolIcons.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -25,41 +26,36 @@ QAction* TMainActions::NewAction(const char* name, const QString& text, const QS
 
 TMainActions::TMainActions(QWidget& window) : m_Window(window)
 {
-    ActionNew =
-        NewAction("ActionNew", QStringLiteral("New Game"), QStringLiteral("Start New Game"));
+    ActionNew = NewAction("ActionNew", tr("New Game"), tr("Start New Game"));
     ActionNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     ActionNew->setIcon(ToolIcon(0));
-    ActionNew->setIconText(QStringLiteral("&New Game"));
+    ActionNew->setIconText(tr("&New Game"));
 
-    ActionAbout = NewAction("ActionAbout", QStringLiteral("About"), QStringLiteral("About"));
+    ActionAbout = NewAction("ActionAbout", tr("About"), tr("About"));
     ActionAbout->setIcon(ToolIcon(1));
-    ActionAbout->setIconText(QStringLiteral("&About"));
+    ActionAbout->setIconText(tr("&About"));
 
     // The tool button shows "Exit" without a mnemonic: Alt+X is the action's own shortcut, and
     // a mnemonic on the same keys would make both ambiguous.
-    ActionExit =
-        NewAction("ActionExit", QStringLiteral("Exit"), QStringLiteral("Exit Application"));
+    ActionExit = NewAction("ActionExit", tr("Exit"), tr("Exit Application"));
     ActionExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     ActionExit->setIcon(ToolIcon(2));
 
-    ActionNextLeg =
-        NewAction("ActionNextLeg", QStringLiteral("Next Leg"), QStringLiteral("Start Next Leg"));
+    ActionNextLeg = NewAction("ActionNextLeg", tr("Next Leg"), tr("Start Next Leg"));
     ActionNextLeg->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     ActionNextLeg->setIcon(ToolIcon(5));
-    ActionNextLeg->setIconText(QStringLiteral("Next &Leg"));
+    ActionNextLeg->setIconText(tr("Next &Leg"));
 
-    ActionHints = NewAction("ActionHints", QStringLiteral("Player Shot Hints"),
-                            QStringLiteral("Toggle Hints"));
+    ActionHints = NewAction("ActionHints", tr("Player Shot Hints"), tr("Toggle Hints"));
     ActionHints->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_H));
     ActionHints->setCheckable(true);
     ActionHints->setChecked(true);
 
-    ActionSubmitScore = NewAction("ActionSubmitScore", QStringLiteral("Add Score"));
+    ActionSubmitScore = NewAction("ActionSubmitScore", tr("Add Score"));
     ActionSubmitScore->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
 
-    ActionQuickShotHints =
-        NewAction("ActionQuickShotHints", QStringLiteral("Quick Shot Hint Window"));
+    ActionQuickShotHints = NewAction("ActionQuickShotHints", tr("Quick Shot Hint Window"));
     ActionQuickShotHints->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     ActionQuickShotHints->setCheckable(true);
 
@@ -76,78 +72,94 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     }
     for (int darts = 1; darts <= 3; ++darts) {
         const QByteArray name = "ActionOutShot" + QByteArray::number(darts);
-        QAction* action = NewAction(name.constData(), QStringLiteral("%1-Dart Outshot").arg(darts));
+        QAction* action = NewAction(name.constData(), tr("%1-Dart Outshot").arg(darts));
         action->setData(darts);
         action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + darts)));
         OutShotActions[static_cast<size_t>(darts - 1)] = action;
     }
 
-    ActionThrow =
-        NewAction("ActionThrow", QStringLiteral("Thr&ow"), QStringLiteral("Add New Throw"));
+    ActionThrow = NewAction("ActionThrow", tr("Thr&ow"), tr("Add New Throw"));
     ActionThrow->setIcon(ToolIcon(6));
-    ActionThrow->setIconText(QStringLiteral("Thr&ow"));
+    ActionThrow->setIconText(tr("Thr&ow"));
 
-    ActionUndoThrow =
-        NewAction("ActionUndoThrow", QStringLiteral("&Undo"), QStringLiteral("Undo Last Throw"));
+    ActionUndoThrow = NewAction("ActionUndoThrow", tr("&Undo"), tr("Undo Last Throw"));
     ActionUndoThrow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     ActionUndoThrow->setIcon(ToolIcon(8));
-    ActionUndoThrow->setIconText(QStringLiteral("&Undo"));
+    ActionUndoThrow->setIconText(tr("&Undo"));
 
-    ActionToggleFocus = NewAction("ActionToggleFocus", QStringLiteral("Toggle Focus"));
+    ActionToggleFocus = NewAction("ActionToggleFocus", tr("Toggle Focus"));
     ActionToggleFocus->setShortcut(QKeySequence(Qt::Key_F4));
 
-    ActionStats =
-        NewAction("ActionStats", QStringLiteral("&Stats"), QStringLiteral("Game Statistics"));
+    ActionStats = NewAction("ActionStats", tr("&Stats"), tr("Game Statistics"));
     ActionStats->setShortcut(QKeySequence(Qt::Key_F3));
     ActionStats->setIcon(ToolIcon(9));
-    ActionStats->setIconText(QStringLiteral("&Stats"));
+    ActionStats->setIconText(tr("&Stats"));
     ActionStats->setCheckable(true);
 
-    ActionHistory =
-        NewAction("ActionHistory", QStringLiteral("H&istory"), QStringLiteral("Stored Matches"));
+    ActionHistory = NewAction("ActionHistory", tr("H&istory"), tr("Stored Matches"));
     ActionHistory->setShortcut(QKeySequence(Qt::Key_F6));
     ActionHistory->setIcon(ToolIcon(10));
-    ActionExport = NewAction("ActionExport", QStringLiteral("Export match as CSV\u2026"),
-                             QStringLiteral("Export the match in play as CSV"));
+    ActionExport = NewAction("ActionExport", tr("Export match as CSV\u2026"),
+                             tr("Export the match in play as CSV"));
     ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     // For the room: the board on a screen that faces the players, and the caller's voice.
-    ActionBoard = NewAction("ActionBoard", QStringLiteral("&Board"),
-                            QStringLiteral("Board for the room (Ctrl+B)"));
+    ActionBoard = NewAction("ActionBoard", tr("&Board"), tr("Board for the room (Ctrl+B)"));
     ActionBoard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     ActionBoard->setCheckable(true);
     ActionBoard->setIcon(ToolIcon(11));
-    ActionCaller = NewAction("ActionCaller", QStringLiteral("&Caller"),
-                             QStringLiteral("Call the scores aloud (Ctrl+Shift+C)"));
+    ActionCaller =
+        NewAction("ActionCaller", tr("&Caller"), tr("Call the scores aloud (Ctrl+Shift+C)"));
     ActionCaller->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     ActionCaller->setCheckable(true);
     ActionRoomNetwork =
-        NewAction("ActionRoomNetwork", QStringLiteral("Room on the &Network"),
-                  QStringLiteral("Serve the board and a keypad to the room's screens and phones"));
+        NewAction("ActionRoomNetwork", tr("Room on the &Network"),
+                  tr("Serve the board and a keypad to the room's screens and phones"));
     ActionRoomNetwork->setCheckable(true);
-    ActionRoomCodes = NewAction("ActionRoomCodes", QStringLiteral("Room &Codes\u2026"),
-                                QStringLiteral("The QR codes of the board and the keypad"));
+    ActionRoomCodes = NewAction("ActionRoomCodes", tr("Room &Codes\u2026"),
+                                tr("The QR codes of the board and the keypad"));
     ActionRoomCodes->setEnabled(false);
+    static constexpr std::array<std::pair<const char*, const char*>, 6> kLanguages = {{
+        {"ActionLanguageSystem", ""},
+        {"ActionLanguageEnglish", "en"},
+        {"ActionLanguageGerman", "de"},
+        {"ActionLanguageDutch", "nl"},
+        {"ActionLanguageFrench", "fr"},
+        {"ActionLanguageSpanish", "es"},
+    }};
+    // Each language by its own name, as someone who reads only that language looks for it.
+    const std::array<QString, 6> names = {
+        tr("The desktop's language"),    QStringLiteral("English"),
+        QStringLiteral("Deutsch"),       QStringLiteral("Nederlands"),
+        QStringLiteral("Fran\u00E7ais"), QStringLiteral("Espa\u00F1ol")};
+    auto* languages = new QActionGroup(&m_Window);
+    for (size_t index = 0; index < kLanguages.size(); ++index) {
+        QAction* action = NewAction(kLanguages[index].first, names[index]);
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(kLanguages[index].second));
+        languages->addAction(action);
+        LanguageActions[index] = action;
+    }
+    LanguageActions[0]->setChecked(true);
 
     // The computer throws on its turns by itself; paused, it waits until this is unchecked.
-    ActionPauseBot = NewAction("ActionPauseBot", QStringLiteral("&Pause Computer"),
-                               QStringLiteral("Pause the computer's throwing (Ctrl+P)"));
+    ActionPauseBot = NewAction("ActionPauseBot", tr("&Pause Computer"),
+                               tr("Pause the computer's throwing (Ctrl+P)"));
     ActionPauseBot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     ActionPauseBot->setCheckable(true);
 
     // The dartboard to tap darts on, in a match entered dart by dart.
-    ActionDartPad = NewAction("ActionDartPad", QStringLiteral("Dart Pa&d"),
-                              QStringLiteral("A dartboard to tap each dart on (F7)"));
+    ActionDartPad =
+        NewAction("ActionDartPad", tr("Dart Pa&d"), tr("A dartboard to tap each dart on (F7)"));
     ActionDartPad->setShortcut(QKeySequence(Qt::Key_F7));
     ActionDartPad->setCheckable(true);
 
-    ActionNextSheet = NewAction("ActionNextSheet", QStringLiteral("Next Side's Scores"),
-                                QStringLiteral("Show the next side's score list (Ctrl+PgDown)"));
+    ActionNextSheet = NewAction("ActionNextSheet", tr("Next Side's Scores"),
+                                tr("Show the next side's score list (Ctrl+PgDown)"));
     ActionNextSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ActionNextSheet->setData(1);
-    ActionPreviousSheet =
-        NewAction("ActionPreviousSheet", QStringLiteral("Previous Side's Scores"),
-                  QStringLiteral("Show the previous side's score list (Ctrl+PgUp)"));
+    ActionPreviousSheet = NewAction("ActionPreviousSheet", tr("Previous Side's Scores"),
+                                    tr("Show the previous side's score list (Ctrl+PgUp)"));
     ActionPreviousSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     ActionPreviousSheet->setData(-1);
 }
@@ -188,11 +200,16 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     PopupMenuHints->addSeparator();
     PopupMenuHints->addAction(ActionToggleFocus);
 
-    ToolBar = new QToolBar(QStringLiteral("ToolBar"), &window);
+    ToolBar = new QToolBar(tr("ToolBar"), &window);
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
     ToolBar->setFloatable(false);
-    ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Translated captions are longer than the English ones: under their icons they take a
+    // button's width rather than adding to it, so that the bar still holds Exit.
+    const Qt::ToolButtonStyle captions = tr("&New Game") == QLatin1String("&New Game")
+                                             ? Qt::ToolButtonTextBesideIcon
+                                             : Qt::ToolButtonTextUnderIcon;
+    ToolBar->setToolButtonStyle(captions);
     ToolBar->setIconSize(QSize(16, 16));
     ToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     window.addToolBar(Qt::TopToolBarArea, ToolBar);
@@ -209,10 +226,10 @@ void TMainActions::CreateToolBar(QMainWindow& window)
 
     auto* hints = new QToolButton(ToolBar);
     hints->setObjectName(QStringLiteral("ToolButtonHints"));
-    hints->setText(QStringLiteral("&Hints"));
-    hints->setToolTip(QStringLiteral("Toggle Hints"));
+    hints->setText(tr("&Hints"));
+    hints->setToolTip(tr("Toggle Hints"));
     hints->setIcon(ToolIcon(3));
-    hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    hints->setToolButtonStyle(captions);
     hints->setMenu(PopupMenuHints);
     hints->setPopupMode(QToolButton::InstantPopup);
     ToolBar->addWidget(hints);
@@ -225,11 +242,20 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     AddDropDownButton(*ToolBar, "ToolButtonRoom", ActionBoard, "PopupMenuRoom",
                       {ActionBoard, ActionCaller, ActionRoomNetwork, ActionRoomCodes});
     ToolBar->addSeparator();
-    ToolBar->addAction(ActionAbout);
-    // Image only, like History: with every button captioned the bar would hide Exit at the
-    // window's smallest width. The caption stays in the tool tip.
-    if (auto* button = qobject_cast<QToolButton*>(ToolBar->widgetForAction(ActionAbout))) {
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // About, with the Language menu in its drop-down. Image only, like History: with every
+    // button captioned the bar would hide Exit at the window's smallest width. The caption
+    // stays in the tool tip.
+    AddDropDownButton(*ToolBar, "ToolButtonAbout", ActionAbout, "PopupMenuAbout", {ActionAbout});
+    MenuLanguage = new QMenu(tr("&Language"), &window);
+    MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
+    MenuLanguage->addActions(QList<QAction*>(LanguageActions.begin(), LanguageActions.end()));
+    if (auto* about = ToolBar->findChild<QMenu*>(QStringLiteral("PopupMenuAbout"))) {
+        about->addMenu(MenuLanguage);
+    }
+    // The menu shows while the button is held down; the button stays as narrow as a plain
+    // one, so that Exit keeps its place at the window's smallest width.
+    if (auto* button = ToolBar->findChild<QToolButton*>(QStringLiteral("ToolButtonAbout"))) {
+        button->setPopupMode(QToolButton::DelayedPopup);
     }
     ToolBar->addAction(ActionExit);
 }

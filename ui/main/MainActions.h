@@ -6,6 +6,7 @@
 
 #include "UnitVTXGameLogic.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -39,6 +40,8 @@ struct TActionContext
 
 class TMainActions final
 {
+    Q_DECLARE_TR_FUNCTIONS(TMainActions)
+
 public:
     // The actions are made at once, parented to and added to `window`, so that their
     // shortcuts work wherever they are shown, or not.
@@ -68,6 +71,10 @@ public:
     // The room on the local network: its switch, and the window of its QR codes while on.
     QAction* ActionRoomNetwork = nullptr;
     QAction* ActionRoomCodes = nullptr;
+    // The Language menu (in the About button's drop-down): the desktop's language, then each
+    // language the program speaks (data: its code, "" for the desktop's); one is checked.
+    std::array<QAction*, 6> LanguageActions{};
+    QMenu* MenuLanguage = nullptr;
     // With more than two sides: the score list of the next or previous side (data +1, -1).
     QAction* ActionNextSheet = nullptr;
     QAction* ActionPreviousSheet = nullptr;

@@ -116,7 +116,7 @@ QFont CourierFont()
 TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("NewGameDialog"));
-    setWindowTitle(QStringLiteral("New Game"));
+    setWindowTitle(tr("New Game"));
     setModal(true);
     QFont dialogFont = CourierFont();
     dialogFont.setPixelSize(13);
@@ -129,16 +129,16 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
         m_ComboBoxGame->addItem(QString::fromLatin1(game.Title));
     }
     m_ComboBoxGame->setCurrentIndex(-1);
-    auto* labelGame = new QLabel(QStringLiteral("&Game:"), this);
+    auto* labelGame = new QLabel(tr("&Game:"), this);
     labelGame->setObjectName(QStringLiteral("LabelGame"));
     labelGame->setBuddy(m_ComboBoxGame);
 
-    m_CheckBox2Players = new QCheckBox(QStringLiteral("2 Players"), this);
+    m_CheckBox2Players = new QCheckBox(tr("2 Players"), this);
     m_CheckBox2Players->setObjectName(QStringLiteral("CheckBox2Players"));
     m_CheckBox2Players->setChecked(true);
 
     // The text stands left of the box, as the names follow on the same line.
-    m_RadioButtonPlayer1 = new QRadioButton(QStringLiteral("Player 1 - Starts:"), this);
+    m_RadioButtonPlayer1 = new QRadioButton(tr("Player 1 - Starts:"), this);
     m_RadioButtonPlayer1->setObjectName(QStringLiteral("RadioButtonPlayer1"));
     m_RadioButtonPlayer1->setLayoutDirection(Qt::RightToLeft);
     m_RadioButtonPlayer1->setChecked(true);
@@ -146,7 +146,7 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_EditPlayer1Name->setObjectName(QStringLiteral("EditPlayer1Name"));
     m_EditPlayer1Name->setMaxLength(kNameLength);
 
-    m_RadioButtonPlayer2 = new QRadioButton(QStringLiteral("Player 2 - Starts:"), this);
+    m_RadioButtonPlayer2 = new QRadioButton(tr("Player 2 - Starts:"), this);
     m_RadioButtonPlayer2->setObjectName(QStringLiteral("RadioButtonPlayer2"));
     m_RadioButtonPlayer2->setLayoutDirection(Qt::RightToLeft);
     m_EditPlayer2Name = new QLineEdit(this);
@@ -159,20 +159,20 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_SpinPlayers->setObjectName(QStringLiteral("SpinPlayers"));
     m_SpinPlayers->setRange(1, kMaxPlayers);
     m_SpinPlayers->setValue(2);
-    auto* labelPlayers = new QLabel(QStringLiteral("P&layers:"), this);
+    auto* labelPlayers = new QLabel(tr("P&layers:"), this);
     labelPlayers->setObjectName(QStringLiteral("LabelPlayers"));
     labelPlayers->setBuddy(m_SpinPlayers);
-    m_CheckBoxPairs = new QCheckBox(QStringLiteral("P&airs"), this);
+    m_CheckBoxPairs = new QCheckBox(tr("P&airs"), this);
     m_CheckBoxPairs->setObjectName(QStringLiteral("CheckBoxPairs"));
-    m_CheckBoxHandicap = new QCheckBox(QStringLiteral("&Handicap"), this);
+    m_CheckBoxHandicap = new QCheckBox(tr("&Handicap"), this);
     m_CheckBoxHandicap->setObjectName(QStringLiteral("CheckBoxHandicap"));
     // Turns typed dart by dart, for the darts at a double and the checkout percentage.
     // No Tab stop, so that Tab goes round the dialog as it always did: Alt+D checks it.
-    m_CheckBoxDarts = new TMnemonicCheckBox(QStringLiteral("Enter &darts"), this);
+    m_CheckBoxDarts = new TMnemonicCheckBox(tr("Enter &darts"), this);
     m_CheckBoxDarts->setObjectName(QStringLiteral("CheckBoxDarts"));
     m_CheckBoxDarts->setFocusPolicy(Qt::ClickFocus);
     m_CheckBoxDarts->setToolTip(
-        QStringLiteral("Type each turn's darts as called: T20 T20 20, D16, 25, bull, m"));
+        tr("Type each turn's darts as called: T20 T20 20, D16, 25, bull, m"));
     auto* playersRow = new QHBoxLayout;
     playersRow->addWidget(m_SpinPlayers);
     playersRow->addWidget(m_CheckBoxPairs);
@@ -184,31 +184,31 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_SpinBoxLegsToWin = new QSpinBox(this);
     m_SpinBoxLegsToWin->setObjectName(QStringLiteral("SpinBoxLegsToWin"));
     m_SpinBoxLegsToWin->setRange(0, kMaxMatchLength);
-    m_SpinBoxLegsToWin->setSpecialValueText(QStringLiteral("open"));
-    auto* labelLegs = new QLabel(QStringLiteral("First &to:"), this);
+    m_SpinBoxLegsToWin->setSpecialValueText(tr("open"));
+    auto* labelLegs = new QLabel(tr("First &to:"), this);
     labelLegs->setObjectName(QStringLiteral("LabelLegsToWin"));
     labelLegs->setBuddy(m_SpinBoxLegsToWin);
     m_SpinBoxSetsToWin = new QSpinBox(this);
     m_SpinBoxSetsToWin->setObjectName(QStringLiteral("SpinBoxSetsToWin"));
     m_SpinBoxSetsToWin->setRange(0, kMaxMatchLength);
-    m_SpinBoxSetsToWin->setSpecialValueText(QStringLiteral("no sets"));
-    auto* labelSets = new QLabel(QStringLiteral("Sets: first t&o:"), this);
+    m_SpinBoxSetsToWin->setSpecialValueText(tr("no sets"));
+    auto* labelSets = new QLabel(tr("Sets: first t&o:"), this);
     labelSets->setObjectName(QStringLiteral("LabelSetsToWin"));
     labelSets->setBuddy(m_SpinBoxSetsToWin);
     auto* legsRow = new QHBoxLayout;
     legsRow->addWidget(m_SpinBoxLegsToWin);
-    legsRow->addWidget(new QLabel(QStringLiteral("legs"), this));
+    legsRow->addWidget(new QLabel(tr("legs"), this));
     legsRow->addStretch(1);
     auto* setsRow = new QHBoxLayout;
     setsRow->addWidget(m_SpinBoxSetsToWin);
     setsRow->addStretch(1);
 
-    auto* buttonStart = new QPushButton(QStringLiteral("Start"), this);
+    auto* buttonStart = new QPushButton(tr("Start"), this);
     buttonStart->setObjectName(QStringLiteral("ButtonStart"));
     buttonStart->setDefault(true);
-    auto* buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttonCancel = new QPushButton(tr("Cancel"), this);
     buttonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    auto* buttonExit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* buttonExit = new QPushButton(tr("Exit"), this);
     buttonExit->setObjectName(QStringLiteral("ButtonExit"));
 
     auto* grid = new QGridLayout;
@@ -299,7 +299,7 @@ void TNewGameDialog::SetResumable(const QString& description)
     QString shown =
         m_ButtonResume->fontMetrics().elidedText(description, Qt::ElideMiddle, std::max(room, 100));
     shown.replace(u'&', QStringLiteral("&&"));
-    m_ButtonResume->setText(QStringLiteral("&Resume: ") + shown);
+    m_ButtonResume->setText(tr("&Resume: ") + shown);
     m_ButtonResume->setToolTip(description);
     m_ButtonResume->setVisible(!description.isEmpty());
     if (isVisible()) {
@@ -407,7 +407,7 @@ void TNewGameDialog::MakeSideRows()
         TSideRow& row = m_Sides[static_cast<size_t>(side)];
         const QString number = QString::number(side + 1);
         if (side >= 2) {
-            row.Starts = new QRadioButton(QStringLiteral("Player %1 - Starts:").arg(number), this);
+            row.Starts = new QRadioButton(tr("Player %1 - Starts:").arg(number), this);
             row.Starts->setObjectName(QStringLiteral("RadioButtonPlayer") + number);
             row.Starts->setLayoutDirection(Qt::RightToLeft);
             row.Name = new QLineEdit(this);
@@ -418,7 +418,7 @@ void TNewGameDialog::MakeSideRows()
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QStringLiteral("EditThrower%1Name").arg(side * 2 + thrower + 1));
             edit->setMaxLength(kNameLength);
-            edit->setPlaceholderText(QStringLiteral("Player %1").arg(side * 2 + thrower + 1));
+            edit->setPlaceholderText(tr("Player %1").arg(side * 2 + thrower + 1));
             connect(edit, &QLineEdit::textChanged, this, &TNewGameDialog::ShowSides);
             row.Throwers[static_cast<size_t>(thrower)] = edit;
         }
@@ -458,8 +458,7 @@ void TNewGameDialog::MakeComputerBoxes(int side)
     TSideRow& row = m_Sides[static_cast<size_t>(side)];
     const QString number = QString::number(side + 1);
     // Alt+C makes the second player the computer: one player against it is two keys away.
-    row.Computer = new TMnemonicCheckBox(
-        side == 1 ? QStringLiteral("&Computer") : QStringLiteral("Computer"), this);
+    row.Computer = new TMnemonicCheckBox(side == 1 ? tr("&Computer") : tr("Computer"), this);
     row.Computer->setObjectName(QStringLiteral("CheckBoxComputer") + number);
     row.Average = new QSpinBox(this);
     row.Average->setObjectName(QStringLiteral("SpinComputerAverage") + number);
@@ -467,7 +466,7 @@ void TNewGameDialog::MakeComputerBoxes(int side)
                           static_cast<int>(CBot::kHighestAverage));
     row.Average->setSingleStep(5);
     row.Average->setValue(kDefaultComputerAverage);
-    row.Average->setToolTip(QStringLiteral("The 3-dart average the computer throws at"));
+    row.Average->setToolTip(tr("The 3-dart average the computer throws at"));
     m_Grid->addWidget(row.Computer, side + 2, 2);
     m_Grid->addWidget(row.Average, side + 2, 3);
     connect(row.Computer, &QCheckBox::toggled, this, &TNewGameDialog::ShowSides);
@@ -517,8 +516,8 @@ void TNewGameDialog::ShowSides()
         row.Computer->setEnabled(playing && m_ComboBoxGame->currentIndex() < kFirstOtherGame);
         row.Average->setEnabled(playing && row.Computer->isChecked());
         row.Name->setPlaceholderText(
-            row.Computer->isChecked() ? QStringLiteral("Computer (%1)").arg(row.Average->value())
-            : row.Name->placeholderText().startsWith(QStringLiteral("Computer ("))
+            row.Computer->isChecked() ? tr("Computer (%1)").arg(row.Average->value())
+            : row.Name->placeholderText().startsWith(tr("Computer (%1)").arg(QString()).chopped(1))
                 ? QString()
                 : row.Name->placeholderText());
     };
@@ -598,7 +597,7 @@ TGameParams TNewGameDialog::GameParams() const
         const bool computer = row.Computer->isChecked();
         const std::string fallback = pairs || computer
                                          ? row.Name->placeholderText().toStdString()
-                                         : QStringLiteral("Player %1").arg(side + 1).toStdString();
+                                         : tr("Player %1").arg(side + 1).toStdString();
         if (computer) {
             params.ComputerAverages.resize(static_cast<size_t>(side) + 1, 0);
             params.ComputerAverages.back() = row.Average->value();

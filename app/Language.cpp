@@ -1,0 +1,60 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+const QStringList& LanguageCodes()
+{
+    static const QStringList codes = {QStringLiteral("en"), QStringLiteral("de"),
+                                      QStringLiteral("nl"), QStringLiteral("fr"),
+                                      QStringLiteral("es")};
+    return codes;
+}
+
+QString LanguageName(const QString& code)
+{
+    static const QStringList names = {QStringLiteral("English"), QStringLiteral("Deutsch"),
+                                      QStringLiteral("Nederlands"), QStringLiteral("Fran\u00E7ais"),
+                                      QStringLiteral("Espa\u00F1ol")};
+    const qsizetype index = LanguageCodes().indexOf(code);
+    return index < 0 ? QString() : names[index];
+}
+
+QString PickLanguage(const QString& chosen)
+{
+    if (LanguageCodes().contains(chosen)) {
+        return chosen;
+    }
+    // "de_AT", "de-DE", "nl": the language's part decides.
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        const QString code = language.left(2).toLower();
+        if (LanguageCodes().contains(code)) {
+            return code;
+        }
+    }
+    return QStringLiteral("en");
+}
+
+bool InstallLanguage(QCoreApplication& application, const QString& code)
+{
+    if (code == u"en" || !LanguageCodes().contains(code)) {
+        return true;
+    }
+    auto* own = new QTranslator(&application);
+    if (!own->load(QStringLiteral(":/i18n/vantorix_%1.qm").arg(code))) {
+        delete own;
+        return false;
+    }
+    QCoreApplication::installTranslator(own);
+    // Qt's own texts (a message box's buttons); the program does without them.
+    auto* qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_%1").arg(code),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+    return true;
+}
