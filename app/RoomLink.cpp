@@ -138,8 +138,8 @@ bool TRoomLink::Load()
     QLibrary module(ModulePath());
     auto* create = reinterpret_cast<TNewRoomServiceFunction>(module.resolve(kNewRoomServiceSymbol));
     if (create == nullptr) {
-        m_Main.ShowNotice(QStringLiteral("The room on the network cannot be started: %1")
-                              .arg(module.errorString()));
+        m_Main.ShowNotice(
+            tr("The room on the network cannot be started: %1").arg(module.errorString()));
         return false;
     }
     TRoomCalls calls;
@@ -185,8 +185,7 @@ bool TRoomLink::SetOn(bool on)
     }
     QString error;
     if (!m_Service->Listen(static_cast<quint16>(m_Port), m_BoardToken, m_KeypadToken, error)) {
-        m_Main.ShowNotice(
-            QStringLiteral("The room cannot be served on port %1: %2").arg(m_Port).arg(error));
+        m_Main.ShowNotice(tr("The room cannot be served on port %1: %2").arg(m_Port).arg(error));
         checked(false);
         return false;
     }
@@ -252,12 +251,11 @@ void TRoomLink::ShowConnections(int boards, int keypads)
         m_Main.statusBar()->addPermanentWidget(m_Connections);
     }
     m_Main.statusBar()->show();
-    m_Connections->setText(
-        QStringLiteral("Room on the network: %1 %2 · %3 %4")
-            .arg(boards)
-            .arg(boards == 1 ? QStringLiteral("board") : QStringLiteral("boards"))
-            .arg(keypads)
-            .arg(keypads == 1 ? QStringLiteral("keypad") : QStringLiteral("keypads")));
+    m_Connections->setText(tr("Room on the network: %1 %2 · %3 %4")
+                               .arg(boards)
+                               .arg(boards == 1 ? tr("board") : tr("boards"))
+                               .arg(keypads)
+                               .arg(keypads == 1 ? tr("keypad") : tr("keypads")));
 }
 
 void TRoomLink::Publish()
@@ -303,7 +301,7 @@ QByteArray TRoomLink::StateJson(int64_t request) const
         const CPlayerScores* sheet = leg->CurrentSheet();
         if (!legOver && sheet != nullptr &&
             ComputerAverage(session.Game().Params(), sheet->PlayerIndex()) > 0) {
-            note = QStringLiteral("The computer throws for %1")
+            note = tr("The computer throws for %1")
                        .arg(keypad.value(QStringLiteral("side")).toString());
         }
     }
@@ -314,7 +312,7 @@ QByteArray TRoomLink::StateJson(int64_t request) const
     keypad.insert(QStringLiteral("legOver"), legOver);
     keypad.insert(QStringLiteral("matchOver"), matchOver);
     keypad.insert(QStringLiteral("note"), note);
-    state.insert(QStringLiteral("keypad"), keypad);
+    state.insert(tr("keypad"), keypad);
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 
@@ -333,7 +331,7 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
     TMatchSession& session = m_Main.Session();
     const CLeg* leg = session.Game().CurrentLeg();
     if (!m_Main.ContentsBuilt() || (leg == nullptr && session.Games() == nullptr)) {
-        return refuse(QStringLiteral("No match is in play"));
+        return refuse(tr("No match is in play"));
     }
     const auto apply = [&](const TMatchOperation& operation) {
         // The states published while this request is applied carry its id.
@@ -347,14 +345,13 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
         switch (request->Kind) {
         case TRoomRequestKind::Undo:
             if (played.TurnCount() == 0 && !games->CanUndoNextLeg()) {
-                return refuse(QStringLiteral("There is no turn to take back"));
+                return refuse(tr("There is no turn to take back"));
             }
             return apply(
                 {played.TurnCount() > 0 ? TOperationKind::Undo : TOperationKind::UndoNextLeg});
         case TRoomRequestKind::NextLeg:
             if (!played.Over() || games->MatchWinner() >= 0) {
-                return refuse(played.Over() ? QStringLiteral("The match is over")
-                                            : QStringLiteral("The leg is not over"));
+                return refuse(played.Over() ? tr("The match is over") : tr("The leg is not over"));
             }
             return apply({TOperationKind::NextLeg});
         case TRoomRequestKind::Darts:
@@ -366,7 +363,7 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
                           static_cast<int32_t>(request->Darts.size()), -1, request->Darts});
         case TRoomRequestKind::Turn:
         case TRoomRequestKind::Checkout:
-            return refuse(QStringLiteral("This game is entered dart by dart"));
+            return refuse(tr("This game is entered dart by dart"));
         }
         return reply;
     }
@@ -380,11 +377,10 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
         if (game.CanUndoNextLeg()) {
             return apply({TOperationKind::UndoNextLeg});
         }
-        return refuse(QStringLiteral("There is no turn to take back"));
+        return refuse(tr("There is no turn to take back"));
     case TRoomRequestKind::NextLeg:
         if (!leg->Finished() || game.MatchWinner() >= 0) {
-            return refuse(leg->Finished() ? QStringLiteral("The match is over")
-                                          : QStringLiteral("The leg is not over"));
+            return refuse(leg->Finished() ? tr("The match is over") : tr("The leg is not over"));
         }
         return apply({TOperationKind::NextLeg});
     case TRoomRequestKind::Turn:
@@ -397,7 +393,7 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
     }
     const int32_t player = sheet->PlayerIndex();
     if (ComputerAverage(game.Params(), player) > 0) {
-        return refuse(QStringLiteral("The computer throws this turn"));
+        return refuse(tr("The computer throws this turn"));
     }
     TMatchOperation operation{TOperationKind::Turn, player};
     if (request->Kind == TRoomRequestKind::Darts) {
@@ -410,7 +406,7 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
     } else if (request->Kind == TRoomRequestKind::Checkout) {
         const int32_t left = sheet->LastEntry()->Remainder - game.Params().TargetScore;
         if (game.Params().CountUp || request->Score != left) {
-            return refuse(QStringLiteral("%1 does not finish the %2 left")
+            return refuse(tr("%1 does not finish the %2 left")
                               .arg(request->Score)
                               .arg(sheet->LastEntry()->Remainder));
         }

@@ -66,12 +66,12 @@ QImage QrImage(const QString& text, int scale)
 TRoomWindow::TRoomWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormRoom"));
-    setWindowTitle(QStringLiteral("Room on the Network"));
+    setWindowTitle(tr("Room on the Network"));
     auto* grid = new QGridLayout(this);
     auto* boardTitle = NewLabel("LabelRoomBoard", this);
-    boardTitle->setText(QStringLiteral("<b>Board</b> (shows the match)"));
+    boardTitle->setText(tr("<b>Board</b> (shows the match)"));
     auto* keypadTitle = NewLabel("LabelRoomKeypad", this);
-    keypadTitle->setText(QStringLiteral("<b>Keypad</b> (takes turns)"));
+    keypadTitle->setText(tr("<b>Keypad</b> (takes turns)"));
     m_BoardCode = NewLabel("LabelBoardCode", this);
     m_KeypadCode = NewLabel("LabelKeypadCode", this);
     m_BoardAddress = NewLabel("LabelBoardAddress", this);
@@ -82,10 +82,10 @@ TRoomWindow::TRoomWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_Connected = NewLabel("LabelRoomConnected", this);
     auto* note = NewLabel("LabelRoomNote", this);
     note->setWordWrap(true);
-    note->setText(QStringLiteral(
-        "Scan a code with a phone or a television on this network. Whoever has the keypad's "
-        "address can enter turns: New codes shuts out every page opened before."));
-    m_NewCodes = new QPushButton(QStringLiteral("New codes"), this);
+    note->setText(
+        tr("Scan a code with a phone or a television on this network. Whoever has the keypad's "
+           "address can enter turns: New codes shuts out every page opened before."));
+    m_NewCodes = new QPushButton(tr("New codes"), this);
     m_NewCodes->setObjectName(QStringLiteral("ButtonNewCodes"));
     connect(m_NewCodes, &QPushButton::clicked, this, &TRoomWindow::NewCodesAsked);
     grid->addWidget(boardTitle, 0, 0);
@@ -113,10 +113,9 @@ void TRoomWindow::Show(const QStringList& boards, const QStringList& keypads, in
     code(m_KeypadCode, keypads);
     m_BoardAddress->setText(Lines(boards));
     m_KeypadAddress->setText(Lines(keypads));
-    m_Connected->setText(
-        QStringLiteral("Connected: %1 %2 · %3 %4")
-            .arg(boardCount)
-            .arg(boardCount == 1 ? QStringLiteral("board") : QStringLiteral("boards"))
-            .arg(keypadCount)
-            .arg(keypadCount == 1 ? QStringLiteral("keypad") : QStringLiteral("keypads")));
+    m_Connected->setText(tr("Connected: %1 %2 · %3 %4")
+                             .arg(boardCount)
+                             .arg(boardCount == 1 ? tr("board") : tr("boards"))
+                             .arg(keypadCount)
+                             .arg(keypadCount == 1 ? tr("keypad") : tr("keypads")));
 }

@@ -1,6 +1,144 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MatchFormat</name>
+    <message>
+        <source>1 leg</source>
+        <translation>1 Leg</translation>
+    </message>
+    <message>
+        <source>1 set</source>
+        <translation>1 Set</translation>
+    </message>
+    <message>
+        <source>%1 legs</source>
+        <translation>%1 Legs</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>%1 Sets</translation>
+    </message>
+    <message>
+        <source>first to %1 of %2</source>
+        <translation>wer zuerst %1 zu je %2 gewinnt</translation>
+    </message>
+    <message>
+        <source>first to %1</source>
+        <translation>wer zuerst %1 gewinnt</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gewinnt das Match</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 · Legs %2</source>
+        <translation>Sets %1 · Legs %2</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>%1: game over</source>
+        <translation>%1: Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Spiel vorbei: unentschieden</translation>
+    </message>
+    <message>
+        <source>%1 wins the leg</source>
+        <translation>%1 gewinnt das Leg</translation>
+    </message>
+    <message>
+        <source>To close %1</source>
+        <translation>Noch zu schließen: %1</translation>
+    </message>
+    <message>
+        <source>Sets %1</source>
+        <translation>Sets %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 gewinnt das Set</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
+        <translation>Das Leg ist vorbei: Nächstes Leg (Strg+Eingabe) beginnt das nächste</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Höchstens drei Darts pro Aufnahme</translation>
+    </message>
+    <message>
+        <source>No board has that dart</source>
+        <translation>Diesen Dart gibt es auf keiner Scheibe</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that ended the turn</source>
+        <translation>Nach dem Dart, der die Aufnahme beendet hat, kommt keiner mehr</translation>
+    </message>
+    <message>
+        <source>The leg is over</source>
+        <translation>Das Leg ist vorbei</translation>
+    </message>
+    <message>
+        <source>There is no total to finish</source>
+        <translation>Es gibt keinen Rest zum Auschecken</translation>
+    </message>
+    <message>
+        <source>%1 cannot be scored with three darts</source>
+        <translation>%1 ist mit drei Darts nicht zu werfen</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 darts</source>
+        <translation>%1 braucht mindestens %2 Darts</translation>
+    </message>
+    <message>
+        <source>Bust: %1 is more than the %2 left</source>
+        <translation>Überworfen: %1 ist mehr als der Rest von %2</translation>
+    </message>
+    <message>
+        <source>That would leave 1</source>
+        <translation>Das ließe 1 übrig</translation>
+    </message>
+    <message>
+        <source>%1 cannot be finished on a double</source>
+        <translation>%1 ist nicht mit einem Doppel zu beenden</translation>
+    </message>
+    <message>
+        <source>That total is too large to count</source>
+        <translation>Diese Summe ist zu groß zum Zählen</translation>
+    </message>
+    <message>
+        <source>Only a turn can be corrected</source>
+        <translation>Nur eine Aufnahme kann korrigiert werden</translation>
+    </message>
+    <message>
+        <source>That would finish the leg before the turns after it</source>
+        <translation>Das würde das Leg vor den folgenden Aufnahmen beenden</translation>
+    </message>
+    <message>
+        <source>That would change how the leg was won</source>
+        <translation>Das würde ändern, wie das Leg gewonnen wurde</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that finished or bust the turn</source>
+        <translation>Nach dem Dart, der gecheckt oder überworfen hat, kommt keiner mehr</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -288,6 +426,175 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayerPanel</name>
+    <message>
+        <source>Turns:</source>
+        <translation>Aufnahmen:</translation>
+    </message>
+    <message>
+        <source>Darts:</source>
+        <translation>Darts:</translation>
+    </message>
+    <message>
+        <source>Scored:</source>
+        <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>Turn Avg:</source>
+        <translation>Ø Aufnahme:</translation>
+    </message>
+    <message>
+        <source>Dart Avg:</source>
+        <translation>Ø Dart:</translation>
+    </message>
+    <message>
+        <source>Legs:</source>
+        <translation>Legs:</translation>
+    </message>
+    <message>
+        <source>G.Turn Avg:</source>
+        <translation>Ges. Ø Aufn.:</translation>
+    </message>
+    <message>
+        <source>G.Dart Avg:</source>
+        <translation>Ges. Ø Dart:</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Finish-Weg:</translation>
+    </message>
+    <message>
+        <source>&lt;&amp;Thrown</source>
+        <translation>&lt;&amp;Geworfen</translation>
+    </message>
+    <message>
+        <source>&amp;Thrown&gt;</source>
+        <translation>&amp;Geworfen&gt;</translation>
+    </message>
+    <message>
+        <source>A turn has at most three darts</source>
+        <translation>Eine Aufnahme hat höchstens drei Darts</translation>
+    </message>
+    <message>
+        <source>"%1" is not a dart</source>
+        <translation>„%1“ ist kein Dart</translation>
+    </message>
+    <message>
+        <source> · checkout</source>
+        <translation> · Finish</translation>
+    </message>
+    <message>
+        <source> · bust</source>
+        <translation> · überworfen</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>Der Raum im Netzwerk kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>Der Raum kann nicht auf Port %1 angeboten werden: %2</translation>
+    </message>
+    <message>
+        <source>Room on the network: %1 %2 · %3 %4</source>
+        <translation>Raum im Netzwerk: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>Eingaben</translation>
+    </message>
+    <message>
+        <source>The computer throws for %1</source>
+        <translation>Der Computer wirft für %1</translation>
+    </message>
+    <message>
+        <source>No match is in play</source>
+        <translation>Es läuft kein Match</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Es gibt keine Aufnahme zum Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>Das Match ist vorbei</translation>
+    </message>
+    <message>
+        <source>The leg is not over</source>
+        <translation>Das Leg ist nicht vorbei</translation>
+    </message>
+    <message>
+        <source>This game is entered dart by dart</source>
+        <translation>Dieses Spiel wird Dart für Dart eingegeben</translation>
+    </message>
+    <message>
+        <source>The computer throws this turn</source>
+        <translation>Diese Aufnahme wirft der Computer</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 checkt den Rest von %2 nicht</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomWindow</name>
+    <message>
+        <source>Room on the Network</source>
+        <translation>Raum im Netzwerk</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Board&lt;/b&gt; (shows the match)</source>
+        <translation>&lt;b&gt;Anzeigetafel&lt;/b&gt; (zeigt das Match)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keypad&lt;/b&gt; (takes turns)</source>
+        <translation>&lt;b&gt;Eingabe&lt;/b&gt; (nimmt Aufnahmen an)</translation>
+    </message>
+    <message>
+        <source>Scan a code with a phone or a television on this network. Whoever has the keypad's address can enter turns: New codes shuts out every page opened before.</source>
+        <translation>Einen Code mit einem Handy oder Fernseher in diesem Netzwerk scannen. Wer die Adresse der Eingabe hat, kann Aufnahmen eintragen: Neue Codes sperrt jede zuvor geöffnete Seite aus.</translation>
+    </message>
+    <message>
+        <source>New codes</source>
+        <translation>Neue Codes</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2 · %3 %4</source>
+        <translation>Verbunden: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>Eingaben</translation>
     </message>
 </context>
 <context>

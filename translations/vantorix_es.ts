@@ -1,6 +1,144 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>MatchFormat</name>
+    <message>
+        <source>1 leg</source>
+        <translation>1 leg</translation>
+    </message>
+    <message>
+        <source>1 set</source>
+        <translation>1 set</translation>
+    </message>
+    <message>
+        <source>%1 legs</source>
+        <translation>%1 legs</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>%1 sets</translation>
+    </message>
+    <message>
+        <source>first to %1 of %2</source>
+        <translation>el primero en ganar %1 de %2</translation>
+    </message>
+    <message>
+        <source>first to %1</source>
+        <translation>el primero en ganar %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gana el partido</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 · Legs %2</source>
+        <translation>Sets %1 · legs %2</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>%1: game over</source>
+        <translation>%1: fin de la partida</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Fin de la partida: empate</translation>
+    </message>
+    <message>
+        <source>%1 wins the leg</source>
+        <translation>%1 gana el leg</translation>
+    </message>
+    <message>
+        <source>To close %1</source>
+        <translation>Por cerrar: %1</translation>
+    </message>
+    <message>
+        <source>Sets %1</source>
+        <translation>Sets %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 gana el set</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
+        <translation>El leg ha terminado: Siguiente leg (Ctrl+Intro) empieza el siguiente</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Como mucho tres dardos por tirada</translation>
+    </message>
+    <message>
+        <source>No board has that dart</source>
+        <translation>Ninguna diana tiene ese dardo</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that ended the turn</source>
+        <translation>Ningún dardo puede seguir al que terminó la tirada</translation>
+    </message>
+    <message>
+        <source>The leg is over</source>
+        <translation>El leg ha terminado</translation>
+    </message>
+    <message>
+        <source>There is no total to finish</source>
+        <translation>No hay resto que cerrar</translation>
+    </message>
+    <message>
+        <source>%1 cannot be scored with three darts</source>
+        <translation>%1 no se puede anotar con tres dardos</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 darts</source>
+        <translation>%1 necesita al menos %2 dardos</translation>
+    </message>
+    <message>
+        <source>Bust: %1 is more than the %2 left</source>
+        <translation>Bust: %1 es más que los %2 que quedan</translation>
+    </message>
+    <message>
+        <source>That would leave 1</source>
+        <translation>Quedaría 1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be finished on a double</source>
+        <translation>%1 no se puede cerrar con un doble</translation>
+    </message>
+    <message>
+        <source>That total is too large to count</source>
+        <translation>Ese total es demasiado grande para contarlo</translation>
+    </message>
+    <message>
+        <source>Only a turn can be corrected</source>
+        <translation>Solo se puede corregir una tirada</translation>
+    </message>
+    <message>
+        <source>That would finish the leg before the turns after it</source>
+        <translation>Eso cerraría el leg antes de las tiradas siguientes</translation>
+    </message>
+    <message>
+        <source>That would change how the leg was won</source>
+        <translation>Eso cambiaría cómo se ganó el leg</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that finished or bust the turn</source>
+        <translation>Ningún dardo puede seguir al que cerró o se pasó</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -288,6 +426,175 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Ordenador (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayerPanel</name>
+    <message>
+        <source>Turns:</source>
+        <translation>Tiradas:</translation>
+    </message>
+    <message>
+        <source>Darts:</source>
+        <translation>Dardos:</translation>
+    </message>
+    <message>
+        <source>Scored:</source>
+        <translation>Anotados:</translation>
+    </message>
+    <message>
+        <source>Turn Avg:</source>
+        <translation>Prom. tirada:</translation>
+    </message>
+    <message>
+        <source>Dart Avg:</source>
+        <translation>Prom. dardo:</translation>
+    </message>
+    <message>
+        <source>Legs:</source>
+        <translation>Legs:</translation>
+    </message>
+    <message>
+        <source>G.Turn Avg:</source>
+        <translation>Prom. tirada tot.:</translation>
+    </message>
+    <message>
+        <source>G.Dart Avg:</source>
+        <translation>Prom. dardo tot.:</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Cierre:</translation>
+    </message>
+    <message>
+        <source>&lt;&amp;Thrown</source>
+        <translation>&lt;&amp;Tirado</translation>
+    </message>
+    <message>
+        <source>&amp;Thrown&gt;</source>
+        <translation>&amp;Tirado&gt;</translation>
+    </message>
+    <message>
+        <source>A turn has at most three darts</source>
+        <translation>Una tirada tiene como mucho tres dardos</translation>
+    </message>
+    <message>
+        <source>"%1" is not a dart</source>
+        <translation>«%1» no es un dardo</translation>
+    </message>
+    <message>
+        <source> · checkout</source>
+        <translation> · cierre</translation>
+    </message>
+    <message>
+        <source> · bust</source>
+        <translation> · bust</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>La sala en la red no puede iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>La sala no puede servirse en el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>Room on the network: %1 %2 · %3 %4</source>
+        <translation>Sala en la red: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>marcador</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>marcadores</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>teclado</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>teclados</translation>
+    </message>
+    <message>
+        <source>The computer throws for %1</source>
+        <translation>El ordenador tira por %1</translation>
+    </message>
+    <message>
+        <source>No match is in play</source>
+        <translation>No hay ningún partido en juego</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>No hay ninguna tirada que deshacer</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>El partido ha terminado</translation>
+    </message>
+    <message>
+        <source>The leg is not over</source>
+        <translation>El leg no ha terminado</translation>
+    </message>
+    <message>
+        <source>This game is entered dart by dart</source>
+        <translation>Este juego se anota dardo a dardo</translation>
+    </message>
+    <message>
+        <source>The computer throws this turn</source>
+        <translation>Esta tirada la hace el ordenador</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 no cierra los %2 que quedan</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomWindow</name>
+    <message>
+        <source>Room on the Network</source>
+        <translation>Sala en la red</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Board&lt;/b&gt; (shows the match)</source>
+        <translation>&lt;b&gt;Marcador&lt;/b&gt; (muestra el partido)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keypad&lt;/b&gt; (takes turns)</source>
+        <translation>&lt;b&gt;Teclado&lt;/b&gt; (anota las tiradas)</translation>
+    </message>
+    <message>
+        <source>Scan a code with a phone or a television on this network. Whoever has the keypad's address can enter turns: New codes shuts out every page opened before.</source>
+        <translation>Escanee un código con un teléfono o un televisor de esta red. Quien tenga la dirección del teclado puede anotar tiradas: Códigos nuevos deja fuera toda página abierta antes.</translation>
+    </message>
+    <message>
+        <source>New codes</source>
+        <translation>Códigos nuevos</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2 · %3 %4</source>
+        <translation>Conectados: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>marcador</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>marcadores</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>teclado</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>teclados</translation>
     </message>
 </context>
 <context>

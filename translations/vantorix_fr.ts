@@ -1,6 +1,144 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>MatchFormat</name>
+    <message>
+        <source>1 leg</source>
+        <translation>1 manche</translation>
+    </message>
+    <message>
+        <source>1 set</source>
+        <translation>1 set</translation>
+    </message>
+    <message>
+        <source>%1 legs</source>
+        <translation>%1 manches</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>%1 sets</translation>
+    </message>
+    <message>
+        <source>first to %1 of %2</source>
+        <translation>le premier à %1 de %2</translation>
+    </message>
+    <message>
+        <source>first to %1</source>
+        <translation>le premier à %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 remporte le match</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 · Legs %2</source>
+        <translation>Sets %1 · manches %2</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Manches %1</translation>
+    </message>
+    <message>
+        <source>%1: game over</source>
+        <translation>%1 : partie terminée</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Partie terminée : égalité</translation>
+    </message>
+    <message>
+        <source>%1 wins the leg</source>
+        <translation>%1 remporte la manche</translation>
+    </message>
+    <message>
+        <source>To close %1</source>
+        <translation>À fermer : %1</translation>
+    </message>
+    <message>
+        <source>Sets %1</source>
+        <translation>Sets %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 remporte le set</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
+        <translation>La manche est terminée : Manche suivante (Ctrl+Entrée) commence la suivante</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Au plus trois fléchettes par volée</translation>
+    </message>
+    <message>
+        <source>No board has that dart</source>
+        <translation>Aucune cible n'a cette fléchette</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that ended the turn</source>
+        <translation>Aucune fléchette ne peut suivre celle qui a terminé la volée</translation>
+    </message>
+    <message>
+        <source>The leg is over</source>
+        <translation>La manche est terminée</translation>
+    </message>
+    <message>
+        <source>There is no total to finish</source>
+        <translation>Il n'y a pas de reste à finir</translation>
+    </message>
+    <message>
+        <source>%1 cannot be scored with three darts</source>
+        <translation>%1 ne peut pas se marquer en trois fléchettes</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 darts</source>
+        <translation>%1 demande au moins %2 fléchettes</translation>
+    </message>
+    <message>
+        <source>Bust: %1 is more than the %2 left</source>
+        <translation>Bust : %1 dépasse les %2 restants</translation>
+    </message>
+    <message>
+        <source>That would leave 1</source>
+        <translation>Il resterait 1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be finished on a double</source>
+        <translation>%1 ne peut pas se finir sur un double</translation>
+    </message>
+    <message>
+        <source>That total is too large to count</source>
+        <translation>Ce total est trop grand pour être compté</translation>
+    </message>
+    <message>
+        <source>Only a turn can be corrected</source>
+        <translation>Seule une volée peut être corrigée</translation>
+    </message>
+    <message>
+        <source>That would finish the leg before the turns after it</source>
+        <translation>Cela finirait la manche avant les volées suivantes</translation>
+    </message>
+    <message>
+        <source>That would change how the leg was won</source>
+        <translation>Cela changerait la façon dont la manche a été gagnée</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that finished or bust the turn</source>
+        <translation>Aucune fléchette ne peut suivre celle qui a fini ou dépassé</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -288,6 +426,175 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Ordinateur (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayerPanel</name>
+    <message>
+        <source>Turns:</source>
+        <translation>Volées :</translation>
+    </message>
+    <message>
+        <source>Darts:</source>
+        <translation>Fléchettes :</translation>
+    </message>
+    <message>
+        <source>Scored:</source>
+        <translation>Marqués :</translation>
+    </message>
+    <message>
+        <source>Turn Avg:</source>
+        <translation>Moy. volée :</translation>
+    </message>
+    <message>
+        <source>Dart Avg:</source>
+        <translation>Moy. fléchette :</translation>
+    </message>
+    <message>
+        <source>Legs:</source>
+        <translation>Manches :</translation>
+    </message>
+    <message>
+        <source>G.Turn Avg:</source>
+        <translation>Moy. volée tot. :</translation>
+    </message>
+    <message>
+        <source>G.Dart Avg:</source>
+        <translation>Moy. fl. tot. :</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Finish :</translation>
+    </message>
+    <message>
+        <source>&lt;&amp;Thrown</source>
+        <translation>&lt;&amp;Lancé</translation>
+    </message>
+    <message>
+        <source>&amp;Thrown&gt;</source>
+        <translation>&amp;Lancé&gt;</translation>
+    </message>
+    <message>
+        <source>A turn has at most three darts</source>
+        <translation>Une volée a au plus trois fléchettes</translation>
+    </message>
+    <message>
+        <source>"%1" is not a dart</source>
+        <translation>« %1 » n'est pas une fléchette</translation>
+    </message>
+    <message>
+        <source> · checkout</source>
+        <translation> · finish</translation>
+    </message>
+    <message>
+        <source> · bust</source>
+        <translation> · bust</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>La salle sur le réseau ne peut pas démarrer : %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>La salle ne peut pas être servie sur le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>Room on the network: %1 %2 · %3 %4</source>
+        <translation>Salle sur le réseau : %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tableau</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>tableaux</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>pavé</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>pavés</translation>
+    </message>
+    <message>
+        <source>The computer throws for %1</source>
+        <translation>L'ordinateur lance pour %1</translation>
+    </message>
+    <message>
+        <source>No match is in play</source>
+        <translation>Aucun match en cours</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Il n'y a pas de volée à annuler</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>Le match est terminé</translation>
+    </message>
+    <message>
+        <source>The leg is not over</source>
+        <translation>La manche n'est pas terminée</translation>
+    </message>
+    <message>
+        <source>This game is entered dart by dart</source>
+        <translation>Ce jeu se saisit fléchette par fléchette</translation>
+    </message>
+    <message>
+        <source>The computer throws this turn</source>
+        <translation>Cette volée, c'est l'ordinateur qui la lance</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 ne finit pas les %2 restants</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomWindow</name>
+    <message>
+        <source>Room on the Network</source>
+        <translation>Salle sur le réseau</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Board&lt;/b&gt; (shows the match)</source>
+        <translation>&lt;b&gt;Tableau&lt;/b&gt; (montre le match)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keypad&lt;/b&gt; (takes turns)</source>
+        <translation>&lt;b&gt;Pavé&lt;/b&gt; (saisit les volées)</translation>
+    </message>
+    <message>
+        <source>Scan a code with a phone or a television on this network. Whoever has the keypad's address can enter turns: New codes shuts out every page opened before.</source>
+        <translation>Scannez un code avec un téléphone ou une télévision de ce réseau. Qui a l'adresse du pavé peut saisir des volées : Nouveaux codes exclut toute page ouverte avant.</translation>
+    </message>
+    <message>
+        <source>New codes</source>
+        <translation>Nouveaux codes</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2 · %3 %4</source>
+        <translation>Connectés : %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>tableau</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>tableaux</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>pavé</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>pavés</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,144 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>MatchFormat</name>
+    <message>
+        <source>1 leg</source>
+        <translation>1 leg</translation>
+    </message>
+    <message>
+        <source>1 set</source>
+        <translation>1 set</translation>
+    </message>
+    <message>
+        <source>%1 legs</source>
+        <translation>%1 legs</translation>
+    </message>
+    <message>
+        <source>%1 sets</source>
+        <translation>%1 sets</translation>
+    </message>
+    <message>
+        <source>first to %1 of %2</source>
+        <translation>wie het eerst %1 van %2 wint</translation>
+    </message>
+    <message>
+        <source>first to %1</source>
+        <translation>wie het eerst %1 wint</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 wint de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets %1 · Legs %2</source>
+        <translation>Sets %1 · legs %2</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>%1: game over</source>
+        <translation>%1: spel voorbij</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Spel voorbij: gelijkspel</translation>
+    </message>
+    <message>
+        <source>%1 wins the leg</source>
+        <translation>%1 wint de leg</translation>
+    </message>
+    <message>
+        <source>To close %1</source>
+        <translation>Nog te sluiten: %1</translation>
+    </message>
+    <message>
+        <source>Sets %1</source>
+        <translation>Sets %1</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 wint de set</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
+        <translation>De leg is voorbij: Volgende leg (Ctrl+Enter) begint de volgende</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Hoogstens drie darts per beurt</translation>
+    </message>
+    <message>
+        <source>No board has that dart</source>
+        <translation>Die dart bestaat op geen enkel bord</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that ended the turn</source>
+        <translation>Na de dart die de beurt beëindigde, kan er geen meer volgen</translation>
+    </message>
+    <message>
+        <source>The leg is over</source>
+        <translation>De leg is voorbij</translation>
+    </message>
+    <message>
+        <source>There is no total to finish</source>
+        <translation>Er is geen rest om uit te gooien</translation>
+    </message>
+    <message>
+        <source>%1 cannot be scored with three darts</source>
+        <translation>%1 is niet met drie darts te gooien</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 darts</source>
+        <translation>%1 vraagt minstens %2 darts</translation>
+    </message>
+    <message>
+        <source>Bust: %1 is more than the %2 left</source>
+        <translation>Bust: %1 is meer dan de %2 die over is</translation>
+    </message>
+    <message>
+        <source>That would leave 1</source>
+        <translation>Dan bleef er 1 over</translation>
+    </message>
+    <message>
+        <source>%1 cannot be finished on a double</source>
+        <translation>%1 is niet op een dubbel uit te gooien</translation>
+    </message>
+    <message>
+        <source>That total is too large to count</source>
+        <translation>Dat totaal is te groot om te tellen</translation>
+    </message>
+    <message>
+        <source>Only a turn can be corrected</source>
+        <translation>Alleen een beurt kan worden verbeterd</translation>
+    </message>
+    <message>
+        <source>That would finish the leg before the turns after it</source>
+        <translation>Dan zou de leg eindigen vóór de beurten erna</translation>
+    </message>
+    <message>
+        <source>That would change how the leg was won</source>
+        <translation>Dan zou veranderen hoe de leg gewonnen werd</translation>
+    </message>
+    <message>
+        <source>No dart can follow the one that finished or bust the turn</source>
+        <translation>Na de dart die uitgooide of bust ging, kan er geen meer volgen</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -288,6 +426,175 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayerPanel</name>
+    <message>
+        <source>Turns:</source>
+        <translation>Beurten:</translation>
+    </message>
+    <message>
+        <source>Darts:</source>
+        <translation>Darts:</translation>
+    </message>
+    <message>
+        <source>Scored:</source>
+        <translation>Gescoord:</translation>
+    </message>
+    <message>
+        <source>Turn Avg:</source>
+        <translation>Gem. beurt:</translation>
+    </message>
+    <message>
+        <source>Dart Avg:</source>
+        <translation>Gem. dart:</translation>
+    </message>
+    <message>
+        <source>Legs:</source>
+        <translation>Legs:</translation>
+    </message>
+    <message>
+        <source>G.Turn Avg:</source>
+        <translation>Tot. gem. beurt:</translation>
+    </message>
+    <message>
+        <source>G.Dart Avg:</source>
+        <translation>Tot. gem. dart:</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Uitgooiroute:</translation>
+    </message>
+    <message>
+        <source>&lt;&amp;Thrown</source>
+        <translation>&lt;&amp;Gegooid</translation>
+    </message>
+    <message>
+        <source>&amp;Thrown&gt;</source>
+        <translation>&amp;Gegooid&gt;</translation>
+    </message>
+    <message>
+        <source>A turn has at most three darts</source>
+        <translation>Een beurt heeft hoogstens drie darts</translation>
+    </message>
+    <message>
+        <source>"%1" is not a dart</source>
+        <translation>‘%1’ is geen dart</translation>
+    </message>
+    <message>
+        <source> · checkout</source>
+        <translation> · uitgooi</translation>
+    </message>
+    <message>
+        <source> · bust</source>
+        <translation> · bust</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>De zaal op het netwerk kan niet starten: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>De zaal kan niet op poort %1 worden aangeboden: %2</translation>
+    </message>
+    <message>
+        <source>Room on the network: %1 %2 · %3 %4</source>
+        <translation>Zaal op het netwerk: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>scorebord</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>scoreborden</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>toetsenblok</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>toetsenblokken</translation>
+    </message>
+    <message>
+        <source>The computer throws for %1</source>
+        <translation>De computer gooit voor %1</translation>
+    </message>
+    <message>
+        <source>No match is in play</source>
+        <translation>Er is geen wedstrijd bezig</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Er is geen beurt om terug te nemen</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>De wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>The leg is not over</source>
+        <translation>De leg is niet voorbij</translation>
+    </message>
+    <message>
+        <source>This game is entered dart by dart</source>
+        <translation>Dit spel wordt dart voor dart ingevoerd</translation>
+    </message>
+    <message>
+        <source>The computer throws this turn</source>
+        <translation>Deze beurt gooit de computer</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 gooit de %2 die over is niet uit</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomWindow</name>
+    <message>
+        <source>Room on the Network</source>
+        <translation>Zaal op het netwerk</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Board&lt;/b&gt; (shows the match)</source>
+        <translation>&lt;b&gt;Scorebord&lt;/b&gt; (toont de wedstrijd)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keypad&lt;/b&gt; (takes turns)</source>
+        <translation>&lt;b&gt;Toetsenblok&lt;/b&gt; (neemt beurten aan)</translation>
+    </message>
+    <message>
+        <source>Scan a code with a phone or a television on this network. Whoever has the keypad's address can enter turns: New codes shuts out every page opened before.</source>
+        <translation>Scan een code met een telefoon of televisie op dit netwerk. Wie het adres van het toetsenblok heeft, kan beurten invoeren: Nieuwe codes sluit elke eerder geopende pagina buiten.</translation>
+    </message>
+    <message>
+        <source>New codes</source>
+        <translation>Nieuwe codes</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2 · %3 %4</source>
+        <translation>Verbonden: %1 %2 · %3 %4</translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation>scorebord</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>scoreborden</translation>
+    </message>
+    <message>
+        <source>keypad</source>
+        <translation>toetsenblok</translation>
+    </message>
+    <message>
+        <source>keypads</source>
+        <translation>toetsenblokken</translation>
     </message>
 </context>
 <context>

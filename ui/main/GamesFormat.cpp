@@ -3,6 +3,7 @@
 #include "Cricket.h"
 #include "GamesMatch.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -11,8 +12,14 @@ const QString kDot = QStringLiteral(" \u00B7 ");
 
 QString Counted(int count, const char* word)
 {
-    return QString::number(count) + u' ' + QString::fromLatin1(word) +
-           (count == 1 ? QString() : QStringLiteral("s"));
+    const bool legs = QLatin1String(word) == QLatin1String("leg");
+    if (count == 1) {
+        return legs ? QCoreApplication::translate("MatchFormat", "1 leg")
+                    : QCoreApplication::translate("MatchFormat", "1 set");
+    }
+    return (legs ? QCoreApplication::translate("MatchFormat", "%1 legs")
+                 : QCoreApplication::translate("MatchFormat", "%1 sets"))
+        .arg(count);
 }
 
 } // namespace
@@ -30,17 +37,21 @@ QString GamesTitle(const QString& gameName, const CGamesMatch& match)
     }
     QString title = gameName + kDot;
     title += params.SetsToWin > 0
-                 ? QStringLiteral("first to %1 of %2")
+                 ? QCoreApplication::translate("MatchFormat", "first to %1 of %2")
                        .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"))
-                 : QStringLiteral("first to ") + Counted(params.LegsToWin, "leg");
+                 : QCoreApplication::translate("MatchFormat", "first to %1")
+                       .arg(Counted(params.LegsToWin, "leg"));
     const int winner = match.MatchWinner();
     if (winner >= 0) {
-        return title + kDot + GamesSideName(match, winner) + QStringLiteral(" wins the match");
+        return title + kDot +
+               QCoreApplication::translate("MatchFormat", "%1 wins the match")
+                   .arg(GamesSideName(match, winner));
     }
     if (params.SetsToWin > 0) {
-        title += kDot + QStringLiteral("Set %1").arg(match.SetNumber());
+        title += kDot + QCoreApplication::translate("MatchFormat", "Set %1").arg(match.SetNumber());
     }
-    return title + kDot + QStringLiteral("Leg %1").arg(match.LegNumberInSet());
+    return title + kDot +
+           QCoreApplication::translate("MatchFormat", "Leg %1").arg(match.LegNumberInSet());
 }
 
 QString GamesScoreText(const CGamesMatch& match, int player)
@@ -49,10 +60,11 @@ QString GamesScoreText(const CGamesMatch& match, int player)
     if (params.LegsToWin <= 0) {
         return {};
     }
-    return params.SetsToWin > 0 ? QStringLiteral("Sets %1 · Legs %2")
-                                      .arg(match.SetsWon(player))
-                                      .arg(match.LegsInSet(player))
-                                : QStringLiteral("Legs %1").arg(match.LegsWon(player));
+    return params.SetsToWin > 0
+               ? QCoreApplication::translate("MatchFormat", "Sets %1 · Legs %2")
+                     .arg(match.SetsWon(player))
+                     .arg(match.LegsInSet(player))
+               : QCoreApplication::translate("MatchFormat", "Legs %1").arg(match.LegsWon(player));
 }
 
 QString GamesEndLine(const CGamesMatch& match)
@@ -62,14 +74,16 @@ QString GamesEndLine(const CGamesMatch& match)
         return {};
     }
     if (match.Players() == 1) {
-        return GamesSideName(match, 0) + QStringLiteral(": game over");
+        return QCoreApplication::translate("MatchFormat", "%1: game over")
+            .arg(GamesSideName(match, 0));
     }
     if (leg.Winner() < 0) {
-        return QStringLiteral("Game over: a tie");
+        return QCoreApplication::translate("MatchFormat", "Game over: a tie");
     }
-    return GamesSideName(match, leg.Winner()) + (match.MatchWinner() >= 0
-                                                     ? QStringLiteral(" wins the match")
-                                                     : QStringLiteral(" wins the leg"));
+    return (match.MatchWinner() >= 0
+                ? QCoreApplication::translate("MatchFormat", "%1 wins the match")
+                : QCoreApplication::translate("MatchFormat", "%1 wins the leg"))
+        .arg(GamesSideName(match, leg.Winner()));
 }
 
 QString GamesRouteText(const CGamesMatch& match, int player)
@@ -82,7 +96,9 @@ QString GamesRouteText(const CGamesMatch& match, int player)
                 open << (number == 25 ? QStringLiteral("Bull") : QString::number(number));
             }
         }
-        return open.isEmpty() ? QString() : QStringLiteral("To close ") + open.join(u' ');
+        return open.isEmpty()
+                   ? QString()
+                   : QCoreApplication::translate("MatchFormat", "To close %1").arg(open.join(u' '));
     }
     const TGameTable table = leg.Table();
     QStringList figures;
@@ -103,13 +119,15 @@ QString GamesRefusalText(TTurnRefusal refusal)
     case TTurnRefusal::None:
         break;
     case TTurnRefusal::GameOver:
-        return QStringLiteral("The leg is over: Next Leg (Ctrl+Enter) starts the next");
+        return QCoreApplication::translate(
+            "Refusal", "The leg is over: Next Leg (Ctrl+Enter) starts the next");
     case TTurnRefusal::TooManyDarts:
-        return QStringLiteral("At most three darts a turn");
+        return QCoreApplication::translate("Refusal", "At most three darts a turn");
     case TTurnRefusal::NotADart:
-        return QStringLiteral("No board has that dart");
+        return QCoreApplication::translate("Refusal", "No board has that dart");
     case TTurnRefusal::DartAfterEnd:
-        return QStringLiteral("No dart can follow the one that ended the turn");
+        return QCoreApplication::translate("Refusal",
+                                           "No dart can follow the one that ended the turn");
     }
     return {};
 }

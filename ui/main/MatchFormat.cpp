@@ -2,6 +2,8 @@
 
 #include "UnitVTXGameLogic.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kDot = QStringLiteral(" \u00B7 ");
@@ -11,13 +13,17 @@ bool PlaysSets(const TGameParams& params)
     return params.LegsToWin > 0 && params.SetsToWin > 0;
 }
 
-// "1 leg", "3 legs".
+// "1 leg", "3 legs", "1 set", "2 sets".
 QString Counted(int count, const char* noun)
 {
-    return QStringLiteral("%1 %2%3")
-        .arg(count)
-        .arg(QLatin1String(noun))
-        .arg(count == 1 ? QString() : QStringLiteral("s"));
+    const bool legs = QLatin1String(noun) == QLatin1String("leg");
+    if (count == 1) {
+        return legs ? QCoreApplication::translate("MatchFormat", "1 leg")
+                    : QCoreApplication::translate("MatchFormat", "1 set");
+    }
+    return (legs ? QCoreApplication::translate("MatchFormat", "%1 legs")
+                 : QCoreApplication::translate("MatchFormat", "%1 sets"))
+        .arg(count);
 }
 
 } // namespace
@@ -31,19 +37,23 @@ QString MatchTitle(const QString& gameName, const CGame& game)
     QString title = gameName + kDot;
     const int32_t winner = game.MatchWinner();
     const bool over = winner >= 0;
-    const QString result =
-        kDot + QString::fromStdString(game.PlayerName(winner)) + QStringLiteral(" wins the match");
+    const QString result = kDot + QCoreApplication::translate("MatchFormat", "%1 wins the match")
+                                      .arg(QString::fromStdString(game.PlayerName(winner)));
     if (PlaysSets(params)) {
-        title += QStringLiteral("first to %1 of %2")
+        title += QCoreApplication::translate("MatchFormat", "first to %1 of %2")
                      .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"));
         if (over) {
             return title + result;
         }
-        title += kDot + QStringLiteral("Set %1").arg(game.SetNumber());
-        return title + kDot + QStringLiteral("Leg %1").arg(game.LegNumberInSet());
+        title += kDot + QCoreApplication::translate("MatchFormat", "Set %1").arg(game.SetNumber());
+        return title + kDot +
+               QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegNumberInSet());
     }
-    title += QStringLiteral("first to ") + Counted(params.LegsToWin, "leg");
-    return over ? title + result : title + kDot + QStringLiteral("Leg %1").arg(game.LegCount());
+    title += QCoreApplication::translate("MatchFormat", "first to %1")
+                 .arg(Counted(params.LegsToWin, "leg"));
+    return over ? title + result
+                : title + kDot +
+                      QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegCount());
 }
 
 QString MatchScoreText(const CGame& game, int player)
@@ -54,11 +64,13 @@ QString MatchScoreText(const CGame& game, int player)
     }
     // Once a match of sets is won, the legs of a set no longer in play say nothing.
     if (PlaysSets(params) && game.MatchWinner() >= 0) {
-        return QStringLiteral("Sets %1").arg(game.SetsWon(player));
+        return QCoreApplication::translate("MatchFormat", "Sets %1").arg(game.SetsWon(player));
     }
-    QString text = QStringLiteral("Legs %1").arg(game.LegsInSet(player));
+    QString text =
+        QCoreApplication::translate("MatchFormat", "Legs %1").arg(game.LegsInSet(player));
     if (PlaysSets(params)) {
-        text += kDot + QStringLiteral("Sets %1").arg(game.SetsWon(player));
+        text +=
+            kDot + QCoreApplication::translate("MatchFormat", "Sets %1").arg(game.SetsWon(player));
     }
     return text;
 }
@@ -77,9 +89,11 @@ QString WinLine(const CGame& game)
         const QString name = QString::fromStdString(game.PlayerName(player));
         // The deciding leg of a set starts the leg count again.
         const bool setWon = PlaysSets(params) && game.LegsInSet(player) == 0;
-        return name + (game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")
-                       : setWon                ? QStringLiteral(" wins the set")
-                                               : QStringLiteral(" wins the leg"));
+        return (game.MatchWinner() >= 0
+                    ? QCoreApplication::translate("MatchFormat", "%1 wins the match")
+                : setWon ? QCoreApplication::translate("MatchFormat", "%1 wins the set")
+                         : QCoreApplication::translate("MatchFormat", "%1 wins the leg"))
+            .arg(name);
     }
     return {};
 }

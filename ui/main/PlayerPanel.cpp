@@ -8,6 +8,7 @@
 #include "UnitVTXGameLogic.h"
 #include "WidgetHelpers.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,33 +34,37 @@ QString RefusalText(const TThrowCheck& check)
     case TRefusal::None:
         return {};
     case TRefusal::LegFinished:
-        return QStringLiteral("The leg is over");
+        return QCoreApplication::translate("Refusal", "The leg is over");
     case TRefusal::NoTotal:
-        return QStringLiteral("There is no total to finish");
+        return QCoreApplication::translate("Refusal", "There is no total to finish");
     case TRefusal::NotAScore:
-        return QStringLiteral("%1 cannot be scored with three darts").arg(check.Score);
+        return QCoreApplication::translate("Refusal", "%1 cannot be scored with three darts")
+            .arg(check.Score);
     case TRefusal::TooFewDarts:
-        return QStringLiteral("%1 needs at least %2 darts")
+        return QCoreApplication::translate("Refusal", "%1 needs at least %2 darts")
             .arg(check.Score)
             .arg(CGame::CheckOutDarts(check.Score));
     case TRefusal::Bust:
-        return QStringLiteral("Bust: %1 is more than the %2 left")
+        return QCoreApplication::translate("Refusal", "Bust: %1 is more than the %2 left")
             .arg(check.Score)
             .arg(check.Previous);
     case TRefusal::LeavesOne:
-        return QStringLiteral("That would leave 1");
+        return QCoreApplication::translate("Refusal", "That would leave 1");
     case TRefusal::NoDoubleFinish:
-        return QStringLiteral("%1 cannot be finished on a double").arg(check.Score);
+        return QCoreApplication::translate("Refusal", "%1 cannot be finished on a double")
+            .arg(check.Score);
     case TRefusal::TotalTooLarge:
-        return QStringLiteral("That total is too large to count");
+        return QCoreApplication::translate("Refusal", "That total is too large to count");
     case TRefusal::NoSuchTurn:
-        return QStringLiteral("Only a turn can be corrected");
+        return QCoreApplication::translate("Refusal", "Only a turn can be corrected");
     case TRefusal::FinishesTooSoon:
-        return QStringLiteral("That would finish the leg before the turns after it");
+        return QCoreApplication::translate("Refusal",
+                                           "That would finish the leg before the turns after it");
     case TRefusal::ChangesLegResult:
-        return QStringLiteral("That would change how the leg was won");
+        return QCoreApplication::translate("Refusal", "That would change how the leg was won");
     case TRefusal::DartAfterEnd:
-        return QStringLiteral("No dart can follow the one that finished or bust the turn");
+        return QCoreApplication::translate(
+            "Refusal", "No dart can follow the one that finished or bust the turn");
     }
     return {};
 }
@@ -115,8 +120,11 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     const auto addFigure = [&](const char* name, const char* caption) {
         QLabel* title =
             NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
-                     QString::fromLatin1(caption), stats);
+                     tr(caption), stats);
         title->setFont(captionFont);
+        // A translated caption longer than the column takes a second line rather than pushing
+        // its figure out of sight; the English ones fit, and keep their layout.
+        title->setWordWrap(title->text() != QLatin1String(caption));
         QLabel* value = NewLabel(QStringLiteral("Label%1%2").arg(QLatin1String(name), suffix),
                                  QStringLiteral("0"), stats);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -125,20 +133,19 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
         statsLayout->addSpacing(3);
         return value;
     };
-    m_Turns = addFigure("Turns", "Turns:");
-    m_Darts = addFigure("Darts", "Darts:");
-    m_Scored = addFigure("Scored", "Scored:");
-    m_TurnAvg = addFigure("TurnAvg", "Turn Avg:");
-    m_DartAvg = addFigure("DartAvg", "Dart Avg:");
+    m_Turns = addFigure("Turns", QT_TR_NOOP("Turns:"));
+    m_Darts = addFigure("Darts", QT_TR_NOOP("Darts:"));
+    m_Scored = addFigure("Scored", QT_TR_NOOP("Scored:"));
+    m_TurnAvg = addFigure("TurnAvg", QT_TR_NOOP("Turn Avg:"));
+    m_DartAvg = addFigure("DartAvg", QT_TR_NOOP("Dart Avg:"));
     auto* rule = new QFrame(stats);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     statsLayout->addWidget(rule);
-    m_Legs = addFigure("Legs", "Legs:");
-    m_GTurnAvg = addFigure("GTurnAvg", "G.Turn Avg:");
-    m_GDartAvg = addFigure("GDartAvg", "G.Dart Avg:");
-    m_HintsLabel =
-        NewLabel(QStringLiteral("LabelHints") + suffix, QStringLiteral("Shot Hint:"), stats);
+    m_Legs = addFigure("Legs", QT_TR_NOOP("Legs:"));
+    m_GTurnAvg = addFigure("GTurnAvg", QT_TR_NOOP("G.Turn Avg:"));
+    m_GDartAvg = addFigure("GDartAvg", QT_TR_NOOP("G.Dart Avg:"));
+    m_HintsLabel = NewLabel(QStringLiteral("LabelHints") + suffix, tr("Shot Hint:"), stats);
     m_HintsLabel->setFont(captionFont);
     statsLayout->addSpacing(4);
     statsLayout->addWidget(m_HintsLabel);
@@ -195,7 +202,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_Thrown->installEventFilter(this);
     connect(m_Thrown, &TDigitEdit::CheckoutChord, this, &TPlayerPanel::CheckoutAsked);
     m_ThrownLabel = NewLabel(QStringLiteral("LabelThrown") + suffix,
-                             left ? QStringLiteral("<&Thrown") : QStringLiteral("&Thrown>"), this);
+                             left ? tr("<&Thrown") : tr("&Thrown>"), this);
     m_ThrownLabel->setTextFormat(Qt::PlainText);
     m_ThrownLabel->setBuddy(m_Thrown);
     auto* entry = new QHBoxLayout;
@@ -340,9 +347,8 @@ QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
     std::string bad;
     if (!ParseDarts(typed, darts, &bad)) {
         std::vector<TDart> alone;
-        return ParseDarts(bad, alone)
-                   ? QStringLiteral("A turn has at most three darts")
-                   : QStringLiteral("\"%1\" is not a dart").arg(QString::fromStdString(bad));
+        return ParseDarts(bad, alone) ? tr("A turn has at most three darts")
+                                      : tr("\"%1\" is not a dart").arg(QString::fromStdString(bad));
     }
     int32_t sum = 0;
     for (const TDart& dart : darts) {
@@ -354,9 +360,9 @@ QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
     if (const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr) {
         const TThrowCheck check = sheet->CheckDarts(darts);
         if (check.Accepted() && check.Darts > 0) {
-            text += QStringLiteral(" · checkout");
+            text += tr(" · checkout");
         } else if (check.Accepted() && check.Score == 0 && sum > 0) {
-            text += QStringLiteral(" · bust");
+            text += tr(" · bust");
         }
     }
     if (parsed != nullptr) {
