@@ -146,3 +146,13 @@ TEXTS.update({
     "New codes": {"de": "Neue Codes", "nl": "Nieuwe codes", "fr": "Nouveaux codes", "es": "Códigos nuevos"},
     "Connected: %1 %2 · %3 %4": {"de": "Verbunden: %1 %2 · %3 %4", "nl": "Verbonden: %1 %2 · %3 %4", "fr": "Connectés : %1 %2 · %3 %4", "es": "Conectados: %1 %2 · %3 %4"},
 })
+
+TEXTS.update({
+    "No score": {"de": "Keine Punkte", "nl": "Geen score", "fr": "Aucun point", "es": "Sin puntos"},
+    "1 mark: ": {"de": "1 Treffer: ", "nl": "1 mark: ", "fr": "1 marque : ", "es": "1 marca: "},
+    "%1 marks: ": {"de": "%1 Treffer: ", "nl": "%1 marks: ", "fr": "%1 marques : ", "es": "%1 marcas: "},
+    "Last %1": {"de": "Zuletzt %1", "nl": "Laatste %1", "fr": "Dernière %1", "es": "Última %1"},
+    "Vantorix Board": {"de": "Vantorix Anzeigetafel", "nl": "Vantorix scorebord", "fr": "Tableau Vantorix", "es": "Marcador de Vantorix"},
+    "Full Screen": {"de": "Vollbild", "nl": "Volledig scherm", "fr": "Plein écran", "es": "Pantalla completa"},
+    "Leave Full Screen": {"de": "Vollbild verlassen", "nl": "Volledig scherm verlaten", "fr": "Quitter le plein écran", "es": "Salir de pantalla completa"},
+})

@@ -139,6 +139,21 @@
     </message>
 </context>
 <context>
+    <name>TFormBoard</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Vantorix Anzeigetafel</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -489,6 +504,29 @@
     <message>
         <source> · bust</source>
         <translation> · überworfen</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomFollower</name>
+    <message>
+        <source>No score</source>
+        <translation>Keine Punkte</translation>
+    </message>
+    <message>
+        <source>1 mark: </source>
+        <translation>1 Treffer: </translation>
+    </message>
+    <message>
+        <source>%1 marks: </source>
+        <translation>%1 Treffer: </translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Zuletzt %1</translation>
     </message>
 </context>
 <context>

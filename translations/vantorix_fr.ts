@@ -139,6 +139,21 @@
     </message>
 </context>
 <context>
+    <name>TFormBoard</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Tableau Vantorix</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>
@@ -489,6 +504,29 @@
     <message>
         <source> · bust</source>
         <translation> · bust</translation>
+    </message>
+</context>
+<context>
+    <name>TRoomFollower</name>
+    <message>
+        <source>No score</source>
+        <translation>Aucun point</translation>
+    </message>
+    <message>
+        <source>1 mark: </source>
+        <translation>1 marque : </translation>
+    </message>
+    <message>
+        <source>%1 marks: </source>
+        <translation>%1 marques : </translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Manches %1</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Dernière %1</translation>
     </message>
 </context>
 <context>

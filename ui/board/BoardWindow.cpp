@@ -158,7 +158,7 @@ private:
 TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormBoard"));
-    setWindowTitle(QStringLiteral("Vantorix Board"));
+    setWindowTitle(tr("Vantorix Board"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     // Shown, it leaves the keyboard with the operator's window.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -178,12 +178,12 @@ TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
     PlaceColumns(2);
     layout->addLayout(m_Grid, 12);
 
-    auto* fullScreen = new QAction(QStringLiteral("Full Screen"), this);
+    auto* fullScreen = new QAction(tr("Full Screen"), this);
     fullScreen->setObjectName(QStringLiteral("ActionBoardFullScreen"));
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, this, &TFormBoard::ToggleFullScreen);
     addAction(fullScreen);
-    auto* leave = new QAction(QStringLiteral("Leave Full Screen"), this);
+    auto* leave = new QAction(tr("Leave Full Screen"), this);
     leave->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(leave, &QAction::triggered, this, [this] {
         if (isFullScreen()) {

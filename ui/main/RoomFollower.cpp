@@ -11,6 +11,7 @@
 #include "MatchFormat.h"
 #include "MatchSession.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -67,14 +68,16 @@ TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
                 continue;
             }
             shown.Darts = turns[turn].Darts.empty()
-                              ? QStringLiteral("No score")
+                              ? QCoreApplication::translate("TRoomFollower", "No score")
                               : QString::fromStdString(DartsText(turns[turn].Darts, " · "));
             if (cricket != nullptr && !turns[turn].Darts.empty()) {
                 // The marks first: they matter more in the room than the darts.
                 const int marks = cricket->TurnMarks(static_cast<int32_t>(turn));
-                shown.Darts = (marks == 1 ? QStringLiteral("1 mark: ")
-                                          : QStringLiteral("%1 marks: ").arg(marks)) +
-                              shown.Darts;
+                shown.Darts =
+                    (marks == 1
+                         ? QCoreApplication::translate("TRoomFollower", "1 mark: ")
+                         : QCoreApplication::translate("TRoomFollower", "%1 marks: ").arg(marks)) +
+                    shown.Darts;
             }
             break;
         }
@@ -174,7 +177,8 @@ TBoardState TRoomFollower::BoardState() const
         shown.Name = QString::fromStdString(game.PlayerName(player));
         shown.MatchScore = params.LegsToWin > 0
                                ? MatchScoreText(game, player)
-                               : QStringLiteral("Legs %1").arg(game.LegsInSet(player));
+                               : QCoreApplication::translate("TRoomFollower", "Legs %1")
+                                     .arg(game.LegsInSet(player));
         const CPlayerScores* sheet = leg->GetSheet(player);
         if (sheet == nullptr || sheet->LastEntry() == nullptr) {
             continue;
@@ -182,7 +186,8 @@ TBoardState TRoomFollower::BoardState() const
         const int32_t remainder = sheet->LastEntry()->Remainder;
         shown.Remainder = QString::number(remainder);
         if (sheet->EntryCount() > 1) {
-            shown.LastTurn = QStringLiteral("Last %1").arg(sheet->LastEntry()->Score);
+            shown.LastTurn = QCoreApplication::translate("TRoomFollower", "Last %1")
+                                 .arg(sheet->LastEntry()->Score);
         }
         shown.Throws = inPlay && leg->PlayerToThrow() == player;
         if (player == m_DartsPlayer) {
