@@ -156,3 +156,33 @@ TEXTS.update({
     "Full Screen": {"de": "Vollbild", "nl": "Volledig scherm", "fr": "Plein écran", "es": "Pantalla completa"},
     "Leave Full Screen": {"de": "Vollbild verlassen", "nl": "Volledig scherm verlaten", "fr": "Quitter le plein écran", "es": "Salir de pantalla completa"},
 })
+
+TEXTS.update({
+    "Miss": {"de": "Daneben", "nl": "Mis", "fr": "Raté", "es": "Fallo"},
+    "No Outshot": {"de": "Kein Finish", "nl": "Geen uitgooi", "fr": "Pas de finish", "es": "Sin cierre"},
+    "1-Dart Outshot": {"de": "Finish mit 1 Dart", "nl": "Uitgooi met 1 dart", "fr": "Finish en 1 fléchette", "es": "Cierre con 1 dardo"},
+    "2-Dart Outshot": {"de": "Finish mit 2 Darts", "nl": "Uitgooi met 2 darts", "fr": "Finish en 2 fléchettes", "es": "Cierre con 2 dardos"},
+    "3-Dart Outshot": {"de": "Finish mit 3 Darts", "nl": "Uitgooi met 3 darts", "fr": "Finish en 3 fléchettes", "es": "Cierre con 3 dardos"},
+    "Invalid Score": {"de": "Ungültige Punktzahl", "nl": "Ongeldige score", "fr": "Score impossible", "es": "Puntuación no válida"},
+    "Quick Shot Hint": {"de": "Finish-Hilfe", "nl": "Uitgooihulp", "fr": "Aide aux finishs", "es": "Ayuda de cierres"},
+    "Shot:": {"de": "Rest:", "nl": "Rest:", "fr": "Reste :", "es": "Resto:"},
+    "Close": {"de": "Schließen", "nl": "Sluiten", "fr": "Fermer", "es": "Cerrar"},
+    "was not found": {"de": "wurde nicht gefunden", "nl": "is niet gevonden", "fr": "est introuvable", "es": "no se ha encontrado"},
+    "is not a regular file": {"de": "ist keine gewöhnliche Datei", "nl": "is geen gewoon bestand", "fr": "n'est pas un fichier ordinaire", "es": "no es un archivo normal"},
+    "cannot be read": {"de": "kann nicht gelesen werden", "nl": "kan niet worden gelezen", "fr": "ne peut pas être lu", "es": "no se puede leer"},
+    "No checkout routes: %1 %2.": {"de": "Keine Finish-Wege: %1 %2.", "nl": "Geen uitgooiroutes: %1 %2.", "fr": "Pas de finishs : %1 %2.", "es": "Sin cierres: %1 %2."},
+    "%1 wins": {"de": "%1 gewinnt", "nl": "%1 wint", "fr": "%1 gagne", "es": "%1 gana"},
+    "Outshot": {"de": "Finish", "nl": "Uitgooi", "fr": "Finish", "es": "Cierre"},
+    "Paused: Ctrl+P lets it throw": {"de": "Angehalten: Strg+P lässt ihn werfen", "nl": "Gepauzeerd: Ctrl+P laat hem gooien", "fr": "En pause : Ctrl+P le laisse lancer", "es": "En pausa: Ctrl+P le deja tirar"},
+    "Waits after the undo: Ctrl+P twice lets it throw": {"de": "Wartet nach dem Zurücknehmen: zweimal Strg+P lässt ihn werfen", "nl": "Wacht na het ongedaan maken: twee keer Ctrl+P laat hem gooien", "fr": "Attend après l'annulation : deux fois Ctrl+P le laisse lancer", "es": "Espera tras deshacer: Ctrl+P dos veces le deja tirar"},
+    "Dismiss": {"de": "Ausblenden", "nl": "Sluiten", "fr": "Fermer", "es": "Descartar"},
+    "to throw": {"de": "wirft", "nl": "gooit", "fr": "au lancer", "es": "tira"},
+    "%1 to throw": {"de": "%1 wirft", "nl": "%1 gooit", "fr": "%1 au lancer", "es": "tira %1"},
+    "Avg %1": {"de": "Ø %1", "nl": "Gem. %1", "fr": "Moy. %1", "es": "Prom. %1"},
+})
+TEXTS["Vantorix\nVersion 1.06\n\nDarts scoreboard"] = {
+    "de": "Vantorix\nVersion 1.06\n\nDarts-Anzeigetafel",
+    "nl": "Vantorix\nVersie 1.06\n\nDartsscorebord",
+    "fr": "Vantorix\nVersion 1.06\n\nTableau de score de fléchettes",
+    "es": "Vantorix\nVersión 1.06\n\nMarcador de dardos",
+}

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>TDartPad</name>
+    <message>
+        <source>Miss</source>
+        <translation>Daneben</translation>
+    </message>
+</context>
+<context>
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
@@ -151,6 +158,90 @@
     <message>
         <source>Leave Full Screen</source>
         <translation>Vollbild verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHint</name>
+    <message>
+        <source>No Outshot</source>
+        <translation>Kein Finish</translation>
+    </message>
+    <message>
+        <source>1-Dart Outshot</source>
+        <translation>Finish mit 1 Dart</translation>
+    </message>
+    <message>
+        <source>2-Dart Outshot</source>
+        <translation>Finish mit 2 Darts</translation>
+    </message>
+    <message>
+        <source>3-Dart Outshot</source>
+        <translation>Finish mit 3 Darts</translation>
+    </message>
+    <message>
+        <source>Invalid Score</source>
+        <translation>Ungültige Punktzahl</translation>
+    </message>
+    <message>
+        <source>Quick Shot Hint</source>
+        <translation>Finish-Hilfe</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Rest:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Finish-Weg:</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVTX</name>
+    <message>
+        <source>was not found</source>
+        <translation>wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No checkout routes: %1 %2.</source>
+        <translation>Keine Finish-Wege: %1 %2.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Vantorix
+Version 1.06
+
+Darts scoreboard</source>
+        <translation>Vantorix
+Version 1.06
+
+Darts-Anzeigetafel</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gewinnt das Match</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 gewinnt das Set</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
     </message>
 </context>
 <context>
@@ -339,6 +430,21 @@
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
+    <message>
+        <source>Outshot</source>
+        <translation>Finish</translation>
+    </message>
+</context>
+<context>
+    <name>TMainPages</name>
+    <message>
+        <source>Paused: Ctrl+P lets it throw</source>
+        <translation>Angehalten: Strg+P lässt ihn werfen</translation>
+    </message>
+    <message>
+        <source>Waits after the undo: Ctrl+P twice lets it throw</source>
+        <translation>Wartet nach dem Zurücknehmen: zweimal Strg+P lässt ihn werfen</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>
@@ -441,6 +547,13 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TNoticeBar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
     </message>
 </context>
 <context>
@@ -633,6 +746,29 @@
     <message>
         <source>keypads</source>
         <translation>Eingaben</translation>
+    </message>
+</context>
+<context>
+    <name>TSideCards</name>
+    <message>
+        <source>to throw</source>
+        <translation>wirft</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 wirft</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Zuletzt %1</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Ø %1</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
     </message>
 </context>
 <context>

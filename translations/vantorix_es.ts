@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>TDartPad</name>
+    <message>
+        <source>Miss</source>
+        <translation>Fallo</translation>
+    </message>
+</context>
+<context>
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
@@ -151,6 +158,90 @@
     <message>
         <source>Leave Full Screen</source>
         <translation>Salir de pantalla completa</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHint</name>
+    <message>
+        <source>No Outshot</source>
+        <translation>Sin cierre</translation>
+    </message>
+    <message>
+        <source>1-Dart Outshot</source>
+        <translation>Cierre con 1 dardo</translation>
+    </message>
+    <message>
+        <source>2-Dart Outshot</source>
+        <translation>Cierre con 2 dardos</translation>
+    </message>
+    <message>
+        <source>3-Dart Outshot</source>
+        <translation>Cierre con 3 dardos</translation>
+    </message>
+    <message>
+        <source>Invalid Score</source>
+        <translation>Puntuación no válida</translation>
+    </message>
+    <message>
+        <source>Quick Shot Hint</source>
+        <translation>Ayuda de cierres</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Resto:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Cierre:</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVTX</name>
+    <message>
+        <source>was not found</source>
+        <translation>no se ha encontrado</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>No checkout routes: %1 %2.</source>
+        <translation>Sin cierres: %1 %2.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Vantorix
+Version 1.06
+
+Darts scoreboard</source>
+        <translation>Vantorix
+Versión 1.06
+
+Marcador de dardos</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gana el partido</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 gana el set</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gana</translation>
     </message>
 </context>
 <context>
@@ -339,6 +430,21 @@
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
     </message>
+    <message>
+        <source>Outshot</source>
+        <translation>Cierre</translation>
+    </message>
+</context>
+<context>
+    <name>TMainPages</name>
+    <message>
+        <source>Paused: Ctrl+P lets it throw</source>
+        <translation>En pausa: Ctrl+P le deja tirar</translation>
+    </message>
+    <message>
+        <source>Waits after the undo: Ctrl+P twice lets it throw</source>
+        <translation>Espera tras deshacer: Ctrl+P dos veces le deja tirar</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>
@@ -441,6 +547,13 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Ordenador (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TNoticeBar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>
@@ -633,6 +746,29 @@
     <message>
         <source>keypads</source>
         <translation>teclados</translation>
+    </message>
+</context>
+<context>
+    <name>TSideCards</name>
+    <message>
+        <source>to throw</source>
+        <translation>tira</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>tira %1</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Última %1</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Prom. %1</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>TDartPad</name>
+    <message>
+        <source>Miss</source>
+        <translation>Raté</translation>
+    </message>
+</context>
+<context>
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
@@ -151,6 +158,90 @@
     <message>
         <source>Leave Full Screen</source>
         <translation>Quitter le plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHint</name>
+    <message>
+        <source>No Outshot</source>
+        <translation>Pas de finish</translation>
+    </message>
+    <message>
+        <source>1-Dart Outshot</source>
+        <translation>Finish en 1 fléchette</translation>
+    </message>
+    <message>
+        <source>2-Dart Outshot</source>
+        <translation>Finish en 2 fléchettes</translation>
+    </message>
+    <message>
+        <source>3-Dart Outshot</source>
+        <translation>Finish en 3 fléchettes</translation>
+    </message>
+    <message>
+        <source>Invalid Score</source>
+        <translation>Score impossible</translation>
+    </message>
+    <message>
+        <source>Quick Shot Hint</source>
+        <translation>Aide aux finishs</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Reste :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Finish :</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVTX</name>
+    <message>
+        <source>was not found</source>
+        <translation>est introuvable</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>No checkout routes: %1 %2.</source>
+        <translation>Pas de finishs : %1 %2.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Vantorix
+Version 1.06
+
+Darts scoreboard</source>
+        <translation>Vantorix
+Version 1.06
+
+Tableau de score de fléchettes</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 remporte le match</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 remporte le set</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
     </message>
 </context>
 <context>
@@ -339,6 +430,21 @@
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
+    <message>
+        <source>Outshot</source>
+        <translation>Finish</translation>
+    </message>
+</context>
+<context>
+    <name>TMainPages</name>
+    <message>
+        <source>Paused: Ctrl+P lets it throw</source>
+        <translation>En pause : Ctrl+P le laisse lancer</translation>
+    </message>
+    <message>
+        <source>Waits after the undo: Ctrl+P twice lets it throw</source>
+        <translation>Attend après l'annulation : deux fois Ctrl+P le laisse lancer</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>
@@ -441,6 +547,13 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Ordinateur (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TNoticeBar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -633,6 +746,29 @@
     <message>
         <source>keypads</source>
         <translation>pavés</translation>
+    </message>
+</context>
+<context>
+    <name>TSideCards</name>
+    <message>
+        <source>to throw</source>
+        <translation>au lancer</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 au lancer</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Dernière %1</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Moy. %1</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Manches %1</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>TDartPad</name>
+    <message>
+        <source>Miss</source>
+        <translation>Mis</translation>
+    </message>
+</context>
+<context>
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
@@ -151,6 +158,90 @@
     <message>
         <source>Leave Full Screen</source>
         <translation>Volledig scherm verlaten</translation>
+    </message>
+</context>
+<context>
+    <name>TFormHint</name>
+    <message>
+        <source>No Outshot</source>
+        <translation>Geen uitgooi</translation>
+    </message>
+    <message>
+        <source>1-Dart Outshot</source>
+        <translation>Uitgooi met 1 dart</translation>
+    </message>
+    <message>
+        <source>2-Dart Outshot</source>
+        <translation>Uitgooi met 2 darts</translation>
+    </message>
+    <message>
+        <source>3-Dart Outshot</source>
+        <translation>Uitgooi met 3 darts</translation>
+    </message>
+    <message>
+        <source>Invalid Score</source>
+        <translation>Ongeldige score</translation>
+    </message>
+    <message>
+        <source>Quick Shot Hint</source>
+        <translation>Uitgooihulp</translation>
+    </message>
+    <message>
+        <source>Shot:</source>
+        <translation>Rest:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Shot Hint:</source>
+        <translation>Uitgooiroute:</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVTX</name>
+    <message>
+        <source>was not found</source>
+        <translation>is niet gevonden</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>No checkout routes: %1 %2.</source>
+        <translation>Geen uitgooiroutes: %1 %2.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Vantorix
+Version 1.06
+
+Darts scoreboard</source>
+        <translation>Vantorix
+Versie 1.06
+
+Dartsscorebord</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 wint de wedstrijd</translation>
+    </message>
+    <message>
+        <source>%1 wins the set</source>
+        <translation>%1 wint de set</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 wint</translation>
     </message>
 </context>
 <context>
@@ -339,6 +430,21 @@
         <source>&amp;Language</source>
         <translation>&amp;Taal</translation>
     </message>
+    <message>
+        <source>Outshot</source>
+        <translation>Uitgooi</translation>
+    </message>
+</context>
+<context>
+    <name>TMainPages</name>
+    <message>
+        <source>Paused: Ctrl+P lets it throw</source>
+        <translation>Gepauzeerd: Ctrl+P laat hem gooien</translation>
+    </message>
+    <message>
+        <source>Waits after the undo: Ctrl+P twice lets it throw</source>
+        <translation>Wacht na het ongedaan maken: twee keer Ctrl+P laat hem gooien</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>
@@ -441,6 +547,13 @@
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TNoticeBar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
@@ -633,6 +746,29 @@
     <message>
         <source>keypads</source>
         <translation>toetsenblokken</translation>
+    </message>
+</context>
+<context>
+    <name>TSideCards</name>
+    <message>
+        <source>to throw</source>
+        <translation>gooit</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 gooit</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Laatste %1</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Gem. %1</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "DigitEdit.h"
 #include "UnitVTXGameLogic.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -34,15 +35,15 @@ QString TFormHint::Verdict(int score)
 {
     switch (CGame::CheckOutDarts(score)) {
     case 0:
-        return QStringLiteral("No Outshot");
+        return QCoreApplication::translate("TFormHint", "No Outshot");
     case 1:
-        return QStringLiteral("1-Dart Outshot");
+        return QCoreApplication::translate("TFormHint", "1-Dart Outshot");
     case 2:
-        return QStringLiteral("2-Dart Outshot");
+        return QCoreApplication::translate("TFormHint", "2-Dart Outshot");
     case 3:
-        return QStringLiteral("3-Dart Outshot");
+        return QCoreApplication::translate("TFormHint", "3-Dart Outshot");
     default:
-        return QStringLiteral("Invalid Score");
+        return QCoreApplication::translate("TFormHint", "Invalid Score");
     }
 }
 
@@ -55,7 +56,7 @@ TFormHint::TFormHint(TContentsLater, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FormHint"));
-    setWindowTitle(QStringLiteral("Quick Shot Hint"));
+    setWindowTitle(tr("Quick Shot Hint"));
     setModal(false);
     // The client size of the form: the routes and the verdict fit it, and a fixed size has
     // no need to be remembered.
@@ -71,7 +72,7 @@ void TFormHint::BuildContents()
     hintFont.setStyleHint(QFont::TypeWriter);
     setFont(hintFont);
 
-    auto* label = new QLabel(QStringLiteral("Shot:"), this);
+    auto* label = new QLabel(tr("Shot:"), this);
     label->setObjectName(QStringLiteral("Label2"));
     m_EditShot = new TDigitEdit(this);
     m_EditShot->setObjectName(QStringLiteral("EditShot"));
@@ -102,12 +103,12 @@ void TFormHint::BuildContents()
     connect(up, &QToolButton::clicked, this, [this] { Step(+1); });
     connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     close->setAutoDefault(false); // Enter belongs to the shot box
     connect(close, &QPushButton::clicked, this, &TFormHint::hide);
 
-    auto* hintsLabel = new QLabel(QStringLiteral("Shot Hint:"), this);
+    auto* hintsLabel = new QLabel(tr("Shot Hint:"), this);
     hintsLabel->setObjectName(QStringLiteral("LabelHints2"));
     m_ListBoxHints = new QListWidget(this);
     m_ListBoxHints->setObjectName(QStringLiteral("ListBoxHints"));

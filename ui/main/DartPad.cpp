@@ -74,7 +74,7 @@ TDartPad::TDartPad(QWidget* parent) : QWidget(parent)
         {"ButtonPadBack", "Back", &TDartPad::BackChosen},
         {"ButtonPadEnter", "Enter", &TDartPad::EnterChosen},
     };
-    auto* miss = new QPushButton(QStringLiteral("Miss"), m_Buttons);
+    auto* miss = new QPushButton(tr("Miss"), m_Buttons);
     miss->setObjectName(QStringLiteral("ButtonPadMiss"));
     miss->setFocusPolicy(Qt::NoFocus);
     connect(miss, &QPushButton::clicked, this, [this] { emit DartChosen({0, 1}); });

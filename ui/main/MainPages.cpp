@@ -9,6 +9,7 @@
 #include "WidgetHelpers.h"
 #include "WinnerBanner.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -113,9 +114,11 @@ void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& compu
     if (player < 0 && leg != nullptr && !leg->Finished() &&
         ComputerAverage(game.Params(), leg->PlayerToThrow()) > 0) {
         player = leg->PlayerToThrow();
-        text = computer.IsPaused() ? QStringLiteral("Paused: Ctrl+P lets it throw")
+        text = computer.IsPaused()
+                   ? QCoreApplication::translate("TMainPages", "Paused: Ctrl+P lets it throw")
                : computer.IsWaiting()
-                   ? QStringLiteral("Waits after the undo: Ctrl+P twice lets it throw")
+                   ? QCoreApplication::translate("TMainPages",
+                                                 "Waits after the undo: Ctrl+P twice lets it throw")
                    : QString();
     }
     // Otherwise a panel shows the darts of its side's last turn. A computer's panel, and every

@@ -22,7 +22,7 @@ TNoticeBar::TNoticeBar(QWidget* parent) : QFrame(parent)
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("ButtonNoticeClose"));
     close->setText(QStringLiteral("\u00D7"));
-    close->setToolTip(QStringLiteral("Dismiss"));
+    close->setToolTip(tr("Dismiss"));
     close->setAutoRaise(true);
     close->setFocusPolicy(Qt::NoFocus);
     connect(close, &QToolButton::clicked, this, &TNoticeBar::Dismiss);

@@ -4,6 +4,7 @@
 #include "UnitVTXGameLogic.h"
 #include "WidgetHelpers.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -182,8 +183,7 @@ void TSideCards::Show(const CGame& game, int throwing)
                 game.ThrowerName(side, game.ThrowerFor(legIndex, sheet->EntryCount())));
         }
         if (side == throwing) {
-            thrower = thrower.isEmpty() ? QStringLiteral("to throw")
-                                        : thrower + QStringLiteral(" to throw");
+            thrower = thrower.isEmpty() ? tr("to throw") : tr("%1 to throw").arg(thrower);
         }
         texts[TSideCard::kThrower] = thrower;
         if (sheet != nullptr && sheet->LastEntry() != nullptr) {
@@ -191,13 +191,17 @@ void TSideCards::Show(const CGame& game, int throwing)
         }
         const TPlayerStats stats = game.GetPlayerStats(side);
         QString figures = sheet != nullptr && sheet->EntryCount() > 1
-                              ? QStringLiteral("Last %1").arg(sheet->LastEntry()->Score) + kDot
+                              ? QCoreApplication::translate("TSideCards", "Last %1")
+                                        .arg(sheet->LastEntry()->Score) +
+                                    kDot
                               : QString();
-        texts[TSideCard::kFigures] =
-            figures + QStringLiteral("Avg %1").arg(Decimal2(stats.DartAverage * 3.0));
+        texts[TSideCard::kFigures] = figures + QCoreApplication::translate("TSideCards", "Avg %1")
+                                                   .arg(Decimal2(stats.DartAverage * 3.0));
         const QString match = MatchScoreText(game, side);
         texts[TSideCard::kMatch] =
-            match.isEmpty() ? QStringLiteral("Legs %1").arg(stats.LegsWon) : match;
+            match.isEmpty()
+                ? QCoreApplication::translate("TSideCards", "Legs %1").arg(stats.LegsWon)
+                : match;
         m_Cards[static_cast<size_t>(side)]->Set(texts, side == throwing);
     }
 }

@@ -1,6 +1,7 @@
 #include "ThrowMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -103,7 +104,7 @@ QMenu* CreateThrowMenu(QWidget* parent, const std::array<QAction*, 19>& scores,
     auto* columnsAction = new QWidgetAction(menu);
     columnsAction->setDefaultWidget(columns);
     menu->addAction(columnsAction);
-    QMenu* outshot = menu->addMenu(QStringLiteral("Outshot"));
+    QMenu* outshot = menu->addMenu(QCoreApplication::translate("TMainActions", "Outshot"));
     outshot->setObjectName(QStringLiteral("PopupMenuOutshot"));
     for (QAction* action : outshots) {
         outshot->addAction(action);

@@ -297,18 +297,18 @@ bool TFormVTX::OpenCheckoutTable(const QString& path)
     const QFileInfo file(path);
     QString problem;
     if (!file.exists()) {
-        problem = QStringLiteral("was not found");
+        problem = tr("was not found");
     } else if (!file.isFile()) {
-        problem = QStringLiteral("is not a regular file");
+        problem = tr("is not a regular file");
     } else if (std::optional<CCheckoutTable> table =
                    CCheckoutTable::Open(QFile::encodeName(path).toStdString())) {
         m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
         m_Room->SetCheckoutTable(m_CheckoutTable.get());
     } else {
-        problem = QStringLiteral("cannot be read");
+        problem = tr("cannot be read");
     }
     if (!problem.isEmpty()) {
-        ShowNotice(QStringLiteral("No checkout routes: %1 %2.").arg(path, problem));
+        ShowNotice(tr("No checkout routes: %1 %2.").arg(path, problem));
     }
     if (auto* hintWindow = qobject_cast<TFormHint*>(m_HintWindow.data())) {
         hintWindow->SetCheckoutTable(m_CheckoutTable.get());
@@ -458,8 +458,7 @@ void TFormVTX::ShowMatch()
 
 void TFormVTX::ActionAboutExecute()
 {
-    QMessageBox::information(this, QStringLiteral("About"),
-                             QStringLiteral("Vantorix\nVersion 1.06\n\nDarts scoreboard"));
+    QMessageBox::information(this, tr("About"), tr("Vantorix\nVersion 1.06\n\nDarts scoreboard"));
     GiveKeyboardBack();
 }
 
@@ -660,13 +659,13 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
     const bool setWon =
         params.LegsToWin > 0 && params.SetsToWin > 0 && m_Game.LegsInSet(winner) == 0;
     // A long name is elided so that what was won stays readable in the banner.
-    const QString won = m_Game.MatchWinner() >= 0 ? QStringLiteral(" wins the match")
-                        : setWon                  ? QStringLiteral(" wins the set")
-                                                  : QStringLiteral(" wins");
+    const QString won = m_Game.MatchWinner() >= 0 ? tr("%1 wins the match")
+                        : setWon                  ? tr("%1 wins the set")
+                                                  : tr("%1 wins");
     const QFontMetrics metrics = m_Banner->fontMetrics();
-    const int room = m_Banner->contentsRect().width() - metrics.horizontalAdvance(won) -
+    const int room = m_Banner->contentsRect().width() - metrics.horizontalAdvance(won.arg(u"")) -
                      2 * metrics.averageCharWidth();
-    m_Banner->ShowFor(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1)) + won);
+    m_Banner->ShowFor(won.arg(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1))));
 }
 
 void TFormVTX::UpdateMatchDisplay()
