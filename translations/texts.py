@@ -186,3 +186,28 @@ TEXTS["Vantorix\nVersion 1.06\n\nDarts scoreboard"] = {
     "fr": "Vantorix\nVersion 1.06\n\nTableau de score de fléchettes",
     "es": "Vantorix\nVersión 1.06\n\nMarcador de dardos",
 }
+
+TEXTS.update({
+    "Export match as CSV": {"de": "Match als CSV exportieren", "nl": "Wedstrijd als CSV exporteren", "fr": "Exporter le match en CSV", "es": "Exportar el partido como CSV"},
+    "CSV files (*.csv)": {"de": "CSV-Dateien (*.csv)", "nl": "CSV-bestanden (*.csv)", "fr": "Fichiers CSV (*.csv)", "es": "Archivos CSV (*.csv)"},
+    "%1 could not be written: %2": {"de": "%1 konnte nicht geschrieben werden: %2", "nl": "%1 kon niet worden geschreven: %2", "fr": "%1 n'a pas pu être écrit : %2", "es": "No se pudo escribir %1: %2"},
+    "History": {"de": "Verlauf", "nl": "Geschiedenis", "fr": "Historique", "es": "Historial"},
+    "&Open": {"de": "Ö&ffnen", "nl": "&Openen", "fr": "&Ouvrir", "es": "&Abrir"},
+    "&Export as CSV…": {"de": "Als CSV &exportieren…", "nl": "Als CSV &exporteren…", "fr": "&Exporter en CSV…", "es": "&Exportar como CSV…"},
+    "&Delete…": {"de": "&Löschen…", "nl": "&Verwijderen…", "fr": "&Supprimer…", "es": "&Borrar…"},
+    "&Resume": {"de": "&Fortsetzen", "nl": "&Hervatten", "fr": "&Reprendre", "es": "&Reanudar"},
+    "Go on with the selected match where it stopped": {"de": "Das gewählte Match dort fortsetzen, wo es aufhörte", "nl": "De gekozen wedstrijd hervatten waar hij stopte", "fr": "Reprendre le match choisi là où il s'est arrêté", "es": "Seguir el partido elegido donde se quedó"},
+    "&Player:": {"de": "&Spieler:", "nl": "&Speler:", "fr": "&Joueur :", "es": "&Jugador:"},
+    "Delete match": {"de": "Match löschen", "nl": "Wedstrijd verwijderen", "fr": "Supprimer le match", "es": "Borrar el partido"},
+    "This is the match in play.": {"de": "Das ist das laufende Match.", "nl": "Dit is de lopende wedstrijd.", "fr": "C'est le match en cours.", "es": "Es el partido en juego."},
+    "Delete %1 for good?": {"de": "%1 endgültig löschen?", "nl": "%1 voorgoed verwijderen?", "fr": "Supprimer %1 définitivement ?", "es": "¿Borrar %1 para siempre?"},
+    "3-Dart Average per Match": {"de": "3-Dart-Average je Match", "nl": "3-dartsgemiddelde per wedstrijd", "fr": "Moyenne sur 3 fléchettes par match", "es": "Promedio de 3 dardos por partido"},
+    "Match started": {"de": "Matchbeginn", "nl": "Begin van de wedstrijd", "fr": "Début du match", "es": "Inicio del partido"},
+    "Average": {"de": "Average", "nl": "Gemiddelde", "fr": "Moyenne", "es": "Promedio"},
+    "Correct Leg %1": {"de": "Leg %1 korrigieren", "nl": "Leg %1 verbeteren", "fr": "Corriger la manche %1", "es": "Corregir el leg %1"},
+    "Turn": {"de": "Aufnahme", "nl": "Beurt", "fr": "Volée", "es": "Tirada"},
+    "Score": {"de": "Punkte", "nl": "Score", "fr": "Score", "es": "Puntos"},
+    "Left": {"de": "Rest", "nl": "Rest", "fr": "Reste", "es": "Resto"},
+    "Choose a turn to correct": {"de": "Eine Aufnahme zum Korrigieren wählen", "nl": "Kies een beurt om te verbeteren", "fr": "Choisir une volée à corriger", "es": "Elija una tirada para corregir"},
+    "%1, turn %2:": {"de": "%1, Aufnahme %2:", "nl": "%1, beurt %2:", "fr": "%1, volée %2 :", "es": "%1, tirada %2:"},
+})

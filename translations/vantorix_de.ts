@@ -245,6 +245,104 @@ Darts-Anzeigetafel</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>Export match as CSV</source>
+        <translation>Match als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Go on with the selected match where it stopped</source>
+        <translation>Das gewählte Match dort fortsetzen, wo es aufhörte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>Delete match</source>
+        <translation>Match löschen</translation>
+    </message>
+    <message>
+        <source>This is the match in play.</source>
+        <translation>Das ist das laufende Match.</translation>
+    </message>
+    <message>
+        <source>Delete %1 for good?</source>
+        <translation>%1 endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>3-Dart Average per Match</source>
+        <translation>3-Dart-Average je Match</translation>
+    </message>
+    <message>
+        <source>Match started</source>
+        <translation>Matchbeginn</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Average</translation>
+    </message>
+</context>
+<context>
+    <name>TLegCorrectionDialog</name>
+    <message>
+        <source>Correct Leg %1</source>
+        <translation>Leg %1 korrigieren</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Choose a turn to correct</source>
+        <translation>Eine Aufnahme zum Korrigieren wählen</translation>
+    </message>
+    <message>
+        <source>%1, turn %2:</source>
+        <translation>%1, Aufnahme %2:</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>

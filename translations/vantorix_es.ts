@@ -245,6 +245,104 @@ Marcador de dardos</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>Export match as CSV</source>
+        <translation>Exportar el partido como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Exportar como CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Borrar…</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>Go on with the selected match where it stopped</source>
+        <translation>Seguir el partido elegido donde se quedó</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>Delete match</source>
+        <translation>Borrar el partido</translation>
+    </message>
+    <message>
+        <source>This is the match in play.</source>
+        <translation>Es el partido en juego.</translation>
+    </message>
+    <message>
+        <source>Delete %1 for good?</source>
+        <translation>¿Borrar %1 para siempre?</translation>
+    </message>
+    <message>
+        <source>3-Dart Average per Match</source>
+        <translation>Promedio de 3 dardos por partido</translation>
+    </message>
+    <message>
+        <source>Match started</source>
+        <translation>Inicio del partido</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+</context>
+<context>
+    <name>TLegCorrectionDialog</name>
+    <message>
+        <source>Correct Leg %1</source>
+        <translation>Corregir el leg %1</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Resto</translation>
+    </message>
+    <message>
+        <source>Choose a turn to correct</source>
+        <translation>Elija una tirada para corregir</translation>
+    </message>
+    <message>
+        <source>%1, turn %2:</source>
+        <translation>%1, tirada %2:</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>

@@ -245,6 +245,104 @@ Tableau de score de fléchettes</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>Export match as CSV</source>
+        <translation>Exporter le match en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>Go on with the selected match where it stopped</source>
+        <translation>Reprendre le match choisi là où il s'est arrêté</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Joueur :</translation>
+    </message>
+    <message>
+        <source>Delete match</source>
+        <translation>Supprimer le match</translation>
+    </message>
+    <message>
+        <source>This is the match in play.</source>
+        <translation>C'est le match en cours.</translation>
+    </message>
+    <message>
+        <source>Delete %1 for good?</source>
+        <translation>Supprimer %1 définitivement ?</translation>
+    </message>
+    <message>
+        <source>3-Dart Average per Match</source>
+        <translation>Moyenne sur 3 fléchettes par match</translation>
+    </message>
+    <message>
+        <source>Match started</source>
+        <translation>Début du match</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+</context>
+<context>
+    <name>TLegCorrectionDialog</name>
+    <message>
+        <source>Correct Leg %1</source>
+        <translation>Corriger la manche %1</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Volée</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>Choose a turn to correct</source>
+        <translation>Choisir une volée à corriger</translation>
+    </message>
+    <message>
+        <source>%1, turn %2:</source>
+        <translation>%1, volée %2 :</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>

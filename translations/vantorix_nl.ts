@@ -245,6 +245,104 @@ Dartsscorebord</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>Export match as CSV</source>
+        <translation>Wedstrijd als CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>Als CSV &amp;exporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Verwijderen…</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Hervatten</translation>
+    </message>
+    <message>
+        <source>Go on with the selected match where it stopped</source>
+        <translation>De gekozen wedstrijd hervatten waar hij stopte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Speler:</translation>
+    </message>
+    <message>
+        <source>Delete match</source>
+        <translation>Wedstrijd verwijderen</translation>
+    </message>
+    <message>
+        <source>This is the match in play.</source>
+        <translation>Dit is de lopende wedstrijd.</translation>
+    </message>
+    <message>
+        <source>Delete %1 for good?</source>
+        <translation>%1 voorgoed verwijderen?</translation>
+    </message>
+    <message>
+        <source>3-Dart Average per Match</source>
+        <translation>3-dartsgemiddelde per wedstrijd</translation>
+    </message>
+    <message>
+        <source>Match started</source>
+        <translation>Begin van de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Gemiddelde</translation>
+    </message>
+</context>
+<context>
+    <name>TLegCorrectionDialog</name>
+    <message>
+        <source>Correct Leg %1</source>
+        <translation>Leg %1 verbeteren</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Beurt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Choose a turn to correct</source>
+        <translation>Kies een beurt om te verbeteren</translation>
+    </message>
+    <message>
+        <source>%1, turn %2:</source>
+        <translation>%1, beurt %2:</translation>
+    </message>
+</context>
+<context>
     <name>TMainActions</name>
     <message>
         <source>New Game</source>

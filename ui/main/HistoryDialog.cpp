@@ -7,6 +7,7 @@
 #include "StatsPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -68,9 +69,10 @@ void ExportMatchAsCsv(QWidget* parent, const QByteArray& csv, const QString& sug
     }
     QString name = suggestedName;
     name.replace(u'/', u'-');
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export match as CSV"),
-                                                      QDir(folder).filePath(name),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("THistoryDialog", "Export match as CSV"),
+        QDir(folder).filePath(name),
+        QCoreApplication::translate("THistoryDialog", "CSV files (*.csv)"));
     if (!path.isEmpty()) {
         lastFolder = QFileInfo(path).absolutePath();
     }
@@ -80,8 +82,9 @@ void ExportMatchAsCsv(QWidget* parent, const QByteArray& csv, const QString& sug
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
         QMessageBox::warning(
-            parent, QStringLiteral("Export match as CSV"),
-            QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+            parent, QCoreApplication::translate("THistoryDialog", "Export match as CSV"),
+            QCoreApplication::translate("THistoryDialog", "%1 could not be written: %2")
+                .arg(path, file.errorString()));
     }
 }
 
@@ -89,7 +92,7 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     : QDialog(parent), m_Store(store)
 {
     setObjectName(QStringLiteral("HistoryDialog"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     resize(760, 680);
 
     m_Model = new QSqlQueryModel(this);
@@ -105,20 +108,20 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     m_Table->setWordWrap(false);
     connect(m_Table, &QTableView::doubleClicked, this, &THistoryDialog::OpenSelected);
 
-    auto* open = new QPushButton(QStringLiteral("&Open"), this);
+    auto* open = new QPushButton(tr("&Open"), this);
     open->setObjectName(QStringLiteral("ButtonOpen"));
     connect(open, &QPushButton::clicked, this, &THistoryDialog::OpenSelected);
-    auto* exportCsv = new QPushButton(QStringLiteral("&Export as CSV\u2026"), this);
+    auto* exportCsv = new QPushButton(tr("&Export as CSV\u2026"), this);
     exportCsv->setObjectName(QStringLiteral("ButtonExport"));
     connect(exportCsv, &QPushButton::clicked, this, &THistoryDialog::ExportSelected);
-    auto* remove = new QPushButton(QStringLiteral("&Delete\u2026"), this);
+    auto* remove = new QPushButton(tr("&Delete\u2026"), this);
     remove->setObjectName(QStringLiteral("ButtonDelete"));
     connect(remove, &QPushButton::clicked, this, &THistoryDialog::DeleteSelected);
-    m_Resume = new QPushButton(QStringLiteral("&Resume"), this);
+    m_Resume = new QPushButton(tr("&Resume"), this);
     m_Resume->setObjectName(QStringLiteral("ButtonResume"));
-    m_Resume->setToolTip(QStringLiteral("Go on with the selected match where it stopped"));
+    m_Resume->setToolTip(tr("Go on with the selected match where it stopped"));
     connect(m_Resume, &QPushButton::clicked, this, &THistoryDialog::ResumeSelected);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -129,7 +132,7 @@ THistoryDialog::THistoryDialog(CMatchStore& store, QWidget* parent)
     m_PlayerFigures->setTextFormat(Qt::PlainText);
     m_PlayerFigures->setWordWrap(true);
     connect(m_Players, &QComboBox::currentTextChanged, this, &THistoryDialog::ShowPlayer);
-    auto* playerLabel = new QLabel(QStringLiteral("&Player:"), this);
+    auto* playerLabel = new QLabel(tr("&Player:"), this);
     playerLabel->setBuddy(m_Players);
 
     auto* buttons = new QHBoxLayout;
@@ -261,24 +264,23 @@ void THistoryDialog::DeleteSelected()
     }
     // Deleting the match in play would stop its recording without a word.
     if (match->Id == m_Store.CurrentMatch() || !m_Store.IsWriter()) {
-        QMessageBox refusal(QMessageBox::Information, QStringLiteral("Delete match"),
-                            match->Id == m_Store.CurrentMatch()
-                                ? QStringLiteral("This is the match in play.")
-                                : m_Store.Problem(),
+        QMessageBox refusal(QMessageBox::Information, tr("Delete match"),
+                            match->Id == m_Store.CurrentMatch() ? tr("This is the match in play.")
+                                                                : m_Store.Problem(),
                             QMessageBox::Ok, this);
         refusal.setTextFormat(Qt::PlainText);
         refusal.exec();
         return;
     }
     // A name is shown as it was typed, never read as markup.
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Delete match"),
-                         QStringLiteral("Delete %1 for good?").arg(Describe(*match)),
+    QMessageBox question(QMessageBox::Question, tr("Delete match"),
+                         tr("Delete %1 for good?").arg(Describe(*match)),
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setTextFormat(Qt::PlainText);
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() == QMessageBox::Yes) {
         if (!m_Store.Delete(match->Id)) {
-            QMessageBox::warning(this, QStringLiteral("Delete match"), m_Store.Problem());
+            QMessageBox::warning(this, tr("Delete match"), m_Store.Problem());
         }
         Reload();
     }
@@ -287,9 +289,9 @@ void THistoryDialog::DeleteSelected()
 void THistoryDialog::ShowPlayer(const QString& name)
 {
     TChartData history{QStringLiteral("ChartPlayerHistory"),
-                       QStringLiteral("3-Dart Average per Match"),
-                       QStringLiteral("Match started"),
-                       QStringLiteral("Average"),
+                       tr("3-Dart Average per Match"),
+                       tr("Match started"),
+                       tr("Average"),
                        true,
                        {{name, {}}}};
     for (const auto& [started, average] : m_Store.PlayerAverages(name)) {

@@ -17,7 +17,7 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
     : QDialog(parent), m_Game(game), m_Leg(legIndex), m_Correct(std::move(correct))
 {
     setObjectName(QStringLiteral("LegCorrectionDialog"));
-    setWindowTitle(QStringLiteral("Correct Leg %1").arg(legIndex + 1));
+    setWindowTitle(tr("Correct Leg %1").arg(legIndex + 1));
     auto* layout = new QGridLayout(this);
     const int players = std::clamp(game.Params().PlayerCount, 1, kMaxSides);
     // Four sides to a row: eight stay within a screen's width.
@@ -28,8 +28,7 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
         name->setText(QString::fromStdString(game.PlayerName(player)));
         auto* list = new QTreeWidget(this);
         list->setObjectName(QStringLiteral("ListLegTurns%1").arg(player + 1));
-        list->setHeaderLabels(
-            {QStringLiteral("Turn"), QStringLiteral("Score"), QStringLiteral("Left")});
+        list->setHeaderLabels({tr("Turn"), tr("Score"), tr("Left")});
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -42,7 +41,7 @@ TLegCorrectionDialog::TLegCorrectionDialog(const CGame& game, int legIndex, TCor
         layout->addWidget(list, player / kPerRow * 2 + 1, player % kPerRow);
     }
     const int below = (players - 1) / kPerRow * 2 + 2;
-    m_Turn = new QLabel(QStringLiteral("Choose a turn to correct"), this);
+    m_Turn = new QLabel(tr("Choose a turn to correct"), this);
     m_Turn->setObjectName(QStringLiteral("LabelLegTurn"));
     m_Turn->setTextFormat(Qt::PlainText);
     m_Edit = new TDigitEdit(this);
@@ -99,7 +98,7 @@ bool TLegCorrectionDialog::StartCorrection(int player, int row)
     m_Player = player;
     m_Row = row;
     // For a pair, the thrower of the turn is named.
-    m_Turn->setText(QStringLiteral("%1, turn %2:")
+    m_Turn->setText(tr("%1, turn %2:")
                         .arg(QString::fromStdString(m_Game.ThrowerName(
                             player, std::max(m_Game.ThrowerOf(m_Leg, player, row), 0))))
                         .arg(row));
