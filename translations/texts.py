@@ -211,3 +211,11 @@ TEXTS.update({
     "Choose a turn to correct": {"de": "Eine Aufnahme zum Korrigieren wählen", "nl": "Kies een beurt om te verbeteren", "fr": "Choisir une volée à corriger", "es": "Elija una tirada para corregir"},
     "%1, turn %2:": {"de": "%1, Aufnahme %2:", "nl": "%1, beurt %2:", "fr": "%1, volée %2 :", "es": "%1, tirada %2:"},
 })
+
+TEXTS.update({
+    "1 mark": {"de": "1 Treffer", "nl": "1 mark", "fr": "1 marque", "es": "1 marca"},
+    "%1 marks": {"de": "%1 Treffer", "nl": "%1 marks", "fr": "%1 marques", "es": "%1 marcas"},
+    "Darts: T20 S19 miss, then Enter (none: three misses)": {"de": "Darts: T20 S19 miss, dann Eingabe (keine: drei daneben)", "nl": "Darts: T20 S19 miss, dan Enter (geen: drie missers)", "fr": "Fléchettes : T20 S19 miss, puis Entrée (aucune : trois ratés)", "es": "Dardos: T20 S19 miss, luego Intro (ninguno: tres fallos)"},
+    "no score": {"de": "keine Punkte", "nl": "geen score", "fr": "aucun point", "es": "sin puntos"},
+    "“%1” is not a dart: type S20, D20, T20, 25, bull or miss": {"de": "„%1“ ist kein Dart: S20, D20, T20, 25, bull oder miss tippen", "nl": "‘%1’ is geen dart: typ S20, D20, T20, 25, bull of miss", "fr": "« %1 » n'est pas une fléchette : tapez S20, D20, T20, 25, bull ou miss", "es": "«%1» no es un dardo: escriba S20, D20, T20, 25, bull o miss"},
+})

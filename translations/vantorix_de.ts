@@ -245,6 +245,49 @@ Darts-Anzeigetafel</translation>
     </message>
 </context>
 <context>
+    <name>TGamePanel</name>
+    <message>
+        <source>1 mark</source>
+        <translation>1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 marks</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>Darts: T20 S19 miss, then Enter (none: three misses)</source>
+        <translation>Darts: T20 S19 miss, dann Eingabe (keine: drei daneben)</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Spiel vorbei: unentschieden</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gewinnt das Match</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 wirft</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>keine Punkte</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Höchstens drei Darts pro Aufnahme</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
+        <translation>„%1“ ist kein Dart: S20, D20, T20, 25, bull oder miss tippen</translation>
+    </message>
+</context>
+<context>
     <name>THistoryDialog</name>
     <message>
         <source>Export match as CSV</source>

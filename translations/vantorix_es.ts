@@ -245,6 +245,49 @@ Marcador de dardos</translation>
     </message>
 </context>
 <context>
+    <name>TGamePanel</name>
+    <message>
+        <source>1 mark</source>
+        <translation>1 marca</translation>
+    </message>
+    <message>
+        <source>%1 marks</source>
+        <translation>%1 marcas</translation>
+    </message>
+    <message>
+        <source>Darts: T20 S19 miss, then Enter (none: three misses)</source>
+        <translation>Dardos: T20 S19 miss, luego Intro (ninguno: tres fallos)</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Fin de la partida: empate</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 gana el partido</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gana</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>tira %1</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>sin puntos</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Como mucho tres dardos por tirada</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
+        <translation>«%1» no es un dardo: escriba S20, D20, T20, 25, bull o miss</translation>
+    </message>
+</context>
+<context>
     <name>THistoryDialog</name>
     <message>
         <source>Export match as CSV</source>

@@ -245,6 +245,49 @@ Tableau de score de fléchettes</translation>
     </message>
 </context>
 <context>
+    <name>TGamePanel</name>
+    <message>
+        <source>1 mark</source>
+        <translation>1 marque</translation>
+    </message>
+    <message>
+        <source>%1 marks</source>
+        <translation>%1 marques</translation>
+    </message>
+    <message>
+        <source>Darts: T20 S19 miss, then Enter (none: three misses)</source>
+        <translation>Fléchettes : T20 S19 miss, puis Entrée (aucune : trois ratés)</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Partie terminée : égalité</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 remporte le match</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 au lancer</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>aucun point</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Au plus trois fléchettes par volée</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
+        <translation>« %1 » n'est pas une fléchette : tapez S20, D20, T20, 25, bull ou miss</translation>
+    </message>
+</context>
+<context>
     <name>THistoryDialog</name>
     <message>
         <source>Export match as CSV</source>

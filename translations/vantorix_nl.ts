@@ -245,6 +245,49 @@ Dartsscorebord</translation>
     </message>
 </context>
 <context>
+    <name>TGamePanel</name>
+    <message>
+        <source>1 mark</source>
+        <translation>1 mark</translation>
+    </message>
+    <message>
+        <source>%1 marks</source>
+        <translation>%1 marks</translation>
+    </message>
+    <message>
+        <source>Darts: T20 S19 miss, then Enter (none: three misses)</source>
+        <translation>Darts: T20 S19 miss, dan Enter (geen: drie missers)</translation>
+    </message>
+    <message>
+        <source>Game over: a tie</source>
+        <translation>Spel voorbij: gelijkspel</translation>
+    </message>
+    <message>
+        <source>%1 wins the match</source>
+        <translation>%1 wint de wedstrijd</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 wint</translation>
+    </message>
+    <message>
+        <source>%1 to throw</source>
+        <translation>%1 gooit</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>geen score</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Hoogstens drie darts per beurt</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
+        <translation>‘%1’ is geen dart: typ S20, D20, T20, 25, bull of miss</translation>
+    </message>
+</context>
+<context>
     <name>THistoryDialog</name>
     <message>
         <source>Export match as CSV</source>

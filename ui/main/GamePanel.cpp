@@ -7,6 +7,7 @@
 #include "MatchSession.h"
 #include "WidgetHelpers.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -23,10 +24,11 @@ constexpr int kMarkSize = 36;
 const QString kClosed = QString::fromStdString(CCricketGame::MarkSymbol(3));
 const QString kDot = QStringLiteral(" \u00B7 ");
 
-QString Counted(int count, const char* word)
+// "1 mark", "5 marks".
+QString Marks(int count)
 {
-    return QString::number(count) + u' ' + QString::fromLatin1(word) +
-           (count == 1 ? QString() : QStringLiteral("s"));
+    return count == 1 ? QCoreApplication::translate("TGamePanel", "1 mark")
+                      : QCoreApplication::translate("TGamePanel", "%1 marks").arg(count);
 }
 
 QString Side(const CGamesMatch& match, int player)
@@ -64,8 +66,7 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
     edit->SetDartsAllowed(true);
     m_Edit = edit;
     m_Edit->setObjectName(QStringLiteral("EditGameDarts"));
-    m_Edit->setPlaceholderText(
-        QStringLiteral("Darts: T20 S19 miss, then Enter (none: three misses)"));
+    m_Edit->setPlaceholderText(tr("Darts: T20 S19 miss, then Enter (none: three misses)"));
     layout->addWidget(m_Edit);
     m_Message = NewLabel(QStringLiteral("LabelGameMessage"), QStringLiteral(" "), this);
     m_Message->setTextFormat(Qt::PlainText);
@@ -83,10 +84,10 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
                 const CDartsGame& leg = match->CurrentLeg();
                 if (operation.Kind == TOperationKind::Turn && leg.Over()) {
                     const int winner = leg.Winner();
-                    emit LegWon(winner < 0 ? QStringLiteral("Game over: a tie")
+                    emit LegWon(winner < 0 ? tr("Game over: a tie")
                                 : match->MatchWinner() >= 0
-                                    ? Side(*match, winner) + QStringLiteral(" wins the match")
-                                    : Side(*match, winner) + QStringLiteral(" wins"));
+                                    ? tr("%1 wins the match").arg(Side(*match, winner))
+                                    : tr("%1 wins").arg(Side(*match, winner)));
                 }
             });
 }
@@ -222,18 +223,17 @@ void TGamePanel::Refresh()
             cell->setAccessibleName(text);
         }
     }
-    m_Prompt->setText(toThrow >= 0 ? Side(*match, toThrow) + QStringLiteral(" to throw")
+    m_Prompt->setText(toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
                                    : GamesEndLine(*match));
     m_Edit->setEnabled(toThrow >= 0);
     // The last turn, in darts, and for cricket the marks that counted.
     if (leg.TurnCount() > 0) {
         const TPlayedTurn& last = leg.Turns().back();
         QString line = Side(*match, last.Player) + QStringLiteral(": ") +
-                       (last.Darts.empty() ? QStringLiteral("no score")
+                       (last.Darts.empty() ? tr("no score")
                                            : QString::fromStdString(DartsText(last.Darts, " · ")));
         if (const auto* cricket = dynamic_cast<const CCricketGame*>(&leg)) {
-            line += QStringLiteral(" (%1)").arg(
-                Counted(cricket->TurnMarks(leg.TurnCount() - 1), "mark"));
+            line += QStringLiteral(" (%1)").arg(Marks(cricket->TurnMarks(leg.TurnCount() - 1)));
         }
         m_Message->setText(line);
     } else {
@@ -251,9 +251,9 @@ void TGamePanel::Submit()
     std::vector<TDart> darts;
     std::string bad;
     if (!ParseDarts(m_Edit->text().toStdString(), darts, &bad)) {
-        m_Message->setText(bad.empty() ? QStringLiteral("At most three darts a turn")
-                                       : QStringLiteral("\u201C%1\u201D is not a dart: type S20, "
-                                                        "D20, T20, 25, bull or miss")
+        m_Message->setText(bad.empty() ? tr("At most three darts a turn")
+                                       : tr("\u201C%1\u201D is not a dart: type S20, D20, T20, "
+                                            "25, bull or miss")
                                              .arg(QString::fromStdString(bad)));
         return;
     }
