@@ -13,15 +13,6 @@ const QStringList& LanguageCodes()
     return codes;
 }
 
-QString LanguageName(const QString& code)
-{
-    static const QStringList names = {QStringLiteral("English"), QStringLiteral("Deutsch"),
-                                      QStringLiteral("Nederlands"), QStringLiteral("Fran\u00E7ais"),
-                                      QStringLiteral("Espa\u00F1ol")};
-    const qsizetype index = LanguageCodes().indexOf(code);
-    return index < 0 ? QString() : names[index];
-}
-
 QString PickLanguage(const QString& chosen)
 {
     if (LanguageCodes().contains(chosen)) {

@@ -12,8 +12,6 @@ class QCoreApplication;
 
 // The codes of the languages the program speaks, English first: "en", "de", "nl", "fr", "es".
 const QStringList& LanguageCodes();
-// The language's own name for itself ("Deutsch"); empty for an unknown code.
-QString LanguageName(const QString& code);
 // The language to speak: `chosen` when it is one of LanguageCodes(), else the first of the
 // desktop's languages that is, else English.
 QString PickLanguage(const QString& chosen);

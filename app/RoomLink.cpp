@@ -221,26 +221,12 @@ void TRoomLink::NewCodes()
 
 QStringList TRoomLink::BoardAddresses() const
 {
-    QStringList addresses;
-    for (const QString& host : m_Service != nullptr ? m_Service->Hosts() : QStringList()) {
-        addresses << QStringLiteral("http://%1:%2/board?t=%3")
-                         .arg(host)
-                         .arg(m_Port)
-                         .arg(QString::fromLatin1(m_BoardToken));
-    }
-    return addresses;
+    return m_Service != nullptr ? m_Service->PageAddresses(TRoomRole::Board) : QStringList();
 }
 
 QStringList TRoomLink::KeypadAddresses() const
 {
-    QStringList addresses;
-    for (const QString& host : m_Service != nullptr ? m_Service->Hosts() : QStringList()) {
-        addresses << QStringLiteral("http://%1:%2/keypad?t=%3")
-                         .arg(host)
-                         .arg(m_Port)
-                         .arg(QString::fromLatin1(m_KeypadToken));
-    }
-    return addresses;
+    return m_Service != nullptr ? m_Service->PageAddresses(TRoomRole::Keypad) : QStringList();
 }
 
 void TRoomLink::ShowConnections(int boards, int keypads)

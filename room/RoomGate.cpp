@@ -29,13 +29,6 @@ void TRoomGate::SetTokens(const QByteArray& boardToken, const QByteArray& keypad
     m_KeypadToken = keypadToken;
 }
 
-int TRoomGate::Open() const
-{
-    return static_cast<int>(
-        std::count_if(m_Sockets.begin(), m_Sockets.end(),
-                      [](const QPointer<QTcpSocket>& s) { return !s.isNull(); }));
-}
-
 void TRoomGate::DropAll()
 {
     const std::vector<QPointer<QTcpSocket>> sockets = std::move(m_Sockets);

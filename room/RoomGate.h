@@ -26,7 +26,6 @@ public:
     void SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken);
     // Every connection open now, let through or not, dropped at once.
     void DropAll();
-    int Open() const;
 
 protected:
     void incomingConnection(qintptr handle) override;

@@ -3,7 +3,6 @@
 #include "RoomHttp.h"
 #include "RoomWindow.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
@@ -212,7 +211,10 @@ void TRoomServer::Counted()
     }
 }
 
-QStringList TRoomServer::Hosts() const
+namespace {
+
+// This computer's IPv4 addresses on its networks, else this computer alone.
+QStringList Hosts()
 {
     QStringList hosts;
     for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
@@ -225,6 +227,22 @@ QStringList TRoomServer::Hosts() const
         hosts << QStringLiteral("127.0.0.1");
     }
     return hosts;
+}
+
+} // namespace
+
+QStringList TRoomServer::PageAddresses(TRoomRole page) const
+{
+    const bool keypad = page == TRoomRole::Keypad;
+    QStringList addresses;
+    for (const QString& host : Hosts()) {
+        addresses << QStringLiteral("http://%1:%2/%3?t=%4")
+                         .arg(host)
+                         .arg(m_Port)
+                         .arg(keypad ? QStringLiteral("keypad") : QStringLiteral("board"),
+                              QString::fromLatin1(keypad ? m_KeypadToken : m_BoardToken));
+    }
+    return addresses;
 }
 
 QWidget* TRoomServer::Window(QWidget* parent)
@@ -246,12 +264,6 @@ void TRoomServer::UpdateWindow()
     if (m_Window == nullptr) {
         return;
     }
-    QStringList boards;
-    QStringList keypads;
-    for (const QString& address : Hosts()) {
-        const QString base = QStringLiteral("http://%1:%2").arg(address).arg(m_Port);
-        boards << base + QStringLiteral("/board?t=") + QString::fromLatin1(m_BoardToken);
-        keypads << base + QStringLiteral("/keypad?t=") + QString::fromLatin1(m_KeypadToken);
-    }
-    m_Window->Show(boards, keypads, Boards(), Keypads());
+    m_Window->Show(PageAddresses(TRoomRole::Board), PageAddresses(TRoomRole::Keypad), Boards(),
+                   Keypads());
 }

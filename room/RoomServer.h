@@ -33,7 +33,7 @@ public:
     void Publish(const QByteArray& stateJson) override;
     int Boards() const override;
     int Keypads() const override;
-    QStringList Hosts() const override;
+    QStringList PageAddresses(TRoomRole page) const override;
     QWidget* Window(QWidget* parent) override;
 
 private:

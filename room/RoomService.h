@@ -5,6 +5,7 @@
 // pages and their WebSockets on one port. The module knows nothing of the match: it hands each
 // keypad's request to Submit and sends the pages whatever Publish last gave it.
 
+#include "RoomAccess.h"
 #include "RoomMessage.h"
 
 #include <QByteArray>
@@ -53,9 +54,9 @@ public:
     virtual void Publish(const QByteArray& stateJson) = 0;
     virtual int Boards() const = 0;
     virtual int Keypads() const = 0;
-    // The addresses the room's screens and phones can reach this computer at: its IPv4
-    // addresses on its networks, else this computer alone.
-    virtual QStringList Hosts() const = 0;
+    // The page's addresses with its token ("http://192.168.1.5:8405/keypad?t=…"), one for each
+    // address the room's screens and phones can reach this computer at.
+    virtual QStringList PageAddresses(TRoomRole page) const = 0;
     // The window with the two QR codes and the pages' addresses, made on first call and owned
     // by `parent`.
     virtual QWidget* Window(QWidget* parent) = 0;

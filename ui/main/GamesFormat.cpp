@@ -2,6 +2,7 @@
 
 #include "Cricket.h"
 #include "GamesMatch.h"
+#include "MatchFormat.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,18 +10,6 @@
 namespace {
 
 const QString kDot = QStringLiteral(" \u00B7 ");
-
-QString Counted(int count, const char* word)
-{
-    const bool legs = QLatin1String(word) == QLatin1String("leg");
-    if (count == 1) {
-        return legs ? QCoreApplication::translate("MatchFormat", "1 leg")
-                    : QCoreApplication::translate("MatchFormat", "1 set");
-    }
-    return (legs ? QCoreApplication::translate("MatchFormat", "%1 legs")
-                 : QCoreApplication::translate("MatchFormat", "%1 sets"))
-        .arg(count);
-}
 
 } // namespace
 
@@ -35,12 +24,7 @@ QString GamesTitle(const QString& gameName, const CGamesMatch& match)
     if (params.LegsToWin <= 0) {
         return gameName;
     }
-    QString title = gameName + kDot;
-    title += params.SetsToWin > 0
-                 ? QCoreApplication::translate("MatchFormat", "first to %1 of %2")
-                       .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"))
-                 : QCoreApplication::translate("MatchFormat", "first to %1")
-                       .arg(Counted(params.LegsToWin, "leg"));
+    QString title = gameName + kDot + MatchLengthText(params);
     const int winner = match.MatchWinner();
     if (winner >= 0) {
         return title + kDot +

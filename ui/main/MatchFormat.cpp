@@ -28,20 +28,27 @@ QString Counted(int count, const char* noun)
 
 } // namespace
 
+QString MatchLengthText(const TGameParams& params)
+{
+    return PlaysSets(params)
+               ? QCoreApplication::translate("MatchFormat", "first to %1 of %2")
+                     .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"))
+               : QCoreApplication::translate("MatchFormat", "first to %1")
+                     .arg(Counted(params.LegsToWin, "leg"));
+}
+
 QString MatchTitle(const QString& gameName, const CGame& game)
 {
     const TGameParams& params = game.Params();
     if (params.LegsToWin <= 0) {
         return gameName;
     }
-    QString title = gameName + kDot;
+    QString title = gameName + kDot + MatchLengthText(params);
     const int32_t winner = game.MatchWinner();
     const bool over = winner >= 0;
     const QString result = kDot + QCoreApplication::translate("MatchFormat", "%1 wins the match")
                                       .arg(QString::fromStdString(game.PlayerName(winner)));
     if (PlaysSets(params)) {
-        title += QCoreApplication::translate("MatchFormat", "first to %1 of %2")
-                     .arg(Counted(params.SetsToWin, "set"), Counted(params.LegsToWin, "leg"));
         if (over) {
             return title + result;
         }
@@ -49,8 +56,6 @@ QString MatchTitle(const QString& gameName, const CGame& game)
         return title + kDot +
                QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegNumberInSet());
     }
-    title += QCoreApplication::translate("MatchFormat", "first to %1")
-                 .arg(Counted(params.LegsToWin, "leg"));
     return over ? title + result
                 : title + kDot +
                       QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegCount());

@@ -5,6 +5,11 @@
 #include <QString>
 
 class CGame;
+struct TGameParams;
+
+// "first to 3 legs", "first to 2 sets of 3 legs": the length of a match that has one (any
+// game's, X01 or not).
+QString MatchLengthText(const TGameParams& params);
 
 // "Standard 501 · first to 3 legs · Leg 4", "… · first to 2 sets of 3 legs · Set 2 · Leg 1";
 // "… · Anna wins the match" once it is won; the game's name alone when no match length is set.
