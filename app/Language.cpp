@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <clocale>
 
 const QStringList& LanguageCodes()
 {
@@ -30,6 +31,16 @@ QString PickLanguage(const QString& chosen)
 
 bool InstallLanguage(QCoreApplication& application, const QString& code)
 {
+    // QCoreApplication gives the C library the desktop's locale, whose decimal mark would then
+    // reach every "%.2f" of the games' figures and with them the CSV: files keep the dot.
+    std::setlocale(LC_NUMERIC, "C");
+    // What is shown follows the language: "45,67" in German. No thousands separators, as
+    // before, so that English reads exactly as it did.
+    QLocale shown = code == u"en" || !LanguageCodes().contains(code)
+                        ? QLocale(QLocale::English, QLocale::UnitedStates)
+                        : QLocale(code);
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(shown);
     if (code == u"en" || !LanguageCodes().contains(code)) {
         return true;
     }

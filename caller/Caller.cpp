@@ -37,7 +37,7 @@ void TCaller::OnVoices(std::function<void(TVoices&)> work, bool start)
         m_Thread = new QThread;
         m_Thread->setObjectName(QStringLiteral("Caller voices"));
         QPointer<TCaller> self(this);
-        m_Voices = new TVoices(m_Program, m_Engine, [self](const QString& reason) {
+        m_Voices = new TVoices(m_Program, m_Engine, m_Language, [self](const QString& reason) {
             QMetaObject::invokeMethod(
                 self, [self, reason] { self->Silence(reason); }, Qt::QueuedConnection);
         });
@@ -64,13 +64,22 @@ void TCaller::Prepare()
     }
 }
 
-void TCaller::Say(const QString& phrase)
+void TCaller::SetLanguage(const QString& code)
 {
-    if (!m_Enabled || phrase.isEmpty() || Silenced()) {
+    m_Language = code == u"en" ? QString() : code;
+}
+
+void TCaller::Say(const QString& phrase, const QString& english)
+{
+    if (!m_Enabled || (phrase.isEmpty() && english.isEmpty()) || Silenced()) {
         return;
     }
-    m_LastSpoken = phrase;
-    OnVoices([phrase](TVoices& voices) { voices.Say(phrase); });
+    m_LastSpoken = phrase.isEmpty() ? english : phrase;
+    // One line for the voice: the call in the caller's language and, after a tab, in English.
+    const QString line = m_Language.isEmpty() || english.isEmpty()
+                             ? m_LastSpoken
+                             : phrase.simplified() + u'\t' + english.simplified();
+    OnVoices([line](TVoices& voices) { voices.Say(line); });
 }
 
 void TCaller::Stop()

@@ -31,9 +31,14 @@ public:
     void SetEnabled(bool enabled);
     // Starts a waiting voice now if the caller is on, so that the first call need not wait.
     void Prepare();
+    // The language of the calls, "en" unless set ("de", "nl", "fr", "es"): spoken by a voice
+    // of that language where the system has one, else in English. Set before the first call.
+    void SetLanguage(const QString& code);
     // Speaks `phrase` when the caller is on and can speak, cutting short the phrase before
-    // it; an empty phrase says nothing and leaves the voice as it is.
-    void Say(const QString& phrase);
+    // it; an empty phrase says nothing and leaves the voice as it is. `english` is the same call
+    // in English, for a caller of another language that has no voice for it; an empty
+    // `phrase` with an `english` one is a call that has only English words.
+    void Say(const QString& phrase, const QString& english = {});
     void Stop();
     // Whether the caller has found that it cannot speak here.
     bool Silenced() const { return !m_Problem.isEmpty(); }
@@ -51,6 +56,7 @@ private:
 
     QString m_Program;
     QString m_Engine;
+    QString m_Language;
     QThread* m_Thread = nullptr;
     TVoices* m_Voices = nullptr; // lives on m_Thread
     QString m_Problem;

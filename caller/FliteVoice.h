@@ -6,6 +6,8 @@
 // sink as they come and takes a full sink for an error: some phrases, "Michael, you require
 // ninety-five" among them, were cut off before a sound was heard, every time.)
 
-// Runs the voice program's protocol (see VoiceMain.cpp) with flite's English voice; returns
-// the exit code.
-int RunFliteVoice();
+#include <cstddef>
+
+// Runs the voice program's protocol (see VoiceMain.cpp) with flite's English voice, speaking
+// part `part` of the phrase line (see PhrasePart); returns the exit code.
+int RunFliteVoice(size_t part);

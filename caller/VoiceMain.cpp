@@ -2,16 +2,21 @@
 // waiting, hands it a phrase, and ends it to cut a call short; a fault of the sound system can
 // then never stop or hang the scoreboard, and a cut-short call never spoils the next one.
 //
-//   vantorix-voice [ENGINE]
-// Without ENGINE (or with "flite") the phrase is spoken by flite's voice straight to the sound
-// server; another engine is reached through Qt's text-to-speech plugins.
-// On standard output, one line each: "ready" once the engine is made; "speaking" when sound
+//   vantorix-voice [ENGINE [LANGUAGE]]
+// Without ENGINE (or with "" or "flite") the phrase is spoken straight to the sound server: in
+// LANGUAGE ("de", "nl", "fr", "es") by espeak-ng's voice for it when there is one, else in
+// English by flite's voice. Another engine is reached through Qt's text-to-speech plugins and
+// speaks English. The phrase line holds the phrase in LANGUAGE and in English (see PhrasePart).
+// On standard output, one line each: "voice <language>" for the language the voice speaks (for
+// the built-in voices); "ready" once the engine is made; "speaking" when sound
 // begins; "done" when the phrase has been spoken; "cut" when the sound broke off after it began;
 // "error <reason>" when nothing can be spoken here (then the exit code is 3). The phrase is the
 // first line read from standard input; end of input without one ends the program quietly.
 
+#include "EspeakVoice.h"
 #include "FliteVoice.h"
 #include "VoiceProtocol.h"
+#include "VoiceSound.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -37,8 +42,12 @@ constexpr int kLongestCallMilliseconds = 30000;
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2 || QByteArray(argv[1]) == "flite") {
-        return RunFliteVoice();
+    if (argc < 2 || QByteArray(argv[1]).isEmpty() || QByteArray(argv[1]) == "flite") {
+        const QByteArray language = argc > 2 ? QByteArray(argv[2]) : QByteArray("en");
+        if (language != "en" && TakeEspeakVoice(language.constData())) {
+            return RunEspeakVoice(language.constData());
+        }
+        return RunFliteVoice(language == "en" ? 0 : 1);
     }
     // The sound server's default buffer is about two seconds; the engine of Qt 6.4 ends a
     // phrase before that buffer has played, which loses most of a short call.
@@ -103,7 +112,7 @@ int main(int argc, char* argv[])
         }
         input.setEnabled(false);
         line.resize(end);
-        speech.say(QString::fromUtf8(line));
+        speech.say(QString::fromStdString(PhrasePart(line, 1)));
         QTimer::singleShot(kLongestCallMilliseconds, &application, &QCoreApplication::quit);
     });
     return application.exec();

@@ -15,8 +15,10 @@ constexpr int kAfterTheTurnMilliseconds = 40;
 
 } // namespace
 
-TVoices::TVoices(QString program, QString engine, std::function<void(const QString&)> problem)
-    : m_Program(std::move(program)), m_Engine(std::move(engine)), m_Problem(std::move(problem))
+TVoices::TVoices(QString program, QString engine, QString language,
+                 std::function<void(const QString&)> problem)
+    : m_Program(std::move(program)), m_Engine(std::move(engine)), m_Language(std::move(language)),
+      m_Problem(std::move(problem))
 {}
 
 TVoices::~TVoices()
@@ -61,7 +63,12 @@ void TVoices::SayNow(const QString& phrase)
     m_Speaking = m_Spare;
     m_Spare = nullptr;
     // Written before the voice is up, the line waits in the pipe.
-    m_Speaking->write(phrase.simplified().toUtf8() + '\n');
+    // Each part of the line (the call, and its English after a tab) on one line of its own.
+    QStringList parts = phrase.split(u'\t');
+    for (QString& part : parts) {
+        part = part.simplified();
+    }
+    m_Speaking->write(parts.join(u'\t').toUtf8() + '\n');
     m_Speaking->closeWriteChannel();
     StartSpare();
 }
@@ -119,7 +126,9 @@ void TVoices::StartSpare()
                 voice->deleteLater();
             });
     m_Spare = voice;
-    voice->start(m_Program, m_Engine.isEmpty() ? QStringList() : QStringList{m_Engine});
+    voice->start(m_Program, m_Language.isEmpty()
+                                ? (m_Engine.isEmpty() ? QStringList() : QStringList{m_Engine})
+                                : QStringList{m_Engine, m_Language});
 }
 
 void TVoices::ReadVoice(QProcess* voice)

@@ -15,7 +15,9 @@ class TVoices final : public QObject
 {
 public:
     // `problem` is called (on this object's thread) once nothing can be spoken any more.
-    TVoices(QString program, QString engine, std::function<void(const QString&)> problem);
+    // `language`: the calls' language, empty for English.
+    TVoices(QString program, QString engine, QString language,
+            std::function<void(const QString&)> problem);
     ~TVoices() override;
 
     void Prepare();
@@ -34,6 +36,7 @@ private:
 
     QString m_Program;
     QString m_Engine;
+    QString m_Language;
     std::function<void(const QString&)> m_Problem;
     QProcess* m_Spare = nullptr;    // started, waiting for its phrase
     QProcess* m_Speaking = nullptr; // handed a phrase

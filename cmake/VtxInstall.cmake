@@ -71,7 +71,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as a plugin, so no library dependency names it: the SQLite driver of the match store.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The caller speaks through the speech engine's plugin; without it the program stays silent.
-# flite speaks through the voice program itself; Qt's plugins serve other engines.
+# flite (English) and espeak-ng (the other languages) speak through the voice program itself;
+# Qt's plugins serve other engines.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

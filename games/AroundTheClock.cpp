@@ -1,5 +1,7 @@
 #include "AroundTheClock.h"
 
+#include "GamesTexts.h"
+
 #include <algorithm>
 
 CAroundTheClock::CAroundTheClock(int32_t players, bool fast, int32_t firstPlayer)
@@ -88,12 +90,12 @@ int32_t CAroundTheClock::TurnEnd(int32_t player, const std::vector<TDart>& darts
 TGameTable CAroundTheClock::Table() const
 {
     TGameTable table;
-    table.RowLabels = {"Darts"};
+    table.RowLabels = {QT_TRANSLATE_NOOP("Games", "Darts")};
     table.Cells.resize(1);
     for (int32_t player = 0; player < Players(); ++player) {
         const int32_t target = Target(player);
-        table.Headlines.push_back(target == 0    ? std::string("Done")
-                                  : target == 25 ? std::string("Bull")
+        table.Headlines.push_back(target == 0    ? std::string(QT_TRANSLATE_NOOP("Games", "Done"))
+                                  : target == 25 ? std::string(QT_TRANSLATE_NOOP("Games", "Bull"))
                                                  : std::to_string(target));
         table.Cells[0].push_back(std::to_string(DartsThrown(player)));
     }

@@ -1,6 +1,7 @@
 #include "Bobs27.h"
 
 #include "DartNotation.h"
+#include "GamesTexts.h"
 
 #include <algorithm>
 
@@ -94,12 +95,14 @@ int32_t CBobs27::TurnEnd(int32_t /*player*/, const std::vector<TDart>& /*darts*/
 TGameTable CBobs27::Table() const
 {
     TGameTable table;
-    table.RowLabels = {"At", "Hits"};
+    table.RowLabels = {QT_TRANSLATE_NOOP("Games", "At"), QT_TRANSLATE_NOOP("Games", "Hits")};
     table.Cells.resize(2);
     for (int32_t player = 0; player < Players(); ++player) {
         table.Headlines.push_back(std::to_string(Score(player)));
         table.Cells[0].push_back(PlayerDone(player)
-                                     ? std::string(Score(player) <= 0 ? "Out" : "Done")
+                                     ? std::string(Score(player) <= 0
+                                                       ? QT_TRANSLATE_NOOP("Games", "Out")
+                                                       : QT_TRANSLATE_NOOP("Games", "Done"))
                                      : DartText(Target(player)));
         table.Cells[1].push_back(std::to_string(Hits(player)));
     }

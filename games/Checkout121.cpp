@@ -1,5 +1,7 @@
 #include "Checkout121.h"
 
+#include "GamesTexts.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -141,11 +143,15 @@ int32_t CCheckout121::TurnEnd(int32_t player, const std::vector<TDart>& darts) c
 TGameTable CCheckout121::Table() const
 {
     TGameTable table;
-    table.RowLabels = {"Target", "Darts left", "Checkouts", "Checkout %", "Best"};
+    table.RowLabels = {
+        QT_TRANSLATE_NOOP("Games", "Target"), QT_TRANSLATE_NOOP("Games", "Darts left"),
+        QT_TRANSLATE_NOOP("Games", "Checkouts"), QT_TRANSLATE_NOOP("Games", "Checkout %"),
+        QT_TRANSLATE_NOOP("Games", "Best")};
     table.Cells.resize(table.RowLabels.size());
     for (int32_t player = 0; player < Players(); ++player) {
         const bool done = PlayerDone(player);
-        table.Headlines.push_back(done ? std::string("Done") : std::to_string(Remainder(player)));
+        table.Headlines.push_back(done ? std::string(QT_TRANSLATE_NOOP("Games", "Done"))
+                                       : std::to_string(Remainder(player)));
         table.Cells[0].push_back(done ? std::string("-") : std::to_string(Target(player)));
         table.Cells[1].push_back(done ? std::string("-") : std::to_string(DartsLeft(player)));
         table.Cells[2].push_back(std::to_string(Checkouts(player)) + " / " +

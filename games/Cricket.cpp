@@ -1,5 +1,7 @@
 #include "Cricket.h"
 
+#include "GamesTexts.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -156,7 +158,8 @@ TGameTable CCricketGame::Table() const
     TGameTable table;
     const auto players = static_cast<size_t>(Players());
     for (const int32_t number : kNumbers) {
-        table.RowLabels.push_back(number == 25 ? "Bull" : std::to_string(number));
+        table.RowLabels.push_back(number == 25 ? QT_TRANSLATE_NOOP("Games", "Bull")
+                                               : std::to_string(number));
         std::vector<std::string> row;
         for (size_t player = 0; player < players; ++player) {
             row.push_back(MarkSymbol(Marks(static_cast<int32_t>(player), number)));

@@ -5,6 +5,7 @@
 #include "Checkout121.h"
 #include "Cricket.h"
 #include "GamesMatch.h"
+#include "GamesTexts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -97,11 +98,13 @@ void CricketRows(const CGamesMatch& match, const std::vector<int64_t>& darts,
         }
     }
     const bool cutThroat = match.Kind() == TGameKind::CutThroatCricket;
-    rows.push_back({"Marks", Texts(marks)});
-    rows.push_back({"Marks Per Round (MPR)", Rates(marks, darts, 3.0)});
-    rows.push_back({cutThroat ? "Points Given" : "Points Scored", Texts(points)});
-    rows.push_back({"Most Marks in a Turn", Texts(most)});
-    rows.push_back({"Turns of 5+ Marks", Texts(fivePlus)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Marks"), Texts(marks)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Marks Per Round (MPR)"), Rates(marks, darts, 3.0)});
+    rows.push_back({cutThroat ? QT_TRANSLATE_NOOP("Games", "Points Given")
+                              : QT_TRANSLATE_NOOP("Games", "Points Scored"),
+                    Texts(points)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Most Marks in a Turn"), Texts(most)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Turns of 5+ Marks"), Texts(fivePlus)});
 }
 
 } // namespace
@@ -116,13 +119,13 @@ std::vector<TFigureRow> GamesFigures(const CGamesMatch& match)
         legs.push_back(match.LegsWon(player));
         sets.push_back(match.SetsWon(player));
     }
-    rows.push_back({"Legs Won", Texts(legs)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Legs Won"), Texts(legs)});
     if (params.LegsToWin > 0 && params.SetsToWin > 0) {
-        rows.push_back({"Sets Won", Texts(sets)});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Sets Won"), Texts(sets)});
     }
     const std::vector<int64_t> darts = OverLegs<CDartsGame>(
         match, [](const CDartsGame& leg, int32_t player) { return leg.DartsThrown(player); });
-    rows.push_back({"Darts Thrown", Texts(darts)});
+    rows.push_back({QT_TRANSLATE_NOOP("Games", "Darts Thrown"), Texts(darts)});
     switch (match.Kind()) {
     case TGameKind::Cricket:
     case TGameKind::CutThroatCricket:
@@ -132,17 +135,19 @@ std::vector<TFigureRow> GamesFigures(const CGamesMatch& match)
     case TGameKind::AroundTheClockFast: {
         const auto reached = OverLegs<CAroundTheClock>(
             match, [](const CAroundTheClock& leg, int32_t player) { return leg.Progress(player); });
-        rows.push_back({"Targets Reached", Texts(reached)});
-        rows.push_back({"Darts Per Target", Rates(darts, reached, 1.0)});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Targets Reached"), Texts(reached)});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Darts Per Target"), Rates(darts, reached, 1.0)});
         break;
     }
     case TGameKind::Bobs27: {
         const auto hits = OverLegs<CBobs27>(
             match, [](const CBobs27& leg, int32_t player) { return leg.Hits(player); });
-        rows.push_back({"Doubles Hit", Texts(hits)});
-        rows.push_back({"Doubles Hit %", Rates(hits, darts, 100.0, "%")});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Doubles Hit"), Texts(hits)});
         rows.push_back(
-            {"Best Score",
+            {QT_TRANSLATE_NOOP("Games", "Doubles Hit %"), Rates(hits, darts, 100.0, "%")});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Best Score"),
              Texts(OverLegs<CBobs27>(
                  match, [](const CBobs27& leg, int32_t player) { return leg.Score(player); },
                  true))});
@@ -153,15 +158,16 @@ std::vector<TFigureRow> GamesFigures(const CGamesMatch& match)
             match, [](const CCheckout121& leg, int32_t player) { return leg.Attempts(player); });
         const auto checkouts = OverLegs<CCheckout121>(
             match, [](const CCheckout121& leg, int32_t player) { return leg.Checkouts(player); });
-        rows.push_back({"Targets Played", Texts(played)});
-        rows.push_back({"Checkouts", Texts(checkouts)});
-        rows.push_back({"Checkout Rate", Rates(checkouts, played, 100.0, "%")});
-        rows.push_back({"Best Target", Texts(OverLegs<CCheckout121>(
-                                           match,
-                                           [](const CCheckout121& leg, int32_t player) {
-                                               return leg.BestTarget(player);
-                                           },
-                                           true))});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Targets Played"), Texts(played)});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Checkouts"), Texts(checkouts)});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Checkout Rate"), Rates(checkouts, played, 100.0, "%")});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Best Target"),
+             Texts(OverLegs<CCheckout121>(
+                 match,
+                 [](const CCheckout121& leg, int32_t player) { return leg.BestTarget(player); },
+                 true))});
         break;
     }
     case TGameKind::X01:

@@ -1,8 +1,12 @@
 #include "RoomHttp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 
 namespace {
 
@@ -15,6 +19,33 @@ QByteArray Resource(const QString& name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The pages' own words in the program's language, by their English text; everything else they
+// show comes translated with the match.
+QByteArray PageTexts()
+{
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("RoomPages", "Vantorix Board"),
+        QT_TRANSLATE_NOOP("RoomPages", "Vantorix Keypad"),
+        QT_TRANSLATE_NOOP("RoomPages", "Not connected to Vantorix"),
+        QT_TRANSLATE_NOOP("RoomPages", "Enter"),
+        QT_TRANSLATE_NOOP("RoomPages", "Out 1"),
+        QT_TRANSLATE_NOOP("RoomPages", "Out 2"),
+        QT_TRANSLATE_NOOP("RoomPages", "Out 3"),
+        QT_TRANSLATE_NOOP("RoomPages", "Undo"),
+        QT_TRANSLATE_NOOP("RoomPages", "Next leg"),
+        QT_TRANSLATE_NOOP("RoomPages", "Double"),
+        QT_TRANSLATE_NOOP("RoomPages", "Treble"),
+        QT_TRANSLATE_NOOP("RoomPages", "Bull"),
+        QT_TRANSLATE_NOOP("RoomPages", "Miss"),
+    };
+    QJsonObject texts;
+    for (const char* text : kTexts) {
+        texts.insert(QString::fromLatin1(text), QCoreApplication::translate("RoomPages", text));
+    }
+    return "vtx.language = \"" + QLocale().name().left(2).toLatin1() +
+           "\";\nvtx.texts = " + QJsonDocument(texts).toJson(QJsonDocument::Compact) + ";";
 }
 
 } // namespace
@@ -35,7 +66,7 @@ const QByteArray& TRoomHttp::Page(TRoomRole role)
     if (page.isEmpty()) {
         page = Resource(role == TRoomRole::Board ? QStringLiteral(":/room/board.html")
                                                  : QStringLiteral(":/room/keypad.html"));
-        page.replace("/*ROOM_JS*/", Resource(QStringLiteral(":/room/room.js")));
+        page.replace("/*ROOM_JS*/", Resource(QStringLiteral(":/room/room.js")) + PageTexts());
     }
     return page;
 }

@@ -1,6 +1,121 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Games</name>
+    <message>
+        <source>Darts</source>
+        <translation>Darts</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Raus</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Darts left</source>
+        <translation>Darts übrig</translation>
+    </message>
+    <message>
+        <source>Checkouts</source>
+        <translation>Finishes</translation>
+    </message>
+    <message>
+        <source>Checkout %</source>
+        <translation>Finish-%</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestes</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>Marks Per Round (MPR)</source>
+        <translation>Marks pro Runde (MPR)</translation>
+    </message>
+    <message>
+        <source>Points Given</source>
+        <translation>Gegebene Punkte</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Erzielte Punkte</translation>
+    </message>
+    <message>
+        <source>Most Marks in a Turn</source>
+        <translation>Meiste Marks in einer Aufnahme</translation>
+    </message>
+    <message>
+        <source>Turns of 5+ Marks</source>
+        <translation>Aufnahmen mit 5+ Marks</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnene Legs</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Gewonnene Sets</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Geworfene Darts</translation>
+    </message>
+    <message>
+        <source>Targets Reached</source>
+        <translation>Erreichte Ziele</translation>
+    </message>
+    <message>
+        <source>Darts Per Target</source>
+        <translation>Darts pro Ziel</translation>
+    </message>
+    <message>
+        <source>Doubles Hit</source>
+        <translation>Getroffene Doppel</translation>
+    </message>
+    <message>
+        <source>Doubles Hit %</source>
+        <translation>Getroffene Doppel %</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Bester Punktestand</translation>
+    </message>
+    <message>
+        <source>Targets Played</source>
+        <translation>Gespielte Ziele</translation>
+    </message>
+    <message>
+        <source>Checkout Rate</source>
+        <translation>Finish-Quote</translation>
+    </message>
+    <message>
+        <source>Best Target</source>
+        <translation>Bestes Ziel</translation>
+    </message>
+</context>
+<context>
     <name>MatchFormat</name>
     <message>
         <source>1 leg</source>
@@ -139,6 +254,61 @@
     </message>
 </context>
 <context>
+    <name>RoomPages</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Vantorix Anzeige</translation>
+    </message>
+    <message>
+        <source>Vantorix Keypad</source>
+        <translation>Vantorix Tastenfeld</translation>
+    </message>
+    <message>
+        <source>Not connected to Vantorix</source>
+        <translation>Nicht mit Vantorix verbunden</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Out 1</source>
+        <translation>Finish 1</translation>
+    </message>
+    <message>
+        <source>Out 2</source>
+        <translation>Finish 2</translation>
+    </message>
+    <message>
+        <source>Out 3</source>
+        <translation>Finish 3</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next leg</source>
+        <translation>Nächstes Leg</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppel</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Daneben</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -149,7 +319,7 @@
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
-        <translation>Vantorix Anzeigetafel</translation>
+        <translation>Vantorix Anzeige</translation>
     </message>
     <message>
         <source>Full Screen</source>
@@ -355,7 +525,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Average</translation>
+        <translation>Schnitt</translation>
     </message>
 </context>
 <context>
@@ -910,6 +1080,173 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsPage</name>
+    <message>
+        <source>Game Statistics</source>
+        <translation>Spielstatistik</translation>
+    </message>
+    <message>
+        <source>Leg</source>
+        <translation>Leg</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Won By</source>
+        <translation>Gewonnen von</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>Darts</translation>
+    </message>
+    <message>
+        <source>%1 Avg</source>
+        <translation>%1 Schnitt</translation>
+    </message>
+    <message>
+        <source>Checkout</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Set %1 Leg %2</source>
+        <translation>Set %1 Leg %2</translation>
+    </message>
+    <message>
+        <source>(in play)</source>
+        <translation>(läuft)</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>3-Dart-Schnitt</translation>
+    </message>
+    <message>
+        <source>Turn of the match</source>
+        <translation>Aufnahme im Match</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Turn Scores, Leg %1</source>
+        <translation>Aufnahmen, Leg %1</translation>
+    </message>
+    <message>
+        <source>Turn of the leg</source>
+        <translation>Aufnahme im Leg</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>(tie)</source>
+        <translation>(unentschieden)</translation>
+    </message>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Durchschnittlicher Finish-Wert</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnene Legs</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Geworfene Darts</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Darts pro Leg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Erzielte Punkte</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>1-Dart-Schnitt</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Niedrigste Aufnahme (3 Darts)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Höchste Aufnahme (3 Darts)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Aufnahmen 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Aufnahmen 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Aufnahmen 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Aufnahmen 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Finish-Chancen</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Genutzte Finishes</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Höchstes Finish</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Punkte aus Finishes</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Schnitt der ersten 9</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Bestes Leg (Darts)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Schlechtestes Leg (Darts)</translation>
+    </message>
+    <message>
+        <source>Checkout % (darts)</source>
+        <translation>Finish-% (Darts)</translation>
+    </message>
+    <message>
+        <source>%1% (%2/%3)</source>
+        <translation>%1 % (%2/%3)</translation>
+    </message>
+    <message>
+        <source>  Bull (hits / darts)</source>
+        <translation>  Bull (Treffer / Darts)</translation>
+    </message>
+    <message>
+        <source>  D%1 (hits / darts)</source>
+        <translation>  D%1 (Treffer / Darts)</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Gewonnene Sets</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,121 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Games</name>
+    <message>
+        <source>Darts</source>
+        <translation>Dardos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Fuera</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Darts left</source>
+        <translation>Dardos restantes</translation>
+    </message>
+    <message>
+        <source>Checkouts</source>
+        <translation>Cierres</translation>
+    </message>
+    <message>
+        <source>Checkout %</source>
+        <translation>% de cierre</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Marks Per Round (MPR)</source>
+        <translation>Marcas por ronda (MPR)</translation>
+    </message>
+    <message>
+        <source>Points Given</source>
+        <translation>Puntos dados</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Puntos anotados</translation>
+    </message>
+    <message>
+        <source>Most Marks in a Turn</source>
+        <translation>Más marcas en una tirada</translation>
+    </message>
+    <message>
+        <source>Turns of 5+ Marks</source>
+        <translation>Tiradas de 5+ marcas</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Legs ganados</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Sets ganados</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Dardos lanzados</translation>
+    </message>
+    <message>
+        <source>Targets Reached</source>
+        <translation>Objetivos alcanzados</translation>
+    </message>
+    <message>
+        <source>Darts Per Target</source>
+        <translation>Dardos por objetivo</translation>
+    </message>
+    <message>
+        <source>Doubles Hit</source>
+        <translation>Dobles acertados</translation>
+    </message>
+    <message>
+        <source>Doubles Hit %</source>
+        <translation>% de dobles acertados</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Targets Played</source>
+        <translation>Objetivos jugados</translation>
+    </message>
+    <message>
+        <source>Checkout Rate</source>
+        <translation>Porcentaje de cierre</translation>
+    </message>
+    <message>
+        <source>Best Target</source>
+        <translation>Mejor objetivo</translation>
+    </message>
+</context>
+<context>
     <name>MatchFormat</name>
     <message>
         <source>1 leg</source>
@@ -139,6 +254,61 @@
     </message>
 </context>
 <context>
+    <name>RoomPages</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Marcador Vantorix</translation>
+    </message>
+    <message>
+        <source>Vantorix Keypad</source>
+        <translation>Teclado Vantorix</translation>
+    </message>
+    <message>
+        <source>Not connected to Vantorix</source>
+        <translation>Sin conexión con Vantorix</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Anotar</translation>
+    </message>
+    <message>
+        <source>Out 1</source>
+        <translation>Cierre 1</translation>
+    </message>
+    <message>
+        <source>Out 2</source>
+        <translation>Cierre 2</translation>
+    </message>
+    <message>
+        <source>Out 3</source>
+        <translation>Cierre 3</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Next leg</source>
+        <translation>Siguiente leg</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doble</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Fallo</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -149,7 +319,7 @@
     <name>TFormBoard</name>
     <message>
         <source>Vantorix Board</source>
-        <translation>Marcador de Vantorix</translation>
+        <translation>Marcador Vantorix</translation>
     </message>
     <message>
         <source>Full Screen</source>
@@ -910,6 +1080,173 @@ Marcador de dardos</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsPage</name>
+    <message>
+        <source>Game Statistics</source>
+        <translation>Estadísticas de la partida</translation>
+    </message>
+    <message>
+        <source>Leg</source>
+        <translation>Leg</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Empezó</translation>
+    </message>
+    <message>
+        <source>Won By</source>
+        <translation>Ganado por</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>Dardos</translation>
+    </message>
+    <message>
+        <source>%1 Avg</source>
+        <translation>%1 prom.</translation>
+    </message>
+    <message>
+        <source>Checkout</source>
+        <translation>Cierre</translation>
+    </message>
+    <message>
+        <source>Set %1 Leg %2</source>
+        <translation>Set %1 leg %2</translation>
+    </message>
+    <message>
+        <source>(in play)</source>
+        <translation>(en juego)</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>Promedio de 3 dardos</translation>
+    </message>
+    <message>
+        <source>Turn of the match</source>
+        <translation>Tirada del partido</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Turn Scores, Leg %1</source>
+        <translation>Puntos por tirada, leg %1</translation>
+    </message>
+    <message>
+        <source>Turn of the leg</source>
+        <translation>Tirada del leg</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>(tie)</source>
+        <translation>(empate)</translation>
+    </message>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Valor medio de cierre</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Legs ganados</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Dardos lanzados</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Promedio de dardos por leg</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Puntos anotados</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>Promedio por dardo</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Tirada más baja (3 dardos)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Tirada más alta (3 dardos)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Tiradas de 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Tiradas de 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Tiradas de 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Tiradas de 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Cierres posibles</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Cierres logrados</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Cierre más alto</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Puntos de cierres</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Promedio de los 9 primeros</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Mejor leg (dardos)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Peor leg (dardos)</translation>
+    </message>
+    <message>
+        <source>Checkout % (darts)</source>
+        <translation>% de cierre (dardos)</translation>
+    </message>
+    <message>
+        <source>%1% (%2/%3)</source>
+        <translation>%1 % (%2/%3)</translation>
+    </message>
+    <message>
+        <source>  Bull (hits / darts)</source>
+        <translation>  Diana (aciertos / dardos)</translation>
+    </message>
+    <message>
+        <source>  D%1 (hits / darts)</source>
+        <translation>  D%1 (aciertos / dardos)</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Sets ganados</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,121 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Games</name>
+    <message>
+        <source>Darts</source>
+        <translation>Fléchettes</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fini</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Touchés</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Éliminé</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Darts left</source>
+        <translation>Fléchettes restantes</translation>
+    </message>
+    <message>
+        <source>Checkouts</source>
+        <translation>Finishs</translation>
+    </message>
+    <message>
+        <source>Checkout %</source>
+        <translation>Finish %</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>Marks Per Round (MPR)</source>
+        <translation>Marques par tour (MPR)</translation>
+    </message>
+    <message>
+        <source>Points Given</source>
+        <translation>Points donnés</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Points marqués</translation>
+    </message>
+    <message>
+        <source>Most Marks in a Turn</source>
+        <translation>Plus de marques en une volée</translation>
+    </message>
+    <message>
+        <source>Turns of 5+ Marks</source>
+        <translation>Volées de 5+ marques</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Manches gagnées</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Sets gagnés</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Fléchettes lancées</translation>
+    </message>
+    <message>
+        <source>Targets Reached</source>
+        <translation>Cibles atteintes</translation>
+    </message>
+    <message>
+        <source>Darts Per Target</source>
+        <translation>Fléchettes par cible</translation>
+    </message>
+    <message>
+        <source>Doubles Hit</source>
+        <translation>Doubles touchés</translation>
+    </message>
+    <message>
+        <source>Doubles Hit %</source>
+        <translation>Doubles touchés %</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Targets Played</source>
+        <translation>Cibles jouées</translation>
+    </message>
+    <message>
+        <source>Checkout Rate</source>
+        <translation>Taux de finish</translation>
+    </message>
+    <message>
+        <source>Best Target</source>
+        <translation>Meilleure cible</translation>
+    </message>
+</context>
+<context>
     <name>MatchFormat</name>
     <message>
         <source>1 leg</source>
@@ -136,6 +251,61 @@
     <message>
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Aucune fléchette ne peut suivre celle qui a fini ou dépassé</translation>
+    </message>
+</context>
+<context>
+    <name>RoomPages</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Tableau Vantorix</translation>
+    </message>
+    <message>
+        <source>Vantorix Keypad</source>
+        <translation>Pavé Vantorix</translation>
+    </message>
+    <message>
+        <source>Not connected to Vantorix</source>
+        <translation>Pas connecté à Vantorix</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Out 1</source>
+        <translation>Finish 1</translation>
+    </message>
+    <message>
+        <source>Out 2</source>
+        <translation>Finish 2</translation>
+    </message>
+    <message>
+        <source>Out 3</source>
+        <translation>Finish 3</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Next leg</source>
+        <translation>Manche suivante</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Raté</translation>
     </message>
 </context>
 <context>
@@ -910,6 +1080,173 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Legs %1</source>
         <translation>Manches %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsPage</name>
+    <message>
+        <source>Game Statistics</source>
+        <translation>Statistiques de la partie</translation>
+    </message>
+    <message>
+        <source>Leg</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Commencée par</translation>
+    </message>
+    <message>
+        <source>Won By</source>
+        <translation>Gagnée par</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>Fléchettes</translation>
+    </message>
+    <message>
+        <source>%1 Avg</source>
+        <translation>%1 moy.</translation>
+    </message>
+    <message>
+        <source>Checkout</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Set %1 Leg %2</source>
+        <translation>Set %1 manche %2</translation>
+    </message>
+    <message>
+        <source>(in play)</source>
+        <translation>(en cours)</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>Moyenne sur 3 fléchettes</translation>
+    </message>
+    <message>
+        <source>Turn of the match</source>
+        <translation>Volée du match</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Turn Scores, Leg %1</source>
+        <translation>Scores des volées, manche %1</translation>
+    </message>
+    <message>
+        <source>Turn of the leg</source>
+        <translation>Volée de la manche</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Statistique</translation>
+    </message>
+    <message>
+        <source>(tie)</source>
+        <translation>(égalité)</translation>
+    </message>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Valeur moyenne des finishs</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Manches gagnées</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Fléchettes lancées</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Moyenne de fléchettes par manche</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Points marqués</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>Moyenne par fléchette</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Volée la plus basse (3 fléchettes)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Volée la plus haute (3 fléchettes)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Volées de 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Volées de 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Volées de 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Volées de 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Finishs possibles</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Finishs réussis</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Plus haut finish</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Points marqués en finish</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Moyenne des 9 premières</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Meilleure manche (fléchettes)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Pire manche (fléchettes)</translation>
+    </message>
+    <message>
+        <source>Checkout % (darts)</source>
+        <translation>Finish % (fléchettes)</translation>
+    </message>
+    <message>
+        <source>%1% (%2/%3)</source>
+        <translation>%1 % (%2/%3)</translation>
+    </message>
+    <message>
+        <source>  Bull (hits / darts)</source>
+        <translation>  Bull (touchés / fléchettes)</translation>
+    </message>
+    <message>
+        <source>  D%1 (hits / darts)</source>
+        <translation>  D%1 (touchés / fléchettes)</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Sets gagnés</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,121 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Games</name>
+    <message>
+        <source>Darts</source>
+        <translation>Darts</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Op</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Raak</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Darts left</source>
+        <translation>Darts over</translation>
+    </message>
+    <message>
+        <source>Checkouts</source>
+        <translation>Uitgooien</translation>
+    </message>
+    <message>
+        <source>Checkout %</source>
+        <translation>Uitgooi-%</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>Marks Per Round (MPR)</source>
+        <translation>Marks per ronde (MPR)</translation>
+    </message>
+    <message>
+        <source>Points Given</source>
+        <translation>Gegeven punten</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Gescoorde punten</translation>
+    </message>
+    <message>
+        <source>Most Marks in a Turn</source>
+        <translation>Meeste marks in een beurt</translation>
+    </message>
+    <message>
+        <source>Turns of 5+ Marks</source>
+        <translation>Beurten van 5+ marks</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnen legs</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Gewonnen sets</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Gegooide darts</translation>
+    </message>
+    <message>
+        <source>Targets Reached</source>
+        <translation>Bereikte doelen</translation>
+    </message>
+    <message>
+        <source>Darts Per Target</source>
+        <translation>Darts per doel</translation>
+    </message>
+    <message>
+        <source>Doubles Hit</source>
+        <translation>Geraakte dubbels</translation>
+    </message>
+    <message>
+        <source>Doubles Hit %</source>
+        <translation>Geraakte dubbels %</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Beste score</translation>
+    </message>
+    <message>
+        <source>Targets Played</source>
+        <translation>Gespeelde doelen</translation>
+    </message>
+    <message>
+        <source>Checkout Rate</source>
+        <translation>Uitgooipercentage</translation>
+    </message>
+    <message>
+        <source>Best Target</source>
+        <translation>Beste doel</translation>
+    </message>
+</context>
+<context>
     <name>MatchFormat</name>
     <message>
         <source>1 leg</source>
@@ -136,6 +251,61 @@
     <message>
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Na de dart die uitgooide of bust ging, kan er geen meer volgen</translation>
+    </message>
+</context>
+<context>
+    <name>RoomPages</name>
+    <message>
+        <source>Vantorix Board</source>
+        <translation>Vantorix scorebord</translation>
+    </message>
+    <message>
+        <source>Vantorix Keypad</source>
+        <translation>Vantorix toetsenbord</translation>
+    </message>
+    <message>
+        <source>Not connected to Vantorix</source>
+        <translation>Niet verbonden met Vantorix</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invoeren</translation>
+    </message>
+    <message>
+        <source>Out 1</source>
+        <translation>Uit 1</translation>
+    </message>
+    <message>
+        <source>Out 2</source>
+        <translation>Uit 2</translation>
+    </message>
+    <message>
+        <source>Out 3</source>
+        <translation>Uit 3</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Next leg</source>
+        <translation>Volgende leg</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Dubbel</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Mis</translation>
     </message>
 </context>
 <context>
@@ -910,6 +1080,173 @@ Dartsscorebord</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStatsPage</name>
+    <message>
+        <source>Game Statistics</source>
+        <translation>Spelstatistieken</translation>
+    </message>
+    <message>
+        <source>Leg</source>
+        <translation>Leg</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Won By</source>
+        <translation>Gewonnen door</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>Darts</translation>
+    </message>
+    <message>
+        <source>%1 Avg</source>
+        <translation>%1 gem.</translation>
+    </message>
+    <message>
+        <source>Checkout</source>
+        <translation>Uitgooi</translation>
+    </message>
+    <message>
+        <source>Set %1 Leg %2</source>
+        <translation>Set %1 leg %2</translation>
+    </message>
+    <message>
+        <source>(in play)</source>
+        <translation>(bezig)</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>3-darts-gemiddelde</translation>
+    </message>
+    <message>
+        <source>Turn of the match</source>
+        <translation>Beurt in de wedstrijd</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>Turn Scores, Leg %1</source>
+        <translation>Beurtscores, leg %1</translation>
+    </message>
+    <message>
+        <source>Turn of the leg</source>
+        <translation>Beurt in de leg</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Stat</source>
+        <translation>Statistiek</translation>
+    </message>
+    <message>
+        <source>(tie)</source>
+        <translation>(gelijk)</translation>
+    </message>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Gemiddelde uitgooiwaarde</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnen legs</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Gegooide darts</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Gemiddeld darts per leg</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Gescoorde punten</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>1-dart-gemiddelde</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Laagste beurt (3 darts)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Hoogste beurt (3 darts)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Beurten van 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Beurten van 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Beurten van 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Beurten van 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Mogelijke uitgooien</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Benutte uitgooien</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Hoogste uitgooi</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Punten uit uitgooien</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Gemiddelde eerste 9</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Beste leg (darts)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Slechtste leg (darts)</translation>
+    </message>
+    <message>
+        <source>Checkout % (darts)</source>
+        <translation>Uitgooi-% (darts)</translation>
+    </message>
+    <message>
+        <source>%1% (%2/%3)</source>
+        <translation>%1% (%2/%3)</translation>
+    </message>
+    <message>
+        <source>  Bull (hits / darts)</source>
+        <translation>  Bull (raak / darts)</translation>
+    </message>
+    <message>
+        <source>  D%1 (hits / darts)</source>
+        <translation>  D%1 (raak / darts)</translation>
+    </message>
+    <message>
+        <source>Sets Won</source>
+        <translation>Gewonnen sets</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,20 @@ const vtx = {
   nextId: 1,
   onState: null,
   onReply: null,
+  // The pages' own words in the program's language, filled in by the program as it serves them.
+  language: "en",
+  texts: {},
+  t(text) {
+    return this.texts[text] || text;
+  },
+  // Puts the page's words (the title, and every element marked data-t) into that language.
+  translate() {
+    document.documentElement.lang = this.language;
+    document.title = this.t(document.title);
+    for (const marked of document.querySelectorAll("[data-t]")) {
+      marked.textContent = this.t(marked.dataset.t);
+    }
+  },
   now() {
     return performance.timeOrigin + performance.now();
   },
@@ -46,7 +60,7 @@ const vtx = {
   },
   showStatus(connected) {
     const status = document.getElementById("status");
-    status.textContent = connected ? "" : "Not connected to Vantorix";
+    status.textContent = connected ? "" : vtx.t("Not connected to Vantorix");
     status.hidden = connected;
   },
   element(tag, className, text) {

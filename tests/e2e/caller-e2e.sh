@@ -60,6 +60,21 @@ for phrase in "Michael, you require ninety-five" "Zoe, you require ninety-five" 
     awk -v c="$said" 'BEGIN { exit !(c > 0.01) }' || { echo "not heard: $phrase" >&2; status=1; }
 done
 
+# The other languages are spoken by a voice of their own (espeak-ng's), each call whole; a
+# language without a voice is spoken in English, from the line's English part.
+for call in "de:Hundertachtzig" "nl:Honderdtachtig" "fr:Cent quatre-vingts" "es:Ciento ochenta" \
+    "xx:Xyz"; do
+    language=${call%%:*}
+    said=$(record_rms "$language" 0.3 \
+        "printf '%s\\tOne hundred and eighty\\n' '${call#*:}' | '$voice' '' $language >'$workdir/voice.out'")
+    echo "RMS amplitude of \"${call#*:}\" ($language): $said ($(tr '\n' ' ' <"$workdir/voice.out"))"
+    expected=$([ "$language" = xx ] && echo en || echo "$language")
+    grep -q "^voice $expected\$" "$workdir/voice.out" ||
+        { echo "not spoken in $expected: $call" >&2; status=1; }
+    grep -q '^done$' "$workdir/voice.out" || { echo "not spoken whole: $call" >&2; status=1; }
+    awk -v c="$said" 'BEGIN { exit !(c > 0.01) }' || { echo "not heard: $call" >&2; status=1; }
+done
+
 cd "$workdir"
 printf '<VTXSettings><Caller>true</Caller></VTXSettings>' >VTXSettings.xml
 "$binary" >"$workdir/out.log" 2>&1 &

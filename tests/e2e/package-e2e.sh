@@ -22,9 +22,12 @@ dpkg-deb -I "$deb" conffiles | grep -qx "$table" || { echo "FAIL: $table is no c
 echo "ok: $table is a configuration file, linked from usr/lib/vantorix"
 [ -x "$root/usr/lib/vantorix/vantorix-voice" ] || { echo "FAIL: no caller's voice program"; exit 1; }
 [ -f "$root/usr/lib/vantorix/charts/vantorix-charts.so" ] || { echo "FAIL: no charts module"; exit 1; }
-# The caller's voice is flite's, linked into the voice program, spoken through the sound server.
-dpkg-deb -f "$deb" Depends | grep -q libflite1 ||
-    { echo "FAIL: the package does not bring the speech engine"; exit 1; }
+# The caller's voices are flite's and espeak-ng's, linked into the voice program, spoken through
+# the sound server.
+for engine in libflite1 libespeak-ng1; do
+    dpkg-deb -f "$deb" Depends | grep -q "$engine" ||
+        { echo "FAIL: the package does not bring the speech engine $engine"; exit 1; }
+done
 dpkg-deb -f "$deb" Recommends | grep -q pulseaudio ||
     { echo "FAIL: no sound server is recommended"; exit 1; }
 # Unpacked, not installed: the link would reach this machine's /etc, so it is pointed at the

@@ -203,18 +203,17 @@ void TGamePanel::Refresh()
                                      : QString();
         m_Names[side]->setStyleSheet(style);
         m_Headlines[side]->setStyleSheet(style);
-        m_Headlines[side]->setText(side < table.Headlines.size()
-                                       ? QString::fromStdString(table.Headlines[side])
-                                       : QString());
+        m_Headlines[side]->setText(side < table.Headlines.size() ? GamesText(table.Headlines[side])
+                                                                 : QString());
     }
     for (size_t row = 0; row < m_Cells.size() && row < table.Cells.size(); ++row) {
-        m_RowLabels[row]->setText(QString::fromStdString(table.RowLabels[row]));
+        m_RowLabels[row]->setText(GamesText(table.RowLabels[row]));
         for (size_t side = 0; side < m_Cells[row].size() && side < table.Cells[row].size();
              ++side) {
             QLabel* cell = m_Cells[row][side];
             const QString text = QString::fromStdString(table.Cells[row][side]);
             const bool closed = text == kClosed;
-            cell->setText(closed ? QStringLiteral("X") : text);
+            cell->setText(closed ? QStringLiteral("X") : GamesText(table.Cells[row][side]));
             cell->setStyleSheet(closed ? QStringLiteral("border: 3px solid palette(text);"
                                                         " border-radius: %1px;")
                                              .arg(kMarkSize / 2)

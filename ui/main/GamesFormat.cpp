@@ -3,6 +3,7 @@
 #include "Cricket.h"
 #include "GamesMatch.h"
 #include "MatchFormat.h"
+#include "WidgetHelpers.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -90,8 +91,7 @@ QString GamesRouteText(const CGamesMatch& match, int player)
          ++row) {
         const auto side = static_cast<size_t>(player);
         if (side < table.Cells[row].size() && !table.Cells[row][side].empty()) {
-            figures << QString::fromStdString(table.RowLabels[row]) + u' ' +
-                           QString::fromStdString(table.Cells[row][side]);
+            figures << GamesText(table.RowLabels[row]) + u' ' + GamesText(table.Cells[row][side]);
         }
     }
     return figures.join(kDot);

@@ -10,9 +10,11 @@
 #include "GamesFormat.h"
 #include "MatchFormat.h"
 #include "MatchSession.h"
+#include "WidgetHelpers.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <algorithm>
 
@@ -54,9 +56,8 @@ TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
         const auto side = static_cast<size_t>(player);
         shown.Name = GamesSideName(match, player);
         shown.MatchScore = GamesScoreText(match, player);
-        shown.Remainder = side < table.Headlines.size()
-                              ? QString::fromStdString(table.Headlines[side])
-                              : QString();
+        shown.Remainder =
+            side < table.Headlines.size() ? GamesText(table.Headlines[side]) : QString();
         shown.Throws = leg.PlayerToThrow() == player;
         shown.Route = GamesRouteText(match, player);
         if (match.Params().TeamSize == 2 && !leg.Over()) {
@@ -91,6 +92,20 @@ TRoomFollower::TRoomFollower(const TMatchSession& session, QWidget& operatorWind
     : m_Session(session), m_OperatorWindow(operatorWindow)
 {
     m_Caller = new TCaller(TCaller::DefaultProgram(), QString(), this);
+    // The calls follow the language the program speaks.
+    const QString language = QLocale().name().left(2);
+    static const std::pair<const char16_t*, TCallLanguage> kLanguages[] = {
+        {u"de", TCallLanguage::German},
+        {u"nl", TCallLanguage::Dutch},
+        {u"fr", TCallLanguage::French},
+        {u"es", TCallLanguage::Spanish},
+    };
+    for (const auto& [code, callLanguage] : kLanguages) {
+        if (language == code) {
+            m_CallLanguage = callLanguage;
+            m_Caller->SetLanguage(language);
+        }
+    }
     connect(&session, &TMatchSession::MatchStarted, this, [this] { Follow(nullptr); });
     connect(&session, &TMatchSession::Resumed, this, [this] { Follow(nullptr); });
     connect(&session, &TMatchSession::OperationApplied, this,
@@ -240,9 +255,16 @@ void TRoomFollower::Follow(const TMatchOperation* operation)
         m_Caller->Stop(); // the turn being called is gone
     }
     if (const CGamesMatch* games = m_Session.Games()) {
-        m_Caller->Say(QString::fromStdString(GamesCallPhrase(*games, kind)));
+        // The games' calls are in English words, spoken by the English voice.
+        m_Caller->Say(QString(), QString::fromStdString(GamesCallPhrase(*games, kind)));
         return;
     }
-    m_Caller->Say(QString::fromStdString(
-        CallPhrase(CallEventAfter(m_Session.Game(), kind, operation->Player, operation->Entry))));
+    const TCallEvent event =
+        CallEventAfter(m_Session.Game(), kind, operation->Player, operation->Entry);
+    if (m_CallLanguage == TCallLanguage::English) {
+        m_Caller->Say(QString::fromStdString(CallPhrase(event)));
+        return;
+    }
+    m_Caller->Say(QString::fromStdString(CallPhrase(event, m_CallLanguage)),
+                  QString::fromStdString(CallPhrase(event)));
 }

@@ -5,6 +5,7 @@
 // operator, later the computer or a keypad); neither is made before it is wanted.
 
 #include "BoardWindow.h"
+#include "CallerWords.h"
 #include "MatchOperation.h"
 
 #include <QObject>
@@ -51,6 +52,7 @@ private:
     QWidget& m_OperatorWindow;
     const CCheckoutTable* m_CheckoutTable = nullptr;
     TCaller* m_Caller = nullptr;
+    TCallLanguage m_CallLanguage = TCallLanguage::English;
     QPointer<TFormBoard> m_Board;
     int m_DartsPlayer = -1;
     QString m_Darts;

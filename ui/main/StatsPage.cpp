@@ -19,8 +19,7 @@ TStatsPage::TStatsPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("PanelStats"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    QLabel* title =
-        NewLabel(QStringLiteral("PanelStatsTitle"), QStringLiteral("Game Statistics"), this);
+    QLabel* title = NewLabel(QStringLiteral("PanelStatsTitle"), tr("Game Statistics"), this);
     title->setAlignment(Qt::AlignCenter);
     title->setFrameShape(QFrame::StyledPanel);
     QFont titleFont = title->font();
@@ -167,12 +166,11 @@ void TStatsPage::FillLegs(const CGame& game)
     const TGameParams& params = game.Params();
     const int players = std::max(params.PlayerCount, 1);
     const bool sets = params.LegsToWin > 0 && params.SetsToWin > 0;
-    QStringList columns{QStringLiteral("Leg"), QStringLiteral("Started"), QStringLiteral("Won By"),
-                        QStringLiteral("Darts")};
+    QStringList columns{tr("Leg"), tr("Started"), tr("Won By"), tr("Darts")};
     for (int player = 0; player < players; ++player) {
-        columns << QStringLiteral("%1 Avg").arg(PlayerName(game, player));
+        columns << tr("%1 Avg").arg(PlayerName(game, player));
     }
-    columns << QStringLiteral("Checkout");
+    columns << tr("Checkout");
     m_ListViewLegs->clear();
     m_ListViewLegs->setColumnCount(static_cast<int>(columns.size()));
     m_ListViewLegs->setHeaderLabels(columns);
@@ -181,12 +179,11 @@ void TStatsPage::FillLegs(const CGame& game)
     for (const TLegSummary& leg : game.LegSummaries()) {
         auto* item = new QTreeWidgetItem;
         ++number;
-        item->setText(0, sets ? QStringLiteral("Set %1 Leg %2").arg(leg.Set).arg(leg.LegInSet)
+        item->setText(0, sets ? tr("Set %1 Leg %2").arg(leg.Set).arg(leg.LegInSet)
                               : QString::number(number));
         item->setText(1, ThrowerName(game, leg.Starter, leg.StarterThrower));
         const bool won = leg.Winner >= 0;
-        item->setText(2, won ? ThrowerName(game, leg.Winner, leg.WinnerThrower)
-                             : QStringLiteral("(in play)"));
+        item->setText(2, won ? ThrowerName(game, leg.Winner, leg.WinnerThrower) : tr("(in play)"));
         item->setText(3, won ? QString::number(leg.WinnerDarts) : QString());
         for (int player = 0; player < players; ++player) {
             const auto index = static_cast<size_t>(player);
@@ -209,15 +206,15 @@ void TStatsPage::FillLegs(const CGame& game)
 void TStatsPage::ReplaceCharts(const CGame& game)
 {
     TChartData averages{QStringLiteral("ChartAverages"),
-                        QStringLiteral("3-Dart Average"),
-                        QStringLiteral("Turn of the match"),
-                        QStringLiteral("Average"),
+                        tr("3-Dart Average"),
+                        tr("Turn of the match"),
+                        tr("Average"),
                         false,
                         {}};
     TChartData legScores{QStringLiteral("ChartLegScores"),
-                         QStringLiteral("Turn Scores, Leg %1").arg(game.LegCount()),
-                         QStringLiteral("Turn of the leg"),
-                         QStringLiteral("Score"),
+                         tr("Turn Scores, Leg %1").arg(game.LegCount()),
+                         tr("Turn of the leg"),
+                         tr("Score"),
                          false,
                          {}};
     ChartData(game, averages, legScores);
@@ -258,23 +255,22 @@ void TStatsPage::RebuildGames(const CGamesMatch& games)
     const auto side = [&params](int player) {
         return QString::fromStdString(SideName(params, player));
     };
-    QStringList columns{QStringLiteral("Stat")};
+    QStringList columns{tr("Stat")};
     for (int player = 0; player < games.Players(); ++player) {
         columns << side(player);
     }
     std::vector<QStringList> rows;
     for (const TFigureRow& figure : GamesFigures(games)) {
-        QStringList row{QString::fromStdString(figure.Caption)};
+        QStringList row{GamesText(figure.Caption)};
         for (const std::string& value : figure.Values) {
-            row << QString::fromStdString(value);
+            row << GamesText(value);
         }
         rows.push_back(row);
     }
     FillTable(m_ListViewStats, columns, rows);
     m_ListViewStats->setColumnWidth(0, 250);
 
-    QStringList legColumns{QStringLiteral("Leg"), QStringLiteral("Started"),
-                           QStringLiteral("Won By"), QStringLiteral("Darts")};
+    QStringList legColumns{tr("Leg"), tr("Started"), tr("Won By"), tr("Darts")};
     for (int player = 0; player < games.Players(); ++player) {
         legColumns << side(player);
     }
@@ -284,11 +280,11 @@ void TStatsPage::RebuildGames(const CGamesMatch& games)
         ++number;
         QStringList row{QString::number(number), side(leg.Starter),
                         leg.Winner >= 0 ? side(leg.Winner)
-                        : leg.Over      ? QStringLiteral("(tie)")
-                                        : QStringLiteral("(in play)"),
+                        : leg.Over      ? tr("(tie)")
+                                        : tr("(in play)"),
                         leg.Winner >= 0 ? QString::number(leg.WinnerDarts) : QString()};
         for (const std::string& headline : leg.Headlines) {
-            row << QString::fromStdString(headline);
+            row << GamesText(headline);
         }
         legRows.push_back(row);
     }
@@ -316,7 +312,7 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
     const int players = std::max(params.PlayerCount, 1);
     m_ListViewStats->clear();
     // A column per side, and for pairs a column per thrower after them.
-    QStringList columns{QStringLiteral("Stat")};
+    QStringList columns{tr("Stat")};
     std::vector<TPlayerStats> stats;
     for (int player = 0; player < players; ++player) {
         columns << PlayerName(game, player);
@@ -340,44 +336,62 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
         const char* Caption;
         TFormat Format;
     };
+    // The checkout percentage and the doubles are shown under this row.
+    static const char* const kOutshotAverage = QT_TR_NOOP("Outshot Value Average");
     static const TRow kRows[] = {
-        {"Legs Won", [](const TPlayerStats& s) { return QString::number(s.LegsWon); }},
-        {"Darts Thrown", [](const TPlayerStats& s) { return QString::number(s.DartsThrown); }},
-        {"Darts Per Leg Average", [](const TPlayerStats& s) { return Decimal2(s.DartsPerLeg); }},
+        {QT_TR_NOOP("Legs Won"), [](const TPlayerStats& s) { return QString::number(s.LegsWon); }},
+        {QT_TR_NOOP("Darts Thrown"),
+         [](const TPlayerStats& s) { return QString::number(s.DartsThrown); }},
+        {QT_TR_NOOP("Darts Per Leg Average"),
+         [](const TPlayerStats& s) { return Decimal2(s.DartsPerLeg); }},
         {nullptr, nullptr},
-        {"Points Scored", [](const TPlayerStats& s) { return QString::number(s.PointsScored); }},
-        {"1-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage); }},
+        {QT_TR_NOOP("Points Scored"),
+         [](const TPlayerStats& s) { return QString::number(s.PointsScored); }},
+        {QT_TR_NOOP("1-Dart Average"),
+         [](const TPlayerStats& s) { return Decimal2(s.DartAverage); }},
         // Points per dart times three, as darts players read it (a checkout on fewer darts
         // counts those); TurnAverage, points per turn, is the panels' "Turn Avg".
-        {"3-Dart Average", [](const TPlayerStats& s) { return Decimal2(s.DartAverage * 3.0); }},
-        {"Lowest Throw (3-Darts)",
+        {QT_TR_NOOP("3-Dart Average"),
+         [](const TPlayerStats& s) { return Decimal2(s.DartAverage * 3.0); }},
+        {QT_TR_NOOP("Lowest Throw (3-Darts)"),
          [](const TPlayerStats& s) { return QString::number(s.LowestTurn); }},
-        {"Highest Throw (3-Darts)",
+        {QT_TR_NOOP("Highest Throw (3-Darts)"),
          [](const TPlayerStats& s) { return QString::number(s.HighestTurn); }},
-        {"Throws of 60+", [](const TPlayerStats& s) { return QString::number(s.Count60); }},
-        {"Throws of 100+", [](const TPlayerStats& s) { return QString::number(s.Count100); }},
-        {"Throws of 140+", [](const TPlayerStats& s) { return QString::number(s.Count140); }},
-        {"Throws of 180", [](const TPlayerStats& s) { return QString::number(s.Count180); }},
+        {QT_TR_NOOP("Throws of 60+"),
+         [](const TPlayerStats& s) { return QString::number(s.Count60); }},
+        {QT_TR_NOOP("Throws of 100+"),
+         [](const TPlayerStats& s) { return QString::number(s.Count100); }},
+        {QT_TR_NOOP("Throws of 140+"),
+         [](const TPlayerStats& s) { return QString::number(s.Count140); }},
+        {QT_TR_NOOP("Throws of 180"),
+         [](const TPlayerStats& s) { return QString::number(s.Count180); }},
         {nullptr, nullptr},
-        {"Possible Outshots",
+        {QT_TR_NOOP("Possible Outshots"),
          [](const TPlayerStats& s) { return QString::number(s.PossibleOutShots); }},
-        {"Effective Outshots",
+        {QT_TR_NOOP("Effective Outshots"),
          [](const TPlayerStats& s) { return Decimal2(s.EffectiveOutShots) + u'%'; }},
-        {"Highest Outshot",
+        {QT_TR_NOOP("Highest Outshot"),
          [](const TPlayerStats& s) { return QString::number(s.HighestOutShot); }},
-        {"Points Scored On Outshots",
+        {QT_TR_NOOP("Points Scored On Outshots"),
          [](const TPlayerStats& s) { return QString::number(s.OutShotPoints); }},
-        {"Outshot Value Average", [](const TPlayerStats& s) { return Decimal2(s.OutShotAverage); }},
+        {kOutshotAverage, [](const TPlayerStats& s) { return Decimal2(s.OutShotAverage); }},
         {nullptr, nullptr},
-        {"First 9 Average", [](const TPlayerStats& s) { return Decimal2(s.FirstNineAverage); }},
-        {"Best Leg (Darts)", [](const TPlayerStats& s) { return LegDarts(s.BestLegDarts); }},
-        {"Worst Leg (Darts)", [](const TPlayerStats& s) { return LegDarts(s.WorstLegDarts); }},
+        {QT_TR_NOOP("First 9 Average"),
+         [](const TPlayerStats& s) { return Decimal2(s.FirstNineAverage); }},
+        {QT_TR_NOOP("Best Leg (Darts)"),
+         [](const TPlayerStats& s) { return LegDarts(s.BestLegDarts); }},
+        {QT_TR_NOOP("Worst Leg (Darts)"),
+         [](const TPlayerStats& s) { return LegDarts(s.WorstLegDarts); }},
     };
     QList<QTreeWidgetItem*> items;
+    qsizetype afterOutshots = 0; // the row after "Outshot Value Average"
     for (const TRow& row : kRows) {
+        if (row.Caption == kOutshotAverage) {
+            afterOutshots = items.size() + 1;
+        }
         auto* item = new QTreeWidgetItem;
         if (row.Caption != nullptr) {
-            item->setText(0, QString::fromLatin1(row.Caption));
+            item->setText(0, tr(row.Caption));
             for (size_t column = 0; column < stats.size(); ++column) {
                 item->setText(static_cast<int>(column) + 1, row.Format(stats[column]));
             }
@@ -389,16 +403,12 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
     if (params.EnterDarts || std::any_of(stats.begin(), stats.end(), [](const TPlayerStats& s) {
             return s.DartsAtDouble > 0;
         })) {
-        int at = 1;
-        while (at < items.size() &&
-               items[at - 1]->text(0) != QStringLiteral("Outshot Value Average")) {
-            ++at;
-        }
+        qsizetype at = afterOutshots;
         auto* percent = new QTreeWidgetItem;
-        percent->setText(0, QStringLiteral("Checkout % (darts)"));
+        percent->setText(0, tr("Checkout % (darts)"));
         for (size_t column = 0; column < stats.size(); ++column) {
             percent->setText(static_cast<int>(column) + 1,
-                             QStringLiteral("%1% (%2/%3)")
+                             tr("%1% (%2/%3)")
                                  .arg(Decimal2(stats[column].CheckoutPercent))
                                  .arg(stats[column].DoublesHit)
                                  .arg(stats[column].DartsAtDouble));
@@ -414,8 +424,8 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
                 continue; // only the doubles used
             }
             auto* row = new QTreeWidgetItem;
-            row->setText(0, index == 20 ? QStringLiteral("  Bull (hits / darts)")
-                                        : QStringLiteral("  D%1 (hits / darts)").arg(index + 1));
+            row->setText(0, index == 20 ? tr("  Bull (hits / darts)")
+                                        : tr("  D%1 (hits / darts)").arg(index + 1));
             for (int player = 0; player < players; ++player) {
                 const auto& [hits, attempts] = doubles[static_cast<size_t>(player)][index];
                 row->setText(player + 1, QStringLiteral("%1 / %2").arg(hits).arg(attempts));
@@ -426,7 +436,7 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
     // With sets, the sets won stand under the legs won.
     if (params.LegsToWin > 0 && params.SetsToWin > 0) {
         auto* sets = new QTreeWidgetItem;
-        sets->setText(0, QStringLiteral("Sets Won"));
+        sets->setText(0, tr("Sets Won"));
         for (int player = 0; player < players; ++player) {
             sets->setText(player + 1, QString::number(game.SetsWon(player)));
         }

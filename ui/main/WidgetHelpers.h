@@ -2,9 +2,12 @@
 
 // Small helpers shared by the scoreboard's units.
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
+#include <QLocale>
 #include <QString>
+#include <string>
 
 // Names, score lists and Thrown boxes share one large bold face: one font to load at start.
 inline void SetLargeBoldFont(QWidget& widget)
@@ -22,10 +25,27 @@ inline QLabel* NewLabel(const QString& name, const QString& text, QWidget* paren
     return label;
 }
 
-// "%.2f": two decimals.
+// Two decimals, with the decimal mark of the language shown ("45.67", "45,67").
 inline QString Decimal2(double value)
 {
-    return QString::number(value, 'f', 2);
+    return QLocale().toString(value, 'f', 2);
+}
+
+// A figure the games wrote with a dot ("2.33", "45.0%"), with the decimal mark of the language
+// shown. The games' texts hold no other dots.
+inline QString LocalDecimals(const std::string& figure)
+{
+    QString text = QString::fromStdString(figure);
+    const QString mark = QLocale().decimalPoint();
+    return mark == u"." ? text : text.replace(u'.', mark);
+}
+
+// A text of the games' tables and figures as shown: their words translated, their figures with
+// the decimal mark of the language.
+inline QString GamesText(const std::string& text)
+{
+    const QString shown = QCoreApplication::translate("Games", text.c_str());
+    return shown == QString::fromStdString(text) ? LocalDecimals(text) : shown;
 }
 
 // The tool-tip colours: what the program says to the operator stands out from the board.
