@@ -4,6 +4,8 @@
 #include "UnitGameDlg.h"
 #include "UnitMain.h"
 
+#include <QCoreApplication>
+
 TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString storePath,
                            QObject* parent)
     : QObject(parent), m_Main(main), m_Dialog(dialog), m_Path(std::move(storePath))
@@ -38,9 +40,10 @@ void TMatchKeeper::SayProblem()
     }
     m_ProblemSaid = m_Store->Problem();
     const bool saving = m_Store->IsOpen() && m_Store->IsWriter() && m_Store->Unwritten() == 0;
-    m_Main.ShowNotice(saving
-                          ? QStringLiteral("Match store: %1.").arg(m_ProblemSaid)
-                          : QStringLiteral("Matches are not being saved: %1.").arg(m_ProblemSaid));
+    m_Main.ShowNotice(
+        saving ? QCoreApplication::translate("TMatchKeeper", "Match store: %1.").arg(m_ProblemSaid)
+               : QCoreApplication::translate("TMatchKeeper", "Matches are not being saved: %1.")
+                     .arg(m_ProblemSaid));
 }
 
 void TMatchKeeper::MatchStarted(const QString& gameName, const TGameParams& params)
@@ -87,8 +90,9 @@ void TMatchKeeper::ResumeStored(const TStoredMatch& match)
     m_Resumable.reset();
     m_Dialog.SetResumable({});
     if (!m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations)) {
-        m_Main.ShowNotice(QStringLiteral("The stored match could not be replayed whole; it "
-                                         "goes on from its last good turn."));
+        m_Main.ShowNotice(QCoreApplication::translate(
+            "TMatchKeeper", "The stored match could not be replayed whole; "
+                            "it goes on from its last good turn."));
     }
     if (m_Store != nullptr && m_Store->IsOpen() && !m_Store->ContinueMatch(m_Current.Id)) {
         SayProblem();

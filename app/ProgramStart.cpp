@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +52,8 @@ bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindow
         return false;
     }
     for (const QString& problem : read.Problems) {
-        windows.Main.ShowNotice(QStringLiteral("Settings file %1: %2").arg(path, problem));
+        windows.Main.ShowNotice(
+            QCoreApplication::translate("ProgramStart", "Settings file %1: %2").arg(path, problem));
     }
     windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
@@ -68,18 +70,21 @@ bool CheckSettingsCanBeSaved(const QString& path, TProgramWindows& windows)
     const QFileInfo file(path);
     QString problem;
     if (file.isSymLink()) {
-        problem = QStringLiteral("it is a link to %1, and nothing is written through a link")
+        problem = QCoreApplication::translate(
+                      "ProgramStart", "it is a link to %1, and nothing is written through a link")
                       .arg(file.symLinkTarget());
     } else if (file.exists() && !file.isFile()) {
-        problem = QStringLiteral("something other than a file stands there");
+        problem =
+            QCoreApplication::translate("ProgramStart", "something other than a file stands there");
     } else if (file.exists() ? !file.isWritable() : !QFileInfo(file.absolutePath()).isWritable()) {
-        problem = QStringLiteral("it is not writable");
+        problem = QCoreApplication::translate("ProgramStart", "it is not writable");
     }
     if (problem.isEmpty()) {
         return true;
     }
     windows.Main.ShowNotice(
-        QStringLiteral("Settings cannot be saved to %1: %2.").arg(path, problem));
+        QCoreApplication::translate("ProgramStart", "Settings cannot be saved to %1: %2.")
+            .arg(path, problem));
     windows.SaveProblemShown = true;
     return false;
 }
@@ -91,7 +96,8 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
         const QString aside = KeptAsidePath(path);
         if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink() &&
             QFile::rename(path, aside)) {
-            Report(QStringLiteral("the settings file that could not be used is kept as %1")
+            Report(QCoreApplication::translate(
+                       "ProgramStart", "the settings file that could not be used is kept as %1")
                        .arg(aside));
         }
         windows.SetSettingsFileAside = false;
@@ -103,7 +109,8 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
         settings.Language = windows.ChosenLanguage;
     }
     if (!SaveSettingsFile(path, settings, &error)) {
-        Report(QStringLiteral("could not save the settings to %1: %2").arg(path, error));
+        Report(QCoreApplication::translate("ProgramStart", "could not save the settings to %1: %2")
+                   .arg(path, error));
         return false;
     }
     return true;
@@ -154,7 +161,8 @@ int RunProgram(QApplication& application)
         // was not foreseen at start is said in a box before the window goes.
         if (!SaveSettings(settingsPath, windows) && !windows.SaveProblemShown) {
             QMessageBox::warning(&windows.Main, QStringLiteral("Vantorix"),
-                                 QStringLiteral("The settings could not be saved to %1.")
+                                 QCoreApplication::translate(
+                                     "ProgramStart", "The settings could not be saved to %1.")
                                      .arg(QFileInfo(settingsPath).absoluteFilePath()));
         }
     });

@@ -71,10 +71,10 @@ void TCaller::SetLanguage(const QString& code)
 
 void TCaller::Say(const QString& phrase, const QString& english)
 {
-    if (!m_Enabled || (phrase.isEmpty() && english.isEmpty()) || Silenced()) {
+    if (!m_Enabled || phrase.isEmpty() || Silenced()) {
         return;
     }
-    m_LastSpoken = phrase.isEmpty() ? english : phrase;
+    m_LastSpoken = phrase;
     // One line for the voice: the call in the caller's language and, after a tab, in English.
     const QString line = m_Language.isEmpty() || english.isEmpty()
                              ? m_LastSpoken
@@ -93,5 +93,5 @@ void TCaller::Silence(const QString& reason)
         return;
     }
     m_Problem = reason;
-    emit Problem(QStringLiteral("The caller is silent: %1.").arg(reason));
+    emit Problem(tr("The caller is silent: %1.").arg(reason));
 }

@@ -36,8 +36,7 @@ public:
     void SetLanguage(const QString& code);
     // Speaks `phrase` when the caller is on and can speak, cutting short the phrase before
     // it; an empty phrase says nothing and leaves the voice as it is. `english` is the same call
-    // in English, for a caller of another language that has no voice for it; an empty
-    // `phrase` with an `english` one is a call that has only English words.
+    // in English, for a caller of another language that has no voice for it.
     void Say(const QString& phrase, const QString& english = {});
     void Stop();
     // Whether the caller has found that it cannot speak here.

@@ -53,13 +53,7 @@ int RunEspeakVoice(const char* language)
     }
     Say("ready");
 
-    const std::string whole = ReadPhraseLine();
-    std::string line = PhrasePart(whole, 0);
-    if (line.empty() && !PhrasePart(whole, 1).empty()) {
-        // A call with only English words: espeak-ng's English voice says them.
-        line = PhrasePart(whole, 1);
-        espeak_SetVoiceByName("en");
-    }
+    const std::string line = PhrasePart(ReadPhraseLine(), 0);
     if (line.empty()) {
         pa_simple_free(stream); // the scoreboard let this voice go unused
         return 0;

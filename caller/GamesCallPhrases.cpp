@@ -7,6 +7,7 @@
 #include "GamesMatch.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -23,46 +24,87 @@ bool ThreeInTheBed(const std::vector<TDart>& darts)
     });
 }
 
-std::string Counted(int32_t count, const std::string& word)
+// The words of the games' calls in each language, UTF-8.
+struct TGamesWords
 {
-    return ScoreInWords(count) + ' ' + word + (count == 1 ? "" : "s");
+    const char* ThreeInTheBed; // before the marks
+    const char* OneMark;
+    const char* Marks; // after a number
+    const char* OnePoint;
+    const char* Points;
+    const char* Bull; // the bull as a target
+    const char* FinishedBefore;
+    const char* FinishedAfter; // around the darts of a finished round of the clock
+    const char* GoingFor;      // before the next target
+    const char* GameOver;
+    const char* RequireBefore; // around the remainder of 121
+    const char* RequireAfter;
+    const char* GameShot; // before the next target of 121
+};
+
+const TGamesWords& GamesWords(TCallLanguage language)
+{
+    static const std::array<TGamesWords, 5> kWords = {{
+        {"three in the bed, ", "one mark", "marks", "one point", "points", "the bull",
+         "finished in ", " darts", "going for ", "game over", "you require ", "", "game shot. "},
+        {"drei in einem Feld, ", "ein Mark", "Marks", "ein Punkt", "Punkte", "das Bull",
+         "fertig mit ", " Darts", "weiter auf ", "Spiel vorbei", "du brauchst ", "", "Game Shot. "},
+        {"drie in één vak, ", "één mark", "marks", "één punt", "punten", "de bull", "klaar in ",
+         " darts", "nu op ", "game over", "je hebt ", " nodig", "game shot. "},
+        {"trois dans la même case, ", "une marque", "marques", "un point", "points", "le bull",
+         "fini en ", " fléchettes", "au tour du ", "partie terminée", "il te faut ", "",
+         "game shot. "},
+        {"tres en el mismo sector, ", "una marca", "marcas", "un punto", "puntos", "la diana",
+         "terminado en ", " dardos", "a por ", "fin de la partida", "necesitas ", "",
+         "game shot. "},
+    }};
+    return kWords[static_cast<size_t>(language)];
 }
 
-std::string CricketCall(const CCricketGame& cricket, const TPlayedTurn& turn)
+std::string Counted(int32_t count, const char* one, const char* many, TCallLanguage language)
 {
+    return count == 1 ? std::string(one) : ScoreInWords(count, language) + ' ' + many;
+}
+
+std::string CricketCall(const CCricketGame& cricket, const TPlayedTurn& turn,
+                        TCallLanguage language)
+{
+    const TGamesWords& words = GamesWords(language);
     const auto index = cricket.TurnCount() - 1;
     const int32_t marks = cricket.TurnMarks(index);
     if (marks == 0) {
-        return "no score";
+        return CallWords(language).NoScore;
     }
-    std::string call = ThreeInTheBed(turn.Darts) ? "three in the bed, " : "";
-    call += marks == 1 ? std::string("one mark") : Counted(marks, "mark");
+    std::string call = ThreeInTheBed(turn.Darts) ? words.ThreeInTheBed : "";
+    call += Counted(marks, words.OneMark, words.Marks, language);
     if (const int32_t points = cricket.TurnPoints(index); points > 0) {
-        call += ", " + Counted(points, "point");
+        call += ", " + Counted(points, words.OnePoint, words.Points, language);
     }
     return call;
 }
 
-std::string Target(int32_t number)
+std::string PracticeCall(const CDartsGame& leg, const TPlayedTurn& turn, TCallLanguage language)
 {
-    return number == 25 ? std::string("the bull") : ScoreInWords(number);
-}
-
-std::string PracticeCall(const CDartsGame& leg, const TPlayedTurn& turn)
-{
+    const TGamesWords& words = GamesWords(language);
     const int32_t player = turn.Player;
     if (const auto* clock = dynamic_cast<const CAroundTheClock*>(&leg)) {
         const int32_t target = clock->Target(player);
-        return target == 0 ? "finished in " + std::to_string(clock->DartsThrown(player)) + " darts"
-                           : "going for " + Target(target);
+        if (target == 0) {
+            return words.FinishedBefore + std::to_string(clock->DartsThrown(player)) +
+                   words.FinishedAfter;
+        }
+        return words.GoingFor +
+               (target == 25 ? std::string(words.Bull) : ScoreInWords(target, language));
     }
     if (const auto* bobs = dynamic_cast<const CBobs27*>(&leg)) {
         const int32_t score = bobs->Score(player);
-        return score <= 0 ? std::string("game over") : ScoreInWords(score);
+        return score <= 0 ? std::string(words.GameOver) : ScoreInWords(score, language);
     }
     if (const auto* drill = dynamic_cast<const CCheckout121*>(&leg)) {
-        const std::string next = "you require " + ScoreInWords(drill->Remainder(player));
-        return turn.Ended ? "game shot. " + next : next;
+        const std::string next = words.RequireBefore +
+                                 ScoreInWords(drill->Remainder(player), language) +
+                                 words.RequireAfter;
+        return turn.Ended ? words.GameShot + next : next;
     }
     return {};
 }
@@ -71,6 +113,11 @@ std::string PracticeCall(const CDartsGame& leg, const TPlayedTurn& turn)
 
 std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind)
 {
+    return GamesCallPhrase(match, kind, TCallLanguage::English);
+}
+
+std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind, TCallLanguage language)
+{
     const CDartsGame& leg = match.CurrentLeg();
     if (kind != TCallKind::Turn || leg.TurnCount() == 0) {
         return {};
@@ -78,17 +125,18 @@ std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind)
     const TPlayedTurn& turn = leg.Turns().back();
     const auto* cricket = dynamic_cast<const CCricketGame*>(&leg);
     if (cricket == nullptr) {
-        return PracticeCall(leg, turn);
+        return PracticeCall(leg, turn, language);
     }
     if (leg.Winner() != turn.Player) {
-        return CricketCall(*cricket, turn);
+        return CricketCall(*cricket, turn, language);
     }
     const TGameParams& params = match.Params();
+    const TCallWords& words = CallWords(language);
     if (match.MatchWinner() >= 0) {
-        return "game shot, and the match";
+        return words.GameShotMatch;
     }
     // The tally has taken the leg: a set won leaves no legs in the set in play.
     return params.LegsToWin > 0 && params.SetsToWin > 0 && match.LegsInSet(turn.Player) == 0
-               ? "game shot, and the set"
-               : "game shot, and the leg";
+               ? words.GameShotSet
+               : words.GameShotLeg;
 }

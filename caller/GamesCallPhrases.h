@@ -6,6 +6,7 @@
 // seven"), the score (Bob's 27) or the remainder (121). A pure function of the match.
 
 #include "CallerPhrases.h"
+#include "CallerWords.h"
 
 #include <string>
 
@@ -13,3 +14,5 @@ class CGamesMatch;
 
 // The call after `kind` was applied to the leg in play; empty when there is nothing to say.
 std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind);
+// The same in `language`.
+std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind, TCallLanguage language);

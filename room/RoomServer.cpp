@@ -3,6 +3,7 @@
 #include "RoomHttp.h"
 #include "RoomWindow.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
@@ -167,15 +168,16 @@ void TRoomServer::Received(QWebSocket* socket, const QString& message)
     if (now - page.Times[page.Next] < 1000) {
         socket->sendTextMessage(QString::fromUtf8(
             Reply(-1, "error",
-                  QStringLiteral("Too many messages: at most %1 a second; this one was dropped")
+                  QCoreApplication::translate(
+                      "RoomServer", "Too many messages: at most %1 a second; this one was dropped")
                       .arg(kMaxMessagesPerSecond))));
         return;
     }
     page.Times[page.Next] = now;
     page.Next = (page.Next + 1) % page.Times.size();
     if (page.Role != TRoomRole::Keypad) {
-        socket->sendTextMessage(
-            QString::fromUtf8(Reply(-1, "error", QStringLiteral("The board takes no turns"))));
+        socket->sendTextMessage(QString::fromUtf8(Reply(
+            -1, "error", QCoreApplication::translate("RoomServer", "The board takes no turns"))));
         return;
     }
     const QByteArray bytes = message.toUtf8();

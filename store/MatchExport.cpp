@@ -3,6 +3,7 @@
 #include "DartNotation.h"
 #include "GamesMatch.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -40,6 +41,15 @@ QString CutToBytes(const QString& text, qsizetype bytes)
         cut.chop(cut.size() >= 2 && cut.back().isLowSurrogate() ? 2 : 1);
     }
     return cut + ellipsis;
+}
+
+QStringList Sides(const TStoredMatch& match)
+{
+    QStringList sides;
+    for (int32_t player = 0; player < match.Params.PlayerCount; ++player) {
+        sides.append(QString::fromStdString(SideName(match.Params, player)));
+    }
+    return sides;
 }
 
 } // namespace
@@ -110,24 +120,24 @@ QString CsvFileName(const TStoredMatch& match)
 {
     const QString stamp =
         match.Started.toString(QStringLiteral(" yyyy-MM-dd HH-mm")) + QStringLiteral(".csv");
-    QString players = Describe(match).section(kDot, 0, 0);
+    // The same in every language: the file is named as the match is stored.
+    QString players = Sides(match).join(QStringLiteral(" v "));
     players.replace(u'/', u'-');
     return CutToBytes(players, kFileNameBytes - stamp.toUtf8().size()) + stamp;
 }
 
+// Shown to the operator: in the program's language (English when no translation is installed).
 QString Describe(const TStoredMatch& match)
 {
-    const TGameParams& params = match.Params;
-    QStringList sides;
-    for (int32_t player = 0; player < params.PlayerCount; ++player) {
-        sides.append(QString::fromStdString(SideName(params, player)));
-    }
-    const QString players = sides.join(QStringLiteral(" v "));
+    const QString players = Sides(match).join(QCoreApplication::translate("Describe", " v "));
     // A won match is told by its result, not by the leg it ended in.
-    const QString leg = match.State == TMatchState::Won
-                            ? QString()
-                            : kDot + QStringLiteral("Leg %1").arg(match.Legs);
-    return players + kDot + match.GameName + leg + kDot + match.Score;
+    const QString leg =
+        match.State == TMatchState::Won
+            ? QString()
+            : kDot + QCoreApplication::translate("Describe", "Leg %1").arg(match.Legs);
+    return players + kDot +
+           QCoreApplication::translate("GameNames", match.GameName.toUtf8().constData()) + leg +
+           kDot + match.Score;
 }
 
 namespace {

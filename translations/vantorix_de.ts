@@ -1,6 +1,64 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Describe</name>
+    <message>
+        <source> v </source>
+        <translation> gegen </translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>Standard 301</source>
+        <translation>Standard 301</translation>
+    </message>
+    <message>
+        <source>Standard 501</source>
+        <translation>Standard 501</translation>
+    </message>
+    <message>
+        <source>Standard 701</source>
+        <translation>Standard 701</translation>
+    </message>
+    <message>
+        <source>Standard 1001</source>
+        <translation>Standard 1001</translation>
+    </message>
+    <message>
+        <source>Continous Points</source>
+        <translation>Fortlaufende Punkte</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Cricket</translation>
+    </message>
+    <message>
+        <source>Cut-Throat Cricket</source>
+        <translation>Cut-Throat-Cricket</translation>
+    </message>
+    <message>
+        <source>Around the Clock</source>
+        <translation>Rund um die Uhr</translation>
+    </message>
+    <message>
+        <source>Around the Clock (fast)</source>
+        <translation>Rund um die Uhr (schnell)</translation>
+    </message>
+    <message>
+        <source>Bob's 27</source>
+        <translation>Bob's 27</translation>
+    </message>
+    <message>
+        <source>121 Checkout Practice</source>
+        <translation>121 Finish-Training</translation>
+    </message>
+</context>
+<context>
     <name>Games</name>
     <message>
         <source>Darts</source>
@@ -187,6 +245,41 @@
     </message>
 </context>
 <context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Settings file %1: %2</source>
+        <translation>Einstellungsdatei %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and nothing is written through a link</source>
+        <translation>sie ist ein Verweis auf %1, und durch einen Verweis wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>something other than a file stands there</source>
+        <translation>dort steht etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>it is not writable</source>
+        <translation>sie ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2.</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>the settings file that could not be used is kept as %1</source>
+        <translation>die Einstellungsdatei, die nicht verwendet werden konnte, ist als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>could not save the settings to %1: %2</source>
+        <translation>die Einstellungen konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
@@ -306,6 +399,24 @@
     <message>
         <source>Miss</source>
         <translation>Daneben</translation>
+    </message>
+</context>
+<context>
+    <name>RoomServer</name>
+    <message>
+        <source>Too many messages: at most %1 a second; this one was dropped</source>
+        <translation>Zu viele Nachrichten: höchstens %1 pro Sekunde; diese wurde verworfen</translation>
+    </message>
+    <message>
+        <source>The board takes no turns</source>
+        <translation>Die Anzeige nimmt keine Aufnahmen an</translation>
+    </message>
+</context>
+<context>
+    <name>TCaller</name>
+    <message>
+        <source>The caller is silent: %1.</source>
+        <translation>Der Caller schweigt: %1.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +637,66 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Average</source>
         <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source> v </source>
+        <translation> gegen </translation>
+    </message>
+    <message>
+        <source> · first to </source>
+        <translation> · auf </translation>
+    </message>
+    <message>
+        <source> set of </source>
+        <translation> Set mit </translation>
+    </message>
+    <message>
+        <source> sets of </source>
+        <translation> Sets mit </translation>
+    </message>
+    <message>
+        <source> leg</source>
+        <translation> Leg</translation>
+    </message>
+    <message>
+        <source> legs</source>
+        <translation> Legs</translation>
+    </message>
+    <message>
+        <source> won, </source>
+        <translation> gewann, </translation>
+    </message>
+    <message>
+        <source>in play, </source>
+        <translation>läuft, </translation>
+    </message>
+    <message>
+        <source>abandoned, </source>
+        <translation>abgebrochen, </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Avg 1</source>
+        <translation>Schnitt 1</translation>
+    </message>
+    <message>
+        <source>Avg 2</source>
+        <translation>Schnitt 2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +926,21 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Waits after the undo: Ctrl+P twice lets it throw</source>
         <translation>Wartet nach dem Zurücknehmen: zweimal Strg+P lässt ihn werfen</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchKeeper</name>
+    <message>
+        <source>Match store: %1.</source>
+        <translation>Match-Speicher: %1.</translation>
+    </message>
+    <message>
+        <source>Matches are not being saved: %1.</source>
+        <translation>Matches werden nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
+        <translation>Das gespeicherte Match konnte nicht ganz nachgespielt werden; es geht ab seiner letzten gültigen Aufnahme weiter.</translation>
     </message>
 </context>
 <context>
@@ -1013,7 +1199,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>%1 does not finish the %2 left</source>
-        <translation>%1 checkt den Rest von %2 nicht</translation>
+        <translation>%1 beendet die verbleibenden %2 nicht</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1433,21 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Sets Won</source>
         <translation>Gewonnene Sets</translation>
+    </message>
+</context>
+<context>
+    <name>TTypedEntry</name>
+    <message>
+        <source>Dart Pad</source>
+        <translation>Dart-Tastenfeld</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 beendet die verbleibenden %2 nicht</translation>
+    </message>
+    <message>
+        <source> (turn %1)</source>
+        <translation> (Aufnahme %1)</translation>
     </message>
 </context>
 <context>

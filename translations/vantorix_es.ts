@@ -1,6 +1,64 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Describe</name>
+    <message>
+        <source> v </source>
+        <translation> contra </translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>Standard 301</source>
+        <translation>Estándar 301</translation>
+    </message>
+    <message>
+        <source>Standard 501</source>
+        <translation>Estándar 501</translation>
+    </message>
+    <message>
+        <source>Standard 701</source>
+        <translation>Estándar 701</translation>
+    </message>
+    <message>
+        <source>Standard 1001</source>
+        <translation>Estándar 1001</translation>
+    </message>
+    <message>
+        <source>Continous Points</source>
+        <translation>Puntos continuos</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Cricket</translation>
+    </message>
+    <message>
+        <source>Cut-Throat Cricket</source>
+        <translation>Cricket cut-throat</translation>
+    </message>
+    <message>
+        <source>Around the Clock</source>
+        <translation>Vuelta al reloj</translation>
+    </message>
+    <message>
+        <source>Around the Clock (fast)</source>
+        <translation>Vuelta al reloj (rápida)</translation>
+    </message>
+    <message>
+        <source>Bob's 27</source>
+        <translation>Bob's 27</translation>
+    </message>
+    <message>
+        <source>121 Checkout Practice</source>
+        <translation>Práctica de cierre 121</translation>
+    </message>
+</context>
+<context>
     <name>Games</name>
     <message>
         <source>Darts</source>
@@ -187,6 +245,41 @@
     </message>
 </context>
 <context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Settings file %1: %2</source>
+        <translation>Archivo de ajustes %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and nothing is written through a link</source>
+        <translation>es un enlace a %1, y nada se escribe a través de un enlace</translation>
+    </message>
+    <message>
+        <source>something other than a file stands there</source>
+        <translation>ahí hay algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is not writable</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2.</source>
+        <translation>Los ajustes no se pueden guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>the settings file that could not be used is kept as %1</source>
+        <translation>el archivo de ajustes que no se pudo usar se guarda como %1</translation>
+    </message>
+    <message>
+        <source>could not save the settings to %1: %2</source>
+        <translation>no se pudieron guardar los ajustes en %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Los ajustes no se pudieron guardar en %1.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
@@ -306,6 +399,24 @@
     <message>
         <source>Miss</source>
         <translation>Fallo</translation>
+    </message>
+</context>
+<context>
+    <name>RoomServer</name>
+    <message>
+        <source>Too many messages: at most %1 a second; this one was dropped</source>
+        <translation>Demasiados mensajes: como mucho %1 por segundo; este se ha descartado</translation>
+    </message>
+    <message>
+        <source>The board takes no turns</source>
+        <translation>El marcador no acepta tiradas</translation>
+    </message>
+</context>
+<context>
+    <name>TCaller</name>
+    <message>
+        <source>The caller is silent: %1.</source>
+        <translation>El locutor está en silencio: %1.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +637,66 @@ Marcador de dardos</translation>
     <message>
         <source>Average</source>
         <translation>Promedio</translation>
+    </message>
+    <message>
+        <source> v </source>
+        <translation> contra </translation>
+    </message>
+    <message>
+        <source> · first to </source>
+        <translation> · primero a </translation>
+    </message>
+    <message>
+        <source> set of </source>
+        <translation> set de </translation>
+    </message>
+    <message>
+        <source> sets of </source>
+        <translation> sets de </translation>
+    </message>
+    <message>
+        <source> leg</source>
+        <translation> leg</translation>
+    </message>
+    <message>
+        <source> legs</source>
+        <translation> legs</translation>
+    </message>
+    <message>
+        <source> won, </source>
+        <translation> ganó, </translation>
+    </message>
+    <message>
+        <source>in play, </source>
+        <translation>en juego, </translation>
+    </message>
+    <message>
+        <source>abandoned, </source>
+        <translation>abandonado, </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Avg 1</source>
+        <translation>Prom. 1</translation>
+    </message>
+    <message>
+        <source>Avg 2</source>
+        <translation>Prom. 2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +926,21 @@ Marcador de dardos</translation>
     <message>
         <source>Waits after the undo: Ctrl+P twice lets it throw</source>
         <translation>Espera tras deshacer: Ctrl+P dos veces le deja tirar</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchKeeper</name>
+    <message>
+        <source>Match store: %1.</source>
+        <translation>Almacén de partidos: %1.</translation>
+    </message>
+    <message>
+        <source>Matches are not being saved: %1.</source>
+        <translation>Los partidos no se están guardando: %1.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
+        <translation>El partido guardado no se pudo reproducir entero; sigue desde su última tirada válida.</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1433,21 @@ Marcador de dardos</translation>
     <message>
         <source>Sets Won</source>
         <translation>Sets ganados</translation>
+    </message>
+</context>
+<context>
+    <name>TTypedEntry</name>
+    <message>
+        <source>Dart Pad</source>
+        <translation>Teclado de dardos</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 no cierra los %2 que quedan</translation>
+    </message>
+    <message>
+        <source> (turn %1)</source>
+        <translation> (tirada %1)</translation>
     </message>
 </context>
 <context>

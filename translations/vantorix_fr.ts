@@ -1,6 +1,64 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Describe</name>
+    <message>
+        <source> v </source>
+        <translation> contre </translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Manche %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>Standard 301</source>
+        <translation>Standard 301</translation>
+    </message>
+    <message>
+        <source>Standard 501</source>
+        <translation>Standard 501</translation>
+    </message>
+    <message>
+        <source>Standard 701</source>
+        <translation>Standard 701</translation>
+    </message>
+    <message>
+        <source>Standard 1001</source>
+        <translation>Standard 1001</translation>
+    </message>
+    <message>
+        <source>Continous Points</source>
+        <translation>Points continus</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Cricket</translation>
+    </message>
+    <message>
+        <source>Cut-Throat Cricket</source>
+        <translation>Cricket cut-throat</translation>
+    </message>
+    <message>
+        <source>Around the Clock</source>
+        <translation>Tour de l'horloge</translation>
+    </message>
+    <message>
+        <source>Around the Clock (fast)</source>
+        <translation>Tour de l'horloge (rapide)</translation>
+    </message>
+    <message>
+        <source>Bob's 27</source>
+        <translation>Bob's 27</translation>
+    </message>
+    <message>
+        <source>121 Checkout Practice</source>
+        <translation>Entraînement au finish 121</translation>
+    </message>
+</context>
+<context>
     <name>Games</name>
     <message>
         <source>Darts</source>
@@ -187,6 +245,41 @@
     </message>
 </context>
 <context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Settings file %1: %2</source>
+        <translation>Fichier de réglages %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and nothing is written through a link</source>
+        <translation>c'est un lien vers %1, et rien n'est écrit à travers un lien</translation>
+    </message>
+    <message>
+        <source>something other than a file stands there</source>
+        <translation>autre chose qu'un fichier se trouve là</translation>
+    </message>
+    <message>
+        <source>it is not writable</source>
+        <translation>il n'est pas modifiable</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2.</source>
+        <translation>Les réglages ne peuvent pas être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>the settings file that could not be used is kept as %1</source>
+        <translation>le fichier de réglages inutilisable est conservé sous %1</translation>
+    </message>
+    <message>
+        <source>could not save the settings to %1: %2</source>
+        <translation>impossible d'enregistrer les réglages dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>Les réglages n'ont pas pu être enregistrés dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
@@ -306,6 +399,24 @@
     <message>
         <source>Miss</source>
         <translation>Raté</translation>
+    </message>
+</context>
+<context>
+    <name>RoomServer</name>
+    <message>
+        <source>Too many messages: at most %1 a second; this one was dropped</source>
+        <translation>Trop de messages : au plus %1 par seconde ; celui-ci a été ignoré</translation>
+    </message>
+    <message>
+        <source>The board takes no turns</source>
+        <translation>Le tableau ne prend pas de volées</translation>
+    </message>
+</context>
+<context>
+    <name>TCaller</name>
+    <message>
+        <source>The caller is silent: %1.</source>
+        <translation>L'annonceur se tait : %1.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +637,66 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Average</source>
         <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source> v </source>
+        <translation> contre </translation>
+    </message>
+    <message>
+        <source> · first to </source>
+        <translation> · premier à </translation>
+    </message>
+    <message>
+        <source> set of </source>
+        <translation> set de </translation>
+    </message>
+    <message>
+        <source> sets of </source>
+        <translation> sets de </translation>
+    </message>
+    <message>
+        <source> leg</source>
+        <translation> manche</translation>
+    </message>
+    <message>
+        <source> legs</source>
+        <translation> manches</translation>
+    </message>
+    <message>
+        <source> won, </source>
+        <translation> a gagné, </translation>
+    </message>
+    <message>
+        <source>in play, </source>
+        <translation>en cours, </translation>
+    </message>
+    <message>
+        <source>abandoned, </source>
+        <translation>abandonné, </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Avg 1</source>
+        <translation>Moy. 1</translation>
+    </message>
+    <message>
+        <source>Avg 2</source>
+        <translation>Moy. 2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +926,21 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Waits after the undo: Ctrl+P twice lets it throw</source>
         <translation>Attend après l'annulation : deux fois Ctrl+P le laisse lancer</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchKeeper</name>
+    <message>
+        <source>Match store: %1.</source>
+        <translation>Stockage des matchs : %1.</translation>
+    </message>
+    <message>
+        <source>Matches are not being saved: %1.</source>
+        <translation>Les matchs ne sont pas enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
+        <translation>Le match enregistré n'a pas pu être rejoué en entier ; il reprend à sa dernière volée valable.</translation>
     </message>
 </context>
 <context>
@@ -1013,7 +1199,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>%1 does not finish the %2 left</source>
-        <translation>%1 ne finit pas les %2 restants</translation>
+        <translation>%1 ne termine pas les %2 restants</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1433,21 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Sets Won</source>
         <translation>Sets gagnés</translation>
+    </message>
+</context>
+<context>
+    <name>TTypedEntry</name>
+    <message>
+        <source>Dart Pad</source>
+        <translation>Pavé de fléchettes</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 ne termine pas les %2 restants</translation>
+    </message>
+    <message>
+        <source> (turn %1)</source>
+        <translation> (volée %1)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,64 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Describe</name>
+    <message>
+        <source> v </source>
+        <translation> tegen </translation>
+    </message>
+    <message>
+        <source>Leg %1</source>
+        <translation>Leg %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>Standard 301</source>
+        <translation>Standaard 301</translation>
+    </message>
+    <message>
+        <source>Standard 501</source>
+        <translation>Standaard 501</translation>
+    </message>
+    <message>
+        <source>Standard 701</source>
+        <translation>Standaard 701</translation>
+    </message>
+    <message>
+        <source>Standard 1001</source>
+        <translation>Standaard 1001</translation>
+    </message>
+    <message>
+        <source>Continous Points</source>
+        <translation>Doorlopende punten</translation>
+    </message>
+    <message>
+        <source>Cricket</source>
+        <translation>Cricket</translation>
+    </message>
+    <message>
+        <source>Cut-Throat Cricket</source>
+        <translation>Cut-throat cricket</translation>
+    </message>
+    <message>
+        <source>Around the Clock</source>
+        <translation>Rond de klok</translation>
+    </message>
+    <message>
+        <source>Around the Clock (fast)</source>
+        <translation>Rond de klok (snel)</translation>
+    </message>
+    <message>
+        <source>Bob's 27</source>
+        <translation>Bob's 27</translation>
+    </message>
+    <message>
+        <source>121 Checkout Practice</source>
+        <translation>121 uitgooitraining</translation>
+    </message>
+</context>
+<context>
     <name>Games</name>
     <message>
         <source>Darts</source>
@@ -187,6 +245,41 @@
     </message>
 </context>
 <context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Settings file %1: %2</source>
+        <translation>Instellingenbestand %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and nothing is written through a link</source>
+        <translation>het is een koppeling naar %1, en via een koppeling wordt niets geschreven</translation>
+    </message>
+    <message>
+        <source>something other than a file stands there</source>
+        <translation>daar staat iets anders dan een bestand</translation>
+    </message>
+    <message>
+        <source>it is not writable</source>
+        <translation>het is niet schrijfbaar</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2.</source>
+        <translation>De instellingen kunnen niet worden opgeslagen in %1: %2.</translation>
+    </message>
+    <message>
+        <source>the settings file that could not be used is kept as %1</source>
+        <translation>het instellingenbestand dat niet gebruikt kon worden, is bewaard als %1</translation>
+    </message>
+    <message>
+        <source>could not save the settings to %1: %2</source>
+        <translation>de instellingen konden niet worden opgeslagen in %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1.</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>The leg is over: Next Leg (Ctrl+Enter) starts the next</source>
@@ -306,6 +399,24 @@
     <message>
         <source>Miss</source>
         <translation>Mis</translation>
+    </message>
+</context>
+<context>
+    <name>RoomServer</name>
+    <message>
+        <source>Too many messages: at most %1 a second; this one was dropped</source>
+        <translation>Te veel berichten: hoogstens %1 per seconde; dit bericht is genegeerd</translation>
+    </message>
+    <message>
+        <source>The board takes no turns</source>
+        <translation>Het scorebord neemt geen beurten aan</translation>
+    </message>
+</context>
+<context>
+    <name>TCaller</name>
+    <message>
+        <source>The caller is silent: %1.</source>
+        <translation>De caller zwijgt: %1.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +637,66 @@ Dartsscorebord</translation>
     <message>
         <source>Average</source>
         <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source> v </source>
+        <translation> tegen </translation>
+    </message>
+    <message>
+        <source> · first to </source>
+        <translation> · eerst tot </translation>
+    </message>
+    <message>
+        <source> set of </source>
+        <translation> set van </translation>
+    </message>
+    <message>
+        <source> sets of </source>
+        <translation> sets van </translation>
+    </message>
+    <message>
+        <source> leg</source>
+        <translation> leg</translation>
+    </message>
+    <message>
+        <source> legs</source>
+        <translation> legs</translation>
+    </message>
+    <message>
+        <source> won, </source>
+        <translation> won, </translation>
+    </message>
+    <message>
+        <source>in play, </source>
+        <translation>bezig, </translation>
+    </message>
+    <message>
+        <source>abandoned, </source>
+        <translation>afgebroken, </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Avg 1</source>
+        <translation>Gem. 1</translation>
+    </message>
+    <message>
+        <source>Avg 2</source>
+        <translation>Gem. 2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +926,21 @@ Dartsscorebord</translation>
     <message>
         <source>Waits after the undo: Ctrl+P twice lets it throw</source>
         <translation>Wacht na het ongedaan maken: twee keer Ctrl+P laat hem gooien</translation>
+    </message>
+</context>
+<context>
+    <name>TMatchKeeper</name>
+    <message>
+        <source>Match store: %1.</source>
+        <translation>Wedstrijdopslag: %1.</translation>
+    </message>
+    <message>
+        <source>Matches are not being saved: %1.</source>
+        <translation>Wedstrijden worden niet opgeslagen: %1.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
+        <translation>De opgeslagen wedstrijd kon niet helemaal worden nagespeeld; hij gaat verder vanaf de laatste goede beurt.</translation>
     </message>
 </context>
 <context>
@@ -1013,7 +1199,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>%1 does not finish the %2 left</source>
-        <translation>%1 gooit de %2 die over is niet uit</translation>
+        <translation>%1 gooit de resterende %2 niet uit</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1433,21 @@ Dartsscorebord</translation>
     <message>
         <source>Sets Won</source>
         <translation>Gewonnen sets</translation>
+    </message>
+</context>
+<context>
+    <name>TTypedEntry</name>
+    <message>
+        <source>Dart Pad</source>
+        <translation>Dartpad</translation>
+    </message>
+    <message>
+        <source>%1 does not finish the %2 left</source>
+        <translation>%1 gooit de resterende %2 niet uit</translation>
+    </message>
+    <message>
+        <source> (turn %1)</source>
+        <translation> (beurt %1)</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,7 @@ TEST(CallerPhrases, CricketAndPracticeCalls)
         int32_t LegsToWin;
         std::vector<std::string> Turns;
         std::string Call;
+        TCallLanguage Language = TCallLanguage::English;
     };
     const std::vector<std::string> closeAll = {"T20 T19 T18", "", "T17 T16 T15", "", "bull 25"};
     const std::vector<TCase> cases = {
@@ -285,6 +286,31 @@ TEST(CallerPhrases, CricketAndPracticeCalls)
          0,
          {"T20 T11 D14"},
          "game shot. you require one hundred and twenty-two"},
+        // The other languages, each of their words once.
+        {TGameKind::Cricket,
+         2,
+         0,
+         {"T20 T20 T20"},
+         "drei in einem Feld, neun Marks, einhundertzwanzig Punkte",
+         TCallLanguage::German},
+        {TGameKind::Cricket, 2, 0, {"S20 S14"}, "één mark", TCallLanguage::Dutch},
+        {TGameKind::Cricket, 2, 0, {"S14 S1 miss"}, "aucun point", TCallLanguage::French},
+        {TGameKind::Cricket, 2, 1, closeAll, "game shot, y el partido", TCallLanguage::Spanish},
+        {TGameKind::CutThroatCricket,
+         2,
+         0,
+         {"T20 S20 miss"},
+         "quatre marques, vingt points",
+         TCallLanguage::French},
+        {TGameKind::AroundTheClock, 1, 0, {"S1 S2 miss"}, "nu op drie", TCallLanguage::Dutch},
+        {TGameKind::Bobs27, 1, 0, {"miss"}, "veinticinco", TCallLanguage::Spanish},
+        {TGameKind::Checkout121, 1, 0, {"T20 S1"}, "je hebt zestig nodig", TCallLanguage::Dutch},
+        {TGameKind::Checkout121,
+         1,
+         0,
+         {"T20 T11 D14"},
+         "Game Shot. du brauchst einhundertzweiundzwanzig",
+         TCallLanguage::German},
     };
     for (const TCase& test : cases) {
         TGameParams params = Params(0, test.LegsToWin);
@@ -294,7 +320,8 @@ TEST(CallerPhrases, CricketAndPracticeCalls)
             std::vector<TDart> darts;
             ASSERT_TRUE(ParseDarts(turn, darts) && match.AddTurn(darts)) << turn;
         }
-        EXPECT_EQ(GamesCallPhrase(match, TCallKind::Turn), test.Call) << test.Turns.back();
+        EXPECT_EQ(GamesCallPhrase(match, TCallKind::Turn, test.Language), test.Call)
+            << test.Turns.back();
         EXPECT_EQ(GamesCallPhrase(match, TCallKind::Undo), "");
     }
 }

@@ -23,9 +23,9 @@ QString GamesTitle(const QString& gameName, const CGamesMatch& match)
 {
     const TGameParams& params = match.Params();
     if (params.LegsToWin <= 0) {
-        return gameName;
+        return GameNameShown(gameName);
     }
-    QString title = gameName + kDot + MatchLengthText(params);
+    QString title = GameNameShown(gameName) + kDot + MatchLengthText(params);
     const int winner = match.MatchWinner();
     if (winner >= 0) {
         return title + kDot +

@@ -5,6 +5,8 @@
 #include "MatchStore.h"
 #include "PlayerRecords.h"
 #include "StatsPage.h"
+#include "UnitGameDlg.h"
+#include "WidgetHelpers.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,6 +18,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -29,30 +32,60 @@ namespace {
 
 constexpr int kWidestColumn = 320;
 
+// The list's words (%2 ..) are filled in the language shown, as SQL strings; %1 lists the names
+// of cricket and the practice games, which have no average.
 const char* const kMatchList =
     "SELECT m.id,"
     " replace(substr(m.started, 1, 16), 'T', ' ') AS \"Date\","
-    " m.player1 || CASE WHEN m.player_count > 1 THEN ' v ' || m.player2 ELSE '' END"
+    " m.player1 || CASE WHEN m.player_count > 1 THEN %2 || m.player2 ELSE '' END"
     "  AS \"Players\","
-    " m.game || CASE WHEN m.legs_to_win <= 0 THEN ''"
-    "  WHEN m.sets_to_win > 0 THEN ' \xC2\xB7 first to ' || m.sets_to_win"
-    "   || CASE m.sets_to_win WHEN 1 THEN ' set of ' ELSE ' sets of ' END || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN ' leg' ELSE ' legs' END"
-    "  ELSE ' \xC2\xB7 first to ' || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN ' leg' ELSE ' legs' END END AS \"Game\","
+    " %3 || CASE WHEN m.legs_to_win <= 0 THEN ''"
+    "  WHEN m.sets_to_win > 0 THEN %4 || m.sets_to_win"
+    "   || CASE m.sets_to_win WHEN 1 THEN %5 ELSE %6 END || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN %7 ELSE %8 END"
+    "  ELSE %4 || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN %7 ELSE %8 END END AS \"Game\","
     " CASE m.state WHEN 1 THEN (CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
-    "   || ' won, ' || m.score"
-    "  WHEN 0 THEN 'in play, ' || m.score ELSE 'abandoned, ' || m.score END AS \"Result\","
-    // Cricket and the practice games (%1, their names) have no average.
+    "   || %9 || m.score"
+    "  WHEN 0 THEN %10 || m.score ELSE %11 || m.score END AS \"Result\","
     " CASE WHEN m.game IN %1 THEN ''"
-    "  ELSE printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)) END AS \"Avg 1\","
+    "  ELSE replace(printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)), '.', %12) END"
+    "  AS \"Avg 1\","
     " CASE WHEN m.player_count > 1 AND m.game NOT IN %1"
-    "  THEN printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0))"
+    "  THEN replace(printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0)), '.', %12)"
     "  ELSE '' END AS \"Avg 2\""
     " FROM matches m"
     " LEFT JOIN player_stats a ON a.match_id = m.id AND a.player = 0"
     " LEFT JOIN player_stats b ON b.match_id = m.id AND b.player = 1"
     " ORDER BY m.id DESC";
+
+QString SqlText(QString text)
+{
+    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// The game's name in the language shown, for the games the New Game dialog offers.
+QString SqlGameName()
+{
+    QString names = QStringLiteral("CASE m.game");
+    for (int kind = 0; kind < TNewGameDialog::kGameCount; ++kind) {
+        const QString name = TNewGameDialog::GameTitleOf(kind);
+        names +=
+            QStringLiteral(" WHEN %1 THEN %2").arg(SqlText(name), SqlText(GameNameShown(name)));
+    }
+    return names + QStringLiteral(" ELSE m.game END");
+}
+
+QString MatchListSql()
+{
+    return QString::fromUtf8(kMatchList)
+        .arg(OtherGamesSqlList(), SqlText(THistoryDialog::tr(" v ")), SqlGameName(),
+             SqlText(THistoryDialog::tr(" · first to ")), SqlText(THistoryDialog::tr(" set of ")),
+             SqlText(THistoryDialog::tr(" sets of ")), SqlText(THistoryDialog::tr(" leg")),
+             SqlText(THistoryDialog::tr(" legs")), SqlText(THistoryDialog::tr(" won, ")))
+        .arg(SqlText(THistoryDialog::tr("in play, ")), SqlText(THistoryDialog::tr("abandoned, ")),
+             SqlText(QLocale().decimalPoint()));
+}
 
 } // namespace
 
@@ -182,8 +215,17 @@ void THistoryDialog::ResumeSelected()
 
 void THistoryDialog::Reload()
 {
-    m_Model->setQuery(
-        QSqlQuery(QString::fromUtf8(kMatchList).arg(OtherGamesSqlList()), m_Store.Database()));
+    m_Model->setQuery(QSqlQuery(MatchListSql(), m_Store.Database()));
+    const char* const kHeaders[] = {"",
+                                    QT_TR_NOOP("Date"),
+                                    QT_TR_NOOP("Players"),
+                                    QT_TR_NOOP("Game"),
+                                    QT_TR_NOOP("Result"),
+                                    QT_TR_NOOP("Avg 1"),
+                                    QT_TR_NOOP("Avg 2")};
+    for (int column = 1; column < m_Model->columnCount() && column < 7; ++column) {
+        m_Model->setHeaderData(column, Qt::Horizontal, tr(kHeaders[column]));
+    }
     m_Table->hideColumn(0);
     m_Table->resizeColumnsToContents();
     // A long name is elided in its column rather than pushing the others out of sight.

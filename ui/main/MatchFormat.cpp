@@ -1,6 +1,7 @@
 #include "MatchFormat.h"
 
 #include "UnitVTXGameLogic.h"
+#include "WidgetHelpers.h"
 
 #include <QCoreApplication>
 
@@ -41,9 +42,9 @@ QString MatchTitle(const QString& gameName, const CGame& game)
 {
     const TGameParams& params = game.Params();
     if (params.LegsToWin <= 0) {
-        return gameName;
+        return GameNameShown(gameName);
     }
-    QString title = gameName + kDot + MatchLengthText(params);
+    QString title = GameNameShown(gameName) + kDot + MatchLengthText(params);
     const int32_t winner = game.MatchWinner();
     const bool over = winner >= 0;
     const QString result = kDot + QCoreApplication::translate("MatchFormat", "%1 wins the match")

@@ -255,8 +255,11 @@ void TRoomFollower::Follow(const TMatchOperation* operation)
         m_Caller->Stop(); // the turn being called is gone
     }
     if (const CGamesMatch* games = m_Session.Games()) {
-        // The games' calls are in English words, spoken by the English voice.
-        m_Caller->Say(QString(), QString::fromStdString(GamesCallPhrase(*games, kind)));
+        const QString english = QString::fromStdString(GamesCallPhrase(*games, kind));
+        m_Caller->Say(m_CallLanguage == TCallLanguage::English
+                          ? english
+                          : QString::fromStdString(GamesCallPhrase(*games, kind, m_CallLanguage)),
+                      m_CallLanguage == TCallLanguage::English ? QString() : english);
         return;
     }
     const TCallEvent event =

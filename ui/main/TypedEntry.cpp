@@ -44,7 +44,7 @@ void TTypedEntry::ShowPad(bool shown)
     if (m_PadWindow == nullptr && shown) {
         m_PadWindow = new QWidget(&m_Window, Qt::Tool | Qt::WindowDoesNotAcceptFocus);
         m_PadWindow->setObjectName(QStringLiteral("FormDartPad"));
-        m_PadWindow->setWindowTitle(QStringLiteral("Dart Pad"));
+        m_PadWindow->setWindowTitle(QCoreApplication::translate("TTypedEntry", "Dart Pad"));
         m_PadWindow->setAttribute(Qt::WA_ShowWithoutActivating);
         auto* pad = new TDartPad(m_PadWindow);
         auto* layout = new QVBoxLayout(m_PadWindow);
@@ -177,11 +177,13 @@ void TTypedEntry::CommitCorrection(int player, int claimedDarts)
         const bool parsed = ParseDarts(box->text().toStdString(), operation.Thrown, &bad);
         const TThrowCheck check = m_Session.Check(operation);
         if (!parsed || operation.Thrown.empty() || !check.Accepted()) {
-            panel.ShowRefusal(!parsed
-                                  ? (bad.empty() ? QStringLiteral("A turn has at most three darts")
-                                                 : QStringLiteral("\"%1\" is not a dart")
-                                                       .arg(QString::fromStdString(bad)))
-                                  : RefusalText(check));
+            panel.ShowRefusal(
+                !parsed ? (bad.empty()
+                               ? QCoreApplication::translate("TPlayerPanel",
+                                                             "A turn has at most three darts")
+                               : QCoreApplication::translate("TPlayerPanel", "\"%1\" is not a dart")
+                                     .arg(QString::fromStdString(bad)))
+                        : RefusalText(check));
             return;
         }
         panel.EndCorrection();
@@ -219,7 +221,9 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
     // Alt+1..3: the corrected score is a checkout with that many darts.
     if (claimedDarts > 0) {
         if (!finishes) {
-            return QStringLiteral("%1 does not finish the %2 left").arg(score).arg(before);
+            return QCoreApplication::translate("TTypedEntry", "%1 does not finish the %2 left")
+                .arg(score)
+                .arg(before);
         }
         darts = claimedDarts;
     }
@@ -228,7 +232,7 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
     if (!check.Accepted()) {
         QString text = RefusalText(check);
         if (check.EntryIndex != row) {
-            text += QStringLiteral(" (turn %1)").arg(check.EntryIndex);
+            text += QCoreApplication::translate("TTypedEntry", " (turn %1)").arg(check.EntryIndex);
         }
         return text;
     }

@@ -2,6 +2,7 @@
 
 #include "Bot.h"
 #include "StoredMatch.h"
+#include "WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,21 +34,22 @@ struct TGameRow
     bool CheckOutRule;
 };
 
-// The misspelt title is the program's own and is kept as users know it.
+// The misspelt title is the program's own and is kept as users know it. The titles are the
+// games' names in the match store and the settings: shown in the language, kept in English.
 constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
-    {"Standard 301", 301, 0, false, true},
-    {"Standard 501", 501, 0, false, true},
-    {"Standard 701", 701, 0, false, true},
-    {"Standard 1001", 1001, 0, false, true},
-    {"Continous Points", 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Standard 301"), 301, 0, false, true},
+    {QT_TRANSLATE_NOOP("GameNames", "Standard 501"), 501, 0, false, true},
+    {QT_TRANSLATE_NOOP("GameNames", "Standard 701"), 701, 0, false, true},
+    {QT_TRANSLATE_NOOP("GameNames", "Standard 1001"), 1001, 0, false, true},
+    {QT_TRANSLATE_NOOP("GameNames", "Continous Points"), 0, -1, true, false},
     // Cricket and the practice games: played dart by dart by models of their own; the X01
     // rules here only keep an unplayed X01 match valid beside them.
-    {"Cricket", 0, -1, true, false},
-    {"Cut-Throat Cricket", 0, -1, true, false},
-    {"Around the Clock", 0, -1, true, false},
-    {"Around the Clock (fast)", 0, -1, true, false},
-    {"Bob's 27", 0, -1, true, false},
-    {"121 Checkout Practice", 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Cricket"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Cut-Throat Cricket"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Around the Clock"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Around the Clock (fast)"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Bob's 27"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "121 Checkout Practice"), 0, -1, true, false},
 };
 // The first game that is not X01.
 constexpr int kFirstOtherGame = 5;
@@ -126,7 +128,8 @@ TNewGameDialog::TNewGameDialog(QWidget* parent) : QDialog(parent)
     m_ComboBoxGame->setObjectName(QStringLiteral("ComboBoxGame"));
     m_ComboBoxGame->setEditable(false);
     for (const TGameRow& game : kGames) {
-        m_ComboBoxGame->addItem(QString::fromLatin1(game.Title));
+        m_ComboBoxGame->addItem(GameNameShown(QString::fromLatin1(game.Title)),
+                                QString::fromLatin1(game.Title));
     }
     m_ComboBoxGame->setCurrentIndex(-1);
     auto* labelGame = new QLabel(tr("&Game:"), this);
@@ -636,9 +639,14 @@ TGameParams TNewGameDialog::GameParams() const
     return params;
 }
 
+QString TNewGameDialog::GameTitleOf(int index)
+{
+    return QString::fromLatin1(kGames[index >= 0 && index < kGameCount ? index : 0].Title);
+}
+
 QString TNewGameDialog::GameTitle() const
 {
-    return m_ComboBoxGame->currentText();
+    return m_ComboBoxGame->currentData().toString();
 }
 
 TNewGameChoices TNewGameDialog::Choices() const

@@ -71,6 +71,8 @@ public:
     // The match the current choices describe (names defaulted, rules of the chosen game).
     TGameParams GameParams() const;
     QString GameTitle() const;
+    // The stored (English) name of the game at `index` of the list, 0 .. kGameCount - 1.
+    static QString GameTitleOf(int index);
 
     TNewGameChoices Choices() const;
     // Puts the choices into the controls; a game index outside the list is left alone, and a

@@ -40,6 +40,12 @@ inline QString LocalDecimals(const std::string& figure)
     return mark == u"." ? text : text.replace(u'.', mark);
 }
 
+// A game's name ("Standard 501", as stored) in the language shown.
+inline QString GameNameShown(const QString& name)
+{
+    return QCoreApplication::translate("GameNames", name.toUtf8().constData());
+}
+
 // A text of the games' tables and figures as shown: their words translated, their figures with
 // the decimal mark of the language.
 inline QString GamesText(const std::string& text)
