@@ -14,19 +14,26 @@ from texts import TEXTS  # noqa: E402
 def fill(path):
     language = os.path.basename(path).split("_")[1].split(".")[0]
     document = tree.parse(path)
-    missing = 0
-    for message in document.iter("message"):
+    for context in document.iter("context"):
+        fill_context(context, language)
+    missing = sum(1 for message in document.iter("message")
+                  if message.find("translation").get("type") == "unfinished")
+    document.write(path, encoding="utf-8", xml_declaration=True)
+    print(f"{path}: {missing} without a translation")
+
+
+def fill_context(context, language):
+    """A text kept as "Context|source" is that context's own; the plain source serves the rest."""
+    name = context.find("name").text or ""
+    for message in context.iter("message"):
         source = message.find("source").text or ""
         translation = message.find("translation")
-        text = TEXTS.get(source, {}).get(language)
+        text = TEXTS.get(f"{name}|{source}", TEXTS.get(source, {})).get(language)
         if text is None:
-            missing += 1
             translation.set("type", "unfinished")
             continue
         translation.text = text
         translation.attrib.pop("type", None)
-    document.write(path, encoding="utf-8", xml_declaration=True)
-    print(f"{path}: {missing} without a translation")
 
 
 for ts in sys.argv[1:]:

@@ -353,3 +353,9 @@ TEXTS.update({
     "Avg 1": {"de": "Schnitt 1", "nl": "Gem. 1", "fr": "Moy. 1", "es": "Prom. 1"},
     "Avg 2": {"de": "Schnitt 2", "nl": "Gem. 2", "fr": "Moy. 2", "es": "Prom. 2"},
 })
+
+# The dart pad's keys, and the score sheet's heading (over the remainders).
+TEXTS.update({
+    "Back": {"de": "Zurück", "nl": "Terug", "fr": "Retour", "es": "Atrás"},
+    "TScoreListModel|Score": {"de": "Rest", "nl": "Rest", "fr": "Reste", "es": "Resto"},
+})

@@ -425,6 +425,14 @@
         <source>Miss</source>
         <translation>Daneben</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
 </context>
 <context>
     <name>TFormBoard</name>
@@ -1243,6 +1251,13 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>keypads</source>
         <translation>Eingaben</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreListModel</name>
+    <message>
+        <source>Score</source>
+        <translation>Rest</translation>
     </message>
 </context>
 <context>

@@ -425,6 +425,14 @@
         <source>Miss</source>
         <translation>Fallo</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Anotar</translation>
+    </message>
 </context>
 <context>
     <name>TFormBoard</name>
@@ -1243,6 +1251,13 @@ Marcador de dardos</translation>
     <message>
         <source>keypads</source>
         <translation>teclados</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreListModel</name>
+    <message>
+        <source>Score</source>
+        <translation>Resto</translation>
     </message>
 </context>
 <context>

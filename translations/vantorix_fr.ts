@@ -425,6 +425,14 @@
         <source>Miss</source>
         <translation>Raté</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Valider</translation>
+    </message>
 </context>
 <context>
     <name>TFormBoard</name>
@@ -1243,6 +1251,13 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>keypads</source>
         <translation>pavés</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreListModel</name>
+    <message>
+        <source>Score</source>
+        <translation>Reste</translation>
     </message>
 </context>
 <context>

@@ -425,6 +425,14 @@
         <source>Miss</source>
         <translation>Mis</translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invoeren</translation>
+    </message>
 </context>
 <context>
     <name>TFormBoard</name>
@@ -1243,6 +1251,13 @@ Dartsscorebord</translation>
     <message>
         <source>keypads</source>
         <translation>toetsenblokken</translation>
+    </message>
+</context>
+<context>
+    <name>TScoreListModel</name>
+    <message>
+        <source>Score</source>
+        <translation>Rest</translation>
     </message>
 </context>
 <context>

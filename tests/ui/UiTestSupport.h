@@ -91,7 +91,7 @@ inline void FillDialog(QDialog& dialog, const TGameChoice& choice)
     dialog.findChild<QLineEdit*>(QStringLiteral("EditPlayer2Name"))->setText(choice.Name2);
     dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxLegsToWin"))->setValue(choice.LegsToWin);
     dialog.findChild<QSpinBox*>(QStringLiteral("SpinBoxSetsToWin"))->setValue(choice.SetsToWin);
-    if (choice.Players > 2) {
+    if (choice.Players >= 2) {
         dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(choice.Players);
     }
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxPairs"))->setChecked(choice.Pairs);

@@ -71,8 +71,8 @@ TDartPad::TDartPad(QWidget* parent) : QWidget(parent)
         const char* Text;
         void (TDartPad::*Signal)();
     } buttons[] = {
-        {"ButtonPadBack", "Back", &TDartPad::BackChosen},
-        {"ButtonPadEnter", "Enter", &TDartPad::EnterChosen},
+        {"ButtonPadBack", QT_TR_NOOP("Back"), &TDartPad::BackChosen},
+        {"ButtonPadEnter", QT_TR_NOOP("Enter"), &TDartPad::EnterChosen},
     };
     auto* miss = new QPushButton(tr("Miss"), m_Buttons);
     miss->setObjectName(QStringLiteral("ButtonPadMiss"));
@@ -80,7 +80,7 @@ TDartPad::TDartPad(QWidget* parent) : QWidget(parent)
     connect(miss, &QPushButton::clicked, this, [this] { emit DartChosen({0, 1}); });
     row->addWidget(miss);
     for (const auto& button : buttons) {
-        auto* push = new QPushButton(QString::fromLatin1(button.Text), m_Buttons);
+        auto* push = new QPushButton(tr(button.Text), m_Buttons);
         push->setObjectName(QString::fromLatin1(button.Name));
         push->setFocusPolicy(Qt::NoFocus); // the keyboard stays in the Thrown box
         connect(push, &QPushButton::clicked, this, button.Signal);

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -182,6 +184,46 @@ void AddDropDownButton(QToolBar& bar, const char* name, QAction* action, const c
     bar.addWidget(button);
 }
 
+// Keeps every button of the tool bar in view as the bar's width changes: the captions stand
+// beside their icons while the bar holds them so (English at any width the window allows),
+// under them when it does not, and give way to the tool tips alone when even that would send a
+// button into the bar's overflow menu.
+class TToolBarFit final : public QObject
+{
+public:
+    TToolBarFit(QToolBar& bar, QToolButton& hints) : QObject(&bar), m_Bar(bar), m_Hints(hints)
+    {
+        bar.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize && !m_Fitting && m_Bar.width() != m_Width) {
+            m_Width = m_Bar.width();
+            m_Fitting = true;
+            for (const Qt::ToolButtonStyle style :
+                 {Qt::ToolButtonTextBesideIcon, Qt::ToolButtonTextUnderIcon,
+                  Qt::ToolButtonIconOnly}) {
+                m_Bar.setToolButtonStyle(style);
+                m_Hints.setToolButtonStyle(style);
+                m_Bar.layout()->invalidate();
+                if (m_Bar.layout()->sizeHint().width() <= m_Width) {
+                    break;
+                }
+            }
+            m_Fitting = false;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QToolBar& m_Bar;
+    QToolButton& m_Hints;
+    int m_Width = -1;
+    bool m_Fitting = false;
+};
+
 } // namespace
 
 void TMainActions::CreateToolBar(QMainWindow& window)
@@ -204,12 +246,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
     ToolBar->setFloatable(false);
-    // Translated captions are longer than the English ones: under their icons they take a
-    // button's width rather than adding to it, so that the bar still holds Exit.
-    const Qt::ToolButtonStyle captions = tr("&New Game") == QLatin1String("&New Game")
-                                             ? Qt::ToolButtonTextBesideIcon
-                                             : Qt::ToolButtonTextUnderIcon;
-    ToolBar->setToolButtonStyle(captions);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolBar->setIconSize(QSize(16, 16));
     ToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     window.addToolBar(Qt::TopToolBarArea, ToolBar);
@@ -229,7 +266,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     hints->setText(tr("&Hints"));
     hints->setToolTip(tr("Toggle Hints"));
     hints->setIcon(ToolIcon(3));
-    hints->setToolButtonStyle(captions);
+    hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     hints->setMenu(PopupMenuHints);
     hints->setPopupMode(QToolButton::InstantPopup);
     ToolBar->addWidget(hints);
@@ -258,6 +295,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
         button->setPopupMode(QToolButton::DelayedPopup);
     }
     ToolBar->addAction(ActionExit);
+    new TToolBarFit(*ToolBar, *hints);
 }
 
 void TMainActions::Update(const TActionContext& context)

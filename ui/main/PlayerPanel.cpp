@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -147,6 +148,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_GDartAvg = addFigure("GDartAvg", QT_TR_NOOP("G.Dart Avg:"));
     m_HintsLabel = NewLabel(QStringLiteral("LabelHints") + suffix, tr("Shot Hint:"), stats);
     m_HintsLabel->setFont(captionFont);
+    m_HintsLabel->setWordWrap(m_HintsLabel->text() != QLatin1String("Shot Hint:"));
     statsLayout->addSpacing(4);
     statsLayout->addWidget(m_HintsLabel);
     m_Hints = new QListWidget(stats);
@@ -158,6 +160,11 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     // With the hint list hidden the figures stay together at the top.
     statsLayout->addStretch(0);
     statsScroll->setWidget(stats);
+    // A translated caption's longest word may be wider than the English column: the column
+    // grows to hold it (beside its scroll bar) rather than pushing the figures out of sight.
+    statsScroll->setFixedWidth(
+        std::max(kStatsColumnWidth, stats->minimumSizeHint().width() +
+                                        statsScroll->verticalScrollBar()->sizeHint().width()));
 
     // Score list above the Thrown box.
     auto* sheet = new QVBoxLayout;

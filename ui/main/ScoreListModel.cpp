@@ -57,7 +57,7 @@ QVariant TScoreListModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return section == RemainderColumn() ? QStringLiteral("Score") : QString();
+        return section == RemainderColumn() ? tr("Score") : QString();
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(section == kOuterColumn ? Qt::AlignRight | Qt::AlignVCenter

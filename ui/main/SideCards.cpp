@@ -54,6 +54,7 @@ public:
         update();
     }
     const TTexts& Texts() const { return m_Texts; }
+    const TTexts& Shown() const { return m_Shown; }
 
     std::function<void(int)> Chosen;
 
@@ -75,7 +76,7 @@ protected:
         painter.setPen(
             colours.color(m_Throwing ? QPalette::HighlightedText : QPalette::WindowText));
         for (size_t line = 0; line < kLineCount; ++line) {
-            painter.setFont(line == kName ? m_Bold : line == kRemainder ? m_Large : font());
+            painter.setFont(m_Faces[line]);
             painter.drawText(m_Boxes[line], Qt::AlignCenter, m_Shown[line]);
         }
     }
@@ -115,11 +116,22 @@ private:
         }
     }
 
+    // A line wider than its box is set smaller, down to three quarters of its size (a longer
+    // language's figures on a narrow card), and cut only when even that does not fit.
     void Elide(size_t line)
     {
-        const QFont& face = line == kName ? m_Bold : line == kRemainder ? m_Large : font();
-        m_Shown[line] =
-            QFontMetrics(face).elidedText(m_Texts[line], Qt::ElideRight, m_Boxes[line].width());
+        QFont& face = m_Faces[line];
+        face = line == kName ? m_Bold : line == kRemainder ? m_Large : font();
+        const int room = m_Boxes[line].width();
+        if (line != kRemainder && face.pointSizeF() > 0) {
+            const qreal size = face.pointSizeF();
+            for (qreal scale = 0.9;
+                 scale > 0.7 && QFontMetrics(face).horizontalAdvance(m_Texts[line]) > room;
+                 scale -= 0.05) {
+                face.setPointSizeF(size * scale);
+            }
+        }
+        m_Shown[line] = QFontMetrics(face).elidedText(m_Texts[line], Qt::ElideRight, room);
     }
 
     int m_Side = 0;
@@ -128,6 +140,7 @@ private:
     std::array<QRect, kLineCount> m_Boxes{};
     QFont m_Bold;
     QFont m_Large;
+    std::array<QFont, kLineCount> m_Faces;
     bool m_Throwing = false;
 };
 
@@ -213,4 +226,13 @@ QStringList TSideCards::Texts(int side) const
     }
     const TSideCard::TTexts& texts = m_Cards[static_cast<size_t>(side)]->Texts();
     return QStringList(texts.begin(), texts.end());
+}
+
+QStringList TSideCards::Shown(int side) const
+{
+    if (side < 0 || side >= m_Placed) {
+        return {};
+    }
+    const TSideCard::TTexts& shown = m_Cards[static_cast<size_t>(side)]->Shown();
+    return QStringList(shown.begin(), shown.end());
 }

@@ -26,6 +26,8 @@ public:
     // The card's texts, for the side `side` (from 0): name, thrower line, remainder, last turn
     // and average, legs (and sets) won.
     QStringList Texts(int side) const;
+    // The same lines as painted: cut to the card's width where they do not fit.
+    QStringList Shown(int side) const;
 
 signals:
     void SideChosen(int side);

@@ -95,6 +95,14 @@ void ChartData(const CGame& game, TChartData& averages, TChartData& legScores)
     }
 }
 
+// The captions' column keeps its width unless a caption (a longer language's) needs more.
+void WidenCaptions(QTreeWidget* list)
+{
+    const int width = list->columnWidth(0);
+    list->resizeColumnToContents(0);
+    list->setColumnWidth(0, std::max(width, list->columnWidth(0)));
+}
+
 } // namespace
 
 void TStatsPage::CreateList()
@@ -269,6 +277,7 @@ void TStatsPage::RebuildGames(const CGamesMatch& games)
     }
     FillTable(m_ListViewStats, columns, rows);
     m_ListViewStats->setColumnWidth(0, 250);
+    WidenCaptions(m_ListViewStats);
 
     QStringList legColumns{tr("Leg"), tr("Started"), tr("Won By"), tr("Darts")};
     for (int player = 0; player < games.Players(); ++player) {
@@ -443,6 +452,7 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
         items.insert(1, sets);
     }
     m_ListViewStats->addTopLevelItems(items);
+    WidenCaptions(m_ListViewStats);
     FitHeightToRows(m_ListViewStats);
     FillLegs(game);
     ReplaceCharts(game);

@@ -1,0 +1,306 @@
+// Nothing is cut off in a longer language: in each translation, and in a pseudo-translation that
+// makes every text 40 % longer and accented, every window is shown at its default size and every
+// label's, button's and side card's text is measured against the room its widget gives it (and
+// its widget against what its parents leave in view). With VTX_LAYOUT_SHOTS set to a folder,
+// each window is also saved there as a picture to look at.
+
+#include "../ui/UiTestSupport.h"
+#include "BoardWindow.h"
+#include "HistoryDialog.h"
+#include "LegCorrectionDialog.h"
+#include "MatchStore.h"
+#include "SideCards.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QHeaderView>
+#include <QListView>
+#include <QStyle>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QTranslator>
+#include <QTreeView>
+
+namespace {
+
+// What a label shows: its mnemonic marks are not drawn.
+QString Shown(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(u'\x01', u'&');
+}
+
+int TextWidth(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : Shown(text).split(u'\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+// The part of `widget`'s width (from its left edge) that its parents leave in view, up to
+// `window`.
+std::pair<int, int> InView(const QWidget& widget, const QWidget& window)
+{
+    int left = 0;
+    int right = widget.width();
+    QPoint offset;
+    for (const QWidget* at = &widget; at != &window && at->parentWidget() != nullptr;
+         at = at->parentWidget()) {
+        offset += at->pos();
+        left = std::max(left, -offset.x());
+        right = std::min(right, at->parentWidget()->width() - offset.x());
+    }
+    return {left, right};
+}
+
+// The cells and column headers of a list or table that are cut to "…" (a view elides the text
+// it has no room for), added to `cut`.
+void CutCells(const QAbstractItemView& view, const QString& name, QStringList& cut)
+{
+    const QAbstractItemModel* model = view.model();
+    if (model == nullptr || qobject_cast<const QListView*>(&view) != nullptr) {
+        return;
+    }
+    const QFontMetrics metrics(view.font());
+    const int margin =
+        2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+    const auto* tree = qobject_cast<const QTreeView*>(&view);
+    const QHeaderView* header = tree != nullptr ? tree->header() : nullptr;
+    if (const auto* table = qobject_cast<const QTableView*>(&view)) {
+        header = table->horizontalHeader();
+    }
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (header != nullptr && header->isSectionHidden(column)) {
+            continue;
+        }
+        if (header != nullptr && header->isVisible()) {
+            const QString title = model->headerData(column, Qt::Horizontal).toString();
+            const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+            if (header->fontMetrics().horizontalAdvance(title) + headerMargin >
+                header->sectionSize(column)) {
+                cut << QStringLiteral("%1: %2's heading \"%3\" is cut")
+                           .arg(name, view.objectName(), title);
+            }
+        }
+        for (int row = 0; row < std::min(model->rowCount(), 60); ++row) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data().toString();
+            const QRect cell = view.visualRect(index);
+            if (!text.isEmpty() && cell.width() > 0 &&
+                metrics.horizontalAdvance(text) + margin > cell.width()) {
+                cut << QStringLiteral("%1: %2's cell \"%3\" is cut")
+                           .arg(name, view.objectName(), text);
+            }
+        }
+    }
+}
+
+// Every visible text of `window` that does not fit its widget, as "<window>: <widget> "<text>"
+// needs N px, has M".
+QStringList CutOff(QWidget& window, const QString& name)
+{
+    QStringList cut;
+    // The text, `needs` wide and placed by `alignment` in `room` (the widget's from its left
+    // edge), must lie within the room and within what the parents leave in view.
+    const auto report = [&](const QWidget& widget, const QString& text, int needs,
+                            std::pair<int, int> room, Qt::Alignment alignment) {
+        auto [left, right] = InView(widget, window);
+        left = std::max(left, room.first);
+        right = std::min(right, room.second);
+        int from = room.first;
+        if (alignment & Qt::AlignRight) {
+            from = room.second - needs;
+        } else if (alignment & Qt::AlignHCenter) {
+            from = (room.first + room.second - needs) / 2;
+        }
+        if (from < left || from + needs > right) {
+            cut << QStringLiteral("%1: %2 \"%3\" needs %4 px, has %5")
+                       .arg(name, widget.objectName(), text)
+                       .arg(needs)
+                       .arg(std::max(right - left, 0));
+        }
+    };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->window() != &window || !widget->isVisibleTo(&window) || widget->width() <= 0) {
+            continue;
+        }
+        if (auto* cards = qobject_cast<TSideCards*>(widget)) {
+            for (int side = 0; side < TSideCards::kMaxSides; ++side) {
+                const QStringList texts = cards->Texts(side);
+                const QStringList shown = cards->Shown(side);
+                for (qsizetype line = 0; line < texts.size(); ++line) {
+                    if (shown.value(line) != texts[line]) {
+                        cut << QStringLiteral("%1: side %2's card shows \"%3\" of \"%4\"")
+                                   .arg(name)
+                                   .arg(side + 1)
+                                   .arg(shown.value(line), texts[line]);
+                    }
+                }
+            }
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            CutCells(*view, name, cut);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const QString text = label->text();
+            if (text.isEmpty() || label->wordWrap() || !label->pixmap().isNull()) {
+                continue;
+            }
+            const bool rich = label->textFormat() == Qt::RichText ||
+                              (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+            int needs = TextWidth(label->fontMetrics(), text);
+            if (rich) {
+                QTextDocument document;
+                document.setDefaultFont(label->font());
+                document.setHtml(text);
+                document.setDocumentMargin(0);
+                needs = static_cast<int>(std::ceil(document.idealWidth()));
+            }
+            const int inset = label->margin() + std::max(label->indent(), 0);
+            const QRect room = label->contentsRect();
+            report(*label, text, needs, {room.left() + inset, room.right() + 1 - inset},
+                   QStyle::visualAlignment(label->layoutDirection(), label->alignment()));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (!button->text().isEmpty()) {
+                report(*button, button->text(), button->sizeHint().width(), {0, button->width()},
+                       Qt::AlignHCenter);
+            }
+        } else if (auto* bar = qobject_cast<QToolBar*>(widget)) {
+            // Buttons that do not fit the bar go into its extension menu.
+            for (QAction* action : bar->actions()) {
+                QWidget* shown = bar->widgetForAction(action);
+                if (shown != nullptr && !action->isSeparator() && action->isVisible() &&
+                    !shown->isVisible()) {
+                    cut << QStringLiteral("%1: the tool bar has no room for \"%2\"")
+                               .arg(name, action->text());
+                }
+            }
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class TestTranslatedLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void NothingIsCutOffInAnyWindow_data();
+    void NothingIsCutOffInAnyWindow();
+
+private:
+    // Shows `window` at its default size, then measures it and keeps its picture.
+    void Check(QWidget& window, const QString& name);
+
+    QString m_Language;
+    QStringList m_Cut;
+    int m_Windows = 0;
+};
+
+void TestTranslatedLayout::NothingIsCutOffInAnyWindow_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("newGame");
+    QTest::newRow("en") << QString() << QStringLiteral("New Game");
+    QTest::newRow("pseudo") << QStringLiteral(VTX_PSEUDO_QM) << QStringLiteral("[Ñéw Gàmé àé]");
+    QTest::newRow("de") << QStringLiteral(":/i18n/vantorix_de.qm") << QStringLiteral("Neues Spiel");
+    QTest::newRow("nl") << QStringLiteral(":/i18n/vantorix_nl.qm") << QStringLiteral("Nieuw spel");
+    QTest::newRow("fr") << QStringLiteral(":/i18n/vantorix_fr.qm")
+                        << QStringLiteral("Nouvelle partie");
+    QTest::newRow("es") << QStringLiteral(":/i18n/vantorix_es.qm")
+                        << QStringLiteral("Nueva partida");
+}
+
+void TestTranslatedLayout::Check(QWidget& window, const QString& name)
+{
+    if (!window.isVisible()) {
+        window.show();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    ++m_Windows;
+    m_Cut << CutOff(window, name);
+    if (const QString folder = qEnvironmentVariable("VTX_LAYOUT_SHOTS"); !folder.isEmpty()) {
+        QDir().mkpath(folder);
+        window.grab().save(
+            QDir(folder).filePath(m_Language + u'-' + name + QStringLiteral(".png")));
+    }
+}
+
+void TestTranslatedLayout::NothingIsCutOffInAnyWindow()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, newGame);
+    m_Language = QString::fromLatin1(QTest::currentDataTag());
+    m_Cut.clear();
+    m_Windows = 0;
+    QTranslator translation;
+    QVERIFY(file.isEmpty() || translation.load(file));
+    QCoreApplication::installTranslator(&translation);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&translation); });
+    QCOMPARE(QCoreApplication::translate("TNewGameDialog", "New Game"), newGame);
+
+    TScoreboard board;
+    QVERIFY(board.Window.OpenCheckoutTable(QStringLiteral(VTX_SHIPPED_TABLE)));
+    board.Dialog->show();
+    FillDialog(*board.Dialog, {.Players = 4, .Computer2 = 60});
+    Check(*board.Dialog, QStringLiteral("new-game"));
+    board.Dialog->hide();
+
+    QVERIFY(board.StartGame({.LegsToWin = 3, .SetsToWin = 2, .Players = 2}));
+    board.TypeTurns({100, 60, 140});
+    Check(board.Window, QStringLiteral("main-two"));
+    QVERIFY(board.TriggerAction("ActionStats"));
+    Check(board.Window, QStringLiteral("main-stats"));
+    QVERIFY(board.TriggerAction("ActionStats"));
+    QVERIFY(board.TriggerAction("ActionQuickShotHints"));
+    Check(*board.HintWindow, QStringLiteral("hints"));
+    board.HintWindow->hide();
+    board.Window.SetBoardShown(true);
+    Check(board.Window.Board(), QStringLiteral("board"));
+    board.Window.SetBoardShown(false);
+
+    TLegCorrectionDialog correction(
+        board.Window.Game(), 0, [](int, int, int, int) { return QString(); }, &board.Window);
+    QVERIFY(correction.StartCorrection(0, 1));
+    Check(correction, QStringLiteral("leg-correction"));
+    correction.hide();
+
+    QVERIFY(board.StartGame({.Players = 4}));
+    board.TypeTurns({60, 45});
+    Check(board.Window, QStringLiteral("main-four"));
+    QVERIFY(board.StartGame({.Game = 5, .LegsToWin = 2}));
+    board.Type(QStringLiteral("T20 T20 19"));
+    Check(board.Window, QStringLiteral("main-cricket"));
+    auto* pad = board.Window.findChild<QWidget*>(QStringLiteral("FormDartPad"));
+    if (pad == nullptr || !pad->isVisible()) {
+        QVERIFY(board.TriggerAction("ActionDartPad"));
+        pad = board.Window.findChild<QWidget*>(QStringLiteral("FormDartPad"));
+    }
+    QVERIFY(pad != nullptr);
+    Check(*pad, QStringLiteral("dart-pad"));
+    pad->hide();
+    QVERIFY(board.StartGame({.Game = 10}));
+    board.Type(QStringLiteral("T20 S1 miss"));
+    Check(board.Window, QStringLiteral("main-121"));
+
+    QTemporaryDir dir;
+    CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    TGameParams params = board.Window.Game().Params();
+    params.LegsToWin = 3;
+    QVERIFY(store.BeginMatch(QStringLiteral("Standard 501"), params));
+    THistoryDialog history(store, &board.Window);
+    Check(history, QStringLiteral("history"));
+
+    QVERIFY(m_Windows >= 10);
+    QVERIFY2(m_Cut.isEmpty(), qPrintable(m_Cut.join(u'\n')));
+}
+
+QTEST_MAIN(TestTranslatedLayout)
+#include "TranslatedLayoutTest.moc"
