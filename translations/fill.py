@@ -23,12 +23,17 @@ def fill(path):
 
 
 def fill_context(context, language):
-    """A text kept as "Context|source" is that context's own; the plain source serves the rest."""
+    """A text kept as "Context|source" (or "Context|source|comment", for a text lupdate tells
+    apart by its comment) is that context's own; the plain source serves the rest."""
     name = context.find("name").text or ""
     for message in context.iter("message"):
         source = message.find("source").text or ""
         translation = message.find("translation")
-        text = TEXTS.get(f"{name}|{source}", TEXTS.get(source, {})).get(language)
+        comment = message.find("comment")
+        keys = [f"{name}|{source}", source]
+        if comment is not None:
+            keys.insert(0, f"{name}|{source}|{comment.text}")
+        text = next((TEXTS[key] for key in keys if key in TEXTS), {}).get(language)
         if text is None:
             translation.set("type", "unfinished")
             continue

@@ -359,3 +359,17 @@ TEXTS.update({
     "Back": {"de": "Zurück", "nl": "Terug", "fr": "Retour", "es": "Atrás"},
     "TScoreListModel|Score": {"de": "Rest", "nl": "Rest", "fr": "Reste", "es": "Resto"},
 })
+
+# The pairs' headings in the New Game dialog, and a player's record in History.
+TEXTS.update({
+    "Thrower 1": {"de": "Werfer 1", "nl": "Werper 1", "fr": "Lanceur 1", "es": "Lanzador 1"},
+    "Thrower 2": {"de": "Werfer 2", "nl": "Werper 2", "fr": "Lanceur 2", "es": "Lanzador 2"},
+    "Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8": {
+        "de": "Matches %1 gespielt, %2 gewonnen · Legs %3 gespielt, %4 gewonnen · 3-Dart-Schnitt %5 · Höchste Aufnahme %6 · 180er %7 · Höchstes Finish %8",
+        "nl": "Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen · 3-darts-gemiddelde %5 · Hoogste beurt %6 · 180's %7 · Hoogste uitgooi %8",
+        "fr": "Matchs %1 joués, %2 gagnés · Manches %3 jouées, %4 gagnées · Moyenne sur 3 fléchettes %5 · Volée la plus haute %6 · 180 %7 · Plus haut finish %8",
+        "es": "Partidos %1 jugados, %2 ganados · Legs %3 jugados, %4 ganados · Promedio de 3 dardos %5 · Tirada más alta %6 · 180 %7 · Cierre más alto %8"},
+})
+TEXTS.update({
+    "TNewGameDialog|Start|start score": {"de": "Start", "nl": "Start", "fr": "Départ", "es": "Inicio"},
+})

@@ -706,6 +706,10 @@ Darts-Anzeigetafel</translation>
         <source>Avg 2</source>
         <translation>Schnitt 2</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
+        <translation>Matches %1 gespielt, %2 gewonnen · Legs %3 gespielt, %4 gewonnen · 3-Dart-Schnitt %5 · Höchste Aufnahme %6 · 180er %7 · Höchstes Finish %8</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>
@@ -1052,6 +1056,19 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>Thrower 1</source>
+        <translation>Werfer 1</translation>
+    </message>
+    <message>
+        <source>Thrower 2</source>
+        <translation>Werfer 2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>start score</comment>
+        <translation>Start</translation>
     </message>
 </context>
 <context>

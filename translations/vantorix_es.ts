@@ -706,6 +706,10 @@ Marcador de dardos</translation>
         <source>Avg 2</source>
         <translation>Prom. 2</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
+        <translation>Partidos %1 jugados, %2 ganados · Legs %3 jugados, %4 ganados · Promedio de 3 dardos %5 · Tirada más alta %6 · 180 %7 · Cierre más alto %8</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>
@@ -1052,6 +1056,19 @@ Marcador de dardos</translation>
     <message>
         <source>Computer (%1)</source>
         <translation>Ordenador (%1)</translation>
+    </message>
+    <message>
+        <source>Thrower 1</source>
+        <translation>Lanzador 1</translation>
+    </message>
+    <message>
+        <source>Thrower 2</source>
+        <translation>Lanzador 2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>start score</comment>
+        <translation>Inicio</translation>
     </message>
 </context>
 <context>

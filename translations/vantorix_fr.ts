@@ -706,6 +706,10 @@ Tableau de score de fléchettes</translation>
         <source>Avg 2</source>
         <translation>Moy. 2</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
+        <translation>Matchs %1 joués, %2 gagnés · Manches %3 jouées, %4 gagnées · Moyenne sur 3 fléchettes %5 · Volée la plus haute %6 · 180 %7 · Plus haut finish %8</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>
@@ -1052,6 +1056,19 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Computer (%1)</source>
         <translation>Ordinateur (%1)</translation>
+    </message>
+    <message>
+        <source>Thrower 1</source>
+        <translation>Lanceur 1</translation>
+    </message>
+    <message>
+        <source>Thrower 2</source>
+        <translation>Lanceur 2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>start score</comment>
+        <translation>Départ</translation>
     </message>
 </context>
 <context>

@@ -706,6 +706,10 @@ Dartsscorebord</translation>
         <source>Avg 2</source>
         <translation>Gem. 2</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
+        <translation>Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen · 3-darts-gemiddelde %5 · Hoogste beurt %6 · 180's %7 · Hoogste uitgooi %8</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>
@@ -1052,6 +1056,19 @@ Dartsscorebord</translation>
     <message>
         <source>Computer (%1)</source>
         <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>Thrower 1</source>
+        <translation>Werper 1</translation>
+    </message>
+    <message>
+        <source>Thrower 2</source>
+        <translation>Werper 2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>start score</comment>
+        <translation>Start</translation>
     </message>
 </context>
 <context>

@@ -354,14 +354,13 @@ void THistoryDialog::ShowPlayer(const QString& name)
     }
     const TPlayerRecord record = m_Store.PlayerRecord(name);
     m_PlayerFigures->setText(
-        QStringLiteral("Matches %1 played, %2 won \u00B7 Legs %3 played, %4 won \u00B7 "
-                       "3-dart average %5 \u00B7 Highest turn %6 \u00B7 180s %7 \u00B7 "
-                       "Highest checkout %8")
+        tr("Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · "
+           "Highest turn %6 · 180s %7 · Highest checkout %8")
             .arg(record.MatchesPlayed)
             .arg(record.MatchesWon)
             .arg(record.LegsPlayed)
             .arg(record.LegsWon)
-            .arg(QString::number(record.ThreeDartAverage, 'f', 2))
+            .arg(Decimal2(record.ThreeDartAverage))
             .arg(record.HighestTurn)
             .arg(record.Count180)
             .arg(record.HighestCheckout));

@@ -433,9 +433,10 @@ void TNewGameDialog::MakeSideRows()
                     &TNewGameDialog::UpdateStarterTabStop);
         }
     }
-    const char* const headers[] = {"Thrower 1", "Thrower 2", "Start"};
+    // The last heading is the sides' start scores (not the Start button's verb).
+    const QString headers[] = {tr("Thrower 1"), tr("Thrower 2"), tr("Start", "start score")};
     for (size_t column = 0; column < m_SideHeaders.size(); ++column) {
-        m_SideHeaders[column] = new QLabel(QString::fromLatin1(headers[column]), this);
+        m_SideHeaders[column] = new QLabel(headers[column], this);
     }
     for (int column = 0; column < static_cast<int>(m_SideHeaders.size()); ++column) {
         m_Grid->addWidget(m_SideHeaders[static_cast<size_t>(column)], 1, column + 4);
