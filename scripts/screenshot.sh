@@ -3,8 +3,9 @@
 # for the room at its smallest and at full HD at docs/board-640x360.png and
 # docs/board-1920x1080.png, and of the statistics page at docs/stats.png, of four and of eight
 # sides at docs/four-sides.png, docs/eight-sides.png and docs/board-eight-sides.png, and of a
-# cricket leg at docs/cricket.png with its board at docs/board-cricket.png: the real program
-# under a private Xvfb server, driven by real keys.
+# cricket leg at docs/cricket.png with its board at docs/board-cricket.png, and of the New Game
+# dialog and a leg in German and in Dutch at docs/new-game-de.png, docs/main-de.png and the
+# same with nl: the real program under a private Xvfb server, driven by real keys.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -156,12 +157,56 @@ capture_cricket() {
     import -window "$board" "$root/docs/board-cricket.png"
     echo "wrote docs/board-cricket.png"
 }
+# The New Game dialog and a leg in play in language $1, whose New Game dialog is titled $2 and
+# reaches its legs box by Alt+$3.
+capture_language() {
+    set -euo pipefail
+    local language=$1 title=$2 legs_key=$3
+    workdir=$(mktemp -d)
+    cd "$workdir"
+    export XDG_DATA_HOME="$workdir"
+    LANGUAGE=$language "$root/build/release/app/vantorix" >/dev/null 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool key Tab Tab Tab
+    xdotool type "Anna"
+    xdotool key Tab
+    xdotool type "Ben"
+    xdotool key "alt+$legs_key" # the legs box, by its mnemonic in this language
+    xdotool type "3"
+    sleep 0.3
+    dialog=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)
+    import -window "$dialog" "$root/docs/new-game-$language.png"
+    echo "wrote docs/new-game-$language.png"
+    xdotool key Return
+    sleep 0.5
+    for turn in 100 60 140 140 140 140 26 100; do
+        xdotool type --delay 30 "$turn"
+        xdotool key Return
+        sleep 0.15
+    done
+    xdotool type --delay 30 "36"
+    sleep 0.3
+    window=$(xdotool search --onlyvisible --name '^Vantorix$' | head -n 1)
+    import -window "$window" "$root/docs/main-$language.png"
+    echo "wrote docs/main-$language.png"
+}
 all() {
     capture
     capture_sides 4 four-sides.png
     capture_sides 8 eight-sides.png board-eight-sides.png
     capture_cricket
+    languages
 }
-export -f capture capture_sides capture_cricket all
+languages() {
+    capture_language de "Neues Spiel" z
+    capture_language nl "Nieuw spel" e
+}
+export -f capture capture_sides capture_cricket capture_language languages all
 export root
-VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c all
+# `scripts/screenshot.sh languages` takes only the German and Dutch ones.
+VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c "${1:-all}"

@@ -1,7 +1,8 @@
 // Nothing is cut off in a longer language: in each translation, and in a pseudo-translation that
 // makes every text 40 % longer and accented, every window is shown at its default size and every
-// label's, button's and side card's text is measured against the room its widget gives it (and
-// its widget against what its parents leave in view). With VTX_LAYOUT_SHOTS set to a folder,
+// label's, button's, cell's, heading's and side card's text is measured against the room its
+// widget gives it (and its widget against what its parents leave in view); in the
+// pseudo-translation, no visible text may have escaped it. With VTX_LAYOUT_SHOTS set to a folder,
 // each window is also saved there as a picture to look at.
 
 #include "../ui/UiTestSupport.h"
