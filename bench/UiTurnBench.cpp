@@ -8,10 +8,12 @@
 // match of N sides (2 by default); --darts enters each turn dart by dart ("t5 10 1", 26 as the
 // typed total is); --typed-painted paints what was typed before the Enter is timed; --network N
 // switches the room on the network on with N board pages connected (WebSocket clients on a
-// thread of their own, so that the window's thread does only the program's part). Run
+// thread of their own, so that the window's thread does only the program's part); --language
+// de shows the windows in German. Run
 // offscreen from a release build: scripts/bench.sh.
 
 #include "BoardWindow.h"
+#include "Language.h"
 #include "MatchStore.h"
 #include "RoomLink.h"
 #include "UnitGameDlg.h"
@@ -137,6 +139,13 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // --language CODE: the windows in that language, as the program shows them.
+    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--language"));
+        at >= 0 && at + 1 < QCoreApplication::arguments().size() &&
+        !InstallLanguage(application, QCoreApplication::arguments()[at + 1])) {
+        std::fprintf(stderr, "no such language\n");
+        return 1;
+    }
     TFormVTX window;
     TNewGameDialog dialog(&window);
     window.SetNewGameDialog(&dialog);

@@ -27,6 +27,24 @@ constexpr int kThrownBoxWidth = 90;
 // Room for "T20 T20 T20" in the box's large face.
 constexpr int kDartsBoxWidth = 150;
 
+// `text` broken between its words onto as many lines as `width` needs. Done once for a
+// caption: a word-wrapped label would be laid out again on every turn that changes a figure.
+QString BrokenToWidth(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QString broken;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            broken += line + u'\n';
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return broken + line;
+}
+
 } // namespace
 
 QString RefusalText(const TThrowCheck& check)
@@ -118,6 +136,10 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     statsLayout->setSpacing(0);
     QFont captionFont = stats->font();
     captionFont.setBold(true);
+    const QFontMetrics captionMetrics(captionFont);
+    const int captionRoom =
+        kStatsColumnWidth - statsScroll->verticalScrollBar()->sizeHint().width() -
+        statsLayout->contentsMargins().left() - statsLayout->contentsMargins().right();
     const auto addFigure = [&](const char* name, const char* caption) {
         QLabel* title =
             NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
@@ -125,7 +147,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
         title->setFont(captionFont);
         // A translated caption longer than the column takes a second line rather than pushing
         // its figure out of sight; the English ones fit, and keep their layout.
-        title->setWordWrap(title->text() != QLatin1String(caption));
+        title->setText(BrokenToWidth(title->text(), captionMetrics, captionRoom));
         QLabel* value = NewLabel(QStringLiteral("Label%1%2").arg(QLatin1String(name), suffix),
                                  QStringLiteral("0"), stats);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -148,7 +170,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     m_GDartAvg = addFigure("GDartAvg", QT_TR_NOOP("G.Dart Avg:"));
     m_HintsLabel = NewLabel(QStringLiteral("LabelHints") + suffix, tr("Shot Hint:"), stats);
     m_HintsLabel->setFont(captionFont);
-    m_HintsLabel->setWordWrap(m_HintsLabel->text() != QLatin1String("Shot Hint:"));
+    m_HintsLabel->setText(BrokenToWidth(m_HintsLabel->text(), captionMetrics, captionRoom));
     statsLayout->addSpacing(4);
     statsLayout->addWidget(m_HintsLabel);
     m_Hints = new QListWidget(stats);

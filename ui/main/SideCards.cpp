@@ -122,16 +122,17 @@ private:
     {
         QFont& face = m_Faces[line];
         face = line == kName ? m_Bold : line == kRemainder ? m_Large : font();
+        const QString& text = m_Texts[line];
         const int room = m_Boxes[line].width();
-        if (line != kRemainder && face.pointSizeF() > 0) {
-            const qreal size = face.pointSizeF();
-            for (qreal scale = 0.9;
-                 scale > 0.7 && QFontMetrics(face).horizontalAdvance(m_Texts[line]) > room;
-                 scale -= 0.05) {
-                face.setPointSizeF(size * scale);
-            }
+        m_Shown[line] = QFontMetrics(face).elidedText(text, Qt::ElideRight, room);
+        if (line == kRemainder || face.pointSizeF() <= 0) {
+            return;
         }
-        m_Shown[line] = QFontMetrics(face).elidedText(m_Texts[line], Qt::ElideRight, room);
+        const qreal size = face.pointSizeF();
+        for (qreal scale = 0.9; scale > 0.7 && m_Shown[line] != text; scale -= 0.05) {
+            face.setPointSizeF(size * scale);
+            m_Shown[line] = QFontMetrics(face).elidedText(text, Qt::ElideRight, room);
+        }
     }
 
     int m_Side = 0;
