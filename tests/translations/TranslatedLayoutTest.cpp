@@ -15,6 +15,7 @@
 #include "SideCards.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -107,12 +108,13 @@ void CutCells(const QAbstractItemView& view, const QString& name, QStringList& c
 }
 
 // The visible texts of `window` that did not come through the pseudo-translation (which
-// brackets every text): besides the players' names, the pages' addresses, the dart notation's
-// "Miss", cricket's "MPR" and Qt's own buttons, none should be left.
+// brackets every text): besides the players' names, the pages' addresses, the languages' own
+// names, the dart notation's "Miss", cricket's "MPR" and Qt's own buttons, none should be left.
 QStringList Untranslated(const QWidget& window, const QString& name)
 {
-    static const QRegularExpression kKept(
-        QStringLiteral("\\[[^\\]]*\\]|Anna|Ben|https?://\\S+|\\bMiss\\b|\\bMPR\\b|^Close$|<br>"));
+    static const QRegularExpression kKept(QStringLiteral(
+        "\\[[^\\]]*\\]|Anna|Ben|https?://"
+        "\\S+|^(English|Deutsch|Nederlands|Français|Español)$|\\bMiss\\b|\\bMPR\\b|^Close$|<br>"));
     static const QRegularExpression kWord(QStringLiteral("[A-Za-z]{2}"));
     QStringList left;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
@@ -128,6 +130,15 @@ QStringList Untranslated(const QWidget& window, const QString& name)
             QString(text).remove(kKept).contains(kWord)) {
             left << QStringLiteral("%1: %2 \"%3\" is not translated")
                         .arg(name, widget->objectName(), text);
+        }
+    }
+    // The actions' names and help (menus, tool tips, status tips), seen or not.
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        for (const QString& text : {action->text(), action->toolTip(), action->statusTip()}) {
+            if (QString(text).remove(kKept).contains(kWord)) {
+                left << QStringLiteral("%1: %2's \"%3\" is not translated")
+                            .arg(name, action->objectName(), text);
+            }
         }
     }
     return left;
