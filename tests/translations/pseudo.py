@@ -22,9 +22,6 @@ def pseudo(source):
     visible = len(KEPT.sub("", source))
     extra = max(1, math.ceil(visible * 0.4) - 2)  # the brackets count
     filler = (FILLER * (extra // len(FILLER) + 1))[:extra]
-    # Markup stays whole: the words go inside the outermost element.
-    if text.startswith("<") and text.endswith(">"):
-        return text
     return "[" + text + " " + filler + "]"
 
 
