@@ -191,7 +191,7 @@ void AddDropDownButton(QToolBar& bar, const char* name, QAction* action, const c
 class TToolBarFit final : public QObject
 {
 public:
-    TToolBarFit(QToolBar& bar, QToolButton& hints) : QObject(&bar), m_Bar(bar), m_Hints(hints)
+    explicit TToolBarFit(QToolBar& bar) : QObject(&bar), m_Bar(bar)
     {
         bar.installEventFilter(this);
     }
@@ -206,7 +206,6 @@ protected:
                  {Qt::ToolButtonTextBesideIcon, Qt::ToolButtonTextUnderIcon,
                   Qt::ToolButtonIconOnly}) {
                 m_Bar.setToolButtonStyle(style);
-                m_Hints.setToolButtonStyle(style);
                 m_Bar.layout()->invalidate();
                 if (m_Bar.layout()->sizeHint().width() <= m_Width) {
                     break;
@@ -219,7 +218,6 @@ protected:
 
 private:
     QToolBar& m_Bar;
-    QToolButton& m_Hints;
     int m_Width = -1;
     bool m_Fitting = false;
 };
@@ -266,7 +264,10 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     hints->setText(tr("&Hints"));
     hints->setToolTip(tr("Toggle Hints"));
     hints->setIcon(ToolIcon(3));
-    hints->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // A widget of the bar's own, it takes the bar's style as the actions' buttons do.
+    hints->setToolButtonStyle(ToolBar->toolButtonStyle());
+    QObject::connect(ToolBar, &QToolBar::toolButtonStyleChanged, hints,
+                     &QToolButton::setToolButtonStyle);
     hints->setMenu(PopupMenuHints);
     hints->setPopupMode(QToolButton::InstantPopup);
     ToolBar->addWidget(hints);
@@ -295,7 +296,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
         button->setPopupMode(QToolButton::DelayedPopup);
     }
     ToolBar->addAction(ActionExit);
-    new TToolBarFit(*ToolBar, *hints);
+    new TToolBarFit(*ToolBar);
 }
 
 void TMainActions::Update(const TActionContext& context)

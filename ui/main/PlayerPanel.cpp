@@ -137,9 +137,10 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     QFont captionFont = stats->font();
     captionFont.setBold(true);
     const QFontMetrics captionMetrics(captionFont);
-    const int captionRoom =
-        kStatsColumnWidth - statsScroll->verticalScrollBar()->sizeHint().width() -
-        statsLayout->contentsMargins().left() - statsLayout->contentsMargins().right();
+    const int scrollBarWidth = statsScroll->verticalScrollBar()->sizeHint().width();
+    const int captionRoom = kStatsColumnWidth - scrollBarWidth -
+                            statsLayout->contentsMargins().left() -
+                            statsLayout->contentsMargins().right();
     const auto addFigure = [&](const char* name, const char* caption) {
         QLabel* title =
             NewLabel(QStringLiteral("LabelCaption%1%2").arg(QLatin1String(name), suffix),
@@ -185,8 +186,7 @@ TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     // A translated caption's longest word may be wider than the English column: the column
     // grows to hold it (beside its scroll bar) rather than pushing the figures out of sight.
     statsScroll->setFixedWidth(
-        std::max(kStatsColumnWidth, stats->minimumSizeHint().width() +
-                                        statsScroll->verticalScrollBar()->sizeHint().width()));
+        std::max(kStatsColumnWidth, stats->minimumSizeHint().width() + scrollBarWidth));
 
     // Score list above the Thrown box.
     auto* sheet = new QVBoxLayout;

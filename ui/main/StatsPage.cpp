@@ -95,12 +95,11 @@ void ChartData(const CGame& game, TChartData& averages, TChartData& legScores)
     }
 }
 
-// The captions' column keeps its width unless a caption (a longer language's) needs more.
-void WidenCaptions(QTreeWidget* list)
+// The captions' column: 250 pixels, or what its longest caption (a longer language's) needs.
+void FitCaptions(QTreeWidget* list)
 {
-    const int width = list->columnWidth(0);
     list->resizeColumnToContents(0);
-    list->setColumnWidth(0, std::max(width, list->columnWidth(0)));
+    list->setColumnWidth(0, std::max(250, list->columnWidth(0)));
 }
 
 } // namespace
@@ -276,8 +275,7 @@ void TStatsPage::RebuildGames(const CGamesMatch& games)
         rows.push_back(row);
     }
     FillTable(m_ListViewStats, columns, rows);
-    m_ListViewStats->setColumnWidth(0, 250);
-    WidenCaptions(m_ListViewStats);
+    FitCaptions(m_ListViewStats);
 
     QStringList legColumns{tr("Leg"), tr("Started"), tr("Won By"), tr("Darts")};
     for (int player = 0; player < games.Players(); ++player) {
@@ -335,7 +333,6 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
     }
     m_ListViewStats->setColumnCount(static_cast<int>(columns.size()));
     m_ListViewStats->setHeaderLabels(columns);
-    m_ListViewStats->setColumnWidth(0, 250);
     for (int column = 1; column < columns.size(); ++column) {
         m_ListViewStats->setColumnWidth(column, columns.size() <= 3 ? 150 : 100);
     }
@@ -452,7 +449,7 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
         items.insert(1, sets);
     }
     m_ListViewStats->addTopLevelItems(items);
-    WidenCaptions(m_ListViewStats);
+    FitCaptions(m_ListViewStats);
     FitHeightToRows(m_ListViewStats);
     FillLegs(game);
     ReplaceCharts(game);
