@@ -11,18 +11,23 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 (cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target vantorix)
 
-capture() {
-    set -euo pipefail
+# Starts the program in a scratch folder of its own (its store there: nothing to resume), as
+# $pid in $workdir, and waits for its New Game dialog, titled $1. The caller removes both.
+launch() {
     workdir=$(mktemp -d)
     cd "$workdir"
-    export XDG_DATA_HOME="$workdir" # a store of its own: nothing to resume
+    export XDG_DATA_HOME="$workdir"
     "$root/build/release/app/vantorix" >/dev/null 2>&1 &
     pid=$!
-    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
     for _ in $(seq 1 100); do
-        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && break
         sleep 0.1
     done
+}
+capture() {
+    set -euo pipefail
+    launch 'New Game'
+    trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
     xdotool key Tab Tab Tab
     xdotool type "Anna"
     xdotool key Tab          # the unchecked radio button is not a tab stop
@@ -75,16 +80,8 @@ capture() {
 capture_sides() {
     set -euo pipefail
     local sides=$1 shot=$2 board_shot=${3:-}
-    workdir=$(mktemp -d)
-    cd "$workdir"
-    export XDG_DATA_HOME="$workdir" # a store of its own: nothing to resume
-    "$root/build/release/app/vantorix" >/dev/null 2>&1 &
-    pid=$!
+    launch 'New Game'
     trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
-    for _ in $(seq 1 100); do
-        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     xdotool key Tab Tab Tab Tab Tab Tab             # the Players box
     for _ in $(seq 3 "$sides"); do xdotool key Up; done
     sleep 0.3
@@ -117,16 +114,8 @@ capture_sides() {
 }
 capture_cricket() {
     set -euo pipefail
-    workdir=$(mktemp -d)
-    cd "$workdir"
-    export XDG_DATA_HOME="$workdir"
-    "$root/build/release/app/vantorix" >/dev/null 2>&1 &
-    pid=$!
+    launch 'New Game'
     trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
-    for _ in $(seq 1 100); do
-        xdotool search --onlyvisible --name '^New Game$' >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     xdotool key alt+g Down Down Down Down # Cricket
     xdotool key Tab Tab Tab
     xdotool type "Anna"
@@ -162,16 +151,8 @@ capture_cricket() {
 capture_language() {
     set -euo pipefail
     local language=$1 title=$2 legs_key=$3
-    workdir=$(mktemp -d)
-    cd "$workdir"
-    export XDG_DATA_HOME="$workdir"
-    LANGUAGE=$language "$root/build/release/app/vantorix" >/dev/null 2>&1 &
-    pid=$!
+    LANGUAGE=$language launch "$title"
     trap 'kill $pid 2>/dev/null || true; rm -rf "$workdir"' RETURN
-    for _ in $(seq 1 100); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     xdotool key Tab Tab Tab
     xdotool type "Anna"
     xdotool key Tab
@@ -206,7 +187,7 @@ languages() {
     capture_language de "Neues Spiel" z
     capture_language nl "Nieuw spel" e
 }
-export -f capture capture_sides capture_cricket capture_language languages all
+export -f launch capture capture_sides capture_cricket capture_language languages all
 export root
 # `scripts/screenshot.sh languages` takes only the German and Dutch ones.
 VTX_XVFB_SCREEN=2560x1440x24 "$root/tests/e2e/with-xvfb.sh" bash -c "${1:-all}"
