@@ -298,7 +298,7 @@ QByteArray TRoomLink::StateJson(int64_t request) const
     keypad.insert(QStringLiteral("legOver"), legOver);
     keypad.insert(QStringLiteral("matchOver"), matchOver);
     keypad.insert(QStringLiteral("note"), note);
-    state.insert(tr("keypad"), keypad);
+    state.insert(QStringLiteral("keypad"), keypad);
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 

@@ -3,15 +3,18 @@
 // the desktop's reasons, and the tokens, limits, new codes and switching off hold.
 
 #include "../ui/UiTestSupport.h"
+#include "Language.h"
 #include "PlayerPanel.h"
 #include "ProgramStart.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QWebSocket>
 
 namespace {
@@ -105,6 +108,23 @@ QStringList ListShown(const TFormVTX& window, int player)
     return shown;
 }
 
+// Every key of `object` and of the objects in it, by path ("keypad.side", "sides[].name").
+QStringList KeyPaths(const QJsonObject& object, const QString& prefix = QString())
+{
+    QStringList paths;
+    for (auto item = object.begin(); item != object.end(); ++item) {
+        const QString path = prefix + item.key();
+        paths << path;
+        if (item->isObject()) {
+            paths << KeyPaths(item->toObject(), path + u'.');
+        } else if (item->isArray() && !item->toArray().isEmpty() &&
+                   item->toArray().first().isObject()) {
+            paths << KeyPaths(item->toArray().first().toObject(), path + QStringLiteral("[]."));
+        }
+    }
+    return paths;
+}
+
 QString Local(QString address)
 {
     const QUrl url(address);
@@ -121,6 +141,7 @@ private slots:
     void init();
     void KeypadTurnsReachTheWindowAndEveryPage();
     void TokensLimitsNewCodesAndSwitchingOff();
+    void TheKeypadWorksInEveryLanguage();
 
 private:
     void Start(TProgramWindows& windows);
@@ -262,6 +283,32 @@ void TestRoomLink::TokensLimitsNewCodesAndSwitchingOff()
     QCOMPARE(settings.RoomOn, std::optional<bool>(false));
     QCOMPARE(settings.RoomPort, std::optional<int>(m_Port));
     QVERIFY(settings.RoomKeypadToken && settings.RoomKeypadToken->toLatin1() != keypadToken);
+}
+
+// Protocol keys are never translated: in every language the pages get the same keys, and a
+// turn typed on the keypad is recorded.
+void TestRoomLink::TheKeypadWorksInEveryLanguage()
+{
+    QStringList english;
+    for (const QString& code : LanguageCodes()) {
+        qDeleteAll(qApp->findChildren<QTranslator*>());
+        QVERIFY(InstallLanguage(*qApp, code));
+        TProgramWindows windows;
+        Start(windows);
+        TPage keypad(Local(windows.Room.KeypadAddresses().first()));
+        QVERIFY(keypad.Open());
+        QTRY_VERIFY(!keypad.Messages.isEmpty());
+        const QStringList keys = KeyPaths(keypad.Messages.last());
+        QVERIFY2(keys.contains(QStringLiteral("keypad.side")), qPrintable(code));
+        if (code == u"en") {
+            english = keys;
+        }
+        QCOMPARE(keys, english);
+        QCOMPARE(keypad.Send(R"({"op":"turn","score":60})").value(QStringLiteral("ok")), true);
+        QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 441);
+    }
+    qDeleteAll(qApp->findChildren<QTranslator*>());
+    QVERIFY(InstallLanguage(*qApp, QStringLiteral("en")));
 }
 
 QTEST_MAIN(TestRoomLink)
