@@ -122,6 +122,14 @@ bool CCricketGame::Play(int32_t player, const std::vector<TDart>& darts)
             break;
         }
     }
+    // A turn with no dart entered (three misses) still ends with the thrower's check: a side
+    // that met the winning condition during another side's turn wins at the end of its own.
+    if (darts.empty() && Wins(m_Sides, player)) {
+        m_Winner = player;
+        m_TurnMarks.push_back(0);
+        m_TurnPoints.push_back(0);
+        return false; // its three darts were thrown
+    }
     m_TurnMarks.push_back(counted);
     m_TurnPoints.push_back(total() - before);
     return m_Winner == player;

@@ -115,6 +115,13 @@ TEST(Cricket, TurnsAgainstMarksPointsAndWinner)
          {3, 3},
          -1},
         {"one side alone wins by closing", 1, false, kCloseAll, {0}, {3}, 0},
+        {"cut-throat: a turn with no dart entered still wins",
+         3,
+         true,
+         {"T19 T18 T17", "T20 T20", "", "T20 T16 T15", "", "", "bull 25", "", "T19 T19 T19", ""},
+         {60, 114, 60},
+         {3, 3, 0},
+         0},
     };
     for (const TCricketCase& test : cases) {
         SCOPED_TRACE(test.Name);
