@@ -48,6 +48,7 @@ private slots:
     void initTestCase() { SetChartsModulePath(QStringLiteral(VTX_CHARTS_MODULE)); }
     void FiguresLegTableAndChartsOfAPlayedMatch();
     void HistoryChartsAPlayersAveragePerMatch();
+    void HistoryNamesEverySideTheWinnerAndEachAverage();
 };
 
 // 301: Anna 180, Ben 60, Anna 81, Ben 45, Anna 40 on one dart; leg 2, Ben first: Ben 100,
@@ -152,6 +153,69 @@ void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
         QCOMPARE(format, Qt::PlainText);
     }
     QCOMPARE(named.MatchCount(), 3);
+}
+
+// Four sides won by the third, and pairs: every side named (a pair named apart from its
+// throwers with them), the real winner, and an average per side; no more average columns than
+// the most sides a stored match has.
+void TestStatsPage::HistoryNamesEverySideTheWinnerAndEachAverage()
+{
+    QTemporaryDir dir;
+    CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    CGame game;
+    TGameParams params;
+    params.PlayerCount = 2;
+    params.StartScore = 301;
+    params.LegsToWin = 1;
+    params.TeamSize = 2;
+    params.PlayerNames = {"Team A", "Gus & Hal"};
+    params.ThrowerNames = {"Eve", "Finn", "Gus", "Hal"};
+    game.NewGame(params);
+    QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
+    params = {};
+    params.PlayerCount = 4;
+    params.StartScore = 301;
+    params.LegsToWin = 1;
+    params.PlayerNames = {"Anna", "Ben", "Cara", "Dan"};
+    game.NewGame(params);
+    QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
+    // Two rounds of 100, then Anna and Ben 60 and Cara checks out 101.
+    std::vector<TMatchOperation> turns;
+    for (int round = 0; round < 2; ++round) {
+        for (int32_t side = 0; side < 4; ++side) {
+            turns.push_back({TOperationKind::Turn, side, 0, 100, 3});
+        }
+    }
+    turns.push_back({TOperationKind::Turn, 0, 0, 60, 3});
+    turns.push_back({TOperationKind::Turn, 1, 0, 60, 3});
+    turns.push_back({TOperationKind::Turn, 2, 0, CPlayerScores::kFinishingTurn, 3});
+    for (const TMatchOperation& turn : turns) {
+        QVERIFY(ApplyOperation(game, turn));
+        QVERIFY(store.Record(turn, game));
+    }
+    QCOMPARE(game.MatchWinner(), 2);
+    THistoryDialog history(store);
+    history.show();
+    const auto* table = Find<QTableView>(history, QStringLiteral("TableMatches"));
+    const auto row = [table](int index) {
+        QStringList texts;
+        for (int column = 2; column < table->model()->columnCount(); ++column) {
+            if (column != 3 && !table->isColumnHidden(column)) {
+                texts << table->model()->index(index, column).data().toString();
+            }
+        }
+        return texts;
+    };
+    QCOMPARE(row(0), (QStringList{QStringLiteral("Anna v Ben v Cara v Dan"),
+                                  QStringLiteral("Cara won, 0-0-1-0"), QStringLiteral("86.67"),
+                                  QStringLiteral("86.67"), QStringLiteral("100.33"),
+                                  QStringLiteral("100.00")}));
+    QCOMPARE(row(1), (QStringList{QStringLiteral("Team A (Eve & Finn) v Gus & Hal"),
+                                  QStringLiteral("abandoned, "), QStringLiteral("0.00"),
+                                  QStringLiteral("0.00"), QString(), QString()}));
+    QCOMPARE(table->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Avg 4"));
+    QVERIFY(table->isColumnHidden(9)); // no match has a fifth side
 }
 
 QTEST_MAIN(TestStatsPage)

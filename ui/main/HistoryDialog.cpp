@@ -27,41 +27,66 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int kWidestColumn = 320;
-
-// The list's words (%2 ..) are filled in the language shown, as SQL strings; %1 lists the names
-// of cricket and the practice games, which have no average.
-const char* const kMatchList =
-    "SELECT m.id,"
-    " replace(substr(m.started, 1, 16), 'T', ' ') AS \"Date\","
-    " m.player1 || CASE WHEN m.player_count > 1 THEN %2 || m.player2 ELSE '' END"
-    "  AS \"Players\","
-    " %3 || CASE WHEN m.legs_to_win <= 0 THEN ''"
-    "  WHEN m.sets_to_win > 0 THEN %4 || m.sets_to_win"
-    "   || CASE m.sets_to_win WHEN 1 THEN %5 ELSE %6 END || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN %7 ELSE %8 END"
-    "  ELSE %4 || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN %7 ELSE %8 END END AS \"Game\","
-    " CASE m.state WHEN 1 THEN (CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
-    "   || %9 || m.score"
-    "  WHEN 0 THEN %10 || m.score ELSE %11 || m.score END AS \"Result\","
-    " CASE WHEN m.game IN %1 THEN ''"
-    "  ELSE replace(printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)), '.', %12) END"
-    "  AS \"Avg 1\","
-    " CASE WHEN m.player_count > 1 AND m.game NOT IN %1"
-    "  THEN replace(printf('%.2f', 3.0 * b.points / NULLIF(b.darts, 0)), '.', %12)"
-    "  ELSE '' END AS \"Avg 2\""
-    " FROM matches m"
-    " LEFT JOIN player_stats a ON a.match_id = m.id AND a.player = 0"
-    " LEFT JOIN player_stats b ON b.match_id = m.id AND b.player = 1"
-    " ORDER BY m.id DESC";
+// The columns before the sides' averages (the hidden id, Date, Players, Game, Result).
+constexpr int kFirstAverage = 5;
+constexpr int kMaxSides = 8;
 
 QString SqlText(QString text)
 {
     return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+QString SqlDecimalPoint()
+{
+    return SqlText(QLocale().decimalPoint());
+}
+
+// The list's words (%2 ..) are filled in the language shown, as SQL strings; %1 lists the names
+// of cricket and the practice games, which have no average.
+// The list's words (%1 ..) are filled in the language shown, as SQL strings. Every side is named
+// from its own row (a pair with its throwers when its name is not theirs), and so is the winner,
+// whatever the number of sides; a store written before the sides table names a pair by its side
+// name.
+const char* const kMatchList =
+    "SELECT m.id,"
+    " replace(substr(m.started, 1, 16), 'T', ' ') AS \"Date\","
+    " COALESCE((SELECT group_concat(shown, %1) FROM (SELECT"
+    "   CASE WHEN d.team_size > 1 AND d.thrower1 || ' & ' || d.thrower2 <> s.name"
+    "    THEN s.name || ' (' || d.thrower1 || ' & ' || d.thrower2 || ')' ELSE s.name END"
+    "   AS shown FROM player_stats s LEFT JOIN {sides} d"
+    "   ON d.match_id = s.match_id AND d.side = s.player"
+    "   WHERE s.match_id = m.id AND s.player < m.player_count ORDER BY s.player)),"
+    "  m.player1 || CASE WHEN m.player_count > 1 THEN %1 || m.player2 ELSE '' END)"
+    "  AS \"Players\","
+    " %2 || CASE WHEN m.legs_to_win <= 0 THEN ''"
+    "  WHEN m.sets_to_win > 0 THEN %3 || m.sets_to_win"
+    "   || CASE m.sets_to_win WHEN 1 THEN %4 ELSE %5 END || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN %6 ELSE %7 END"
+    "  ELSE %3 || m.legs_to_win"
+    "   || CASE m.legs_to_win WHEN 1 THEN %6 ELSE %7 END END AS \"Game\","
+    " CASE m.state WHEN 1 THEN COALESCE((SELECT w.name FROM player_stats w"
+    "   WHERE w.match_id = m.id AND w.player = m.winner),"
+    "   CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END)"
+    "   || %8 || m.score"
+    "  WHEN 0 THEN %9 || m.score ELSE %10 || m.score END AS \"Result\"";
+
+// One average column of side `side` (0..7): empty for the games without one and for a side
+// the match does not have.
+QString AverageColumn(int side)
+{
+    return QStringLiteral(
+               ", CASE WHEN m.player_count > %1 AND m.game NOT IN %2 THEN (SELECT"
+               " replace(printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)), '.', %3)"
+               " FROM player_stats a WHERE a.match_id = m.id AND a.player = %1) ELSE '' END"
+               " AS \"Avg %4\"")
+        .arg(side)
+        .arg(OtherGamesSqlList(), SqlDecimalPoint())
+        .arg(side + 1);
 }
 
 // The game's name in the language shown, for the games the New Game dialog offers.
@@ -76,15 +101,27 @@ QString SqlGameName()
     return names + QStringLiteral(" ELSE m.game END");
 }
 
-QString MatchListSql()
+QString MatchListSql(bool hasSides)
 {
+    QString averages;
+    for (int side = 0; side < kMaxSides; ++side) {
+        averages += AverageColumn(side);
+    }
+    // A store opened only to read, written before pairs came, has no sides table.
+    const QString sides = hasSides ? QStringLiteral("sides")
+                                   : QStringLiteral("(SELECT 0 AS match_id, 0 AS side,"
+                                                    " 1 AS team_size, '' AS thrower1,"
+                                                    " '' AS thrower2 WHERE 0)");
     return QString::fromUtf8(kMatchList)
-        .arg(OtherGamesSqlList(), SqlText(THistoryDialog::tr(" v ")), SqlGameName(),
-             SqlText(THistoryDialog::tr(" · first to ")), SqlText(THistoryDialog::tr(" set of ")),
-             SqlText(THistoryDialog::tr(" sets of ")), SqlText(THistoryDialog::tr(" leg")),
-             SqlText(THistoryDialog::tr(" legs")), SqlText(THistoryDialog::tr(" won, ")))
-        .arg(SqlText(THistoryDialog::tr("in play, ")), SqlText(THistoryDialog::tr("abandoned, ")),
-             SqlText(QLocale().decimalPoint()));
+               .replace(QStringLiteral("{sides}"), sides)
+               .arg(SqlText(THistoryDialog::tr(" v ")), SqlGameName(),
+                    SqlText(THistoryDialog::tr(" · first to ")),
+                    SqlText(THistoryDialog::tr(" set of ")),
+                    SqlText(THistoryDialog::tr(" sets of ")), SqlText(THistoryDialog::tr(" leg")),
+                    SqlText(THistoryDialog::tr(" legs")), SqlText(THistoryDialog::tr(" won, ")))
+               .arg(SqlText(THistoryDialog::tr("in play, ")),
+                    SqlText(THistoryDialog::tr("abandoned, "))) +
+           averages + QStringLiteral(" FROM matches m ORDER BY m.id DESC");
 }
 
 } // namespace
@@ -215,16 +252,24 @@ void THistoryDialog::ResumeSelected()
 
 void THistoryDialog::Reload()
 {
-    m_Model->setQuery(QSqlQuery(MatchListSql(), m_Store.Database()));
-    const char* const kHeaders[] = {"",
-                                    QT_TR_NOOP("Date"),
-                                    QT_TR_NOOP("Players"),
-                                    QT_TR_NOOP("Game"),
-                                    QT_TR_NOOP("Result"),
-                                    QT_TR_NOOP("Avg 1"),
-                                    QT_TR_NOOP("Avg 2")};
-    for (int column = 1; column < m_Model->columnCount() && column < 7; ++column) {
+    QSqlQuery shape(m_Store.Database());
+    const bool known =
+        shape.exec(QStringLiteral("SELECT (SELECT MAX(player_count) FROM matches),"
+                                  " EXISTS(SELECT 1 FROM sqlite_master WHERE name = 'sides')")) &&
+        shape.next();
+    const int mostSides = known ? std::clamp(shape.value(0).toInt(), 2, kMaxSides) : 2;
+    const bool hasSides = known && shape.value(1).toBool();
+    shape.finish();
+    m_Model->setQuery(QSqlQuery(MatchListSql(hasSides), m_Store.Database()));
+    const char* const kHeaders[] = {"", QT_TR_NOOP("Date"), QT_TR_NOOP("Players"),
+                                    QT_TR_NOOP("Game"), QT_TR_NOOP("Result")};
+    for (int column = 1; column < kFirstAverage; ++column) {
         m_Model->setHeaderData(column, Qt::Horizontal, tr(kHeaders[column]));
+    }
+    // As many average columns as the most sides any stored match has (two at least).
+    for (int side = 0; side < kMaxSides; ++side) {
+        m_Model->setHeaderData(kFirstAverage + side, Qt::Horizontal, tr("Avg %1").arg(side + 1));
+        m_Table->setColumnHidden(kFirstAverage + side, side >= mostSides);
     }
     m_Table->hideColumn(0);
     m_Table->resizeColumnsToContents();
