@@ -5,6 +5,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// How often a turn held for a busy operator looks again.
+constexpr int kBusyPollMilliseconds = 100;
+
+} // namespace
+
 TComputerThrower::TComputerThrower(TMatchSession& session, QObject* parent)
     : QObject(parent), m_Session(session)
 {
@@ -102,6 +109,7 @@ void TComputerThrower::OperationApplied(const TMatchOperation& operation)
 void TComputerThrower::Stop()
 {
     m_Timer.stop();
+    m_Held = false;
     if (m_Turn) {
         m_Turn.reset();
         m_ShownText.clear();
@@ -144,6 +152,11 @@ void TComputerThrower::Step()
         m_ShownText = DartsText(*m_Turn, m_Shown);
         emit DartsShown(m_Player, m_ShownText);
         m_Timer.start(m_Pause / 2);
+        return;
+    }
+    m_Held = OperatorBusy && OperatorBusy();
+    if (m_Held) {
+        m_Timer.start(kBusyPollMilliseconds);
         return;
     }
     TMatchOperation operation;

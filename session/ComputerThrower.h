@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,10 +41,17 @@ public:
     void SetPaused(bool paused);
     // Waiting after an undo until someone else's turn is recorded.
     bool IsWaiting() const { return m_Waiting; }
+    // A turn shown in full waits for the operator to be done (OperatorBusy).
+    bool IsHeld() const { return m_Held; }
     // The side whose darts are being shown, -1 when none.
     int Throwing() const { return m_Turn ? m_Player : -1; }
     // Its darts shown so far ("T20 · T20"); empty when none.
     const QString& Shown() const { return m_ShownText; }
+
+    // While this says the operator is busy (a correction open, a turn being typed), a turn
+    // whose darts have been shown is not recorded: it is recorded once the operator is done,
+    // so that it never closes or takes over what is being typed.
+    std::function<bool()> OperatorBusy;
 
     // "T20 · T20 · 20": the first `count` darts of `turn` as the board shows them.
     static QString DartsText(const TBotTurn& turn, int count);
@@ -70,6 +78,7 @@ private:
     bool m_Paused = false;
     bool m_Waiting = false;
     bool m_Applying = false;
+    bool m_Held = false;
     // The turn being shown: its side, the turn, the darts shown of it.
     int m_Player = -1;
     std::unique_ptr<TBotTurn> m_Turn;

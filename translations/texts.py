@@ -350,8 +350,6 @@ TEXTS.update({
     "Players": {"de": "Spieler", "nl": "Spelers", "fr": "Joueurs", "es": "Jugadores"},
     "Game": {"de": "Spiel", "nl": "Spel", "fr": "Jeu", "es": "Juego"},
     "Result": {"de": "Ergebnis", "nl": "Uitslag", "fr": "Résultat", "es": "Resultado"},
-    "Avg 1": {"de": "Schnitt 1", "nl": "Gem. 1", "fr": "Moy. 1", "es": "Prom. 1"},
-    "Avg 2": {"de": "Schnitt 2", "nl": "Gem. 2", "fr": "Moy. 2", "es": "Prom. 2"},
 })
 
 # The dart pad's keys, and the score sheet's heading (over the remainders).
@@ -372,4 +370,14 @@ TEXTS.update({
 })
 TEXTS.update({
     "TNewGameDialog|Start|start score": {"de": "Start", "nl": "Start", "fr": "Départ", "es": "Inicio"},
+})
+
+# History's average per side, and a turn typed for a computer that throws its own.
+TEXTS.update({
+    "Avg %1": {"de": "Schnitt %1", "nl": "Gem. %1", "fr": "Moy. %1", "es": "Prom. %1"},
+    "%1 throws its own turns: Ctrl+P pauses it so you can type one": {
+        "de": "%1 wirft seine Aufnahmen selbst: Strg+P hält ihn an, dann können Sie eine eintippen",
+        "nl": "%1 gooit zijn eigen beurten: Ctrl+P pauzeert hem zodat u er een kunt typen",
+        "fr": "%1 lance ses propres volées : Ctrl+P le met en pause pour que vous en saisissiez une",
+        "es": "%1 lanza sus propias tiradas: Ctrl+P lo pausa para que pueda escribir una"},
 })

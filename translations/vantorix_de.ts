@@ -699,16 +699,12 @@ Darts-Anzeigetafel</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Avg 1</source>
-        <translation>Schnitt 1</translation>
-    </message>
-    <message>
-        <source>Avg 2</source>
-        <translation>Schnitt 2</translation>
-    </message>
-    <message>
         <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
         <translation>Matches %1 gespielt, %2 gewonnen · Legs %3 gespielt, %4 gewonnen · 3-Dart-Schnitt %5 · Höchste Aufnahme %6 · 180er %7 · Höchstes Finish %8</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Schnitt %1</translation>
     </message>
 </context>
 <context>
@@ -1293,7 +1289,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>Avg %1</source>
-        <translation>Ø %1</translation>
+        <translation>Schnitt %1</translation>
     </message>
     <message>
         <source>Legs %1</source>
@@ -1480,6 +1476,10 @@ Darts-Anzeigetafel</translation>
     <message>
         <source> (turn %1)</source>
         <translation> (Aufnahme %1)</translation>
+    </message>
+    <message>
+        <source>%1 throws its own turns: Ctrl+P pauses it so you can type one</source>
+        <translation>%1 wirft seine Aufnahmen selbst: Strg+P hält ihn an, dann können Sie eine eintippen</translation>
     </message>
 </context>
 <context>

@@ -699,16 +699,12 @@ Marcador de dardos</translation>
         <translation>Resultado</translation>
     </message>
     <message>
-        <source>Avg 1</source>
-        <translation>Prom. 1</translation>
-    </message>
-    <message>
-        <source>Avg 2</source>
-        <translation>Prom. 2</translation>
-    </message>
-    <message>
         <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
         <translation>Partidos %1 jugados, %2 ganados · Legs %3 jugados, %4 ganados · Promedio de 3 dardos %5 · Tirada más alta %6 · 180 %7 · Cierre más alto %8</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Prom. %1</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1476,10 @@ Marcador de dardos</translation>
     <message>
         <source> (turn %1)</source>
         <translation> (tirada %1)</translation>
+    </message>
+    <message>
+        <source>%1 throws its own turns: Ctrl+P pauses it so you can type one</source>
+        <translation>%1 lanza sus propias tiradas: Ctrl+P lo pausa para que pueda escribir una</translation>
     </message>
 </context>
 <context>

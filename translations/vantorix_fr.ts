@@ -699,16 +699,12 @@ Tableau de score de fléchettes</translation>
         <translation>Résultat</translation>
     </message>
     <message>
-        <source>Avg 1</source>
-        <translation>Moy. 1</translation>
-    </message>
-    <message>
-        <source>Avg 2</source>
-        <translation>Moy. 2</translation>
-    </message>
-    <message>
         <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
         <translation>Matchs %1 joués, %2 gagnés · Manches %3 jouées, %4 gagnées · Moyenne sur 3 fléchettes %5 · Volée la plus haute %6 · 180 %7 · Plus haut finish %8</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Moy. %1</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1476,10 @@ Tableau de score de fléchettes</translation>
     <message>
         <source> (turn %1)</source>
         <translation> (volée %1)</translation>
+    </message>
+    <message>
+        <source>%1 throws its own turns: Ctrl+P pauses it so you can type one</source>
+        <translation>%1 lance ses propres volées : Ctrl+P le met en pause pour que vous en saisissiez une</translation>
     </message>
 </context>
 <context>

@@ -699,16 +699,12 @@ Dartsscorebord</translation>
         <translation>Uitslag</translation>
     </message>
     <message>
-        <source>Avg 1</source>
-        <translation>Gem. 1</translation>
-    </message>
-    <message>
-        <source>Avg 2</source>
-        <translation>Gem. 2</translation>
-    </message>
-    <message>
         <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
         <translation>Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen · 3-darts-gemiddelde %5 · Hoogste beurt %6 · 180's %7 · Hoogste uitgooi %8</translation>
+    </message>
+    <message>
+        <source>Avg %1</source>
+        <translation>Gem. %1</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1476,10 @@ Dartsscorebord</translation>
     <message>
         <source> (turn %1)</source>
         <translation> (beurt %1)</translation>
+    </message>
+    <message>
+        <source>%1 throws its own turns: Ctrl+P pauses it so you can type one</source>
+        <translation>%1 gooit zijn eigen beurten: Ctrl+P pauzeert hem zodat u er een kunt typen</translation>
     </message>
 </context>
 <context>

@@ -598,6 +598,37 @@ void TestRealKeys::AMatchAgainstTheComputerByKeys()
     QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 3);
     QVERIFY(!board.Action("ActionPauseBot")->isChecked());
 
+    // In the computer's pause a turn typed is refused with the reason, never recorded for it.
+    computer.SetPause(TComputerThrower::kMaxPauseMilliseconds);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    TypeTurn(board, "45");
+    QTRY_COMPARE(computer.Throwing(), 1);
+    TypeText(QStringLiteral("100"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(Find<QLabel>(board.Window, QStringLiteral("LabelRefusal2"))->text(),
+                 QStringLiteral("Computer (60) throws its own turns: Ctrl+P pauses it so you "
+                                "can type one"));
+    QCOMPARE(board.Leg().GetSheet(1)->EntryCount(), 3);
+    // A correction typed while its turn comes holds the turn until the correction is done.
+    Press(QStringLiteral("shift+Tab"));
+    QTRY_VERIFY(qobject_cast<QTreeView*>(QApplication::focusWidget()) != nullptr);
+    Press(QStringLiteral("F2"));
+    QLineEdit* correction = nullptr;
+    QTRY_VERIFY((correction = qobject_cast<QLineEdit*>(QApplication::focusWidget())) != nullptr &&
+                correction->objectName().startsWith(u"EditCorrection"));
+    const int corrected = correction->objectName().back().digitValue() - 1;
+    TypeText(QStringLiteral("41"));
+    computer.SetPause(40);
+    board.Action("ActionPauseBot")->trigger(); // paused and going on again: its pause is short
+    board.Action("ActionPauseBot")->trigger();
+    QTRY_VERIFY(computer.IsHeld());
+    QCOMPARE(board.Leg().GetSheet(1)->EntryCount(), 3);
+    QCOMPARE(correction->text(), QStringLiteral("41"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Leg().GetSheet(1)->EntryCount(), 4);
+    // The correction went to the last turn of the list it was typed in.
+    QCOMPARE(board.Leg().GetSheet(corrected)->GetEntry(corrected == 0 ? 3 : 2)->Score, 41);
+
     // The rest of the match: the person scores 60 a turn and checks out with three darts.
     while (board.Window.Game().MatchWinner() < 0) {
         if (board.Leg().Finished()) {
@@ -658,6 +689,14 @@ void TestRealKeys::ALegEnteredDartByDartByKeys()
     TypeTurn(board, "180"); // a total still
     TypeTurn(board, "t20 t19 m");
     QTRY_COMPARE(board.Remainder(0), 24);
+    // A dart typed after the bust is refused at Enter; the line still says the turn bust.
+    TypeText(QStringLiteral("20 t20 5"));
+    QTRY_COMPARE(line->text(), QStringLiteral("20 \u00B7 T20 \u00B7 5 = 85 \u00B7 bust"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(Find<QLabel>(board.Window, QStringLiteral("LabelRefusal1"))->text(),
+                 QStringLiteral("No dart can follow the one that finished or bust the turn"));
+    QCOMPARE(board.Remainder(0), 24);
+    Press(QStringLiteral("ctrl+a"));
     TypeText(QStringLiteral("d12"));
     QTRY_VERIFY(line->text().endsWith(QStringLiteral("checkout")));
     Press(QStringLiteral("Return"));

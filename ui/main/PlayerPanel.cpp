@@ -366,6 +366,19 @@ void TPlayerPanel::SetDartsMode(bool on)
     m_Thrown->setFixedWidth(on ? kDartsBoxWidth : kThrownBoxWidth);
 }
 
+namespace {
+
+int32_t DartsSum(const std::vector<TDart>& darts)
+{
+    int32_t sum = 0;
+    for (const TDart& dart : darts) {
+        sum += DartPoints(dart);
+    }
+    return sum;
+}
+
+} // namespace
+
 QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
 {
     const std::string typed = m_Thrown->text().toStdString();
@@ -379,19 +392,25 @@ QString TPlayerPanel::TypedDarts(std::vector<TDart>* parsed) const
         return ParseDarts(bad, alone) ? tr("A turn has at most three darts")
                                       : tr("\"%1\" is not a dart").arg(QString::fromStdString(bad));
     }
-    int32_t sum = 0;
-    for (const TDart& dart : darts) {
-        sum += DartPoints(dart);
-    }
     QString text = QString::fromStdString(DartsText(darts, " · ")) + QStringLiteral(" = ") +
-                   QString::number(sum);
+                   QString::number(DartsSum(darts));
     const CLeg* leg = m_Game.CurrentLeg();
     if (const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(m_Player) : nullptr) {
-        const TThrowCheck check = sheet->CheckDarts(darts);
-        if (check.Accepted() && check.Darts > 0) {
-            text += tr(" · checkout");
-        } else if (check.Accepted() && check.Score == 0 && sum > 0) {
-            text += tr(" · bust");
+        // Darts typed after the one that bust or finished the turn (refused at Enter) do not
+        // take back what that dart did: the line still says it.
+        for (size_t count = darts.size(); count > 0; --count) {
+            const std::vector<TDart> first(darts.begin(),
+                                           darts.begin() + static_cast<std::ptrdiff_t>(count));
+            const TThrowCheck check = sheet->CheckDarts(first);
+            if (!check.Accepted()) {
+                continue;
+            }
+            if (check.Darts > 0) {
+                text += tr(" · checkout");
+            } else if (check.Score == 0 && DartsSum(first) > 0) {
+                text += tr(" · bust");
+            }
+            break;
         }
     }
     if (parsed != nullptr) {
@@ -513,6 +532,11 @@ void TPlayerPanel::EndCorrection()
     editor->hide();
     editor->deleteLater();
     HideRefusal();
+}
+
+bool TPlayerPanel::CorrectionOpen() const
+{
+    return m_Correction != nullptr;
 }
 
 TDigitEdit* TPlayerPanel::ActiveCorrection() const

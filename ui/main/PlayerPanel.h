@@ -74,6 +74,8 @@ public:
     // Opens the correction box over the score of row `row` (a turn, not the opening entry).
     bool StartCorrection(int row);
     void EndCorrection();
+    // Whether a correction box is open, with the keyboard or not.
+    bool CorrectionOpen() const;
     // The open correction box while it has the keyboard, else none.
     TDigitEdit* ActiveCorrection() const;
     int CorrectionRow() const { return m_CorrectionRow; }

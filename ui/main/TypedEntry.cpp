@@ -137,6 +137,9 @@ void TTypedEntry::Submit(bool atBoard)
         return;
     }
     const int player = typed->Player();
+    if (RefuseForComputer(player)) {
+        return;
+    }
     bool isNumber = false;
     const int score = typed->Thrown()->text().toInt(&isNumber);
     CLeg* leg = m_Session.Game().CurrentLeg();
@@ -259,14 +262,47 @@ void TTypedEntry::CorrectLeg(int legIndex)
             return Correct(legIndex, player, row, score, claimedDarts);
         },
         &m_Window);
+    m_LegCorrectionOpen = true;
     dialog.exec();
+    m_LegCorrectionOpen = false;
     m_Pages.Stats()->Rebuild(m_Session.Game());
     m_Window.activateWindow();
 }
 
+bool TTypedEntry::OperatorBusy() const
+{
+    if (m_LegCorrectionOpen) {
+        return true;
+    }
+    const std::vector<TPlayerPanel*> panels = m_Pages.Panels();
+    return std::any_of(panels.begin(), panels.end(), [](const TPlayerPanel* panel) {
+        // A refused entry stays in the box to be read, but is no longer being typed.
+        return panel->CorrectionOpen() ||
+               (!panel->Thrown()->text().isEmpty() && panel->Refusal().isEmpty());
+    });
+}
+
+bool TTypedEntry::RefuseForComputer(int player)
+{
+    if (!ComputerThrows || !ComputerThrows(player)) {
+        return false;
+    }
+    if (TPlayerPanel* panel = m_Pages.PanelOf(player)) {
+        // What was typed has no turn to go to: it goes, so that nothing waits on it.
+        panel->Thrown()->clear();
+        panel->ShowRefusal(
+            QCoreApplication::translate("TTypedEntry",
+                                        "%1 throws its own turns: Ctrl+P pauses it so you can "
+                                        "type one")
+                .arg(QString::fromStdString(m_Session.Game().PlayerName(player))));
+    }
+    return true;
+}
+
 void TTypedEntry::Throw(int score)
 {
-    if (CPlayerScores* sheet = ThrowingSheet()) {
+    if (CPlayerScores* sheet = ThrowingSheet();
+        sheet != nullptr && !RefuseForComputer(sheet->PlayerIndex())) {
         m_Session.Apply({TOperationKind::Turn, sheet->PlayerIndex(), 0, score, 0});
     }
 }
@@ -279,7 +315,8 @@ void TTypedEntry::OutShot(int darts)
             return;
         }
     }
-    if (CPlayerScores* sheet = ThrowingSheet()) {
+    if (CPlayerScores* sheet = ThrowingSheet();
+        sheet != nullptr && !RefuseForComputer(sheet->PlayerIndex())) {
         m_Session.Apply(
             {TOperationKind::Turn, sheet->PlayerIndex(), 0, CPlayerScores::kFinishingTurn, darts});
     }
@@ -298,7 +335,7 @@ void TTypedEntry::CheckoutAsked(int player, int darts)
     }
     // The checkout action was disabled: say why it cannot be made.
     CPlayerScores* sheet = ThrowingSheet();
-    if (sheet == nullptr || sheet->PlayerIndex() != player) {
+    if (sheet == nullptr || sheet->PlayerIndex() != player || RefuseForComputer(player)) {
         return;
     }
     const TThrowCheck check = sheet->CheckThrow(CPlayerScores::kFinishingTurn, darts);

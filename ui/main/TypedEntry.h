@@ -43,6 +43,12 @@ public:
     // A digit or Backspace typed at the board goes to the Thrown box of the player to throw.
     void TypeFromBoard(int key, const QString& text);
     void FocusThrownBox();
+    // Whether the operator is in the middle of something a computer's turn must not cut off: a
+    // correction open (in the leg in play or an earlier one), or a turn typed but not entered.
+    bool OperatorBusy() const;
+    // Whether the computer throws the turns of `player` now (not paused, not waiting after an
+    // undo): a turn typed or keyed for it is then refused.
+    std::function<bool(int player)> ComputerThrows;
     // Called before the keyboard goes back to the Thrown box: with more than two sides the one
     // panel is brought back to the side to throw.
     std::function<void()> BeforeFocus;
@@ -59,6 +65,9 @@ private:
     // Applies the open correction of `player`'s score list, or says why it cannot be made;
     // with `claimedDarts`, as a checkout with that many darts.
     void CommitCorrection(int player, int claimedDarts = 0);
+    // Says in `player`'s panel why a turn keyed for the computer is refused; false when the
+    // computer does not throw for `player` now.
+    bool RefuseForComputer(int player);
 
     TMatchSession& m_Session;
     TMainPages& m_Pages;
@@ -67,4 +76,5 @@ private:
 
     QPointer<QWidget> m_PadWindow;
     TGamePanel* m_GamePanel = nullptr;
+    bool m_LegCorrectionOpen = false;
 };

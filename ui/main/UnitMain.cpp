@@ -122,6 +122,7 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
     });
     connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer.get(),
             &TComputerThrower::SetPaused);
+    m_Computer->OperatorBusy = [this] { return m_Entry != nullptr && m_Entry->OperatorBusy(); };
     connect(m_Actions->ActionDartPad, &QAction::triggered, this, [this](bool shown) {
         if (ContentsBuilt()) {
             m_Entry->ShowPad(shown);
@@ -243,6 +244,10 @@ void TFormVTX::CreatePages()
     auto* pages = new TMainPages(m_Game, this);
     m_Pages = pages;
     m_Entry = std::make_unique<TTypedEntry>(m_Session, *pages, *this);
+    m_Entry->ComputerThrows = [this](int player) {
+        return ComputerAverage(m_Game.Params(), player) > 0 && !m_Computer->IsPaused() &&
+               !m_Computer->IsWaiting();
+    };
     m_Sides = std::make_unique<TManySides>(m_Game, *pages, *m_Entry);
     m_Sides->FillHints = [this](int score, int player) { FillPlayerHints(score, player); };
     m_Entry->BeforeFocus = [this] {
