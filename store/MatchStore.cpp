@@ -263,7 +263,8 @@ bool CMatchStore::CheckOwnFile()
     }
     // Added within version 2: a file of either kind reads the same in every version 2 program.
     if (!Exec(QString::fromLatin1(kSidesTable)) || !Exec(QString::fromLatin1(kComputersTable)) ||
-        !Exec(QString::fromLatin1(kTurnDartsTable))) {
+        !Exec(QString::fromLatin1(kTurnDartsTable)) ||
+        !Exec(QString::fromLatin1(kEntryModesTable))) {
         return Fail(Reason(database.lastError()), true);
     }
     if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
@@ -427,7 +428,8 @@ bool CMatchStore::InsertMatch(QSqlError& error)
     }
     m_MatchId = query.lastInsertId().toLongLong();
     if ((UsesSides(params) && !WriteSides(database, m_MatchId, params, error)) ||
-        (UsesComputers(params) && !WriteComputers(database, m_MatchId, params, error))) {
+        (UsesComputers(params) && !WriteComputers(database, m_MatchId, params, error)) ||
+        !WriteEntryMode(database, m_MatchId, params.EnterDarts, error)) {
         return false;
     }
     for (int32_t player = 0; player < params.PlayerCount; ++player) {
@@ -685,7 +687,9 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     ReadComputers(database, id, params);
     QSqlQuery operations(database);
     const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
-    params.EnterDarts = !darts.empty(); // a match entered dart by dart goes on so
+    // A match goes on as it was entered; one stored before its mode was kept, as its darts
+    // suggest.
+    params.EnterDarts = ReadEntryMode(database, id).value_or(!darts.empty());
     operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg, seq"
                                       " FROM operations WHERE match_id=? ORDER BY seq"));
     operations.addBindValue(QVariant::fromValue(id));
@@ -720,7 +724,8 @@ bool CMatchStore::Delete(int64_t id)
         m_Problem = Reason(database.lastError());
         return false;
     }
-    for (const char* table : {"operations", "player_stats", "sides", "computers", "turn_darts"}) {
+    for (const char* table :
+         {"operations", "player_stats", "sides", "computers", "turn_darts", "entry_modes"}) {
         QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));

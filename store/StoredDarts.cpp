@@ -10,11 +10,38 @@ const char* const kTurnDartsTable =
     " match_id INTEGER NOT NULL, seq INTEGER NOT NULL, dart1 INTEGER, dart2 INTEGER,"
     " dart3 INTEGER, PRIMARY KEY(match_id, seq)) WITHOUT ROWID";
 
+const char* const kEntryModesTable = "CREATE TABLE IF NOT EXISTS entry_modes("
+                                     " match_id INTEGER PRIMARY KEY, enter_darts INTEGER NOT NULL)";
+
 namespace {
 
 constexpr int kMultipliers = 4;
 
 } // namespace
+
+bool WriteEntryMode(QSqlDatabase& database, int64_t matchId, bool enterDarts, QSqlError& error)
+{
+    QSqlQuery insert(database);
+    insert.prepare(QStringLiteral("INSERT OR REPLACE INTO entry_modes VALUES(?, ?)"));
+    insert.addBindValue(QVariant::fromValue(matchId));
+    insert.addBindValue(enterDarts ? 1 : 0);
+    if (!insert.exec()) {
+        error = insert.lastError();
+        return false;
+    }
+    return true;
+}
+
+std::optional<bool> ReadEntryMode(const QSqlDatabase& database, int64_t matchId)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT enter_darts FROM entry_modes WHERE match_id=?"));
+    query.addBindValue(QVariant::fromValue(matchId));
+    if (!query.exec() || !query.next()) {
+        return std::nullopt; // a store without the table, or a match stored before it
+    }
+    return query.value(0).toInt() != 0;
+}
 
 bool WriteTurnDarts(QSqlDatabase& database, int64_t matchId, int64_t sequence,
                     const std::vector<TDart>& darts, QSqlError& error)

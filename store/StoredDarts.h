@@ -9,12 +9,22 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QSqlDatabase;
 class QSqlError;
 
 extern const char* const kTurnDartsTable;
+
+// How a match is entered, in `entry_modes`: one row per match made by this version (1: dart by
+// dart, 0: totals). A match without a row was stored before the table; its mode is guessed
+// from its darts.
+extern const char* const kEntryModesTable;
+
+bool WriteEntryMode(QSqlDatabase& database, int64_t matchId, bool enterDarts, QSqlError& error);
+// The stored mode of match `matchId`; none when it has no row.
+std::optional<bool> ReadEntryMode(const QSqlDatabase& database, int64_t matchId);
 
 bool WriteTurnDarts(QSqlDatabase& database, int64_t matchId, int64_t sequence,
                     const std::vector<TDart>& darts, QSqlError& error);

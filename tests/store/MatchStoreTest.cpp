@@ -694,4 +694,29 @@ void TestMatchStore::DartTurnsComeBackWithTheirDarts()
     QSqlQuery spoil(store.Database());
     QVERIFY(spoil.exec(QStringLiteral("UPDATE turn_darts SET dart2 = 103 WHERE seq = 1")));
     QVERIFY(store.Load(store.CurrentMatch())->Operations[0].Thrown.empty());
+
+    // The entry mode is the match's own: totals with darts stored (the computer's), darts
+    // before any dart turn; a match stored before the mode was kept is guessed from its darts.
+    const struct
+    {
+        bool EnterDarts;
+        TOps Played;
+        bool Forget; // as an older version stored it: no mode row
+        bool Resumed;
+    } modes[] = {
+        {false, {darts}, false, false},     {true, {}, false, true},
+        {true, {Turn(0, 60)}, false, true}, {false, {darts}, true, true},
+        {true, {Turn(0, 60)}, true, false},
+    };
+    for (const auto& mode : modes) {
+        TGameParams params = SetsMatch();
+        params.EnterDarts = mode.EnterDarts;
+        game.NewGame(params);
+        PlayAndRecord(store, game, mode.Played);
+        if (mode.Forget) {
+            QVERIFY(spoil.exec(QStringLiteral("DELETE FROM entry_modes WHERE match_id = %1")
+                                   .arg(store.CurrentMatch())));
+        }
+        QCOMPARE(store.Load(store.CurrentMatch())->Params.EnterDarts, mode.Resumed);
+    }
 }
