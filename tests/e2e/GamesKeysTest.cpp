@@ -130,9 +130,18 @@ void TestGamesKeys::ACricketMatchByKeysAndThePad()
     }
     QCOMPARE(leg().Winner(), 0);
     QCOMPARE(leg().MarksPerRound(0), 3.0 * 25 / 10);
+    // The winning turn taken back and typed again: the keyboard is back in the darts box.
+    auto* edit = Find<QLineEdit>(board.Window, QStringLiteral("EditGameDarts"));
+    QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
+    Press(QStringLiteral("ctrl+u"));
+    QTRY_COMPARE(leg().Winner(), -1);
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    Turn(board, QStringLiteral("25"));
+    QCOMPARE(leg().Winner(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!board.Window.InputBlocked(), 3000);
     Press(QStringLiteral("ctrl+Return"));
     QTRY_COMPARE(Match(board).LegCount(), 2);
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
     QCOMPARE(leg().PlayerToThrow(), 1); // Ben starts leg 2
     QCOMPARE(title->text(), QStringLiteral("Cricket \u00B7 first to 2 legs \u00B7 Leg 2"));
 

@@ -224,7 +224,18 @@ void TGamePanel::Refresh()
     }
     m_Prompt->setText(toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
                                    : GamesEndLine(*match));
-    m_Edit->setEnabled(toThrow >= 0);
+    // Disabled with the keyboard, the box would hand it on along the tab chain (to the Hints
+    // button, where typed darts open its drop-down): the panel keeps it, and gives it back to
+    // the box when a turn can be typed again (after an undo, in the next leg).
+    const bool enabled = toThrow >= 0;
+    if (!enabled && m_Edit->hasFocus()) {
+        setFocus();
+    }
+    const bool reopened = enabled && !m_Edit->isEnabled();
+    m_Edit->setEnabled(enabled);
+    if (reopened && hasFocus()) {
+        m_Edit->setFocus();
+    }
     // The last turn, in darts, and for cricket the marks that counted.
     if (leg.TurnCount() > 0) {
         const TPlayedTurn& last = leg.Turns().back();
