@@ -2,18 +2,22 @@
 
 #include "GamesMatch.h"
 #include "StoreFile.h"
+#include "StoreSalvage.h"
 #include "StoredDarts.h"
 #include "StoredSides.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -70,6 +74,14 @@ enum TSqliteCode : int
     kSqliteCantOpen = 14,
     kSqliteNotADatabase = 26,
 };
+
+// The games this version plays: X01 ("Standard 501", "Continous Points") and the others.
+bool KnownGame(const QString& name)
+{
+    static const QRegularExpression standard(QStringLiteral("^Standard [1-9][0-9]{1,3}$"));
+    return name == u"Continous Points" || standard.match(name).hasMatch() ||
+           GameKindOf(name.toStdString()) != TGameKind::X01;
+}
 
 int PrimaryCode(const QSqlError& error)
 {
@@ -179,6 +191,7 @@ bool CMatchStore::SetAside()
     }
     m_Problem = QStringLiteral("%1 was damaged; it is kept as %2 and a new one was made")
                     .arg(m_Path, aside);
+    m_DamagedPath = aside;
     return true;
 }
 
@@ -348,6 +361,15 @@ bool CMatchStore::Open()
     if (!CheckOwnFile()) {
         return false;
     }
+    if (!m_DamagedPath.isEmpty()) {
+        // Every match that still reads goes on in the new store.
+        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+        const TSalvage salvage = SalvageMatches(database, m_DamagedPath);
+        m_Problem += QStringLiteral(", with %1 of the %2 matches that could be read carried over")
+                         .arg(salvage.Saved)
+                         .arg(salvage.Found);
+        m_DamagedPath.clear();
+    }
     if (!m_Writer) {
         // History can be read; another Vantorix keeps the store until this one starts again,
         // a folder that cannot be written is tried again at the next operation.
@@ -365,6 +387,29 @@ bool CMatchStore::Open()
         m_Behind = m_Behind || m_Retry;
     }
     return true;
+}
+
+void CMatchStore::JournalLost()
+{
+    {
+        // Closing the last connection checkpoints the journal it still holds open into the
+        // store file; opened again, SQLite starts a new journal beside it.
+        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+        QSqlQuery(database).exec(QStringLiteral("PRAGMA wal_checkpoint(FULL)"));
+        database.close();
+    }
+    m_Open = false;
+    if (!OpenConnection() || !Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        Fail(QStringLiteral("the journal %1-wal was deleted while in use and the store could "
+                            "not be opened again")
+                 .arg(m_Path),
+             true);
+        return;
+    }
+    m_Problem = QStringLiteral("the journal %1-wal was deleted while in use; what it held is "
+                               "saved in %1 and recording goes on")
+                    .arg(m_Path);
 }
 
 bool CMatchStore::Migrate(int fromVersion)
@@ -392,6 +437,7 @@ bool CMatchStore::Migrate(int fromVersion)
 bool CMatchStore::BeginMatch(const QString& gameName, const TGameParams& params)
 {
     m_Recording = true;
+    m_KeepFigures = false;
     m_MatchId = 0;
     m_Sequence = 0;
     m_UnwrittenStart.emplace(gameName, params);
@@ -519,6 +565,12 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
     m_Sequence = sequence;
     m_UnwrittenStart.reset();
     m_Unwritten.clear();
+    // SQLite goes on writing into a journal deleted under it, and all of that is lost with
+    // the process; one look at the file after each write (a few microseconds) finds it.
+    if (!QFileInfo::exists(m_Path + QStringLiteral("-wal"))) {
+        JournalLost();
+        return m_Open;
+    }
     if (m_Behind) {
         m_Behind = false;
         m_Problem = kept == 0 ? QStringLiteral("recording goes on")
@@ -530,7 +582,7 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
     return true;
 }
 
-bool CMatchStore::ContinueMatch(int64_t id)
+bool CMatchStore::ContinueMatch(int64_t id, bool keepFigures)
 {
     if (!m_Open || !m_Writer) {
         return false;
@@ -556,6 +608,7 @@ bool CMatchStore::ContinueMatch(int64_t id)
         return false;
     }
     m_Recording = true;
+    m_KeepFigures = keepFigures;
     m_MatchId = id;
     m_Sequence = sequence;
     m_UnwrittenStart.reset();
@@ -632,7 +685,7 @@ bool CMatchStore::Record(const TMatchOperation& operation, const TMatchFigures& 
         return false;
     }
     m_Unwritten.push_back(operation);
-    return WriteUnwritten(&figures);
+    return WriteUnwritten(m_KeepFigures ? nullptr : &figures);
 }
 
 std::optional<TStoredMatch> CMatchStore::LastInPlay() const
@@ -674,8 +727,8 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     params.TargetScore = query.value(4).toInt();
     params.CountUp = query.value(5).toInt() != 0;
     params.CheckOutRule = query.value(6).toInt() != 0;
-    params.Player1Name = CleanName(query.value(7).toString()).toStdString();
-    params.Player2Name = CleanName(query.value(8).toString()).toStdString();
+    params.Player1Name = CutName(query.value(7).toString()).toStdString();
+    params.Player2Name = CutName(query.value(8).toString()).toStdString();
     params.LegsToWin = query.value(9).toInt();
     params.SetsToWin = query.value(10).toInt();
     match.Started = QDateTime::fromString(query.value(11).toString(), Qt::ISODate);
@@ -683,8 +736,30 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
     match.Legs = query.value(13).toInt();
     match.Score = query.value(14).toString();
     query.finish();
-    ReadSides(database, id, params);
-    ReadComputers(database, id, params);
+    if (params.PlayerCount < 1 || params.PlayerCount > CGame::kMaxPlayers) {
+        // The sides the match has figures for, when that is a count a match can have.
+        QSqlQuery sides(database);
+        sides.prepare(QStringLiteral("SELECT COUNT(*) FROM player_stats WHERE match_id=?"));
+        sides.addBindValue(QVariant::fromValue(id));
+        const int counted = sides.exec() && sides.next() ? sides.value(0).toInt() : 0;
+        const int stored = params.PlayerCount;
+        params.PlayerCount = counted >= 1 && counted <= CGame::kMaxPlayers
+                                 ? counted
+                                 : std::clamp(stored, 1, CGame::kMaxPlayers);
+        match.Problems << QCoreApplication::translate("CMatchStore",
+                                                      "its %1 players were read as %2")
+                              .arg(stored)
+                              .arg(params.PlayerCount);
+    }
+    if (!KnownGame(match.GameName)) {
+        match.Problems << QCoreApplication::translate("CMatchStore",
+                                                      "its game \"%1\" is not one this version "
+                                                      "plays; it goes on as X01 from %2")
+                              .arg(CutName(match.GameName))
+                              .arg(params.StartScore);
+    }
+    ReadSides(database, id, params, &match.Problems);
+    ReadComputers(database, id, params, &match.Problems);
     QSqlQuery operations(database);
     const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
     // A match goes on as it was entered; one stored before its mode was kept, as its darts

@@ -71,8 +71,10 @@ public:
     // written with the match's first operation that finds the store writable.
     bool BeginMatch(const QString& gameName, const TGameParams& params);
     // Goes on recording the stored match `id` (resumed): it is the match in play again, and
-    // another that was in play is abandoned.
-    bool ContinueMatch(int64_t id);
+    // another that was in play is abandoned. With `keepFigures` (its replay skipped an
+    // operation) its operations are appended but its stored figures are never rewritten from
+    // the match in memory, which lacks what was skipped.
+    bool ContinueMatch(int64_t id, bool keepFigures = false);
     // Appends an operation of the match being recorded, with the match's figures after it.
     // False when it could not be written now; it is then kept and written later.
     bool Record(const TMatchOperation& operation, const CGame& game);
@@ -105,6 +107,9 @@ private:
     bool CheckOwnFile();
     bool Migrate(int fromVersion);
     bool SetAside();
+    // The journal file was deleted while the store was open: what it held is put into the
+    // store file and a new journal made, and the operator is told.
+    void JournalLost();
     // Writes what is kept in memory: the match's start, then its operations, then the
     // figures (none: only the start).
     // What a match's row and its players' rows say of it after an operation.
@@ -121,6 +126,8 @@ private:
     bool WriteFigures(const TMatchFigures& figures, QSqlError& error);
 
     QString m_Path;
+    // A damaged store just set aside, whose matches the new one takes up.
+    QString m_DamagedPath;
     QString m_Connection;
     QString m_ConnectOptions;
     std::unique_ptr<QLockFile> m_Lock;
@@ -138,6 +145,7 @@ private:
     // The match being recorded: its row (0 until written), the operations written of it,
     // and what is not written yet.
     bool m_Recording = false;
+    bool m_KeepFigures = false;
     int64_t m_MatchId = 0;
     int64_t m_Sequence = 0;
     std::optional<std::pair<QString, TGameParams>> m_UnwrittenStart;
