@@ -89,12 +89,35 @@ void TMatchKeeper::ResumeStored(const TStoredMatch& match)
     m_Current = match;
     m_Resumable.reset();
     m_Dialog.SetResumable({});
-    if (!m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations)) {
-        m_Main.ShowNotice(QCoreApplication::translate(
-            "TMatchKeeper", "The stored match could not be replayed whole; "
-                            "it goes on from its last good turn."));
+    std::vector<size_t> skipped;
+    const bool whole =
+        m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations, &skipped);
+    if (!whole) {
+        QStringList numbers;
+        for (const size_t index : skipped) {
+            numbers << QString::number(index + 1);
+        }
+        m_Main.ShowNotice(
+            (skipped.size() == 1
+                 ? QCoreApplication::translate(
+                       "TMatchKeeper",
+                       "The stored match could not be replayed whole: its operation %1 of %2 "
+                       "could not be applied and was skipped. It is kept in the store, and the "
+                       "match's stored figures are left as they were.")
+                 : QCoreApplication::translate(
+                       "TMatchKeeper",
+                       "The stored match could not be replayed whole: its operations %1 of %2 "
+                       "could not be applied and were skipped. They are kept in the store, and "
+                       "the match's stored figures are left as they were."))
+                .arg(numbers.join(QStringLiteral(", ")))
+                .arg(m_Current.Operations.size()));
     }
-    if (m_Store != nullptr && m_Store->IsOpen() && !m_Store->ContinueMatch(m_Current.Id)) {
+    if (!match.Problems.isEmpty()) {
+        m_Main.ShowNotice(
+            QCoreApplication::translate("TMatchKeeper", "The stored match was read with care: %1.")
+                .arg(match.Problems.join(QStringLiteral("; "))));
+    }
+    if (m_Store != nullptr && m_Store->IsOpen() && !m_Store->ContinueMatch(m_Current.Id, !whole)) {
         SayProblem();
     }
 }

@@ -183,16 +183,14 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     choices.GameType = settings.GameType.value_or(choices.GameType);
     choices.TwoPlayers = settings.TwoPlayers.value_or(choices.TwoPlayers);
     // A hand-edited name is cleaned as a typed one is.
-    choices.Player1Name = CleanName(settings.Player1Name.value_or(choices.Player1Name))
-                              .left(TNewGameDialog::kNameLength);
-    choices.Player2Name = CleanName(settings.Player2Name.value_or(choices.Player2Name))
-                              .left(TNewGameDialog::kNameLength);
+    choices.Player1Name = CutName(settings.Player1Name.value_or(choices.Player1Name));
+    choices.Player2Name = CutName(settings.Player2Name.value_or(choices.Player2Name));
     choices.Player1Starts = settings.Player1Starts.value_or(choices.Player1Starts);
     choices.LegsToWin = settings.LegsToWin.value_or(choices.LegsToWin);
     choices.SetsToWin = settings.SetsToWin.value_or(choices.SetsToWin);
     choices.Players = settings.Players.value_or(0);
     const auto cleaned = [](const std::optional<QString>& name) {
-        return CleanName(name.value_or(QString())).left(TNewGameDialog::kNameLength);
+        return CutName(name.value_or(QString()));
     };
     choices.MorePlayerNames.clear();
     for (const std::optional<QString>& name : settings.MorePlayerNames) {

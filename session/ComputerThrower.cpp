@@ -75,7 +75,8 @@ void TComputerThrower::MatchChanged()
         m_Bots.push_back(average > 0 ? std::make_unique<CBot>(average, params.ComputerSeed)
                                      : nullptr);
     }
-    m_Waiting = false;
+    // A match resumed right after an undo waits as it did; a new one never does.
+    m_Waiting = m_Session.LastMoveWasUndo();
     Follow();
     emit StateChanged();
 }

@@ -46,6 +46,7 @@ void TMatchSession::Start(const QString& title, const TGameParams& params)
     m_Quiet = true;
     m_Game.NewGame(params);
     m_Quiet = false;
+    m_LastMoveWasUndo = false;
     emit MatchStarted(m_Title, m_Game.GetParams());
 }
 
@@ -82,6 +83,7 @@ bool TMatchSession::Apply(const TMatchOperation& operation)
         if (!ApplyOperation(*m_Games, operation)) {
             return false;
         }
+        NoteMove(operation.Kind);
         emit OperationApplied(operation);
         return true;
     }
@@ -89,6 +91,7 @@ bool TMatchSession::Apply(const TMatchOperation& operation)
         if (!ApplyOperation(m_Game, operation)) {
             return false;
         }
+        NoteMove(operation.Kind);
         emit OperationApplied(operation);
         return true;
     }
@@ -100,21 +103,39 @@ bool TMatchSession::Apply(const TMatchOperation& operation)
     if (!check.Accepted() || !ApplyOperation(m_Game, applied)) {
         return false;
     }
+    NoteMove(applied.Kind);
     emit OperationApplied(applied);
     return true;
 }
 
+void TMatchSession::NoteMove(TOperationKind kind)
+{
+    if (kind != TOperationKind::Correction) {
+        m_LastMoveWasUndo = kind == TOperationKind::Undo || kind == TOperationKind::UndoNextLeg;
+    }
+}
+
 bool TMatchSession::Resume(const QString& title, const TGameParams& params,
-                           const std::vector<TMatchOperation>& operations)
+                           const std::vector<TMatchOperation>& operations,
+                           std::vector<size_t>* skipped)
 {
     m_Title = title;
     StartGames(title, params);
     m_Quiet = true;
     m_Game.NewGame(params);
+    m_LastMoveWasUndo = false;
     bool whole = true;
-    for (const TMatchOperation& operation : operations) {
-        whole = whole && (m_Games != nullptr ? ApplyOperation(*m_Games, operation)
-                                             : ApplyOperation(m_Game, operation));
+    for (size_t index = 0; index < operations.size(); ++index) {
+        const TMatchOperation& operation = operations[index];
+        if (!(m_Games != nullptr ? ApplyOperation(*m_Games, operation)
+                                 : ApplyOperation(m_Game, operation))) {
+            whole = false;
+            if (skipped != nullptr) {
+                skipped->push_back(index);
+            }
+        } else {
+            NoteMove(operation.Kind);
+        }
     }
     m_Quiet = false;
     emit Resumed();

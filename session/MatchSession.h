@@ -40,10 +40,15 @@ public:
     // nothing changes, when it is refused.
     bool Apply(const TMatchOperation& operation);
     // Puts a stored match back by replaying its operations without per-sheet events (the
-    // followers are told once, by Resumed). False when an operation was refused: the match
-    // then holds those before it.
+    // followers are told once, by Resumed). An operation the match refuses is skipped and the
+    // replay goes on past it; false when one was, with their indexes in `skipped`.
     bool Resume(const QString& title, const TGameParams& params,
-                const std::vector<TMatchOperation>& operations);
+                const std::vector<TMatchOperation>& operations,
+                std::vector<size_t>* skipped = nullptr);
+
+    // Whether the last operation that moved the match on or back (not a correction) was an
+    // undo: a match resumed there has its computer wait as it did.
+    bool LastMoveWasUndo() const { return m_LastMoveWasUndo; }
 
 signals:
     void MatchStarted(const QString& title, const TGameParams& params);
@@ -63,4 +68,6 @@ private:
     QString m_Title;
     // While a match is made or replayed its steps are not announced one by one.
     bool m_Quiet = false;
+    bool m_LastMoveWasUndo = false;
+    void NoteMove(TOperationKind kind);
 };

@@ -4,7 +4,9 @@
 #include "GamesMatch.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -14,11 +16,14 @@ const QString kDot = QStringLiteral(" \u00B7 ");
 constexpr qsizetype kFileNameBytes = 100;
 
 // A text cell: quoted as RFC 4180 says when it holds a separator, a quote or a line break;
-// led by "'" when a spreadsheet would read it as a formula.
+// led by "'" when a spreadsheet would read it as a formula. The guard looks at the text as it
+// is written, cleaned, and past leading blanks, which a spreadsheet skips.
 QString CsvText(const QString& text)
 {
-    QString cell = text;
-    if (!cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front())) {
+    QString cell = CleanName(text);
+    const qsizetype first =
+        std::find_if(cell.begin(), cell.end(), [](QChar c) { return c != u' '; }) - cell.begin();
+    if (first < cell.size() && QStringLiteral("=+-@").contains(cell[first])) {
         cell.prepend(u'\'');
     }
     if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') ||
@@ -27,6 +32,13 @@ QString CsvText(const QString& text)
         cell = u'"' + cell + u'"';
     }
     return cell;
+}
+
+// A figure: a number as it is ("-3", Bob's 27 below zero), anything else ("Done") as text.
+QString CsvFigure(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    return number.match(text).hasMatch() ? text : CsvText(text);
 }
 
 // Cuts `text` at a character boundary so that its UTF-8 takes at most `bytes`, ending in "…".
@@ -56,12 +68,11 @@ QStringList Sides(const TStoredMatch& match)
 
 bool Rebuild(CGamesMatch& games, const TStoredMatch& match)
 {
+    bool whole = true;
     for (const TMatchOperation& operation : match.Operations) {
-        if (!ApplyOperation(games, operation)) {
-            return false;
-        }
+        whole = ApplyOperation(games, operation) && whole;
     }
-    return true;
+    return whole;
 }
 
 bool Rebuild(CGame& game, const TStoredMatch& match)
@@ -71,12 +82,11 @@ bool Rebuild(CGame& game, const TStoredMatch& match)
     if (GameKindOf(match.GameName.toStdString()) != TGameKind::X01) {
         return true;
     }
+    bool whole = true;
     for (const TMatchOperation& operation : match.Operations) {
-        if (!ApplyOperation(game, operation)) {
-            return false;
-        }
+        whole = ApplyOperation(game, operation) && whole;
     }
-    return true;
+    return whole;
 }
 
 namespace {
@@ -152,7 +162,7 @@ QString GamesCsv(const TStoredMatch& match, TGameKind kind)
         const bool turn = operation.Kind == TOperationKind::Turn;
         const int32_t player = games.CurrentLeg().PlayerToThrow();
         if (!ApplyOperation(games, operation)) {
-            break;
+            continue; // skipped, as a replay skips it
         }
         if (operation.Kind == TOperationKind::Undo) {
             // The undone turn's row goes: the CSV holds the turns that stand.
@@ -170,7 +180,7 @@ QString GamesCsv(const TStoredMatch& match, TGameKind kind)
                 CsvText(QString::fromStdString(SideName(match.Params, player))),
                 QString::number(leg.TurnsOf(player)),
                 QString::fromStdString(DartsText(operation.Thrown, " ")),
-                CsvText(QString::fromStdString(table.Headlines[static_cast<size_t>(player)]))}
+                CsvFigure(QString::fromStdString(table.Headlines[static_cast<size_t>(player)]))}
                 .join(u',') +
             QStringLiteral("\r\n");
     }

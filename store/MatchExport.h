@@ -10,7 +10,7 @@
 class CGamesMatch;
 
 // Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
-// False when an operation is refused (the game then holds those before it).
+// An operation the match refuses is skipped and the replay goes on; false when one was.
 bool Rebuild(CGame& game, const TStoredMatch& match);
 // The same for a match of cricket or a practice game, made with the match's game and
 // parameters (GameKindOf its name).

@@ -27,6 +27,18 @@ bool ExecOverPeople(QSqlQuery& query, const QString& statement, const QVariantLi
     return false;
 }
 
+// Names are listed to 64 characters, however long a store holds them (a hand-edited store's
+// name of megabytes would otherwise fill the list and the record); a listed name at that
+// length stands for every stored name it begins.
+constexpr int kListedName = 64;
+
+QString NameMatches(const QString& name)
+{
+    return name.toUcs4().size() >= kListedName
+               ? QStringLiteral("substr(s.name, 1, %1) = ?").arg(kListedName)
+               : QStringLiteral("s.name = ?");
+}
+
 } // namespace
 
 QString OtherGamesSqlList()
@@ -53,7 +65,8 @@ TPlayerRecord ReadPlayerRecord(const QSqlDatabase& database, const QString& name
                 QStringLiteral(" THEN 0 ELSE s.darts END),"
                                " MAX(s.highest_turn), SUM(s.count180), MAX(s.highest_checkout)"
                                " FROM player_stats s JOIN matches m ON m.id = s.match_id"
-                               " WHERE s.name = ?%1"),
+                               " WHERE ") +
+                NameMatches(name) + QStringLiteral("%1"),
             {name}) ||
         !query.next()) {
         return record;
@@ -78,7 +91,9 @@ std::vector<std::pair<QDateTime, double>> ReadPlayerAverages(const QSqlDatabase&
     if (ExecOverPeople(query,
                        QStringLiteral("SELECT m.started, s.points * 3.0 / s.darts"
                                       " FROM player_stats s JOIN matches m ON m.id = s.match_id"
-                                      " WHERE s.name = ? AND s.darts > 0 AND m.game NOT IN ") +
+                                      " WHERE ") +
+                           NameMatches(name) +
+                           QStringLiteral(" AND s.darts > 0 AND m.game NOT IN ") +
                            OtherGamesSqlList() + QStringLiteral("%1 ORDER BY m.started, m.id"),
                        {name})) {
         while (query.next()) {
@@ -94,8 +109,10 @@ QStringList ReadPlayerNames(const QSqlDatabase& database)
     QStringList names;
     QSqlQuery query(database);
     if (ExecOverPeople(query,
-                       QStringLiteral("SELECT DISTINCT s.name FROM player_stats s WHERE 1%1"
-                                      " ORDER BY s.name"),
+                       QStringLiteral("SELECT DISTINCT substr(s.name, 1, %1) AS shown"
+                                      " FROM player_stats s WHERE 1%2 ORDER BY shown")
+                           .arg(kListedName)
+                           .arg(QStringLiteral("%1")),
                        {})) {
         while (query.next()) {
             names << query.value(0).toString();

@@ -14,6 +14,18 @@ QString CleanName(const QString& name)
     return clean;
 }
 
+QString CutName(const QString& name)
+{
+    QString cut = CleanName(name.size() > kNameLength * 4 ? name.left(kNameLength * 4) : name);
+    if (cut.size() > kNameLength) {
+        cut.truncate(kNameLength);
+    }
+    if (!cut.isEmpty() && cut.back().isHighSurrogate()) {
+        cut.chop(1);
+    }
+    return cut;
+}
+
 std::string CleanName(const std::string& name)
 {
     return CleanName(QString::fromStdString(name)).toStdString();

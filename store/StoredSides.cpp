@@ -1,11 +1,16 @@
 #include "StoredSides.h"
 
+#include "Bot.h"
 #include "StoredMatch.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
+#include <algorithm>
+#include <cmath>
 
 const char* const kSidesTable =
     "CREATE TABLE IF NOT EXISTS sides("
@@ -59,32 +64,65 @@ bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& para
     return true;
 }
 
-void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params)
+void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params,
+               QStringList* problems)
 {
     QSqlQuery query(database);
-    query.prepare(QStringLiteral("SELECT name, start_score, team_size, thrower1, thrower2"
+    query.prepare(QStringLiteral("SELECT side, name, start_score, team_size, thrower1, thrower2"
                                  " FROM sides WHERE match_id=? ORDER BY side"));
     query.addBindValue(QVariant::fromValue(matchId));
     query.setForwardOnly(true);
     if (!query.exec()) {
         return; // a store without the table: no match in it has more than two plain sides
     }
-    TGameParams read;
+    const auto say = [problems](const QString& problem) {
+        if (problems != nullptr) {
+            problems->append(problem);
+        }
+    };
+    const auto count = static_cast<size_t>(params.PlayerCount);
+    std::vector<bool> read(count, false);
+    TGameParams sides;
+    sides.TeamSize = 1;
+    for (size_t side = 0; side < count; ++side) {
+        sides.PlayerNames.push_back(SideName(params, static_cast<int32_t>(side)));
+        sides.StartScores.push_back(params.StartScore);
+        sides.ThrowerNames.resize(count * 2);
+    }
+    bool any = false;
     while (query.next()) {
-        read.PlayerNames.push_back(CleanName(query.value(0).toString()).toStdString());
-        read.StartScores.push_back(query.value(1).toInt());
-        read.TeamSize = query.value(2).toInt();
-        read.ThrowerNames.push_back(CleanName(query.value(3).toString()).toStdString());
-        read.ThrowerNames.push_back(CleanName(query.value(4).toString()).toStdString());
+        const int side = query.value(0).toInt();
+        if (side < 0 || static_cast<size_t>(side) >= count || read[static_cast<size_t>(side)]) {
+            say(QCoreApplication::translate("CMatchStore",
+                                            "a row for side %1, which the match does not have, "
+                                            "was ignored")
+                    .arg(side + 1));
+            continue;
+        }
+        const auto index = static_cast<size_t>(side);
+        read[index] = true;
+        any = true;
+        sides.PlayerNames[index] = CutName(query.value(1).toString()).toStdString();
+        sides.StartScores[index] = query.value(2).toInt();
+        sides.TeamSize = query.value(3).toInt() == 2 ? 2 : 1;
+        sides.ThrowerNames[index * 2] = CutName(query.value(4).toString()).toStdString();
+        sides.ThrowerNames[index * 2 + 1] = CutName(query.value(5).toString()).toStdString();
     }
-    if (static_cast<int32_t>(read.PlayerNames.size()) != params.PlayerCount) {
-        return;
+    if (!any) {
+        return; // a match of one or two plain sides
     }
-    params.PlayerNames = std::move(read.PlayerNames);
-    params.StartScores = std::move(read.StartScores);
-    params.TeamSize = read.TeamSize;
+    for (size_t side = 0; side < count; ++side) {
+        if (!read[side]) {
+            say(QCoreApplication::translate("CMatchStore",
+                                            "side %1 had no row and plays as it was started")
+                    .arg(side + 1));
+        }
+    }
+    params.PlayerNames = std::move(sides.PlayerNames);
+    params.StartScores = std::move(sides.StartScores);
+    params.TeamSize = sides.TeamSize;
     if (params.TeamSize == 2) {
-        params.ThrowerNames = std::move(read.ThrowerNames);
+        params.ThrowerNames = std::move(sides.ThrowerNames);
     }
 }
 
@@ -128,7 +166,8 @@ bool WriteComputers(QSqlDatabase& database, int64_t matchId, const TGameParams& 
     return true;
 }
 
-void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& params)
+void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& params,
+                   QStringList* problems)
 {
     QSqlQuery query(database);
     query.prepare(QStringLiteral("SELECT side, average, seed FROM computers WHERE match_id=?"));
@@ -137,14 +176,44 @@ void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& p
     if (!query.exec()) {
         return;
     }
+    const auto say = [problems](const QString& problem) {
+        if (problems != nullptr) {
+            problems->append(problem);
+        }
+    };
     while (query.next()) {
         const int side = query.value(0).toInt();
-        const int average = query.value(1).toInt();
-        if (side < 0 || side >= params.PlayerCount || average <= 0) {
-            continue; // a row that fits no side of the match: that side is a person
+        if (side < 0 || side >= params.PlayerCount) {
+            say(QCoreApplication::translate("CMatchStore",
+                                            "a computer for side %1, which the match does not "
+                                            "have, was ignored")
+                    .arg(side + 1));
+            continue;
+        }
+        // Read as a real number: 1e9, -5 and text are all brought within what it throws.
+        bool number = false;
+        const double stored = query.value(1).toDouble(&number);
+        const double average = number && std::isfinite(stored)
+                                   ? std::clamp(stored, CBot::kLowestAverage, CBot::kHighestAverage)
+                                   : CBot::kLowestAverage;
+        const auto kept = static_cast<int32_t>(std::lround(average));
+        if (!number || average != stored) {
+            say(QCoreApplication::translate("CMatchStore",
+                                            "the computer's average %1 of side %2 was read as "
+                                            "%3")
+                    .arg(query.value(1).toString())
+                    .arg(side + 1)
+                    .arg(kept));
         }
         params.ComputerAverages.resize(static_cast<size_t>(params.PlayerCount), 0);
-        params.ComputerAverages[static_cast<size_t>(side)] = average;
-        params.ComputerSeed = static_cast<uint64_t>(query.value(2).toLongLong());
+        params.ComputerAverages[static_cast<size_t>(side)] = kept;
+        // SQLite's integers are signed: the seed is kept by its bits.
+        bool seeded = false;
+        params.ComputerSeed = static_cast<uint64_t>(query.value(2).toLongLong(&seeded));
+        if (!seeded) {
+            say(QCoreApplication::translate("CMatchStore",
+                                            "the computer's seed \"%1\" is no number; 0 is used")
+                    .arg(query.value(2).toString().left(20)));
+        }
     }
 }

@@ -7,9 +7,11 @@
 
 #include "UnitVTXGameLogic.h"
 
+#include <QStringList>
 #include <cstdint>
 
 class QSqlDatabase;
+
 class QSqlError;
 
 // The statement that adds the table to a store that lacks it.
@@ -24,9 +26,11 @@ bool UsesSides(const TGameParams& params);
 // Writes the sides of match `matchId` (and removes rows of an earlier match that had the id).
 bool WriteSides(QSqlDatabase& database, int64_t matchId, const TGameParams& params,
                 QSqlError& error);
-// Fills the sides of match `matchId` into `params`, whose player count is read already. Rows
-// that do not fit the count are ignored: the match is then played with two names.
-void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params);
+// Fills the sides of match `matchId` into `params`, whose player count is read already. A row
+// that fits no side of the match is ignored, and a side without a row keeps the names and start
+// score of the match's own row; each is said in `problems`.
+void ReadSides(const QSqlDatabase& database, int64_t matchId, TGameParams& params,
+               QStringList* problems = nullptr);
 
 // Whether `params` have a computer side.
 bool UsesComputers(const TGameParams& params);
@@ -34,4 +38,7 @@ bool WriteComputers(QSqlDatabase& database, int64_t matchId, const TGameParams& 
                     QSqlError& error);
 // Fills the computer sides of match `matchId` into `params` (player count read already); a
 // store without the table has none.
-void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& params);
+// An average outside what the computer throws is brought within it, and a seed that is no
+// number taken as 0; each is said in `problems`.
+void ReadComputers(const QSqlDatabase& database, int64_t matchId, TGameParams& params,
+                   QStringList* problems = nullptr);

@@ -381,3 +381,57 @@ TEXTS.update({
         "fr": "%1 lance ses propres volées : Ctrl+P le met en pause pour que vous en saisissiez une",
         "es": "%1 lanza sus propias tiradas: Ctrl+P lo pausa para que pueda escribir una"},
 })
+
+# A stored match read with care: what no match holds, and what was used instead.
+TEXTS.update({
+    "a row for side %1, which the match does not have, was ignored": {
+        "de": "eine Zeile für Seite %1, die das Match nicht hat, wurde übergangen",
+        "nl": "een rij voor kant %1, die de wedstrijd niet heeft, is overgeslagen",
+        "fr": "une ligne pour le camp %1, que le match n'a pas, a été ignorée",
+        "es": "se ha ignorado una fila del bando %1, que el partido no tiene"},
+    "side %1 had no row and plays as it was started": {
+        "de": "Seite %1 hatte keine Zeile und spielt wie zu Beginn",
+        "nl": "kant %1 had geen rij en speelt zoals bij het begin",
+        "fr": "le camp %1 n'avait pas de ligne et joue comme au départ",
+        "es": "el bando %1 no tenía fila y juega como al empezar"},
+    "a computer for side %1, which the match does not have, was ignored": {
+        "de": "ein Computer für Seite %1, die das Match nicht hat, wurde übergangen",
+        "nl": "een computer voor kant %1, die de wedstrijd niet heeft, is overgeslagen",
+        "fr": "un ordinateur pour le camp %1, que le match n'a pas, a été ignoré",
+        "es": "se ha ignorado un ordenador del bando %1, que el partido no tiene"},
+    "the computer's average %1 of side %2 was read as %3": {
+        "de": "der Schnitt %1 des Computers von Seite %2 wurde als %3 gelesen",
+        "nl": "het gemiddelde %1 van de computer van kant %2 is gelezen als %3",
+        "fr": "la moyenne %1 de l'ordinateur du camp %2 a été lue comme %3",
+        "es": "el promedio %1 del ordenador del bando %2 se ha leído como %3"},
+    "the computer's seed \"%1\" is no number; 0 is used": {
+        "de": "der Startwert „%1“ des Computers ist keine Zahl; 0 wird verwendet",
+        "nl": "de startwaarde \"%1\" van de computer is geen getal; 0 wordt gebruikt",
+        "fr": "la graine « %1 » de l'ordinateur n'est pas un nombre ; 0 est utilisé",
+        "es": "la semilla «%1» del ordenador no es un número; se usa 0"},
+    "its %1 players were read as %2": {
+        "de": "seine %1 Spieler wurden als %2 gelesen",
+        "nl": "de %1 spelers zijn gelezen als %2",
+        "fr": "ses %1 joueurs ont été lus comme %2",
+        "es": "sus %1 jugadores se han leído como %2"},
+    "its game \"%1\" is not one this version plays; it goes on as X01 from %2": {
+        "de": "das Spiel „%1“ kennt diese Version nicht; es geht als X01 ab %2 weiter",
+        "nl": "het spel \"%1\" kent deze versie niet; het gaat verder als X01 vanaf %2",
+        "fr": "le jeu « %1 » n'est pas connu de cette version ; il continue en X01 à partir de %2",
+        "es": "el juego «%1» no lo conoce esta versión; sigue como X01 desde %2"},
+    "The stored match was read with care: %1.": {
+        "de": "Das gespeicherte Match wurde mit Vorsicht gelesen: %1.",
+        "nl": "De opgeslagen wedstrijd is voorzichtig gelezen: %1.",
+        "fr": "Le match enregistré a été lu avec précaution : %1.",
+        "es": "El partido guardado se ha leído con cuidado: %1."},
+    "The stored match could not be replayed whole: its operation %1 of %2 could not be applied and was skipped. It is kept in the store, and the match's stored figures are left as they were.": {
+        "de": "Das gespeicherte Match ließ sich nicht ganz nachspielen: sein Schritt %1 von %2 passte nicht und wurde übersprungen. Er bleibt gespeichert, und die gespeicherten Zahlen des Matches bleiben, wie sie waren.",
+        "nl": "De opgeslagen wedstrijd kon niet helemaal worden nagespeeld: stap %1 van %2 paste niet en is overgeslagen. Hij blijft bewaard, en de opgeslagen cijfers van de wedstrijd blijven zoals ze waren.",
+        "fr": "Le match enregistré n'a pas pu être rejoué en entier : son opération %1 sur %2 n'a pas pu s'appliquer et a été sautée. Elle reste enregistrée, et les chiffres enregistrés du match restent tels quels.",
+        "es": "El partido guardado no se pudo reproducir entero: su operación %1 de %2 no se pudo aplicar y se ha saltado. Se conserva guardada, y las cifras guardadas del partido quedan como estaban."},
+    "The stored match could not be replayed whole: its operations %1 of %2 could not be applied and were skipped. They are kept in the store, and the match's stored figures are left as they were.": {
+        "de": "Das gespeicherte Match ließ sich nicht ganz nachspielen: seine Schritte %1 von %2 passten nicht und wurden übersprungen. Sie bleiben gespeichert, und die gespeicherten Zahlen des Matches bleiben, wie sie waren.",
+        "nl": "De opgeslagen wedstrijd kon niet helemaal worden nagespeeld: stappen %1 van %2 pasten niet en zijn overgeslagen. Ze blijven bewaard, en de opgeslagen cijfers van de wedstrijd blijven zoals ze waren.",
+        "fr": "Le match enregistré n'a pas pu être rejoué en entier : ses opérations %1 sur %2 n'ont pas pu s'appliquer et ont été sautées. Elles restent enregistrées, et les chiffres enregistrés du match restent tels quels.",
+        "es": "El partido guardado no se pudo reproducir entero: sus operaciones %1 de %2 no se pudieron aplicar y se han saltado. Se conservan guardadas, y las cifras guardadas del partido quedan como estaban."},
+})

@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CMatchStore</name>
+    <message>
+        <source>its %1 players were read as %2</source>
+        <translation>seine %1 Spieler wurden als %2 gelesen</translation>
+    </message>
+    <message>
+        <source>its game "%1" is not one this version plays; it goes on as X01 from %2</source>
+        <translation>das Spiel „%1“ kennt diese Version nicht; es geht als X01 ab %2 weiter</translation>
+    </message>
+    <message>
+        <source>a row for side %1, which the match does not have, was ignored</source>
+        <translation>eine Zeile für Seite %1, die das Match nicht hat, wurde übergangen</translation>
+    </message>
+    <message>
+        <source>side %1 had no row and plays as it was started</source>
+        <translation>Seite %1 hatte keine Zeile und spielt wie zu Beginn</translation>
+    </message>
+    <message>
+        <source>a computer for side %1, which the match does not have, was ignored</source>
+        <translation>ein Computer für Seite %1, die das Match nicht hat, wurde übergangen</translation>
+    </message>
+    <message>
+        <source>the computer's average %1 of side %2 was read as %3</source>
+        <translation>der Schnitt %1 des Computers von Seite %2 wurde als %3 gelesen</translation>
+    </message>
+    <message>
+        <source>the computer's seed "%1" is no number; 0 is used</source>
+        <translation>der Startwert „%1“ des Computers ist keine Zahl; 0 wird verwendet</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -947,8 +978,16 @@ Darts-Anzeigetafel</translation>
         <translation>Matches werden nicht gespeichert: %1.</translation>
     </message>
     <message>
-        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
-        <translation>Das gespeicherte Match konnte nicht ganz nachgespielt werden; es geht ab seiner letzten gültigen Aufnahme weiter.</translation>
+        <source>The stored match could not be replayed whole: its operation %1 of %2 could not be applied and was skipped. It is kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>Das gespeicherte Match ließ sich nicht ganz nachspielen: sein Schritt %1 von %2 passte nicht und wurde übersprungen. Er bleibt gespeichert, und die gespeicherten Zahlen des Matches bleiben, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole: its operations %1 of %2 could not be applied and were skipped. They are kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>Das gespeicherte Match ließ sich nicht ganz nachspielen: seine Schritte %1 von %2 passten nicht und wurden übersprungen. Sie bleiben gespeichert, und die gespeicherten Zahlen des Matches bleiben, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>The stored match was read with care: %1.</source>
+        <translation>Das gespeicherte Match wurde mit Vorsicht gelesen: %1.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CMatchStore</name>
+    <message>
+        <source>its %1 players were read as %2</source>
+        <translation>sus %1 jugadores se han leído como %2</translation>
+    </message>
+    <message>
+        <source>its game "%1" is not one this version plays; it goes on as X01 from %2</source>
+        <translation>el juego «%1» no lo conoce esta versión; sigue como X01 desde %2</translation>
+    </message>
+    <message>
+        <source>a row for side %1, which the match does not have, was ignored</source>
+        <translation>se ha ignorado una fila del bando %1, que el partido no tiene</translation>
+    </message>
+    <message>
+        <source>side %1 had no row and plays as it was started</source>
+        <translation>el bando %1 no tenía fila y juega como al empezar</translation>
+    </message>
+    <message>
+        <source>a computer for side %1, which the match does not have, was ignored</source>
+        <translation>se ha ignorado un ordenador del bando %1, que el partido no tiene</translation>
+    </message>
+    <message>
+        <source>the computer's average %1 of side %2 was read as %3</source>
+        <translation>el promedio %1 del ordenador del bando %2 se ha leído como %3</translation>
+    </message>
+    <message>
+        <source>the computer's seed "%1" is no number; 0 is used</source>
+        <translation>la semilla «%1» del ordenador no es un número; se usa 0</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -947,8 +978,16 @@ Marcador de dardos</translation>
         <translation>Los partidos no se están guardando: %1.</translation>
     </message>
     <message>
-        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
-        <translation>El partido guardado no se pudo reproducir entero; sigue desde su última tirada válida.</translation>
+        <source>The stored match could not be replayed whole: its operation %1 of %2 could not be applied and was skipped. It is kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>El partido guardado no se pudo reproducir entero: su operación %1 de %2 no se pudo aplicar y se ha saltado. Se conserva guardada, y las cifras guardadas del partido quedan como estaban.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole: its operations %1 of %2 could not be applied and were skipped. They are kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>El partido guardado no se pudo reproducir entero: sus operaciones %1 de %2 no se pudieron aplicar y se han saltado. Se conservan guardadas, y las cifras guardadas del partido quedan como estaban.</translation>
+    </message>
+    <message>
+        <source>The stored match was read with care: %1.</source>
+        <translation>El partido guardado se ha leído con cuidado: %1.</translation>
     </message>
 </context>
 <context>

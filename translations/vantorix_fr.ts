@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CMatchStore</name>
+    <message>
+        <source>its %1 players were read as %2</source>
+        <translation>ses %1 joueurs ont été lus comme %2</translation>
+    </message>
+    <message>
+        <source>its game "%1" is not one this version plays; it goes on as X01 from %2</source>
+        <translation>le jeu « %1 » n'est pas connu de cette version ; il continue en X01 à partir de %2</translation>
+    </message>
+    <message>
+        <source>a row for side %1, which the match does not have, was ignored</source>
+        <translation>une ligne pour le camp %1, que le match n'a pas, a été ignorée</translation>
+    </message>
+    <message>
+        <source>side %1 had no row and plays as it was started</source>
+        <translation>le camp %1 n'avait pas de ligne et joue comme au départ</translation>
+    </message>
+    <message>
+        <source>a computer for side %1, which the match does not have, was ignored</source>
+        <translation>un ordinateur pour le camp %1, que le match n'a pas, a été ignoré</translation>
+    </message>
+    <message>
+        <source>the computer's average %1 of side %2 was read as %3</source>
+        <translation>la moyenne %1 de l'ordinateur du camp %2 a été lue comme %3</translation>
+    </message>
+    <message>
+        <source>the computer's seed "%1" is no number; 0 is used</source>
+        <translation>la graine « %1 » de l'ordinateur n'est pas un nombre ; 0 est utilisé</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -947,8 +978,16 @@ Tableau de score de fléchettes</translation>
         <translation>Les matchs ne sont pas enregistrés : %1.</translation>
     </message>
     <message>
-        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
-        <translation>Le match enregistré n'a pas pu être rejoué en entier ; il reprend à sa dernière volée valable.</translation>
+        <source>The stored match could not be replayed whole: its operation %1 of %2 could not be applied and was skipped. It is kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>Le match enregistré n'a pas pu être rejoué en entier : son opération %1 sur %2 n'a pas pu s'appliquer et a été sautée. Elle reste enregistrée, et les chiffres enregistrés du match restent tels quels.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole: its operations %1 of %2 could not be applied and were skipped. They are kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>Le match enregistré n'a pas pu être rejoué en entier : ses opérations %1 sur %2 n'ont pas pu s'appliquer et ont été sautées. Elles restent enregistrées, et les chiffres enregistrés du match restent tels quels.</translation>
+    </message>
+    <message>
+        <source>The stored match was read with care: %1.</source>
+        <translation>Le match enregistré a été lu avec précaution : %1.</translation>
     </message>
 </context>
 <context>

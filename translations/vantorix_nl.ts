@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CMatchStore</name>
+    <message>
+        <source>its %1 players were read as %2</source>
+        <translation>de %1 spelers zijn gelezen als %2</translation>
+    </message>
+    <message>
+        <source>its game "%1" is not one this version plays; it goes on as X01 from %2</source>
+        <translation>het spel "%1" kent deze versie niet; het gaat verder als X01 vanaf %2</translation>
+    </message>
+    <message>
+        <source>a row for side %1, which the match does not have, was ignored</source>
+        <translation>een rij voor kant %1, die de wedstrijd niet heeft, is overgeslagen</translation>
+    </message>
+    <message>
+        <source>side %1 had no row and plays as it was started</source>
+        <translation>kant %1 had geen rij en speelt zoals bij het begin</translation>
+    </message>
+    <message>
+        <source>a computer for side %1, which the match does not have, was ignored</source>
+        <translation>een computer voor kant %1, die de wedstrijd niet heeft, is overgeslagen</translation>
+    </message>
+    <message>
+        <source>the computer's average %1 of side %2 was read as %3</source>
+        <translation>het gemiddelde %1 van de computer van kant %2 is gelezen als %3</translation>
+    </message>
+    <message>
+        <source>the computer's seed "%1" is no number; 0 is used</source>
+        <translation>de startwaarde "%1" van de computer is geen getal; 0 wordt gebruikt</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -947,8 +978,16 @@ Dartsscorebord</translation>
         <translation>Wedstrijden worden niet opgeslagen: %1.</translation>
     </message>
     <message>
-        <source>The stored match could not be replayed whole; it goes on from its last good turn.</source>
-        <translation>De opgeslagen wedstrijd kon niet helemaal worden nagespeeld; hij gaat verder vanaf de laatste goede beurt.</translation>
+        <source>The stored match could not be replayed whole: its operation %1 of %2 could not be applied and was skipped. It is kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>De opgeslagen wedstrijd kon niet helemaal worden nagespeeld: stap %1 van %2 paste niet en is overgeslagen. Hij blijft bewaard, en de opgeslagen cijfers van de wedstrijd blijven zoals ze waren.</translation>
+    </message>
+    <message>
+        <source>The stored match could not be replayed whole: its operations %1 of %2 could not be applied and were skipped. They are kept in the store, and the match's stored figures are left as they were.</source>
+        <translation>De opgeslagen wedstrijd kon niet helemaal worden nagespeeld: stappen %1 van %2 pasten niet en zijn overgeslagen. Ze blijven bewaard, en de opgeslagen cijfers van de wedstrijd blijven zoals ze waren.</translation>
+    </message>
+    <message>
+        <source>The stored match was read with care: %1.</source>
+        <translation>De opgeslagen wedstrijd is voorzichtig gelezen: %1.</translation>
     </message>
 </context>
 <context>

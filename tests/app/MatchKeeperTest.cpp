@@ -3,9 +3,11 @@
 
 #include "../ui/UiTestSupport.h"
 #include "ComputerThrower.h"
+#include "PlayerPanel.h"
 #include "ProgramStart.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -24,6 +26,9 @@ void Type(TProgramWindows& windows, const QString& keys)
 {
     const int player = windows.Main.Game().CurrentLeg()->PlayerToThrow();
     auto* box = windows.Main.findChild<QLineEdit*>(QStringLiteral("EditThrown%1").arg(player + 1));
+    if (box == nullptr || !box->isEnabled()) {
+        box = windows.Main.findChild<QLineEdit*>(QStringLiteral("EditThrown1")); // many sides
+    }
     QApplication::setActiveWindow(&windows.Main);
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
@@ -61,6 +66,8 @@ private slots:
     void AnUnusableStoreIsSaidAndPlayGoesOn();
     void AnAbandonedMatchIsResumedFromHistory();
     void TheComputerGoesOnAfterAKill();
+    void AnOperationThatCannotBeReplayedIsSkippedAndNothingRewritten();
+    void ResumedAsItStoodAfterAnUndoAndBetweenLegs();
 
 private:
     std::unique_ptr<QTemporaryDir> m_Data;
@@ -209,4 +216,115 @@ void TestMatchKeeper::TheComputerGoesOnAfterAKill()
     QCOMPARE(thrown.Player, 1);
     QCOMPARE(thrown.Score, expected.Score);
     QCOMPARE(thrown.Darts, expected.Darts);
+}
+
+// A stored operation the match refuses (of no kind, for a leg that is not there, for a side
+// that is not there, a score no turn makes) is skipped: the rest of the match is replayed,
+// the notice names it, and the match's stored figures are not rewritten from the replay.
+void TestMatchKeeper::AnOperationThatCannotBeReplayedIsSkippedAndNothingRewritten()
+{
+    // Each spoil, and the operations then stored: the five played, and one added.
+    const std::pair<QString, int> spoils[] = {
+        {QStringLiteral("INSERT INTO operations VALUES(%1, 25, 99, 0, 0, 60, 0, -1)"), 6},
+        {QStringLiteral("INSERT INTO operations VALUES(%1, 25, 3, 0, 1, 60, 0, 99)"), 6},
+        {QStringLiteral("INSERT INTO operations VALUES(%1, 25, 1, 7, 0, 60, 0, -1)"), 6},
+        {QStringLiteral("UPDATE operations SET score = 999 WHERE match_id = %1 AND seq = 20"), 5},
+    };
+    for (const auto& [spoil, stored] : spoils) {
+        init();
+        int64_t id = 0;
+        QString figures;
+        {
+            TProgramWindows windows;
+            Show(windows);
+            TGameChoice choice;
+            choice.Game = 0;
+            choice.LegsToWin = 3;
+            StartFromDialog(windows, choice);
+            QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+            for (const char* turn : {"180", "60", "121"}) { // Anna takes leg 1
+                Type(windows, QString::fromLatin1(turn));
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!windows.Main.InputBlocked(), 3000);
+            windows.Main.findChild<QAction*>(QStringLiteral("ActionNextLeg"))->trigger();
+            Type(windows, QStringLiteral("100"));
+            id = windows.Keeper.Store()->CurrentMatch();
+            QSqlQuery query(windows.Keeper.Store()->Database());
+            QVERIFY(query.exec(QStringLiteral("UPDATE operations SET seq = seq * 10")));
+            QVERIFY(query.exec(spoil.arg(id)));
+            QVERIFY(query.exec(QStringLiteral("SELECT group_concat(legs_won || '/' || points)"
+                                              " FROM player_stats")) &&
+                    query.next());
+            figures = query.value(0).toString();
+        }
+        TProgramWindows windows;
+        Show(windows);
+        AnswerNextDialog([&](QDialog&) { windows.Keeper.OpenStore(); },
+                         QStringLiteral("ButtonResume"));
+        windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+        QCOMPARE(windows.Main.Game().LegCount(), 2); // replayed past what it skipped
+        QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(1)->EntryCount(), 2);
+        QVERIFY2(windows.Main.Notices().join(u'\n').contains(
+                     QStringLiteral(" of %1 could not be applied").arg(stored)),
+                 qPrintable(spoil));
+        Type(windows, QStringLiteral("45"));
+        QSqlQuery query(windows.Keeper.Store()->Database());
+        QVERIFY(
+            query.exec(QStringLiteral("SELECT group_concat(legs_won || '/' || points),"
+                                      " (SELECT COUNT(*) FROM operations) FROM player_stats")) &&
+            query.next());
+        QCOMPARE(query.value(0).toString(), figures);
+        QCOMPARE(query.value(1).toInt(), stored + 1); // what it skipped is kept, and the turn
+    }
+}
+
+// Resumed after the computer's turn was taken back, the computer waits as it did; resumed at
+// a won leg of three sides, the panel shows the leg's winner.
+void TestMatchKeeper::ResumedAsItStoodAfterAnUndoAndBetweenLegs()
+{
+    const auto resume = [](TProgramWindows& windows) {
+        Show(windows);
+        AnswerNextDialog([&](QDialog&) { windows.Keeper.OpenStore(); },
+                         QStringLiteral("ButtonResume"));
+        windows.Main.findChild<QAction*>(QStringLiteral("ActionNew"))->trigger();
+    };
+    {
+        TProgramWindows windows;
+        Show(windows);
+        windows.Main.Computer().SetPause(0);
+        TGameChoice choice;
+        choice.Computer2 = 45;
+        StartFromDialog(windows, choice);
+        QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+        Type(windows, QStringLiteral("100"));
+        QTRY_COMPARE(windows.Main.Game().CurrentLeg()->GetSheet(1)->EntryCount(), 2);
+        windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->trigger();
+        QVERIFY(windows.Main.Computer().IsWaiting());
+    }
+    {
+        TProgramWindows windows;
+        windows.Main.Computer().SetPause(0);
+        resume(windows);
+        QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(1)->EntryCount(), 1);
+        QVERIFY(windows.Main.Computer().IsWaiting());
+        QCOMPARE(windows.Main.Computer().Throwing(), -1);
+    }
+    init();
+    {
+        TProgramWindows windows;
+        Show(windows);
+        TGameChoice choice;
+        choice.Game = 0; // 301
+        choice.Players = 3;
+        StartFromDialog(windows, choice);
+        QTRY_VERIFY(windows.Main.Game().CurrentLeg() != nullptr);
+        for (const char* turn : {"180", "60", "60", "121"}) {
+            Type(windows, QString::fromLatin1(turn));
+        }
+        QVERIFY(windows.Main.Game().CurrentLeg()->Finished());
+    }
+    TProgramWindows windows;
+    resume(windows);
+    QVERIFY(windows.Main.Game().CurrentLeg()->Finished());
+    QCOMPARE(Find<TPlayerPanel>(windows.Main, QStringLiteral("PanelLeft"))->Player(), 0);
 }

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -123,6 +124,8 @@ private slots:
     void AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt();
     void SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp();
     void DartTurnsComeBackWithTheirDarts();
+    void RowsNoMatchHoldsAreReadSafelyAndSaid();
+    void AJournalDeletedInUseLosesNothing();
 };
 
 void TestMatchStore::AStoredMatchIsRebuiltIdentically()
@@ -456,6 +459,30 @@ void TestMatchStore::ADamagedFileIsSetAsideAndANewOneMade()
         PlayAndRecord(store, game, {Turn(0, 60)});
     }
     QVERIFY(QFileInfo::exists(path + QStringLiteral(".bad")));
+
+    // Nine matches and a damaged last page: what still reads is carried into the new store.
+    QVERIFY(QFile::remove(path));
+    {
+        CMatchStore store(path);
+        QVERIFY(store.Open());
+        for (int match = 0; match < 9; ++match) {
+            CGame game;
+            game.NewGame(SetsMatch());
+            PlayAndRecord(store, game, kPlayed);
+        }
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(file.size() - 4096) && file.write(QByteArray(4096, '\x5A')) == 4096);
+    file.close();
+    CMatchStore store(path);
+    QVERIFY2(store.Open(), qPrintable(store.Problem()));
+    QVERIFY2(store.Problem().contains(QStringLiteral("with 9 of the 9 matches that could be read "
+                                                     "carried over")),
+             qPrintable(store.Problem()));
+    CGame rebuilt;
+    QVERIFY(Rebuild(rebuilt, *store.Load(9)));
+    QCOMPARE(rebuilt.SetsWon(0), 1);
 }
 
 void TestMatchStore::PlayerRecordsAndDeleting()
@@ -553,6 +580,16 @@ void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()
     const QList<QByteArray> named = MatchCsv(match).mid(3).split('\n');
     QCOMPARE(named[1], QByteArray("1,1,'=1+1,1,60,41,3\r"));
     QCOMPARE(named[2], QByteArray("1,1,%1 %2 @SUM(1),1,60,41,3\r"));
+    // A name led by a tab is guarded as it is written (a blank, then the formula); a game's
+    // figure below zero is a number, never guarded.
+    match.Params.Player1Name = "\t=1+1";
+    QCOMPARE(MatchCsv(match).mid(3).split('\n')[1], QByteArray("1,1,' =1+1,1,60,41,3\r"));
+    TStoredMatch bobs;
+    bobs.GameName = QStringLiteral("Bob's 27");
+    bobs.Params.PlayerCount = 1;
+    bobs.Params.Player1Name = "Anna";
+    bobs.Operations.assign(5, {TOperationKind::Turn, 0, 0, 0, 0, -1, {}}); // 27 - 2 - 4 - .. - 10
+    QCOMPARE(MatchCsv(bobs).mid(3).split('\n')[5], QByteArray("1,Anna,5,,-3\r"));
     match.Params.Player1Name = std::string(300, 'A');
     match.Started = QDateTime(QDate(2026, 12, 8), QTime(20, 15));
     const QString file = CsvFileName(match);
@@ -719,4 +756,118 @@ void TestMatchStore::DartTurnsComeBackWithTheirDarts()
         }
         QCOMPARE(store.Load(store.CurrentMatch())->Params.EnterDarts, mode.Resumed);
     }
+}
+
+// A hand-spoilt row of a stored match is read as a safe value and said; the rest of the match
+// is kept (a side row too many does not throw away the sides that fit).
+void TestMatchStore::RowsNoMatchHoldsAreReadSafelyAndSaid()
+{
+    TGameParams pairs;
+    pairs.PlayerCount = 4;
+    pairs.TeamSize = 2;
+    pairs.StartScore = 501;
+    pairs.StartScores = {501, 401, 301, 201};
+    pairs.PlayerNames = {"A", "B", "C", "D"};
+    pairs.ThrowerNames = {"a1", "a2", "b1", "b2", "c1", "c2", "d1", "d2"};
+    TGameParams computer = SetsMatch();
+    computer.ComputerAverages = {0, 60};
+    computer.ComputerSeed = 7;
+    const QString huge(70000, u'x');
+    const struct
+    {
+        const TGameParams& Params;
+        QString Spoil;
+        QString Said;
+        std::function<bool(const TStoredMatch&)> Read;
+    } rows[] = {
+        {pairs, QStringLiteral("INSERT INTO sides VALUES(%1, 9, 'X', 99, 2, 'x', 'y')"),
+         QStringLiteral("side 10"),
+         [](const TStoredMatch& m) {
+             return m.Params.StartScores == std::vector<int32_t>{501, 401, 301, 201} &&
+                    m.Params.ThrowerNames[7] == "d2";
+         }},
+        {pairs, QStringLiteral("DELETE FROM sides WHERE match_id = %1 AND side = 2"),
+         QStringLiteral("side 3 had no row"),
+         [](const TStoredMatch& m) {
+             return m.Params.StartScores[3] == 201 && m.Params.PlayerNames[1] == "B";
+         }},
+        {pairs, QStringLiteral("UPDATE matches SET player_count = 1000 WHERE id = %1"),
+         QStringLiteral("1000 players were read as 4"),
+         [](const TStoredMatch& m) { return m.Params.PlayerNames[3] == "D"; }},
+        {pairs, QStringLiteral("UPDATE matches SET player_count = 0 WHERE id = %1"),
+         QStringLiteral("0 players were read as 4"),
+         [](const TStoredMatch& m) { return m.Params.PlayerCount == 4; }},
+        {pairs, QStringLiteral("UPDATE sides SET name = '%2' WHERE match_id = %1 AND side = 0"),
+         QString(),
+         [](const TStoredMatch& m) { return m.Params.PlayerNames[0] == std::string(64, 'x'); }},
+        {pairs, QStringLiteral("UPDATE matches SET game = 'Killer' WHERE id = %1"),
+         QStringLiteral("\"Killer\" is not one this version plays; it goes on as X01 from 501"),
+         [](const TStoredMatch& m) { return m.Params.PlayerCount == 4; }},
+        {computer, QStringLiteral("UPDATE computers SET average = 1e9 WHERE match_id = %1"),
+         QStringLiteral("read as 110"),
+         [](const TStoredMatch& m) { return m.Params.ComputerAverages[1] == 110; }},
+        {computer, QStringLiteral("UPDATE computers SET average = -5 WHERE match_id = %1"),
+         QStringLiteral("average -5 of side 2 was read as 20"),
+         [](const TStoredMatch& m) { return m.Params.ComputerAverages[1] == 20; }},
+        {computer, QStringLiteral("UPDATE computers SET average = 'NaN' WHERE match_id = %1"),
+         QStringLiteral("average NaN of side 2 was read as 20"),
+         [](const TStoredMatch& m) { return m.Params.ComputerAverages[1] == 20; }},
+        {computer, QStringLiteral("UPDATE computers SET seed = 'abc' WHERE match_id = %1"),
+         QStringLiteral("seed \"abc\" is no number"),
+         [](const TStoredMatch& m) {
+             return m.Params.ComputerSeed == 0 && m.Params.ComputerAverages[1] == 60;
+         }},
+    };
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+        QVERIFY(store.Open());
+        QVERIFY(store.BeginMatch(QStringLiteral("Standard 501"), row.Params));
+        QSqlQuery spoil(store.Database());
+        QVERIFY2(spoil.exec(row.Spoil.arg(store.CurrentMatch()).arg(huge)), qPrintable(row.Spoil));
+        const std::optional<TStoredMatch> read = store.Load(store.CurrentMatch());
+        QVERIFY(read.has_value());
+        const QString said = read->Problems.join(u'|');
+        QVERIFY2(row.Said.isEmpty() ? said.isEmpty() : said.contains(row.Said),
+                 qPrintable(row.Spoil + u' ' + said));
+        QVERIFY2(row.Read(*read), qPrintable(row.Spoil));
+    }
+    // A stored name of any length is listed, and found, at 64 characters.
+    QTemporaryDir dir;
+    CMatchStore store(dir.filePath(QStringLiteral("matches.sqlite")));
+    QVERIFY(store.Open());
+    TGameParams named = SetsMatch();
+    named.Player1Name = huge.toStdString();
+    QVERIFY(store.BeginMatch(QStringLiteral("Standard 501"), named));
+    QVERIFY(store.PlayerNames().contains(QString(64, u'x')));
+    QCOMPARE(store.PlayerRecord(QString(64, u'x')).MatchesPlayed, 1);
+    QCOMPARE(CutName(QString(63, u'x') + QStringLiteral("\U0001F3AF")), QString(63, u'x'));
+}
+
+// The journal deleted while the store is open: the next write notices, what it held is in the
+// store file, and what is recorded after it is on disk for any other reader.
+void TestMatchStore::AJournalDeletedInUseLosesNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+    CMatchStore store(path);
+    QVERIFY(store.Open());
+    CGame game;
+    game.NewGame(SetsMatch());
+    PlayAndRecord(store, game, {Turn(0, 60), Turn(1, 45)});
+    QVERIFY(QFile::remove(path + QStringLiteral("-wal")));
+    for (const TMatchOperation& turn : {Turn(0, 20), Turn(1, 20), Turn(0, 1)}) {
+        QVERIFY(ApplyOperation(game, turn));
+        QVERIFY(store.Record(turn, game));
+    }
+    QVERIFY2(store.Problem().contains(QStringLiteral("-wal was deleted while in use")),
+             qPrintable(store.Problem()));
+    QVERIFY(QFileInfo::exists(path + QStringLiteral("-wal")));
+    // What a killed program leaves: the store file and its journal, copied as they are.
+    QVERIFY(QFile::copy(path, dir.filePath(QStringLiteral("copy.sqlite"))));
+    QVERIFY(QFile::copy(path + QStringLiteral("-wal"),
+                        dir.filePath(QStringLiteral("copy.sqlite-wal"))));
+    CMatchStore copy(dir.filePath(QStringLiteral("copy.sqlite")));
+    QVERIFY(copy.Open());
+    QCOMPARE(copy.Load(store.CurrentMatch())->Operations.size(), size_t{5});
 }

@@ -129,9 +129,10 @@ void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
     QCOMPARE(table->model()->index(0, 3).data().toString(),
              QStringLiteral("Standard 301 \u00B7 first to 1 leg"));
     QCOMPARE(table->model()->index(0, 6).data().toString(), QString()); // one player: one average
-    Find<QComboBox>(named, QStringLiteral("ComboBoxPlayer"))->setCurrentText(markup);
+    // Listed, and charted, at the 64 characters a name holds.
+    Find<QComboBox>(named, QStringLiteral("ComboBoxPlayer"))->setCurrentText(markup.left(64));
     const auto* view = Find<QChartView>(named, QStringLiteral("ChartPlayerHistory"));
-    QCOMPARE(view->chart()->series().front()->name(), markup.toHtmlEscaped());
+    QCOMPARE(view->chart()->series().front()->name(), markup.left(64).toHtmlEscaped());
     // The match in play is refused; another is asked about in plain text.
     for (const auto& [row, said, button] :
          {std::tuple{0, QStringLiteral("This is the match in play."), QMessageBox::Ok},

@@ -62,14 +62,14 @@ constexpr int kWidestResumeLine = 520;
 // the characters that would turn the text around it or break it into lines.
 std::string NameOrDefault(const QString& typed, const std::string& fallback)
 {
-    const QString name = CleanName(typed).left(TNewGameDialog::kNameLength);
+    const QString name = CutName(typed);
     return name.trimmed().isEmpty() ? fallback : name.toStdString();
 }
 
 // A thrower's name as typed, or the name the box offers.
 QString ThrowerText(const QLineEdit* edit)
 {
-    const QString typed = CleanName(edit->text()).trimmed();
+    const QString typed = CutName(edit->text()).trimmed();
     return typed.isEmpty() ? edit->placeholderText() : typed;
 }
 

@@ -423,9 +423,10 @@ bool TFormVTX::Apply(const TMatchOperation& operation)
 }
 
 bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
-                           const std::vector<TMatchOperation>& operations)
+                           const std::vector<TMatchOperation>& operations,
+                           std::vector<size_t>* skipped)
 {
-    const bool whole = m_Session.Resume(gameName, params, operations);
+    const bool whole = m_Session.Resume(gameName, params, operations, skipped);
     m_Notebook->setCurrentIndex(kPageDefault);
     GiveKeyboardBack();
     return whole;
@@ -437,8 +438,15 @@ void TFormVTX::ShowMatch()
     const TGameParams& params = m_Game.Params();
     m_Pages->LayOutFor(params.PlayerCount, m_Session.Games() != nullptr);
     const CLeg& leg = *m_Game.CurrentLeg();
-    // With more than two sides the first panel shows the side to throw.
-    m_Players[0]->SetPlayer(m_Pages->ManySides() ? leg.PlayerToThrow() : 0);
+    // With more than two sides the first panel shows the side to throw, or the leg's winner
+    // once it is won (a match resumed between legs).
+    int shown = leg.PlayerToThrow();
+    for (int32_t side = 0; leg.Finished() && side < leg.SheetCount(); ++side) {
+        if (leg.GetSheet(side)->Won()) {
+            shown = side;
+        }
+    }
+    m_Players[0]->SetPlayer(m_Pages->ManySides() ? shown : 0);
     m_Players[1]->SetPlayer(1);
     // A match entered dart by dart brings the pad up; one of totals takes it away.
     if (params.EnterDarts || m_Entry->PadWindow() != nullptr) {

@@ -102,9 +102,10 @@ public:
 
     // Puts a stored match back as it stood: the operations are replayed through the match,
     // then the panels, title and the player to throw are shown. False when an operation was
-    // refused (the match then stands as before it).
+    // refused: it is skipped (its index in `skipped`) and the replay goes on past it.
     bool ResumeMatch(const QString& gameName, const TGameParams& params,
-                     const std::vector<TMatchOperation>& operations);
+                     const std::vector<TMatchOperation>& operations,
+                     std::vector<size_t>* skipped = nullptr);
 
     // The caller (ActionCaller): off until switched on; its voice starts on first use.
     TCaller& Caller() const;
