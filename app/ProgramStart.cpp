@@ -58,6 +58,9 @@ bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindow
     windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Apply(read.Settings);
+    if (read.RefusedRoomPort) {
+        windows.Room.SetRefusedPort(*read.RefusedRoomPort);
+    }
     windows.ChosenLanguage = read.Settings.Language.value_or(QString());
     for (QAction* action : windows.Main.Actions().LanguageActions) {
         action->setChecked(action->data().toString() == windows.ChosenLanguage);

@@ -65,6 +65,11 @@ TRoomLink::TRoomLink(TFormVTX& main) : m_Main(main)
             SetOn(on);
         }
     });
+    // Every change of the match is a new version of the state the pages are sent.
+    const TMatchSession& session = m_Main.Session();
+    connect(&session, &TMatchSession::MatchStarted, this, [this] { ++m_Version; });
+    connect(&session, &TMatchSession::Resumed, this, [this] { ++m_Version; });
+    connect(&session, &TMatchSession::OperationApplied, this, [this] { ++m_Version; });
     connect(m_Main.Actions().ActionRoomCodes, &QAction::triggered, this, [this] {
         if (IsOn()) {
             QWidget* window = m_Service->Window(&m_Main);
@@ -189,6 +194,12 @@ bool TRoomLink::SetOn(bool on)
         checked(false);
         return false;
     }
+    if (m_RefusedPort) {
+        m_Main.ShowNotice(tr("The room's port \"%1\" in the settings cannot be used (it must be "
+                             "1 to 65535); the room is served on port %2")
+                              .arg(*std::exchange(m_RefusedPort, std::nullopt))
+                              .arg(m_Port));
+    }
     m_On = true;
     checked(true);
     m_Main.Actions().ActionRoomCodes->setEnabled(true);
@@ -257,6 +268,7 @@ QByteArray TRoomLink::StateJson(int64_t request) const
     QJsonObject state;
     state.insert(QStringLiteral("type"), QStringLiteral("state"));
     state.insert(QStringLiteral("request"), static_cast<qint64>(request));
+    state.insert(QStringLiteral("version"), static_cast<qint64>(m_Version));
     state.insert(QStringLiteral("title"), board.Title);
     QJsonArray sides;
     QJsonObject keypad;
@@ -318,6 +330,24 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
     const CLeg* leg = session.Game().CurrentLeg();
     if (!m_Main.ContentsBuilt() || (leg == nullptr && session.Games() == nullptr)) {
         return refuse(tr("No match is in play"));
+    }
+    // A request is taken only against the state it was typed on: a second phone, or Enter
+    // tapped twice, never lands on the side that throws after.
+    if (request->For < 0) {
+        return refuse(tr("This keypad page is out of date: load it again"));
+    }
+    if (request->For != m_Version) {
+        QString toThrow;
+        const TBoardState board = m_Main.BoardState();
+        for (int side = 0; side < board.PlayerCount; ++side) {
+            if (board.Side(side).Throws) {
+                toThrow = board.Side(side).Name;
+            }
+        }
+        return refuse(toThrow.isEmpty()
+                          ? tr("The match has moved on since this was typed")
+                          : tr("The match has moved on since this was typed: %1 is to throw now")
+                                .arg(toThrow));
     }
     const auto apply = [&](const TMatchOperation& operation) {
         // The states published while this request is applied carry its id.

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class TFormVTX;
@@ -30,6 +31,8 @@ public:
     // Takes Room/On, Room/Port and the tokens from the settings; with Room/On the room is
     // switched on once the window's contents are made.
     void Apply(const TSettings& settings);
+    // Room/Port as the settings file had it when it could not be used: said once the room is on.
+    void SetRefusedPort(const QString& text) { m_RefusedPort = text; }
     // Puts them into `settings`, each only once it has been used.
     void Take(TSettings& settings) const;
 
@@ -70,5 +73,9 @@ private:
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
     int64_t m_Request = -1;
+    // One more with every operation applied and every match started or resumed: the state's
+    // "version", which a keypad's request must name ("for").
+    int64_t m_Version = 0;
+    std::optional<QString> m_RefusedPort;
     QPointer<QLabel> m_Connections;
 };

@@ -293,6 +293,9 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     takeBool(kEnterDarts, settings.EnterDarts);
     takeBool(kRoomOn, settings.RoomOn);
     takeInt(kRoomPort, settings.RoomPort, 1, 65535);
+    if (texts[kRoomPort] && !settings.RoomPort) {
+        result.RefusedRoomPort = texts[kRoomPort]->left(20);
+    }
     settings.RoomBoardToken = texts[kRoomBoardToken];
     settings.RoomKeypadToken = texts[kRoomKeypadToken];
     settings.Language = texts[kLanguage];

@@ -73,6 +73,8 @@ struct TSettingsRead
 {
     TSettings Settings;
     QStringList Problems; // one line for each value or part that could not be used
+    // Room/Port as written when it could not be used: the room says so when it starts.
+    std::optional<QString> RefusedRoomPort;
 };
 
 inline constexpr int kGameTypeCount = 11; // "Standard 301" .. "121 Checkout Practice"

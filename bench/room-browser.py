@@ -149,15 +149,16 @@ def load(board_url, keypad_url):
     started = time.monotonic()
     for handle in handles:
         pads.switch_to.window(handle)
-        # 250 turns of 0 each, the next sent when the last is answered.
+        # 250 turns of 0 each, the next sent when the last is answered, each for the state the
+        # page last had: one typed on a state another keypad has moved on is refused.
         pads.execute_script("""
             keypad.answers = 0; keypad.applied = 0; keypad.refused = [];
             vtx.onReply = (r) => {
               keypad.answers += 1;
               if (r.ok) keypad.applied += 1; else keypad.refused.push(r.refused || r.error);
-              if (keypad.answers < 250) vtx.send({op: "turn", score: 0});
+              if (keypad.answers < 250) send({op: "turn", score: 0});
             };
-            vtx.send({op: "turn", score: 0});""")
+            send({op: "turn", score: 0});""")
     totals = []
     for handle in handles:
         pads.switch_to.window(handle)

@@ -1,5 +1,6 @@
 #include "RoomAccess.h"
 
+#include <QCryptographicHash>
 #include <QList>
 
 bool SameToken(const QByteArray& given, const QByteArray& token)
@@ -51,4 +52,101 @@ TRoomRole RoleOfRequestLine(const QByteArray& line, const QByteArray& boardToken
         return TRoomRole::None;
     }
     return RoleOfTarget(parts[1], boardToken, keypadToken);
+}
+
+namespace {
+
+// Whether the comma-separated header value `value` lists `token` (case aside).
+bool Lists(const QByteArray& value, const char* token)
+{
+    for (const QByteArray& item : value.split(',')) {
+        if (item.trimmed().compare(token, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr int kMaxHeaders = 64;
+
+} // namespace
+
+TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToken,
+                             const QByteArray& keypadToken)
+{
+    TRequestHead read;
+    read.Status = 400;
+    if (head.size() > kMaxRequestHead || !head.endsWith("\r\n\r\n")) {
+        return read;
+    }
+    // Lines end in CRLF; a bare CR or LF inside one is no page's.
+    QList<QByteArray> lines;
+    const QByteArray text = head.left(head.size() - 4);
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf("\r\n", start);
+        end = end < 0 ? text.size() : end;
+        lines << text.mid(start, end - start);
+        start = end + 2;
+        if (lines.size() > kMaxHeaders + 1) {
+            return read;
+        }
+    }
+    QByteArray upgrade;
+    QByteArray connection;
+    QByteArray version;
+    bool body = false;
+    for (qsizetype index = 1; index < lines.size(); ++index) {
+        const QByteArray& line = lines[index];
+        const qsizetype colon = line.indexOf(':');
+        // A header without a name, or folded onto a line of its own, is not a page's.
+        if (colon <= 0 || line.front() == ' ' || line.front() == '\t' || line.contains('\r') ||
+            line.contains('\n')) {
+            return read;
+        }
+        const QByteArray name = line.left(colon).trimmed().toLower();
+        const QByteArray value = line.mid(colon + 1).trimmed();
+        if (name == "content-length") {
+            body = body || value != "0";
+        } else if (name == "transfer-encoding") {
+            body = true;
+        } else if (name == "upgrade") {
+            upgrade = value;
+        } else if (name == "connection") {
+            connection = value;
+        } else if (name == "sec-websocket-version") {
+            version = value;
+        } else if (name == "sec-websocket-key") {
+            read.WebSocketKey = value;
+        }
+    }
+    const QByteArray& first = lines.front();
+    if (first.contains('\r') || first.contains('\n')) {
+        return read;
+    }
+    read.Role = RoleOfRequestLine(first, boardToken, keypadToken);
+    if (read.Role == TRoomRole::None) {
+        read.Status = 403;
+        return read;
+    }
+    if (body) {
+        return read; // a page's GET has no body
+    }
+    read.Upgrade = Lists(upgrade, "websocket");
+    if (read.Upgrade) {
+        // The handshake RFC 6455 asks for: version 13 and a key of 16 bytes in base64.
+        const QByteArray key = QByteArray::fromBase64(read.WebSocketKey);
+        if (!Lists(connection, "upgrade") || version != "13" || key.size() != 16 ||
+            read.WebSocketKey.size() != 24) {
+            return read;
+        }
+    }
+    read.Status = 0;
+    return read;
+}
+
+QByteArray WebSocketAccept(const QByteArray& key)
+{
+    return QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11",
+                                    QCryptographicHash::Sha1)
+        .toBase64();
 }

@@ -21,3 +21,25 @@ TRoomRole RoleOfRequestLine(const QByteArray& line, const QByteArray& boardToken
 TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
                        const QByteArray& keypadToken);
 bool SameToken(const QByteArray& given, const QByteArray& token);
+
+// The most a request's head (its first line and headers) may take; a page's is a few hundred
+// bytes.
+inline constexpr qsizetype kMaxRequestHead = 8192;
+
+// What the door makes of a request's whole head (up to the blank line that ends it).
+struct TRequestHead
+{
+    TRoomRole Role = TRoomRole::None;
+    // A WebSocket handshake (RFC 6455), with its key; otherwise a GET of the page.
+    bool Upgrade = false;
+    QByteArray WebSocketKey;
+    // 0: it may go on; else the HTTP status it is answered with: 403 without the page's token,
+    // 400 for a head that is no GET of a page (a body, a broken header, a broken handshake).
+    int Status = 403;
+};
+
+// Reads `head`, at most kMaxRequestHead bytes ending in "\r\n\r\n"; anything else is 400.
+TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToken,
+                             const QByteArray& keypadToken);
+// The Sec-WebSocket-Accept of a handshake's key.
+QByteArray WebSocketAccept(const QByteArray& key);

@@ -4,19 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-
-// A request's first line is short; one that has not ended by then is not a page's.
-constexpr qint64 kMaxRequestLine = 1024;
-// A connection that says nothing is closed after this long, so that idle ones cannot hold the
-// room's places.
-constexpr int kFirstLineMilliseconds = 10000;
-
-} // namespace
-
-TRoomGate::TRoomGate(int maxConnections, QObject* parent)
-    : QTcpServer(parent), m_MaxConnections(maxConnections)
-{}
+TRoomGate::TRoomGate(QObject* parent) : QTcpServer(parent) {}
 
 TRoomGate::~TRoomGate()
 {
@@ -31,78 +19,113 @@ void TRoomGate::SetTokens(const QByteArray& boardToken, const QByteArray& keypad
 
 void TRoomGate::DropAll()
 {
-    const std::vector<QPointer<QTcpSocket>> sockets = std::move(m_Sockets);
-    m_Sockets.clear();
-    for (const QPointer<QTcpSocket>& socket : sockets) {
-        if (socket.isNull()) {
-            continue;
-        }
-        // One let through belongs to the HTTP server or its WebSocket, which delete it once
-        // it is closed; only those still at the door are the gate's own.
-        const bool passed = socket->parent() != this;
-        socket->abort();
-        if (!passed) {
-            socket->deleteLater();
+    const std::vector<TAtDoor> door = std::move(m_Door);
+    m_Door.clear();
+    for (const TAtDoor& waiting : door) {
+        if (!waiting.Socket.isNull()) {
+            waiting.Socket->abort();
+            waiting.Socket->deleteLater();
         }
     }
 }
 
 void TRoomGate::incomingConnection(qintptr handle)
 {
-    std::erase_if(m_Sockets, [](const QPointer<QTcpSocket>& s) { return s.isNull(); });
+    std::erase_if(m_Door, [](const TAtDoor& waiting) { return waiting.Socket.isNull(); });
     auto* socket = new QTcpSocket(this);
+    // Whatever happens to it, a socket that closes is deleted: nothing it held stays behind.
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     if (!socket->setSocketDescriptor(handle)) {
         delete socket;
         return;
     }
-    if (static_cast<int>(m_Sockets.size()) >= m_MaxConnections) {
-        Refuse(socket, "503 Service Unavailable");
+    const QHostAddress address = socket->peerAddress();
+    const auto fromThere =
+        std::count_if(m_Door.begin(), m_Door.end(), [&address](const TAtDoor& waiting) {
+            return waiting.Address.isEqual(address);
+        });
+    if (fromThere >= kDoorPlacesPerAddress) {
+        socket->abort();
+        socket->deleteLater();
         return;
     }
-    m_Sockets.emplace_back(socket);
+    if (static_cast<int>(m_Door.size()) >= kDoorPlaces) {
+        // The door is full: the one that has waited longest without a page's head makes way.
+        QPointer<QTcpSocket> oldest = m_Door.front().Socket;
+        m_Door.erase(m_Door.begin());
+        if (!oldest.isNull()) {
+            oldest->abort();
+            oldest->deleteLater();
+        }
+    }
+    m_Door.push_back({socket, address});
+    // Nothing is read past a head's limit until the head is looked at.
+    socket->setReadBufferSize(kMaxRequestHead + 1);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Inspect(socket); });
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    auto* quiet = new QTimer(socket);
-    quiet->setSingleShot(true);
-    connect(quiet, &QTimer::timeout, socket, [socket] { socket->abort(); });
-    quiet->start(kFirstLineMilliseconds);
-    socket->setProperty("vtxQuiet", QVariant::fromValue<QObject*>(quiet));
+    auto* deadline = new QTimer(socket);
+    deadline->setObjectName(QStringLiteral("RoomDoorDeadline"));
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, socket, [this, socket] {
+        Leave(socket);
+        socket->abort();
+        socket->deleteLater();
+    });
+    deadline->start(kHeadMilliseconds);
+}
+
+void TRoomGate::Leave(QTcpSocket* socket)
+{
+    std::erase_if(m_Door, [socket](const TAtDoor& waiting) { return waiting.Socket == socket; });
+    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+    delete socket->findChild<QTimer*>(QStringLiteral("RoomDoorDeadline"));
 }
 
 void TRoomGate::Inspect(QTcpSocket* socket)
 {
-    const QByteArray seen = socket->peek(kMaxRequestLine);
-    const qsizetype end = seen.indexOf("\r\n");
+    const QByteArray seen = socket->peek(kMaxRequestHead + 1);
+    // A first line with no page's token is refused at once, before its headers come.
+    const qsizetype lineEnd = seen.indexOf("\r\n");
+    if (lineEnd >= 0 &&
+        RoleOfRequestLine(seen.left(lineEnd), m_BoardToken, m_KeypadToken) == TRoomRole::None) {
+        Leave(socket);
+        Refuse(socket, 403);
+        return;
+    }
+    const qsizetype end = seen.indexOf("\r\n\r\n");
     if (end < 0) {
-        if (seen.size() >= kMaxRequestLine) {
-            Refuse(socket, "403 Forbidden");
+        if (seen.size() > kMaxRequestHead) {
+            Leave(socket);
+            Refuse(socket, 400);
         }
         return;
     }
-    if (RoleOfRequestLine(seen.left(end), m_BoardToken, m_KeypadToken) == TRoomRole::None) {
-        Refuse(socket, "403 Forbidden");
+    const QByteArray headBytes = socket->read(end + 4);
+    const TRequestHead head = ReadRequestHead(headBytes, m_BoardToken, m_KeypadToken);
+    Leave(socket);
+    if (head.Status != 0) {
+        Refuse(socket, head.Status);
         return;
     }
-    // Let through: from here the HTTP server reads the socket (and, for a WebSocket, hands it
-    // on). What has arrived already is read as soon as the server has taken the socket.
-    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    if (auto* quiet = socket->property("vtxQuiet").value<QObject*>()) {
-        delete quiet;
-    }
     socket->setParent(nullptr);
-    addPendingConnection(socket);
-    emit newConnection();
-    QTimer::singleShot(0, socket, [socket] { emit socket->readyRead(); });
+    emit Admitted(socket, head);
 }
 
-void TRoomGate::Refuse(QTcpSocket* socket, const char* status)
+void TRoomGate::Refuse(QTcpSocket* socket, int status)
 {
-    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    const QByteArray body = QByteArray(status) + '\n';
-    socket->write("HTTP/1.1 " + QByteArray(status) +
+    const QByteArray text = status == 403   ? "403 Forbidden"
+                            : status == 503 ? "503 Service Unavailable"
+                                            : "400 Bad Request";
+    const QByteArray body = text + '\n';
+    socket->setReadBufferSize(1);
+    socket->write("HTTP/1.1 " + text +
                   "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
                   QByteArray::number(body.size()) + "\r\n\r\n" + body);
     socket->disconnectFromHost();
+    // One that never reads its answer is not waited for.
+    QTimer::singleShot(kHeadMilliseconds, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
     if (socket->state() == QAbstractSocket::UnconnectedState) {
         socket->deleteLater();
     }

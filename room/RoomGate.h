@@ -1,14 +1,18 @@
 #pragma once
 
-// The door of the room's port: every connection is let through to the HTTP server only once
-// the first line of its request names a page (/board or /keypad) with that page's token. What
-// has no token, or a wrong one, gets 403 and nothing else, not even whether a match is in play;
-// a connection beyond the last allowed gets 503. Upgrades to a WebSocket pass the same door, so
-// no page's socket opens without its token.
+// The door of the room's port. A connection is let in only once its request's whole head has
+// come, within ten seconds of connecting, and names a page (/board or /keypad) with that page's
+// token: it is then handed on (Admitted) with its head read. What has no token, or a wrong one,
+// gets 403 and nothing else, not even whether a match is in play; a head that is no page's GET
+// (a body, a broken header or handshake, more than 8 KiB) gets 400. Those still at the door get
+// little: at most a few from one address, and the oldest of them make way when the door is
+// full, so that nobody can hold the room's places without a code.
 
 #include "RoomAccess.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
 #include <QPointer>
 #include <QTcpServer>
 #include <vector>
@@ -20,22 +24,39 @@ class TRoomGate final : public QTcpServer
     Q_OBJECT
 
 public:
-    TRoomGate(int maxConnections, QObject* parent = nullptr);
+    // The most connections at the door at once, and from one address.
+    static constexpr int kDoorPlaces = 16;
+    static constexpr int kDoorPlacesPerAddress = 4;
+    // A head not come whole by then is not a page's (one dribbled a byte at a time included).
+    static constexpr int kHeadMilliseconds = 10000;
+
+    explicit TRoomGate(QObject* parent = nullptr);
     ~TRoomGate() override;
 
     void SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken);
-    // Every connection open now, let through or not, dropped at once.
+    // Every connection still at the door dropped at once.
     void DropAll();
+    // Answers `socket` with `status` (403, 400, 503), no body that says more, and closes it.
+    static void Refuse(QTcpSocket* socket, int status);
+
+signals:
+    // A request with its page's token and a sound head; the receiver owns `socket` from here.
+    void Admitted(QTcpSocket* socket, const TRequestHead& head);
 
 protected:
     void incomingConnection(qintptr handle) override;
 
 private:
-    void Inspect(QTcpSocket* socket);
-    void Refuse(QTcpSocket* socket, const char* status);
+    struct TAtDoor
+    {
+        QPointer<QTcpSocket> Socket;
+        QHostAddress Address;
+    };
 
-    int m_MaxConnections;
+    void Inspect(QTcpSocket* socket);
+    void Leave(QTcpSocket* socket);
+
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
-    std::vector<QPointer<QTcpSocket>> m_Sockets;
+    std::vector<TAtDoor> m_Door; // oldest first
 };

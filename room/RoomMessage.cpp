@@ -1,5 +1,6 @@
 #include "RoomMessage.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -9,6 +10,8 @@
 namespace {
 
 constexpr int64_t kMaxId = 2147483647;
+// Versions count operations: far below 2^53, which a page's JSON number holds exactly.
+constexpr int64_t kMaxVersion = 9007199254740991;
 
 // A JSON number that is a whole number within [low, high].
 std::optional<int64_t> WholeNumber(const QJsonValue& value, int64_t low, int64_t high)
@@ -29,13 +32,14 @@ std::optional<int64_t> WholeNumber(const QJsonValue& value, int64_t low, int64_t
 std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString& error)
 {
     if (message.size() > kMaxMessageBytes) {
-        error = QStringLiteral("Message too long (at most %1 bytes)").arg(kMaxMessageBytes);
+        error = QCoreApplication::translate("RoomMessage", "Message too long (at most %1 bytes)")
+                    .arg(kMaxMessageBytes);
         return std::nullopt;
     }
     QJsonParseError parsed{};
     const QJsonDocument document = QJsonDocument::fromJson(message, &parsed);
     if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
-        error = QStringLiteral("Not a JSON object");
+        error = QCoreApplication::translate("RoomMessage", "Not a JSON object");
         return std::nullopt;
     }
     const QJsonObject object = document.object();
@@ -44,10 +48,21 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
         const std::optional<int64_t> id =
             WholeNumber(object.value(QStringLiteral("id")), 0, kMaxId);
         if (!id) {
-            error = QStringLiteral("\"id\" must be a whole number from 0");
+            error =
+                QCoreApplication::translate("RoomMessage", "\"id\" must be a whole number from 0");
             return std::nullopt;
         }
         request.Id = *id;
+    }
+    if (object.contains(QStringLiteral("for"))) {
+        const std::optional<int64_t> version =
+            WholeNumber(object.value(QStringLiteral("for")), 0, kMaxVersion);
+        if (!version) {
+            error =
+                QCoreApplication::translate("RoomMessage", "\"for\" must be a whole number from 0");
+            return std::nullopt;
+        }
+        request.For = *version;
     }
     const QString op = object.value(QStringLiteral("op")).toString();
     if (op == QStringLiteral("undo")) {
@@ -62,21 +77,24 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
         const QJsonValue darts = object.value(QStringLiteral("darts"));
         std::string bad;
         if (!darts.isString() || !ParseDarts(darts.toString().toStdString(), request.Darts, &bad)) {
-            error = bad.empty() ? QStringLiteral("At most three darts a turn")
-                                : QStringLiteral("\u201C%1\u201D is not a dart")
-                                      .arg(QString::fromStdString(bad));
+            error = bad.empty()
+                        ? QCoreApplication::translate("RoomMessage", "At most three darts a turn")
+                        : QCoreApplication::translate("RoomMessage", "\u201C%1\u201D is not a dart")
+                              .arg(QString::fromStdString(bad));
             return std::nullopt;
         }
         request.Kind = TRoomRequestKind::Darts;
         return request;
     }
     if (op != QStringLiteral("turn") && op != QStringLiteral("checkout")) {
-        error = QStringLiteral("Unknown \"op\": turn, checkout, darts, undo or next");
+        error = QCoreApplication::translate("RoomMessage",
+                                            "Unknown \"op\": turn, checkout, darts, undo or next");
         return std::nullopt;
     }
     const std::optional<int64_t> score = WholeNumber(object.value(QStringLiteral("score")), 0, 999);
     if (!score) {
-        error = QStringLiteral("\"score\" must be a whole number from 0 to 999");
+        error = QCoreApplication::translate("RoomMessage",
+                                            "\"score\" must be a whole number from 0 to 999");
         return std::nullopt;
     }
     request.Score = static_cast<int32_t>(*score);
@@ -86,7 +104,8 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
     }
     const std::optional<int64_t> darts = WholeNumber(object.value(QStringLiteral("darts")), 1, 3);
     if (!darts) {
-        error = QStringLiteral("\"darts\" of a checkout must be 1, 2 or 3");
+        error =
+            QCoreApplication::translate("RoomMessage", "\"darts\" of a checkout must be 1, 2 or 3");
         return std::nullopt;
     }
     request.Kind = TRoomRequestKind::Checkout;
@@ -121,6 +140,9 @@ QByteArray RoomRequestJson(const TRoomRequest& request)
     }
     if (request.Id >= 0) {
         object.insert(QStringLiteral("id"), static_cast<qint64>(request.Id));
+    }
+    if (request.For >= 0) {
+        object.insert(QStringLiteral("for"), static_cast<qint64>(request.For));
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

@@ -7,9 +7,10 @@
 //   {"op": "darts", "darts": "T20 T20 20"}           a turn dart by dart (empty: three misses)
 //   {"op": "undo"}                                   the last turn taken back
 //   {"op": "next"}                                   the next leg, once the leg is won
-// (whether a total can be scored, or finishes, is the match's to say) and an optional "id" (an
-// integer 0..2^31-1) the reply carries back. Anything else is refused with a reason the page can
-// show, and changes nothing.
+// (whether a total can be scored, or finishes, is the match's to say), an optional "id" (an
+// integer 0..2^31-1) the reply carries back, and "for": the "version" of the state it was typed
+// against (a whole number from 0; without it the program refuses the request). Anything else is
+// refused with a reason the page can show, and changes nothing.
 
 #include "DartNotation.h"
 
@@ -35,6 +36,7 @@ struct TRoomRequest
     int32_t CheckoutDarts = 0; // Checkout: 1..3
     std::vector<TDart> Darts;  // Darts: at most three
     int64_t Id = -1;           // -1: none sent
+    int64_t For = -1;          // the state's version it was typed against; -1: none sent
 
     bool operator==(const TRoomRequest&) const = default;
 };

@@ -1,4 +1,4 @@
-// The room module (vantorix-room): Qt's HTTP server and WebSockets behind one function, loaded
+// The room module (vantorix-room): the room's server behind one function, loaded
 // when the room is first switched on, never at start-up.
 
 #include "RoomServer.h"

@@ -1,19 +1,19 @@
 #include "RoomServer.h"
 
-#include "RoomHttp.h"
+#include "RoomPeer.h"
 #include "RoomWindow.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
-#include <QWebSocket>
+#include <QTcpSocket>
 #include <algorithm>
 
 namespace {
 
-// Qt closes a socket whose message passes this; between it and kMaxMessageBytes a message is
-// answered with the reason and dropped.
+// A connection whose message passes this is closed; between it and kMaxMessageBytes a message
+// is answered with the reason and dropped.
 constexpr qint64 kLargestFrame = 4 * kMaxMessageBytes;
 
 QByteArray Reply(int64_t id, const char* key, const QJsonValue& value)
@@ -49,52 +49,49 @@ bool TRoomServer::Listen(quint16 port, const QByteArray& boardToken, const QByte
     m_KeypadToken = keypadToken;
     if (m_Gate != nullptr && port == m_Port) {
         m_Gate->SetTokens(boardToken, keypadToken);
-        m_Http->SetTokens(boardToken, keypadToken);
         if (newCodes) {
             // Pages opened with the old codes are shut out at once.
             m_Gate->DropAll();
-            for (const std::unique_ptr<TPage>& page : m_Pages) {
-                page->Socket->abort();
-                page->Socket->deleteLater();
-            }
-            m_Pages.clear();
+            DropPages();
             Counted();
         }
         UpdateWindow();
         return true;
     }
     Close();
-    auto gate = std::make_unique<TRoomGate>(kMaxConnections);
+    auto gate = std::make_unique<TRoomGate>();
     gate->SetTokens(boardToken, keypadToken);
     if (!gate->listen(QHostAddress::Any, port)) {
         error = gate->errorString();
         return false;
     }
-    m_Http = std::make_unique<TRoomHttp>();
-    m_Http->SetTokens(boardToken, keypadToken);
-    connect(m_Http.get(), &TRoomHttp::newWebSocketConnection, this, &TRoomServer::TakeSockets);
-    m_Gate = gate.release();
-    m_Gate->setParent(m_Http.get());
-    m_Http->bind(m_Gate);
+    connect(gate.get(), &TRoomGate::Admitted, this, &TRoomServer::Admit);
+    m_Gate = std::move(gate);
     m_Port = m_Gate->serverPort();
     UpdateWindow();
     return true;
 }
 
+void TRoomServer::DropPages()
+{
+    std::vector<std::unique_ptr<TPage>> pages = std::move(m_Pages);
+    m_Pages.clear();
+    for (const std::unique_ptr<TPage>& page : pages) {
+        page->Peer->disconnect(this);
+        page->Peer->Drop();
+        page->Peer->deleteLater();
+    }
+}
+
 void TRoomServer::Close()
 {
-    for (const std::unique_ptr<TPage>& page : m_Pages) {
-        page->Socket->disconnect(this);
-        page->Socket->abort();
-        page->Socket->deleteLater();
-    }
     const bool counted = !m_Pages.empty();
-    m_Pages.clear();
+    DropPages();
     if (m_Gate != nullptr) {
         m_Gate->DropAll();
         m_Gate->close();
     }
-    m_Http.reset();
+    m_Gate.reset();
     m_Port = 0;
     if (counted) {
         Counted();
@@ -106,102 +103,109 @@ void TRoomServer::Publish(const QByteArray& stateJson)
     m_State = stateJson;
     const QString text = QString::fromUtf8(stateJson);
     for (const std::unique_ptr<TPage>& page : m_Pages) {
-        page->Socket->sendTextMessage(text);
+        page->Peer->Send(text, true);
     }
 }
 
 int TRoomServer::Boards() const
 {
     return static_cast<int>(std::count_if(m_Pages.begin(), m_Pages.end(), [](const auto& page) {
-        return page->Role == TRoomRole::Board;
+        return page->Peer->IsWebSocket() && page->Peer->Role() == TRoomRole::Board;
     }));
 }
 
 int TRoomServer::Keypads() const
 {
-    return static_cast<int>(m_Pages.size()) - Boards();
+    return static_cast<int>(std::count_if(m_Pages.begin(), m_Pages.end(), [](const auto& page) {
+        return page->Peer->IsWebSocket() && page->Peer->Role() == TRoomRole::Keypad;
+    }));
 }
 
-void TRoomServer::TakeSockets()
+void TRoomServer::Admit(QTcpSocket* socket, const TRequestHead& head)
 {
-    while (m_Http != nullptr && m_Http->hasPendingWebSocketConnections()) {
-        QWebSocket* socket = m_Http->nextPendingWebSocketConnection().release();
-        socket->setParent(this);
-        const TRoomRole role =
-            RoleOfTarget(socket->requestUrl().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority),
-                         m_BoardToken, m_KeypadToken);
-        if (role == TRoomRole::None) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
-            socket->deleteLater();
-            continue;
-        }
-        socket->setMaxAllowedIncomingMessageSize(kLargestFrame);
-        socket->setMaxAllowedIncomingFrameSize(kLargestFrame);
-        auto page = std::make_unique<TPage>();
-        page->Socket = socket;
-        page->Role = role;
-        std::fill(page->Times.begin(), page->Times.end(), -1000000);
-        m_Pages.push_back(std::move(page));
-        connect(socket, &QWebSocket::textMessageReceived, this,
-                [this, socket](const QString& message) { Received(socket, message); });
-        connect(socket, &QWebSocket::binaryMessageReceived, this, [socket] {
-            socket->sendTextMessage(QString::fromUtf8(
-                Reply(-1, "error", QStringLiteral("Send text, not binary messages"))));
-        });
-        connect(socket, &QWebSocket::disconnected, this, [this, socket] { Forget(socket); });
+    if (static_cast<int>(m_Pages.size()) >= kMaxConnections) {
+        TRoomGate::Refuse(socket, 503);
+        return;
+    }
+    auto page = std::make_unique<TPage>();
+    page->Peer = new TRoomPeer(socket, head, kLargestFrame, this);
+    TRoomPeer* peer = page->Peer;
+    m_Pages.push_back(std::move(page));
+    connect(peer, &TRoomPeer::Message, this, &TRoomServer::Received);
+    connect(peer, &TRoomPeer::Gone, this, &TRoomServer::Forget);
+    if (peer->IsWebSocket()) {
         if (!m_State.isEmpty()) {
-            socket->sendTextMessage(QString::fromUtf8(m_State));
+            peer->Send(QString::fromUtf8(m_State), true);
         }
         Counted();
     }
 }
 
-void TRoomServer::Received(QWebSocket* socket, const QString& message)
+void TRoomServer::Received(TRoomPeer* peer, const QString& message)
 {
     const auto found = std::find_if(m_Pages.begin(), m_Pages.end(),
-                                    [socket](const auto& page) { return page->Socket == socket; });
+                                    [peer](const auto& page) { return page->Peer == peer; });
     if (found == m_Pages.end()) {
         return;
     }
     TPage& page = **found;
     const qint64 now = m_Clock.elapsed();
-    if (now - page.Times[page.Next] < 1000) {
-        socket->sendTextMessage(QString::fromUtf8(
+    TRate& address = m_Addresses[peer->Address().toString()];
+    if (!page.Rate.Allows(now) || !address.Allows(now)) {
+        peer->Send(QString::fromUtf8(
             Reply(-1, "error",
                   QCoreApplication::translate(
                       "RoomServer", "Too many messages: at most %1 a second; this one was dropped")
                       .arg(kMaxMessagesPerSecond))));
         return;
     }
-    page.Times[page.Next] = now;
-    page.Next = (page.Next + 1) % page.Times.size();
-    if (page.Role != TRoomRole::Keypad) {
-        socket->sendTextMessage(QString::fromUtf8(Reply(
+    page.Rate.Count(now);
+    address.Count(now);
+    if (m_Addresses.size() > 1024) {
+        // Addresses quiet for a second limit nothing; the map never grows with a flood.
+        std::erase_if(m_Addresses, [now](const auto& entry) {
+            return now - entry.second.Times[(entry.second.Next + kMaxMessagesPerSecond - 1) %
+                                            kMaxMessagesPerSecond] >=
+                   1000;
+        });
+    }
+    if (peer->Role() != TRoomRole::Keypad) {
+        peer->Send(QString::fromUtf8(Reply(
             -1, "error", QCoreApplication::translate("RoomServer", "The board takes no turns"))));
         return;
     }
     const QByteArray bytes = message.toUtf8();
     if (bytes.size() > kMaxMessageBytes) {
-        socket->sendTextMessage(QString::fromUtf8(
+        peer->Send(QString::fromUtf8(
             Reply(-1, "error",
-                  QStringLiteral("A message may be at most %1 bytes").arg(kMaxMessageBytes))));
+                  QCoreApplication::translate("RoomServer", "A message may be at most %1 bytes")
+                      .arg(kMaxMessageBytes))));
         return;
     }
     const TRoomReply reply = m_Calls.Submit ? m_Calls.Submit(bytes) : TRoomReply{};
-    socket->sendTextMessage(QString::fromUtf8(reply.Applied ? Reply(reply.Id, "ok", true)
-                                              : reply.Refusal.isEmpty()
-                                                  ? Reply(reply.Id, "error", reply.Error)
-                                                  : Reply(reply.Id, "refused", reply.Refusal)));
+    // The page may have gone while the match took the request.
+    if (std::none_of(m_Pages.begin(), m_Pages.end(),
+                     [peer](const auto& page) { return page->Peer == peer; })) {
+        return;
+    }
+    peer->Send(QString::fromUtf8(reply.Applied ? Reply(reply.Id, "ok", true)
+                                 : reply.Refusal.isEmpty()
+                                     ? Reply(reply.Id, "error", reply.Error)
+                                     : Reply(reply.Id, "refused", reply.Refusal)));
 }
 
-void TRoomServer::Forget(QWebSocket* socket)
+void TRoomServer::Forget(TRoomPeer* peer)
 {
     const auto found = std::find_if(m_Pages.begin(), m_Pages.end(),
-                                    [socket](const auto& page) { return page->Socket == socket; });
+                                    [peer](const auto& page) { return page->Peer == peer; });
     if (found != m_Pages.end()) {
+        const bool counted = peer->IsWebSocket();
         m_Pages.erase(found);
-        socket->deleteLater();
-        Counted();
+        peer->disconnect(this);
+        peer->deleteLater();
+        if (counted) {
+            Counted();
+        }
     }
 }
 

@@ -12,11 +12,11 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
-class TRoomHttp;
-class QWebSocket;
+class TRoomPeer;
 class TRoomWindow;
 
 class TRoomServer final : public QObject, public TRoomService
@@ -37,30 +37,43 @@ public:
     QWidget* Window(QWidget* parent) override;
 
 private:
-    struct TPage
+    // When the last kMaxMessagesPerSecond messages came, oldest first: a message that comes
+    // within a second of the one that many before it is dropped.
+    struct TRate
     {
-        QWebSocket* Socket = nullptr;
-        TRoomRole Role = TRoomRole::None;
-        // When the last kMaxMessagesPerSecond messages came, oldest first: a message that
-        // comes within a second of the one that many before it is dropped.
         std::array<qint64, kMaxMessagesPerSecond> Times{};
         size_t Next = 0;
+        TRate() { Times.fill(-1000000); }
+        bool Allows(qint64 now) const { return now - Times[Next] >= 1000; }
+        void Count(qint64 now)
+        {
+            Times[Next] = now;
+            Next = (Next + 1) % Times.size();
+        }
+    };
+    struct TPage
+    {
+        TRoomPeer* Peer = nullptr;
+        TRate Rate;
     };
 
-    void TakeSockets();
-    void Received(QWebSocket* socket, const QString& message);
-    void Forget(QWebSocket* socket);
+    void Admit(QTcpSocket* socket, const TRequestHead& head);
+    void Received(TRoomPeer* peer, const QString& message);
+    void Forget(TRoomPeer* peer);
+    void DropPages();
     void Counted();
     void UpdateWindow();
 
     TRoomCalls m_Calls;
-    std::unique_ptr<TRoomHttp> m_Http;
-    QPointer<TRoomGate> m_Gate;
+    std::unique_ptr<TRoomGate> m_Gate;
     quint16 m_Port = 0;
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
     QByteArray m_State;
     std::vector<std::unique_ptr<TPage>> m_Pages;
+    // The same limit over every connection from one address, kept after they close: many
+    // connections, or one opened again and again, send no more than one would.
+    std::map<QString, TRate> m_Addresses;
     QElapsedTimer m_Clock;
     QPointer<TRoomWindow> m_Window;
 };

@@ -35,4 +35,5 @@ run fuzz_checkout_table tests/data/fuzz/checkout-table data/VTXOutShots.ini
 run fuzz_darts tests/data/fuzz/darts
 run fuzz_room_message tests/data/fuzz/room-message
 run fuzz_room_request_line tests/data/fuzz/room-request-line
+run fuzz_room_frames tests/data/fuzz/room-frames
 exit $status

@@ -435,3 +435,22 @@ TEXTS.update({
         "fr": "Le match enregistré n'a pas pu être rejoué en entier : ses opérations %1 sur %2 n'ont pas pu s'appliquer et ont été sautées. Elles restent enregistrées, et les chiffres enregistrés du match restent tels quels.",
         "es": "El partido guardado no se pudo reproducir entero: sus operaciones %1 de %2 no se pudieron aplicar y se han saltado. Se conservan guardadas, y las cifras guardadas del partido quedan como estaban."},
 })
+
+# The room: a keypad's malformed messages, its keys' names, the version rule and the port.
+TEXTS.update({
+    "Message too long (at most %1 bytes)": {"de": "Nachricht zu lang (höchstens %1 Bytes)", "nl": "Bericht te lang (hoogstens %1 bytes)", "fr": "Message trop long (%1 octets au plus)", "es": "Mensaje demasiado largo (como mucho %1 bytes)"},
+    "Not a JSON object": {"de": "Kein JSON-Objekt", "nl": "Geen JSON-object", "fr": "Pas un objet JSON", "es": "No es un objeto JSON"},
+    "\"id\" must be a whole number from 0": {"de": "„id“ muss eine ganze Zahl ab 0 sein", "nl": "\"id\" moet een geheel getal vanaf 0 zijn", "fr": "« id » doit être un nombre entier à partir de 0", "es": "«id» debe ser un número entero desde 0"},
+    "\"for\" must be a whole number from 0": {"de": "„for“ muss eine ganze Zahl ab 0 sein", "nl": "\"for\" moet een geheel getal vanaf 0 zijn", "fr": "« for » doit être un nombre entier à partir de 0", "es": "«for» debe ser un número entero desde 0"},
+    "“%1” is not a dart": {"de": "„%1“ ist kein Dart", "nl": "\"%1\" is geen pijl", "fr": "« %1 » n'est pas une fléchette", "es": "«%1» no es un dardo"},
+    "Unknown \"op\": turn, checkout, darts, undo or next": {"de": "Unbekanntes „op“: turn, checkout, darts, undo oder next", "nl": "Onbekende \"op\": turn, checkout, darts, undo of next", "fr": "« op » inconnu : turn, checkout, darts, undo ou next", "es": "«op» desconocido: turn, checkout, darts, undo o next"},
+    "\"score\" must be a whole number from 0 to 999": {"de": "„score“ muss eine ganze Zahl von 0 bis 999 sein", "nl": "\"score\" moet een geheel getal van 0 tot 999 zijn", "fr": "« score » doit être un nombre entier de 0 à 999", "es": "«score» debe ser un número entero de 0 a 999"},
+    "\"darts\" of a checkout must be 1, 2 or 3": {"de": "„darts“ eines Finishs muss 1, 2 oder 3 sein", "nl": "\"darts\" van een uitgooi moet 1, 2 of 3 zijn", "fr": "« darts » d'un finish doit valoir 1, 2 ou 3", "es": "«darts» de un cierre debe ser 1, 2 o 3"},
+    "Delete the last digit": {"de": "Letzte Ziffer löschen", "nl": "Laatste cijfer wissen", "fr": "Effacer le dernier chiffre", "es": "Borrar la última cifra"},
+    "Delete the last dart": {"de": "Letzten Dart löschen", "nl": "Laatste pijl wissen", "fr": "Effacer la dernière fléchette", "es": "Borrar el último dardo"},
+    "A message may be at most %1 bytes": {"de": "Eine Nachricht darf höchstens %1 Bytes lang sein", "nl": "Een bericht mag hoogstens %1 bytes lang zijn", "fr": "Un message fait au plus %1 octets", "es": "Un mensaje puede tener como mucho %1 bytes"},
+    "The room's port \"%1\" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2": {"de": "Der Port „%1“ des Raums in den Einstellungen ist nicht nutzbar (1 bis 65535); der Raum läuft auf Port %2", "nl": "De poort \"%1\" van de zaal in de instellingen is onbruikbaar (1 tot 65535); de zaal draait op poort %2", "fr": "Le port « %1 » de la salle dans les réglages est inutilisable (1 à 65535) ; la salle est servie sur le port %2", "es": "El puerto «%1» de la sala en la configuración no se puede usar (de 1 a 65535); la sala se sirve en el puerto %2"},
+    "This keypad page is out of date: load it again": {"de": "Diese Eingabeseite ist veraltet: bitte neu laden", "nl": "Deze toetsenbloksite is verouderd: laad hem opnieuw", "fr": "Cette page de saisie est périmée : rechargez-la", "es": "Esta página de teclado está desfasada: vuelva a cargarla"},
+    "The match has moved on since this was typed": {"de": "Das Match ist seit der Eingabe weitergegangen", "nl": "De wedstrijd is sinds het intypen verdergegaan", "fr": "Le match a avancé depuis cette saisie", "es": "El partido ha avanzado desde que se escribió esto"},
+    "The match has moved on since this was typed: %1 is to throw now": {"de": "Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1", "nl": "De wedstrijd is sinds het intypen verdergegaan: nu gooit %1", "fr": "Le match a avancé depuis cette saisie : c'est à %1 de lancer", "es": "El partido ha avanzado desde que se escribió esto: ahora lanza %1"},
+})

@@ -378,6 +378,45 @@
     </message>
 </context>
 <context>
+    <name>RoomMessage</name>
+    <message>
+        <source>Message too long (at most %1 bytes)</source>
+        <translation>Nachricht zu lang (höchstens %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Not a JSON object</source>
+        <translation>Kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>"id" must be a whole number from 0</source>
+        <translation>„id“ muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+    <message>
+        <source>"for" must be a whole number from 0</source>
+        <translation>„for“ muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Höchstens drei Darts pro Aufnahme</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart</source>
+        <translation>„%1“ ist kein Dart</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, darts, undo or next</source>
+        <translation>Unbekanntes „op“: turn, checkout, darts, undo oder next</translation>
+    </message>
+    <message>
+        <source>"score" must be a whole number from 0 to 999</source>
+        <translation>„score“ muss eine ganze Zahl von 0 bis 999 sein</translation>
+    </message>
+    <message>
+        <source>"darts" of a checkout must be 1, 2 or 3</source>
+        <translation>„darts“ eines Finishs muss 1, 2 oder 3 sein</translation>
+    </message>
+</context>
+<context>
     <name>RoomPages</name>
     <message>
         <source>Vantorix Board</source>
@@ -431,6 +470,14 @@
         <source>Miss</source>
         <translation>Daneben</translation>
     </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Letzte Ziffer löschen</translation>
+    </message>
+    <message>
+        <source>Delete the last dart</source>
+        <translation>Letzten Dart löschen</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>
@@ -441,6 +488,10 @@
     <message>
         <source>The board takes no turns</source>
         <translation>Die Anzeige nimmt keine Aufnahmen an</translation>
+    </message>
+    <message>
+        <source>A message may be at most %1 bytes</source>
+        <translation>Eine Nachricht darf höchstens %1 Bytes lang sein</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1311,22 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 beendet die verbleibenden %2 nicht</translation>
+    </message>
+    <message>
+        <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
+        <translation>Der Port „%1“ des Raums in den Einstellungen ist nicht nutzbar (1 bis 65535); der Raum läuft auf Port %2</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Diese Eingabeseite ist veraltet: bitte neu laden</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>Das Match ist seit der Eingabe weitergegangen</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,45 @@
     </message>
 </context>
 <context>
+    <name>RoomMessage</name>
+    <message>
+        <source>Message too long (at most %1 bytes)</source>
+        <translation>Mensaje demasiado largo (como mucho %1 bytes)</translation>
+    </message>
+    <message>
+        <source>Not a JSON object</source>
+        <translation>No es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>"id" must be a whole number from 0</source>
+        <translation>«id» debe ser un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>"for" must be a whole number from 0</source>
+        <translation>«for» debe ser un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Como mucho tres dardos por tirada</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart</source>
+        <translation>«%1» no es un dardo</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, darts, undo or next</source>
+        <translation>«op» desconocido: turn, checkout, darts, undo o next</translation>
+    </message>
+    <message>
+        <source>"score" must be a whole number from 0 to 999</source>
+        <translation>«score» debe ser un número entero de 0 a 999</translation>
+    </message>
+    <message>
+        <source>"darts" of a checkout must be 1, 2 or 3</source>
+        <translation>«darts» de un cierre debe ser 1, 2 o 3</translation>
+    </message>
+</context>
+<context>
     <name>RoomPages</name>
     <message>
         <source>Vantorix Board</source>
@@ -431,6 +470,14 @@
         <source>Miss</source>
         <translation>Fallo</translation>
     </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Borrar la última cifra</translation>
+    </message>
+    <message>
+        <source>Delete the last dart</source>
+        <translation>Borrar el último dardo</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>
@@ -441,6 +488,10 @@
     <message>
         <source>The board takes no turns</source>
         <translation>El marcador no acepta tiradas</translation>
+    </message>
+    <message>
+        <source>A message may be at most %1 bytes</source>
+        <translation>Un mensaje puede tener como mucho %1 bytes</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1311,22 @@ Marcador de dardos</translation>
     <message>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 no cierra los %2 que quedan</translation>
+    </message>
+    <message>
+        <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
+        <translation>El puerto «%1» de la sala en la configuración no se puede usar (de 1 a 65535); la sala se sirve en el puerto %2</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Esta página de teclado está desfasada: vuelva a cargarla</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>El partido ha avanzado desde que se escribió esto</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>El partido ha avanzado desde que se escribió esto: ahora lanza %1</translation>
     </message>
 </context>
 <context>

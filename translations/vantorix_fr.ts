@@ -378,6 +378,45 @@
     </message>
 </context>
 <context>
+    <name>RoomMessage</name>
+    <message>
+        <source>Message too long (at most %1 bytes)</source>
+        <translation>Message trop long (%1 octets au plus)</translation>
+    </message>
+    <message>
+        <source>Not a JSON object</source>
+        <translation>Pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>"id" must be a whole number from 0</source>
+        <translation>« id » doit être un nombre entier à partir de 0</translation>
+    </message>
+    <message>
+        <source>"for" must be a whole number from 0</source>
+        <translation>« for » doit être un nombre entier à partir de 0</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Au plus trois fléchettes par volée</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart</source>
+        <translation>« %1 » n'est pas une fléchette</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, darts, undo or next</source>
+        <translation>« op » inconnu : turn, checkout, darts, undo ou next</translation>
+    </message>
+    <message>
+        <source>"score" must be a whole number from 0 to 999</source>
+        <translation>« score » doit être un nombre entier de 0 à 999</translation>
+    </message>
+    <message>
+        <source>"darts" of a checkout must be 1, 2 or 3</source>
+        <translation>« darts » d'un finish doit valoir 1, 2 ou 3</translation>
+    </message>
+</context>
+<context>
     <name>RoomPages</name>
     <message>
         <source>Vantorix Board</source>
@@ -431,6 +470,14 @@
         <source>Miss</source>
         <translation>Raté</translation>
     </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Effacer le dernier chiffre</translation>
+    </message>
+    <message>
+        <source>Delete the last dart</source>
+        <translation>Effacer la dernière fléchette</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>
@@ -441,6 +488,10 @@
     <message>
         <source>The board takes no turns</source>
         <translation>Le tableau ne prend pas de volées</translation>
+    </message>
+    <message>
+        <source>A message may be at most %1 bytes</source>
+        <translation>Un message fait au plus %1 octets</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1311,22 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 ne termine pas les %2 restants</translation>
+    </message>
+    <message>
+        <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
+        <translation>Le port « %1 » de la salle dans les réglages est inutilisable (1 à 65535) ; la salle est servie sur le port %2</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Cette page de saisie est périmée : rechargez-la</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>Le match a avancé depuis cette saisie</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>Le match a avancé depuis cette saisie : c'est à %1 de lancer</translation>
     </message>
 </context>
 <context>

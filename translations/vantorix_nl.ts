@@ -378,6 +378,45 @@
     </message>
 </context>
 <context>
+    <name>RoomMessage</name>
+    <message>
+        <source>Message too long (at most %1 bytes)</source>
+        <translation>Bericht te lang (hoogstens %1 bytes)</translation>
+    </message>
+    <message>
+        <source>Not a JSON object</source>
+        <translation>Geen JSON-object</translation>
+    </message>
+    <message>
+        <source>"id" must be a whole number from 0</source>
+        <translation>"id" moet een geheel getal vanaf 0 zijn</translation>
+    </message>
+    <message>
+        <source>"for" must be a whole number from 0</source>
+        <translation>"for" moet een geheel getal vanaf 0 zijn</translation>
+    </message>
+    <message>
+        <source>At most three darts a turn</source>
+        <translation>Hoogstens drie darts per beurt</translation>
+    </message>
+    <message>
+        <source>“%1” is not a dart</source>
+        <translation>"%1" is geen pijl</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, darts, undo or next</source>
+        <translation>Onbekende "op": turn, checkout, darts, undo of next</translation>
+    </message>
+    <message>
+        <source>"score" must be a whole number from 0 to 999</source>
+        <translation>"score" moet een geheel getal van 0 tot 999 zijn</translation>
+    </message>
+    <message>
+        <source>"darts" of a checkout must be 1, 2 or 3</source>
+        <translation>"darts" van een uitgooi moet 1, 2 of 3 zijn</translation>
+    </message>
+</context>
+<context>
     <name>RoomPages</name>
     <message>
         <source>Vantorix Board</source>
@@ -431,6 +470,14 @@
         <source>Miss</source>
         <translation>Mis</translation>
     </message>
+    <message>
+        <source>Delete the last digit</source>
+        <translation>Laatste cijfer wissen</translation>
+    </message>
+    <message>
+        <source>Delete the last dart</source>
+        <translation>Laatste pijl wissen</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>
@@ -441,6 +488,10 @@
     <message>
         <source>The board takes no turns</source>
         <translation>Het scorebord neemt geen beurten aan</translation>
+    </message>
+    <message>
+        <source>A message may be at most %1 bytes</source>
+        <translation>Een bericht mag hoogstens %1 bytes lang zijn</translation>
     </message>
 </context>
 <context>
@@ -1260,6 +1311,22 @@ Dartsscorebord</translation>
     <message>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 gooit de resterende %2 niet uit</translation>
+    </message>
+    <message>
+        <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
+        <translation>De poort "%1" van de zaal in de instellingen is onbruikbaar (1 tot 65535); de zaal draait op poort %2</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Deze toetsenbloksite is verouderd: laad hem opnieuw</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>De wedstrijd is sinds het intypen verdergegaan</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>De wedstrijd is sinds het intypen verdergegaan: nu gooit %1</translation>
     </message>
 </context>
 <context>

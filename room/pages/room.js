@@ -21,6 +21,10 @@ const vtx = {
     for (const marked of document.querySelectorAll("[data-t]")) {
       marked.textContent = this.t(marked.dataset.t);
     }
+    // A key shown as a symbol is named for a screen reader.
+    for (const named of document.querySelectorAll("[data-label]")) {
+      named.setAttribute("aria-label", this.t(named.dataset.label));
+    }
   },
   now() {
     return performance.timeOrigin + performance.now();

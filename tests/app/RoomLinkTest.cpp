@@ -34,8 +34,19 @@ struct TPage
     {
         return QTest::qWaitFor([this] { return Socket.isValid(); }, 5000);
     }
-    // Sends `json` and waits for its reply.
+    // Sends `json` and waits for its reply; a request without "for" is sent for the version of
+    // the last state this page was sent, as the page sends it.
     QJsonObject Send(const QByteArray& json)
+    {
+        QJsonObject request = QJsonDocument::fromJson(json).object();
+        QByteArray sent = json;
+        if (request.contains(QStringLiteral("op")) && !request.contains(QStringLiteral("for"))) {
+            request.insert(QStringLiteral("for"), Version());
+            sent = QJsonDocument(request).toJson(QJsonDocument::Compact);
+        }
+        return SendAsIs(sent);
+    }
+    QJsonObject SendAsIs(const QByteArray& json)
     {
         const qsizetype before = Replies().size();
         Socket.sendTextMessage(QString::fromUtf8(json));
@@ -53,6 +64,15 @@ struct TPage
             }
         }
         return replies;
+    }
+    qint64 Version() const
+    {
+        for (qsizetype index = Messages.size(); index-- > 0;) {
+            if (Messages[index].value(QStringLiteral("type")).toString() == u"state") {
+                return Messages[index].value(QStringLiteral("version")).toInteger();
+            }
+        }
+        return -1;
     }
     QString Remainder(int side) const
     {
@@ -199,6 +219,7 @@ void TestRoomLink::KeypadTurnsReachTheWindowAndEveryPage()
 
     // Two keypads one after the other: the second is checked against the first.
     QCOMPARE(keypad.Send(R"({"op":"turn","score":100})").value(QStringLiteral("ok")), true);
+    QTRY_COMPARE(second.Version(), keypad.Version());
     QCOMPARE(second.Send(R"({"op":"checkout","score":401,"darts":3})")
                  .value(QStringLiteral("refused"))
                  .toString(),
@@ -209,16 +230,49 @@ void TestRoomLink::KeypadTurnsReachTheWindowAndEveryPage()
     QVERIFY(windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->isEnabled());
     windows.Main.findChild<QAction*>(QStringLiteral("ActionUndoThrow"))->trigger();
     QTRY_COMPARE(board.Remainder(1), QStringLiteral("501"));
+    QTRY_COMPARE(second.Version(), board.Version());
     QCOMPARE(second.Send(R"({"op":"undo"})").value(QStringLiteral("ok")), true);
     QTRY_COMPARE(board.Remainder(0), QStringLiteral("501"));
     QCOMPARE(second.Send(R"({"op":"undo"})").value(QStringLiteral("refused")).toString(),
              QStringLiteral("There is no turn to take back"));
+
+    // Two phones typing for Anna on the state both were sent: the first is Anna's, the second
+    // is refused with who throws now, never stored for Ben; Enter tapped twice likewise.
+    QTRY_COMPARE(keypad.Version(), second.Version());
+    const qint64 version = keypad.Version();
+    const QByteArray typed =
+        R"({"op":"turn","score":%1,"for":)" + QByteArray::number(version) + "}";
+    QCOMPARE(keypad.SendAsIs(QByteArray(typed).replace("%1", "60")).value(QStringLiteral("ok")),
+             true);
+    QCOMPARE(second.SendAsIs(QByteArray(typed).replace("%1", "45"))
+                 .value(QStringLiteral("refused"))
+                 .toString(),
+             QStringLiteral("The match has moved on since this was typed: Ben is to throw now"));
+    QVERIFY(
+        keypad.SendAsIs(QByteArray(typed).replace("%1", "60")).contains(QStringLiteral("refused")));
+    QCOMPARE(windows.Main.Game().CurrentLeg()->GetSheet(1)->EntryCount(), 1);
+    QTRY_COMPARE(keypad.Version(), version + 1);
+    QCOMPARE(
+        keypad.SendAsIs(R"({"op":"turn","score":45})").value(QStringLiteral("refused")).toString(),
+        QStringLiteral("This keypad page is out of date: load it again"));
 }
 
 void TestRoomLink::TokensLimitsNewCodesAndSwitchingOff()
 {
+    // A port the settings file holds that cannot be used is said when the room starts.
+    for (const char* port : {"0", "-1", "70000", "eighty"}) {
+        const TSettingsRead read = ReadSettings(QByteArray("<VTXSettings><Room><Port>") + port +
+                                                "</Port></Room></VTXSettings>");
+        QCOMPARE(read.RefusedRoomPort, std::optional<QString>(QString::fromLatin1(port)));
+    }
     TProgramWindows windows;
+    windows.Room.SetRefusedPort(QStringLiteral("70000"));
     Start(windows);
+    QVERIFY(windows.Main.Notices().contains(
+        QStringLiteral(
+            "The room's port \"70000\" in the settings cannot be used (it must be 1 to 65535); the "
+            "room is served on port %1")
+            .arg(m_Port)));
     const QString keypadAddress = Local(windows.Room.KeypadAddresses().first());
     const QByteArray keypadToken = QUrl(keypadAddress).query().mid(2).toLatin1();
     // The token with its last character changed (tokens are random: never to itself).

@@ -61,6 +61,17 @@ def browser(width, height):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+def accessibility(driver, page):
+    """axe-core's violations on the page as it stands; none is allowed."""
+    with open(os.environ["VTX_AXE"]) as axe:
+        driver.execute_script(axe.read())
+    found = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then((r) => done(r.violations.map("
+        "  (v) => v.id + ' (' + v.nodes.map((n) => n.target.join(' ')).join(', ') + ')')));")
+    assert found == [], (page, found)
+
+
 def codes_on_screen(shot):
     """The addresses of the QR codes the room's window shows."""
     subprocess.run(["import", "-window", "root", shot], check=True)
@@ -110,6 +121,8 @@ def main():
         wait_for("the board page", lambda: remainder(0) == "501")
         wait_for("the keypad page", lambda: keypad.find_element(By.ID, "toThrow").text == "Anna")
         body = keypad.find_element(By.TAG_NAME, "body")
+        accessibility(board, "board")
+        accessibility(keypad, "keypad")
 
         def typed(keys, side, expected):
             body.send_keys(keys)
@@ -154,6 +167,8 @@ def main():
 
         # The leg finished with three darts from the keypad's checkout button, then the next.
         press("out3", "the leg won", lambda: "wins" in board.find_element(By.ID, "title").text)
+        # The keypad keeps saying who won the leg after its checkout's "ok".
+        wait_for("the leg's winner on the keypad", lambda: "wins" in message())
         wait_for("Next leg on the keypad",
                  lambda: keypad.find_element(By.ID, "nextLeg").is_displayed())
         press("nextLeg", "the next leg", lambda: remainder(0) == "501" and remainder(1) == "501")
