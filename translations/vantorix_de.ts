@@ -619,11 +619,11 @@ Darts-Anzeigetafel</translation>
     <name>TGamePanel</name>
     <message>
         <source>1 mark</source>
-        <translation>1 Treffer</translation>
+        <translation>1 Mark</translation>
     </message>
     <message>
         <source>%1 marks</source>
-        <translation>%1 Treffer</translation>
+        <translation>%1 Marks</translation>
     </message>
     <message>
         <source>Darts: T20 S19 miss, then Enter (none: three misses)</source>
@@ -690,7 +690,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation>&amp;Fortsetzen</translation>
+        <translation>Fortset&amp;zen</translation>
     </message>
     <message>
         <source>Go on with the selected match where it stopped</source>
@@ -718,7 +718,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>3-Dart Average per Match</source>
-        <translation>3-Dart-Average je Match</translation>
+        <translation>3-Dart-Schnitt je Match</translation>
     </message>
     <message>
         <source>Match started</source>
@@ -888,7 +888,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Zurück</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo Last Throw</source>
@@ -947,10 +947,6 @@ Darts-Anzeigetafel</translation>
         <translation>Anzeigetafel und Eingabe für die Bildschirme und Handys im Raum</translation>
     </message>
     <message>
-        <source>Room &amp;Codes…</source>
-        <translation>Raum-&amp;Codes…</translation>
-    </message>
-    <message>
         <source>The QR codes of the board and the keypad</source>
         <translation>Die QR-Codes der Anzeigetafel und der Eingabe</translation>
     </message>
@@ -968,7 +964,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>Dart Pa&amp;d</source>
-        <translation>Dart-&amp;Tafel</translation>
+        <translation>Dart-&amp;Tastenfeld</translation>
     </message>
     <message>
         <source>A dartboard to tap each dart on (F7)</source>
@@ -1005,6 +1001,10 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Outshot</source>
         <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Room C&amp;odes…</source>
+        <translation>Raum-C&amp;odes…</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1069,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>P&amp;airs</source>
-        <translation>&amp;Paare</translation>
+        <translation>P&amp;aare</translation>
     </message>
     <message>
         <source>&amp;Handicap</source>
@@ -1137,7 +1137,7 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>The 3-dart average the computer throws at</source>
-        <translation>Der 3-Dart-Average, mit dem der Computer wirft</translation>
+        <translation>Der 3-Dart-Schnitt, mit dem der Computer wirft</translation>
     </message>
     <message>
         <source>Computer (%1)</source>
@@ -1235,11 +1235,11 @@ Darts-Anzeigetafel</translation>
     </message>
     <message>
         <source>1 mark: </source>
-        <translation>1 Treffer: </translation>
+        <translation>1 Mark: </translation>
     </message>
     <message>
         <source>%1 marks: </source>
-        <translation>%1 Treffer: </translation>
+        <translation>%1 Marks: </translation>
     </message>
     <message>
         <source>Legs %1</source>

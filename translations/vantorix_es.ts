@@ -880,7 +880,7 @@ Marcador de dardos</translation>
     </message>
     <message>
         <source>Thr&amp;ow</source>
-        <translation>&amp;Tirada</translation>
+        <translation>Ti&amp;rada</translation>
     </message>
     <message>
         <source>Add New Throw</source>
@@ -932,7 +932,7 @@ Marcador de dardos</translation>
     </message>
     <message>
         <source>&amp;Caller</source>
-        <translation>&amp;Árbitro</translation>
+        <translation>&amp;Locutor</translation>
     </message>
     <message>
         <source>Call the scores aloud (Ctrl+Shift+C)</source>
@@ -945,10 +945,6 @@ Marcador de dardos</translation>
     <message>
         <source>Serve the board and a keypad to the room's screens and phones</source>
         <translation>El marcador y un teclado para las pantallas y teléfonos de la sala</translation>
-    </message>
-    <message>
-        <source>Room &amp;Codes…</source>
-        <translation>&amp;Códigos de la sala…</translation>
     </message>
     <message>
         <source>The QR codes of the board and the keypad</source>
@@ -968,7 +964,7 @@ Marcador de dardos</translation>
     </message>
     <message>
         <source>Dart Pa&amp;d</source>
-        <translation>&amp;Diana</translation>
+        <translation>&amp;Teclado de dardos</translation>
     </message>
     <message>
         <source>A dartboard to tap each dart on (F7)</source>
@@ -1005,6 +1001,10 @@ Marcador de dardos</translation>
     <message>
         <source>Outshot</source>
         <translation>Cierre</translation>
+    </message>
+    <message>
+        <source>Room C&amp;odes…</source>
+        <translation>&amp;Códigos de la sala…</translation>
     </message>
 </context>
 <context>

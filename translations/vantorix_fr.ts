@@ -880,7 +880,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>Thr&amp;ow</source>
-        <translation>&amp;Lancer</translation>
+        <translation>Lan&amp;cer</translation>
     </message>
     <message>
         <source>Add New Throw</source>
@@ -932,7 +932,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>&amp;Caller</source>
-        <translation>&amp;Arbitre</translation>
+        <translation>&amp;Annonceur</translation>
     </message>
     <message>
         <source>Call the scores aloud (Ctrl+Shift+C)</source>
@@ -945,10 +945,6 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Serve the board and a keypad to the room's screens and phones</source>
         <translation>Le tableau et un pavé de saisie pour les écrans et téléphones de la salle</translation>
-    </message>
-    <message>
-        <source>Room &amp;Codes…</source>
-        <translation>&amp;Codes de la salle…</translation>
     </message>
     <message>
         <source>The QR codes of the board and the keypad</source>
@@ -968,7 +964,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>Dart Pa&amp;d</source>
-        <translation>C&amp;ible</translation>
+        <translation>Pavé &amp;de fléchettes</translation>
     </message>
     <message>
         <source>A dartboard to tap each dart on (F7)</source>
@@ -1005,6 +1001,10 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Outshot</source>
         <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Room C&amp;odes…</source>
+        <translation>&amp;Codes de la salle…</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1065,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>P&amp;layers:</source>
-        <translation>&amp;Joueurs :</translation>
+        <translation>Jo&amp;ueurs :</translation>
     </message>
     <message>
         <source>P&amp;airs</source>
@@ -1089,7 +1089,7 @@ Tableau de score de fléchettes</translation>
     </message>
     <message>
         <source>First &amp;to:</source>
-        <translation>Premier &amp;à :</translation>
+        <translation>&amp;Premier à :</translation>
     </message>
     <message>
         <source>no sets</source>

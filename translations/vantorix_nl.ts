@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Hits</source>
-        <translation>Raak</translation>
+        <translation>Treffers</translation>
     </message>
     <message>
         <source>Out</source>
@@ -782,7 +782,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · Highest turn %6 · 180s %7 · Highest checkout %8</source>
-        <translation>Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen · 3-darts-gemiddelde %5 · Hoogste beurt %6 · 180's %7 · Hoogste uitgooi %8</translation>
+        <translation>Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen · 3-dartsgemiddelde %5 · Hoogste beurt %6 · 180's %7 · Hoogste uitgooi %8</translation>
     </message>
     <message>
         <source>Avg %1</source>
@@ -888,7 +888,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Terug</translation>
+        <translation>Ongedaan &amp;maken</translation>
     </message>
     <message>
         <source>Undo Last Throw</source>
@@ -947,10 +947,6 @@ Dartsscorebord</translation>
         <translation>Scorebord en toetsenblok voor de schermen en telefoons in de zaal</translation>
     </message>
     <message>
-        <source>Room &amp;Codes…</source>
-        <translation>Zaal&amp;codes…</translation>
-    </message>
-    <message>
         <source>The QR codes of the board and the keypad</source>
         <translation>De QR-codes van het scorebord en het toetsenblok</translation>
     </message>
@@ -968,7 +964,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>Dart Pa&amp;d</source>
-        <translation>Dart&amp;bord</translation>
+        <translation>&amp;Dartpad</translation>
     </message>
     <message>
         <source>A dartboard to tap each dart on (F7)</source>
@@ -1005,6 +1001,10 @@ Dartsscorebord</translation>
     <message>
         <source>Outshot</source>
         <translation>Uitgooi</translation>
+    </message>
+    <message>
+        <source>Room C&amp;odes…</source>
+        <translation>Zaalc&amp;odes…</translation>
     </message>
 </context>
 <context>
@@ -1097,7 +1097,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>Sets: first t&amp;o:</source>
-        <translation>Sets: wie het e&amp;erst:</translation>
+        <translation>Sets: wie het ee&amp;rst:</translation>
     </message>
     <message>
         <source>legs</source>
@@ -1117,7 +1117,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>&amp;Resume: </source>
-        <translation>&amp;Hervatten: </translation>
+        <translation>Her&amp;vatten: </translation>
     </message>
     <message>
         <source>Player %1 - Starts:</source>
@@ -1442,7 +1442,7 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>3-Dart Average</source>
-        <translation>3-darts-gemiddelde</translation>
+        <translation>3-dartsgemiddelde</translation>
     </message>
     <message>
         <source>Turn of the match</source>
@@ -1558,11 +1558,11 @@ Dartsscorebord</translation>
     </message>
     <message>
         <source>  Bull (hits / darts)</source>
-        <translation>  Bull (raak / darts)</translation>
+        <translation>  Bull (treffers / darts)</translation>
     </message>
     <message>
         <source>  D%1 (hits / darts)</source>
-        <translation>  D%1 (raak / darts)</translation>
+        <translation>  D%1 (treffers / darts)</translation>
     </message>
     <message>
         <source>Sets Won</source>

@@ -17,6 +17,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QGroupBox>
+#include <QMenu>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -227,6 +229,84 @@ QStringList CutOff(QWidget& window, const QString& name)
     return cut;
 }
 
+// The key a text's mnemonic puts on Alt ("Thr&ow": o), lower case; none without one.
+QChar MnemonicOf(const QString& text)
+{
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'&', at + 2)) {
+        if (text[at + 1] != u'&') {
+            return text[at + 1].toLower();
+        }
+    }
+    return {};
+}
+
+// Two controls of one window on one Alt+letter (Qt then only moves the focus between them, and
+// neither acts), or a control on a letter the window's own Alt shortcut has: each is a key that
+// does nothing. The controls are those shown; a drop-down's entries are checked among
+// themselves.
+QStringList MnemonicClashes(const QWidget& window, const QString& name)
+{
+    QMultiMap<QChar, QString> keys;
+    const auto add = [&keys](const QString& text, const QString& who) {
+        if (const QChar key = MnemonicOf(text); !key.isNull() && !keys.contains(key, who)) {
+            keys.insert(key, who);
+        }
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        // A disabled control's key does nothing, as the Thrown box of the side not to throw.
+        if (widget->window() != &window || !widget->isVisibleTo(&window) ||
+            !widget->isEnabled()) {
+            continue;
+        }
+        const QString who = widget->objectName().isEmpty() ? Shown(widget->accessibleName())
+                                                           : widget->objectName();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            add(button->text(), who);
+        } else if (const auto* label = qobject_cast<const QLabel*>(widget);
+                   label != nullptr && label->buddy() != nullptr) {
+            add(label->text(), label->buddy()->objectName());
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            add(box->title(), who);
+        }
+    }
+    QList<QAction*> actions = window.actions();
+    actions << window.findChildren<QAction*>();
+    for (const QAction* action : actions) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            const QKeyCombination combination = keys[0];
+            if (keys.count() == 1 && combination.keyboardModifiers() == Qt::AltModifier &&
+                combination.key() >= Qt::Key_A && combination.key() <= Qt::Key_Z) {
+                add(QStringLiteral("&") + QChar(u'a' + (combination.key() - Qt::Key_A)),
+                    action->objectName() + QStringLiteral(" (shortcut)"));
+            }
+        }
+    }
+    QStringList clashes;
+    for (const QChar key : keys.uniqueKeys()) {
+        if (keys.count(key) > 1) {
+            clashes << QStringLiteral("%1: Alt+%2 is on %3")
+                           .arg(name, key.toUpper(), keys.values(key).join(QStringLiteral(", ")));
+        }
+    }
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        QMultiMap<QChar, QString> entries;
+        for (const QAction* action : menu->actions()) {
+            if (const QChar key = MnemonicOf(action->text()); !key.isNull() && action->isVisible()) {
+                entries.insert(key, Shown(action->text()));
+            }
+        }
+        for (const QChar key : entries.uniqueKeys()) {
+            if (entries.count(key) > 1) {
+                clashes << QStringLiteral("%1: %2 in the drop-down %3 is on %4")
+                               .arg(name, key.toUpper(), menu->objectName(),
+                                    entries.values(key).join(QStringLiteral(", ")));
+            }
+        }
+    }
+    return clashes;
+}
+
 } // namespace
 
 class TestTranslatedLayout : public QObject
@@ -269,6 +349,7 @@ void TestTranslatedLayout::Check(QWidget& window, const QString& name)
     QCoreApplication::processEvents();
     ++m_Windows;
     m_Cut << CutOff(window, name);
+    m_Cut << MnemonicClashes(window, name);
     if (m_Language == QLatin1String("pseudo")) {
         m_Cut << Untranslated(window, name);
     }
@@ -297,12 +378,14 @@ void TestTranslatedLayout::NothingIsCutOffInAnyWindow()
     TScoreboard board;
     QVERIFY(board.Window.OpenCheckoutTable(QStringLiteral(VTX_SHIPPED_TABLE)));
     board.Dialog->show();
+    board.Dialog->SetResumable(QStringLiteral("Anna v Ben"));
     FillDialog(*board.Dialog, {.Players = 4, .Computer2 = 60});
     Check(*board.Dialog, QStringLiteral("new-game"));
     FillDialog(*board.Dialog, {.Players = 4, .Pairs = true});
     Find<QCheckBox>(*board.Dialog, QStringLiteral("CheckBoxHandicap"))->setChecked(true);
     Check(*board.Dialog, QStringLiteral("new-game-pairs"));
     Find<QCheckBox>(*board.Dialog, QStringLiteral("CheckBoxHandicap"))->setChecked(false);
+    board.Dialog->SetResumable({});
     board.Dialog->hide();
 
     QVERIFY(board.StartGame({.LegsToWin = 3, .SetsToWin = 2, .Players = 2}));

@@ -118,7 +118,7 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
         NewAction("ActionRoomNetwork", tr("Room on the &Network"),
                   tr("Serve the board and a keypad to the room's screens and phones"));
     ActionRoomNetwork->setCheckable(true);
-    ActionRoomCodes = NewAction("ActionRoomCodes", tr("Room &Codes\u2026"),
+    ActionRoomCodes = NewAction("ActionRoomCodes", tr("Room C&odes\u2026"),
                                 tr("The QR codes of the board and the keypad"));
     ActionRoomCodes->setEnabled(false);
     static constexpr std::array<std::pair<const char*, const char*>, 6> kLanguages = {{
