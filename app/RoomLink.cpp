@@ -248,11 +248,13 @@ void TRoomLink::ShowConnections(int boards, int keypads)
         m_Main.statusBar()->addPermanentWidget(m_Connections);
     }
     m_Main.statusBar()->show();
-    m_Connections->setText(tr("Room on the network: %1 %2 · %3 %4")
-                               .arg(boards)
-                               .arg(boards == 1 ? tr("board") : tr("boards"))
-                               .arg(keypads)
-                               .arg(keypads == 1 ? tr("keypad") : tr("keypads")));
+    // English's own singular and plural; each translation counts by its own rule (French says
+    // "0 tableau").
+    m_Connections->setText(
+        tr("Room on the network: %1 · %2")
+            .arg(boards == 1 ? tr("%n board", nullptr, boards) : tr("%n boards", nullptr, boards),
+                 keypads == 1 ? tr("%n keypad", nullptr, keypads)
+                              : tr("%n keypads", nullptr, keypads)));
 }
 
 void TRoomLink::Publish()

@@ -113,9 +113,10 @@ void TRoomWindow::Show(const QStringList& boards, const QStringList& keypads, in
     code(m_KeypadCode, keypads);
     m_BoardAddress->setText(Lines(boards));
     m_KeypadAddress->setText(Lines(keypads));
-    m_Connected->setText(tr("Connected: %1 %2 · %3 %4")
-                             .arg(boardCount)
-                             .arg(boardCount == 1 ? tr("board") : tr("boards"))
-                             .arg(keypadCount)
-                             .arg(keypadCount == 1 ? tr("keypad") : tr("keypads")));
+    // English's own singular and plural; each translation counts by its own rule.
+    m_Connected->setText(tr("Connected: %1 · %2")
+                             .arg(boardCount == 1 ? tr("%n board", nullptr, boardCount)
+                                                  : tr("%n boards", nullptr, boardCount),
+                                  keypadCount == 1 ? tr("%n keypad", nullptr, keypadCount)
+                                                   : tr("%n keypads", nullptr, keypadCount)));
 }

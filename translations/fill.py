@@ -37,7 +37,17 @@ def fill_context(context, language):
         if text is None:
             translation.set("type", "unfinished")
             continue
-        translation.text = text
+        if message.get("numerus") == "yes":
+            # A count's text: one form for each of the language's plural forms, in Qt's order
+            # (a single text serves every form).
+            forms = text if isinstance(text, list) else [text]
+            for old in list(translation):
+                translation.remove(old)
+            translation.text = None
+            for form in forms:
+                tree.SubElement(translation, "numerusform").text = form
+        else:
+            translation.text = text
         translation.attrib.pop("type", None)
 
 

@@ -17,7 +17,6 @@ TEXTS = {
     "Toggle Hints": {"de": "Finish-Wege zeigen oder verbergen", "nl": "Uitgooiroutes tonen of verbergen", "fr": "Afficher ou masquer les finishs", "es": "Mostrar u ocultar los cierres"},
     "Add Score": {"de": "Punkte eintragen", "nl": "Score invoeren", "fr": "Saisir le score", "es": "Anotar la puntuación"},
     "Quick Shot Hint Window": {"de": "Finish-Fenster", "nl": "Uitgooivenster", "fr": "Fenêtre des finishs", "es": "Ventana de cierres"},
-    "%1-Dart Outshot": {"de": "Finish mit %1 Darts", "nl": "Uitgooi met %1 darts", "fr": "Finish en %1 fléchettes", "es": "Cierre con %1 dardos"},
     "Thr&ow": {"de": "&Wurf", "nl": "&Worp", "fr": "Lan&cer", "es": "Ti&rada"},
     "Add New Throw": {"de": "Eine Aufnahme eintragen", "nl": "Een beurt invoeren", "fr": "Saisir une volée", "es": "Anotar una tirada"},
     "&Undo": {"de": "&Rückgängig", "nl": "Ongedaan &maken", "fr": "&Annuler", "es": "&Deshacer"},
@@ -126,11 +125,6 @@ TEXTS.update({
     " · bust": {"de": " · überworfen", "nl": " · bust", "fr": " · bust", "es": " · bust"},
     "The room on the network cannot be started: %1": {"de": "Der Raum im Netzwerk kann nicht gestartet werden: %1", "nl": "De zaal op het netwerk kan niet starten: %1", "fr": "La salle sur le réseau ne peut pas démarrer : %1", "es": "La sala en la red no puede iniciarse: %1"},
     "The room cannot be served on port %1: %2": {"de": "Der Raum kann nicht auf Port %1 angeboten werden: %2", "nl": "De zaal kan niet op poort %1 worden aangeboden: %2", "fr": "La salle ne peut pas être servie sur le port %1 : %2", "es": "La sala no puede servirse en el puerto %1: %2"},
-    "Room on the network: %1 %2 · %3 %4": {"de": "Raum im Netzwerk: %1 %2 · %3 %4", "nl": "Zaal op het netwerk: %1 %2 · %3 %4", "fr": "Salle sur le réseau : %1 %2 · %3 %4", "es": "Sala en la red: %1 %2 · %3 %4"},
-    "board": {"de": "Anzeige", "nl": "scorebord", "fr": "tableau", "es": "marcador"},
-    "boards": {"de": "Anzeigen", "nl": "scoreborden", "fr": "tableaux", "es": "marcadores"},
-    "keypad": {"de": "Eingabe", "nl": "toetsenblok", "fr": "pavé", "es": "teclado"},
-    "keypads": {"de": "Eingaben", "nl": "toetsenblokken", "fr": "pavés", "es": "teclados"},
     "The computer throws for %1": {"de": "Der Computer wirft für %1", "nl": "De computer gooit voor %1", "fr": "L'ordinateur lance pour %1", "es": "El ordenador tira por %1"},
     "No match is in play": {"de": "Es läuft kein Match", "nl": "Er is geen wedstrijd bezig", "fr": "Aucun match en cours", "es": "No hay ningún partido en juego"},
     "There is no turn to take back": {"de": "Es gibt keine Aufnahme zum Zurücknehmen", "nl": "Er is geen beurt om terug te nemen", "fr": "Il n'y a pas de volée à annuler", "es": "No hay ninguna tirada que deshacer"},
@@ -144,7 +138,7 @@ TEXTS.update({
     "<b>Keypad</b> (takes turns)": {"de": "<b>Eingabe</b> (nimmt Aufnahmen an)", "nl": "<b>Toetsenblok</b> (neemt beurten aan)", "fr": "<b>Pavé</b> (saisit les volées)", "es": "<b>Teclado</b> (anota las tiradas)"},
     "Scan a code with a phone or a television on this network. Whoever has the keypad's address can enter turns: New codes shuts out every page opened before.": {"de": "Einen Code mit einem Handy oder Fernseher in diesem Netzwerk scannen. Wer die Adresse der Eingabe hat, kann Aufnahmen eintragen: Neue Codes sperrt jede zuvor geöffnete Seite aus.", "nl": "Scan een code met een telefoon of televisie op dit netwerk. Wie het adres van het toetsenblok heeft, kan beurten invoeren: Nieuwe codes sluit elke eerder geopende pagina buiten.", "fr": "Scannez un code avec un téléphone ou une télévision de ce réseau. Qui a l'adresse du pavé peut saisir des volées : Nouveaux codes exclut toute page ouverte avant.", "es": "Escanee un código con un teléfono o un televisor de esta red. Quien tenga la dirección del teclado puede anotar tiradas: Códigos nuevos deja fuera toda página abierta antes."},
     "New codes": {"de": "Neue Codes", "nl": "Nieuwe codes", "fr": "Nouveaux codes", "es": "Códigos nuevos"},
-    "Connected: %1 %2 · %3 %4": {"de": "Verbunden: %1 %2 · %3 %4", "nl": "Verbonden: %1 %2 · %3 %4", "fr": "Connectés : %1 %2 · %3 %4", "es": "Conectados: %1 %2 · %3 %4"},
+    "Connected: %1 · %2": {"de": "Verbunden: %1 · %2", "nl": "Verbonden: %1 · %2", "fr": "Connectés : %1 · %2", "es": "Conectados: %1 · %2"},
 })
 
 TEXTS.update({
@@ -453,4 +447,14 @@ TEXTS.update({
     "This keypad page is out of date: load it again": {"de": "Diese Eingabeseite ist veraltet: bitte neu laden", "nl": "Deze toetsenbloksite is verouderd: laad hem opnieuw", "fr": "Cette page de saisie est périmée : rechargez-la", "es": "Esta página de teclado está desfasada: vuelva a cargarla"},
     "The match has moved on since this was typed": {"de": "Das Match ist seit der Eingabe weitergegangen", "nl": "De wedstrijd is sinds het intypen verdergegaan", "fr": "Le match a avancé depuis cette saisie", "es": "El partido ha avanzado desde que se escribió esto"},
     "The match has moved on since this was typed: %1 is to throw now": {"de": "Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1", "nl": "De wedstrijd is sinds het intypen verdergegaan: nu gooit %1", "fr": "Le match a avancé depuis cette saisie : c'est à %1 de lancer", "es": "El partido ha avanzado desde que se escribió esto: ahora lanza %1"},
+})
+
+# Counts, in each language's plural forms (Qt's order: singular, plural).
+TEXTS.update({
+    "%n-Dart Outshot": {"de": ["Finish mit %n Dart", "Finish mit %n Darts"], "nl": ["Uitgooi met %n dart", "Uitgooi met %n darts"], "fr": ["Finish en %n fléchette", "Finish en %n fléchettes"], "es": ["Cierre con %n dardo", "Cierre con %n dardos"]},
+    "Room on the network: %1 · %2": {"de": "Raum im Netzwerk: %1 · %2", "nl": "Zaal op het netwerk: %1 · %2", "fr": "Salle sur le réseau : %1 · %2", "es": "Sala en la red: %1 · %2"},
+    "%n board": {"de": ["%n Anzeige", "%n Anzeigen"], "nl": ["%n scorebord", "%n scoreborden"], "fr": ["%n tableau", "%n tableaux"], "es": ["%n marcador", "%n marcadores"]},
+    "%n boards": {"de": ["%n Anzeige", "%n Anzeigen"], "nl": ["%n scorebord", "%n scoreborden"], "fr": ["%n tableau", "%n tableaux"], "es": ["%n marcador", "%n marcadores"]},
+    "%n keypad": {"de": ["%n Eingabe", "%n Eingaben"], "nl": ["%n toetsenblok", "%n toetsenblokken"], "fr": ["%n pavé", "%n pavés"], "es": ["%n teclado", "%n teclados"]},
+    "%n keypads": {"de": ["%n Eingabe", "%n Eingaben"], "nl": ["%n toetsenblok", "%n toetsenblokken"], "fr": ["%n pavé", "%n pavés"], "es": ["%n teclado", "%n teclados"]},
 })

@@ -875,10 +875,6 @@ Darts-Anzeigetafel</translation>
         <translation>Finish-Fenster</translation>
     </message>
     <message>
-        <source>%1-Dart Outshot</source>
-        <translation>Finish mit %1 Darts</translation>
-    </message>
-    <message>
         <source>Thr&amp;ow</source>
         <translation>&amp;Wurf</translation>
     </message>
@@ -1005,6 +1001,10 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Room C&amp;odes…</source>
         <translation>Raum-C&amp;odes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-Dart Outshot</source>
+        <translation><numerusform>Finish mit %n Dart</numerusform><numerusform>Finish mit %n Darts</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1261,26 +1261,6 @@ Darts-Anzeigetafel</translation>
         <translation>Der Raum kann nicht auf Port %1 angeboten werden: %2</translation>
     </message>
     <message>
-        <source>Room on the network: %1 %2 · %3 %4</source>
-        <translation>Raum im Netzwerk: %1 %2 · %3 %4</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>Anzeige</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>Anzeigen</translation>
-    </message>
-    <message>
-        <source>keypad</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
-        <source>keypads</source>
-        <translation>Eingaben</translation>
-    </message>
-    <message>
         <source>The computer throws for %1</source>
         <translation>Der Computer wirft für %1</translation>
     </message>
@@ -1328,6 +1308,26 @@ Darts-Anzeigetafel</translation>
         <source>The match has moved on since this was typed: %1 is to throw now</source>
         <translation>Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1</translation>
     </message>
+    <message>
+        <source>Room on the network: %1 · %2</source>
+        <translation>Raum im Netzwerk: %1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n Anzeige</numerusform><numerusform>%n Anzeigen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n Anzeige</numerusform><numerusform>%n Anzeigen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n Eingabe</numerusform><numerusform>%n Eingaben</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n Eingabe</numerusform><numerusform>%n Eingaben</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>TRoomWindow</name>
@@ -1352,24 +1352,24 @@ Darts-Anzeigetafel</translation>
         <translation>Neue Codes</translation>
     </message>
     <message>
-        <source>Connected: %1 %2 · %3 %4</source>
-        <translation>Verbunden: %1 %2 · %3 %4</translation>
+        <source>Connected: %1 · %2</source>
+        <translation>Verbunden: %1 · %2</translation>
     </message>
-    <message>
-        <source>board</source>
-        <translation>Anzeige</translation>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n Anzeige</numerusform><numerusform>%n Anzeigen</numerusform></translation>
     </message>
-    <message>
-        <source>boards</source>
-        <translation>Anzeigen</translation>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n Anzeige</numerusform><numerusform>%n Anzeigen</numerusform></translation>
     </message>
-    <message>
-        <source>keypad</source>
-        <translation>Eingabe</translation>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n Eingabe</numerusform><numerusform>%n Eingaben</numerusform></translation>
     </message>
-    <message>
-        <source>keypads</source>
-        <translation>Eingaben</translation>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n Eingabe</numerusform><numerusform>%n Eingaben</numerusform></translation>
     </message>
 </context>
 <context>

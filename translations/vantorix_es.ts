@@ -875,10 +875,6 @@ Marcador de dardos</translation>
         <translation>Ventana de cierres</translation>
     </message>
     <message>
-        <source>%1-Dart Outshot</source>
-        <translation>Cierre con %1 dardos</translation>
-    </message>
-    <message>
         <source>Thr&amp;ow</source>
         <translation>Ti&amp;rada</translation>
     </message>
@@ -1005,6 +1001,10 @@ Marcador de dardos</translation>
     <message>
         <source>Room C&amp;odes…</source>
         <translation>&amp;Códigos de la sala…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-Dart Outshot</source>
+        <translation><numerusform>Cierre con %n dardo</numerusform><numerusform>Cierre con %n dardos</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1261,26 +1261,6 @@ Marcador de dardos</translation>
         <translation>La sala no puede servirse en el puerto %1: %2</translation>
     </message>
     <message>
-        <source>Room on the network: %1 %2 · %3 %4</source>
-        <translation>Sala en la red: %1 %2 · %3 %4</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>marcador</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>marcadores</translation>
-    </message>
-    <message>
-        <source>keypad</source>
-        <translation>teclado</translation>
-    </message>
-    <message>
-        <source>keypads</source>
-        <translation>teclados</translation>
-    </message>
-    <message>
         <source>The computer throws for %1</source>
         <translation>El ordenador tira por %1</translation>
     </message>
@@ -1328,6 +1308,26 @@ Marcador de dardos</translation>
         <source>The match has moved on since this was typed: %1 is to throw now</source>
         <translation>El partido ha avanzado desde que se escribió esto: ahora lanza %1</translation>
     </message>
+    <message>
+        <source>Room on the network: %1 · %2</source>
+        <translation>Sala en la red: %1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n marcador</numerusform><numerusform>%n marcadores</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n marcador</numerusform><numerusform>%n marcadores</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n teclado</numerusform><numerusform>%n teclados</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n teclado</numerusform><numerusform>%n teclados</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>TRoomWindow</name>
@@ -1352,24 +1352,24 @@ Marcador de dardos</translation>
         <translation>Códigos nuevos</translation>
     </message>
     <message>
-        <source>Connected: %1 %2 · %3 %4</source>
-        <translation>Conectados: %1 %2 · %3 %4</translation>
+        <source>Connected: %1 · %2</source>
+        <translation>Conectados: %1 · %2</translation>
     </message>
-    <message>
-        <source>board</source>
-        <translation>marcador</translation>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n marcador</numerusform><numerusform>%n marcadores</numerusform></translation>
     </message>
-    <message>
-        <source>boards</source>
-        <translation>marcadores</translation>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n marcador</numerusform><numerusform>%n marcadores</numerusform></translation>
     </message>
-    <message>
-        <source>keypad</source>
-        <translation>teclado</translation>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n teclado</numerusform><numerusform>%n teclados</numerusform></translation>
     </message>
-    <message>
-        <source>keypads</source>
-        <translation>teclados</translation>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n teclado</numerusform><numerusform>%n teclados</numerusform></translation>
     </message>
 </context>
 <context>

@@ -875,10 +875,6 @@ Tableau de score de fléchettes</translation>
         <translation>Fenêtre des finishs</translation>
     </message>
     <message>
-        <source>%1-Dart Outshot</source>
-        <translation>Finish en %1 fléchettes</translation>
-    </message>
-    <message>
         <source>Thr&amp;ow</source>
         <translation>Lan&amp;cer</translation>
     </message>
@@ -1005,6 +1001,10 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Room C&amp;odes…</source>
         <translation>&amp;Codes de la salle…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-Dart Outshot</source>
+        <translation><numerusform>Finish en %n fléchette</numerusform><numerusform>Finish en %n fléchettes</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1261,26 +1261,6 @@ Tableau de score de fléchettes</translation>
         <translation>La salle ne peut pas être servie sur le port %1 : %2</translation>
     </message>
     <message>
-        <source>Room on the network: %1 %2 · %3 %4</source>
-        <translation>Salle sur le réseau : %1 %2 · %3 %4</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>tableau</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>tableaux</translation>
-    </message>
-    <message>
-        <source>keypad</source>
-        <translation>pavé</translation>
-    </message>
-    <message>
-        <source>keypads</source>
-        <translation>pavés</translation>
-    </message>
-    <message>
         <source>The computer throws for %1</source>
         <translation>L'ordinateur lance pour %1</translation>
     </message>
@@ -1328,6 +1308,26 @@ Tableau de score de fléchettes</translation>
         <source>The match has moved on since this was typed: %1 is to throw now</source>
         <translation>Le match a avancé depuis cette saisie : c'est à %1 de lancer</translation>
     </message>
+    <message>
+        <source>Room on the network: %1 · %2</source>
+        <translation>Salle sur le réseau : %1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n tableau</numerusform><numerusform>%n tableaux</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n tableau</numerusform><numerusform>%n tableaux</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n pavé</numerusform><numerusform>%n pavés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n pavé</numerusform><numerusform>%n pavés</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>TRoomWindow</name>
@@ -1352,24 +1352,24 @@ Tableau de score de fléchettes</translation>
         <translation>Nouveaux codes</translation>
     </message>
     <message>
-        <source>Connected: %1 %2 · %3 %4</source>
-        <translation>Connectés : %1 %2 · %3 %4</translation>
+        <source>Connected: %1 · %2</source>
+        <translation>Connectés : %1 · %2</translation>
     </message>
-    <message>
-        <source>board</source>
-        <translation>tableau</translation>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n tableau</numerusform><numerusform>%n tableaux</numerusform></translation>
     </message>
-    <message>
-        <source>boards</source>
-        <translation>tableaux</translation>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n tableau</numerusform><numerusform>%n tableaux</numerusform></translation>
     </message>
-    <message>
-        <source>keypad</source>
-        <translation>pavé</translation>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n pavé</numerusform><numerusform>%n pavés</numerusform></translation>
     </message>
-    <message>
-        <source>keypads</source>
-        <translation>pavés</translation>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n pavé</numerusform><numerusform>%n pavés</numerusform></translation>
     </message>
 </context>
 <context>

@@ -875,10 +875,6 @@ Dartsscorebord</translation>
         <translation>Uitgooivenster</translation>
     </message>
     <message>
-        <source>%1-Dart Outshot</source>
-        <translation>Uitgooi met %1 darts</translation>
-    </message>
-    <message>
         <source>Thr&amp;ow</source>
         <translation>&amp;Worp</translation>
     </message>
@@ -1005,6 +1001,10 @@ Dartsscorebord</translation>
     <message>
         <source>Room C&amp;odes…</source>
         <translation>Zaalc&amp;odes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n-Dart Outshot</source>
+        <translation><numerusform>Uitgooi met %n dart</numerusform><numerusform>Uitgooi met %n darts</numerusform></translation>
     </message>
 </context>
 <context>
@@ -1261,26 +1261,6 @@ Dartsscorebord</translation>
         <translation>De zaal kan niet op poort %1 worden aangeboden: %2</translation>
     </message>
     <message>
-        <source>Room on the network: %1 %2 · %3 %4</source>
-        <translation>Zaal op het netwerk: %1 %2 · %3 %4</translation>
-    </message>
-    <message>
-        <source>board</source>
-        <translation>scorebord</translation>
-    </message>
-    <message>
-        <source>boards</source>
-        <translation>scoreborden</translation>
-    </message>
-    <message>
-        <source>keypad</source>
-        <translation>toetsenblok</translation>
-    </message>
-    <message>
-        <source>keypads</source>
-        <translation>toetsenblokken</translation>
-    </message>
-    <message>
         <source>The computer throws for %1</source>
         <translation>De computer gooit voor %1</translation>
     </message>
@@ -1328,6 +1308,26 @@ Dartsscorebord</translation>
         <source>The match has moved on since this was typed: %1 is to throw now</source>
         <translation>De wedstrijd is sinds het intypen verdergegaan: nu gooit %1</translation>
     </message>
+    <message>
+        <source>Room on the network: %1 · %2</source>
+        <translation>Zaal op het netwerk: %1 · %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n scorebord</numerusform><numerusform>%n scoreborden</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n scorebord</numerusform><numerusform>%n scoreborden</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n toetsenblok</numerusform><numerusform>%n toetsenblokken</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n toetsenblok</numerusform><numerusform>%n toetsenblokken</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>TRoomWindow</name>
@@ -1352,24 +1352,24 @@ Dartsscorebord</translation>
         <translation>Nieuwe codes</translation>
     </message>
     <message>
-        <source>Connected: %1 %2 · %3 %4</source>
-        <translation>Verbonden: %1 %2 · %3 %4</translation>
+        <source>Connected: %1 · %2</source>
+        <translation>Verbonden: %1 · %2</translation>
     </message>
-    <message>
-        <source>board</source>
-        <translation>scorebord</translation>
+    <message numerus="yes">
+        <source>%n board</source>
+        <translation><numerusform>%n scorebord</numerusform><numerusform>%n scoreborden</numerusform></translation>
     </message>
-    <message>
-        <source>boards</source>
-        <translation>scoreborden</translation>
+    <message numerus="yes">
+        <source>%n boards</source>
+        <translation><numerusform>%n scorebord</numerusform><numerusform>%n scoreborden</numerusform></translation>
     </message>
-    <message>
-        <source>keypad</source>
-        <translation>toetsenblok</translation>
+    <message numerus="yes">
+        <source>%n keypad</source>
+        <translation><numerusform>%n toetsenblok</numerusform><numerusform>%n toetsenblokken</numerusform></translation>
     </message>
-    <message>
-        <source>keypads</source>
-        <translation>toetsenblokken</translation>
+    <message numerus="yes">
+        <source>%n keypads</source>
+        <translation><numerusform>%n toetsenblok</numerusform><numerusform>%n toetsenblokken</numerusform></translation>
     </message>
 </context>
 <context>

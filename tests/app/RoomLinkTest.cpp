@@ -340,9 +340,26 @@ void TestRoomLink::TokensLimitsNewCodesAndSwitchingOff()
 }
 
 // Protocol keys are never translated: in every language the pages get the same keys, and a
-// turn typed on the keypad is recorded.
+// turn typed on the keypad is recorded. Counts take each language's plural (French: 0 tableau).
 void TestRoomLink::TheKeypadWorksInEveryLanguage()
 {
+    const QMap<QString, std::pair<QString, QString>> counted = {
+        {QStringLiteral("en"),
+         {QStringLiteral("Room on the network: 0 boards · 1 keypad"),
+          QStringLiteral("1-Dart Outshot")}},
+        {QStringLiteral("de"),
+         {QStringLiteral("Raum im Netzwerk: 0 Anzeigen · 1 Eingabe"),
+          QStringLiteral("Finish mit 1 Dart")}},
+        {QStringLiteral("nl"),
+         {QStringLiteral("Zaal op het netwerk: 0 scoreborden · 1 toetsenblok"),
+          QStringLiteral("Uitgooi met 1 dart")}},
+        {QStringLiteral("fr"),
+         {QStringLiteral("Salle sur le réseau : 0 tableau · 1 pavé"),
+          QStringLiteral("Finish en 1 fléchette")}},
+        {QStringLiteral("es"),
+         {QStringLiteral("Sala en la red: 0 marcadores · 1 teclado"),
+          QStringLiteral("Cierre con 1 dardo")}},
+    };
     QStringList english;
     for (const QString& code : LanguageCodes()) {
         qDeleteAll(qApp->findChildren<QTranslator*>());
@@ -352,6 +369,11 @@ void TestRoomLink::TheKeypadWorksInEveryLanguage()
         TPage keypad(Local(windows.Room.KeypadAddresses().first()));
         QVERIFY(keypad.Open());
         QTRY_VERIFY(!keypad.Messages.isEmpty());
+        QTRY_COMPARE(
+            windows.Main.findChild<QLabel*>(QStringLiteral("LabelRoomConnections"))->text(),
+            counted[code].first);
+        QCOMPARE(windows.Main.findChild<QAction*>(QStringLiteral("ActionOutShot1"))->text(),
+                 counted[code].second);
         const QStringList keys = KeyPaths(keypad.Messages.last());
         QVERIFY2(keys.contains(QStringLiteral("keypad.side")), qPrintable(code));
         if (code == u"en") {

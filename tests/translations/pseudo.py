@@ -11,7 +11,7 @@ import xml.etree.ElementTree as tree
 ACCENTS = str.maketrans("aeiouycnAEIOUYCN", "àéîõüýçñÀÉÎÕÜÝÇÑ")
 FILLER = "àéîõü"
 # Kept as they are: markup, entities, placeholders, mnemonics and line breaks.
-KEPT = re.compile(r"(<[^>]*>|&[a-z]+;|%L?\d|&|\n)")
+KEPT = re.compile(r"(<[^>]*>|&[a-z]+;|%L?\d|%n|&|\n)")
 
 
 def pseudo(source):
@@ -28,6 +28,11 @@ def pseudo(source):
 document = tree.parse(sys.argv[1])
 for message in document.iter("message"):
     translation = message.find("translation")
-    translation.text = pseudo(message.find("source").text or "")
+    text = pseudo(message.find("source").text or "")
+    if message.get("numerus") == "yes":
+        for form in translation.iter("numerusform"):
+            form.text = text
+    else:
+        translation.text = text
     translation.attrib.pop("type", None)
 document.write(sys.argv[2], encoding="utf-8", xml_declaration=True)

@@ -74,7 +74,7 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     }
     for (int darts = 1; darts <= 3; ++darts) {
         const QByteArray name = "ActionOutShot" + QByteArray::number(darts);
-        QAction* action = NewAction(name.constData(), tr("%1-Dart Outshot").arg(darts));
+        QAction* action = NewAction(name.constData(), tr("%n-Dart Outshot", nullptr, darts));
         action->setData(darts);
         action->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + darts)));
         OutShotActions[static_cast<size_t>(darts - 1)] = action;
