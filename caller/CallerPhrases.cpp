@@ -18,7 +18,7 @@ std::string Requirement(const TCallEvent& event, TCallLanguage language)
         return {};
     }
     const TCallWords& words = CallWords(language);
-    return event.Thrower + words.RequireBefore + NumberWords(event.ThrowerRemainder, language) +
+    return event.Thrower + words.RequireBefore + SpokenNumber(event.ThrowerRemainder, language) +
            words.RequireAfter;
 }
 
@@ -44,8 +44,8 @@ std::string ScoreInWords(int32_t score, TCallLanguage language)
     if (score == 0) {
         return words.NoScore;
     }
-    return score == 180 ? words.CryBefore + NumberWords(score, language) + words.CryAfter
-                        : NumberWords(score, language);
+    return score == 180 ? words.CryBefore + SpokenNumber(score, language) + words.CryAfter
+                        : SpokenNumber(score, language);
 }
 
 std::string CallPhrase(const TCallEvent& event)
@@ -60,6 +60,9 @@ std::string CallPhrase(const TCallEvent& event, TCallLanguage language)
     std::string darts;
     for (const std::string& dart : event.Darts) {
         darts += (darts.empty() ? "" : ", ") + dart;
+    }
+    for (const TDart& dart : event.Thrown) {
+        darts += (darts.empty() ? "" : ", ") + DartWords(dart, language);
     }
     if (!darts.empty()) {
         darts += ": ";
@@ -105,14 +108,8 @@ TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int
         const std::vector<TDart>* darts = kind == TCallKind::Turn && params.EnterDarts
                                               ? sheet->EntryDarts(sheet->EntryCount() - 1)
                                               : nullptr;
-        for (const TDart& dart : darts != nullptr ? *darts : std::vector<TDart>{}) {
-            const std::string number = ScoreInWords(dart.Segment);
-            event.Darts.push_back(dart.Segment == 0 ? "miss"
-                                  : dart.Segment == 25
-                                      ? (dart.Multiplier == 2 ? "bull" : "twenty-five")
-                                  : dart.Multiplier == 3 ? "treble " + number
-                                  : dart.Multiplier == 2 ? "double " + number
-                                                         : number);
+        if (darts != nullptr) {
+            event.Thrown = *darts; // worded in the language the call is made in
         }
         if (kind == TCallKind::Turn && sheet->Won()) {
             // The tally has taken the leg: a set won leaves no legs in the set in play.

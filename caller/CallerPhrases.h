@@ -40,6 +40,8 @@ struct TCallEvent
     // A turn of a match entered dart by dart: its darts in words ("treble twenty", "bull"), said
     // before its score (Turn).
     std::vector<std::string> Darts{};
+    // The same darts as thrown, worded by the call in its language (after Darts).
+    std::vector<TDart> Thrown{};
 };
 
 // 0..999 in British words: "no score" for 0, "twenty-six", "one hundred and eighty!" (the one

@@ -192,18 +192,50 @@ std::string NumberWords(int32_t number, TCallLanguage language)
 
 const TCallWords& CallWords(TCallLanguage language)
 {
-    // Darts keeps its English words where players use them: "Game Shot", "Leg", "Set".
+    // Darts keeps its English words where players use them: "Game Shot", "Leg", "Set"; the
+    // German and Spanish voices say "Game Shot" right only as they would spell it.
     static const std::array<TCallWords, 5> kWords = {{
         {"no score", "", "!", "game shot, and the leg", "game shot, and the set",
          "game shot, and the match", ", you require ", ""},
-        {"keine Punkte", "", "!", "Game Shot, und das Leg", "Game Shot, und das Set",
-         "Game Shot, und das Match", ", du brauchst ", ""},
+        {"keine Punkte", "", "!", "Gejm Schott, und das Leg", "Gejm Schott, und das Set",
+         "Gejm Schott, und das Match", ", du brauchst ", ""},
         {"geen score", "", "!", "game shot, en de leg", "game shot, en de set",
          "game shot, en de wedstrijd", ", je hebt ", " nodig"},
         {"aucun point", "", " !", "game shot, et la manche", "game shot, et le set",
          "game shot, et le match", ", il te faut ", ""},
-        {"sin puntos", "¡", "!", "game shot, y el leg", "game shot, y el set",
-         "game shot, y el partido", ", necesitas ", ""},
+        {"sin puntos", "¡", "!", "guéim shot, y el leg", "guéim shot, y el set",
+         "guéim shot, y el partido", ", necesitas ", ""},
     }};
     return kWords[static_cast<size_t>(language)];
+}
+
+std::string SpokenNumber(int32_t number, TCallLanguage language)
+{
+    if (language == TCallLanguage::French && number >= 0 && number % 100 >= 80) {
+        return std::to_string(number);
+    }
+    return NumberWords(number, language);
+}
+
+std::string DartWords(const TDart& dart, TCallLanguage language)
+{
+    // Miss, twenty-five, bull, treble, double: as each language's callers say them.
+    static const std::array<std::array<const char*, 5>, 5> kWords = {{
+        {"miss", "twenty-five", "bull", "treble ", "double "},
+        {"daneben", "fünfundzwanzig", "Bull", "Triple ", "Doppel "},
+        {"mis", "vijfentwintig", "bull", "triple ", "dubbel "},
+        {"raté", "vingt-cinq", "bull", "triple ", "double "},
+        {"fallo", "veinticinco", "diana", "triple ", "doble "},
+    }};
+    const auto& words = kWords[static_cast<size_t>(language)];
+    if (dart.Segment == 0) {
+        return words[0];
+    }
+    if (dart.Segment == 25) {
+        return dart.Multiplier == 2 ? words[2] : words[1];
+    }
+    const std::string number = SpokenNumber(dart.Segment, language);
+    return dart.Multiplier == 3   ? words[3] + number
+           : dart.Multiplier == 2 ? words[4] + number
+                                  : number;
 }

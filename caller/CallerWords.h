@@ -3,6 +3,8 @@
 // The caller's words in each language it speaks: numbers 0..999 as a caller says them, and the
 // fixed parts of a call. A pure function of the number and the language: no toolkit, no audio.
 
+#include "DartNotation.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,14 @@ enum class TCallLanguage : uint8_t
 // 0..999 in words ("eighty-one", "einundachtzig", "eenentachtig", "quatre-vingt-un",
 // "ochenta y uno"); other numbers as digits.
 std::string NumberWords(int32_t number, TCallLanguage language);
+
+// A number as the language's voice says it right: NumberWords, but for French 80..99 (and
+// 180..199, ...), which espeak-ng mispronounces from words ("quatre-vingt-deux" with its t) and
+// says right from digits.
+std::string SpokenNumber(int32_t number, TCallLanguage language);
+
+// A dart as the language's callers say it: "treble twenty", "Triple zwanzig", "bull", "miss".
+std::string DartWords(const TDart& dart, TCallLanguage language);
 
 // The fixed parts of a call, UTF-8.
 struct TCallWords

@@ -48,7 +48,8 @@ const TGamesWords& GamesWords(TCallLanguage language)
         {"three in the bed, ", "one mark", "marks", "one point", "points", "the bull",
          "finished in ", " darts", "going for ", "game over", "you require ", "", "game shot. "},
         {"drei in einem Feld, ", "ein Mark", "Marks", "ein Punkt", "Punkte", "das Bull",
-         "fertig mit ", " Darts", "weiter auf ", "Spiel vorbei", "du brauchst ", "", "Game Shot. "},
+         "fertig mit ", " Darts", "weiter auf ", "Spiel vorbei", "du brauchst ", "",
+         "Gejm Schott. "},
         {"drie in één vak, ", "één mark", "marks", "één punt", "punten", "de bull", "klaar in ",
          " darts", "nu op ", "game over", "je hebt ", " nodig", "game shot. "},
         {"trois dans la même case, ", "une marque", "marques", "un point", "points", "le bull",
@@ -56,7 +57,7 @@ const TGamesWords& GamesWords(TCallLanguage language)
          "game shot. "},
         {"tres en el mismo sector, ", "una marca", "marcas", "un punto", "puntos", "la diana",
          "terminado en ", " dardos", "a por ", "fin de la partida", "necesitas ", "",
-         "game shot. "},
+         "guéim shot. "},
     }};
     return kWords[static_cast<size_t>(language)];
 }

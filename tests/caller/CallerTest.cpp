@@ -86,13 +86,12 @@ TEST(CallerPhrases, NumbersInEveryLanguage)
     const std::vector<std::tuple<L, std::string, std::string>> calls = {
         {L::English, "game shot, and the match",
          "one hundred and eighty! Anna, you require eighty-one"},
-        {L::German, "Game Shot, und das Match",
+        {L::German, "Gejm Schott, und das Match",
          "einhundertachtzig! Anna, du brauchst einundachtzig"},
         {L::Dutch, "game shot, en de wedstrijd",
          "honderdtachtig! Anna, je hebt eenentachtig nodig"},
-        {L::French, "game shot, et le match",
-         "cent quatre-vingts ! Anna, il te faut quatre-vingt-un"},
-        {L::Spanish, "game shot, y el partido", "¡ciento ochenta! Anna, necesitas ochenta y uno"},
+        {L::French, "game shot, et le match", "180 ! Anna, il te faut 81"},
+        {L::Spanish, "guéim shot, y el partido", "¡ciento ochenta! Anna, necesitas ochenta y uno"},
     };
     for (const auto& [language, shotCall, requireCall] : calls) {
         EXPECT_EQ(CallPhrase(shot, language), shotCall);
@@ -247,6 +246,27 @@ TEST(CallerPhrases, DartsAreCalledBeforeTheScore)
     EXPECT_EQ(call(1), "one. Anna, you require sixteen");
     ASSERT_TRUE(leg.GetSheet(0)->AddDarts({{4, 1}, {6, 2}}));
     EXPECT_EQ(call(0), "four, double six: game shot, and the match");
+    // Each language calls its own darts, and French its numbers as its voice says them right.
+    TCallEvent darts{TCallKind::Turn, 110, TShot::None, false, "", 0};
+    darts.Thrown = {{20, 3}, {25, 2}, {0, 1}, {18, 2}, {25, 1}};
+    const std::pair<TCallLanguage, const char*> languages[] = {
+        {TCallLanguage::English,
+         "treble twenty, bull, miss, double eighteen, twenty-five: one hundred and ten"},
+        {TCallLanguage::German,
+         "Triple zwanzig, Bull, daneben, Doppel achtzehn, fünfundzwanzig: einhundertzehn"},
+        {TCallLanguage::Dutch,
+         "triple twintig, bull, mis, dubbel achttien, vijfentwintig: honderdtien"},
+        {TCallLanguage::French, "triple vingt, bull, raté, double dix-huit, vingt-cinq: cent dix"},
+        {TCallLanguage::Spanish,
+         "triple veinte, diana, fallo, doble dieciocho, veinticinco: ciento diez"},
+    };
+    for (const auto& [language, said] : languages) {
+        EXPECT_EQ(CallPhrase(darts, language), said);
+    }
+    for (const int32_t number : {80, 82, 89, 91, 99, 182}) {
+        EXPECT_EQ(SpokenNumber(number, TCallLanguage::French), std::to_string(number));
+    }
+    EXPECT_EQ(SpokenNumber(79, TCallLanguage::French), NumberWords(79, TCallLanguage::French));
 }
 
 // Cricket is called in marks and points, its wins as in X01; the practice games call what
@@ -295,7 +315,7 @@ TEST(CallerPhrases, CricketAndPracticeCalls)
          TCallLanguage::German},
         {TGameKind::Cricket, 2, 0, {"S20 S14"}, "één mark", TCallLanguage::Dutch},
         {TGameKind::Cricket, 2, 0, {"S14 S1 miss"}, "aucun point", TCallLanguage::French},
-        {TGameKind::Cricket, 2, 1, closeAll, "game shot, y el partido", TCallLanguage::Spanish},
+        {TGameKind::Cricket, 2, 1, closeAll, "guéim shot, y el partido", TCallLanguage::Spanish},
         {TGameKind::CutThroatCricket,
          2,
          0,
@@ -309,7 +329,7 @@ TEST(CallerPhrases, CricketAndPracticeCalls)
          1,
          0,
          {"T20 T11 D14"},
-         "Game Shot. du brauchst einhundertzweiundzwanzig",
+         "Gejm Schott. du brauchst einhundertzweiundzwanzig",
          TCallLanguage::German},
     };
     for (const TCase& test : cases) {
