@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -213,8 +214,9 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
         }
     }
     if (root != u"VTXSettings") {
-        result.Problems << QStringLiteral("not a settings file (no VTXSettings element); "
-                                          "using the defaults");
+        result.Problems << QCoreApplication::translate(
+            "SettingsFile", "not a settings file (no VTXSettings element); "
+                            "using the defaults");
         return result;
     }
     if (reader.hasError()) {
@@ -222,7 +224,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
         if (error.endsWith(u'.')) {
             error.chop(1);
         }
-        result.Problems << QStringLiteral("%1 (line %2); the values before it are used")
+        result.Problems << QCoreApplication::translate(
+                               "SettingsFile", "%1 (line %2); the values before it are used")
                                .arg(error)
                                .arg(reader.lineNumber());
     }
@@ -236,7 +239,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
         if (value && *value >= low && *value <= high) {
             target = value;
         } else {
-            result.Problems << QStringLiteral("%1: \"%2\" is not a usable value")
+            result.Problems << QCoreApplication::translate("SettingsFile",
+                                                           "%1: \"%2\" is not a usable value")
                                    .arg(QLatin1String(kPaths[field]), *texts[field]);
         }
     };
@@ -246,7 +250,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
         }
         target = ParseBool(*texts[field]);
         if (!target) {
-            result.Problems << QStringLiteral("%1: \"%2\" is not true or false")
+            result.Problems << QCoreApplication::translate("SettingsFile",
+                                                           "%1: \"%2\" is not true or false")
                                    .arg(QLatin1String(kPaths[field]), *texts[field]);
         }
     };
@@ -417,18 +422,21 @@ TSettingsRead ReadSettingsFile(const QString& path, QByteArray* bytes)
     // A FIFO would block the start in open() and a device could be read for ever: only a
     // regular file is read, and only up to a size no settings file comes near.
     if (!info.isFile()) {
-        result.Problems << QStringLiteral("not a regular file; using the defaults");
+        result.Problems << QCoreApplication::translate("SettingsFile",
+                                                       "not a regular file; using the defaults");
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.Problems
-            << QStringLiteral("cannot be read (%1); using the defaults").arg(file.errorString());
+        result.Problems << QCoreApplication::translate("SettingsFile",
+                                                       "cannot be read (%1); using the defaults")
+                               .arg(file.errorString());
         return result;
     }
     const QByteArray read = file.read(kMaxSettingsFileBytes + 1);
     if (read.size() > kMaxSettingsFileBytes) {
-        result.Problems << QStringLiteral("larger than %1 MB; using the defaults")
+        result.Problems << QCoreApplication::translate("SettingsFile",
+                                                       "larger than %1 MB; using the defaults")
                                .arg(kMaxSettingsFileBytes / (1024 * 1024));
         return result;
     }
@@ -448,8 +456,9 @@ bool SaveSettingsFile(const QString& path, const TSettings& settings, QString* e
     if (info.isSymLink() || (info.exists() && !info.isFile())) {
         if (error != nullptr) {
             *error = info.isSymLink()
-                         ? QStringLiteral("it is a link; nothing is written through a link")
-                         : QStringLiteral("not a regular file");
+                         ? QCoreApplication::translate(
+                               "SettingsFile", "it is a link; nothing is written through a link")
+                         : QCoreApplication::translate("SettingsFile", "not a regular file");
         }
         return false;
     }

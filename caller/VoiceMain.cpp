@@ -58,39 +58,44 @@ int main(int argc, char* argv[])
     const QString engine = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QStringList engines = QTextToSpeech::availableEngines();
     if (engine.isEmpty() ? engines.isEmpty() : !engines.contains(engine)) {
+        // The reasons go to the program in English; it shows them in its language.
         Refuse(engine.isEmpty()
-                   ? QStringLiteral("no speech engine is installed")
-                   : QStringLiteral("the speech engine \"%1\" is not installed").arg(engine));
+                   ? QStringLiteral(QT_TRANSLATE_NOOP("Voice", "no speech engine is "
+                                                               "installed"))
+                   : QStringLiteral(
+                         QT_TRANSLATE_NOOP("Voice", "the speech engine \"%1\" is not installed"))
+                         .arg(engine));
     }
     QTextToSpeech speech(engine.isEmpty() ? engines.first() : engine);
     if (speech.state() == QTextToSpeech::Error) {
-        Refuse(QStringLiteral("the speech engine cannot be used"));
+        Refuse(QStringLiteral(QT_TRANSLATE_NOOP("Voice", "the speech engine cannot be used")));
     }
     if (speech.availableVoices().isEmpty()) {
-        Refuse(QStringLiteral("the speech engine has no voice"));
+        Refuse(QStringLiteral(QT_TRANSLATE_NOOP("Voice", "the speech engine has no voice")));
     }
     bool spoke = false;
-    QObject::connect(&speech, &QTextToSpeech::stateChanged, &application,
-                     [&](QTextToSpeech::State state) {
-                         if (state == QTextToSpeech::Error) {
-                             // Once sound has begun, an error is a fault of this phrase (the
-                             // sound server ran dry under load), not of the sound system.
-                             if (spoke) {
-                                 Say("cut");
-                                 std::_Exit(0);
-                             }
-                             Refuse(QStringLiteral("no sound device can be reached"));
-                         }
-                         if (state == QTextToSpeech::Speaking) {
-                             spoke = true;
-                             Say("speaking");
-                         } else if (state == QTextToSpeech::Ready && spoke) {
-                             QTimer::singleShot(kLingerMilliseconds, &application, [] {
-                                 Say("done");
-                                 QCoreApplication::quit();
-                             });
-                         }
-                     });
+    QObject::connect(
+        &speech, &QTextToSpeech::stateChanged, &application, [&](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Error) {
+                // Once sound has begun, an error is a fault of this phrase (the
+                // sound server ran dry under load), not of the sound system.
+                if (spoke) {
+                    Say("cut");
+                    std::_Exit(0);
+                }
+                Refuse(
+                    QStringLiteral(QT_TRANSLATE_NOOP("Voice", "no sound device can be reached")));
+            }
+            if (state == QTextToSpeech::Speaking) {
+                spoke = true;
+                Say("speaking");
+            } else if (state == QTextToSpeech::Ready && spoke) {
+                QTimer::singleShot(kLingerMilliseconds, &application, [] {
+                    Say("done");
+                    QCoreApplication::quit();
+                });
+            }
+        });
     Say("ready");
 
     std::string line;

@@ -1,6 +1,8 @@
 #include "Voices.h"
 
+#include <QCoreApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <utility>
 
@@ -167,6 +169,22 @@ void TVoices::Failed(const QString& reason)
     }
 }
 
+namespace {
+
+// A voice's reason, sent in English, in the program's language.
+QString Translated(const QString& reason)
+{
+    static const QRegularExpression engine(QStringLiteral("^the speech engine \"(.*)\" is not "
+                                                          "installed$"));
+    if (const QRegularExpressionMatch named = engine.match(reason); named.hasMatch()) {
+        return QCoreApplication::translate("Voice", "the speech engine \"%1\" is not installed")
+            .arg(named.captured(1));
+    }
+    return QCoreApplication::translate("Voice", reason.toUtf8().constData());
+}
+
+} // namespace
+
 void TVoices::Fail(const QString& reason)
 {
     if (m_Failed) {
@@ -179,5 +197,5 @@ void TVoices::Fail(const QString& reason)
         m_Spare = nullptr;
         Finish(voice);
     }
-    m_Problem(reason);
+    m_Problem(Translated(reason));
 }

@@ -147,7 +147,11 @@ QString Describe(const TStoredMatch& match)
             : kDot + QCoreApplication::translate("Describe", "Leg %1").arg(match.Legs);
     return players + kDot +
            QCoreApplication::translate("GameNames", match.GameName.toUtf8().constData()) + leg +
-           kDot + match.Score;
+           kDot +
+           QString(match.Score)
+               .replace(QStringLiteral("Sets "), QCoreApplication::translate("Describe", "Sets "))
+               .replace(QStringLiteral(", Legs "),
+                        QCoreApplication::translate("Describe", ", Legs "));
 }
 
 namespace {

@@ -148,10 +148,10 @@ QString CMatchStore::Reason(const QSqlError& error) const
 {
     const int code = PrimaryCode(error);
     if (code == kSqliteBusy || code == kSqliteLocked) {
-        return QStringLiteral("the store is locked by another program");
+        return QCoreApplication::translate("CMatchStore", "the store is locked by another program");
     }
     if (code == kSqliteFull) {
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("CMatchStore", "the disk is full");
     }
     const QString words = WriteFailureWords(m_Path);
     if (!words.isEmpty()) {
@@ -159,9 +159,11 @@ QString CMatchStore::Reason(const QSqlError& error) const
     }
     if (code == kSqliteReadOnly || code == kSqlitePerm || code == kSqliteCantOpen ||
         code == kSqliteIoError) {
-        return QStringLiteral("%1 cannot be written (%2)").arg(m_Path, error.text());
+        return QCoreApplication::translate("CMatchStore", "%1 cannot be written (%2)")
+            .arg(m_Path, error.text());
     }
-    return QStringLiteral("%1 cannot be used (%2)").arg(m_Path, error.text());
+    return QCoreApplication::translate("CMatchStore", "%1 cannot be used (%2)")
+        .arg(m_Path, error.text());
 }
 
 bool CMatchStore::Exec(const QString& statement)
@@ -189,7 +191,8 @@ bool CMatchStore::SetAside()
             QFile::rename(file, aside + QLatin1String(side));
         }
     }
-    m_Problem = QStringLiteral("%1 was damaged; it is kept as %2 and a new one was made")
+    m_Problem = QCoreApplication::translate(
+                    "CMatchStore", "%1 was damaged; it is kept as %2 and a new one was made")
                     .arg(m_Path, aside);
     m_DamagedPath = aside;
     return true;
@@ -245,21 +248,25 @@ bool CMatchStore::CheckOwnFile()
     const bool empty = objects == 0 && version == 0 && application == 0;
     const bool ours = application == kApplicationId || (application == 0 && ourTables);
     if (!empty && !ours) {
-        return Fail(QStringLiteral("%1 is another program's database (application %2, version "
-                                   "%3); it is left alone")
+        return Fail(QCoreApplication::translate(
+                        "CMatchStore", "%1 is another program's database (application %2, version "
+                                       "%3); it is left alone")
                         .arg(m_Path)
                         .arg(application)
                         .arg(version),
                     false);
     }
     if (version > kSchemaVersion) {
-        return Fail(QStringLiteral("%1 was written by a newer Vantorix; matches are not saved "
-                                   "until it is updated")
+        return Fail(QCoreApplication::translate(
+                        "CMatchStore", "%1 was written by a newer Vantorix; matches are not saved "
+                                       "until it is updated")
                         .arg(m_Path),
                     false);
     }
     if (!m_Writer) {
-        return !empty || Fail(QStringLiteral("%1 holds no matches yet").arg(m_Path), false);
+        return !empty || Fail(QCoreApplication::translate("CMatchStore", "%1 holds no matches yet")
+                                  .arg(m_Path),
+                              false);
     }
     // WAL with synchronous NORMAL: a commit is in the file before the window paints it, so a
     // killed process loses nothing; only a power cut can lose the last turns, never the file.
@@ -295,7 +302,9 @@ bool CMatchStore::Open()
     }
     m_Retry = false;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        return Fail(QStringLiteral("the SQLite driver of Qt is not installed"), false);
+        return Fail(
+            QCoreApplication::translate("CMatchStore", "the SQLite driver of Qt is not installed"),
+            false);
     }
     const QString refusal = WriteRefusal(m_Path);
     if (!refusal.isEmpty()) {
@@ -304,7 +313,7 @@ bool CMatchStore::Open()
     const QString folder = QFileInfo(m_Path).absolutePath();
     if (!QDir().mkpath(folder)) {
         const QString words = WriteFailureWords(folder + QStringLiteral("/."));
-        return Fail(QStringLiteral("cannot make the folder %1%2")
+        return Fail(QCoreApplication::translate("CMatchStore", "cannot make the folder %1%2")
                         .arg(folder, words.isEmpty() ? QString() : QStringLiteral(": ") + words),
                     true);
     }
@@ -318,10 +327,12 @@ bool CMatchStore::Open()
     const bool otherWriter = !m_Writer && m_Lock->error() == QLockFile::LockFailedError;
     if (!m_Writer && !QFileInfo::exists(m_Path)) {
         const QString words = WriteFailureWords(m_Path);
-        return Fail(otherWriter
-                        ? QStringLiteral("another Vantorix is recording into %1").arg(m_Path)
-                    : words.isEmpty() ? QStringLiteral("cannot lock %1").arg(m_Path)
-                                      : words,
+        return Fail(otherWriter ? QCoreApplication::translate(
+                                      "CMatchStore", "another Vantorix is recording into %1")
+                                      .arg(m_Path)
+                    : words.isEmpty()
+                        ? QCoreApplication::translate("CMatchStore", "cannot lock %1").arg(m_Path)
+                        : words,
                     !otherWriter);
     }
     if (m_Writer) {
@@ -352,10 +363,14 @@ bool CMatchStore::Open()
             break;
         }
         if (!m_Writer) {
-            return Fail(QStringLiteral("%1 is damaged").arg(m_Path), false);
+            return Fail(QCoreApplication::translate("CMatchStore", "%1 is damaged").arg(m_Path),
+                        false);
         }
         if (attempt > 0 || !SetAside()) {
-            return Fail(QStringLiteral("%1 is damaged and cannot be set aside").arg(m_Path), false);
+            return Fail(
+                QCoreApplication::translate("CMatchStore", "%1 is damaged and cannot be set aside")
+                    .arg(m_Path),
+                false);
         }
     }
     if (!CheckOwnFile()) {
@@ -365,9 +380,11 @@ bool CMatchStore::Open()
         // Every match that still reads goes on in the new store.
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         const TSalvage salvage = SalvageMatches(database, m_DamagedPath);
-        m_Problem += QStringLiteral(", with %1 of the %2 matches that could be read carried over")
-                         .arg(salvage.Saved)
-                         .arg(salvage.Found);
+        m_Problem +=
+            QCoreApplication::translate(
+                "CMatchStore", ", with %1 of the %2 matches that could be read carried over")
+                .arg(salvage.Saved)
+                .arg(salvage.Found);
         m_DamagedPath.clear();
     }
     if (!m_Writer) {
@@ -376,13 +393,17 @@ bool CMatchStore::Open()
         const QString words = WriteFailureWords(m_Path + QStringLiteral(".lock"));
         m_Problem =
             otherWriter
-                ? QStringLiteral("another Vantorix is recording into %1; this one records "
-                                 "nothing (History can be read)")
+                ? QCoreApplication::translate(
+                      "CMatchStore", "another Vantorix is recording into %1; this one records "
+                                     "nothing (History can be read)")
                       .arg(m_Path)
-                : QStringLiteral("%1; nothing is recorded until it can be written "
-                                 "(History can be read)")
-                      .arg(words.isEmpty() ? QStringLiteral("%1 cannot be locked").arg(m_Path)
-                                           : words);
+                : QCoreApplication::translate("CMatchStore",
+                                              "%1; nothing is recorded until it can be written "
+                                              "(History can be read)")
+                      .arg(words.isEmpty()
+                               ? QCoreApplication::translate("CMatchStore", "%1 cannot be locked")
+                                     .arg(m_Path)
+                               : words);
         m_Retry = !otherWriter;
         m_Behind = m_Behind || m_Retry;
     }
@@ -401,14 +422,16 @@ void CMatchStore::JournalLost()
     m_Open = false;
     if (!OpenConnection() || !Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
-        Fail(QStringLiteral("the journal %1-wal was deleted while in use and the store could "
-                            "not be opened again")
+        Fail(QCoreApplication::translate(
+                 "CMatchStore", "the journal %1-wal was deleted while in use and the store could "
+                                "not be opened again")
                  .arg(m_Path),
              true);
         return;
     }
-    m_Problem = QStringLiteral("the journal %1-wal was deleted while in use; what it held is "
-                               "saved in %1 and recording goes on")
+    m_Problem = QCoreApplication::translate(
+                    "CMatchStore", "the journal %1-wal was deleted while in use; what it held is "
+                                   "saved in %1 and recording goes on")
                     .arg(m_Path);
 }
 
@@ -556,8 +579,9 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
         if (!error.isValid()) {
             error = database.lastError();
         }
-        m_Problem = QStringLiteral("%1; what is played is kept in memory and saved once the "
-                                   "store takes writes again")
+        m_Problem = QCoreApplication::translate(
+                        "CMatchStore", "%1; what is played is kept in memory and saved once the "
+                                       "store takes writes again")
                         .arg(Reason(error));
         m_Behind = true;
         return false;
@@ -573,11 +597,14 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
     }
     if (m_Behind) {
         m_Behind = false;
-        m_Problem = kept == 0 ? QStringLiteral("recording goes on")
-                              : QStringLiteral("recording goes on; %1 kept in memory %2 saved")
-                                    .arg(kept == 1 ? QStringLiteral("the operation")
-                                                   : QStringLiteral("%1 operations").arg(kept),
-                                         kept == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+        m_Problem =
+            kept == 0 ? QCoreApplication::translate("CMatchStore", "recording goes on")
+            : kept == 1
+                ? QCoreApplication::translate(
+                      "CMatchStore", "recording goes on; the operation kept in memory is saved")
+                : QCoreApplication::translate(
+                      "CMatchStore", "recording goes on; %n operations kept in memory are saved",
+                      nullptr, static_cast<int>(kept));
     }
     return true;
 }
@@ -791,7 +818,7 @@ bool CMatchStore::Delete(int64_t id)
         return false;
     }
     if (m_Recording && id == m_MatchId) {
-        m_Problem = QStringLiteral("This is the match in play");
+        m_Problem = QCoreApplication::translate("CMatchStore", "This is the match in play");
         return false;
     }
     QSqlDatabase database = QSqlDatabase::database(m_Connection, false);

@@ -1,5 +1,6 @@
 #include "StoreFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -32,11 +33,13 @@ QString WriteRefusal(const QString& path)
 {
     const QFileInfo file(path);
     if (file.isSymLink()) {
-        return QStringLiteral("%1 is a link to %2; nothing is written through a link")
+        return QCoreApplication::translate("CMatchStore",
+                                           "%1 is a link to %2; nothing is written through a link")
             .arg(QDir::toNativeSeparators(path), file.symLinkTarget());
     }
     if (file.exists() && !file.isFile()) {
-        return QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("CMatchStore", "%1 is not a regular file")
+            .arg(QDir::toNativeSeparators(path));
     }
     return {};
 }
@@ -47,16 +50,19 @@ QString WriteFailureWords(const QString& path)
     const QString folder = file.absolutePath();
     const QStorageInfo disk(folder);
     if (disk.isValid() && disk.bytesAvailable() < kFullDiskBytes) {
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("CMatchStore", "the disk is full");
     }
     if (disk.isValid() && disk.isReadOnly()) {
-        return QStringLiteral("the disk of %1 is read-only").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("CMatchStore", "the disk of %1 is read-only")
+            .arg(QDir::toNativeSeparators(folder));
     }
     if (!Writable(folder)) {
-        return QStringLiteral("no permission to write in %1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("CMatchStore", "no permission to write in %1")
+            .arg(QDir::toNativeSeparators(folder));
     }
     if (file.exists() && !Writable(path)) {
-        return QStringLiteral("no permission to write %1").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("CMatchStore", "no permission to write %1")
+            .arg(QDir::toNativeSeparators(path));
     }
     return {};
 }

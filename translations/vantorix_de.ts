@@ -30,6 +30,122 @@
         <source>the computer's seed "%1" is no number; 0 is used</source>
         <translation>der Startwert „%1“ des Computers ist keine Zahl; 0 wird verwendet</translation>
     </message>
+    <message>
+        <source>the store is locked by another program</source>
+        <translation>der Speicher ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 ist nicht nutzbar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new one was made</source>
+        <translation>%1 war beschädigt; sie bleibt als %2 erhalten, eine neue wurde angelegt</translation>
+    </message>
+    <message>
+        <source>%1 is another program's database (application %2, version %3); it is left alone</source>
+        <translation>%1 ist die Datenbank eines anderen Programms (Anwendung %2, Version %3); sie bleibt unberührt</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Vantorix; matches are not saved until it is updated</source>
+        <translation>%1 stammt von einem neueren Vantorix; Matches werden erst nach einem Update gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 holds no matches yet</source>
+        <translation>%1 enthält noch keine Matches</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1%2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden%2</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1</source>
+        <translation>ein anderes Vantorix zeichnet in %1 auf</translation>
+    </message>
+    <message>
+        <source>cannot lock %1</source>
+        <translation>%1 kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside</source>
+        <translation>%1 ist beschädigt und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>, with %1 of the %2 matches that could be read carried over</source>
+        <translation>, mit %1 der %2 lesbaren Matches übernommen</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1; this one records nothing (History can be read)</source>
+        <translation>ein anderes Vantorix zeichnet in %1 auf; dieses zeichnet nichts auf (der Verlauf ist lesbar)</translation>
+    </message>
+    <message>
+        <source>%1; nothing is recorded until it can be written (History can be read)</source>
+        <translation>%1; nichts wird aufgezeichnet, bis geschrieben werden kann (der Verlauf ist lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked</source>
+        <translation>%1 kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use and the store could not be opened again</source>
+        <translation>das Journal %1-wal wurde im Betrieb gelöscht und der Speicher ließ sich nicht wieder öffnen</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use; what it held is saved in %1 and recording goes on</source>
+        <translation>das Journal %1-wal wurde im Betrieb gelöscht; sein Inhalt ist in %1 gesichert, die Aufzeichnung geht weiter</translation>
+    </message>
+    <message>
+        <source>%1; what is played is kept in memory and saved once the store takes writes again</source>
+        <translation>%1; das Gespielte bleibt im Speicher und wird gesichert, sobald der Speicher wieder schreibbar ist</translation>
+    </message>
+    <message>
+        <source>recording goes on</source>
+        <translation>die Aufzeichnung geht weiter</translation>
+    </message>
+    <message>
+        <source>recording goes on; the operation kept in memory is saved</source>
+        <translation>die Aufzeichnung geht weiter; der Schritt im Speicher ist gesichert</translation>
+    </message>
+    <message>
+        <source>This is the match in play</source>
+        <translation>Das ist das laufende Match</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2; nothing is written through a link</source>
+        <translation>%1 ist ein Verweis auf %2; durch einen Verweis wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the disk of %1 is read-only</source>
+        <translation>das Laufwerk von %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>keine Schreibrechte in %1</translation>
+    </message>
+    <message>
+        <source>no permission to write %1</source>
+        <translation>keine Schreibrechte für %1</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -40,6 +156,14 @@
     <message>
         <source>Leg %1</source>
         <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets </source>
+        <translation>Sets </translation>
+    </message>
+    <message>
+        <source>, Legs </source>
+        <translation>, Legs </translation>
     </message>
 </context>
 <context>
@@ -492,6 +616,45 @@
     <message>
         <source>A message may be at most %1 bytes</source>
         <translation>Eine Nachricht darf höchstens %1 Bytes lang sein</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>not a settings file (no VTXSettings element); using the defaults</source>
+        <translation>keine Einstellungsdatei (kein VTXSettings-Element); die Standardwerte gelten</translation>
+    </message>
+    <message>
+        <source>%1 (line %2); the values before it are used</source>
+        <translation>%1 (Zeile %2); die Werte davor gelten</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not a usable value</source>
+        <translation>%1: „%2“ ist kein nutzbarer Wert</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not true or false</source>
+        <translation>%1: „%2“ ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>not a regular file; using the defaults</source>
+        <translation>keine gewöhnliche Datei; die Standardwerte gelten</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1); using the defaults</source>
+        <translation>nicht lesbar (%1); die Standardwerte gelten</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB; using the defaults</source>
+        <translation>größer als %1 MB; die Standardwerte gelten</translation>
+    </message>
+    <message>
+        <source>it is a link; nothing is written through a link</source>
+        <translation>es ist ein Verweis; durch einen Verweis wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1756,29 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>The language you chose is spoken from the next start.</source>
         <translation>Die gewählte Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>no speech engine is installed</source>
+        <translation>keine Sprachausgabe ist installiert</translation>
+    </message>
+    <message>
+        <source>the speech engine "%1" is not installed</source>
+        <translation>die Sprachausgabe „%1“ ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the speech engine cannot be used</source>
+        <translation>die Sprachausgabe ist nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voice</source>
+        <translation>die Sprachausgabe hat keine Stimme</translation>
+    </message>
+    <message>
+        <source>no sound device can be reached</source>
+        <translation>kein Audiogerät erreichbar</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,122 @@
         <source>the computer's seed "%1" is no number; 0 is used</source>
         <translation>la semilla «%1» del ordenador no es un número; se usa 0</translation>
     </message>
+    <message>
+        <source>the store is locked by another program</source>
+        <translation>otro programa tiene bloqueado el almacén</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 no se puede usar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new one was made</source>
+        <translation>%1 estaba dañado; se conserva como %2 y se ha creado uno nuevo</translation>
+    </message>
+    <message>
+        <source>%1 is another program's database (application %2, version %3); it is left alone</source>
+        <translation>%1 es la base de datos de otro programa (aplicación %2, versión %3); no se toca</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Vantorix; matches are not saved until it is updated</source>
+        <translation>%1 lo escribió un Vantorix más reciente; los partidos no se guardan hasta actualizarlo</translation>
+    </message>
+    <message>
+        <source>%1 holds no matches yet</source>
+        <translation>%1 aún no contiene partidos</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1%2</source>
+        <translation>no se puede crear la carpeta %1%2</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1</source>
+        <translation>otro Vantorix está grabando en %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1</source>
+        <translation>no se puede bloquear %1</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 está dañado</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside</source>
+        <translation>%1 está dañado y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>, with %1 of the %2 matches that could be read carried over</source>
+        <translation>, con %1 de los %2 partidos legibles trasladados</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1; this one records nothing (History can be read)</source>
+        <translation>otro Vantorix está grabando en %1; este no graba nada (el historial se puede leer)</translation>
+    </message>
+    <message>
+        <source>%1; nothing is recorded until it can be written (History can be read)</source>
+        <translation>%1; no se graba nada hasta que se pueda escribir (el historial se puede leer)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked</source>
+        <translation>%1 no se puede bloquear</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use and the store could not be opened again</source>
+        <translation>el diario %1-wal se borró en uso y el almacén no se pudo volver a abrir</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use; what it held is saved in %1 and recording goes on</source>
+        <translation>el diario %1-wal se borró en uso; lo que contenía está guardado en %1 y la grabación continúa</translation>
+    </message>
+    <message>
+        <source>%1; what is played is kept in memory and saved once the store takes writes again</source>
+        <translation>%1; lo jugado se guarda en memoria hasta que el almacén admita escritura</translation>
+    </message>
+    <message>
+        <source>recording goes on</source>
+        <translation>la grabación continúa</translation>
+    </message>
+    <message>
+        <source>recording goes on; the operation kept in memory is saved</source>
+        <translation>la grabación continúa; la operación guardada en memoria está guardada</translation>
+    </message>
+    <message>
+        <source>This is the match in play</source>
+        <translation>Es el partido en juego</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2; nothing is written through a link</source>
+        <translation>%1 es un enlace a %2; no se escribe nada a través de un enlace</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the disk of %1 is read-only</source>
+        <translation>el disco de %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>sin permiso para escribir en %1</translation>
+    </message>
+    <message>
+        <source>no permission to write %1</source>
+        <translation>sin permiso para escribir %1</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -40,6 +156,14 @@
     <message>
         <source>Leg %1</source>
         <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets </source>
+        <translation>Sets </translation>
+    </message>
+    <message>
+        <source>, Legs </source>
+        <translation>, legs </translation>
     </message>
 </context>
 <context>
@@ -492,6 +616,45 @@
     <message>
         <source>A message may be at most %1 bytes</source>
         <translation>Un mensaje puede tener como mucho %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>not a settings file (no VTXSettings element); using the defaults</source>
+        <translation>no es un archivo de configuración (sin elemento VTXSettings); se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>%1 (line %2); the values before it are used</source>
+        <translation>%1 (línea %2); se usan los valores anteriores</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not a usable value</source>
+        <translation>%1: «%2» no es un valor utilizable</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not true or false</source>
+        <translation>%1: «%2» no es true ni false</translation>
+    </message>
+    <message>
+        <source>not a regular file; using the defaults</source>
+        <translation>no es un archivo normal; se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1); using the defaults</source>
+        <translation>no se puede leer (%1); se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB; using the defaults</source>
+        <translation>más de %1 MB; se usan los valores por defecto</translation>
+    </message>
+    <message>
+        <source>it is a link; nothing is written through a link</source>
+        <translation>es un enlace; no se escribe nada a través de un enlace</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1756,29 @@ Marcador de dardos</translation>
     <message>
         <source>The language you chose is spoken from the next start.</source>
         <translation>El idioma elegido se aplica en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>no speech engine is installed</source>
+        <translation>no hay ningún motor de voz instalado</translation>
+    </message>
+    <message>
+        <source>the speech engine "%1" is not installed</source>
+        <translation>el motor de voz «%1» no está instalado</translation>
+    </message>
+    <message>
+        <source>the speech engine cannot be used</source>
+        <translation>el motor de voz no se puede usar</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voice</source>
+        <translation>el motor de voz no tiene ninguna voz</translation>
+    </message>
+    <message>
+        <source>no sound device can be reached</source>
+        <translation>no se puede llegar a ningún dispositivo de sonido</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,122 @@
         <source>the computer's seed "%1" is no number; 0 is used</source>
         <translation>la graine « %1 » de l'ordinateur n'est pas un nombre ; 0 est utilisé</translation>
     </message>
+    <message>
+        <source>the store is locked by another program</source>
+        <translation>le stockage est verrouillé par un autre programme</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 ne peut pas être écrit (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 est inutilisable (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new one was made</source>
+        <translation>%1 était endommagé ; il est gardé sous %2 et un nouveau a été créé</translation>
+    </message>
+    <message>
+        <source>%1 is another program's database (application %2, version %3); it is left alone</source>
+        <translation>%1 est la base d'un autre programme (application %2, version %3) ; elle est laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Vantorix; matches are not saved until it is updated</source>
+        <translation>%1 a été écrit par un Vantorix plus récent ; les matchs ne sont pas enregistrés avant la mise à jour</translation>
+    </message>
+    <message>
+        <source>%1 holds no matches yet</source>
+        <translation>%1 ne contient encore aucun match</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>le pilote SQLite de Qt n'est pas installé</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1%2</source>
+        <translation>impossible de créer le dossier %1%2</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1</source>
+        <translation>un autre Vantorix enregistre dans %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1</source>
+        <translation>impossible de verrouiller %1</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 est endommagé</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside</source>
+        <translation>%1 est endommagé et ne peut pas être mis de côté</translation>
+    </message>
+    <message>
+        <source>, with %1 of the %2 matches that could be read carried over</source>
+        <translation>, avec %1 des %2 matchs lisibles repris</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1; this one records nothing (History can be read)</source>
+        <translation>un autre Vantorix enregistre dans %1 ; celui-ci n'enregistre rien (l'historique reste lisible)</translation>
+    </message>
+    <message>
+        <source>%1; nothing is recorded until it can be written (History can be read)</source>
+        <translation>%1 ; rien n'est enregistré tant que l'écriture est impossible (l'historique reste lisible)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked</source>
+        <translation>%1 ne peut pas être verrouillé</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use and the store could not be opened again</source>
+        <translation>le journal %1-wal a été supprimé en cours d'usage et le stockage n'a pas pu être rouvert</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use; what it held is saved in %1 and recording goes on</source>
+        <translation>le journal %1-wal a été supprimé en cours d'usage ; son contenu est gardé dans %1 et l'enregistrement continue</translation>
+    </message>
+    <message>
+        <source>%1; what is played is kept in memory and saved once the store takes writes again</source>
+        <translation>%1 ; ce qui est joué reste en mémoire et sera enregistré dès que le stockage accepte l'écriture</translation>
+    </message>
+    <message>
+        <source>recording goes on</source>
+        <translation>l'enregistrement continue</translation>
+    </message>
+    <message>
+        <source>recording goes on; the operation kept in memory is saved</source>
+        <translation>l'enregistrement continue ; l'opération gardée en mémoire est enregistrée</translation>
+    </message>
+    <message>
+        <source>This is the match in play</source>
+        <translation>C'est le match en cours</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2; nothing is written through a link</source>
+        <translation>%1 est un lien vers %2 ; rien n'est écrit à travers un lien</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the disk of %1 is read-only</source>
+        <translation>le disque de %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>pas le droit d'écrire dans %1</translation>
+    </message>
+    <message>
+        <source>no permission to write %1</source>
+        <translation>pas le droit d'écrire %1</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -40,6 +156,14 @@
     <message>
         <source>Leg %1</source>
         <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Sets </source>
+        <translation>Sets </translation>
+    </message>
+    <message>
+        <source>, Legs </source>
+        <translation>, manches </translation>
     </message>
 </context>
 <context>
@@ -492,6 +616,45 @@
     <message>
         <source>A message may be at most %1 bytes</source>
         <translation>Un message fait au plus %1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>not a settings file (no VTXSettings element); using the defaults</source>
+        <translation>pas un fichier de réglages (pas d'élément VTXSettings) ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>%1 (line %2); the values before it are used</source>
+        <translation>%1 (ligne %2) ; les valeurs d'avant sont utilisées</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not a usable value</source>
+        <translation>%1 : « %2 » n'est pas une valeur utilisable</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not true or false</source>
+        <translation>%1 : « %2 » n'est ni true ni false</translation>
+    </message>
+    <message>
+        <source>not a regular file; using the defaults</source>
+        <translation>pas un fichier ordinaire ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1); using the defaults</source>
+        <translation>illisible (%1) ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB; using the defaults</source>
+        <translation>plus de %1 Mo ; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>it is a link; nothing is written through a link</source>
+        <translation>c'est un lien ; rien n'est écrit à travers un lien</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1756,29 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>The language you chose is spoken from the next start.</source>
         <translation>La langue choisie s'applique au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>no speech engine is installed</source>
+        <translation>aucun moteur de synthèse vocale n'est installé</translation>
+    </message>
+    <message>
+        <source>the speech engine "%1" is not installed</source>
+        <translation>le moteur de synthèse vocale « %1 » n'est pas installé</translation>
+    </message>
+    <message>
+        <source>the speech engine cannot be used</source>
+        <translation>le moteur de synthèse vocale est inutilisable</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voice</source>
+        <translation>le moteur de synthèse vocale n'a aucune voix</translation>
+    </message>
+    <message>
+        <source>no sound device can be reached</source>
+        <translation>aucun périphérique audio n'est joignable</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,122 @@
         <source>the computer's seed "%1" is no number; 0 is used</source>
         <translation>de startwaarde "%1" van de computer is geen getal; 0 wordt gebruikt</translation>
     </message>
+    <message>
+        <source>the store is locked by another program</source>
+        <translation>de opslag is door een ander programma vergrendeld</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kan niet worden geschreven (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 is onbruikbaar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new one was made</source>
+        <translation>%1 was beschadigd; het blijft bewaard als %2 en er is een nieuw gemaakt</translation>
+    </message>
+    <message>
+        <source>%1 is another program's database (application %2, version %3); it is left alone</source>
+        <translation>%1 is de database van een ander programma (toepassing %2, versie %3); die blijft onaangeroerd</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Vantorix; matches are not saved until it is updated</source>
+        <translation>%1 is geschreven door een nieuwere Vantorix; wedstrijden worden pas na een update opgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 holds no matches yet</source>
+        <translation>%1 bevat nog geen wedstrijden</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>het SQLite-stuurprogramma van Qt is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1%2</source>
+        <translation>de map %1 kan niet worden gemaakt%2</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1</source>
+        <translation>een andere Vantorix legt vast in %1</translation>
+    </message>
+    <message>
+        <source>cannot lock %1</source>
+        <translation>%1 kan niet worden vergrendeld</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 is beschadigd</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside</source>
+        <translation>%1 is beschadigd en kan niet opzij worden gezet</translation>
+    </message>
+    <message>
+        <source>, with %1 of the %2 matches that could be read carried over</source>
+        <translation>, met %1 van de %2 leesbare wedstrijden overgenomen</translation>
+    </message>
+    <message>
+        <source>another Vantorix is recording into %1; this one records nothing (History can be read)</source>
+        <translation>een andere Vantorix legt vast in %1; deze legt niets vast (de geschiedenis is leesbaar)</translation>
+    </message>
+    <message>
+        <source>%1; nothing is recorded until it can be written (History can be read)</source>
+        <translation>%1; er wordt niets vastgelegd tot er geschreven kan worden (de geschiedenis is leesbaar)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked</source>
+        <translation>%1 kan niet worden vergrendeld</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use and the store could not be opened again</source>
+        <translation>het journaal %1-wal is tijdens gebruik gewist en de opslag kon niet opnieuw worden geopend</translation>
+    </message>
+    <message>
+        <source>the journal %1-wal was deleted while in use; what it held is saved in %1 and recording goes on</source>
+        <translation>het journaal %1-wal is tijdens gebruik gewist; wat erin stond is bewaard in %1 en het vastleggen gaat door</translation>
+    </message>
+    <message>
+        <source>%1; what is played is kept in memory and saved once the store takes writes again</source>
+        <translation>%1; wat gespeeld wordt blijft in het geheugen en wordt opgeslagen zodra de opslag weer schrijfbaar is</translation>
+    </message>
+    <message>
+        <source>recording goes on</source>
+        <translation>het vastleggen gaat door</translation>
+    </message>
+    <message>
+        <source>recording goes on; the operation kept in memory is saved</source>
+        <translation>het vastleggen gaat door; de stap in het geheugen is opgeslagen</translation>
+    </message>
+    <message>
+        <source>This is the match in play</source>
+        <translation>Dit is de lopende wedstrijd</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2; nothing is written through a link</source>
+        <translation>%1 is een koppeling naar %2; via een koppeling wordt niets geschreven</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>the disk of %1 is read-only</source>
+        <translation>de schijf van %1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>no permission to write in %1</source>
+        <translation>geen schrijfrechten in %1</translation>
+    </message>
+    <message>
+        <source>no permission to write %1</source>
+        <translation>geen schrijfrechten voor %1</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -40,6 +156,14 @@
     <message>
         <source>Leg %1</source>
         <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Sets </source>
+        <translation>Sets </translation>
+    </message>
+    <message>
+        <source>, Legs </source>
+        <translation>, legs </translation>
     </message>
 </context>
 <context>
@@ -492,6 +616,45 @@
     <message>
         <source>A message may be at most %1 bytes</source>
         <translation>Een bericht mag hoogstens %1 bytes lang zijn</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>not a settings file (no VTXSettings element); using the defaults</source>
+        <translation>geen instellingenbestand (geen VTXSettings-element); de standaardwaarden gelden</translation>
+    </message>
+    <message>
+        <source>%1 (line %2); the values before it are used</source>
+        <translation>%1 (regel %2); de waarden ervoor gelden</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not a usable value</source>
+        <translation>%1: "%2" is geen bruikbare waarde</translation>
+    </message>
+    <message>
+        <source>%1: "%2" is not true or false</source>
+        <translation>%1: "%2" is geen true of false</translation>
+    </message>
+    <message>
+        <source>not a regular file; using the defaults</source>
+        <translation>geen gewoon bestand; de standaardwaarden gelden</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1); using the defaults</source>
+        <translation>niet leesbaar (%1); de standaardwaarden gelden</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB; using the defaults</source>
+        <translation>groter dan %1 MB; de standaardwaarden gelden</translation>
+    </message>
+    <message>
+        <source>it is a link; nothing is written through a link</source>
+        <translation>het is een koppeling; via een koppeling wordt niets geschreven</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1756,29 @@ Dartsscorebord</translation>
     <message>
         <source>The language you chose is spoken from the next start.</source>
         <translation>De gekozen taal geldt vanaf de volgende start.</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>no speech engine is installed</source>
+        <translation>er is geen spraakengine geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>the speech engine "%1" is not installed</source>
+        <translation>de spraakengine "%1" is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>the speech engine cannot be used</source>
+        <translation>de spraakengine is onbruikbaar</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voice</source>
+        <translation>de spraakengine heeft geen stem</translation>
+    </message>
+    <message>
+        <source>no sound device can be reached</source>
+        <translation>geen geluidsapparaat bereikbaar</translation>
     </message>
 </context>
 </TS>

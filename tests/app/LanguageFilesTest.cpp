@@ -7,6 +7,7 @@
 #include "GamesMatch.h"
 #include "Language.h"
 #include "MatchExport.h"
+#include "MatchStore.h"
 #include "SettingsFile.h"
 #include "WidgetHelpers.h"
 
@@ -88,15 +89,32 @@ void TestLanguageFiles::FilesAreTheSameInEveryLanguage()
     QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr);
     QCOMPARE(Printed(2.5), std::string("2,50")); // the fault's condition holds
 
+    // What is said is in the language: a settings value refused, the store's reason, a stored
+    // score with sets.
     const struct
     {
         const char* Code;
-        const char* Shown;  // 45.666 in the statistics
-        const char* Figure; // a games figure "2.33" as shown
+        const char* Shown;    // 45.666 in the statistics
+        const char* Figure;   // a games figure "2.33" as shown
+        const char* Settings; // part of a refused settings value's notice
+        const char* Store;    // part of the reason a store cannot be made
+        const char* Score;    // "Sets 1-0, Legs 1-1" as shown
     } kLanguages[] = {
-        {"en", "45.67", "2.33"}, {"de", "45,67", "2,33"}, {"nl", "45,67", "2,33"},
-        {"fr", "45,67", "2,33"}, {"es", "45,67", "2,33"},
+        {"en", "45.67", "2.33", "is not a usable value", "cannot make the folder",
+         "Sets 1-0, Legs 1-1"},
+        {"de", "45,67", "2,33", "ist kein nutzbarer Wert", "kann nicht angelegt werden",
+         "Sets 1-0, Legs 1-1"},
+        {"nl", "45,67", "2,33", "is geen bruikbare waarde", "kan niet worden gemaakt",
+         "Sets 1-0, legs 1-1"},
+        {"fr", "45,67", "2,33", "n'est pas une valeur utilisable", "impossible de créer le dossier",
+         "Sets 1-0, manches 1-1"},
+        {"es", "45,67", "2,33", "no es un valor utilizable", "no se puede crear la carpeta",
+         "Sets 1-0, legs 1-1"},
     };
+    QTemporaryDir blocked;
+    QFile file(blocked.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
     QByteArrayList english;
     for (const auto& language : kLanguages) {
         QVERIFY(InstallLanguage(*QCoreApplication::instance(), QString::fromLatin1(language.Code)));
@@ -110,6 +128,18 @@ void TestLanguageFiles::FilesAreTheSameInEveryLanguage()
             english = written;
         }
         QCOMPARE(written, english);
+        QVERIFY(ReadSettings("<VTXSettings><NewGame><GameType>99</GameType></NewGame>"
+                             "</VTXSettings>")
+                    .Problems.join(u' ')
+                    .contains(QString::fromUtf8(language.Settings)));
+        CMatchStore store(file.fileName() + QStringLiteral("/matches.sqlite"));
+        QVERIFY(!store.Open());
+        QVERIFY2(store.Problem().contains(QString::fromUtf8(language.Store)),
+                 qPrintable(store.Problem()));
+        TStoredMatch stored;
+        stored.Params.Player1Name = "Anna";
+        stored.Score = QStringLiteral("Sets 1-0, Legs 1-1");
+        QVERIFY(Describe(stored).endsWith(QString::fromUtf8(language.Score)));
     }
 }
 

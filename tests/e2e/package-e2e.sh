@@ -30,6 +30,9 @@ for engine in libflite1 libespeak-ng1; do
 done
 dpkg-deb -f "$deb" Recommends | grep -q pulseaudio ||
     { echo "FAIL: no sound server is recommended"; exit 1; }
+# Qt's own buttons (Yes, No, Close) in the program's language.
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n ||
+    { echo "FAIL: Qt's translations are not recommended"; exit 1; }
 # Unpacked, not installed: the link would reach this machine's /etc, so it is pointed at the
 # unpacked copy.
 ln -sfn "$root$table" "$root/usr/lib/vantorix/VTXOutShots.ini"
