@@ -512,8 +512,9 @@ std::string CGame::PlayerName(int32_t player) const
 std::string CGame::ThrowerName(int32_t player, int32_t thrower) const
 {
     const auto index = static_cast<size_t>(player) * 2 + static_cast<size_t>(thrower);
+    // The computer throws for its whole side: no person of a pair throws there.
     if (m_Params.TeamSize == 2 && player >= 0 && (thrower == 0 || thrower == 1) &&
-        index < m_Params.ThrowerNames.size()) {
+        ComputerAverage(m_Params, player) <= 0 && index < m_Params.ThrowerNames.size()) {
         return m_Params.ThrowerNames[index];
     }
     return PlayerName(player);

@@ -76,6 +76,7 @@ TPlayerRecord ReadPlayerRecord(const QSqlDatabase& database, const QString& name
     record.LegsPlayed = query.value(2).toLongLong();
     record.LegsWon = query.value(3).toLongLong();
     const double darts = query.value(5).toDouble();
+    record.X01Darts = query.value(5).toLongLong();
     record.ThreeDartAverage = darts > 0 ? query.value(4).toDouble() / darts * 3.0 : 0.0;
     record.HighestTurn = query.value(6).toInt();
     record.Count180 = query.value(7).toLongLong();

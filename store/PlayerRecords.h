@@ -21,6 +21,9 @@ struct TPlayerRecord
     int32_t HighestTurn = 0;
     int64_t Count180 = 0;
     int32_t HighestCheckout = 0;
+    // Darts thrown in X01 matches: none, and the X01 figures above mean nothing (a player of
+    // cricket and the practice games only).
+    int64_t X01Darts = 0;
 };
 
 // The names of cricket and the practice games as an SQL list ("('Cricket', …)"): their matches

@@ -508,3 +508,12 @@ TEXTS.update({
     "Sets ": {"de": "Sets ", "nl": "Sets ", "fr": "Sets ", "es": "Sets "},
     ", Legs ": {"de": ", Legs ", "nl": ", legs ", "fr": ", manches ", "es": ", legs "},
 })
+
+# A player's record in History without an X01 match.
+TEXTS.update({
+    "Matches %1 played, %2 won · Legs %3 played, %4 won": {
+        "de": "Matches %1 gespielt, %2 gewonnen · Legs %3 gespielt, %4 gewonnen",
+        "nl": "Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen",
+        "fr": "Matchs %1 joués, %2 gagnés · Manches %3 jouées, %4 gagnées",
+        "es": "Partidos %1 jugados, %2 ganados · Legs %3 jugados, %4 ganados"},
+})

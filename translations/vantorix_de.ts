@@ -951,6 +951,10 @@ Darts-Anzeigetafel</translation>
         <source>Avg %1</source>
         <translation>Schnitt %1</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won</source>
+        <translation>Matches %1 gespielt, %2 gewonnen · Legs %3 gespielt, %4 gewonnen</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>

@@ -951,6 +951,10 @@ Marcador de dardos</translation>
         <source>Avg %1</source>
         <translation>Prom. %1</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won</source>
+        <translation>Partidos %1 jugados, %2 ganados · Legs %3 jugados, %4 ganados</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>

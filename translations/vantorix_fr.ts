@@ -951,6 +951,10 @@ Tableau de score de fléchettes</translation>
         <source>Avg %1</source>
         <translation>Moy. %1</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won</source>
+        <translation>Matchs %1 joués, %2 gagnés · Manches %3 jouées, %4 gagnées</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>

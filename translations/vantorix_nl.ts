@@ -951,6 +951,10 @@ Dartsscorebord</translation>
         <source>Avg %1</source>
         <translation>Gem. %1</translation>
     </message>
+    <message>
+        <source>Matches %1 played, %2 won · Legs %3 played, %4 won</source>
+        <translation>Wedstrijden %1 gespeeld, %2 gewonnen · Legs %3 gespeeld, %4 gewonnen</translation>
+    </message>
 </context>
 <context>
     <name>TLegCorrectionDialog</name>

@@ -686,6 +686,18 @@ void TestRealKeys::ALegEnteredDartByDartByKeys()
     Press(QStringLiteral("Return"));
     QTRY_COMPARE(board.Remainder(0), 321);
     QCOMPARE(line->text(), QStringLiteral("T20 \u00B7 T20 \u00B7 T20 = 180"));
+    // A dart turn's correction box shows its darts whole.
+    Press(QStringLiteral("shift+Tab"));
+    QTRY_VERIFY(qobject_cast<QTreeView*>(QApplication::focusWidget()) != nullptr);
+    Press(QStringLiteral("F2"));
+    QLineEdit* correction = nullptr;
+    QTRY_VERIFY((correction = board.Window.findChild<QLineEdit*>(
+                     QStringLiteral("EditCorrection1"))) != nullptr);
+    QCOMPARE(correction->text(), QStringLiteral("T20 T20 T20"));
+    QVERIFY(correction->fontMetrics().horizontalAdvance(correction->text()) <
+            correction->contentsRect().width());
+    Press(QStringLiteral("Escape"));
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
     TypeTurn(board, "180"); // a total still
     TypeTurn(board, "t20 t19 m");
     QTRY_COMPARE(board.Remainder(0), 24);

@@ -53,10 +53,22 @@ for _ in $(seq 1 50); do
     sleep 0.1
 done
 fits "New Game" || { echo "FAIL: the New Game dialog does not fit the screen"; status=1; }
+# Pairs and handicaps: every name, thrower and start score box still on the screen.
+xdotool key alt+a alt+h
+for _ in $(seq 1 50); do
+    read -r _ _ width _ <<<"$(geometry "New Game")"
+    [ "$width" -gt 500 ] && break
+    sleep 0.1
+done
+fits "New Game" || { echo "FAIL: the New Game dialog with pairs and handicaps does not fit"; status=1; }
 wait_for_window "Vantorix" 5
 fits Vantorix || { echo "FAIL: the scoreboard does not fit the screen"; status=1; }
 xdotool key Escape
 wait_for_no_window "New Game" || exit 1
+wait_for_keyboard "Vantorix" 5 || exit 1
+xdotool key ctrl+b
+wait_for_window "Vantorix Board" 5 || { echo "FAIL: no board"; status=1; }
+fits "Vantorix Board" || { echo "FAIL: the board does not fit the screen"; status=1; }
 wait_for_keyboard "Vantorix" 5 || exit 1
 xdotool key alt+x
 wait_for_exit "$pid" || { echo "FAIL: vantorix did not end"; exit 1; }

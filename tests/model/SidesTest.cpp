@@ -129,6 +129,16 @@ TEST(Pairs, ThrowersAlternateAndCountTheirOwnTurns)
     }
     EXPECT_EQ(game.ThrowerOf(0, 0, 0), -1);
     EXPECT_EQ(game.ThrowerName(1, 1), "Dan");
+    {
+        // A computer side of a pairs match throws as itself, not as a person of a pair.
+        TGameParams computer = params;
+        computer.PlayerNames = {"A", "Computer (60)"};
+        computer.ComputerAverages = {0, 60};
+        CGame against;
+        against.NewGame(computer);
+        EXPECT_EQ(against.ThrowerName(1, 0), "Computer (60)");
+        EXPECT_EQ(against.ThrowerName(0, 1), "Ben");
+    }
     // By hand: Anna 100 + 141 in 3 + 3 darts, won leg 0; Ben 60 + 26 in 6 darts.
     const TPlayerStats anna = game.GetThrowerStats(0, 0);
     EXPECT_EQ(anna.PointsScored, 241);

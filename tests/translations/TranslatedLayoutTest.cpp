@@ -8,6 +8,7 @@
 #include "../ui/UiTestSupport.h"
 #include "BoardWindow.h"
 #include "ChartLoader.h"
+#include "ComputerThrower.h"
 #include "HistoryDialog.h"
 #include "LegCorrectionDialog.h"
 #include "MatchStore.h"
@@ -18,10 +19,10 @@
 #include <QAction>
 #include <QDir>
 #include <QGroupBox>
-#include <QMenu>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
@@ -255,12 +256,11 @@ QStringList MnemonicClashes(const QWidget& window, const QString& name)
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         // A disabled control's key does nothing, as the Thrown box of the side not to throw.
-        if (widget->window() != &window || !widget->isVisibleTo(&window) ||
-            !widget->isEnabled()) {
+        if (widget->window() != &window || !widget->isVisibleTo(&window) || !widget->isEnabled()) {
             continue;
         }
-        const QString who = widget->objectName().isEmpty() ? Shown(widget->accessibleName())
-                                                           : widget->objectName();
+        const QString who =
+            widget->objectName().isEmpty() ? Shown(widget->accessibleName()) : widget->objectName();
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             add(button->text(), who);
         } else if (const auto* label = qobject_cast<const QLabel*>(widget);
@@ -292,7 +292,8 @@ QStringList MnemonicClashes(const QWidget& window, const QString& name)
     for (const QMenu* menu : window.findChildren<QMenu*>()) {
         QMultiMap<QChar, QString> entries;
         for (const QAction* action : menu->actions()) {
-            if (const QChar key = MnemonicOf(action->text()); !key.isNull() && action->isVisible()) {
+            if (const QChar key = MnemonicOf(action->text());
+                !key.isNull() && action->isVisible()) {
                 entries.insert(key, Shown(action->text()));
             }
         }
@@ -409,6 +410,24 @@ void TestTranslatedLayout::NothingIsCutOffInAnyWindow()
     QVERIFY(correction.StartCorrection(0, 1));
     Check(correction, QStringLiteral("leg-correction"));
     correction.hide();
+
+    // The computer's lines: what it throws, and what it waits for with the key that lets it
+    // go on; the statistics name it in full.
+    board.Window.Computer().SetPause(0);
+    QVERIFY(board.StartGame({.Name2 = QString(), .Computer2 = 60}));
+    board.TypeTurns({60});
+    QVERIFY(QTest::qWaitFor([&] { return board.Leg().PlayerToThrow() == 0; }));
+    QVERIFY(board.TriggerAction("ActionUndoThrow"));
+    QVERIFY(board.Window.Computer().IsWaiting());
+    Check(board.Window, QStringLiteral("main-computer-waits"));
+    QVERIFY(board.TriggerAction("ActionPauseBot"));
+    Check(board.Window, QStringLiteral("main-computer-paused"));
+    QVERIFY(board.TriggerAction("ActionStats"));
+    QVERIFY(QTest::qWaitFor([&] {
+        return board.Window.findChild<QWidget*>(QStringLiteral("ChartAverages")) != nullptr;
+    }));
+    Check(board.Window, QStringLiteral("main-computer-stats"));
+    QVERIFY(board.TriggerAction("ActionStats"));
 
     QVERIFY(board.StartGame({.Players = 4}));
     board.TypeTurns({60, 45});

@@ -64,6 +64,13 @@ void TestNewGameDialog::UncheckingTwoPlayersMovesTheStartToPlayerOne()
     QVERIFY(second->isEnabled());
     QVERIFY(secondName->isEnabled());
     QVERIFY(first->isChecked()); // the start stays with player 1
+    // "2 Players" is ticked for two only; ticked with four, it means two.
+    auto* players = dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"));
+    players->setValue(4);
+    QVERIFY(!two->isChecked());
+    QTest::mouseClick(two, Qt::LeftButton);
+    QCOMPARE(players->value(), 2);
+    QVERIFY(two->isChecked());
 }
 
 void TestNewGameDialog::BlankNamesDefaultAndPaddedNamesStayAsTyped()

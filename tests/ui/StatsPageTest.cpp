@@ -122,6 +122,8 @@ void TestStatsPage::HistoryChartsAPlayersAveragePerMatch()
     params.LegsToWin = 1;
     game.NewGame(params);
     QVERIFY(store.BeginMatch(QStringLiteral("Standard 301"), params));
+    QVERIFY(ApplyOperation(game, {TOperationKind::Turn, 0, 0, 45, 0}));
+    QVERIFY(store.Record({TOperationKind::Turn, 0, 0, 45, 0}, game));
     THistoryDialog named(store);
     named.show();
     const auto* table = Find<QTableView>(named, QStringLiteral("TableMatches"));
@@ -217,6 +219,19 @@ void TestStatsPage::HistoryNamesEverySideTheWinnerAndEachAverage()
                                   QStringLiteral("0.00"), QString(), QString()}));
     QCOMPARE(table->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Avg 4"));
     QVERIFY(table->isColumnHidden(9)); // no match has a fifth side
+
+    // A player of cricket only: matches and legs, no X01 figures and no chart of averages.
+    params = {};
+    params.PlayerCount = 1;
+    params.Player1Name = "Cleo";
+    QVERIFY(store.BeginMatch(QStringLiteral("Cricket"), params));
+    THistoryDialog cricket(store);
+    cricket.show();
+    Find<QComboBox>(cricket, QStringLiteral("ComboBoxPlayer"))
+        ->setCurrentText(QStringLiteral("Cleo"));
+    QCOMPARE(Find<QLabel>(cricket, QStringLiteral("LabelPlayerFigures"))->text(),
+             QStringLiteral("Matches 1 played, 0 won \u00B7 Legs 1 played, 0 won"));
+    QVERIFY(cricket.findChild<QChartView*>(QStringLiteral("ChartPlayerHistory")) == nullptr);
 }
 
 QTEST_MAIN(TestStatsPage)

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -162,7 +163,12 @@ TFormBoard::TFormBoard(QWidget* parent) : QWidget(parent, Qt::Window)
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     // Shown, it leaves the keyboard with the operator's window.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    resize(960, 540);
+    // A quarter of a full-HD screen, or as much of a smaller one as it has.
+    QSize size(960, 540);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    }
+    resize(size.expandedTo(minimumSize()));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kGround);

@@ -75,8 +75,8 @@ const char* const kMatchList =
     " CASE m.state WHEN 1 THEN COALESCE((SELECT substr(w.name, 1, 64) FROM player_stats w"
     "   WHERE w.match_id = m.id AND w.player = m.winner),"
     "   substr(CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END, 1, 64))"
-    "   || %8 || m.score"
-    "  WHEN 0 THEN %9 || m.score ELSE %10 || m.score END AS \"Result\"";
+    "   || %8 || {score}"
+    "  WHEN 0 THEN %9 || {score} ELSE %10 || {score} END AS \"Result\"";
 
 // One average column of side `side` (0..7): empty for the games without one and for a side
 // the match does not have.
@@ -115,8 +115,13 @@ QString MatchListSql(bool hasSides)
                                    : QStringLiteral("(SELECT 0 AS match_id, 0 AS side,"
                                                     " 1 AS team_size, '' AS thrower1,"
                                                     " '' AS thrower2 WHERE 0)");
+    // The score is stored in English ("Sets 1-0, Legs 1-1") and shown in the language's words.
+    const QString score = QStringLiteral("replace(replace(m.score, 'Sets ', %1), ', Legs ', %2)")
+                              .arg(SqlText(QCoreApplication::translate("Describe", "Sets ")),
+                                   SqlText(QCoreApplication::translate("Describe", ", Legs ")));
     return QString::fromUtf8(kMatchList)
                .replace(QStringLiteral("{sides}"), sides)
+               .replace(QStringLiteral("{score}"), score)
                .arg(SqlText(THistoryDialog::tr(" v ")), SqlGameName(),
                     SqlText(THistoryDialog::tr(" · first to ")),
                     SqlText(THistoryDialog::tr(" set of ")),
@@ -388,11 +393,15 @@ void THistoryDialog::ShowPlayer(const QString& name)
         history.Lines.front().Points.append(
             QPointF(static_cast<double>(started.toMSecsSinceEpoch()), average));
     }
-    QWidget* chart = NewChart(history, this);
+    // A player without an X01 match has no average to chart (an empty chart's time axis
+    // would start in 1970).
+    QWidget* chart = history.Lines.front().Points.isEmpty() ? nullptr : NewChart(history, this);
     if (m_PlayerChart != nullptr) {
-        layout()->replaceWidget(m_PlayerChart, chart);
+        if (chart != nullptr) {
+            layout()->replaceWidget(m_PlayerChart, chart);
+        }
         delete m_PlayerChart;
-    } else {
+    } else if (chart != nullptr) {
         layout()->addWidget(chart);
     }
     m_PlayerChart = chart;
@@ -401,6 +410,14 @@ void THistoryDialog::ShowPlayer(const QString& name)
         return;
     }
     const TPlayerRecord record = m_Store.PlayerRecord(name);
+    if (record.X01Darts == 0) {
+        m_PlayerFigures->setText(tr("Matches %1 played, %2 won · Legs %3 played, %4 won")
+                                     .arg(record.MatchesPlayed)
+                                     .arg(record.MatchesWon)
+                                     .arg(record.LegsPlayed)
+                                     .arg(record.LegsWon));
+        return;
+    }
     m_PlayerFigures->setText(
         tr("Matches %1 played, %2 won · Legs %3 played, %4 won · 3-dart average %5 · "
            "Highest turn %6 · 180s %7 · Highest checkout %8")

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -334,6 +335,13 @@ void TPlayerPanel::ShowDarts(const QString& text)
     m_DartsLine = text;
     const QString typed = TypedDarts();
     const QString& shown = typed.isEmpty() ? text : typed;
+    // A notice too long for the line (what the computer waits for, in a longer language) takes
+    // a second line rather than losing its key at the edge; darts always fit one.
+    const int room = m_DartsLabel->contentsRect().width();
+    const bool wraps = room > 0 && m_DartsLabel->fontMetrics().horizontalAdvance(shown) > room;
+    if (m_DartsLabel->wordWrap() != wraps) {
+        m_DartsLabel->setWordWrap(wraps);
+    }
     m_DartsLabel->setText(shown);
     m_DartsLabel->setVisible(!shown.isEmpty());
 }
@@ -509,7 +517,16 @@ bool TPlayerPanel::StartCorrection(int row)
             m_Correction->setText(cell.data().toString());
         }
         QRect place = m_Scores->visualRect(cell);
-        place.setLeft(std::max(0, place.right() - kDartsBoxWidth));
+        // Wide enough for three darts as written ("T20 T20 T20") in the list's font.
+        const int needed =
+            m_Correction->fontMetrics().horizontalAdvance(QStringLiteral("T20 T20 T20 ")) +
+            4 * m_Correction->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+        const int width = std::max(kDartsBoxWidth, needed);
+        place.setLeft(std::max(0, place.right() - width));
+        // Where the cell is near the list's left edge the box reaches over the cells to its
+        // right, as far as the list shows.
+        place.setRight(std::min(std::max(place.right(), place.left() + width - 1),
+                                m_Scores->viewport()->width() - 1));
         m_Correction->setGeometry(place);
     }
     m_Correction->installEventFilter(this);

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -333,8 +334,14 @@ void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
     }
     m_ListViewStats->setColumnCount(static_cast<int>(columns.size()));
     m_ListViewStats->setHeaderLabels(columns);
+    // A column as wide as its name ("Computer (60)"), from 150 px (two sides) or 100 (more),
+    // to at most 220: a longer name is cut with "…".
+    const QFontMetrics heading = m_ListViewStats->header()->fontMetrics();
+    const int margin = 2 * m_ListViewStats->header()->style()->pixelMetric(QStyle::PM_HeaderMargin);
     for (int column = 1; column < columns.size(); ++column) {
-        m_ListViewStats->setColumnWidth(column, columns.size() <= 3 ? 150 : 100);
+        const int named = heading.horizontalAdvance(columns[column]) + margin + 4;
+        m_ListViewStats->setColumnWidth(column,
+                                        std::clamp(named, columns.size() <= 3 ? 150 : 100, 220));
     }
     using TFormat = QString (*)(const TPlayerStats&);
     struct TRow

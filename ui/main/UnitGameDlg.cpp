@@ -325,6 +325,31 @@ void TNewGameDialog::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+void TNewGameDialog::FitWidth(int available)
+{
+    // A window frame's width, which the dialog does not know before it is first shown.
+    constexpr int kFrame = 16;
+    constexpr int kNarrowestName = 72;
+    std::vector<QLineEdit*> names;
+    for (const TSideRow& row : m_Sides) {
+        for (QLineEdit* edit : {row.Name, row.Throwers[0], row.Throwers[1]}) {
+            if (edit != nullptr && edit->isVisibleTo(this)) {
+                names.push_back(edit);
+            }
+        }
+    }
+    // On a small screen the names' boxes give up width, a few pixels at a time, until the
+    // dialog fits (a box scrolls its name as it is typed); on a large one nothing changes.
+    for (int step = 0; step < 40 && width() + kFrame > available && !names.empty(); ++step) {
+        const int narrower = std::max(kNarrowestName, names.front()->width() - 8);
+        m_Grid->setColumnMinimumWidth(1, narrower);
+        for (QLineEdit* edit : names) {
+            edit->setMaximumWidth(narrower);
+        }
+        adjustSize();
+    }
+}
+
 void TNewGameDialog::PlaceOnScreen()
 {
     const QScreen* screen =
@@ -332,6 +357,7 @@ void TNewGameDialog::PlaceOnScreen()
     if (screen != nullptr) {
         adjustSize();
         const QRect area = screen->availableGeometry();
+        FitWidth(area.width());
         QRect frame(QPoint(), size());
         frame.moveCenter(area.center());
         move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
@@ -498,7 +524,7 @@ void TNewGameDialog::ShowSides()
     {
         // "2 Players" is the Players box for one or two.
         const QSignalBlocker quiet(m_CheckBox2Players);
-        m_CheckBox2Players->setChecked(sides >= 2);
+        m_CheckBox2Players->setChecked(sides == 2);
     }
     // The side that was to start is gone; the second's choice is kept for one player, whose
     // only player starts anyway, as always.
@@ -573,7 +599,8 @@ void TNewGameDialog::CheckBox2PlayersClick()
 
 void TNewGameDialog::EnableSecondPlayer()
 {
-    m_SpinPlayers->setValue(m_CheckBox2Players->isChecked() ? std::max(SideCount(), 2) : 1);
+    // Ticked, "2 Players" means two, whatever the Players box held.
+    m_SpinPlayers->setValue(m_CheckBox2Players->isChecked() ? 2 : 1);
     ShowSides();
 }
 

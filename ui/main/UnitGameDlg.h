@@ -123,6 +123,8 @@ private:
     };
     // The computer's check box and average of side `side` (0..7).
     void MakeComputerBoxes(int side);
+    // Narrows the names' boxes until the dialog fits `available` pixels of the screen's width.
+    void FitWidth(int available);
 
     QComboBox* m_ComboBoxGame = nullptr;
     QCheckBox* m_CheckBox2Players = nullptr;
