@@ -106,3 +106,45 @@ TEST(Bot, ThrowsTheChosenAverage)
         EXPECT_NEAR(figures.Average, target, 2.5) << target;
     }
 }
+
+// At every level, under the checkout rule: a finish is always on a double or the Bull, never
+// a single or a treble; with one dart left and no finish, the dart leaves a finish on a double
+// wherever one can; a dart exactly on a wire lands in the bed the geometry gives it.
+TEST(Bot, FinishesOnADoubleAndLeavesOne)
+{
+    for (const double average : {20.0, 45.0, 70.0, 95.0, 110.0}) {
+        const CBot bot(average, 11);
+        for (uint64_t key = 0; key < 2000; ++key) {
+            const int32_t remainder = 2 + static_cast<int32_t>(key % 169);
+            const TBotTurn turn = bot.Throw(remainder, false, true, key);
+            if (turn.Darts > 0) {
+                const std::string& last = turn.Thrown[static_cast<size_t>(turn.Darts - 1)];
+                EXPECT_TRUE(last.starts_with("D") || last == "Bull")
+                    << average << ": " << remainder << " finished with " << last;
+            }
+        }
+        for (int32_t remainder = 2; remainder <= 170; ++remainder) {
+            if (CGame::CheckOutDarts(remainder) == 1) {
+                continue;
+            }
+            const bool possible =
+                std::any_of(AllBeds().begin(), AllBeds().end(), [remainder](const TBed& bed) {
+                    return CGame::CheckOutDarts(remainder - bed.Points()) == 1;
+                });
+            const TBed aim = bot.Aim(remainder, 1, true);
+            if (possible) {
+                EXPECT_EQ(CGame::CheckOutDarts(remainder - aim.Points()), 1)
+                    << remainder << " aimed at " << aim.Name();
+            }
+        }
+    }
+    const std::pair<TPoint, const char*> wires[] = {
+        {At(kInnerBullRadius, 0.0), "25"},      {At(kOuterBullRadius, 0.0), "S20"},
+        {At(kTrebleInnerRadius, 0.0), "T20"},   {At(kTrebleOuterRadius, 0.0), "S20"},
+        {At(kDoubleInnerRadius, 0.0), "D20"},   {At(kDoubleOuterRadius, 0.0), "Miss"},
+        {At(100.0, kSegmentDegrees / 2), "T1"}, {At(100.0, 360.0 - kSegmentDegrees / 2), "T20"},
+    };
+    for (const auto& [point, name] : wires) {
+        EXPECT_EQ(DartName(BedAt(point)), name) << point.X << ", " << point.Y;
+    }
+}

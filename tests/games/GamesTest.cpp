@@ -10,6 +10,8 @@
 #include "GamesMatch.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <random>
 
 namespace {
 
@@ -362,4 +364,227 @@ TEST(GamesFigures, EachGameCountsItsOwnFigures)
             EXPECT_EQ(row->Values, values) << caption;
         }
     }
+}
+
+namespace {
+
+// Everything a game shows and counts, as one text: its table, headlines, who throws and won,
+// and each side's darts and the game's own figures.
+std::string Snapshot(const CDartsGame& game)
+{
+    std::string shot = std::to_string(game.PlayerToThrow()) + '|' + std::to_string(game.Winner()) +
+                       '|' + std::to_string(game.TurnCount());
+    const TGameTable table = game.Table();
+    for (const auto& row : table.Cells) {
+        for (const std::string& cell : row) {
+            shot += '|' + cell;
+        }
+    }
+    for (int32_t side = 0; side < game.Players(); ++side) {
+        shot += '|' + table.Headlines[static_cast<size_t>(side)] + ':' +
+                std::to_string(game.DartsThrown(side));
+        if (const auto* cricket = dynamic_cast<const CCricketGame*>(&game)) {
+            shot += ':' + std::to_string(cricket->Points(side));
+        } else if (const auto* clock = dynamic_cast<const CAroundTheClock*>(&game)) {
+            shot += ':' + std::to_string(clock->Progress(side));
+        } else if (const auto* bobs = dynamic_cast<const CBobs27*>(&game)) {
+            shot +=
+                ':' + std::to_string(bobs->Score(side)) + ':' + std::to_string(bobs->Hits(side));
+        } else if (const auto* drill = dynamic_cast<const CCheckout121*>(&game)) {
+            shot += ':' + std::to_string(drill->Target(side)) + ':' +
+                    std::to_string(drill->Remainder(side)) + ':' +
+                    std::to_string(drill->BestTarget(side));
+        }
+    }
+    if (const auto* cricket = dynamic_cast<const CCricketGame*>(&game);
+        cricket != nullptr && game.TurnCount() > 0) {
+        shot += '|' + std::to_string(cricket->TurnMarks(game.TurnCount() - 1)) + ':' +
+                std::to_string(cricket->TurnPoints(game.TurnCount() - 1));
+    }
+    return shot;
+}
+
+// The darts of a 121 checkout of `target` in three: T20, a treble and a double.
+std::vector<TDart> Checkout(int32_t target)
+{
+    for (int32_t value = 20; value >= 1; --value) {
+        const int32_t rest = target - 60 - 2 * value;
+        if (rest > 0 && rest % 3 == 0 && rest / 3 <= 20) {
+            return {{20, 3}, {rest / 3, 3}, {value, 2}};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// In every game, after any turn is undone the whole game is as it was before the turn, and the
+// same turn played again (a finishing one included) counts as it did.
+TEST(Games, UndoRestoresEveryGameExactly)
+{
+    std::mt19937 random(2026);
+    for (const TGameKind kind : kOtherGames) {
+        SCOPED_TRACE(GameName(kind));
+        const std::unique_ptr<CDartsGame> game = MakeGame(kind, 3, 1);
+        for (int turn = 0; turn < 400 && !game->Over(); ++turn) {
+            // Mostly the darts the game asks for, sometimes any dart, sometimes fewer.
+            std::vector<TDart> darts;
+            const int32_t player = game->PlayerToThrow();
+            const auto count = static_cast<size_t>(random() % 4);
+            for (size_t index = 0; index < count; ++index) {
+                int32_t segment = static_cast<int32_t>(random() % 22);
+                segment = segment == 21 ? 25 : segment;
+                if (const auto* clock = dynamic_cast<const CAroundTheClock*>(game.get());
+                    clock != nullptr && random() % 2 == 0) {
+                    segment = clock->Target(player);
+                }
+                const int32_t multiplier = segment == 0    ? 1
+                                           : segment == 25 ? 1 + static_cast<int32_t>(random() % 2)
+                                                           : 1 + static_cast<int32_t>(random() % 3);
+                darts.push_back({segment, multiplier});
+            }
+            if (const auto* drill = dynamic_cast<const CCheckout121*>(game.get());
+                drill != nullptr && random() % 3 == 0) {
+                darts = Checkout(drill->Remainder(player));
+            }
+            if (game->CheckTurn(darts) != TTurnRefusal::None) {
+                continue;
+            }
+            const std::string before = Snapshot(*game);
+            ASSERT_TRUE(game->AddTurn(darts));
+            const std::string after = Snapshot(*game);
+            ASSERT_TRUE(game->UndoTurn());
+            ASSERT_EQ(Snapshot(*game), before) << "turn " << turn;
+            ASSERT_TRUE(game->AddTurn(darts));
+            ASSERT_EQ(Snapshot(*game), after) << "turn " << turn;
+        }
+        EXPECT_TRUE(game->Over());
+    }
+}
+
+// With two to four sides any side can win each game, and sides that do the same tie: the
+// fewest darts round the clock, the highest Bob's 27, the most 121 checkouts, then the highest
+// target checked out.
+TEST(Games, AnySideWinsAndEqualSidesTie)
+{
+    // How side `player` throws when it is the one to win (`best`) or not.
+    const auto turn = [](const CDartsGame& game, int32_t player, bool best) {
+        if (const auto* clock = dynamic_cast<const CAroundTheClock*>(&game)) {
+            const TDart hit{clock->Target(player), 1};
+            return best || clock->TurnsOf(player) > 0 ? std::vector<TDart>{hit, hit, hit}
+                                                      : std::vector<TDart>{};
+        }
+        if (const auto* bobs = dynamic_cast<const CBobs27*>(&game)) {
+            return best ? std::vector<TDart>{bobs->Target(player)} : std::vector<TDart>{};
+        }
+        const auto& drill = dynamic_cast<const CCheckout121&>(game);
+        // The loser checks out every other target: as many checkouts as the winner's odd
+        // ones, never as high a target.
+        return best || drill.Attempts(player) % 2 == 1 ? Checkout(drill.Remainder(player))
+                                                       : std::vector<TDart>{};
+    };
+    for (const TGameKind kind :
+         {TGameKind::AroundTheClock, TGameKind::Bobs27, TGameKind::Checkout121}) {
+        for (int32_t players = 2; players <= 4; ++players) {
+            for (int32_t winner = -1; winner < players; ++winner) {
+                SCOPED_TRACE(std::string(GameName(kind)) + " sides " + std::to_string(players) +
+                             " winner " + std::to_string(winner));
+                const std::unique_ptr<CDartsGame> game =
+                    MakeGame(kind, players, (winner + 2) % players);
+                while (!game->Over()) {
+                    const int32_t player = game->PlayerToThrow();
+                    std::vector<TDart> darts = turn(*game, player, winner < 0 || player == winner);
+                    // A clock's hits past the bull are not thrown.
+                    while (game->CheckTurn(darts) == TTurnRefusal::DartAfterEnd) {
+                        darts.pop_back();
+                    }
+                    ASSERT_TRUE(game->AddTurn(darts));
+                }
+                EXPECT_EQ(game->Winner(), winner);
+            }
+        }
+    }
+}
+
+// The rules' edges, each a case of a few turns.
+TEST(Games, RuleEdges)
+{
+    // A cricket dart that closes a number and scores with its extra marks at once.
+    CCricketGame cricket(2, false);
+    Play(cricket, {"S20", "", "T20"});
+    EXPECT_EQ(cricket.Marks(0, 20), 3);
+    EXPECT_EQ(cricket.Points(0), 20);
+    EXPECT_EQ(cricket.TurnMarks(2), 3);
+    EXPECT_EQ(cricket.TurnPoints(2), 20);
+
+    // 121: a single that would check out is a bust (the remainder goes back); the best target
+    // is the highest checked out; nine darts without a checkout never take it below 121.
+    CCheckout121 drill(1);
+    Play(drill, {"T20 T17 S10"});
+    EXPECT_EQ(drill.Remainder(0), 121); // 10 left, and a single 10 is a bust
+    Play(drill, {"T20 T20", "miss"});
+    EXPECT_EQ(drill.Target(0), 121);
+    EXPECT_EQ(drill.Attempts(0), 1);
+    Play(drill, {"T20 T11 D14", "T20 T20 D1", "miss", "miss", "miss"});
+    EXPECT_EQ(drill.BestTarget(0), 122);
+    EXPECT_EQ(drill.Target(0), 122);
+    EXPECT_EQ(drill.Checkouts(0), 2);
+
+    // Pairs alternate within a leg in the games, as in X01; a games match without sets.
+    TGameParams pairs;
+    pairs.PlayerCount = 2;
+    pairs.TeamSize = 2;
+    pairs.LegsToWin = 2;
+    pairs.ThrowerNames = {"Anna", "Ben", "Cleo", "Dan"};
+    CGamesMatch match(TGameKind::Cricket, pairs);
+    std::vector<int32_t> throwers;
+    for (int turn = 0; turn < 4; ++turn) {
+        throwers.push_back(match.ThrowerToThrow(match.CurrentLeg().PlayerToThrow()));
+        ASSERT_TRUE(match.AddTurn({}));
+    }
+    EXPECT_EQ(throwers, (std::vector<int32_t>{0, 0, 1, 1}));
+    EXPECT_EQ(match.SetNumber(), 1);
+    EXPECT_EQ(match.SetsWon(0), 0);
+
+    // Cut-throat is cricket wherever cricket is asked.
+    EXPECT_TRUE(IsCricket(TGameKind::CutThroatCricket));
+    EXPECT_NE(dynamic_cast<const CCricketGame*>(MakeGame(TGameKind::CutThroatCricket, 2, 0).get()),
+              nullptr);
+}
+
+// The games' figures: a side that has not thrown shows no "nan", Bob's 27 best below zero is
+// said as it is, five marks make a "5+" turn, and a leg's starter is the side that began it.
+TEST(GamesFigures, EdgesOfTheFigures)
+{
+    TGameParams params;
+    params.PlayerCount = 2;
+    CGamesMatch cricket(TGameKind::Cricket, params);
+    ASSERT_TRUE(cricket.AddTurn(Darts("T20 D20")));
+    CGamesMatch bobs(TGameKind::Bobs27, TGameParams{.PlayerCount = 1});
+    for (int turn = 0; turn < 5; ++turn) {
+        ASSERT_TRUE(bobs.AddTurn({}));
+    }
+    const auto value = [](const CGamesMatch& match, const std::string& caption, size_t side) {
+        for (const TFigureRow& row : GamesFigures(match)) {
+            if (row.Caption == caption) {
+                return row.Values.at(side);
+            }
+        }
+        return std::string("(no row)");
+    };
+    for (const TFigureRow& row : GamesFigures(cricket)) {
+        for (const std::string& shown : row.Values) {
+            EXPECT_EQ(shown.find("nan"), std::string::npos) << row.Caption;
+        }
+    }
+    EXPECT_EQ(value(cricket, "Turns of 5+ Marks", 0), "1");
+    EXPECT_EQ(dynamic_cast<const CBobs27&>(bobs.CurrentLeg()).Score(0), -3);
+    EXPECT_EQ(value(bobs, "Best Score", 0), "-3");
+    ASSERT_TRUE(cricket.AddTurn({}));
+    ASSERT_TRUE(cricket.NextLeg());
+    ASSERT_TRUE(cricket.AddTurn({}));
+    const std::vector<TGamesLegRow> legs = GamesLegRows(cricket);
+    ASSERT_EQ(legs.size(), size_t{2});
+    EXPECT_EQ(legs[0].Starter, 0);
+    EXPECT_EQ(legs[1].Starter, 1); // though side 0 is to throw now
 }

@@ -186,3 +186,62 @@ TEST(Darts, TheNotationAsCalled)
     EXPECT_TRUE(LooksLikeDarts("60 60"));
     EXPECT_TRUE(LooksLikeDarts("d20"));
 }
+
+// The newer parts of the match, each at its edge: the bull at 50 left is a dart at a double;
+// after a leg is won no dart turn is taken, with or without the checkout rule; "b" is the
+// bull; darts at a double count over every leg; Undo Next Leg puts the won leg back as won; a
+// correction in the leg in play that keeps its result; a handicap of 1 is no handicap.
+TEST(Darts, TheNewerPartsAtTheirEdges)
+{
+    CGame game;
+    CPlayerScores& fifty = SheetAt(game, 50, true);
+    ASSERT_TRUE(fifty.AddDarts({kMiss, D(25)}));
+    EXPECT_EQ(game.GetPlayerStats(0).DartsAtDouble, 2);
+    EXPECT_EQ(game.GetPlayerStats(0).DoublesHit, 1);
+    EXPECT_EQ(game.DoubleAttempts(0)[20], std::make_pair(1, 2));
+
+    for (const bool rule : {true, false}) {
+        SCOPED_TRACE(rule);
+        CPlayerScores& sheet = SheetAt(game, 40, rule);
+        ASSERT_TRUE(sheet.AddDarts({D(20)}));
+        ASSERT_TRUE(game.CurrentLeg()->Finished());
+        EXPECT_EQ(sheet.CheckDarts({S(1)}).Refusal, TRefusal::LegFinished);
+        EXPECT_FALSE(sheet.AddDarts({S(1)}));
+    }
+
+    std::vector<TDart> bull;
+    EXPECT_TRUE(ParseDarts("b", bull));
+    EXPECT_EQ(bull, (std::vector<TDart>{D(25)}));
+
+    // Two legs of 40 for Anna, each with a miss first: darts at a double over both.
+    TGameParams params = GameParams(40, 1);
+    params.LegsToWin = 3;
+    game.NewGame(params);
+    for (int leg = 0; leg < 2; ++leg) {
+        ASSERT_TRUE(game.CurrentLeg()->CurrentSheet()->AddDarts({kMiss, D(20)}));
+        game.NextLeg();
+    }
+    EXPECT_EQ(game.DoubleAttempts(0)[19], std::make_pair(2, 4));
+    EXPECT_EQ(game.GetPlayerStats(0).DartsAtDouble, 4);
+    ASSERT_TRUE(game.UndoNextLeg());
+    EXPECT_TRUE(game.CurrentLeg()->Finished());
+    EXPECT_TRUE(game.CurrentLeg()->GetSheet(0)->Won());
+    EXPECT_EQ(game.GetPlayerStats(0).LegsWon, 2);
+
+    // In the leg in play, just won: a correction of the loser's turn keeps the result and
+    // stands; one that would take the win away is refused.
+    params = GameParams(101, 2);
+    game.NewGame(params);
+    ASSERT_TRUE(PlayTurns(game, {60, 26, 41}));
+    ASSERT_TRUE(game.CurrentLeg()->Finished());
+    EXPECT_TRUE(game.CheckCorrectionInLeg(0, 1, 1, 30, 0).Accepted());
+    ASSERT_TRUE(game.CorrectInLeg(0, 1, 1, 30, 0));
+    EXPECT_EQ(game.CurrentLeg()->GetSheet(1)->LastEntry()->Remainder, 71);
+    EXPECT_TRUE(game.CurrentLeg()->GetSheet(0)->Won());
+    EXPECT_FALSE(game.CheckCorrectionInLeg(0, 0, 1, 61, 0).Accepted());
+
+    params.StartScores = {1, 81};
+    game.NewGame(params);
+    EXPECT_EQ(game.CurrentLeg()->GetSheet(0)->LastEntry()->Remainder, 101);
+    EXPECT_EQ(game.CurrentLeg()->GetSheet(1)->LastEntry()->Remainder, 81);
+}
