@@ -46,20 +46,21 @@ wait "$pid" 2>/dev/null || true
 "$binary" >second.log 2>&1 &
 pid=$!
 wait_for_dialog 10 || { cat second.log; exit 1; }
+# Waits up to 5 s for the window named $1 to be wider than $2 pixels.
+wait_wider() {
+    local width
+    for _ in $(seq 1 50); do
+        read -r _ _ width _ <<<"$(geometry "$1")"
+        [ "$width" -gt "$2" ] && return 0
+        sleep 0.1
+    done
+}
 # The Resume line comes once the store is open, just after the dialog is painted.
-for _ in $(seq 1 50); do
-    read -r _ _ width _ <<<"$(geometry "New Game")"
-    [ "$width" -gt 480 ] && break
-    sleep 0.1
-done
+wait_wider "New Game" 480
 fits "New Game" || { echo "FAIL: the New Game dialog does not fit the screen"; status=1; }
 # Pairs and handicaps: every name, thrower and start score box still on the screen.
 xdotool key alt+a alt+h
-for _ in $(seq 1 50); do
-    read -r _ _ width _ <<<"$(geometry "New Game")"
-    [ "$width" -gt 500 ] && break
-    sleep 0.1
-done
+wait_wider "New Game" 700
 fits "New Game" || { echo "FAIL: the New Game dialog with pairs and handicaps does not fit"; status=1; }
 wait_for_window "Vantorix" 5
 fits Vantorix || { echo "FAIL: the scoreboard does not fit the screen"; status=1; }
