@@ -185,7 +185,7 @@ void TRoomServer::Received(TRoomPeer* peer, const QString& message)
     const TRoomReply reply = m_Calls.Submit ? m_Calls.Submit(bytes) : TRoomReply{};
     // The page may have gone while the match took the request.
     if (std::none_of(m_Pages.begin(), m_Pages.end(),
-                     [peer](const auto& page) { return page->Peer == peer; })) {
+                     [peer](const auto& open) { return open->Peer == peer; })) {
         return;
     }
     peer->Send(QString::fromUtf8(reply.Applied ? Reply(reply.Id, "ok", true)

@@ -560,7 +560,9 @@ TEST(GamesFigures, EdgesOfTheFigures)
     params.PlayerCount = 2;
     CGamesMatch cricket(TGameKind::Cricket, params);
     ASSERT_TRUE(cricket.AddTurn(Darts("T20 D20")));
-    CGamesMatch bobs(TGameKind::Bobs27, TGameParams{.PlayerCount = 1});
+    TGameParams alone;
+    alone.PlayerCount = 1;
+    CGamesMatch bobs(TGameKind::Bobs27, alone);
     for (int turn = 0; turn < 5; ++turn) {
         ASSERT_TRUE(bobs.AddTurn({}));
     }

@@ -273,9 +273,9 @@ QStringList MnemonicClashes(const QWidget& window, const QString& name)
     QList<QAction*> actions = window.actions();
     actions << window.findChildren<QAction*>();
     for (const QAction* action : actions) {
-        for (const QKeySequence& keys : action->shortcuts()) {
-            const QKeyCombination combination = keys[0];
-            if (keys.count() == 1 && combination.keyboardModifiers() == Qt::AltModifier &&
+        for (const QKeySequence& sequence : action->shortcuts()) {
+            const QKeyCombination combination = sequence[0];
+            if (sequence.count() == 1 && combination.keyboardModifiers() == Qt::AltModifier &&
                 combination.key() >= Qt::Key_A && combination.key() <= Qt::Key_Z) {
                 add(QStringLiteral("&") + QChar(u'a' + (combination.key() - Qt::Key_A)),
                     action->objectName() + QStringLiteral(" (shortcut)"));
