@@ -1,6 +1,7 @@
 #include "PlayerRecords.h"
 
 #include "DartsGame.h"
+#include "StoredMatch.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -30,7 +31,7 @@ bool ExecOverPeople(QSqlQuery& query, const QString& statement, const QVariantLi
 // Names are listed to 64 characters, however long a store holds them (a hand-edited store's
 // name of megabytes would otherwise fill the list and the record); a listed name at that
 // length stands for every stored name it begins.
-constexpr int kListedName = 64;
+constexpr auto kListedName = static_cast<int>(kNameLength);
 
 QString NameMatches(const QString& name)
 {
