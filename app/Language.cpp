@@ -1,4 +1,4 @@
-#include "Language.h"
+#include "app/Language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,8 +1,8 @@
-#include "MatchKeeper.h"
+#include "app/MatchKeeper.h"
 
-#include "HistoryDialog.h"
-#include "UnitGameDlg.h"
-#include "UnitMain.h"
+#include "ui/history/HistoryDialog.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 #include <QCoreApplication>
 

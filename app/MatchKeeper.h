@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchStore.h"
+#include "store/MatchStore.h"
 
 #include <QObject>
 #include <memory>

@@ -1,10 +1,10 @@
-#include "ProgramStart.h"
+#include "app/ProgramStart.h"
 
-#include "Language.h"
-#include "MainActions.h"
-#include "Settings.h"
-#include "StoreFile.h"
-#include "ToolIcons.h"
+#include "app/Language.h"
+#include "app/Settings.h"
+#include "store/StoreFile.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/ToolIcons.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MatchKeeper.h"
-#include "RoomLink.h"
-#include "UnitGameDlg.h"
-#include "UnitHintDlg.h"
-#include "UnitMain.h"
+#include "app/MatchKeeper.h"
+#include "app/RoomLink.h"
+#include "ui/hints/UnitHintDlg.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 class QApplication;
 

@@ -1,12 +1,12 @@
-#include "RoomLink.h"
+#include "app/RoomLink.h"
 
-#include "BoardWindow.h"
-#include "ComputerThrower.h"
-#include "GamesFormat.h"
-#include "MainActions.h"
-#include "MatchSession.h"
-#include "PlayerPanel.h"
-#include "UnitMain.h"
+#include "session/ComputerThrower.h"
+#include "session/MatchSession.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/UnitMain.h"
+#include "ui/panels/PlayerPanel.h"
+#include "words/GamesFormat.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -6,8 +6,8 @@
 // operation of the match session, like a typed turn, so the store, the caller, the computer
 // and every window follow it. The port and the pages' tokens are kept in the settings.
 
-#include "RoomService.h"
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
+#include "room/RoomService.h"
 
 #include <QLibrary>
 #include <QObject>

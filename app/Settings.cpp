@@ -1,11 +1,11 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
-#include "BoardWindow.h"
-#include "ComputerThrower.h"
-#include "StoredMatch.h"
-#include "UnitGameDlg.h"
-#include "UnitHintDlg.h"
-#include "UnitMain.h"
+#include "session/ComputerThrower.h"
+#include "store/StoredMatch.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/hints/UnitHintDlg.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 // Taking the settings from the program's windows and putting them back.
 
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
 class TFormHint;
 class TFormVTX;

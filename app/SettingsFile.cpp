@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Vantorix, a darts scoreboard.
 
-#include "ProgramStart.h"
+#include "app/ProgramStart.h"
 
 #include <QApplication>
 

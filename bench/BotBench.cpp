@@ -2,7 +2,7 @@
 // its thrower measures over 10,000 whole 501 legs under the checkout rule: the average, the
 // doubles hit rate and the darts a leg takes.
 
-#include "Bot.h"
+#include "bot/Bot.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Model benchmarks: recording a turn, match statistics over long matches, and the memory a
 // recorded turn costs. Run from a release build: scripts/bench.sh.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

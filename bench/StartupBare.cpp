@@ -1,6 +1,6 @@
 // A bare Qt dialog program built the same way, ended when its dialog has been painted: the
 // yardstick for the program's start-up time.
-#include "StartupProbe.h"
+#include "bench/StartupProbe.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

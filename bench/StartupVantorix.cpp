@@ -1,6 +1,6 @@
 // The real start sequence, ended when the New Game dialog has been painted.
-#include "ProgramStart.h"
-#include "StartupProbe.h"
+#include "app/ProgramStart.h"
+#include "bench/StartupProbe.h"
 
 int main(int argc, char* argv[])
 {

@@ -12,12 +12,12 @@
 // de shows the windows in German. Run
 // offscreen from a release build: scripts/bench.sh.
 
-#include "BoardWindow.h"
-#include "Language.h"
-#include "MatchStore.h"
-#include "RoomLink.h"
-#include "UnitGameDlg.h"
-#include "UnitMain.h"
+#include "app/Language.h"
+#include "app/RoomLink.h"
+#include "store/MatchStore.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "bot/Board.h"
 
 #include <array>
 #include <cmath>

@@ -3,7 +3,7 @@
 // A regulation dartboard in millimetres, seen from the thrower: the origin at the centre of
 // the Bull, x to the right, y up. Pure C++.
 
-#include "CheckoutRoutes.h"
+#include "bot/CheckoutRoutes.h"
 
 #include <array>
 #include <optional>

@@ -6,8 +6,8 @@
 // set-up dart that leaves a good double. The spread for a chosen 3-dart average comes from a
 // fitted table (tools/FitBot.cpp makes it). Pure C++: the model only.
 
-#include "Board.h"
-#include "UnitVTXGameLogic.h"
+#include "bot/Board.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <array>
 #include <cstdint>

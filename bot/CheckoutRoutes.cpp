@@ -1,4 +1,4 @@
-#include "CheckoutRoutes.h"
+#include "bot/CheckoutRoutes.h"
 
 #include <algorithm>
 #include <set>

@@ -1,6 +1,6 @@
-#include "Caller.h"
+#include "caller/Caller.h"
 
-#include "Voices.h"
+#include "caller/Voices.h"
 
 #include <QCoreApplication>
 #include <QPointer>

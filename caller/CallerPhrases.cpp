@@ -1,6 +1,6 @@
-#include "CallerPhrases.h"
+#include "caller/CallerPhrases.h"
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "CallerWords.h"
+#include "caller/CallerWords.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // The caller's words in each language it speaks: numbers 0..999 as a caller says them, and the
 // fixed parts of a call. A pure function of the number and the language: no toolkit, no audio.
 
-#include "DartNotation.h"
+#include "model/DartNotation.h"
 
 #include <cstdint>
 #include <string>

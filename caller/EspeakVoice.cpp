@@ -1,7 +1,7 @@
-#include "EspeakVoice.h"
+#include "caller/EspeakVoice.h"
 
-#include "VoiceProtocol.h"
-#include "VoiceSound.h"
+#include "caller/VoiceProtocol.h"
+#include "caller/VoiceSound.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "FliteVoice.h"
+#include "caller/FliteVoice.h"
 
-#include "VoiceProtocol.h"
-#include "VoiceSound.h"
+#include "caller/VoiceProtocol.h"
+#include "caller/VoiceSound.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,10 +1,10 @@
-#include "GamesCallPhrases.h"
+#include "caller/GamesCallPhrases.h"
 
-#include "AroundTheClock.h"
-#include "Bobs27.h"
-#include "Checkout121.h"
-#include "Cricket.h"
-#include "GamesMatch.h"
+#include "games/AroundTheClock.h"
+#include "games/Bobs27.h"
+#include "games/Checkout121.h"
+#include "games/Cricket.h"
+#include "games/GamesMatch.h"
 
 #include <algorithm>
 #include <array>

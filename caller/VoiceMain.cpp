@@ -13,10 +13,10 @@
 // "error <reason>" when nothing can be spoken here (then the exit code is 3). The phrase is the
 // first line read from standard input; end of input without one ends the program quietly.
 
-#include "EspeakVoice.h"
-#include "FliteVoice.h"
-#include "VoiceProtocol.h"
-#include "VoiceSound.h"
+#include "caller/EspeakVoice.h"
+#include "caller/FliteVoice.h"
+#include "caller/VoiceProtocol.h"
+#include "caller/VoiceSound.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
-#include "VoiceSound.h"
+#include "caller/VoiceSound.h"
 
-#include "VoiceProtocol.h"
+#include "caller/VoiceProtocol.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "Voices.h"
+#include "caller/Voices.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "AroundTheClock.h"
+#include "games/AroundTheClock.h"
 
-#include "GamesTexts.h"
+#include "games/GamesTexts.h"
 
 #include <algorithm>
 

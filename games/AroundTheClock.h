@@ -5,7 +5,7 @@
 // variant a double moves it two and a treble three (the bull two). A side is done past the
 // bull; the game ends when every side is, and the fewest darts win (equal darts: no winner).
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 class CAroundTheClock final : public CDartsGame
 {

@@ -1,7 +1,7 @@
-#include "Bobs27.h"
+#include "games/Bobs27.h"
 
-#include "DartNotation.h"
-#include "GamesTexts.h"
+#include "games/GamesTexts.h"
+#include "model/DartNotation.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // takes it off. A side at or below zero is out. The game ends when every side has thrown at
 // the bull or is out; the highest score wins (equal scores: no winner).
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 class CBobs27 final : public CDartsGame
 {

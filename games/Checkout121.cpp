@@ -1,6 +1,6 @@
-#include "Checkout121.h"
+#include "games/Checkout121.h"
 
-#include "GamesTexts.h"
+#include "games/GamesTexts.h"
 
 #include <algorithm>
 #include <cstdio>

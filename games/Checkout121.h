@@ -6,7 +6,7 @@
 // side has ten targets; the most checkouts win, then the highest target reached (equal: no
 // winner).
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 class CCheckout121 final : public CDartsGame
 {

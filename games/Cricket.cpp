@@ -1,6 +1,6 @@
-#include "Cricket.h"
+#include "games/Cricket.h"
 
-#include "GamesTexts.h"
+#include "games/GamesTexts.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -7,7 +7,7 @@
 // their points to every opponent who has not closed the number, and the side wins once all
 // are closed and no opponent has fewer points.
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 #include <array>
 

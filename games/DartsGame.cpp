@@ -1,9 +1,9 @@
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
-#include "AroundTheClock.h"
-#include "Bobs27.h"
-#include "Checkout121.h"
-#include "Cricket.h"
+#include "games/AroundTheClock.h"
+#include "games/Bobs27.h"
+#include "games/Checkout121.h"
+#include "games/Cricket.h"
 
 #include <algorithm>
 

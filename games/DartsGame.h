@@ -6,7 +6,7 @@
 // A game keeps its turns and rebuilds itself from them on an undo, so it has no state of
 // its own to go wrong.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
-#include "GamesFigures.h"
+#include "games/GamesFigures.h"
 
-#include "AroundTheClock.h"
-#include "Bobs27.h"
-#include "Checkout121.h"
-#include "Cricket.h"
-#include "GamesMatch.h"
-#include "GamesTexts.h"
+#include "games/AroundTheClock.h"
+#include "games/Bobs27.h"
+#include "games/Checkout121.h"
+#include "games/Cricket.h"
+#include "games/GamesMatch.h"
+#include "games/GamesTexts.h"
 
 #include <algorithm>
 #include <cstdio>

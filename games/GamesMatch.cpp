@@ -1,4 +1,4 @@
-#include "GamesMatch.h"
+#include "games/GamesMatch.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // them, first to SetsToWin), the first thrower moving on from leg to leg and set to set as in
 // an X01 match. Pairs share a side; their throwers alternate as in X01.
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 class CGamesMatch final
 {

@@ -1,4 +1,4 @@
-#include "DartNotation.h"
+#include "model/DartNotation.h"
 
 #include <algorithm>
 #include <cctype>

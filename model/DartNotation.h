@@ -3,7 +3,7 @@
 // Darts as players call them and the operator types them: "T20 T20 20", "D16", "25", "bull",
 // "0" or "m" for a miss, separated by spaces. Pure C++, for every place darts are typed.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <string>
 #include <string_view>

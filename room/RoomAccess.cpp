@@ -1,4 +1,4 @@
-#include "RoomAccess.h"
+#include "room/RoomAccess.h"
 
 #include <QCryptographicHash>
 #include <QList>

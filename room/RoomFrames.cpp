@@ -1,4 +1,4 @@
-#include "RoomFrames.h"
+#include "room/RoomFrames.h"
 
 namespace {
 

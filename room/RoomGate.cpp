@@ -1,4 +1,4 @@
-#include "RoomGate.h"
+#include "room/RoomGate.h"
 
 #include <QTcpSocket>
 #include <QTimer>

@@ -8,7 +8,7 @@
 // little: at most a few from one address, and the oldest of them make way when the door is
 // full, so that nobody can hold the room's places without a code.
 
-#include "RoomAccess.h"
+#include "room/RoomAccess.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

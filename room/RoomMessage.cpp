@@ -1,4 +1,4 @@
-#include "RoomMessage.h"
+#include "room/RoomMessage.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -12,7 +12,7 @@
 // against (a whole number from 0; without it the program refuses the request). Anything else is
 // refused with a reason the page can show, and changes nothing.
 
-#include "DartNotation.h"
+#include "model/DartNotation.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // The room module (vantorix-room): the room's server behind one function, loaded
 // when the room is first switched on, never at start-up.
 
-#include "RoomServer.h"
+#include "room/RoomServer.h"
 
 extern "C" Q_DECL_EXPORT TRoomService* VtxNewRoomService(const TRoomCalls& calls)
 {

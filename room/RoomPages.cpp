@@ -1,4 +1,4 @@
-#include "RoomPages.h"
+#include "room/RoomPages.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 // The board and keypad pages as served: each with its script and the pages' own words in the
 // program's language, read from the resources once.
 
-#include "RoomAccess.h"
+#include "room/RoomAccess.h"
 
 #include <QByteArray>
 

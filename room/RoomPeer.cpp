@@ -1,7 +1,7 @@
-#include "RoomPeer.h"
+#include "room/RoomPeer.h"
 
-#include "RoomFrames.h"
-#include "RoomPages.h"
+#include "room/RoomFrames.h"
+#include "room/RoomPages.h"
 
 #include <QStringDecoder>
 #include <QTcpSocket>

@@ -6,7 +6,7 @@
 // is held without bound: frames past the room's limit close it, and a page too slow to read
 // is sent only the newest state once it has read what it has.
 
-#include "RoomAccess.h"
+#include "room/RoomAccess.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

@@ -1,7 +1,7 @@
-#include "RoomServer.h"
+#include "room/RoomServer.h"
 
-#include "RoomPeer.h"
-#include "RoomWindow.h"
+#include "room/RoomPeer.h"
+#include "room/RoomWindow.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -5,8 +5,8 @@
 // and after every change; each keypad message is parsed, held to the room's limits and handed
 // to the program.
 
-#include "RoomGate.h"
-#include "RoomService.h"
+#include "room/RoomGate.h"
+#include "room/RoomService.h"
 
 #include <QElapsedTimer>
 #include <QObject>

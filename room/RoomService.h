@@ -5,8 +5,8 @@
 // pages and their WebSockets on one port. The module knows nothing of the match: it hands each
 // keypad's request to Submit and sends the pages whatever Publish last gave it.
 
-#include "RoomAccess.h"
-#include "RoomMessage.h"
+#include "room/RoomAccess.h"
+#include "room/RoomMessage.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "RoomWindow.h"
+#include "room/RoomWindow.h"
 
 #include <QGridLayout>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "ComputerThrower.h"
+#include "session/ComputerThrower.h"
 
-#include "DartNotation.h"
-#include "MatchSession.h"
+#include "model/DartNotation.h"
+#include "session/MatchSession.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 // pause it, and after an undo it waits until a turn of someone else is recorded: it never
 // throws again straight over a turn the operator has just taken back.
 
-#include "Bot.h"
+#include "bot/Bot.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "MatchSession.h"
+#include "session/MatchSession.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 // hands it here; the session checks it with the model, applies it and tells its followers
 // (the windows, the board, the caller, the store keeper), none of which calls another.
 
-#include "GamesMatch.h"
-#include "MatchOperation.h"
+#include "games/GamesMatch.h"
+#include "store/MatchOperation.h"
 
 #include <QObject>
 #include <QString>

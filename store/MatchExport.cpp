@@ -1,7 +1,7 @@
-#include "MatchExport.h"
+#include "store/MatchExport.h"
 
-#include "DartNotation.h"
-#include "GamesMatch.h"
+#include "games/GamesMatch.h"
+#include "model/DartNotation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

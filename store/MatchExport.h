@@ -3,7 +3,7 @@
 // A stored match told in words and exported: its one-line description, its score, its CSV
 // and a file name for it.
 
-#include "StoredMatch.h"
+#include "store/StoredMatch.h"
 
 #include <QByteArray>
 

@@ -3,8 +3,8 @@
 // One change of a match as the operator made it: what the match store keeps, and what
 // rebuilds the match when it is replayed through the model's public operations.
 
-#include "GamesMatch.h"
-#include "UnitVTXGameLogic.h"
+#include "games/GamesMatch.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "MatchStore.h"
+#include "store/MatchStore.h"
 
-#include "GamesMatch.h"
-#include "StoreFile.h"
-#include "StoreSalvage.h"
-#include "StoredDarts.h"
-#include "StoredSides.h"
+#include "games/GamesMatch.h"
+#include "store/StoreFile.h"
+#include "store/StoreSalvage.h"
+#include "store/StoredDarts.h"
+#include "store/StoredSides.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,9 +8,9 @@
 // writes it at the next operation that finds the store writable again. Only a file that SQLite
 // itself finds damaged is set aside; one program writes the store at a time.
 
-#include "MatchExport.h"
-#include "PlayerRecords.h"
-#include "StoredMatch.h"
+#include "store/MatchExport.h"
+#include "store/PlayerRecords.h"
+#include "store/StoredMatch.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "PlayerRecords.h"
+#include "store/PlayerRecords.h"
 
-#include "DartsGame.h"
-#include "StoredMatch.h"
+#include "games/DartsGame.h"
+#include "store/StoredMatch.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "StoreFile.h"
+#include "store/StoreFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "StoreSalvage.h"
+#include "store/StoreSalvage.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

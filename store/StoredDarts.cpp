@@ -1,4 +1,4 @@
-#include "StoredDarts.h"
+#include "store/StoredDarts.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

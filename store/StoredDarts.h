@@ -5,7 +5,7 @@
 // own row keeps the total and the claim the darts made, so an older program, which ignores the
 // table, replays the same match from the totals.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <cstdint>
 #include <map>

@@ -1,4 +1,4 @@
-#include "StoredMatch.h"
+#include "store/StoredMatch.h"
 
 QString CleanName(const QString& name)
 {

@@ -2,7 +2,7 @@
 
 // A match as the store keeps it: its parameters and every operation, in order.
 
-#include "MatchOperation.h"
+#include "store/MatchOperation.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "StoredSides.h"
+#include "store/StoredSides.h"
 
-#include "Bot.h"
-#include "StoredMatch.h"
+#include "bot/Bot.h"
+#include "store/StoredMatch.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>

@@ -5,7 +5,7 @@
 // A match of one or two singles sides without handicaps writes none, so its file reads as
 // before in every version; an older program ignores the table.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QStringList>
 #include <cstdint>

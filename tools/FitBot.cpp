@@ -2,7 +2,7 @@
 // bot/Bot.cpp, the horizontal spread (mm) whose thrower averages it over whole 501 legs, by
 // bisection on simulated legs. Prints the table's rows; paste them into kFits.
 
-#include "Bot.h"
+#include "bot/Bot.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // Writes the application icon as a PNG of the given size: make_app_icon FILE SIZE. The build
 // uses it for the icon that is installed beside the scalable SVG.
 
-#include "ToolIcons.h"
+#include "ui/main/ToolIcons.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,8 +3,8 @@
 // For every total that can be finished in one turn it lists the route a player would aim at
 // first, with the fewest darts, then up to two alternatives (bot/CheckoutRoutes.h ranks them).
 
-#include "CheckoutRoutes.h"
-#include "UnitVTXGameLogic.h"
+#include "bot/CheckoutRoutes.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,15 +3,15 @@
 // is German here (its C library locale too, as QApplication sets it from LANG), which is what
 // once put a comma into the games' figures.
 
-#include "GamesFigures.h"
-#include "GamesMatch.h"
-#include "Language.h"
-#include "MatchExport.h"
-#include "MatchStore.h"
-#include "SettingsFile.h"
-#include "WidgetHelpers.h"
+#include "app/Language.h"
+#include "app/SettingsFile.h"
+#include "games/GamesFigures.h"
+#include "games/GamesMatch.h"
+#include "model/DartNotation.h"
+#include "store/MatchExport.h"
+#include "store/MatchStore.h"
+#include "ui/common/WidgetHelpers.h"
 
-#include <DartNotation.h>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The match store followed by the real windows: a match typed, the windows gone as in a crash,
 // new windows resume it identically; an unusable store is said and play goes on.
 
-#include "../ui/UiTestSupport.h"
-#include "ComputerThrower.h"
-#include "PlayerPanel.h"
-#include "ProgramStart.h"
+#include "app/ProgramStart.h"
+#include "session/ComputerThrower.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/panels/PlayerPanel.h"
 
 #include <QFile>
 #include <QSqlQuery>

@@ -2,10 +2,10 @@
 // WebSocket clients: a keypad's turns reach the desktop window and every page, refusals carry
 // the desktop's reasons, and the tokens, limits, new codes and switching off hold.
 
-#include "../ui/UiTestSupport.h"
-#include "Language.h"
-#include "PlayerPanel.h"
-#include "ProgramStart.h"
+#include "app/Language.h"
+#include "app/ProgramStart.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/panels/PlayerPanel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 // The start sequence with and without a settings file, driven in-process and offscreen.
 
-#include "BoardWindow.h"
-#include "Caller.h"
-#include "ProgramStart.h"
-#include "Settings.h"
+#include "app/ProgramStart.h"
+#include "app/Settings.h"
+#include "caller/Caller.h"
+#include "ui/board/BoardWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The computer opponent: where darts land, where it aims, what a turn gives the sheet, and
 // that a chosen average is what it throws.
 
-#include "Bot.h"
+#include "bot/Bot.h"
 
 #include <algorithm>
 #include <cmath>

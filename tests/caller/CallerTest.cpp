@@ -1,10 +1,10 @@
-#include "Caller.h"
+#include "caller/Caller.h"
 
-#include "CallerPhrases.h"
-#include "DartNotation.h"
-#include "GamesCallPhrases.h"
-#include "GamesMatch.h"
-#include "UnitVTXGameLogic.h"
+#include "caller/CallerPhrases.h"
+#include "caller/GamesCallPhrases.h"
+#include "games/GamesMatch.h"
+#include "model/DartNotation.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

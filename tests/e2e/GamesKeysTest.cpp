@@ -2,11 +2,11 @@
 // in New Game and every turn typed with real X11 keys (xdotool), one cricket leg tapped on the
 // Dart Pad with the real mouse.
 
-#include "../ui/UiTestSupport.h"
-#include "BoardWindow.h"
-#include "Cricket.h"
-#include "DartPad.h"
-#include "MatchSession.h"
+#include "games/Cricket.h"
+#include "session/MatchSession.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/entry/DartPad.h"
 
 #include <QProcess>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Every shortcut of the scoreboard pressed as a real X11 key (xdotool, through the keyboard
 // layout) while a Thrown box has the focus, each with its effect checked on the match.
 
-#include "../ui/UiTestSupport.h"
-#include "BoardWindow.h"
-#include "Caller.h"
-#include "ComputerThrower.h"
+#include "caller/Caller.h"
+#include "session/ComputerThrower.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
 
 #include <QProcess>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as a checkout table, looked up like the program does.
 
-#include "CheckoutTable.h"
+#include "ui/hints/CheckoutTable.h"
 
 #include <algorithm>
 #include <cstdint>

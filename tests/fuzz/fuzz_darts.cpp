@@ -1,7 +1,7 @@
 // libFuzzer target: any text typed (or sent) as darts. It must never crash; darts it takes are
 // darts that can be thrown, at most three, and read back the same from how they are shown.
 
-#include "DartNotation.h"
+#include "model/DartNotation.h"
 
 #include <cstdint>
 #include <cstdlib>

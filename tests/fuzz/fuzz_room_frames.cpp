@@ -2,7 +2,7 @@
 // them. It must never crash or loop, never take more than the buffer held, and every frame it
 // gives was masked, whole and within the limit.
 
-#include "RoomFrames.h"
+#include "room/RoomFrames.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // crash; a request it takes is within its bounds and reads back the same from how a keypad
 // sends it.
 
-#include "RoomMessage.h"
+#include "room/RoomMessage.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // a whole request head. It must never crash, and it lets a request through only with the page's
 // own token, exactly; a head it lets through is a GET without a body.
 
-#include "RoomAccess.h"
+#include "room/RoomAccess.h"
 
 #include <cstdint>
 #include <cstdlib>

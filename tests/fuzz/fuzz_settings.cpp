@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes given to the settings reader. It must never crash, and what it
 // reads must come back unchanged through one more write and read.
 
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,13 +1,13 @@
 // Cricket and the practice games: turns against what they leave, how each game ends and who
 // wins, and a match of legs over them.
 
-#include "AroundTheClock.h"
-#include "Bobs27.h"
-#include "Checkout121.h"
-#include "Cricket.h"
-#include "DartNotation.h"
-#include "GamesFigures.h"
-#include "GamesMatch.h"
+#include "games/AroundTheClock.h"
+#include "games/Bobs27.h"
+#include "games/Checkout121.h"
+#include "games/Cricket.h"
+#include "games/GamesFigures.h"
+#include "games/GamesMatch.h"
+#include "model/DartNotation.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,7 +1,7 @@
 // The checkout table that ships with the program, checked on its own terms: every route is a
 // real finish for its section's total, and every total that can be finished has routes.
 
-#include "CheckoutTable.h"
+#include "ui/hints/CheckoutTable.h"
 
 #include <gtest/gtest.h>
 #include <map>

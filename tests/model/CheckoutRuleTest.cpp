@@ -1,4 +1,4 @@
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,7 @@
 // Turns entered dart by dart: what darts make of a turn, and the darts at a double.
 
-#include "DartNotation.h"
 #include "MatchTestSupport.h"
+#include "model/DartNotation.h"
 
 #include <gtest/gtest.h>
 

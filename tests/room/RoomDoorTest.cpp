@@ -2,9 +2,9 @@
 // client sends or leaves unread is held without bound, places go to what shows a code, and
 // the protocol's rules are held. The module is loaded as the program loads it.
 
-#include "RoomFrames.h"
-#include "RoomGate.h"
-#include "RoomService.h"
+#include "room/RoomFrames.h"
+#include "room/RoomGate.h"
+#include "room/RoomService.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The keypad's messages: what is taken, and what is refused with which reason.
 
-#include "RoomMessage.h"
+#include "room/RoomMessage.h"
 
 #include <gtest/gtest.h>
 

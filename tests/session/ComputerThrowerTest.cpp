@@ -2,9 +2,9 @@
 // its darts first, waits after an undo and while paused, and throws the same turns again for
 // the same match.
 
-#include "ComputerThrower.h"
+#include "session/ComputerThrower.h"
 
-#include "MatchSession.h"
+#include "session/MatchSession.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,12 +1,12 @@
 // The match session: operations from any source are checked and applied once, and its
 // followers hear exactly what the match took, before Apply returns.
 
-#include "MatchSession.h"
+#include "session/MatchSession.h"
 
-#include "Cricket.h"
-#include "DartNotation.h"
-#include "MatchExport.h"
-#include "MatchStore.h"
+#include "games/Cricket.h"
+#include "model/DartNotation.h"
+#include "store/MatchExport.h"
+#include "store/MatchStore.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The match store: a match stored operation by operation comes back identical, every fault
 // is said and leaves play going, and the exports read as a spreadsheet expects.
 
-#include "MatchStore.h"
+#include "store/MatchStore.h"
 
-#include "GamesMatch.h"
+#include "games/GamesMatch.h"
 
 #include <QDir>
 #include <QFile>

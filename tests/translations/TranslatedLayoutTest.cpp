@@ -5,15 +5,15 @@
 // pseudo-translation, no visible text may have escaped it. With VTX_LAYOUT_SHOTS set to a folder,
 // each window is also saved there as a picture to look at.
 
-#include "../ui/UiTestSupport.h"
-#include "BoardWindow.h"
-#include "ChartLoader.h"
-#include "ComputerThrower.h"
-#include "HistoryDialog.h"
-#include "LegCorrectionDialog.h"
-#include "MatchStore.h"
-#include "RoomLink.h"
-#include "SideCards.h"
+#include "app/RoomLink.h"
+#include "session/ComputerThrower.h"
+#include "store/MatchStore.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/charts/ChartLoader.h"
+#include "ui/entry/LegCorrectionDialog.h"
+#include "ui/history/HistoryDialog.h"
+#include "ui/panels/SideCards.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "BoardWindow.h"
-#include "CheckoutTable.h"
 #include "UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/hints/CheckoutTable.h"
 
 namespace {
 

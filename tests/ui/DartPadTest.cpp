@@ -1,11 +1,11 @@
 // The dartboard pad: a click at every bed's middle is that dart, a click beside a wire is the
 // bed it is on, and a leg tapped on the pad in the window is recorded dart by dart.
 
-#include "DartPad.h"
+#include "ui/entry/DartPad.h"
 
-#include "DigitEdit.h"
-#include "PlayerPanel.h"
 #include "UiTestSupport.h"
+#include "ui/hints/DigitEdit.h"
+#include "ui/panels/PlayerPanel.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

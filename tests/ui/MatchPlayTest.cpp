@@ -1,8 +1,8 @@
 // A match as people play it in the window: its length and sets, a corrected turn, and the
 // reason a refused turn is given.
 
-#include "BoardWindow.h"
 #include "UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
 
 #include <QTreeWidget>
 

@@ -1,9 +1,9 @@
 // More than two sides in the windows: the cards, the one panel that follows the side to throw,
 // a correction of another side's turn, the board for the room and the statistics.
 
-#include "BoardWindow.h"
-#include "SideCards.h"
 #include "UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/panels/SideCards.h"
 
 #include <QTreeWidget>
 

@@ -1,8 +1,8 @@
-#include "ChartLoader.h"
-#include "HistoryDialog.h"
-#include "MatchStore.h"
 #include "UiTestSupport.h"
-#include "WidgetHelpers.h"
+#include "store/MatchStore.h"
+#include "ui/charts/ChartLoader.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/history/HistoryDialog.h"
 
 #include <QChartView>
 #include <QLineSeries>

@@ -3,9 +3,9 @@
 // Helpers for driving the real widgets: everything is found by objectName, actions are
 // triggered only when enabled, and the modal New Game dialog is answered from a timer.
 
-#include "UnitGameDlg.h"
-#include "UnitHintDlg.h"
-#include "UnitMain.h"
+#include "ui/hints/UnitHintDlg.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "BoardWindow.h"
+#include "ui/board/BoardWindow.h"
 
 #include <QAction>
 #include <QGridLayout>

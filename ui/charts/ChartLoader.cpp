@@ -1,4 +1,4 @@
-#include "ChartLoader.h"
+#include "ui/charts/ChartLoader.h"
 
 #include <QCoreApplication>
 #include <QLabel>

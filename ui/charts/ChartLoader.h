@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartData.h"
+#include "ui/charts/ChartData.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "CheckoutTable.h"
+#include "ui/hints/CheckoutTable.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "DigitEdit.h"
+#include "ui/hints/DigitEdit.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>

@@ -1,8 +1,8 @@
-#include "UnitHintDlg.h"
+#include "ui/hints/UnitHintDlg.h"
 
-#include "CheckoutTable.h"
-#include "DigitEdit.h"
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/hints/CheckoutTable.h"
+#include "ui/hints/DigitEdit.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

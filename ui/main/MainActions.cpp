@@ -1,8 +1,8 @@
-#include "MainActions.h"
+#include "ui/main/MainActions.h"
 
-#include "GamesMatch.h"
-#include "ThrowMenu.h"
-#include "ToolIcons.h"
+#include "games/GamesMatch.h"
+#include "ui/entry/ThrowMenu.h"
+#include "ui/main/ToolIcons.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -4,7 +4,7 @@
 // window in one place, each with its objectName. The window connects them to its handlers;
 // their enabled and checked states are worked out here from the match and the window's state.
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QCoreApplication>
 #include <QString>

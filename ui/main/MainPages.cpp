@@ -1,13 +1,13 @@
-#include "MainPages.h"
+#include "ui/main/MainPages.h"
 
-#include "ComputerThrower.h"
-#include "DartNotation.h"
-#include "NoticeBar.h"
-#include "PlayerPanel.h"
-#include "SideCards.h"
-#include "StatsPage.h"
-#include "WidgetHelpers.h"
-#include "WinnerBanner.h"
+#include "model/DartNotation.h"
+#include "session/ComputerThrower.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/main/NoticeBar.h"
+#include "ui/main/WinnerBanner.h"
+#include "ui/panels/PlayerPanel.h"
+#include "ui/panels/SideCards.h"
+#include "ui/stats/StatsPage.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -104,6 +104,21 @@ TPlayerPanel* TMainPages::PanelOf(int player) const
         }
     }
     return nullptr;
+}
+
+bool TMainPages::ShowsDefaultPage() const
+{
+    return m_Notebook->currentIndex() == kPageDefault;
+}
+
+bool TMainPages::ShowsStatsPage() const
+{
+    return m_Notebook->currentIndex() == kPageStats;
+}
+
+bool TMainPages::InputHeld() const
+{
+    return m_Banner->Blocking();
 }
 
 void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& computer)

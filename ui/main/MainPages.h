@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/entry/EntryPlaces.h"
+
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -19,7 +21,7 @@ class TWinnerBanner;
 // "Default" page (PanelX01: the players' panels) and the "Stats" page, the winner banner over
 // the default page and the notice strip at the foot. It only lays them out; the window fills
 // them from the match and connects their signals.
-class TMainPages final : public QWidget
+class TMainPages final : public QWidget, public TEntryPlaces
 {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ public:
     QStackedWidget* Notebook() const { return m_Notebook; }
     QWidget* PanelX01() const { return m_PanelX01; }
     const std::array<TPlayerPanel*, 2>& Players() const { return m_Players; }
-    TStatsPage* Stats() const { return m_Stats; }
+    TStatsPage* Stats() const override { return m_Stats; }
     TWinnerBanner* Banner() const { return m_Banner; }
     TNoticeBar* Notice() const { return m_Notice; }
     // With more than two sides: their cards, beside the one panel that shows the side chosen.
@@ -45,8 +47,11 @@ public:
     void AddGamePanel(QWidget* panel);
     // The panels in use (both for one or two sides: the second is hidden for one; the first
     // for more), and the one that shows side `player`, if any.
-    std::vector<TPlayerPanel*> Panels() const;
-    TPlayerPanel* PanelOf(int player) const;
+    std::vector<TPlayerPanel*> Panels() const override;
+    TPlayerPanel* PanelOf(int player) const override;
+    bool ShowsDefaultPage() const override;
+    bool ShowsStatsPage() const override;
+    bool InputHeld() const override;
     bool ManySides() const { return m_ManySides; }
     // On the panel of the computer's side: its darts as they land, or why it does not throw
     // (paused, or waiting after an undo); every other panel shows none.

@@ -1,11 +1,11 @@
-#include "ManySides.h"
+#include "ui/main/ManySides.h"
 
-#include "MainPages.h"
-#include "MatchFormat.h"
-#include "PlayerPanel.h"
-#include "SideCards.h"
-#include "TypedEntry.h"
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/entry/TypedEntry.h"
+#include "ui/main/MainPages.h"
+#include "ui/panels/PlayerPanel.h"
+#include "ui/panels/SideCards.h"
+#include "words/MatchFormat.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "NoticeBar.h"
+#include "ui/main/NoticeBar.h"
 
-#include "WidgetHelpers.h"
+#include "ui/common/WidgetHelpers.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,16 +1,16 @@
-#include "RoomFollower.h"
+#include "ui/main/RoomFollower.h"
 
-#include "BoardWindow.h"
-#include "Caller.h"
-#include "CallerPhrases.h"
-#include "CheckoutTable.h"
-#include "Cricket.h"
-#include "DartNotation.h"
-#include "GamesCallPhrases.h"
-#include "GamesFormat.h"
-#include "MatchFormat.h"
-#include "MatchSession.h"
-#include "WidgetHelpers.h"
+#include "caller/Caller.h"
+#include "caller/CallerPhrases.h"
+#include "caller/GamesCallPhrases.h"
+#include "games/Cricket.h"
+#include "model/DartNotation.h"
+#include "session/MatchSession.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/hints/CheckoutTable.h"
+#include "words/GamesFormat.h"
+#include "words/MatchFormat.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -4,9 +4,9 @@
 // caller's voice. Both follow the match session directly, whoever changed the match (the
 // operator, later the computer or a keypad); neither is made before it is wanted.
 
-#include "BoardWindow.h"
-#include "CallerWords.h"
-#include "MatchOperation.h"
+#include "caller/CallerWords.h"
+#include "store/MatchOperation.h"
+#include "ui/board/BoardWindow.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ToolIcons.h"
+#include "ui/main/ToolIcons.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MatchOperation.h"
-#include "MatchSession.h"
-#include "UnitVTXGameLogic.h"
-#include "WinnerBanner.h"
+#include "model/UnitVTXGameLogic.h"
+#include "session/MatchSession.h"
+#include "store/MatchOperation.h"
+#include "ui/main/WinnerBanner.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "WinnerBanner.h"
+#include "ui/main/WinnerBanner.h"
 
-#include "WidgetHelpers.h"
+#include "ui/common/WidgetHelpers.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "ScoreListModel.h"
+#include "ui/panels/ScoreListModel.h"
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 TScoreListModel::TScoreListModel(const CGame& game, int playerIndex, QObject* parent)
     : QAbstractTableModel(parent), m_Game(game), m_PlayerIndex(playerIndex),

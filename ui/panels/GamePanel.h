@@ -6,7 +6,7 @@
 // the darts box where the operator types the turn ("T20 S19 miss", Enter), and a line for the
 // last turn, a refusal or the winner. It follows the match session and hands it the turns.
 
-#include "GamesMatch.h"
+#include "games/GamesMatch.h"
 
 #include <QString>
 #include <QWidget>

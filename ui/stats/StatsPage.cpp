@@ -1,11 +1,11 @@
-#include "StatsPage.h"
+#include "ui/stats/StatsPage.h"
 
-#include "ChartLoader.h"
-#include "GamesFigures.h"
-#include "GamesMatch.h"
-#include "UnitGameDlg.h"
-#include "UnitVTXGameLogic.h"
-#include "WidgetHelpers.h"
+#include "games/GamesFigures.h"
+#include "games/GamesMatch.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/charts/ChartLoader.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/newgame/UnitGameDlg.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "UnitGameDlg.h"
+#include "ui/newgame/UnitGameDlg.h"
 
-#include "Bot.h"
-#include "StoredMatch.h"
-#include "WidgetHelpers.h"
+#include "bot/Bot.h"
+#include "store/StoredMatch.h"
+#include "ui/common/WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

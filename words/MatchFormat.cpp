@@ -1,7 +1,7 @@
-#include "MatchFormat.h"
+#include "words/MatchFormat.h"
 
-#include "UnitVTXGameLogic.h"
-#include "WidgetHelpers.h"
+#include "model/UnitVTXGameLogic.h"
+#include "words/ShownText.h"
 
 #include <QCoreApplication>
 

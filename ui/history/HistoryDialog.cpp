@@ -1,12 +1,12 @@
-#include "HistoryDialog.h"
+#include "ui/history/HistoryDialog.h"
 
-#include "ChartLoader.h"
-#include "GamesMatch.h"
-#include "MatchStore.h"
-#include "PlayerRecords.h"
-#include "StatsPage.h"
-#include "UnitGameDlg.h"
-#include "WidgetHelpers.h"
+#include "games/GamesMatch.h"
+#include "store/MatchStore.h"
+#include "store/PlayerRecords.h"
+#include "ui/charts/ChartLoader.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/newgame/UnitGameDlg.h"
+#include "ui/stats/StatsPage.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

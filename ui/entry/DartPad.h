@@ -4,7 +4,7 @@
 // mouse: a tap on a bed is that dart, off the board a miss. It scales with its window; under
 // it Miss, Back (the last dart typed goes) and Enter (the turn is recorded).
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ThrowMenu.h"
+#include "ui/entry/ThrowMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>

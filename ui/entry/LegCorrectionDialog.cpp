@@ -1,7 +1,7 @@
-#include "LegCorrectionDialog.h"
+#include "ui/entry/LegCorrectionDialog.h"
 
-#include "DigitEdit.h"
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/hints/DigitEdit.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

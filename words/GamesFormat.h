@@ -2,7 +2,7 @@
 
 // The words for a match of cricket or a practice game, shared by its panel and the board.
 
-#include "DartsGame.h"
+#include "games/DartsGame.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitVTXGameLogic.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QFrame>
 #include <QPointer>

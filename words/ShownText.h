@@ -1,29 +1,11 @@
 #pragma once
 
-// Small helpers shared by the scoreboard's units.
+// Figures and names as the language shown writes them, for every text a match produces.
 
 #include <QCoreApplication>
-#include <QFont>
-#include <QLabel>
 #include <QLocale>
 #include <QString>
 #include <string>
-
-// Names, score lists and Thrown boxes share one large bold face: one font to load at start.
-inline void SetLargeBoldFont(QWidget& widget)
-{
-    QFont font = widget.font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    widget.setFont(font);
-}
-
-inline QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 // Two decimals, with the decimal mark of the language shown ("45.67", "45,67").
 inline QString Decimal2(double value)
@@ -52,14 +34,4 @@ inline QString GamesText(const std::string& text)
 {
     const QString shown = QCoreApplication::translate("Games", text.c_str());
     return shown == QString::fromStdString(text) ? LocalDecimals(text) : shown;
-}
-
-// The tool-tip colours: what the program says to the operator stands out from the board.
-inline void SetToolTipColours(QWidget& widget)
-{
-    QPalette colours = widget.palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
-    widget.setPalette(colours);
-    widget.setAutoFillBackground(true);
 }

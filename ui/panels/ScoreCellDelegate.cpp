@@ -1,4 +1,4 @@
-#include "ScoreCellDelegate.h"
+#include "ui/panels/ScoreCellDelegate.h"
 
 #include <QPainter>
 

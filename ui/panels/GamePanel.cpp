@@ -1,11 +1,11 @@
-#include "GamePanel.h"
+#include "ui/panels/GamePanel.h"
 
-#include "Cricket.h"
-#include "DartNotation.h"
-#include "DigitEdit.h"
-#include "GamesFormat.h"
-#include "MatchSession.h"
-#include "WidgetHelpers.h"
+#include "games/Cricket.h"
+#include "model/DartNotation.h"
+#include "session/MatchSession.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/hints/DigitEdit.h"
+#include "words/GamesFormat.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,12 +1,12 @@
-#include "PlayerPanel.h"
+#include "ui/panels/PlayerPanel.h"
 
-#include "DartNotation.h"
-#include "DigitEdit.h"
-#include "ScoreCellDelegate.h"
-#include "ScoreListModel.h"
-#include "UnitHintDlg.h"
-#include "UnitVTXGameLogic.h"
-#include "WidgetHelpers.h"
+#include "model/DartNotation.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/common/WidgetHelpers.h"
+#include "ui/hints/DigitEdit.h"
+#include "ui/hints/UnitHintDlg.h"
+#include "ui/panels/ScoreCellDelegate.h"
+#include "ui/panels/ScoreListModel.h"
 
 #include <QCoreApplication>
 #include <QEvent>

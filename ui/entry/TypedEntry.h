@@ -12,7 +12,7 @@
 
 class CPlayerScores;
 class QWidget;
-class TMainPages;
+class TEntryPlaces;
 class TMatchSession;
 class TGamePanel;
 
@@ -20,7 +20,7 @@ class TTypedEntry final
 {
 public:
     // `window` is the parent of the dialogs the entry opens.
-    TTypedEntry(TMatchSession& session, TMainPages& pages, QWidget& window);
+    TTypedEntry(TMatchSession& session, TEntryPlaces& pages, QWidget& window);
 
     // The sheet of the player to throw when turns can be entered now, else none.
     CPlayerScores* ThrowingSheet() const;
@@ -70,7 +70,7 @@ private:
     bool RefuseForComputer(int player);
 
     TMatchSession& m_Session;
-    TMainPages& m_Pages;
+    TEntryPlaces& m_Pages;
     QWidget& m_Window;
     TGamePanel* GamePanel() const;
 

@@ -1,15 +1,14 @@
-#include "TypedEntry.h"
+#include "ui/entry/TypedEntry.h"
 
-#include "DartNotation.h"
-#include "DartPad.h"
-#include "DigitEdit.h"
-#include "GamePanel.h"
-#include "LegCorrectionDialog.h"
-#include "MainPages.h"
-#include "MatchSession.h"
-#include "PlayerPanel.h"
-#include "StatsPage.h"
-#include "WinnerBanner.h"
+#include "model/DartNotation.h"
+#include "session/MatchSession.h"
+#include "ui/entry/DartPad.h"
+#include "ui/entry/EntryPlaces.h"
+#include "ui/entry/LegCorrectionDialog.h"
+#include "ui/hints/DigitEdit.h"
+#include "ui/panels/GamePanel.h"
+#include "ui/panels/PlayerPanel.h"
+#include "ui/stats/StatsPage.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -17,21 +16,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kPageDefault = TMainPages::kPageDefault;
-constexpr int kPageStats = TMainPages::kPageStats;
-
-} // namespace
-
-TTypedEntry::TTypedEntry(TMatchSession& session, TMainPages& pages, QWidget& window)
+TTypedEntry::TTypedEntry(TMatchSession& session, TEntryPlaces& pages, QWidget& window)
     : m_Session(session), m_Pages(pages), m_Window(window)
 {}
 
 CPlayerScores* TTypedEntry::ThrowingSheet() const
 {
     const CLeg* leg = m_Session.Game().CurrentLeg();
-    if (leg == nullptr || leg->Finished() || m_Pages.Notebook()->currentIndex() != kPageDefault ||
+    if (leg == nullptr || leg->Finished() || !m_Pages.ShowsDefaultPage() ||
         m_Session.Games() != nullptr) {
         return nullptr;
     }
@@ -98,12 +90,12 @@ TGamePanel* TTypedEntry::GamePanel() const
 
 void TTypedEntry::Submit(bool atBoard)
 {
-    if (GamePanel() != nullptr && m_Pages.Notebook()->currentIndex() == kPageDefault) {
+    if (GamePanel() != nullptr && m_Pages.ShowsDefaultPage()) {
         GamePanel()->Submit();
         return;
     }
     // On the statistics page Enter in the leg table opens the leg's corrections.
-    if (m_Pages.Notebook()->currentIndex() == kPageStats) {
+    if (m_Pages.ShowsStatsPage()) {
         m_Pages.Stats()->ChooseSelectedLeg();
         return;
     }
@@ -115,7 +107,7 @@ void TTypedEntry::Submit(bool atBoard)
             CommitCorrection(panel.Player());
             return;
         }
-        if (panel.FocusedRow() >= 1 && m_Pages.Notebook()->currentIndex() == kPageDefault) {
+        if (panel.FocusedRow() >= 1 && m_Pages.ShowsDefaultPage()) {
             panel.StartCorrection(panel.FocusedRow());
             return;
         }
@@ -253,7 +245,7 @@ QString TTypedEntry::Correct(int legIndex, int player, int row, int score, int c
 
 void TTypedEntry::CorrectLeg(int legIndex)
 {
-    if (m_Session.Game().GetLeg(legIndex) == nullptr || m_Pages.Banner()->Blocking()) {
+    if (m_Session.Game().GetLeg(legIndex) == nullptr || m_Pages.InputHeld()) {
         return;
     }
     TLegCorrectionDialog dialog(

@@ -1,6 +1,6 @@
-#include "DartPad.h"
+#include "ui/entry/DartPad.h"
 
-#include "Board.h"
+#include "bot/Board.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>

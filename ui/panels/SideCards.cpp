@@ -1,8 +1,8 @@
-#include "SideCards.h"
+#include "ui/panels/SideCards.h"
 
-#include "MatchFormat.h"
-#include "UnitVTXGameLogic.h"
-#include "WidgetHelpers.h"
+#include "model/UnitVTXGameLogic.h"
+#include "ui/common/WidgetHelpers.h"
+#include "words/MatchFormat.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

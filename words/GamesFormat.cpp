@@ -1,9 +1,9 @@
-#include "GamesFormat.h"
+#include "words/GamesFormat.h"
 
-#include "Cricket.h"
-#include "GamesMatch.h"
-#include "MatchFormat.h"
-#include "WidgetHelpers.h"
+#include "games/Cricket.h"
+#include "games/GamesMatch.h"
+#include "words/MatchFormat.h"
+#include "words/ShownText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

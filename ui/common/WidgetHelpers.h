@@ -1,0 +1,37 @@
+#pragma once
+
+// Small helpers shared by the scoreboard's widgets.
+
+#include "words/ShownText.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+
+// Names, score lists and Thrown boxes share one large bold face: one font to load at start.
+inline void SetLargeBoldFont(QWidget& widget)
+{
+    QFont font = widget.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    widget.setFont(font);
+}
+
+inline QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// The tool-tip colours: what the program says to the operator stands out from the board.
+inline void SetToolTipColours(QWidget& widget)
+{
+    QPalette colours = widget.palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    widget.setPalette(colours);
+    widget.setAutoFillBackground(true);
+}
