@@ -7,6 +7,7 @@
 #include "ui/main/UnitMain.h"
 #include "ui/panels/PlayerPanel.h"
 #include "words/GamesFormat.h"
+#include "words/Refusals.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -329,8 +330,8 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
         return reply;
     };
     TMatchSession& session = m_Main.Session();
-    const CLeg* leg = session.Game().CurrentLeg();
-    if (!m_Main.ContentsBuilt() || (leg == nullptr && session.Games() == nullptr)) {
+    const CMatch& match = session.Match();
+    if (!m_Main.ContentsBuilt() || match.LegCount() == 0) {
         return refuse(tr("No match is in play"));
     }
     // A request is taken only against the state it was typed on: a second phone, or Enter
@@ -358,75 +359,47 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
         m_Request = -1;
         return reply;
     };
-    if (const CGamesMatch* games = session.Games()) {
-        const CDartsGame& played = games->CurrentLeg();
-        switch (request->Kind) {
-        case TRoomRequestKind::Undo:
-            if (played.TurnCount() == 0 && !games->CanUndoNextLeg()) {
-                return refuse(tr("There is no turn to take back"));
-            }
-            return apply(
-                {played.TurnCount() > 0 ? TOperationKind::Undo : TOperationKind::UndoNextLeg});
-        case TRoomRequestKind::NextLeg:
-            if (!played.Over() || games->MatchWinner() >= 0) {
-                return refuse(played.Over() ? tr("The match is over") : tr("The leg is not over"));
-            }
-            return apply({TOperationKind::NextLeg});
-        case TRoomRequestKind::Darts:
-            if (const TTurnRefusal refusal = session.CheckGamesTurn(request->Darts);
-                refusal != TTurnRefusal::None) {
-                return refuse(GamesRefusalText(refusal));
-            }
-            return apply({TOperationKind::Turn, played.PlayerToThrow(), 0, 0,
-                          static_cast<int32_t>(request->Darts.size()), -1, request->Darts});
-        case TRoomRequestKind::Turn:
-        case TRoomRequestKind::Checkout:
-            return refuse(tr("This game is entered dart by dart"));
-        }
-        return reply;
-    }
-    const CGame& game = session.Game();
-    const CPlayerScores* sheet = leg->CurrentSheet();
     switch (request->Kind) {
     case TRoomRequestKind::Undo:
-        if (sheet != nullptr && sheet->CanUndoThrow()) {
+        if (session.Check({TOperationKind::Undo}).Accepted()) {
             return apply({TOperationKind::Undo});
         }
-        if (game.CanUndoNextLeg()) {
+        if (session.Check({TOperationKind::UndoNextLeg}).Accepted()) {
             return apply({TOperationKind::UndoNextLeg});
         }
-        return refuse(tr("There is no turn to take back"));
+        return refuse(RefusalText({TRefusal::NothingToUndo}));
     case TRoomRequestKind::NextLeg:
-        if (!leg->Finished() || game.MatchWinner() >= 0) {
-            return refuse(leg->Finished() ? tr("The match is over") : tr("The leg is not over"));
+        // From a keypad the next leg follows a leg that is over, never one in play.
+        if (!match.LegOver()) {
+            return refuse(tr("The leg is not over"));
+        }
+        if (const TThrowCheck check = session.Check({TOperationKind::NextLeg}); !check.Accepted()) {
+            return refuse(RefusalText(check, match.Kind()));
         }
         return apply({TOperationKind::NextLeg});
     case TRoomRequestKind::Turn:
     case TRoomRequestKind::Checkout:
+        if (!match.TakesTotals()) {
+            return refuse(tr("This game is entered dart by dart"));
+        }
+        break;
     case TRoomRequestKind::Darts:
         break;
     }
-    if (leg->Finished() || sheet == nullptr || sheet->LastEntry() == nullptr) {
-        return refuse(RefusalText({TRefusal::LegFinished}));
-    }
-    const int32_t player = sheet->PlayerIndex();
-    if (ComputerAverage(game.Params(), player) > 0) {
+    const int32_t player = match.SideToThrow();
+    if (player >= 0 && ComputerAverage(match.Params(), player) > 0) {
         return refuse(tr("The computer throws this turn"));
     }
     TMatchOperation operation{TOperationKind::Turn, player};
     if (request->Kind == TRoomRequestKind::Darts) {
-        if (request->Darts.empty()) {
-            operation.Score = 0; // three misses
-        } else {
-            operation.Thrown = request->Darts;
-            operation.Darts = static_cast<int32_t>(request->Darts.size());
-        }
+        operation.Thrown = request->Darts;
+        operation.Darts = static_cast<int32_t>(request->Darts.size());
     } else if (request->Kind == TRoomRequestKind::Checkout) {
-        const int32_t left = sheet->LastEntry()->Remainder - game.Params().TargetScore;
-        if (game.Params().CountUp || request->Score != left) {
-            return refuse(tr("%1 does not finish the %2 left")
-                              .arg(request->Score)
-                              .arg(sheet->LastEntry()->Remainder));
+        const CPlayerScores* sheet = session.Game().CurrentLeg()->GetSheet(player);
+        const int32_t remainder = sheet->LastEntry()->Remainder;
+        const int32_t left = remainder - match.Params().TargetScore;
+        if (match.Params().CountUp || request->Score != left) {
+            return refuse(tr("%1 does not finish the %2 left").arg(request->Score).arg(remainder));
         }
         operation.Score = CPlayerScores::kFinishingTurn;
         operation.Darts = request->CheckoutDarts;
@@ -434,7 +407,7 @@ TRoomReply TRoomLink::Submit(const QByteArray& message)
         operation.Score = request->Score;
     }
     if (const TThrowCheck check = session.Check(operation); !check.Accepted()) {
-        return refuse(RefusalText(check));
+        return refuse(RefusalText(check, match.Kind()));
     }
     return apply(operation);
 }

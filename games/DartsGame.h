@@ -6,25 +6,14 @@
 // A game keeps its turns and rebuilds itself from them on an undo, so it has no state of
 // its own to go wrong.
 
-#include "model/UnitVTXGameLogic.h"
+#include "model/Dart.h"
+#include "model/Match.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Which game a match plays. X01 is every game of the match model (the five listed first).
-enum class TGameKind : int32_t
-{
-    X01 = 0,
-    Cricket,
-    CutThroatCricket,
-    AroundTheClock,
-    AroundTheClockFast,
-    Bobs27,
-    Checkout121,
-};
 
 // The games after X01 in the order New Game lists them, and their names as shown and stored.
 inline constexpr TGameKind kOtherGames[] = {
@@ -37,15 +26,9 @@ const char* GameName(TGameKind kind);
 TGameKind GameKindOf(std::string_view name);
 bool IsCricket(TGameKind kind);
 
-// Why a turn is refused.
-enum class TTurnRefusal : uint8_t
-{
-    None,
-    GameOver,     // the game has been won or ended: no turn is taken
-    TooManyDarts, // more than three darts
-    NotADart,     // a dart no board has (T25)
-    DartAfterEnd, // a dart after the one that won, finished or ended the turn
-};
+// Why a turn is refused: the refusal every kind of match gives (None, GameOver, TooManyDarts,
+// NotADart, DartAfterEnd from a game).
+using TTurnRefusal = TRefusal;
 
 // What a game's panel and the board show of it: a label per row, a text per side in each row,
 // and each side's headline figure (cricket points, the number to hit, the score).

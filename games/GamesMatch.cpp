@@ -13,43 +13,19 @@ const CDartsGame* CGamesMatch::Leg(int32_t index) const
     return index >= 0 && index < LegCount() ? m_Legs[static_cast<size_t>(index)].get() : nullptr;
 }
 
-CGamesMatch::TTally CGamesMatch::Tally(int32_t legs) const
+TMatchTally CGamesMatch::Tally(int32_t legs) const
 {
-    TTally tally;
-    const auto players = static_cast<size_t>(Players());
-    tally.LegsInSet.assign(players, 0);
-    tally.SetsWon.assign(players, 0);
-    tally.LegsWon.assign(players, 0);
+    TMatchTally tally(Players());
     for (int32_t index = 0; index < legs && tally.Winner < 0; ++index) {
-        ++tally.LegInSet;
-        const int32_t winner = m_Legs[static_cast<size_t>(index)]->Winner();
-        if (winner < 0 || winner >= Players()) {
-            continue;
-        }
-        const auto won = static_cast<size_t>(winner);
-        ++tally.LegsWon[won];
-        ++tally.LegsInSet[won];
-        if (m_Params.LegsToWin <= 0 || tally.LegsInSet[won] < m_Params.LegsToWin) {
-            continue;
-        }
-        if (m_Params.SetsToWin <= 0) {
-            tally.Winner = winner;
-            continue;
-        }
-        ++tally.SetsWon[won];
-        std::fill(tally.LegsInSet.begin(), tally.LegsInSet.end(), 0);
-        ++tally.SetIndex;
-        tally.LegInSet = 0;
-        if (tally.SetsWon[won] >= m_Params.SetsToWin) {
-            tally.Winner = winner;
-        }
+        tally.Fold(m_Legs[static_cast<size_t>(index)]->Winner(), m_Params.LegsToWin,
+                   m_Params.SetsToWin);
     }
     return tally;
 }
 
 void CGamesMatch::StartLeg()
 {
-    const TTally tally = Tally(LegCount());
+    const TMatchTally tally = Tally(LegCount());
     const int32_t first = m_Params.FirstPlayer + tally.SetIndex + tally.LegInSet;
     m_Legs.push_back(MakeGame(m_Kind, Players(), ((first % Players()) + Players()) % Players()));
 }
@@ -99,23 +75,17 @@ int32_t CGamesMatch::MatchWinner() const
 
 int32_t CGamesMatch::SetsWon(int32_t player) const
 {
-    return player >= 0 && player < Players()
-               ? Tally(LegCount()).SetsWon[static_cast<size_t>(player)]
-               : 0;
+    return TMatchTally::Of(Tally(LegCount()).SetsWon, player);
 }
 
 int32_t CGamesMatch::LegsInSet(int32_t player) const
 {
-    return player >= 0 && player < Players()
-               ? Tally(LegCount()).LegsInSet[static_cast<size_t>(player)]
-               : 0;
+    return TMatchTally::Of(Tally(LegCount()).LegsInSet, player);
 }
 
 int32_t CGamesMatch::LegsWon(int32_t player) const
 {
-    return player >= 0 && player < Players()
-               ? Tally(LegCount()).LegsWon[static_cast<size_t>(player)]
-               : 0;
+    return TMatchTally::Of(Tally(LegCount()).LegsWon, player);
 }
 
 int32_t CGamesMatch::ThrowerToThrow(int32_t player) const
@@ -131,4 +101,60 @@ std::string CGamesMatch::ThrowerName(int32_t player, int32_t thrower) const
         return m_Params.ThrowerNames[index];
     }
     return SideName(m_Params, player);
+}
+
+std::string CGamesMatch::PlayerName(int32_t player) const
+{
+    return SideName(m_Params, player);
+}
+
+TThrowCheck CGamesMatch::Check(const TMatchOperation& operation) const
+{
+    switch (operation.Kind) {
+    case TOperationKind::Turn:
+        if (operation.Player != CurrentLeg().PlayerToThrow()) {
+            return {CurrentLeg().Over() ? TRefusal::GameOver : TRefusal::NotTheirTurn};
+        }
+        // A games turn is kept as it came: its darts decide it, its total and claim are as given.
+        return {CheckTurn(operation.Thrown), operation.Score, operation.Darts};
+    case TOperationKind::Undo:
+        return {CurrentLeg().TurnCount() > 0 ? TRefusal::None : TRefusal::NothingToUndo};
+    case TOperationKind::NextLeg:
+        return {MatchWinner() < 0 ? TRefusal::None : TRefusal::MatchOver};
+    case TOperationKind::UndoNextLeg:
+        return {CanUndoNextLeg() ? TRefusal::None : TRefusal::NextLegUnderway};
+    case TOperationKind::Correction:
+        break;
+    }
+    // A turn of these games is put right by undoing it and playing it again.
+    return {TRefusal::NoCorrection};
+}
+
+// A turn of the side to throw (its darts; none: three misses), an undo of the leg's last turn,
+// the next leg or its undo.
+bool CGamesMatch::Apply(const TMatchOperation& operation)
+{
+    switch (operation.Kind) {
+    case TOperationKind::Turn:
+        return operation.Player == CurrentLeg().PlayerToThrow() && AddTurn(operation.Thrown);
+    case TOperationKind::Undo:
+        return UndoTurn();
+    case TOperationKind::NextLeg:
+        return NextLeg();
+    case TOperationKind::UndoNextLeg:
+        return UndoNextLeg();
+    case TOperationKind::Correction:
+        break;
+    }
+    return false;
+}
+
+TPlayerStats CGamesMatch::SideFigures(int32_t player) const
+{
+    TPlayerStats stats;
+    stats.LegsWon = LegsWon(player);
+    for (const auto& leg : m_Legs) {
+        stats.DartsThrown += leg->DartsThrown(player);
+    }
+    return stats;
 }

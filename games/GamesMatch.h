@@ -5,16 +5,19 @@
 // an X01 match. Pairs share a side; their throwers alternate as in X01.
 
 #include "games/DartsGame.h"
+#include "model/Match.h"
+#include "model/MatchTally.h"
 
-class CGamesMatch final
+class CGamesMatch final : public CMatch
 {
 public:
     CGamesMatch(TGameKind kind, const TGameParams& params);
 
-    TGameKind Kind() const { return m_Kind; }
-    const TGameParams& Params() const { return m_Params; }
+    TGameKind Kind() const override { return m_Kind; }
+    bool TakesTotals() const override { return false; }
+    const TGameParams& Params() const override { return m_Params; }
     int32_t Players() const { return m_Params.PlayerCount; }
-    int32_t LegCount() const { return static_cast<int32_t>(m_Legs.size()); }
+    int32_t LegCount() const override { return static_cast<int32_t>(m_Legs.size()); }
     const CDartsGame* Leg(int32_t index) const;
     const CDartsGame& CurrentLeg() const { return *m_Legs.back(); }
 
@@ -30,30 +33,29 @@ public:
 
     // The match's winner (-1 while open or without a length), the sets won, and the legs won
     // in the set in play (in the match without sets).
-    int32_t MatchWinner() const;
-    int32_t SetsWon(int32_t player) const;
-    int32_t LegsInSet(int32_t player) const;
-    int32_t LegsWon(int32_t player) const;
+    int32_t MatchWinner() const override;
+    int32_t SetsWon(int32_t player) const override;
+    int32_t LegsInSet(int32_t player) const override;
+    int32_t LegsWon(int32_t player) const override;
     // The set in play and the leg in play within it, counted from 1.
-    int32_t SetNumber() const { return Tally(LegCount() - 1).SetIndex + 1; }
-    int32_t LegNumberInSet() const { return Tally(LegCount() - 1).LegInSet + 1; }
+    int32_t SetNumber() const override { return Tally(LegCount() - 1).SetIndex + 1; }
+    int32_t LegNumberInSet() const override { return Tally(LegCount() - 1).LegInSet + 1; }
     // For pairs: the thrower (0 or 1) of `player` to throw next in the leg in play; 0 in
     // singles.
-    int32_t ThrowerToThrow(int32_t player) const;
-    std::string ThrowerName(int32_t player, int32_t thrower) const;
+    int32_t ThrowerToThrow(int32_t player) const override;
+    std::string ThrowerName(int32_t player, int32_t thrower) const override;
+
+    // The match as every kind of match is seen (model/Match.h).
+    std::string PlayerName(int32_t player) const override;
+    int32_t SideToThrow() const override { return CurrentLeg().PlayerToThrow(); }
+    bool LegOver() const override { return CurrentLeg().Over(); }
+    TPlayerStats SideFigures(int32_t player) const override;
+    TThrowCheck Check(const TMatchOperation& operation) const override;
+    [[nodiscard]] bool Apply(const TMatchOperation& operation) override;
 
 private:
-    struct TTally
-    {
-        std::vector<int32_t> LegsInSet;
-        std::vector<int32_t> SetsWon;
-        std::vector<int32_t> LegsWon;
-        int32_t SetIndex = 0;
-        int32_t LegInSet = 0;
-        int32_t Winner = -1;
-    };
     // The tally of the first `legs` legs (the winner's legs end it).
-    TTally Tally(int32_t legs) const;
+    TMatchTally Tally(int32_t legs) const;
     void StartLeg();
 
     TGameKind m_Kind;

@@ -109,8 +109,7 @@ void CGame::NewGame(const TGameParams& params)
     }
     ClearLegs();
     m_Params = std::move(copy);
-    m_Tally.LegsInSet.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
-    m_Tally.SetsWon.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
+    m_Tally = TMatchTally(m_Params.PlayerCount);
     NextLeg();
 }
 
@@ -151,9 +150,7 @@ bool CGame::UndoNextLeg()
     }
     m_Legs.pop_back();
     // The tally holds the legs before the one in play: folded again without the last.
-    m_Tally = TTally{};
-    m_Tally.LegsInSet.assign(static_cast<size_t>(m_Params.PlayerCount), 0);
-    m_Tally.SetsWon = m_Tally.LegsInSet;
+    m_Tally = TMatchTally(m_Params.PlayerCount);
     for (int32_t index = 0; index + 1 < LegCount(); ++index) {
         FoldLeg(m_Tally, *m_Legs[static_cast<size_t>(index)]);
     }
@@ -192,46 +189,23 @@ void CGame::ClearLegs()
     m_Legs.clear();
     m_EarlierSums.clear(); // a new match: no legs before the one in play
     m_EarlierLegs = 0;
-    m_Tally = TTally{};
-    m_Tally.LegsInSet.assign(static_cast<size_t>(std::max(m_Params.PlayerCount, 0)), 0);
-    m_Tally.SetsWon = m_Tally.LegsInSet;
+    m_Tally = TMatchTally(m_Params.PlayerCount);
 }
 
-// A set is won by the first to LegsToWin legs, and the leg count starts again in the next one;
-// without sets the legs won count toward the match.
-void CGame::FoldLeg(TTally& tally, const CLeg& leg) const
+void CGame::FoldLeg(TMatchTally& tally, const CLeg& leg) const
 {
-    ++tally.LegInSet;
     int32_t winner = -1;
     for (int32_t index = 0; index < leg.SheetCount(); ++index) {
         if (leg.GetSheet(index)->Won()) {
             winner = index;
         }
     }
-    if (winner < 0 || static_cast<size_t>(winner) >= tally.LegsInSet.size()) {
-        return;
-    }
-    const auto player = static_cast<size_t>(winner);
-    ++tally.LegsInSet[player];
-    if (m_Params.LegsToWin <= 0 || tally.LegsInSet[player] < m_Params.LegsToWin) {
-        return;
-    }
-    if (m_Params.SetsToWin <= 0) {
-        tally.Winner = winner;
-        return;
-    }
-    ++tally.SetsWon[player];
-    std::fill(tally.LegsInSet.begin(), tally.LegsInSet.end(), 0);
-    ++tally.SetIndex;
-    tally.LegInSet = 0;
-    if (tally.SetsWon[player] >= m_Params.SetsToWin) {
-        tally.Winner = winner;
-    }
+    tally.Fold(winner, m_Params.LegsToWin, m_Params.SetsToWin);
 }
 
-CGame::TTally CGame::Tally() const
+TMatchTally CGame::Tally() const
 {
-    TTally tally = m_Tally;
+    TMatchTally tally = m_Tally;
     if (const CLeg* current = CurrentLeg(); current != nullptr && current->Finished()) {
         FoldLeg(tally, *current);
     }
@@ -245,18 +219,112 @@ int32_t CGame::MatchWinner() const
 
 int32_t CGame::SetsWon(int32_t player) const
 {
-    const TTally tally = Tally();
-    return player >= 0 && static_cast<size_t>(player) < tally.SetsWon.size()
-               ? tally.SetsWon[static_cast<size_t>(player)]
-               : 0;
+    return TMatchTally::Of(Tally().SetsWon, player);
 }
 
 int32_t CGame::LegsInSet(int32_t player) const
 {
-    const TTally tally = Tally();
-    return player >= 0 && static_cast<size_t>(player) < tally.LegsInSet.size()
-               ? tally.LegsInSet[static_cast<size_t>(player)]
-               : 0;
+    return TMatchTally::Of(Tally().LegsInSet, player);
+}
+
+int32_t CGame::LegsWon(int32_t player) const
+{
+    return TMatchTally::Of(Tally().LegsWon, player);
+}
+
+int32_t CGame::SideToThrow() const
+{
+    const CLeg* leg = CurrentLeg();
+    return leg != nullptr && !leg->Finished() ? leg->PlayerToThrow() : -1;
+}
+
+int32_t CGame::ThrowerToThrow(int32_t player) const
+{
+    const CLeg* leg = CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    return sheet != nullptr ? ThrowerFor(LegCount() - 1, sheet->EntryCount()) : 0;
+}
+
+bool CGame::LegOver() const
+{
+    const CLeg* leg = CurrentLeg();
+    return leg == nullptr || leg->Finished();
+}
+
+TThrowCheck CGame::Check(const TMatchOperation& operation) const
+{
+    const CLeg* leg = CurrentLeg();
+    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(operation.Player) : nullptr;
+    switch (operation.Kind) {
+    case TOperationKind::Turn:
+        if (leg != nullptr && leg->Finished() && sheet == nullptr) {
+            return {TRefusal::LegFinished}; // nobody is to throw
+        }
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->CheckDarts(operation.Thrown);
+        }
+        return sheet != nullptr ? sheet->CheckThrow(operation.Score, operation.Darts)
+                                : TThrowCheck{TRefusal::NoSuchTurn};
+    case TOperationKind::Correction:
+        if (sheet != nullptr && !operation.Thrown.empty() &&
+            (operation.Leg < 0 || operation.Leg == LegCount() - 1)) {
+            return sheet->CheckReplaceDarts(operation.Entry, operation.Thrown);
+        }
+        return CheckCorrectionInLeg(operation.Leg >= 0 ? operation.Leg : LegCount() - 1,
+                                    operation.Player, operation.Entry, operation.Score,
+                                    operation.Darts);
+    case TOperationKind::Undo: {
+        const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
+        return {current != nullptr && current->CanUndoThrow() ? TRefusal::None
+                                                              : TRefusal::NothingToUndo};
+    }
+    case TOperationKind::NextLeg:
+        return {leg != nullptr && MatchWinner() < 0 ? TRefusal::None : TRefusal::MatchOver};
+    case TOperationKind::UndoNextLeg:
+        return {CanUndoNextLeg() ? TRefusal::None : TRefusal::NextLegUnderway};
+    }
+    return {TRefusal::NoSuchTurn};
+}
+
+bool CGame::Apply(const TMatchOperation& operation)
+{
+    CLeg* leg = CurrentLeg();
+    if (leg == nullptr) {
+        return false;
+    }
+    switch (operation.Kind) {
+    case TOperationKind::Turn: {
+        CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->AddDarts(operation.Thrown);
+        }
+        return sheet != nullptr && sheet->AddThrow(operation.Score, operation.Darts);
+    }
+    case TOperationKind::Undo: {
+        CPlayerScores* sheet = leg->CurrentSheet();
+        return sheet != nullptr && sheet->CanUndoThrow() && sheet->UndoThrow();
+    }
+    case TOperationKind::Correction: {
+        if (operation.Leg >= 0 && operation.Leg != LegCount() - 1) {
+            return CorrectInLeg(operation.Leg, operation.Player, operation.Entry, operation.Score,
+                                operation.Darts);
+        }
+        CPlayerScores* sheet = leg->GetSheet(operation.Player);
+        if (sheet != nullptr && !operation.Thrown.empty()) {
+            return sheet->ReplaceDarts(operation.Entry, operation.Thrown);
+        }
+        return sheet != nullptr &&
+               sheet->ReplaceThrow(operation.Entry, operation.Score, operation.Darts);
+    }
+    case TOperationKind::NextLeg: {
+        const int32_t legs = LegCount();
+        NextLeg();
+        return LegCount() == legs + 1;
+    }
+    case TOperationKind::UndoNextLeg:
+        return UndoNextLeg();
+    }
+    return false;
 }
 
 // The leg in play belongs to the tally before it: a won set shows on the scoreboard at once,

@@ -1,5 +1,7 @@
 #include "session/MatchSession.h"
 
+#include "games/MatchFactory.h"
+
 #include <utility>
 
 TMatchSession::TMatchSession(QObject* parent) : QObject(parent)
@@ -28,79 +30,56 @@ TMatchSession::~TMatchSession()
     m_Game.ClearLegs();
 }
 
-void TMatchSession::StartGames(const QString& title, const TGameParams& params)
+void TMatchSession::Make(const QString& title, const TGameParams& params)
 {
-    const TGameKind kind = GameKindOf(title.toStdString());
-    m_Games = kind == TGameKind::X01 ? nullptr : std::make_unique<CGamesMatch>(kind, params);
+    m_Quiet = true;
+    m_Game.NewGame(params);
+    std::unique_ptr<CMatch> made = MakeMatch(title.toStdString(), params);
+    // The X01 match is played on the sheets its readers follow, not on a copy of them.
+    m_Other = made->Kind() == TGameKind::X01 ? nullptr : std::move(made);
+    m_Match = m_Other != nullptr ? m_Other.get() : &m_Game;
+    m_LastMoveWasUndo = false;
+}
+
+const CGamesMatch* TMatchSession::Games() const
+{
+    return dynamic_cast<const CGamesMatch*>(m_Other.get());
 }
 
 TTurnRefusal TMatchSession::CheckGamesTurn(const std::vector<TDart>& darts) const
 {
-    return m_Games != nullptr ? m_Games->CheckTurn(darts) : TTurnRefusal::GameOver;
+    return m_Other != nullptr
+               ? m_Other->Check({TOperationKind::Turn, m_Other->SideToThrow(), 0, 0, 0, -1, darts})
+                     .Refusal
+               : TTurnRefusal::GameOver;
 }
 
 void TMatchSession::Start(const QString& title, const TGameParams& params)
 {
     m_Title = title;
-    StartGames(title, params);
-    m_Quiet = true;
-    m_Game.NewGame(params);
+    Make(title, params);
     m_Quiet = false;
-    m_LastMoveWasUndo = false;
     emit MatchStarted(m_Title, m_Game.GetParams());
 }
 
 TThrowCheck TMatchSession::Check(const TMatchOperation& operation) const
 {
-    const CLeg* leg = m_Game.CurrentLeg();
-    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(operation.Player) : nullptr;
-    switch (operation.Kind) {
-    case TOperationKind::Turn:
-        if (sheet != nullptr && !operation.Thrown.empty()) {
-            return sheet->CheckDarts(operation.Thrown);
-        }
-        return sheet != nullptr ? sheet->CheckThrow(operation.Score, operation.Darts)
-                                : TThrowCheck{TRefusal::NoSuchTurn};
-    case TOperationKind::Correction:
-        if (sheet != nullptr && !operation.Thrown.empty() &&
-            (operation.Leg < 0 || operation.Leg == m_Game.LegCount() - 1)) {
-            return sheet->CheckReplaceDarts(operation.Entry, operation.Thrown);
-        }
-        return m_Game.CheckCorrectionInLeg(
-            operation.Leg >= 0 ? operation.Leg : m_Game.LegCount() - 1, operation.Player,
-            operation.Entry, operation.Score, operation.Darts);
-    case TOperationKind::Undo:
-    case TOperationKind::NextLeg:
-    case TOperationKind::UndoNextLeg:
-        break;
-    }
-    return {};
+    return m_Match->Check(operation);
 }
 
 bool TMatchSession::Apply(const TMatchOperation& operation)
 {
-    if (m_Games != nullptr) {
-        if (!ApplyOperation(*m_Games, operation)) {
-            return false;
-        }
-        NoteMove(operation.Kind);
-        emit OperationApplied(operation);
-        return true;
-    }
-    if (operation.Thrown.empty()) {
-        if (!ApplyOperation(m_Game, operation)) {
-            return false;
-        }
-        NoteMove(operation.Kind);
-        emit OperationApplied(operation);
-        return true;
-    }
     // Darts decide their turn: followers (the store) hear the total and claim they make.
-    const TThrowCheck check = Check(operation);
+    const TThrowCheck check = m_Match->Check(operation);
+    if (!check.Accepted()) {
+        return false;
+    }
     TMatchOperation applied = operation;
-    applied.Score = check.Score;
-    applied.Darts = check.Darts;
-    if (!check.Accepted() || !ApplyOperation(m_Game, applied)) {
+    if (!operation.Thrown.empty()) {
+        applied.Score = check.Score;
+        applied.Darts = check.Darts;
+    }
+    if (!m_Match->Apply(applied)) {
         return false;
     }
     NoteMove(applied.Kind);
@@ -120,22 +99,19 @@ bool TMatchSession::Resume(const QString& title, const TGameParams& params,
                            std::vector<size_t>* skipped)
 {
     m_Title = title;
-    StartGames(title, params);
-    m_Quiet = true;
-    m_Game.NewGame(params);
-    m_LastMoveWasUndo = false;
-    bool whole = true;
-    for (size_t index = 0; index < operations.size(); ++index) {
-        const TMatchOperation& operation = operations[index];
-        if (!(m_Games != nullptr ? ApplyOperation(*m_Games, operation)
-                                 : ApplyOperation(m_Game, operation))) {
-            whole = false;
-            if (skipped != nullptr) {
-                skipped->push_back(index);
-            }
+    Make(title, params);
+    std::vector<size_t> refused;
+    const bool whole = Replay(*m_Match, operations, &refused);
+    // The computer waits as it did: the last move that stands decides.
+    for (size_t index = 0, next = 0; index < operations.size(); ++index) {
+        if (next < refused.size() && refused[next] == index) {
+            ++next;
         } else {
-            NoteMove(operation.Kind);
+            NoteMove(operations[index].Kind);
         }
+    }
+    if (skipped != nullptr) {
+        skipped->insert(skipped->end(), refused.begin(), refused.end());
     }
     m_Quiet = false;
     emit Resumed();

@@ -6,7 +6,9 @@
 // (the windows, the board, the caller, the store keeper), none of which calls another.
 
 #include "games/GamesMatch.h"
-#include "store/MatchOperation.h"
+#include "model/Match.h"
+#include "model/MatchOperation.h"
+#include "model/UnitVTXGameLogic.h"
 
 #include <QObject>
 #include <QString>
@@ -21,13 +23,17 @@ public:
     explicit TMatchSession(QObject* parent = nullptr);
     ~TMatchSession() override;
 
-    // For reading: every change goes through Start, Apply and Resume.
+    // For reading: every change goes through Start, Apply and Resume. The match in play,
+    // whatever its game.
+    const CMatch& Match() const { return *m_Match; }
+    // The X01 match's sheets, which the X01 readers hold on to from match to match: the match
+    // itself when it is X01, else one of the same sides that nobody plays.
     const CGame& Game() const { return m_Game; }
     // The game's name as the New Game dialog shows it ("Standard 501").
     const QString& Title() const { return m_Title; }
     // The match when its game is cricket or a practice game (its title names it); none for
     // X01. Game() then holds a match nobody plays, so that every X01 reader stays valid.
-    const CGamesMatch* Games() const { return m_Games.get(); }
+    const CGamesMatch* Games() const;
     // What the match of such a game would say to a turn of these darts by the side to throw.
     TTurnRefusal CheckGamesTurn(const std::vector<TDart>& darts) const;
 
@@ -61,10 +67,12 @@ signals:
     void Resumed();
 
 private:
-    void StartGames(const QString& title, const TGameParams& params);
+    // Makes the match of `title`; the X01 readers' sheets are started afresh whatever it is.
+    void Make(const QString& title, const TGameParams& params);
 
     CGame m_Game;
-    std::unique_ptr<CGamesMatch> m_Games;
+    std::unique_ptr<CMatch> m_Other;
+    CMatch* m_Match = &m_Game;
     QString m_Title;
     // While a match is made or replayed its steps are not announced one by one.
     bool m_Quiet = false;

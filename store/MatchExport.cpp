@@ -1,6 +1,7 @@
 #include "store/MatchExport.h"
 
 #include "games/GamesMatch.h"
+#include "games/MatchFactory.h"
 #include "model/DartNotation.h"
 
 #include <QCoreApplication>
@@ -66,13 +67,14 @@ QStringList Sides(const TStoredMatch& match)
 
 } // namespace
 
-bool Rebuild(CGamesMatch& games, const TStoredMatch& match)
+std::unique_ptr<CMatch> Rebuilt(const TStoredMatch& match, bool* whole)
 {
-    bool whole = true;
-    for (const TMatchOperation& operation : match.Operations) {
-        whole = ApplyOperation(games, operation) && whole;
+    std::unique_ptr<CMatch> made = MakeMatch(match.GameName.toStdString(), match.Params);
+    const bool replayed = Replay(*made, match.Operations);
+    if (whole != nullptr) {
+        *whole = replayed;
     }
-    return whole;
+    return made;
 }
 
 bool Rebuild(CGame& game, const TStoredMatch& match)
@@ -82,17 +84,10 @@ bool Rebuild(CGame& game, const TStoredMatch& match)
     if (GameKindOf(match.GameName.toStdString()) != TGameKind::X01) {
         return true;
     }
-    bool whole = true;
-    for (const TMatchOperation& operation : match.Operations) {
-        whole = ApplyOperation(game, operation) && whole;
-    }
-    return whole;
+    return Replay(game, match.Operations);
 }
 
-namespace {
-
-template <typename TMatch, typename TLegsWon>
-QString ScoreOf(const TMatch& match, TLegsWon legsWon)
+QString ScoreText(const CMatch& match)
 {
     const TGameParams& params = match.Params();
     // Every side's figure in throwing order: "2-1", "2-1-0".
@@ -111,19 +106,7 @@ QString ScoreOf(const TMatch& match, TLegsWon legsWon)
             .arg(pair([&](int p) { return match.SetsWon(p); }),
                  pair([&](int p) { return match.LegsInSet(p); }));
     }
-    return pair(legsWon);
-}
-
-} // namespace
-
-QString ScoreText(const CGame& game)
-{
-    return ScoreOf(game, [&game](int player) { return game.GetPlayerStats(player).LegsWon; });
-}
-
-QString ScoreText(const CGamesMatch& games)
-{
-    return ScoreOf(games, [&games](int player) { return games.LegsWon(player); });
+    return pair([&](int p) { return match.LegsWon(p); });
 }
 
 QString CsvFileName(const TStoredMatch& match)
@@ -162,19 +145,18 @@ QString GamesCsv(const TStoredMatch& match, TGameKind kind)
 {
     CGamesMatch games(kind, match.Params);
     QString csv = QStringLiteral("Leg,Player,Turn,Darts,After\r\n");
-    for (const TMatchOperation& operation : match.Operations) {
+    // An operation the match refuses is skipped, as every replay skips it.
+    Replay(games, match.Operations, nullptr, [&](const TMatchOperation& operation) {
         const bool turn = operation.Kind == TOperationKind::Turn;
-        const int32_t player = games.CurrentLeg().PlayerToThrow();
-        if (!ApplyOperation(games, operation)) {
-            continue; // skipped, as a replay skips it
-        }
+        // A games turn is always the side to throw's: the match takes no other.
+        const int32_t player = operation.Player;
         if (operation.Kind == TOperationKind::Undo) {
             // The undone turn's row goes: the CSV holds the turns that stand.
             csv.chop(1);
             csv.truncate(static_cast<int>(csv.lastIndexOf(QStringLiteral("\r\n"))) + 2);
         }
         if (!turn) {
-            continue;
+            return;
         }
         const CDartsGame& leg = games.CurrentLeg();
         const TGameTable table = leg.Table();
@@ -187,7 +169,7 @@ QString GamesCsv(const TStoredMatch& match, TGameKind kind)
                 CsvFigure(QString::fromStdString(table.Headlines[static_cast<size_t>(player)]))}
                 .join(u',') +
             QStringLiteral("\r\n");
-    }
+    });
     return csv;
 }
 

@@ -3,18 +3,20 @@
 // A stored match told in words and exported: its one-line description, its score, its CSV
 // and a file name for it.
 
+#include "model/UnitVTXGameLogic.h"
 #include "store/StoredMatch.h"
 
 #include <QByteArray>
+#include <memory>
 
-class CGamesMatch;
+class CMatch;
 
 // Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
 // An operation the match refuses is skipped and the replay goes on; false when one was.
 bool Rebuild(CGame& game, const TStoredMatch& match);
-// The same for a match of cricket or a practice game, made with the match's game and
-// parameters (GameKindOf its name).
-bool Rebuild(CGamesMatch& games, const TStoredMatch& match);
+// The stored match made by its game's name and its operations replayed (skipped as Rebuild
+// skips them); `whole` says whether none was.
+std::unique_ptr<CMatch> Rebuilt(const TStoredMatch& match, bool* whole = nullptr);
 
 // "Anna v Ben · Standard 501 · Leg 3 · 1-1".
 QString Describe(const TStoredMatch& match);
@@ -31,5 +33,4 @@ QByteArray MatchCsv(const TStoredMatch& match);
 QString CsvFileName(const TStoredMatch& match);
 
 // "1-1" (legs in the set in play), "Sets 1-0, Legs 1-1" with sets; legs won without a length.
-QString ScoreText(const CGame& game);
-QString ScoreText(const CGamesMatch& games);
+QString ScoreText(const CMatch& match);

@@ -681,26 +681,11 @@ bool CMatchStore::WriteFigures(const TMatchFigures& figures, QSqlError& error)
     return true;
 }
 
-bool CMatchStore::Record(const TMatchOperation& operation, const CGame& game)
+bool CMatchStore::Record(const TMatchOperation& operation, const CMatch& match)
 {
-    TMatchFigures figures{game.MatchWinner(), game.LegCount(), ScoreText(game), {}};
-    for (int32_t player = 0; player < game.Params().PlayerCount; ++player) {
-        figures.Players.push_back(game.GetPlayerStats(player));
-    }
-    return Record(operation, figures);
-}
-
-bool CMatchStore::Record(const TMatchOperation& operation, const CGamesMatch& games)
-{
-    // The figures of X01 (points, averages) mean nothing here: legs and darts only.
-    TMatchFigures figures{games.MatchWinner(), games.LegCount(), ScoreText(games), {}};
-    for (int32_t player = 0; player < games.Players(); ++player) {
-        TPlayerStats stats;
-        stats.LegsWon = games.LegsWon(player);
-        for (int32_t leg = 0; leg < games.LegCount(); ++leg) {
-            stats.DartsThrown += games.Leg(leg)->DartsThrown(player);
-        }
-        figures.Players.push_back(stats);
+    TMatchFigures figures{match.MatchWinner(), match.LegCount(), ScoreText(match), {}};
+    for (int32_t player = 0; player < match.Sides(); ++player) {
+        figures.Players.push_back(match.SideFigures(player));
     }
     return Record(operation, figures);
 }

@@ -20,7 +20,6 @@
 #include <optional>
 #include <vector>
 
-class CGamesMatch;
 class QLockFile;
 class QSqlDatabase;
 class QSqlError;
@@ -77,9 +76,7 @@ public:
     bool ContinueMatch(int64_t id, bool keepFigures = false);
     // Appends an operation of the match being recorded, with the match's figures after it.
     // False when it could not be written now; it is then kept and written later.
-    bool Record(const TMatchOperation& operation, const CGame& game);
-    // The same for a match of cricket or a practice game.
-    bool Record(const TMatchOperation& operation, const CGamesMatch& games);
+    bool Record(const TMatchOperation& operation, const CMatch& match);
     int64_t CurrentMatch() const { return m_MatchId; }
 
     // The newest match still in play, to offer for resuming; none when another program

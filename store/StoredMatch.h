@@ -2,7 +2,8 @@
 
 // A match as the store keeps it: its parameters and every operation, in order.
 
-#include "store/MatchOperation.h"
+#include "model/GameParams.h"
+#include "model/MatchOperation.h"
 
 #include <QDateTime>
 #include <QString>

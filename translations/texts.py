@@ -129,6 +129,8 @@ TEXTS.update({
     "No match is in play": {"de": "Es läuft kein Match", "nl": "Er is geen wedstrijd bezig", "fr": "Aucun match en cours", "es": "No hay ningún partido en juego"},
     "There is no turn to take back": {"de": "Es gibt keine Aufnahme zum Zurücknehmen", "nl": "Er is geen beurt om terug te nemen", "fr": "Il n'y a pas de volée à annuler", "es": "No hay ninguna tirada que deshacer"},
     "The match is over": {"de": "Das Match ist vorbei", "nl": "De wedstrijd is voorbij", "fr": "Le match est terminé", "es": "El partido ha terminado"},
+    "It is another side's turn": {"de": "Eine andere Seite ist an der Reihe", "nl": "Een andere kant is aan de beurt", "fr": "C'est au tour d'un autre camp", "es": "Le toca a otro lado"},
+    "Undo the turn and enter it again": {"de": "Die Aufnahme zurücknehmen und neu eingeben", "nl": "Neem de beurt terug en voer haar opnieuw in", "fr": "Annulez la volée et saisissez-la à nouveau", "es": "Deshaga la tirada e introdúzcala de nuevo"},
     "The leg is not over": {"de": "Das Leg ist nicht vorbei", "nl": "De leg is niet voorbij", "fr": "La manche n'est pas terminée", "es": "El leg no ha terminado"},
     "This game is entered dart by dart": {"de": "Dieses Spiel wird Dart für Dart eingegeben", "nl": "Dit spel wordt dart voor dart ingevoerd", "fr": "Ce jeu se saisit fléchette par fléchette", "es": "Este juego se anota dardo a dardo"},
     "The computer throws this turn": {"de": "Diese Aufnahme wirft der Computer", "nl": "Deze beurt gooit de computer", "fr": "Cette volée, c'est l'ordinateur qui la lance", "es": "Esta tirada la hace el ordenador"},

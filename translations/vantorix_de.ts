@@ -500,6 +500,22 @@
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Nach dem Dart, der gecheckt oder überworfen hat, kommt keiner mehr</translation>
     </message>
+    <message>
+        <source>It is another side's turn</source>
+        <translation>Eine andere Seite ist an der Reihe</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Es gibt keine Aufnahme zum Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>Das Match ist vorbei</translation>
+    </message>
+    <message>
+        <source>Undo the turn and enter it again</source>
+        <translation>Die Aufnahme zurücknehmen und neu eingeben</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -1434,14 +1450,6 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>No match is in play</source>
         <translation>Es läuft kein Match</translation>
-    </message>
-    <message>
-        <source>There is no turn to take back</source>
-        <translation>Es gibt keine Aufnahme zum Zurücknehmen</translation>
-    </message>
-    <message>
-        <source>The match is over</source>
-        <translation>Das Match ist vorbei</translation>
     </message>
     <message>
         <source>The leg is not over</source>

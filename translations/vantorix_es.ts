@@ -500,6 +500,22 @@
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Ningún dardo puede seguir al que cerró o se pasó</translation>
     </message>
+    <message>
+        <source>It is another side's turn</source>
+        <translation>Le toca a otro lado</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>No hay ninguna tirada que deshacer</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>El partido ha terminado</translation>
+    </message>
+    <message>
+        <source>Undo the turn and enter it again</source>
+        <translation>Deshaga la tirada e introdúzcala de nuevo</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -1434,14 +1450,6 @@ Marcador de dardos</translation>
     <message>
         <source>No match is in play</source>
         <translation>No hay ningún partido en juego</translation>
-    </message>
-    <message>
-        <source>There is no turn to take back</source>
-        <translation>No hay ninguna tirada que deshacer</translation>
-    </message>
-    <message>
-        <source>The match is over</source>
-        <translation>El partido ha terminado</translation>
     </message>
     <message>
         <source>The leg is not over</source>

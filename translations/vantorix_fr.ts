@@ -500,6 +500,22 @@
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Aucune fléchette ne peut suivre celle qui a fini ou dépassé</translation>
     </message>
+    <message>
+        <source>It is another side's turn</source>
+        <translation>C'est au tour d'un autre camp</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Il n'y a pas de volée à annuler</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>Le match est terminé</translation>
+    </message>
+    <message>
+        <source>Undo the turn and enter it again</source>
+        <translation>Annulez la volée et saisissez-la à nouveau</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -1434,14 +1450,6 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>No match is in play</source>
         <translation>Aucun match en cours</translation>
-    </message>
-    <message>
-        <source>There is no turn to take back</source>
-        <translation>Il n'y a pas de volée à annuler</translation>
-    </message>
-    <message>
-        <source>The match is over</source>
-        <translation>Le match est terminé</translation>
     </message>
     <message>
         <source>The leg is not over</source>

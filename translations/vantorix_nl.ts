@@ -500,6 +500,22 @@
         <source>No dart can follow the one that finished or bust the turn</source>
         <translation>Na de dart die uitgooide of bust ging, kan er geen meer volgen</translation>
     </message>
+    <message>
+        <source>It is another side's turn</source>
+        <translation>Een andere kant is aan de beurt</translation>
+    </message>
+    <message>
+        <source>There is no turn to take back</source>
+        <translation>Er is geen beurt om terug te nemen</translation>
+    </message>
+    <message>
+        <source>The match is over</source>
+        <translation>De wedstrijd is voorbij</translation>
+    </message>
+    <message>
+        <source>Undo the turn and enter it again</source>
+        <translation>Neem de beurt terug en voer haar opnieuw in</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -1434,14 +1450,6 @@ Dartsscorebord</translation>
     <message>
         <source>No match is in play</source>
         <translation>Er is geen wedstrijd bezig</translation>
-    </message>
-    <message>
-        <source>There is no turn to take back</source>
-        <translation>Er is geen beurt om terug te nemen</translation>
-    </message>
-    <message>
-        <source>The match is over</source>
-        <translation>De wedstrijd is voorbij</translation>
     </message>
     <message>
         <source>The leg is not over</source>

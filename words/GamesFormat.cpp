@@ -96,22 +96,3 @@ QString GamesRouteText(const CGamesMatch& match, int player)
     }
     return figures.join(kDot);
 }
-
-QString GamesRefusalText(TTurnRefusal refusal)
-{
-    switch (refusal) {
-    case TTurnRefusal::None:
-        break;
-    case TTurnRefusal::GameOver:
-        return QCoreApplication::translate(
-            "Refusal", "The leg is over: Next Leg (Ctrl+Enter) starts the next");
-    case TTurnRefusal::TooManyDarts:
-        return QCoreApplication::translate("Refusal", "At most three darts a turn");
-    case TTurnRefusal::NotADart:
-        return QCoreApplication::translate("Refusal", "No board has that dart");
-    case TTurnRefusal::DartAfterEnd:
-        return QCoreApplication::translate("Refusal",
-                                           "No dart can follow the one that ended the turn");
-    }
-    return {};
-}

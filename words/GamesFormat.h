@@ -21,5 +21,3 @@ QString GamesEndLine(const CGamesMatch& match);
 QString GamesRouteText(const CGamesMatch& match, int player);
 // The name of side `player`.
 QString GamesSideName(const CGamesMatch& match, int player);
-// Why a turn of darts is refused, as the panel and the room's keypads say it; empty for None.
-QString GamesRefusalText(TTurnRefusal refusal);

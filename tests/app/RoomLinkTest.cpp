@@ -6,6 +6,7 @@
 #include "app/ProgramStart.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/panels/PlayerPanel.h"
+#include "words/Refusals.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -9,6 +9,7 @@
 #include "ui/panels/GamePanel.h"
 #include "ui/panels/PlayerPanel.h"
 #include "ui/stats/StatsPage.h"
+#include "words/Refusals.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -257,7 +258,7 @@ void TTypedEntry::CorrectLeg(int legIndex)
     m_LegCorrectionOpen = true;
     dialog.exec();
     m_LegCorrectionOpen = false;
-    m_Pages.Stats()->Rebuild(m_Session.Game());
+    m_Pages.Stats()->Rebuild(m_Session.Match());
     m_Window.activateWindow();
 }
 

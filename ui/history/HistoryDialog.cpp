@@ -322,20 +322,13 @@ void THistoryDialog::OpenSelected()
     if (!match) {
         return;
     }
-    CGame game;
-    Rebuild(game, *match);
-    // Cricket and the practice games: their own figures, from their own replay.
-    std::optional<CGamesMatch> games;
-    if (const TGameKind kind = GameKindOf(match->GameName.toStdString()); kind != TGameKind::X01) {
-        games.emplace(kind, match->Params);
-        Rebuild(*games, *match);
-    }
+    const std::unique_ptr<CMatch> played = Rebuilt(*match);
     QDialog page(this);
     page.setObjectName(QStringLiteral("HistoryStatsDialog"));
     page.setWindowTitle(Describe(*match));
     page.resize(640, 560);
     auto* stats = new TStatsPage(&page);
-    stats->Rebuild(game, games ? &*games : nullptr);
+    stats->Rebuild(*played);
     auto* layout = new QVBoxLayout(&page);
     layout->addWidget(stats);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &page);

@@ -5,7 +5,7 @@
 // operator, later the computer or a keypad); neither is made before it is wanted.
 
 #include "caller/CallerWords.h"
-#include "store/MatchOperation.h"
+#include "model/MatchOperation.h"
 #include "ui/board/BoardWindow.h"
 
 #include <QObject>

@@ -607,7 +607,7 @@ void TFormVTX::NotebookPageChanged(int page)
     if (page == kPageDefault) {
         m_Entry->FocusThrownBox();
     } else {
-        m_StatsPage->Rebuild(m_Game, m_Session.Games());
+        m_StatsPage->Rebuild(m_Session.Match());
     }
     UpdateActions();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/MatchOperation.h"
 #include "model/UnitVTXGameLogic.h"
 #include "session/MatchSession.h"
-#include "store/MatchOperation.h"
 #include "ui/main/WinnerBanner.h"
 
 #include <QMainWindow>

@@ -6,6 +6,7 @@
 #include "ui/common/WidgetHelpers.h"
 #include "ui/hints/DigitEdit.h"
 #include "words/GamesFormat.h"
+#include "words/Refusals.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -269,7 +270,7 @@ void TGamePanel::Submit()
     }
     if (const TTurnRefusal refusal = m_Session.CheckGamesTurn(darts);
         refusal != TTurnRefusal::None) {
-        m_Message->setText(GamesRefusalText(refusal));
+        m_Message->setText(RefusalText({refusal}, match->Kind()));
         return;
     }
     m_Session.Apply({TOperationKind::Turn, match->CurrentLeg().PlayerToThrow(), 0, 0,

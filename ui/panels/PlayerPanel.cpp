@@ -48,47 +48,6 @@ QString BrokenToWidth(const QString& text, const QFontMetrics& metrics, int widt
 
 } // namespace
 
-QString RefusalText(const TThrowCheck& check)
-{
-    switch (check.Refusal) {
-    case TRefusal::None:
-        return {};
-    case TRefusal::LegFinished:
-        return QCoreApplication::translate("Refusal", "The leg is over");
-    case TRefusal::NoTotal:
-        return QCoreApplication::translate("Refusal", "There is no total to finish");
-    case TRefusal::NotAScore:
-        return QCoreApplication::translate("Refusal", "%1 cannot be scored with three darts")
-            .arg(check.Score);
-    case TRefusal::TooFewDarts:
-        return QCoreApplication::translate("Refusal", "%1 needs at least %2 darts")
-            .arg(check.Score)
-            .arg(CGame::CheckOutDarts(check.Score));
-    case TRefusal::Bust:
-        return QCoreApplication::translate("Refusal", "Bust: %1 is more than the %2 left")
-            .arg(check.Score)
-            .arg(check.Previous);
-    case TRefusal::LeavesOne:
-        return QCoreApplication::translate("Refusal", "That would leave 1");
-    case TRefusal::NoDoubleFinish:
-        return QCoreApplication::translate("Refusal", "%1 cannot be finished on a double")
-            .arg(check.Score);
-    case TRefusal::TotalTooLarge:
-        return QCoreApplication::translate("Refusal", "That total is too large to count");
-    case TRefusal::NoSuchTurn:
-        return QCoreApplication::translate("Refusal", "Only a turn can be corrected");
-    case TRefusal::FinishesTooSoon:
-        return QCoreApplication::translate("Refusal",
-                                           "That would finish the leg before the turns after it");
-    case TRefusal::ChangesLegResult:
-        return QCoreApplication::translate("Refusal", "That would change how the leg was won");
-    case TRefusal::DartAfterEnd:
-        return QCoreApplication::translate(
-            "Refusal", "No dart can follow the one that finished or bust the turn");
-    }
-    return {};
-}
-
 TPlayerPanel::TPlayerPanel(const CGame& game, int player, QWidget* parent)
     : QFrame(parent), m_Player(player), m_Game(game)
 {

@@ -17,10 +17,6 @@ class TScoreListModel;
 struct TPlayerStats;
 struct TThrowCheck;
 
-// Why a turn or a correction is refused, in the operator's words ("Bust: 82 is more than the
-// 81 left").
-QString RefusalText(const TThrowCheck& check);
-
 // One player's side of the "Default" page (PanelLeft for player 0, PanelRight for player 1,
 // mirrored): the name bar, the statistics column with the shot hints, the score list of the
 // current leg and the Thrown box. It shows what the window tells it; the match is changed

@@ -306,16 +306,23 @@ void TStatsPage::RebuildGames(const CGamesMatch& games)
     m_ChartLegScores = nullptr;
 }
 
-void TStatsPage::Rebuild(const CGame& game, const CGamesMatch* games)
+void TStatsPage::Rebuild(const CMatch& match)
 {
     if (m_ListViewStats == nullptr) {
         CreateList();
     }
+    // The page shows each kind's own figures, as the panels draw each kind's own sheet.
+    const auto* games = dynamic_cast<const CGamesMatch*>(&match);
     m_ShowsGames = games != nullptr;
     if (games != nullptr) {
         RebuildGames(*games);
-        return;
+    } else {
+        RebuildX01(static_cast<const CGame&>(match));
     }
+}
+
+void TStatsPage::RebuildX01(const CGame& game)
+{
     const TGameParams& params = game.Params();
     const int players = std::max(params.PlayerCount, 1);
     m_ListViewStats->clear();

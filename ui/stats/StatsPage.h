@@ -6,6 +6,7 @@
 
 class CGame;
 class CGamesMatch;
+class CMatch;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -22,9 +23,9 @@ class TStatsPage final : public QWidget
 public:
     explicit TStatsPage(QWidget* parent = nullptr);
 
-    // With `games` (a match of cricket or a practice game) the page shows its figures and legs
-    // instead of `game`'s, and no charts.
-    void Rebuild(const CGame& game, const CGamesMatch* games = nullptr);
+    // The match's figures and legs: the X01 match's with its charts, cricket's and the practice
+    // games' own figures and legs without charts.
+    void Rebuild(const CMatch& match);
     // Whether a leg of the table can be chosen (Enter or a double-click) to correct its turns:
     // the match in play's page, not a stored match's.
     void SetLegsCorrectable(bool correctable) { m_LegsCorrectable = correctable; }
@@ -43,6 +44,7 @@ private:
     void CreateList();
     void FillLegs(const CGame& game);
     void ReplaceCharts(const CGame& game);
+    void RebuildX01(const CGame& game);
     void RebuildGames(const CGamesMatch& games);
     void FillTable(QTreeWidget* list, const QStringList& columns,
                    const std::vector<QStringList>& rows);

@@ -1,0 +1,11 @@
+#pragma once
+
+// Makes the match of a game by its name as New Game shows and the store keeps it ("Cricket",
+// "Standard 501"): cricket and the practice games by their names, the X01 match for every other.
+
+#include "model/Match.h"
+
+#include <memory>
+#include <string_view>
+
+std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& params);
