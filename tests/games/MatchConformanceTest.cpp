@@ -1,0 +1,157 @@
+// Every kind of match answers the one match shape alike: it starts with its first thrower, takes
+// a turn and passes the throw, refuses what it cannot take with its reason and changes nothing
+// then, takes every operation its check accepts, undoes, starts and takes back a next leg,
+// decides its winner, and comes back the same when its operations are replayed.
+
+#include "games/DartsGame.h"
+#include "games/MatchFactory.h"
+#include "model/UnitVTXGameLogic.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+struct TKindCase
+{
+    const char* Game;
+    TRefusal Correction; // what a correction of turn 99 of side 0 is told
+};
+
+// What an observer can see of a match: equal before and after a refused operation.
+std::vector<int64_t> Seen(const CMatch& match)
+{
+    std::vector<int64_t> seen{match.LegCount(), match.SideToThrow(), match.MatchWinner(),
+                              match.LegOver(),  match.SetNumber(),   match.LegNumberInSet()};
+    for (int32_t side = 0; side < match.Sides(); ++side) {
+        const TPlayerStats figures = match.SideFigures(side);
+        seen.insert(seen.end(),
+                    {match.LegsWon(side), match.SetsWon(side), match.LegsInSet(side),
+                     match.ThrowerToThrow(side), figures.DartsThrown, figures.PointsScored});
+    }
+    return seen;
+}
+
+TMatchOperation RandomOperation(const CMatch& match, std::mt19937& random)
+{
+    const auto pick = [&random](int32_t n) {
+        return std::uniform_int_distribution<int32_t>(0, n - 1)(random);
+    };
+    const int32_t roll = pick(2000);
+    if (roll < 10) {
+        return {TOperationKind::Undo};
+    }
+    if (roll == 10) { // a leg left unfinished now and then
+        return {TOperationKind::NextLeg};
+    }
+    if (roll < 20) {
+        return {TOperationKind::UndoNextLeg};
+    }
+    TMatchOperation turn{TOperationKind::Turn, roll < 100 ? pick(3) : match.SideToThrow()};
+    // Mostly the 20, the bull and any number, sometimes none (three misses) or a miss, now
+    // and then a fourth dart or a treble bull, which no board has.
+    for (int32_t count = pick(roll < 200 ? 5 : 4); count > 0; --count) {
+        const int32_t kind = pick(6);
+        TDart dart{kind == 0 ? 20 : (kind == 1 ? 25 : 1 + pick(20)), 1 + pick(kind == 1 ? 2 : 3)};
+        if (roll < 300 && count == 1) {
+            dart = {25, 3};
+        }
+        turn.Thrown.push_back(pick(8) == 0 ? TDart{0, 1} : dart);
+    }
+    return turn;
+}
+
+class MatchConformance : public testing::TestWithParam<TKindCase>
+{};
+
+TEST_P(MatchConformance, AnswersTheOneMatchShape)
+{
+    TGameParams params;
+    params.PlayerCount = 2;
+    params.FirstPlayer = 1;
+    params.StartScore = 101;
+    params.CheckOutRule = true;
+    params.LegsToWin = 2;
+    params.PlayerNames = {"Anna", "Ben"};
+    std::unique_ptr<CMatch> match = MakeMatch(GetParam().Game, params);
+    ASSERT_EQ(match->Kind() == TGameKind::X01, GameKindOf(GetParam().Game) == TGameKind::X01);
+
+    // Start: the first thrower throws, nothing is won, nothing can be taken back.
+    EXPECT_EQ(match->LegCount(), 1);
+    EXPECT_EQ(match->SideToThrow(), 1);
+    EXPECT_EQ(match->PlayerName(1), "Ben");
+    EXPECT_FALSE(match->LegOver());
+    EXPECT_EQ(match->MatchWinner(), -1);
+    EXPECT_EQ(match->Check({TOperationKind::Undo}).Refusal, TRefusal::NothingToUndo);
+    EXPECT_EQ(match->Check({TOperationKind::UndoNextLeg}).Refusal, TRefusal::NextLegUnderway);
+    EXPECT_EQ(match->Check({TOperationKind::Correction, 0, 99, 20}).Refusal, GetParam().Correction);
+
+    // A turn passes the throw; its undo gives it back; a next leg and its undo leave the leg.
+    const TMatchOperation turn{TOperationKind::Turn, 1, 0, 0, 0, -1, {{20, 1}}};
+    ASSERT_TRUE(match->Check(turn).Accepted());
+    ASSERT_TRUE(match->Apply(turn));
+    EXPECT_EQ(match->SideToThrow(), 0);
+    EXPECT_EQ(match->Check({TOperationKind::UndoNextLeg}).Refusal, TRefusal::NextLegUnderway);
+    ASSERT_TRUE(match->Apply({TOperationKind::Undo}));
+    EXPECT_EQ(match->SideToThrow(), 1);
+    ASSERT_TRUE(match->Apply({TOperationKind::NextLeg}));
+    EXPECT_EQ(match->LegCount(), 2);
+    EXPECT_EQ(match->SideToThrow(), 0); // the throw moves on from leg to leg
+    ASSERT_TRUE(match->Apply({TOperationKind::UndoNextLeg}));
+    EXPECT_EQ(match->LegCount(), 1);
+
+    // Random operations until the match is won: the check and the apply agree on every one,
+    // and a refused one changes nothing.
+    std::mt19937 random(7);
+    std::vector<TMatchOperation> applied = {
+        turn, {TOperationKind::Undo}, {TOperationKind::NextLeg}, {TOperationKind::UndoNextLeg}};
+    for (int step = 0; step < 20000 && match->MatchWinner() < 0; ++step) {
+        TMatchOperation operation = RandomOperation(*match, random);
+        if (match->LegOver() && operation.Kind != TOperationKind::Undo) {
+            operation = {TOperationKind::NextLeg};
+        }
+        const std::vector<int64_t> before = Seen(*match);
+        const TThrowCheck check = match->Check(operation);
+        const bool taken = match->Apply(operation);
+        ASSERT_EQ(taken, check.Accepted()) << step << " refusal " << int(check.Refusal);
+        if (taken) {
+            applied.push_back(operation);
+        } else {
+            ASSERT_NE(check.Refusal, TRefusal::None);
+            ASSERT_EQ(Seen(*match), before) << step;
+        }
+    }
+    const int32_t winner = match->MatchWinner();
+    ASSERT_GE(winner, 0) << "no winner in 20000 operations";
+    EXPECT_EQ(match->LegsWon(winner), 2);
+    EXPECT_TRUE(match->LegOver());
+    EXPECT_EQ(match->SideToThrow(), -1);
+    EXPECT_EQ(match->Check({TOperationKind::NextLeg}).Refusal, TRefusal::MatchOver);
+    EXPECT_FALSE(match->Check({TOperationKind::Turn, 0}).Accepted());
+
+    // Replayed from its operations, the match is the same match.
+    std::unique_ptr<CMatch> replayed = MakeMatch(GetParam().Game, params);
+    std::vector<size_t> skipped;
+    EXPECT_TRUE(Replay(*replayed, applied, &skipped));
+    EXPECT_TRUE(skipped.empty());
+    EXPECT_EQ(Seen(*replayed), Seen(*match));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, MatchConformance,
+    testing::Values(TKindCase{"Standard 101", TRefusal::NoSuchTurn},
+                    TKindCase{"Cricket", TRefusal::NoCorrection},
+                    TKindCase{"Cut-Throat Cricket", TRefusal::NoCorrection},
+                    TKindCase{"Around the Clock", TRefusal::NoCorrection},
+                    TKindCase{"Around the Clock (fast)", TRefusal::NoCorrection},
+                    TKindCase{"Bob's 27", TRefusal::NoCorrection},
+                    TKindCase{"121 Checkout Practice", TRefusal::NoCorrection}),
+    [](const testing::TestParamInfo<TKindCase>& param) {
+        std::string name;
+        for (const char c : std::string(param.param.Game)) {
+            name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+        }
+        return name;
+    });
+
+} // namespace
