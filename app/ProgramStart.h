@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/MatchKeeper.h"
 #include "app/RoomLink.h"
+#include "app/StoreController.h"
+#include "store/MatchKeeper.h"
 #include "ui/hints/UnitHintDlg.h"
 #include "ui/main/UnitMain.h"
 #include "ui/newgame/UnitGameDlg.h"
@@ -23,7 +24,9 @@ struct TProgramWindows
     TNewGameDialog NewGame{&Main};
     TFormHint Hint;
     // The match store, opened after the New Game dialog is painted.
-    TMatchKeeper Keeper{Main, NewGame, CMatchStore::DefaultPath()};
+    TMatchKeeper Keeper{Main.Session(), CMatchStore::DefaultPath()};
+    // History, the resume offered by New Game and the export, over the store.
+    TStoreController Records{Main, NewGame, Keeper};
     // The room on the local network: nothing of it is loaded until it is switched on.
     TRoomLink Room{Main};
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/BoardState.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -8,38 +10,6 @@
 class QGridLayout;
 class QLabel;
 class TBoardColumn;
-
-// What the board shows of one player.
-struct TBoardPlayer
-{
-    QString Name;
-    QString Remainder;  // the total left (or scored, in a points game)
-    QString MatchScore; // "Legs 2 · Sets 1"
-    QString LastTurn;   // "Last 60"; empty before the player's first turn of the leg
-    QString Route;      // the first checkout route for the remainder, or empty
-    bool Throws = false;
-    QString Thrower; // a pair's thrower to come, named under the side; empty in singles
-    // The computer's darts as they land ("T20 · T20"), shown in the last turn's place.
-    QString Darts;
-
-    bool operator==(const TBoardPlayer&) const = default;
-};
-
-struct TBoardState
-{
-    QString Title; // the game, the match format and the leg in play
-    int PlayerCount = 1;
-    std::array<TBoardPlayer, 2> Players;
-    // The third side on, when there are more than two (PlayerCount says how many).
-    std::vector<TBoardPlayer> MoreSides;
-
-    const TBoardPlayer& Side(int side) const
-    {
-        return side < 2 ? Players[static_cast<size_t>(side)]
-                        : MoreSides[static_cast<size_t>(side - 2)];
-    }
-    bool operator==(const TBoardState&) const = default;
-};
 
 // The board for the room, "Vantorix Board": every side's name (and a pair's thrower to come),
 // remainders in the largest digits that fit, the match score, who throws, the last turn and the

@@ -1,22 +1,12 @@
-#include "app/MatchKeeper.h"
-
-#include "ui/history/HistoryDialog.h"
-#include "ui/main/UnitMain.h"
-#include "ui/newgame/UnitGameDlg.h"
+#include "store/MatchKeeper.h"
 
 #include <QCoreApplication>
 
-TMatchKeeper::TMatchKeeper(TFormVTX& main, TNewGameDialog& dialog, QString storePath,
-                           QObject* parent)
-    : QObject(parent), m_Main(main), m_Dialog(dialog), m_Path(std::move(storePath))
+TMatchKeeper::TMatchKeeper(TMatchSession& session, QString storePath, QObject* parent)
+    : QObject(parent), m_Session(session), m_Path(std::move(storePath))
 {
-    connect(&main.Session(), &TMatchSession::MatchStarted, this, &TMatchKeeper::MatchStarted);
-    connect(&main.Session(), &TMatchSession::OperationApplied, this,
-            &TMatchKeeper::OperationApplied);
-    connect(&main, &TFormVTX::ResumeRequested, this, &TMatchKeeper::Resume);
-    connect(&main, &TFormVTX::HistoryRequested, this, &TMatchKeeper::ShowHistory);
-    connect(&main, &TFormVTX::ExportRequested, this, &TMatchKeeper::ExportCurrent);
-    connect(&dialog, &TNewGameDialog::FirstPainted, this, &TMatchKeeper::OpenStore);
+    connect(&session, &TMatchSession::MatchStarted, this, &TMatchKeeper::OnMatchStarted);
+    connect(&session, &TMatchSession::OperationApplied, this, &TMatchKeeper::OnOperationApplied);
 }
 
 TMatchKeeper::~TMatchKeeper() = default;
@@ -30,7 +20,7 @@ void TMatchKeeper::OpenStore()
     m_Store->Open();
     SayProblem(); // also a damaged file that was set aside
     m_Resumable = m_Store->LastInPlay();
-    m_Dialog.SetResumable(m_Resumable ? Describe(*m_Resumable) : QString());
+    emit ResumableChanged(m_Resumable ? Describe(*m_Resumable) : QString());
 }
 
 void TMatchKeeper::SayProblem()
@@ -40,13 +30,13 @@ void TMatchKeeper::SayProblem()
     }
     m_ProblemSaid = m_Store->Problem();
     const bool saving = m_Store->IsOpen() && m_Store->IsWriter() && m_Store->Unwritten() == 0;
-    m_Main.ShowNotice(
+    emit Notice(
         saving ? QCoreApplication::translate("TMatchKeeper", "Match store: %1.").arg(m_ProblemSaid)
                : QCoreApplication::translate("TMatchKeeper", "Matches are not being saved: %1.")
                      .arg(m_ProblemSaid));
 }
 
-void TMatchKeeper::MatchStarted(const QString& gameName, const TGameParams& params)
+void TMatchKeeper::OnMatchStarted(const QString& gameName, const TGameParams& params)
 {
     OpenStore();
     m_Current = TStoredMatch{};
@@ -54,50 +44,36 @@ void TMatchKeeper::MatchStarted(const QString& gameName, const TGameParams& para
     m_Current.Params = params;
     m_Current.Started = QDateTime::currentDateTime();
     m_Resumable.reset();
-    m_Dialog.SetResumable({});
+    emit ResumableChanged({});
     // Kept by the store until it can be written, when it cannot now.
     m_Store->BeginMatch(gameName, params);
     m_Current.Id = m_Store->CurrentMatch();
     SayProblem();
 }
 
-void TMatchKeeper::OperationApplied(const TMatchOperation& operation)
+void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
 {
     m_Current.Operations.push_back(operation);
     if (m_Store != nullptr) {
-        if (const CGamesMatch* games = m_Main.Session().Games()) {
-            m_Store->Record(operation, *games);
-        } else {
-            m_Store->Record(operation, m_Main.Session().Game());
-        }
+        m_Store->Record(operation, m_Session.Match());
         m_Current.Id = m_Store->CurrentMatch();
         SayProblem();
     }
 }
 
-void TMatchKeeper::Resume()
-{
-    if (!m_Resumable) {
-        return;
-    }
-    const TStoredMatch match = *m_Resumable;
-    ResumeStored(match);
-}
-
-void TMatchKeeper::ResumeStored(const TStoredMatch& match)
+void TMatchKeeper::ResumeStored(const TStoredMatch& match, const TResume& resume)
 {
     m_Current = match;
     m_Resumable.reset();
-    m_Dialog.SetResumable({});
+    emit ResumableChanged({});
     std::vector<size_t> skipped;
-    const bool whole =
-        m_Main.ResumeMatch(m_Current.GameName, m_Current.Params, m_Current.Operations, &skipped);
+    const bool whole = resume(m_Current, &skipped);
     if (!whole) {
         QStringList numbers;
         for (const size_t index : skipped) {
             numbers << QString::number(index + 1);
         }
-        m_Main.ShowNotice(
+        emit Notice(
             (skipped.size() == 1
                  ? QCoreApplication::translate(
                        "TMatchKeeper",
@@ -113,7 +89,7 @@ void TMatchKeeper::ResumeStored(const TStoredMatch& match)
                 .arg(m_Current.Operations.size()));
     }
     if (!match.Problems.isEmpty()) {
-        m_Main.ShowNotice(
+        emit Notice(
             QCoreApplication::translate("TMatchKeeper", "The stored match was read with care: %1.")
                 .arg(match.Problems.join(QStringLiteral("; "))));
     }
@@ -122,30 +98,10 @@ void TMatchKeeper::ResumeStored(const TStoredMatch& match)
     }
 }
 
-void TMatchKeeper::ShowHistory()
+TStoredMatch TMatchKeeper::CurrentWithScore() const
 {
-    OpenStore();
-    if (!m_Store->IsOpen()) {
-        SayProblem();
-        return;
-    }
-    THistoryDialog history(*m_Store, &m_Main);
-    history.exec();
-    m_Main.activateWindow();
-    if (history.ResumeMatch() != 0) {
-        if (const std::optional<TStoredMatch> match = m_Store->Load(history.ResumeMatch())) {
-            ResumeStored(*match);
-        }
-    }
-}
-
-void TMatchKeeper::ExportCurrent()
-{
-    if (m_Main.Game().CurrentLeg() == nullptr) {
-        return;
-    }
-    m_Current.Legs = m_Main.Game().LegCount();
-    m_Current.Score = ScoreText(m_Main.Game());
-    ExportMatchAsCsv(&m_Main, MatchCsv(m_Current), CsvFileName(m_Current));
-    m_Main.activateWindow();
+    TStoredMatch current = m_Current;
+    current.Legs = m_Session.Match().LegCount();
+    current.Score = ScoreText(m_Session.Match());
+    return current;
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+// Follows the match in play into the match store, whatever its game, and keeps the match in
+// play in memory for its export. The store is opened when first asked (after the New Game
+// dialog is painted, or at the first match), so it adds nothing to start-up. A store that
+// cannot be used is said once (Notice) and play goes on unsaved.
+
+#include "session/MatchSession.h"
+#include "store/MatchStore.h"
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class TMatchKeeper final : public QObject
+{
+    Q_OBJECT
+
+public:
+    TMatchKeeper(TMatchSession& session, QString storePath, QObject* parent = nullptr);
+    ~TMatchKeeper() override;
+
+    // Opens the store if it was not tried yet, and offers the match to resume.
+    void OpenStore();
+    CMatchStore* Store() const { return m_Store.get(); }
+    // The match in play as recorded so far (in memory, saved or not), with its legs and score.
+    const TStoredMatch& Current() const { return m_Current; }
+    TStoredMatch CurrentWithScore() const;
+    // The last match left in play, to offer for resuming; none once a match is started.
+    const std::optional<TStoredMatch>& Resumable() const { return m_Resumable; }
+    // Puts `match` back in play through `resume` (which replays it in the session and says
+    // which operations were skipped) and goes on recording it; says what was skipped.
+    using TResume = std::function<bool(const TStoredMatch&, std::vector<size_t>*)>;
+    void ResumeStored(const TStoredMatch& match, const TResume& resume);
+    // Says the store's problem if it has a new one.
+    void SayProblem();
+
+signals:
+    // What the operator should read in the notice strip.
+    void Notice(const QString& text);
+    // The description of the match offered for resuming; empty: none.
+    void ResumableChanged(const QString& description);
+
+private:
+    void OnMatchStarted(const QString& gameName, const TGameParams& params);
+    void OnOperationApplied(const TMatchOperation& operation);
+
+    TMatchSession& m_Session;
+    QString m_Path;
+    std::unique_ptr<CMatchStore> m_Store;
+    TStoredMatch m_Current;
+    std::optional<TStoredMatch> m_Resumable;
+    QString m_ProblemSaid;
+};
