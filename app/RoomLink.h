@@ -7,6 +7,7 @@
 // and every window follow it. The port and the pages' tokens are kept in the settings.
 
 #include "app/SettingsFile.h"
+#include "room/RoomKeypad.h"
 #include "room/RoomService.h"
 
 #include <QLibrary>
@@ -72,10 +73,7 @@ private:
     bool m_PortSet = false;
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
-    int64_t m_Request = -1;
-    // One more with every operation applied and every match started or resumed: the state's
-    // "version", which a keypad's request must name ("for").
-    int64_t m_Version = 0;
+    TRoomKeypad m_Keypad;
     std::optional<QString> m_RefusedPort;
     QPointer<QLabel> m_Connections;
 };

@@ -1434,15 +1434,7 @@ Darts-Anzeigetafel</translation>
     </message>
 </context>
 <context>
-    <name>TRoomLink</name>
-    <message>
-        <source>The room on the network cannot be started: %1</source>
-        <translation>Der Raum im Netzwerk kann nicht gestartet werden: %1</translation>
-    </message>
-    <message>
-        <source>The room cannot be served on port %1: %2</source>
-        <translation>Der Raum kann nicht auf Port %1 angeboten werden: %2</translation>
-    </message>
+    <name>TRoomKeypad</name>
     <message>
         <source>The computer throws for %1</source>
         <translation>Der Computer wirft für %1</translation>
@@ -1450,6 +1442,18 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>No match is in play</source>
         <translation>Es läuft kein Match</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Diese Eingabeseite ist veraltet: bitte neu laden</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>Das Match ist seit der Eingabe weitergegangen</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1</translation>
     </message>
     <message>
         <source>The leg is not over</source>
@@ -1467,21 +1471,20 @@ Darts-Anzeigetafel</translation>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 beendet die verbleibenden %2 nicht</translation>
     </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>Der Raum im Netzwerk kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>Der Raum kann nicht auf Port %1 angeboten werden: %2</translation>
+    </message>
     <message>
         <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
         <translation>Der Port „%1“ des Raums in den Einstellungen ist nicht nutzbar (1 bis 65535); der Raum läuft auf Port %2</translation>
-    </message>
-    <message>
-        <source>This keypad page is out of date: load it again</source>
-        <translation>Diese Eingabeseite ist veraltet: bitte neu laden</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed</source>
-        <translation>Das Match ist seit der Eingabe weitergegangen</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed: %1 is to throw now</source>
-        <translation>Das Match ist seit der Eingabe weitergegangen: jetzt wirft %1</translation>
     </message>
     <message>
         <source>Room on the network: %1 · %2</source>

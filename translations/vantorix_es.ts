@@ -1434,15 +1434,7 @@ Marcador de dardos</translation>
     </message>
 </context>
 <context>
-    <name>TRoomLink</name>
-    <message>
-        <source>The room on the network cannot be started: %1</source>
-        <translation>La sala en la red no puede iniciarse: %1</translation>
-    </message>
-    <message>
-        <source>The room cannot be served on port %1: %2</source>
-        <translation>La sala no puede servirse en el puerto %1: %2</translation>
-    </message>
+    <name>TRoomKeypad</name>
     <message>
         <source>The computer throws for %1</source>
         <translation>El ordenador tira por %1</translation>
@@ -1450,6 +1442,18 @@ Marcador de dardos</translation>
     <message>
         <source>No match is in play</source>
         <translation>No hay ningún partido en juego</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Esta página de teclado está desfasada: vuelva a cargarla</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>El partido ha avanzado desde que se escribió esto</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>El partido ha avanzado desde que se escribió esto: ahora lanza %1</translation>
     </message>
     <message>
         <source>The leg is not over</source>
@@ -1467,21 +1471,20 @@ Marcador de dardos</translation>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 no cierra los %2 que quedan</translation>
     </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>La sala en la red no puede iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>La sala no puede servirse en el puerto %1: %2</translation>
+    </message>
     <message>
         <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
         <translation>El puerto «%1» de la sala en la configuración no se puede usar (de 1 a 65535); la sala se sirve en el puerto %2</translation>
-    </message>
-    <message>
-        <source>This keypad page is out of date: load it again</source>
-        <translation>Esta página de teclado está desfasada: vuelva a cargarla</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed</source>
-        <translation>El partido ha avanzado desde que se escribió esto</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed: %1 is to throw now</source>
-        <translation>El partido ha avanzado desde que se escribió esto: ahora lanza %1</translation>
     </message>
     <message>
         <source>Room on the network: %1 · %2</source>

@@ -1434,15 +1434,7 @@ Tableau de score de fléchettes</translation>
     </message>
 </context>
 <context>
-    <name>TRoomLink</name>
-    <message>
-        <source>The room on the network cannot be started: %1</source>
-        <translation>La salle sur le réseau ne peut pas démarrer : %1</translation>
-    </message>
-    <message>
-        <source>The room cannot be served on port %1: %2</source>
-        <translation>La salle ne peut pas être servie sur le port %1 : %2</translation>
-    </message>
+    <name>TRoomKeypad</name>
     <message>
         <source>The computer throws for %1</source>
         <translation>L'ordinateur lance pour %1</translation>
@@ -1450,6 +1442,18 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>No match is in play</source>
         <translation>Aucun match en cours</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Cette page de saisie est périmée : rechargez-la</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>Le match a avancé depuis cette saisie</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>Le match a avancé depuis cette saisie : c'est à %1 de lancer</translation>
     </message>
     <message>
         <source>The leg is not over</source>
@@ -1467,21 +1471,20 @@ Tableau de score de fléchettes</translation>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 ne termine pas les %2 restants</translation>
     </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>La salle sur le réseau ne peut pas démarrer : %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>La salle ne peut pas être servie sur le port %1 : %2</translation>
+    </message>
     <message>
         <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
         <translation>Le port « %1 » de la salle dans les réglages est inutilisable (1 à 65535) ; la salle est servie sur le port %2</translation>
-    </message>
-    <message>
-        <source>This keypad page is out of date: load it again</source>
-        <translation>Cette page de saisie est périmée : rechargez-la</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed</source>
-        <translation>Le match a avancé depuis cette saisie</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed: %1 is to throw now</source>
-        <translation>Le match a avancé depuis cette saisie : c'est à %1 de lancer</translation>
     </message>
     <message>
         <source>Room on the network: %1 · %2</source>

@@ -1434,15 +1434,7 @@ Dartsscorebord</translation>
     </message>
 </context>
 <context>
-    <name>TRoomLink</name>
-    <message>
-        <source>The room on the network cannot be started: %1</source>
-        <translation>De zaal op het netwerk kan niet starten: %1</translation>
-    </message>
-    <message>
-        <source>The room cannot be served on port %1: %2</source>
-        <translation>De zaal kan niet op poort %1 worden aangeboden: %2</translation>
-    </message>
+    <name>TRoomKeypad</name>
     <message>
         <source>The computer throws for %1</source>
         <translation>De computer gooit voor %1</translation>
@@ -1450,6 +1442,18 @@ Dartsscorebord</translation>
     <message>
         <source>No match is in play</source>
         <translation>Er is geen wedstrijd bezig</translation>
+    </message>
+    <message>
+        <source>This keypad page is out of date: load it again</source>
+        <translation>Deze toetsenbloksite is verouderd: laad hem opnieuw</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed</source>
+        <translation>De wedstrijd is sinds het intypen verdergegaan</translation>
+    </message>
+    <message>
+        <source>The match has moved on since this was typed: %1 is to throw now</source>
+        <translation>De wedstrijd is sinds het intypen verdergegaan: nu gooit %1</translation>
     </message>
     <message>
         <source>The leg is not over</source>
@@ -1467,21 +1471,20 @@ Dartsscorebord</translation>
         <source>%1 does not finish the %2 left</source>
         <translation>%1 gooit de resterende %2 niet uit</translation>
     </message>
+</context>
+<context>
+    <name>TRoomLink</name>
+    <message>
+        <source>The room on the network cannot be started: %1</source>
+        <translation>De zaal op het netwerk kan niet starten: %1</translation>
+    </message>
+    <message>
+        <source>The room cannot be served on port %1: %2</source>
+        <translation>De zaal kan niet op poort %1 worden aangeboden: %2</translation>
+    </message>
     <message>
         <source>The room's port "%1" in the settings cannot be used (it must be 1 to 65535); the room is served on port %2</source>
         <translation>De poort "%1" van de zaal in de instellingen is onbruikbaar (1 tot 65535); de zaal draait op poort %2</translation>
-    </message>
-    <message>
-        <source>This keypad page is out of date: load it again</source>
-        <translation>Deze toetsenbloksite is verouderd: laad hem opnieuw</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed</source>
-        <translation>De wedstrijd is sinds het intypen verdergegaan</translation>
-    </message>
-    <message>
-        <source>The match has moved on since this was typed: %1 is to throw now</source>
-        <translation>De wedstrijd is sinds het intypen verdergegaan: nu gooit %1</translation>
     </message>
     <message>
         <source>Room on the network: %1 · %2</source>
