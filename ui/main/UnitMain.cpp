@@ -1,7 +1,9 @@
 #include "ui/main/UnitMain.h"
 
 #include "caller/Caller.h"
+#include "caller/CallerFollower.h"
 #include "session/ComputerThrower.h"
+#include "ui/board/BoardFollower.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/common/WidgetHelpers.h"
 #include "ui/entry/LegCorrectionDialog.h"
@@ -13,7 +15,6 @@
 #include "ui/main/MainPages.h"
 #include "ui/main/ManySides.h"
 #include "ui/main/NoticeBar.h"
-#include "ui/main/RoomFollower.h"
 #include "ui/main/WinnerBanner.h"
 #include "ui/newgame/UnitGameDlg.h"
 #include "ui/panels/GamePanel.h"
@@ -55,6 +56,7 @@ TFormVTX::~TFormVTX()
     }
     disconnect(&m_Session, nullptr, this, nullptr);
     m_Computer.reset();
+    m_Calls.reset();
     m_Room.reset();
 }
 
@@ -101,14 +103,15 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
 
     m_Actions = std::make_unique<TMainActions>(*this);
     ConnectActions();
-    m_Room = std::make_unique<TRoomFollower>(m_Session, *this);
-    connect(&m_Room->Caller(), &TCaller::Problem, this, &TFormVTX::ShowNotice);
-    connect(m_Room.get(), &TRoomFollower::ScoreKey, this, [this](int key, const QString& text) {
+    m_Room = std::make_unique<TBoardFollower>(m_Session, *this);
+    m_Calls = std::make_unique<TCallerFollower>(m_Session);
+    connect(&m_Calls->Caller(), &TCaller::Problem, this, &TFormVTX::ShowNotice);
+    connect(m_Room.get(), &TBoardFollower::ScoreKey, this, [this](int key, const QString& text) {
         if (ContentsBuilt()) {
             m_Entry->TypeFromBoard(key, text);
         }
     });
-    connect(m_Room.get(), &TRoomFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
+    connect(m_Room.get(), &TBoardFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
             &QAction::setChecked);
     m_Computer = std::make_unique<TComputerThrower>(m_Session);
     connect(m_Computer.get(), &TComputerThrower::DartsShown, this,
@@ -759,7 +762,7 @@ void TFormVTX::showEvent(QShowEvent* event)
 
 TCaller& TFormVTX::Caller() const
 {
-    return m_Room->Caller();
+    return m_Calls->Caller();
 }
 
 TFormBoard* TFormVTX::BoardWindow() const
@@ -785,7 +788,7 @@ bool TFormVTX::CallerOn() const
 void TFormVTX::SetCallerOn(bool on)
 {
     m_Actions->ActionCaller->setChecked(on);
-    m_Room->Caller().SetEnabled(on);
+    m_Calls->Caller().SetEnabled(on);
 }
 
 void TFormVTX::ActionCallerExecute()
@@ -793,7 +796,7 @@ void TFormVTX::ActionCallerExecute()
     SetCallerOn(m_Actions->ActionCaller->isChecked());
     // Switched on during a match, the voice is made ready now rather than at the next turn.
     if (CallerOn() && m_Game.CurrentLeg() != nullptr) {
-        m_Room->Caller().Prepare();
+        m_Calls->Caller().Prepare();
     }
 }
 

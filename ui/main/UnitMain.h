@@ -28,7 +28,8 @@ class TStatsPage;
 class TNoticeBar;
 class TCaller;
 class TFormBoard;
-class TRoomFollower;
+class TBoardFollower;
+class TCallerFollower;
 class TMainActions;
 class TMainPages;
 class TTypedEntry;
@@ -199,7 +200,8 @@ private:
     std::unique_ptr<TMainActions> m_Actions;
     std::unique_ptr<TTypedEntry> m_Entry;
     std::unique_ptr<TManySides> m_Sides;
-    std::unique_ptr<TRoomFollower> m_Room;
+    std::unique_ptr<TBoardFollower> m_Room;
+    std::unique_ptr<TCallerFollower> m_Calls;
     std::unique_ptr<TComputerThrower> m_Computer;
     // Notices said before the notice strip was made, and steps waiting for the contents.
     QStringList m_EarlyNotices;

@@ -1,10 +1,9 @@
 #pragma once
 
-// What the scoreboard does for the room: the board on a screen that faces the players, and the
-// caller's voice. Both follow the match session directly, whoever changed the match (the
-// operator, later the computer or a keypad); neither is made before it is wanted.
+// The board on a screen that faces the players, as a follower of the match session: whoever
+// changed the match (the operator, the computer, a keypad), the board shows it as it stands.
+// The board's window is not made before it is wanted.
 
-#include "caller/CallerWords.h"
 #include "model/MatchOperation.h"
 #include "ui/board/BoardWindow.h"
 
@@ -13,20 +12,18 @@
 
 class CCheckoutTable;
 class QWidget;
-class TCaller;
 class TMatchSession;
 
-class TRoomFollower final : public QObject
+class TBoardFollower final : public QObject
 {
     Q_OBJECT
 
 public:
     // `operatorWindow` lends its screen (the board goes to another one) and its actions (their
     // shortcuts work at the board too).
-    TRoomFollower(const TMatchSession& session, QWidget& operatorWindow);
-    ~TRoomFollower() override;
+    TBoardFollower(const TMatchSession& session, QWidget& operatorWindow);
+    ~TBoardFollower() override;
 
-    TCaller& Caller() const { return *m_Caller; }
     // The routes the board shows under a finishable remainder; none without a table.
     void SetCheckoutTable(const CCheckoutTable* table) { m_CheckoutTable = table; }
 
@@ -45,14 +42,12 @@ signals:
     void BoardVisibilityChanged(bool visible);
 
 private:
-    // `operation` was applied (none: a match was started or put back).
-    void Follow(const TMatchOperation* operation);
+    // The match changed (an operation, a new match, one put back).
+    void OnMatchChanged();
 
     const TMatchSession& m_Session;
     QWidget& m_OperatorWindow;
     const CCheckoutTable* m_CheckoutTable = nullptr;
-    TCaller* m_Caller = nullptr;
-    TCallLanguage m_CallLanguage = TCallLanguage::English;
     QPointer<TFormBoard> m_Board;
     int m_DartsPlayer = -1;
     QString m_Darts;
