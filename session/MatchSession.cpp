@@ -41,19 +41,6 @@ void TMatchSession::Make(const QString& title, const TGameParams& params)
     m_LastMoveWasUndo = false;
 }
 
-const CGamesMatch* TMatchSession::Games() const
-{
-    return dynamic_cast<const CGamesMatch*>(m_Other.get());
-}
-
-TTurnRefusal TMatchSession::CheckGamesTurn(const std::vector<TDart>& darts) const
-{
-    return m_Other != nullptr
-               ? m_Other->Check({TOperationKind::Turn, m_Other->SideToThrow(), 0, 0, 0, -1, darts})
-                     .Refusal
-               : TTurnRefusal::GameOver;
-}
-
 void TMatchSession::Start(const QString& title, const TGameParams& params)
 {
     m_Title = title;

@@ -31,11 +31,6 @@ public:
     const CGame& Game() const { return m_Game; }
     // The game's name as the New Game dialog shows it ("Standard 501").
     const QString& Title() const { return m_Title; }
-    // The match when its game is cricket or a practice game (its title names it); none for
-    // X01. Game() then holds a match nobody plays, so that every X01 reader stays valid.
-    const CGamesMatch* Games() const;
-    // What the match of such a game would say to a turn of these darts by the side to throw.
-    TTurnRefusal CheckGamesTurn(const std::vector<TDart>& darts) const;
 
     // Starts a new match; followers hear MatchStarted (and no per-sheet events of its making).
     void Start(const QString& title, const TGameParams& params);

@@ -50,7 +50,10 @@ private:
     // Opens New Game by Ctrl+N, goes down the game list `down` times from "Standard 501", sets
     // one player (`alone`) and "first to `legs`" by keys, and starts (Player 1, and Player 2).
     static void StartByKeys(TScoreboard& board, int down, bool alone, int legs);
-    static const CGamesMatch& Match(TScoreboard& board) { return *board.Window.Session().Games(); }
+    static const CGamesMatch& Match(TScoreboard& board)
+    {
+        return dynamic_cast<const CGamesMatch&>(board.Window.Session().Match());
+    }
     // Types the darts of a turn (none: three misses), presses Enter and waits for the turn.
     static void Turn(TScoreboard& board, const QString& darts);
 };
@@ -84,7 +87,7 @@ void TestGamesKeys::StartByKeys(TScoreboard& board, int down, bool alone, int le
     Press(QStringLiteral("ctrl+n"));
     QTRY_VERIFY(typed);
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-    QTRY_VERIFY(board.Window.Session().Games() != nullptr);
+    QTRY_VERIFY(dynamic_cast<const CGamesMatch*>(&board.Window.Session().Match()) != nullptr);
     QTRY_COMPARE(QApplication::focusWidget(),
                  Find<QLineEdit>(board.Window, QStringLiteral("EditGameDarts")));
 }

@@ -25,7 +25,7 @@ CPlayerScores* TTypedEntry::ThrowingSheet() const
 {
     const CLeg* leg = m_Session.Game().CurrentLeg();
     if (leg == nullptr || leg->Finished() || !m_Pages.ShowsDefaultPage() ||
-        m_Session.Games() != nullptr) {
+        TGamePanel::Draws(m_Session.Match())) {
         return nullptr;
     }
     CPlayerScores* sheet = leg->CurrentSheet();
@@ -86,7 +86,7 @@ void TTypedEntry::ShowPad(bool shown)
 
 TGamePanel* TTypedEntry::GamePanel() const
 {
-    return m_Session.Games() != nullptr ? m_GamePanel : nullptr;
+    return TGamePanel::Draws(m_Session.Match()) ? m_GamePanel : nullptr;
 }
 
 void TTypedEntry::Submit(bool atBoard)

@@ -1,6 +1,6 @@
 #include "ui/main/MainActions.h"
 
-#include "games/GamesMatch.h"
+#include "model/UnitVTXGameLogic.h"
 #include "ui/entry/ThrowMenu.h"
 #include "ui/main/ToolIcons.h"
 
@@ -317,11 +317,12 @@ void TMainActions::Update(const TActionContext& context)
     for (QAction* action : OutShotActions) {
         action->setEnabled(needed > 0 && action->data().toInt() >= needed);
     }
-    const CPlayerScores* current = leg != nullptr ? leg->CurrentSheet() : nullptr;
-    ActionUndoThrow->setEnabled(
-        context.OnDefaultPage &&
-        ((current != nullptr && current->CanUndoThrow()) || game.CanUndoNextLeg()));
-    ActionNextLeg->setEnabled(leg != nullptr && leg->Finished() && game.MatchWinner() < 0);
+    // Undo and Next Leg as the match answers them, whatever its game.
+    const CMatch& match = context.Match != nullptr ? *context.Match : game;
+    ActionUndoThrow->setEnabled(context.OnDefaultPage &&
+                                (match.Check({TOperationKind::Undo}).Accepted() ||
+                                 match.Check({TOperationKind::UndoNextLeg}).Accepted()));
+    ActionNextLeg->setEnabled(match.LegCount() > 0 && match.LegOver() && match.MatchWinner() < 0);
     ActionStats->setEnabled(leg != nullptr);
     ActionStats->setChecked(context.OnStatsPage);
     ActionQuickShotHints->setEnabled(context.HintWindowMade);
@@ -334,13 +335,4 @@ void TMainActions::Update(const TActionContext& context)
     ActionPauseBot->setChecked(context.Computer && context.ComputerPaused);
     ActionDartPad->setEnabled(context.EnterDarts);
     ActionDartPad->setChecked(context.DartPadShown);
-    if (const CGamesMatch* games = context.Games) {
-        // No X01 turn, checkout or correction: undo, the next leg and the statistics only.
-        const CDartsGame& played = games->CurrentLeg();
-        ActionUndoThrow->setEnabled(context.OnDefaultPage &&
-                                    (played.TurnCount() > 0 || games->CanUndoNextLeg()));
-        ActionNextLeg->setEnabled(played.Over() && games->MatchWinner() < 0);
-        ActionNextSheet->setEnabled(false);
-        ActionPreviousSheet->setEnabled(false);
-    }
 }

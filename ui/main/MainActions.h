@@ -10,7 +10,7 @@
 #include <QString>
 #include <array>
 
-class CGamesMatch;
+class CMatch;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -34,8 +34,8 @@ struct TActionContext
     // Turns are entered dart by dart, and the Dart Pad is shown.
     bool EnterDarts = false;
     bool DartPadShown = false;
-    // The match of cricket or a practice game in play; none for X01.
-    const CGamesMatch* Games = nullptr;
+    // The match in play, whatever its game.
+    const CMatch* Match = nullptr;
 };
 
 class TMainActions final

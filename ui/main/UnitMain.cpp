@@ -386,7 +386,7 @@ void TFormVTX::UpdateActions()
          m_HintWindow != nullptr, m_HintWindow != nullptr && m_HintWindow->isVisible(),
          m_Pages->ManySides(), m_Computer->HasComputer(), m_Computer->IsPaused(),
          m_Game.Params().EnterDarts,
-         m_Entry->PadWindow() != nullptr && m_Entry->PadWindow()->isVisible(), m_Session.Games()});
+         m_Entry->PadWindow() != nullptr && m_Entry->PadWindow()->isVisible(), &m_Session.Match()});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -439,7 +439,7 @@ bool TFormVTX::ResumeMatch(const QString& gameName, const TGameParams& params,
 void TFormVTX::ShowMatch()
 {
     const TGameParams& params = m_Game.Params();
-    m_Pages->LayOutFor(params.PlayerCount, m_Session.Games() != nullptr);
+    m_Pages->LayOutFor(params.PlayerCount, TGamePanel::Draws(m_Session.Match()));
     const CLeg& leg = *m_Game.CurrentLeg();
     // With more than two sides the first panel shows the side to throw, or the leg's winner
     // once it is won (a match resumed between legs).
@@ -485,17 +485,11 @@ void TFormVTX::ActionExitExecute()
 
 void TFormVTX::ActionNextLegExecute()
 {
-    const CLeg* leg = m_Game.CurrentLeg();
-    if (const CGamesMatch* games = m_Session.Games()) {
-        if (games->CurrentLeg().Over() && games->MatchWinner() < 0) {
-            Apply({TOperationKind::NextLeg});
-        }
-        return;
+    // The operator's next leg follows a leg that is over, never one in play.
+    const CMatch& match = m_Session.Match();
+    if (match.LegCount() > 0 && match.LegOver() && match.MatchWinner() < 0) {
+        Apply({TOperationKind::NextLeg});
     }
-    if (leg == nullptr || !leg->Finished() || m_Game.MatchWinner() >= 0) {
-        return;
-    }
-    Apply({TOperationKind::NextLeg});
 }
 
 void TFormVTX::ActionHintsExecute()
@@ -535,19 +529,12 @@ void TFormVTX::ActionOutShotExecute(const QAction* action)
 
 void TFormVTX::ActionUndoThrowExecute()
 {
-    const CLeg* leg = m_Game.CurrentLeg();
-    const CPlayerScores* sheet = leg != nullptr ? leg->CurrentSheet() : nullptr;
     if (m_Notebook->currentIndex() != kPageDefault) {
         return;
     }
-    if (const CGamesMatch* games = m_Session.Games()) {
-        Apply({games->CurrentLeg().TurnCount() > 0 ? TOperationKind::Undo
-                                                   : TOperationKind::UndoNextLeg});
-        return;
-    }
-    if (sheet != nullptr && sheet->CanUndoThrow()) {
+    if (m_Session.Check({TOperationKind::Undo}).Accepted()) {
         Apply({TOperationKind::Undo});
-    } else if (m_Game.CanUndoNextLeg()) {
+    } else if (m_Session.Check({TOperationKind::UndoNextLeg}).Accepted()) {
         // A leg with no turn yet: the Next Leg is taken back, so that a wrongly recorded
         // winning turn can still be put right.
         Apply({TOperationKind::UndoNextLeg});
@@ -686,8 +673,8 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
 
 void TFormVTX::UpdateMatchDisplay()
 {
-    if (m_Game.CurrentLeg() == nullptr || m_Session.Games() != nullptr) {
-        return;
+    if (m_Game.CurrentLeg() == nullptr || TGamePanel::Draws(m_Session.Match())) {
+        return; // the game panel says its own match's title and scores
     }
     m_PanelGameTitle->setText(MatchTitle(m_Session.Title(), m_Game));
     for (TPlayerPanel* panel : m_Pages->Panels()) {

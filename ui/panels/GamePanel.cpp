@@ -39,6 +39,16 @@ QString Side(const CGamesMatch& match, int player)
 
 } // namespace
 
+const CGamesMatch* TGamePanel::Played() const
+{
+    return dynamic_cast<const CGamesMatch*>(&m_Session.Match());
+}
+
+bool TGamePanel::Draws(const CMatch& match)
+{
+    return dynamic_cast<const CGamesMatch*>(&match) != nullptr;
+}
+
 TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
     : QWidget(parent), m_Session(session)
 {
@@ -76,7 +86,7 @@ TGamePanel::TGamePanel(TMatchSession& session, QWidget* parent)
     connect(&session, &TMatchSession::Resumed, this, [this] { ShowMatch(); });
     connect(&session, &TMatchSession::OperationApplied, this,
             [this](const TMatchOperation& operation) {
-                const CGamesMatch* match = m_Session.Games();
+                const CGamesMatch* match = Played();
                 if (match == nullptr) {
                     return;
                 }
@@ -157,7 +167,7 @@ void TGamePanel::Rebuild(const CGamesMatch& match)
 
 void TGamePanel::ShowMatch()
 {
-    const CGamesMatch* match = m_Session.Games();
+    const CGamesMatch* match = Played();
     if (match == nullptr) {
         return;
     }
@@ -169,13 +179,13 @@ void TGamePanel::ShowMatch()
 
 QString TGamePanel::Title() const
 {
-    const CGamesMatch* match = m_Session.Games();
+    const CGamesMatch* match = Played();
     return match == nullptr ? QString() : GamesTitle(m_Session.Title(), *match);
 }
 
 void TGamePanel::Refresh()
 {
-    const CGamesMatch* match = m_Session.Games();
+    const CGamesMatch* match = Played();
     if (match == nullptr) {
         return;
     }
@@ -255,7 +265,7 @@ void TGamePanel::Refresh()
 
 void TGamePanel::Submit()
 {
-    const CGamesMatch* match = m_Session.Games();
+    const CGamesMatch* match = Played();
     if (match == nullptr) {
         return;
     }
@@ -268,7 +278,9 @@ void TGamePanel::Submit()
                                              .arg(QString::fromStdString(bad)));
         return;
     }
-    if (const TTurnRefusal refusal = m_Session.CheckGamesTurn(darts);
+    if (const TTurnRefusal refusal =
+            m_Session.Check({TOperationKind::Turn, match->SideToThrow(), 0, 0, 0, -1, darts})
+                .Refusal;
         refusal != TTurnRefusal::None) {
         m_Message->setText(RefusalText({refusal}, match->Kind()));
         return;

@@ -22,6 +22,10 @@ class TGamePanel final : public QWidget
     Q_OBJECT
 
 public:
+    // Whether `match` is drawn on this panel (cricket and the practice games, turn by turn in
+    // darts) rather than on the X01 player panels: the one place the window tells them apart.
+    static bool Draws(const CMatch& match);
+
     TGamePanel(TMatchSession& session, QWidget* parent);
 
     // Shows the match in play as it stands (the grid made again for a new match).
@@ -42,6 +46,8 @@ signals:
     void TitleChanged(const QString& title);
 
 private:
+    // The match in play when this panel draws it; none otherwise.
+    const CGamesMatch* Played() const;
     void Rebuild(const CGamesMatch& match);
     void Refresh();
     QLabel* Cell(const QString& name, int row, int column, int pointSize, bool bold,
