@@ -3,6 +3,23 @@
 #include "games/GamesMatch.h"
 #include "model/UnitVTXGameLogic.h"
 
+#include <algorithm>
+
+bool IsKnownGame(std::string_view gameName)
+{
+    if (gameName == "Continous Points" || GameKindOf(gameName) != TGameKind::X01) {
+        return true;
+    }
+    // "Standard " and a start score of two to four digits, the first not 0.
+    constexpr std::string_view kStandard = "Standard ";
+    if (!gameName.starts_with(kStandard)) {
+        return false;
+    }
+    const std::string_view score = gameName.substr(kStandard.size());
+    return score.size() >= 2 && score.size() <= 4 && score.front() != '0' &&
+           std::all_of(score.begin(), score.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& params)
 {
     if (const TGameKind kind = GameKindOf(gameName); kind != TGameKind::X01) {

@@ -9,3 +9,7 @@
 #include <string_view>
 
 std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& params);
+
+// Whether this version plays the game of that name: X01 ("Standard 501", "Continous Points")
+// and the others.
+bool IsKnownGame(std::string_view gameName);

@@ -1,5 +1,7 @@
 #include "store/MatchStore.h"
 
+#include "games/MatchFactory.h"
+
 #include "games/GamesMatch.h"
 #include "store/StoreFile.h"
 #include "store/StoreSalvage.h"
@@ -12,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -74,14 +75,6 @@ enum TSqliteCode : int
     kSqliteCantOpen = 14,
     kSqliteNotADatabase = 26,
 };
-
-// The games this version plays: X01 ("Standard 501", "Continous Points") and the others.
-bool KnownGame(const QString& name)
-{
-    static const QRegularExpression standard(QStringLiteral("^Standard [1-9][0-9]{1,3}$"));
-    return name == u"Continous Points" || standard.match(name).hasMatch() ||
-           GameKindOf(name.toStdString()) != TGameKind::X01;
-}
 
 int PrimaryCode(const QSqlError& error)
 {
@@ -763,7 +756,7 @@ std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
                               .arg(stored)
                               .arg(params.PlayerCount);
     }
-    if (!KnownGame(match.GameName)) {
+    if (!IsKnownGame(match.GameName.toStdString())) {
         match.Problems << QCoreApplication::translate("CMatchStore",
                                                       "its game \"%1\" is not one this version "
                                                       "plays; it goes on as X01 from %2")

@@ -154,4 +154,25 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// The names a stored match may have: the X01 games by their start score, and the others.
+TEST(MatchFactory, KnowsTheGamesThisVersionPlays)
+{
+    for (const auto& [name, known] :
+         std::vector<std::pair<std::string, bool>>{{"Standard 501", true},
+                                                   {"Standard 10", true},
+                                                   {"Standard 9999", true},
+                                                   {"Continous Points", true},
+                                                   {"Cricket", true},
+                                                   {"121 Checkout Practice", true},
+                                                   {"Standard 9", false},
+                                                   {"Standard 10000", false},
+                                                   {"Standard 0501", false},
+                                                   {"Standard 50x", false},
+                                                   {"Standard ", false},
+                                                   {"Continuous Points", false},
+                                                   {"", false}}) {
+        EXPECT_EQ(IsKnownGame(name), known) << name;
+    }
+}
+
 } // namespace
