@@ -1,8 +1,7 @@
 #include "store/MatchStore.h"
 
-#include "games/MatchFactory.h"
-
 #include "games/GamesMatch.h"
+#include "games/MatchFactory.h"
 #include "store/StoreFile.h"
 #include "store/StoreSalvage.h"
 #include "store/StoredDarts.h"
@@ -709,85 +708,12 @@ std::optional<TStoredMatch> CMatchStore::LastInPlay() const
 
 std::optional<TStoredMatch> CMatchStore::Load(int64_t id) const
 {
-    if (!m_Open) {
-        return std::nullopt;
-    }
-    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-    QSqlQuery query(database);
-    query.prepare(QStringLiteral(
-        "SELECT game, player_count, first_player, start_score, target_score, count_up,"
-        " checkout_rule, player1, player2, legs_to_win, sets_to_win, started, state, legs, score"
-        " FROM matches WHERE id=?"));
-    query.addBindValue(QVariant::fromValue(id));
-    if (!query.exec() || !query.next()) {
-        return std::nullopt;
-    }
-    TStoredMatch match;
-    match.Id = id;
-    match.GameName = query.value(0).toString();
-    TGameParams& params = match.Params;
-    params.PlayerCount = query.value(1).toInt();
-    params.FirstPlayer = query.value(2).toInt();
-    params.StartScore = query.value(3).toInt();
-    params.TargetScore = query.value(4).toInt();
-    params.CountUp = query.value(5).toInt() != 0;
-    params.CheckOutRule = query.value(6).toInt() != 0;
-    params.Player1Name = CutName(query.value(7).toString()).toStdString();
-    params.Player2Name = CutName(query.value(8).toString()).toStdString();
-    params.LegsToWin = query.value(9).toInt();
-    params.SetsToWin = query.value(10).toInt();
-    match.Started = QDateTime::fromString(query.value(11).toString(), Qt::ISODate);
-    match.State = static_cast<TMatchState>(query.value(12).toInt());
-    match.Legs = query.value(13).toInt();
-    match.Score = query.value(14).toString();
-    query.finish();
-    if (params.PlayerCount < 1 || params.PlayerCount > CGame::kMaxPlayers) {
-        // The sides the match has figures for, when that is a count a match can have.
-        QSqlQuery sides(database);
-        sides.prepare(QStringLiteral("SELECT COUNT(*) FROM player_stats WHERE match_id=?"));
-        sides.addBindValue(QVariant::fromValue(id));
-        const int counted = sides.exec() && sides.next() ? sides.value(0).toInt() : 0;
-        const int stored = params.PlayerCount;
-        params.PlayerCount = counted >= 1 && counted <= CGame::kMaxPlayers
-                                 ? counted
-                                 : std::clamp(stored, 1, CGame::kMaxPlayers);
-        match.Problems << QCoreApplication::translate("CMatchStore",
-                                                      "its %1 players were read as %2")
-                              .arg(stored)
-                              .arg(params.PlayerCount);
-    }
-    if (!IsKnownGame(match.GameName.toStdString())) {
-        match.Problems << QCoreApplication::translate("CMatchStore",
-                                                      "its game \"%1\" is not one this version "
-                                                      "plays; it goes on as X01 from %2")
-                              .arg(CutName(match.GameName))
-                              .arg(params.StartScore);
-    }
-    ReadSides(database, id, params, &match.Problems);
-    ReadComputers(database, id, params, &match.Problems);
-    QSqlQuery operations(database);
-    const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
-    // A match goes on as it was entered; one stored before its mode was kept, as its darts
-    // suggest.
-    params.EnterDarts = ReadEntryMode(database, id).value_or(!darts.empty());
-    operations.prepare(QStringLiteral("SELECT kind, player, entry, score, darts, leg, seq"
-                                      " FROM operations WHERE match_id=? ORDER BY seq"));
-    operations.addBindValue(QVariant::fromValue(id));
-    operations.setForwardOnly(true);
-    if (!operations.exec()) {
-        return std::nullopt;
-    }
-    while (operations.next()) {
-        match.Operations.push_back({static_cast<TOperationKind>(operations.value(0).toInt()),
-                                    operations.value(1).toInt(), operations.value(2).toInt(),
-                                    operations.value(3).toInt(), operations.value(4).toInt(),
-                                    operations.value(5).toInt()});
-        if (const auto thrown = darts.find(operations.value(6).toLongLong());
-            thrown != darts.end()) {
-            match.Operations.back().Thrown = thrown->second;
-        }
-    }
-    return match;
+    return m_Open ? Queries().Load(id) : std::nullopt;
+}
+
+CMatchQueries CMatchStore::Queries() const
+{
+    return CMatchQueries(QSqlDatabase::database(m_Connection, false));
 }
 
 bool CMatchStore::Delete(int64_t id)

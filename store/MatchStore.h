@@ -9,6 +9,7 @@
 // itself finds damaged is set aside; one program writes the store at a time.
 
 #include "store/MatchExport.h"
+#include "store/MatchQueries.h"
 #include "store/PlayerRecords.h"
 #include "store/StoredMatch.h"
 
@@ -83,6 +84,9 @@ public:
     // writes the store (it is that program's match).
     std::optional<TStoredMatch> LastInPlay() const;
     std::optional<TStoredMatch> Load(int64_t id) const;
+    // The store's reads for History (the list of matches, a match's state); invalid when not
+    // open.
+    CMatchQueries Queries() const;
     // Deletes a stored match; the match being recorded is refused (Problem says so).
     bool Delete(int64_t id);
     TPlayerRecord PlayerRecord(const QString& name) const;

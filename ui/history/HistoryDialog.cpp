@@ -1,6 +1,7 @@
 #include "ui/history/HistoryDialog.h"
 
 #include "games/GamesMatch.h"
+#include "store/MatchQueries.h"
 #include "store/MatchStore.h"
 #include "store/PlayerRecords.h"
 #include "ui/charts/ChartLoader.h"
@@ -22,7 +23,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -34,102 +34,29 @@ namespace {
 constexpr int kWidestColumn = 320;
 // The columns before the sides' averages (the hidden id, Date, Players, Game, Result).
 constexpr int kFirstAverage = 5;
-constexpr int kMaxSides = 8;
+constexpr int kMaxSides = CMatchQueries::kMaxSides;
 
-QString SqlText(QString text)
+// The list's words in the language shown.
+TMatchListWords ListWords()
 {
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-QString SqlDecimalPoint()
-{
-    return SqlText(QLocale().decimalPoint());
-}
-
-// The list's words (%2 ..) are filled in the language shown, as SQL strings; %1 lists the names
-// of cricket and the practice games, which have no average.
-// The list's words (%1 ..) are filled in the language shown, as SQL strings. Every side is named
-// from its own row (a pair with its throwers when its name is not theirs), and so is the winner,
-// whatever the number of sides; a store written before the sides table names a pair by its side
-// name.
-const char* const kMatchList =
-    "SELECT m.id,"
-    " replace(substr(m.started, 1, 16), 'T', ' ') AS \"Date\","
-    " COALESCE((SELECT group_concat(shown, %1) FROM (SELECT"
-    "   CASE WHEN d.team_size > 1 AND d.thrower1 || ' & ' || d.thrower2 <> s.name"
-    "    THEN substr(s.name, 1, 64) || ' (' || substr(d.thrower1, 1, 64) || ' & '"
-    "     || substr(d.thrower2, 1, 64) || ')'"
-    "    ELSE substr(s.name, 1, 64) END"
-    "   AS shown FROM player_stats s LEFT JOIN {sides} d"
-    "   ON d.match_id = s.match_id AND d.side = s.player"
-    "   WHERE s.match_id = m.id AND s.player < m.player_count ORDER BY s.player)),"
-    "  substr(m.player1, 1, 64)"
-    "  || CASE WHEN m.player_count > 1 THEN %1 || substr(m.player2, 1, 64) ELSE '' END)"
-    "  AS \"Players\","
-    " %2 || CASE WHEN m.legs_to_win <= 0 THEN ''"
-    "  WHEN m.sets_to_win > 0 THEN %3 || m.sets_to_win"
-    "   || CASE m.sets_to_win WHEN 1 THEN %4 ELSE %5 END || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN %6 ELSE %7 END"
-    "  ELSE %3 || m.legs_to_win"
-    "   || CASE m.legs_to_win WHEN 1 THEN %6 ELSE %7 END END AS \"Game\","
-    " CASE m.state WHEN 1 THEN COALESCE((SELECT substr(w.name, 1, 64) FROM player_stats w"
-    "   WHERE w.match_id = m.id AND w.player = m.winner),"
-    "   substr(CASE m.winner WHEN 1 THEN m.player2 ELSE m.player1 END, 1, 64))"
-    "   || %8 || {score}"
-    "  WHEN 0 THEN %9 || {score} ELSE %10 || {score} END AS \"Result\"";
-
-// One average column of side `side` (0..7): empty for the games without one and for a side
-// the match does not have.
-QString AverageColumn(int side)
-{
-    return QStringLiteral(
-               ", CASE WHEN m.player_count > %1 AND m.game NOT IN %2 THEN (SELECT"
-               " replace(printf('%.2f', 3.0 * a.points / NULLIF(a.darts, 0)), '.', %3)"
-               " FROM player_stats a WHERE a.match_id = m.id AND a.player = %1) ELSE '' END"
-               " AS \"Avg %4\"")
-        .arg(side)
-        .arg(OtherGamesSqlList(), SqlDecimalPoint())
-        .arg(side + 1);
-}
-
-// The game's name in the language shown, for the games the New Game dialog offers.
-QString SqlGameName()
-{
-    QString names = QStringLiteral("CASE m.game");
+    TMatchListWords words{THistoryDialog::tr(" v "),
+                          THistoryDialog::tr(" · first to "),
+                          THistoryDialog::tr(" set of "),
+                          THistoryDialog::tr(" sets of "),
+                          THistoryDialog::tr(" leg"),
+                          THistoryDialog::tr(" legs"),
+                          THistoryDialog::tr(" won, "),
+                          THistoryDialog::tr("in play, "),
+                          THistoryDialog::tr("abandoned, "),
+                          QCoreApplication::translate("Describe", "Sets "),
+                          QCoreApplication::translate("Describe", ", Legs "),
+                          QLocale().decimalPoint(),
+                          {}};
     for (int kind = 0; kind < TNewGameDialog::kGameCount; ++kind) {
         const QString name = TNewGameDialog::GameTitleOf(kind);
-        names +=
-            QStringLiteral(" WHEN %1 THEN %2").arg(SqlText(name), SqlText(GameNameShown(name)));
+        words.GameNames.emplace_back(name, GameNameShown(name));
     }
-    return names + QStringLiteral(" ELSE m.game END");
-}
-
-QString MatchListSql(bool hasSides)
-{
-    QString averages;
-    for (int side = 0; side < kMaxSides; ++side) {
-        averages += AverageColumn(side);
-    }
-    // A store opened only to read, written before pairs came, has no sides table.
-    const QString sides = hasSides ? QStringLiteral("sides")
-                                   : QStringLiteral("(SELECT 0 AS match_id, 0 AS side,"
-                                                    " 1 AS team_size, '' AS thrower1,"
-                                                    " '' AS thrower2 WHERE 0)");
-    // The score is stored in English ("Sets 1-0, Legs 1-1") and shown in the language's words.
-    const QString score = QStringLiteral("replace(replace(m.score, 'Sets ', %1), ', Legs ', %2)")
-                              .arg(SqlText(QCoreApplication::translate("Describe", "Sets ")),
-                                   SqlText(QCoreApplication::translate("Describe", ", Legs ")));
-    return QString::fromUtf8(kMatchList)
-               .replace(QStringLiteral("{sides}"), sides)
-               .replace(QStringLiteral("{score}"), score)
-               .arg(SqlText(THistoryDialog::tr(" v ")), SqlGameName(),
-                    SqlText(THistoryDialog::tr(" · first to ")),
-                    SqlText(THistoryDialog::tr(" set of ")),
-                    SqlText(THistoryDialog::tr(" sets of ")), SqlText(THistoryDialog::tr(" leg")),
-                    SqlText(THistoryDialog::tr(" legs")), SqlText(THistoryDialog::tr(" won, ")))
-               .arg(SqlText(THistoryDialog::tr("in play, ")),
-                    SqlText(THistoryDialog::tr("abandoned, "))) +
-           averages + QStringLiteral(" FROM matches m ORDER BY m.id DESC");
+    return words;
 }
 
 } // namespace
@@ -238,11 +165,8 @@ bool THistoryDialog::CanResume(int64_t id) const
     if (id == 0 || !m_Store.IsWriter() || id == m_Store.CurrentMatch()) {
         return false;
     }
-    QSqlQuery state(m_Store.Database());
-    state.prepare(QStringLiteral("SELECT state FROM matches WHERE id=?"));
-    state.addBindValue(QVariant::fromValue(id));
-    return state.exec() && state.next() &&
-           state.value(0).toInt() != static_cast<int>(TMatchState::Won);
+    const std::optional<TMatchState> state = m_Store.Queries().State(id);
+    return state && *state != TMatchState::Won;
 }
 
 void THistoryDialog::UpdateButtons()
@@ -260,15 +184,9 @@ void THistoryDialog::ResumeSelected()
 
 void THistoryDialog::Reload()
 {
-    QSqlQuery shape(m_Store.Database());
-    const bool known =
-        shape.exec(QStringLiteral("SELECT (SELECT MAX(player_count) FROM matches),"
-                                  " EXISTS(SELECT 1 FROM sqlite_master WHERE name = 'sides')")) &&
-        shape.next();
-    const int mostSides = known ? std::clamp(shape.value(0).toInt(), 2, kMaxSides) : 2;
-    const bool hasSides = known && shape.value(1).toBool();
-    shape.finish();
-    m_Model->setQuery(QSqlQuery(MatchListSql(hasSides), m_Store.Database()));
+    const CMatchQueries queries = m_Store.Queries();
+    const int mostSides = queries.MostSides();
+    m_Model->setQuery(queries.MatchList(ListWords()));
     const char* const kHeaders[] = {"", QT_TR_NOOP("Date"), QT_TR_NOOP("Players"),
                                     QT_TR_NOOP("Game"), QT_TR_NOOP("Result")};
     for (int column = 1; column < kFirstAverage; ++column) {
@@ -310,10 +228,7 @@ void THistoryDialog::SelectRow(int row)
 
 int THistoryDialog::MatchCount() const
 {
-    QSqlQuery count(m_Store.Database());
-    return count.exec(QStringLiteral("SELECT COUNT(*) FROM matches")) && count.next()
-               ? count.value(0).toInt()
-               : 0;
+    return m_Store.Queries().MatchCount();
 }
 
 void THistoryDialog::OpenSelected()
