@@ -32,7 +32,7 @@ TProgramWindows::TProgramWindows() : TProgramWindows(TFormVTX::TContentsLater{})
 }
 
 TProgramWindows::TProgramWindows(TFormVTX::TContentsLater later)
-    : Main(later), Hint(TFormHint::TContentsLater{}, &Main)
+    : Main(Session, later), Hint(TFormHint::TContentsLater{}, &Main)
 {
     Main.SetNewGameDialog(&NewGame);
     Main.SetHintWindow(&Hint);

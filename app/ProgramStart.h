@@ -20,11 +20,13 @@ struct TProgramWindows
     // (and its checkout table) once New Game is painted, the hint window's when first shown.
     explicit TProgramWindows(TFormVTX::TContentsLater later);
 
+    // The match in play, made first: the window, the store's keeper and the room follow it.
+    TMatchSession Session;
     TFormVTX Main;
     TNewGameDialog NewGame{&Main};
     TFormHint Hint;
     // The match store, opened after the New Game dialog is painted.
-    TMatchKeeper Keeper{Main.Session(), CMatchStore::DefaultPath()};
+    TMatchKeeper Keeper{Session, CMatchStore::DefaultPath()};
     // History, the resume offered by New Game and the export, over the store.
     TStoreController Records{Main, NewGame, Keeper};
     // The room on the local network: nothing of it is loaded until it is switched on.

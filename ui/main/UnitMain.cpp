@@ -68,7 +68,20 @@ TFormVTX::TFormVTX(QWidget* parent) : TFormVTX(TContentsLater{}, parent)
     BuildContents();
 }
 
-TFormVTX::TFormVTX(TContentsLater, QWidget* parent) : QMainWindow(parent)
+TFormVTX::TFormVTX(TMatchSession& session, QWidget* parent)
+    : TFormVTX(session, TContentsLater{}, parent)
+{
+    BuildContents();
+}
+
+TFormVTX::TFormVTX(TContentsLater, QWidget* parent)
+    : TFormVTX(*new TMatchSession, TContentsLater{}, parent)
+{
+    m_OwnSession.reset(&m_Session);
+}
+
+TFormVTX::TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent)
+    : QMainWindow(parent), m_Session(session)
 {
     setObjectName(QStringLiteral("FormVTX"));
     setWindowTitle(QStringLiteral("Vantorix"));
@@ -661,14 +674,10 @@ void TFormVTX::GameLegWon(CPlayerScores& sheet)
     // The deciding leg of a set starts the leg count again.
     const bool setWon =
         params.LegsToWin > 0 && params.SetsToWin > 0 && m_Game.LegsInSet(winner) == 0;
-    // A long name is elided so that what was won stays readable in the banner.
-    const QString won = m_Game.MatchWinner() >= 0 ? tr("%1 wins the match")
-                        : setWon                  ? tr("%1 wins the set")
-                                                  : tr("%1 wins");
-    const QFontMetrics metrics = m_Banner->fontMetrics();
-    const int room = m_Banner->contentsRect().width() - metrics.horizontalAdvance(won.arg(u"")) -
-                     2 * metrics.averageCharWidth();
-    m_Banner->ShowFor(won.arg(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1))));
+    m_Banner->ShowWinner(m_Game.MatchWinner() >= 0 ? tr("%1 wins the match")
+                         : setWon                  ? tr("%1 wins the set")
+                                                   : tr("%1 wins"),
+                         name);
 }
 
 void TFormVTX::UpdateMatchDisplay()

@@ -37,8 +37,10 @@ class TManySides;
 class TComputerThrower;
 struct TBoardState;
 
-// The scoreboard window. It owns the match and shows it: two player panels on the "Default"
-// page, the statistics on the "Stats" page, every command as an action with its shortcut.
+// The scoreboard window. It follows the match session and is a source of its operations: two
+// player panels on the "Default" page, the statistics on the "Stats" page, every command as an
+// action with its shortcut. The program's start makes the session first and hands it over; a
+// window made without one (a tool, a benchmark) has a session of its own.
 class TFormVTX final : public QMainWindow
 {
     Q_OBJECT
@@ -53,6 +55,9 @@ public:
     struct TContentsLater
     {};
     explicit TFormVTX(TContentsLater, QWidget* parent = nullptr);
+    // The same over the program's session.
+    explicit TFormVTX(TMatchSession& session, QWidget* parent = nullptr);
+    TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent = nullptr);
     ~TFormVTX() override;
 
     const CGame& Game() const { return m_Game; }
@@ -179,7 +184,9 @@ private:
     // names. A match without a length shows the game alone, as always.
     void UpdateMatchDisplay();
 
-    TMatchSession m_Session;
+    // Made only when no session was handed over.
+    std::unique_ptr<TMatchSession> m_OwnSession;
+    TMatchSession& m_Session;
     const CGame& m_Game = m_Session.Game();
     QString m_ProgramDir;
     TNewGameDialog* m_NewGameDialog = nullptr;

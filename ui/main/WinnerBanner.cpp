@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QTimer>
 
 namespace {
@@ -57,6 +58,14 @@ TWinnerBanner::TWinnerBanner(QWidget* parent) : QLabel(parent)
 TWinnerBanner::~TWinnerBanner()
 {
     qApp->removeEventFilter(this);
+}
+
+void TWinnerBanner::ShowWinner(const QString& format, const QString& name)
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int room = contentsRect().width() - metrics.horizontalAdvance(format.arg(u"")) -
+                     2 * metrics.averageCharWidth();
+    ShowFor(format.arg(metrics.elidedText(name, Qt::ElideRight, std::max(room, 1))));
 }
 
 void TWinnerBanner::ShowFor(const QString& text)

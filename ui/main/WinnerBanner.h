@@ -18,6 +18,9 @@ public:
     ~TWinnerBanner() override;
 
     void ShowFor(const QString& text);
+    // Shows `format` with its %1 the winner's `name`, a long name elided so that what was won
+    // stays readable.
+    void ShowWinner(const QString& format, const QString& name);
     void End();
     // True while the banner holds back all keyboard and mouse input.
     bool Blocking() const;
