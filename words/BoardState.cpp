@@ -20,7 +20,7 @@ TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
 {
     TBoardState state;
     const QString ended = GamesEndLine(match);
-    state.Title = ended.isEmpty() ? GamesTitle(gameName, match) : ended;
+    state.Title = ended.isEmpty() ? MatchTitle(gameName, match) : ended;
     state.PlayerCount = std::clamp(match.Players(), 1, CGame::kMaxPlayers);
     state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
     const CDartsGame& leg = match.CurrentLeg();

@@ -19,26 +19,6 @@ QString GamesSideName(const CGamesMatch& match, int player)
     return QString::fromStdString(SideName(match.Params(), player));
 }
 
-QString GamesTitle(const QString& gameName, const CGamesMatch& match)
-{
-    const TGameParams& params = match.Params();
-    if (params.LegsToWin <= 0) {
-        return GameNameShown(gameName);
-    }
-    QString title = GameNameShown(gameName) + kDot + MatchLengthText(params);
-    const int winner = match.MatchWinner();
-    if (winner >= 0) {
-        return title + kDot +
-               QCoreApplication::translate("MatchFormat", "%1 wins the match")
-                   .arg(GamesSideName(match, winner));
-    }
-    if (params.SetsToWin > 0) {
-        title += kDot + QCoreApplication::translate("MatchFormat", "Set %1").arg(match.SetNumber());
-    }
-    return title + kDot +
-           QCoreApplication::translate("MatchFormat", "Leg %1").arg(match.LegNumberInSet());
-}
-
 QString GamesScoreText(const CGamesMatch& match, int player)
 {
     const TGameParams& params = match.Params();

@@ -8,9 +8,6 @@
 
 class CGamesMatch;
 
-// "Cricket · first to 3 legs · Leg 2", "… · first to 2 sets of 3 legs · Set 1 · Leg 2",
-// "… · Anna wins the match"; the game's name alone when no match length is set.
-QString GamesTitle(const QString& gameName, const CGamesMatch& match);
 // "Legs 2", "Sets 1 · Legs 2"; empty when no match length is set.
 QString GamesScoreText(const CGamesMatch& match, int player);
 // Once the leg in play has ended: "Anna wins the leg" (the match), "Anna: game over" for one

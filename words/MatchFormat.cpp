@@ -38,7 +38,7 @@ QString MatchLengthText(const TGameParams& params)
                      .arg(Counted(params.LegsToWin, "leg"));
 }
 
-QString MatchTitle(const QString& gameName, const CGame& game)
+QString MatchTitle(const QString& gameName, const CMatch& game)
 {
     const TGameParams& params = game.Params();
     if (params.LegsToWin <= 0) {
@@ -57,9 +57,11 @@ QString MatchTitle(const QString& gameName, const CGame& game)
         return title + kDot +
                QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegNumberInSet());
     }
+    // Without sets the leg in its set is the leg of the match.
     return over ? title + result
                 : title + kDot +
-                      QCoreApplication::translate("MatchFormat", "Leg %1").arg(game.LegCount());
+                      QCoreApplication::translate("MatchFormat", "Leg %1")
+                          .arg(game.LegNumberInSet());
 }
 
 QString MatchScoreText(const CGame& game, int player)

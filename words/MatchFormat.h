@@ -5,15 +5,17 @@
 #include <QString>
 
 class CGame;
+class CMatch;
 struct TGameParams;
 
 // "first to 3 legs", "first to 2 sets of 3 legs": the length of a match that has one (any
 // game's, X01 or not).
 QString MatchLengthText(const TGameParams& params);
 
-// "Standard 501 · first to 3 legs · Leg 4", "… · first to 2 sets of 3 legs · Set 2 · Leg 1";
-// "… · Anna wins the match" once it is won; the game's name alone when no match length is set.
-QString MatchTitle(const QString& gameName, const CGame& game);
+// Any game's: "Standard 501 · first to 3 legs · Leg 4", "Cricket · first to 3 legs · Leg 2",
+// "… · first to 2 sets of 3 legs · Set 2 · Leg 1"; "… · Anna wins the match" once it is won;
+// the game's name alone when no match length is set.
+QString MatchTitle(const QString& gameName, const CMatch& game);
 // "Legs 2", "Legs 2 · Sets 1"; "Sets 2" once a match of sets is won; empty when no match length
 // is set.
 QString MatchScoreText(const CGame& game, int player);

@@ -6,6 +6,7 @@
 #include "ui/common/WidgetHelpers.h"
 #include "ui/hints/DigitEdit.h"
 #include "words/GamesFormat.h"
+#include "words/MatchFormat.h"
 #include "words/Refusals.h"
 
 #include <QCoreApplication>
@@ -180,7 +181,7 @@ void TGamePanel::ShowMatch()
 QString TGamePanel::Title() const
 {
     const CGamesMatch* match = Played();
-    return match == nullptr ? QString() : GamesTitle(m_Session.Title(), *match);
+    return match == nullptr ? QString() : MatchTitle(m_Session.Title(), *match);
 }
 
 void TGamePanel::Refresh()
