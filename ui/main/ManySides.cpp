@@ -9,6 +9,17 @@
 
 #include <utility>
 
+int TManySides::SideShown(const CLeg& leg)
+{
+    int shown = leg.PlayerToThrow();
+    for (int32_t side = 0; leg.Finished() && side < leg.SheetCount(); ++side) {
+        if (leg.GetSheet(side)->Won()) {
+            shown = side;
+        }
+    }
+    return shown;
+}
+
 TManySides::TManySides(const CGame& game, TMainPages& pages, const TTypedEntry& entry)
     : m_Game(game), m_Pages(pages), m_Entry(entry)
 {}

@@ -8,6 +8,7 @@
 #include <functional>
 
 class CGame;
+class CLeg;
 class TMainPages;
 class TTypedEntry;
 
@@ -15,6 +16,10 @@ class TManySides final
 {
 public:
     TManySides(const CGame& game, TMainPages& pages, const TTypedEntry& entry);
+
+    // The side the panel shows when a match is shown: the side to throw, or the leg's winner
+    // once it is won (a match resumed between legs).
+    static int SideShown(const CLeg& leg);
 
     // Shows side `player` in the panel: its name bar, sheet, figures and hints.
     void Show(int player);

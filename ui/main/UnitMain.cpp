@@ -87,15 +87,8 @@ TFormVTX::TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent)
     setWindowTitle(QStringLiteral("Vantorix"));
     setMinimumSize(669, 300);
     resize(669, 570);
-    // Centred on the screen, and no larger than it: on a small screen (800x480) the players'
-    // boxes must not start below its edge.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        resize(size().boundedTo(area.size()).expandedTo(minimumSize()));
-        QRect frame(QPoint(), size());
-        frame.moveCenter(area.center());
-        move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
-    }
+    // On a small screen (800x480) the players' boxes must not start below its edge.
+    FitAndCentre(*this);
 
     // The window follows the session like every other view; it changes the match only by
     // handing operations to it.
@@ -454,15 +447,7 @@ void TFormVTX::ShowMatch()
     const TGameParams& params = m_Game.Params();
     m_Pages->LayOutFor(params.PlayerCount, TGamePanel::Draws(m_Session.Match()));
     const CLeg& leg = *m_Game.CurrentLeg();
-    // With more than two sides the first panel shows the side to throw, or the leg's winner
-    // once it is won (a match resumed between legs).
-    int shown = leg.PlayerToThrow();
-    for (int32_t side = 0; leg.Finished() && side < leg.SheetCount(); ++side) {
-        if (leg.GetSheet(side)->Won()) {
-            shown = side;
-        }
-    }
-    m_Players[0]->SetPlayer(m_Pages->ManySides() ? shown : 0);
+    m_Players[0]->SetPlayer(m_Pages->ManySides() ? TManySides::SideShown(leg) : 0);
     m_Players[1]->SetPlayer(1);
     // A match entered dart by dart brings the pad up; one of totals takes it away.
     if (params.EnterDarts || m_Entry->PadWindow() != nullptr) {
