@@ -1,8 +1,8 @@
 #include "caller/CallerFollower.h"
 
 #include "caller/Caller.h"
-#include "caller/MatchCalls.h"
 #include "session/MatchSession.h"
+#include "words/MatchCalls.h"
 
 #include <QLocale>
 

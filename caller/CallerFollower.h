@@ -4,8 +4,8 @@
 // operator, the computer, a keypad), the change is called in the program's language, with the
 // English words as the fallback a voice without that language speaks.
 
-#include "caller/CallerWords.h"
 #include "model/MatchOperation.h"
+#include "words/CallerWords.h"
 
 #include <QObject>
 

@@ -19,7 +19,8 @@ TComputerThrower::TComputerThrower(TMatchSession& session, QObject* parent)
     connect(&m_Timer, &QTimer::timeout, this, &TComputerThrower::Step);
     connect(&session, &TMatchSession::MatchStarted, this, &TComputerThrower::MatchChanged);
     connect(&session, &TMatchSession::Resumed, this, &TComputerThrower::MatchChanged);
-    connect(&session, &TMatchSession::OperationApplied, this, &TComputerThrower::OperationApplied);
+    connect(&session, &TMatchSession::OperationApplied, this,
+            &TComputerThrower::OnOperationApplied);
 }
 
 TComputerThrower::~TComputerThrower() = default;
@@ -81,7 +82,7 @@ void TComputerThrower::MatchChanged()
     emit StateChanged();
 }
 
-void TComputerThrower::OperationApplied(const TMatchOperation& operation)
+void TComputerThrower::OnOperationApplied(const TMatchOperation& operation)
 {
     if (m_Bots.empty()) {
         return; // people only: nothing to follow on a typed turn

@@ -64,7 +64,7 @@ signals:
 
 private:
     void MatchChanged();
-    void OperationApplied(const TMatchOperation& operation);
+    void OnOperationApplied(const TMatchOperation& operation);
     // Takes off a turn being shown and, when a computer is to throw and may, starts its turn.
     void Follow();
     void Step();

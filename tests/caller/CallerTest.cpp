@@ -1,10 +1,10 @@
 #include "caller/Caller.h"
 
-#include "caller/CallerPhrases.h"
-#include "caller/GamesCallPhrases.h"
 #include "games/GamesMatch.h"
 #include "model/DartNotation.h"
 #include "model/UnitVTXGameLogic.h"
+#include "words/CallerPhrases.h"
+#include "words/GamesCallPhrases.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

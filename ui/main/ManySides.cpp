@@ -44,7 +44,7 @@ void TManySides::Show(int player)
     panel.SetActive(thrower != nullptr && thrower->PlayerIndex() == player);
 }
 
-void TManySides::SheetChanged(int player)
+void TManySides::OnSheetChanged(int player)
 {
     m_PanelStale = m_PanelStale || m_Pages.Players()[0]->Player() == player;
     m_CardsStale = true;

@@ -24,7 +24,7 @@ public:
     // Shows side `player` in the panel: its name bar, sheet, figures and hints.
     void Show(int player);
     // Side `player`'s sheet changed: the panel (when it shows it) and the cards are stale.
-    void SheetChanged(int player);
+    void OnSheetChanged(int player);
     // The turn passed to `player` (-1: nobody throws): the panel follows at once.
     void TurnPassed(int player);
     // Everything shown again at the next Flush (a match started or put back).

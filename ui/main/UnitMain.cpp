@@ -617,7 +617,7 @@ void TFormVTX::GameSheetChanged(CPlayerScores& sheet)
     if (m_Pages->ManySides()) {
         // Shown once the operation is done: a turn changes a sheet and passes the turn, and
         // the one panel and the cards are then brought up to date once.
-        m_Sides->SheetChanged(player);
+        m_Sides->OnSheetChanged(player);
         return;
     }
     if (TPlayerPanel* panel = m_Pages->PanelOf(player)) {

@@ -1,4 +1,4 @@
-#include "caller/CallerWords.h"
+#include "words/CallerWords.h"
 
 #include <array>
 

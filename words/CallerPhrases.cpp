@@ -1,4 +1,4 @@
-#include "caller/CallerPhrases.h"
+#include "words/CallerPhrases.h"
 
 #include "model/UnitVTXGameLogic.h"
 

@@ -5,8 +5,8 @@
 // shot, and the leg"); the practice games call what the thrower goes for next ("going for
 // seven"), the score (Bob's 27) or the remainder (121). A pure function of the match.
 
-#include "caller/CallerPhrases.h"
-#include "caller/CallerWords.h"
+#include "words/CallerPhrases.h"
+#include "words/CallerWords.h"
 
 #include <string>
 

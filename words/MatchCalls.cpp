@@ -1,9 +1,9 @@
-#include "caller/MatchCalls.h"
+#include "words/MatchCalls.h"
 
-#include "caller/CallerPhrases.h"
-#include "caller/GamesCallPhrases.h"
 #include "games/GamesMatch.h"
 #include "model/UnitVTXGameLogic.h"
+#include "words/CallerPhrases.h"
+#include "words/GamesCallPhrases.h"
 
 std::string MatchCallPhrase(const CMatch& match, TCallKind kind, int32_t player, int32_t entry,
                             TCallLanguage language)

@@ -4,7 +4,7 @@
 // "game shot, and the leg" (set, match) on a win, and "Anna, you require eighty-one" before a
 // turn that can finish the leg. A pure function of what happened: no toolkit, no audio.
 
-#include "caller/CallerWords.h"
+#include "words/CallerWords.h"
 
 #include <cstdint>
 #include <string>

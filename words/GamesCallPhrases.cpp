@@ -1,4 +1,4 @@
-#include "caller/GamesCallPhrases.h"
+#include "words/GamesCallPhrases.h"
 
 #include "games/AroundTheClock.h"
 #include "games/Bobs27.h"

@@ -3,9 +3,9 @@
 // What the caller says after a change of any match, in any language: the one entry the
 // caller's follower uses, whatever the game.
 
-#include "caller/CallerPhrases.h"
-#include "caller/CallerWords.h"
 #include "model/Match.h"
+#include "words/CallerPhrases.h"
+#include "words/CallerWords.h"
 
 #include <string>
 
