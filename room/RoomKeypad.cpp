@@ -154,7 +154,10 @@ TRoomReply TRoomKeypad::Submit(const QByteArray& message)
         break;
     }
     const int32_t player = match.SideToThrow();
-    if (player >= 0 && ComputerAverage(match.Params(), player) > 0) {
+    if (player < 0) { // the leg is over: the match says so in its own words
+        return refuse(RefusalText(session.Check({TOperationKind::Turn, player}), match.Kind()));
+    }
+    if (ComputerAverage(match.Params(), player) > 0) {
         return refuse(tr("The computer throws this turn"));
     }
     TMatchOperation operation{TOperationKind::Turn, player};

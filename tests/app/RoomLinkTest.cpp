@@ -256,6 +256,19 @@ void TestRoomLink::KeypadTurnsReachTheWindowAndEveryPage()
     QCOMPARE(
         keypad.SendAsIs(R"({"op":"turn","score":45})").value(QStringLiteral("refused")).toString(),
         QStringLiteral("This keypad page is out of date: load it again"));
+
+    // Once the leg is won nobody throws: a checkout, a turn or darts from a keypad are refused.
+    for (const auto& [player, score] : {std::pair{1, 180}, {0, 180}, {1, 180}, {0, 180}}) {
+        QVERIFY(windows.Main.Session().Apply({TOperationKind::Turn, player, 0, score}));
+    }
+    QVERIFY(windows.Main.Session().Apply(
+        {TOperationKind::Turn, 1, 0, CPlayerScores::kFinishingTurn, 3}));
+    QTRY_COMPARE(keypad.Version(), version + 6); // the page has the won leg
+    for (const char* request : {R"({"op":"checkout","score":81,"darts":2})",
+                                R"({"op":"turn","score":60})", R"({"op":"darts","darts":"T20"})"}) {
+        QCOMPARE(keypad.Send(request).value(QStringLiteral("refused")).toString(),
+                 RefusalText({TRefusal::LegFinished}));
+    }
 }
 
 void TestRoomLink::TokensLimitsNewCodesAndSwitchingOff()
