@@ -1,6 +1,29 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoardState</name>
+    <message>
+        <source>No score</source>
+        <translation>Keine Punkte</translation>
+    </message>
+    <message>
+        <source>1 mark: </source>
+        <translation>1 Mark: </translation>
+    </message>
+    <message>
+        <source>%1 marks: </source>
+        <translation>%1 Marks: </translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Zuletzt %1</translation>
+    </message>
+</context>
+<context>
     <name>CMatchStore</name>
     <message>
         <source>its %1 players were read as %2</source>
@@ -1408,29 +1431,6 @@ Darts-Anzeigetafel</translation>
     <message>
         <source> · bust</source>
         <translation> · überworfen</translation>
-    </message>
-</context>
-<context>
-    <name>TRoomFollower</name>
-    <message>
-        <source>No score</source>
-        <translation>Keine Punkte</translation>
-    </message>
-    <message>
-        <source>1 mark: </source>
-        <translation>1 Mark: </translation>
-    </message>
-    <message>
-        <source>%1 marks: </source>
-        <translation>%1 Marks: </translation>
-    </message>
-    <message>
-        <source>Legs %1</source>
-        <translation>Legs %1</translation>
-    </message>
-    <message>
-        <source>Last %1</source>
-        <translation>Zuletzt %1</translation>
     </message>
 </context>
 <context>

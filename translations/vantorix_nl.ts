@@ -1,6 +1,29 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>BoardState</name>
+    <message>
+        <source>No score</source>
+        <translation>Geen score</translation>
+    </message>
+    <message>
+        <source>1 mark: </source>
+        <translation>1 mark: </translation>
+    </message>
+    <message>
+        <source>%1 marks: </source>
+        <translation>%1 marks: </translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>Last %1</source>
+        <translation>Laatste %1</translation>
+    </message>
+</context>
+<context>
     <name>CMatchStore</name>
     <message>
         <source>its %1 players were read as %2</source>
@@ -1408,29 +1431,6 @@ Dartsscorebord</translation>
     <message>
         <source> · bust</source>
         <translation> · bust</translation>
-    </message>
-</context>
-<context>
-    <name>TRoomFollower</name>
-    <message>
-        <source>No score</source>
-        <translation>Geen score</translation>
-    </message>
-    <message>
-        <source>1 mark: </source>
-        <translation>1 mark: </translation>
-    </message>
-    <message>
-        <source>%1 marks: </source>
-        <translation>%1 marks: </translation>
-    </message>
-    <message>
-        <source>Legs %1</source>
-        <translation>Legs %1</translation>
-    </message>
-    <message>
-        <source>Last %1</source>
-        <translation>Laatste %1</translation>
     </message>
 </context>
 <context>

@@ -46,15 +46,15 @@ TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
                 continue;
             }
             shown.Darts = turns[turn].Darts.empty()
-                              ? QCoreApplication::translate("TRoomFollower", "No score")
+                              ? QCoreApplication::translate("BoardState", "No score")
                               : QString::fromStdString(DartsText(turns[turn].Darts, " · "));
             if (cricket != nullptr && !turns[turn].Darts.empty()) {
                 // The marks first: they matter more in the room than the darts.
                 const int marks = cricket->TurnMarks(static_cast<int32_t>(turn));
                 shown.Darts =
                     (marks == 1
-                         ? QCoreApplication::translate("TRoomFollower", "1 mark: ")
-                         : QCoreApplication::translate("TRoomFollower", "%1 marks: ").arg(marks)) +
+                         ? QCoreApplication::translate("BoardState", "1 mark: ")
+                         : QCoreApplication::translate("BoardState", "%1 marks: ").arg(marks)) +
                     shown.Darts;
             }
             break;
@@ -84,10 +84,10 @@ TBoardState X01BoardState(const CGame& game, const QString& title, const TRoutes
         TBoardPlayer& shown = player < 2 ? state.Players[static_cast<size_t>(player)]
                                          : state.MoreSides[static_cast<size_t>(player - 2)];
         shown.Name = QString::fromStdString(game.PlayerName(player));
-        shown.MatchScore = params.LegsToWin > 0
-                               ? MatchScoreText(game, player)
-                               : QCoreApplication::translate("TRoomFollower", "Legs %1")
-                                     .arg(game.LegsInSet(player));
+        shown.MatchScore =
+            params.LegsToWin > 0
+                ? MatchScoreText(game, player)
+                : QCoreApplication::translate("BoardState", "Legs %1").arg(game.LegsInSet(player));
         const CPlayerScores* sheet = leg->GetSheet(player);
         if (sheet == nullptr || sheet->LastEntry() == nullptr) {
             continue;
@@ -95,8 +95,8 @@ TBoardState X01BoardState(const CGame& game, const QString& title, const TRoutes
         const int32_t remainder = sheet->LastEntry()->Remainder;
         shown.Remainder = QString::number(remainder);
         if (sheet->EntryCount() > 1) {
-            shown.LastTurn = QCoreApplication::translate("TRoomFollower", "Last %1")
-                                 .arg(sheet->LastEntry()->Score);
+            shown.LastTurn =
+                QCoreApplication::translate("BoardState", "Last %1").arg(sheet->LastEntry()->Score);
         }
         shown.Throws = inPlay && leg->PlayerToThrow() == player;
         if (player == dartsSide) {
