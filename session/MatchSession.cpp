@@ -1,5 +1,6 @@
 #include "session/MatchSession.h"
 
+#include "games/DartsGame.h"
 #include "games/MatchFactory.h"
 
 #include <utility>
@@ -34,9 +35,10 @@ void TMatchSession::Make(const QString& title, const TGameParams& params)
 {
     m_Quiet = true;
     m_Game.NewGame(params);
-    std::unique_ptr<CMatch> made = MakeMatch(title.toStdString(), params);
-    // The X01 match is played on the sheets its readers follow, not on a copy of them.
-    m_Other = made->Kind() == TGameKind::X01 ? nullptr : std::move(made);
+    // The X01 match is played on the sheets its readers follow, not on a copy of them: only
+    // another game's match is made.
+    const std::string name = title.toStdString();
+    m_Other = GameKindOf(name) == TGameKind::X01 ? nullptr : MakeMatch(name, params);
     m_Match = m_Other != nullptr ? m_Other.get() : &m_Game;
     m_LastMoveWasUndo = false;
 }
