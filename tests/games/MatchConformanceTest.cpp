@@ -5,6 +5,7 @@
 
 #include "games/DartsGame.h"
 #include "games/MatchFactory.h"
+#include "model/MatchTally.h"
 #include "model/UnitVTXGameLogic.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,42 @@ TEST(MatchFactory, KnowsTheGamesThisVersionPlays)
                                                    {"", false}}) {
         EXPECT_EQ(IsKnownGame(name), known) << name;
     }
+}
+
+// The one tally of legs and sets: each case folds its legs' winners (-1: nobody won) and
+// reads the figures after the last.
+TEST(MatchTally, FoldsLegsIntoSetsAndAWinner)
+{
+    struct TCase
+    {
+        int32_t LegsToWin;
+        int32_t SetsToWin;
+        std::vector<int32_t> Winners;
+        std::vector<int32_t> LegsInSet, SetsWon, LegsWon;
+        int32_t SetIndex, LegInSet, Winner;
+    };
+    const std::vector<TCase> cases = {
+        {0, 0, {0, 1, 1}, {1, 2}, {0, 0}, {1, 2}, 0, 3, -1}, // no length: legs go on
+        {2, 0, {0, -1, 0}, {2, 0}, {0, 0}, {2, 0}, 0, 3, 0}, // a tie counts as a leg played
+        {2, 0, {0, 0, 1}, {2, 0}, {0, 0}, {2, 0}, 0, 2, 0},  // nothing after the winner
+        {2, 2, {0, 0, 1}, {0, 1}, {1, 0}, {2, 1}, 1, 1, -1}, // a set won starts the legs again
+        {1, 2, {1, 0, 1}, {0, 0}, {1, 2}, {1, 2}, 3, 0, 1},  // sets of one leg
+        {2, 1, {5, 1, 1}, {0, 0}, {0, 1}, {0, 2}, 1, 0, 1}}; // a side the tally lacks: none
+    for (const TCase& c : cases) {
+        TMatchTally tally(2);
+        for (const int32_t winner : c.Winners) {
+            tally.Fold(winner, c.LegsToWin, c.SetsToWin);
+        }
+        EXPECT_EQ(tally.LegsInSet, c.LegsInSet);
+        EXPECT_EQ(tally.SetsWon, c.SetsWon);
+        EXPECT_EQ(tally.LegsWon, c.LegsWon);
+        EXPECT_EQ(tally.SetIndex, c.SetIndex);
+        EXPECT_EQ(tally.LegInSet, c.LegInSet);
+        EXPECT_EQ(tally.Winner, c.Winner);
+    }
+    EXPECT_EQ(TMatchTally::Of({3, 4}, 1), 4);
+    EXPECT_EQ(TMatchTally::Of({3, 4}, 2), 0);
+    EXPECT_EQ(TMatchTally::Of({3, 4}, -1), 0);
 }
 
 } // namespace
