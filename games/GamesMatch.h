@@ -49,6 +49,7 @@ public:
     std::string PlayerName(int32_t player) const override;
     int32_t SideToThrow() const override { return CurrentLeg().PlayerToThrow(); }
     bool LegOver() const override { return CurrentLeg().Over(); }
+    int32_t LegWinner() const override { return Players() == 1 ? -1 : CurrentLeg().Winner(); }
     TPlayerStats SideFigures(int32_t player) const override;
     TThrowCheck Check(const TMatchOperation& operation) const override;
     [[nodiscard]] bool Apply(const TMatchOperation& operation) override;

@@ -29,3 +29,15 @@ std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& 
     game->NewGame(params);
     return game;
 }
+
+CMatch& StartMatch(std::string_view gameName, const TGameParams& params, CGame& sheets,
+                   std::unique_ptr<CMatch>& made)
+{
+    sheets.NewGame(params);
+    if (const TGameKind kind = GameKindOf(gameName); kind != TGameKind::X01) {
+        made = std::make_unique<CGamesMatch>(kind, params);
+        return *made;
+    }
+    made.reset();
+    return sheets;
+}

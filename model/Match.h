@@ -51,6 +51,10 @@ public:
     virtual int32_t LegCount() const = 0;
     // Whether the leg in play is over (won, or ended by every side).
     virtual bool LegOver() const = 0;
+    // The side that won the leg in play; -1 while it is played, for a tie, and for a game a
+    // side plays alone against a score (cricket and the practice games: a lone side's leg ends,
+    // it beats nobody). A lone X01 side wins its leg by checking out.
+    virtual int32_t LegWinner() const = 0;
     // The match's winner (-1 while open, and always without a match length), the sets won
     // (0 without sets), the legs won in the set in play (in the match without sets), and the
     // legs won in the whole match.

@@ -251,6 +251,17 @@ bool CGame::LegOver() const
     return leg == nullptr || leg->Finished();
 }
 
+int32_t CGame::LegWinner() const
+{
+    const CLeg* leg = CurrentLeg();
+    for (int32_t player = 0; leg != nullptr && player < leg->SheetCount(); ++player) {
+        if (leg->GetSheet(player)->Won()) {
+            return player;
+        }
+    }
+    return -1;
+}
+
 TThrowCheck CGame::Check(const TMatchOperation& operation) const
 {
     const CLeg* leg = CurrentLeg();

@@ -34,12 +34,8 @@ TMatchSession::~TMatchSession()
 void TMatchSession::Make(const QString& title, const TGameParams& params)
 {
     m_Quiet = true;
-    m_Game.NewGame(params);
-    // The X01 match is played on the sheets its readers follow, not on a copy of them: only
-    // another game's match is made.
-    const std::string name = title.toStdString();
-    m_Other = GameKindOf(name) == TGameKind::X01 ? nullptr : MakeMatch(name, params);
-    m_Match = m_Other != nullptr ? m_Other.get() : &m_Game;
+    // The X01 match is played on the sheets its readers follow, not on a copy of them.
+    m_Match = &StartMatch(title.toStdString(), params, m_Game, m_Other);
     m_LastMoveWasUndo = false;
 }
 

@@ -86,7 +86,6 @@ TEXTS.update({
     "%1 wins the leg": {"de": "%1 gewinnt das Leg", "nl": "%1 wint de leg", "fr": "%1 remporte la manche", "es": "%1 gana el leg"},
     "Set %1": {"de": "Set %1", "nl": "Set %1", "fr": "Set %1", "es": "Set %1"},
     "Leg %1": {"de": "Leg %1", "nl": "Leg %1", "fr": "Manche %1", "es": "Leg %1"},
-    "Sets %1 · Legs %2": {"de": "Sets %1 · Legs %2", "nl": "Sets %1 · legs %2", "fr": "Sets %1 · manches %2", "es": "Sets %1 · legs %2"},
     "Legs %1": {"de": "Legs %1", "nl": "Legs %1", "fr": "Manches %1", "es": "Legs %1"},
     "Sets %1": {"de": "Sets %1", "nl": "Sets %1", "fr": "Sets %1", "es": "Sets %1"},
     "%1: game over": {"de": "%1: Spiel vorbei", "nl": "%1: spel voorbij", "fr": "%1 : partie terminée", "es": "%1: fin de la partida"},

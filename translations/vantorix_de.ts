@@ -390,10 +390,6 @@
         <translation>Leg %1</translation>
     </message>
     <message>
-        <source>Sets %1 · Legs %2</source>
-        <translation>Sets %1 · Legs %2</translation>
-    </message>
-    <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
     </message>

@@ -13,29 +13,27 @@
 
 namespace {
 
-// The board of a match of cricket or a practice game: each side's headline figure (points,
-// target, score, remainder) in the remainder's place, its last turn's darts, what it has still
-// to do in the route's place.
-TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
+TBoardPlayer& Place(TBoardState& state, int32_t player)
 {
-    TBoardState state;
-    const QString ended = GamesEndLine(match);
-    state.Title = ended.isEmpty() ? MatchTitle(gameName, match) : ended;
-    state.PlayerCount = std::clamp(match.Players(), 1, CGame::kMaxPlayers);
-    state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
+    return player < 2 ? state.Players[static_cast<size_t>(player)]
+                      : state.MoreSides[static_cast<size_t>(player - 2)];
+}
+
+// Cricket and the practice games: each side's headline figure (points, target, score,
+// remainder) in the remainder's place, its last turn's darts, what it has still to do in the
+// route's place.
+void ShowGamesFigures(const CGamesMatch& match, TBoardState& state)
+{
     const CDartsGame& leg = match.CurrentLeg();
     const TGameTable table = leg.Table();
     const auto* cricket = dynamic_cast<const CCricketGame*>(&leg);
     const std::vector<TPlayedTurn>& turns = leg.Turns();
     for (int32_t player = 0; player < state.PlayerCount; ++player) {
-        TBoardPlayer& shown = player < 2 ? state.Players[static_cast<size_t>(player)]
-                                         : state.MoreSides[static_cast<size_t>(player - 2)];
+        TBoardPlayer& shown = Place(state, player);
         const auto side = static_cast<size_t>(player);
-        shown.Name = GamesSideName(match, player);
-        shown.MatchScore = GamesScoreText(match, player);
+        shown.MatchScore = MatchScoreText(match, player);
         shown.Remainder =
             side < table.Headlines.size() ? GamesText(table.Headlines[side]) : QString();
-        shown.Throws = leg.PlayerToThrow() == player;
         shown.Route = GamesRouteText(match, player);
         if (match.Params().TeamSize == 2 && !leg.Over()) {
             shown.Thrower =
@@ -60,35 +58,23 @@ TBoardState GamesBoardState(const QString& gameName, const CGamesMatch& match)
             break;
         }
     }
-    return state;
 }
 
-TBoardState X01BoardState(const CGame& game, const QString& title, const TRoutes& route,
-                          int dartsSide, const QString& darts)
+// X01: each side's remainder, its last turn and darts (the computer's as they land), and the
+// first route under a finishable remainder.
+void ShowX01Figures(const CGame& game, TBoardState& state, const TRoutes& route, int dartsSide,
+                    const QString& darts)
 {
-    TBoardState state;
-    const CLeg* leg = game.CurrentLeg();
-    if (leg == nullptr) {
-        state.Title = QStringLiteral("Vantorix");
-        return state;
-    }
+    const CLeg& leg = *game.CurrentLeg();
     const TGameParams& params = game.Params();
-    // A won leg is said in the title line until the next leg starts.
-    const QString won = WinLine(game);
-    state.Title = won.isEmpty() ? MatchTitle(title, game) : won;
-    state.PlayerCount = std::clamp(params.PlayerCount, 1, CGame::kMaxPlayers);
-    state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
-    const bool inPlay = !leg->Finished() && game.MatchWinner() < 0;
-    const int32_t legIndex = game.LegCount() - 1;
+    const bool inPlay = game.SideToThrow() >= 0;
     for (int32_t player = 0; player < state.PlayerCount; ++player) {
-        TBoardPlayer& shown = player < 2 ? state.Players[static_cast<size_t>(player)]
-                                         : state.MoreSides[static_cast<size_t>(player - 2)];
-        shown.Name = QString::fromStdString(game.PlayerName(player));
+        TBoardPlayer& shown = Place(state, player);
         shown.MatchScore =
             params.LegsToWin > 0
                 ? MatchScoreText(game, player)
                 : QCoreApplication::translate("BoardState", "Legs %1").arg(game.LegsInSet(player));
-        const CPlayerScores* sheet = leg->GetSheet(player);
+        const CPlayerScores* sheet = leg.GetSheet(player);
         if (sheet == nullptr || sheet->LastEntry() == nullptr) {
             continue;
         }
@@ -98,22 +84,20 @@ TBoardState X01BoardState(const CGame& game, const QString& title, const TRoutes
             shown.LastTurn =
                 QCoreApplication::translate("BoardState", "Last %1").arg(sheet->LastEntry()->Score);
         }
-        shown.Throws = inPlay && leg->PlayerToThrow() == player;
         if (player == dartsSide) {
             shown.Darts = darts;
         } else if (const std::vector<TDart>* thrown = sheet->EntryDarts(sheet->EntryCount() - 1)) {
             shown.Darts = QString::fromStdString(DartsText(*thrown, " · "));
         }
         if (params.TeamSize == 2 && !sheet->Won()) {
-            shown.Thrower = QString::fromStdString(
-                game.ThrowerName(player, game.ThrowerFor(legIndex, sheet->EntryCount())));
+            shown.Thrower =
+                QString::fromStdString(game.ThrowerName(player, game.ThrowerToThrow(player)));
         }
         if (inPlay && params.CheckOutRule && !params.CountUp && route && remainder >= 2 &&
             CGame::CheckOutDarts(remainder) > 0) {
             shown.Route = route(remainder);
         }
     }
-    return state;
 }
 
 } // namespace
@@ -121,10 +105,27 @@ TBoardState X01BoardState(const CGame& game, const QString& title, const TRoutes
 TBoardState BoardStateOf(const CMatch& match, const QString& title, const TRoutes& route,
                          int dartsSide, const QString& darts)
 {
-    // The board shows each kind's own figures: X01's remainders and routes, the other games'
-    // headline figures and what each side has still to do.
-    if (const auto* games = dynamic_cast<const CGamesMatch*>(&match)) {
-        return GamesBoardState(title, *games);
+    TBoardState state;
+    if (match.LegCount() == 0) {
+        state.Title = QStringLiteral("Vantorix");
+        return state;
     }
-    return X01BoardState(static_cast<const CGame&>(match), title, route, dartsSide, darts);
+    // A leg that has ended is said in the title line until the next leg starts.
+    const QString won = WinLine(match);
+    state.Title = won.isEmpty() ? MatchTitle(title, match) : won;
+    state.PlayerCount = std::clamp(match.Sides(), 1, CGame::kMaxPlayers);
+    state.MoreSides.resize(static_cast<size_t>(std::max(state.PlayerCount - 2, 0)));
+    for (int32_t player = 0; player < state.PlayerCount; ++player) {
+        TBoardPlayer& shown = Place(state, player);
+        shown.Name = QString::fromStdString(match.PlayerName(player));
+        shown.Throws = match.SideToThrow() == player;
+    }
+    // The figures are each kind's own: X01's remainders and routes, the other games' headline
+    // figures and what each side has still to do.
+    if (const auto* games = dynamic_cast<const CGamesMatch*>(&match)) {
+        ShowGamesFigures(*games, state);
+    } else {
+        ShowX01Figures(static_cast<const CGame&>(match), state, route, dartsSide, darts);
+    }
+    return state;
 }

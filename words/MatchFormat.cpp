@@ -1,6 +1,6 @@
 #include "words/MatchFormat.h"
 
-#include "model/UnitVTXGameLogic.h"
+#include "model/Match.h"
 #include "words/ShownText.h"
 
 #include <QCoreApplication>
@@ -64,56 +64,51 @@ QString MatchTitle(const QString& gameName, const CMatch& game)
                           .arg(game.LegNumberInSet());
 }
 
-QString MatchScoreText(const CGame& game, int player)
+QString MatchScoreText(const CMatch& match, int player)
 {
-    const TGameParams& params = game.Params();
+    const TGameParams& params = match.Params();
     if (params.LegsToWin <= 0) {
         return {};
     }
     // Once a match of sets is won, the legs of a set no longer in play say nothing.
-    if (PlaysSets(params) && game.MatchWinner() >= 0) {
-        return QCoreApplication::translate("MatchFormat", "Sets %1").arg(game.SetsWon(player));
+    if (PlaysSets(params) && match.MatchWinner() >= 0) {
+        return QCoreApplication::translate("MatchFormat", "Sets %1").arg(match.SetsWon(player));
     }
     QString text =
-        QCoreApplication::translate("MatchFormat", "Legs %1").arg(game.LegsInSet(player));
+        QCoreApplication::translate("MatchFormat", "Legs %1").arg(match.LegsInSet(player));
     if (PlaysSets(params)) {
         text +=
-            kDot + QCoreApplication::translate("MatchFormat", "Sets %1").arg(game.SetsWon(player));
+            kDot + QCoreApplication::translate("MatchFormat", "Sets %1").arg(match.SetsWon(player));
     }
     return text;
 }
 
-QString WinLine(const CGame& game)
+QString WinLine(const CMatch& match)
 {
-    const CLeg* leg = game.CurrentLeg();
-    if (leg == nullptr || !leg->Finished()) {
+    if (match.LegCount() == 0 || !match.LegOver()) {
         return {};
     }
-    const TGameParams& params = game.Params();
-    for (int32_t player = 0; player < leg->SheetCount(); ++player) {
-        if (!leg->GetSheet(player)->Won()) {
-            continue;
-        }
-        const QString name = QString::fromStdString(game.PlayerName(player));
-        // The deciding leg of a set starts the leg count again.
-        const bool setWon = PlaysSets(params) && game.LegsInSet(player) == 0;
-        return (game.MatchWinner() >= 0
-                    ? QCoreApplication::translate("MatchFormat", "%1 wins the match")
-                : setWon ? QCoreApplication::translate("MatchFormat", "%1 wins the set")
-                         : QCoreApplication::translate("MatchFormat", "%1 wins the leg"))
-            .arg(name);
+    const int32_t winner = match.LegWinner();
+    if (winner < 0) {
+        return match.Sides() == 1 ? QCoreApplication::translate("MatchFormat", "%1: game over")
+                                        .arg(QString::fromStdString(match.PlayerName(0)))
+                                  : QCoreApplication::translate("MatchFormat", "Game over: a tie");
     }
-    return {};
+    // The deciding leg of a set starts the leg count again.
+    const bool setWon = PlaysSets(match.Params()) && match.LegsInSet(winner) == 0;
+    return (match.MatchWinner() >= 0
+                ? QCoreApplication::translate("MatchFormat", "%1 wins the match")
+            : setWon ? QCoreApplication::translate("MatchFormat", "%1 wins the set")
+                     : QCoreApplication::translate("MatchFormat", "%1 wins the leg"))
+        .arg(QString::fromStdString(match.PlayerName(winner)));
 }
 
-QString SideBarName(const CGame& game, int player)
+QString SideBarName(const CMatch& match, int player)
 {
-    QString name = QString::fromStdString(game.PlayerName(player));
-    const CLeg* leg = game.CurrentLeg();
-    const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
-    if (game.Params().TeamSize == 2 && sheet != nullptr && !sheet->Won()) {
-        name += kDot + QString::fromStdString(game.ThrowerName(
-                           player, game.ThrowerFor(game.LegCount() - 1, sheet->EntryCount())));
+    QString name = QString::fromStdString(match.PlayerName(player));
+    if (match.Params().TeamSize == 2 && match.LegCount() > 0 && match.LegWinner() != player) {
+        name +=
+            kDot + QString::fromStdString(match.ThrowerName(player, match.ThrowerToThrow(player)));
     }
     return name;
 }

@@ -23,7 +23,8 @@ struct TKindCase
 std::vector<int64_t> Seen(const CMatch& match)
 {
     std::vector<int64_t> seen{match.LegCount(), match.SideToThrow(), match.MatchWinner(),
-                              match.LegOver(),  match.SetNumber(),   match.LegNumberInSet()};
+                              match.LegOver(),  match.SetNumber(),   match.LegNumberInSet(),
+                              match.LegWinner()};
     for (int32_t side = 0; side < match.Sides(); ++side) {
         const TPlayerStats figures = match.SideFigures(side);
         seen.insert(seen.end(),
@@ -82,6 +83,7 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
     EXPECT_EQ(match->SideToThrow(), 1);
     EXPECT_EQ(match->PlayerName(1), "Ben");
     EXPECT_FALSE(match->LegOver());
+    EXPECT_EQ(match->LegWinner(), -1);
     EXPECT_EQ(match->MatchWinner(), -1);
     EXPECT_EQ(match->Check({TOperationKind::Undo}).Refusal, TRefusal::NothingToUndo);
     EXPECT_EQ(match->Check({TOperationKind::UndoNextLeg}).Refusal, TRefusal::NextLegUnderway);
@@ -126,6 +128,7 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
     ASSERT_GE(winner, 0) << "no winner in 20000 operations";
     EXPECT_EQ(match->LegsWon(winner), 2);
     EXPECT_TRUE(match->LegOver());
+    EXPECT_EQ(match->LegWinner(), winner);
     EXPECT_EQ(match->SideToThrow(), -1);
     EXPECT_EQ(match->Check({TOperationKind::NextLeg}).Refusal, TRefusal::MatchOver);
     EXPECT_FALSE(match->Check({TOperationKind::Turn, 0}).Accepted());

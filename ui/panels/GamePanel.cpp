@@ -35,7 +35,7 @@ QString Marks(int count)
 
 QString Side(const CGamesMatch& match, int player)
 {
-    return GamesSideName(match, player);
+    return QString::fromStdString(match.PlayerName(player));
 }
 
 } // namespace
@@ -205,7 +205,7 @@ void TGamePanel::Refresh()
                                match->ThrowerName(player, match->ThrowerToThrow(player)));
         }
         if (params.LegsToWin > 0) {
-            name += QStringLiteral("\n") + GamesScoreText(*match, player);
+            name += QStringLiteral("\n") + MatchScoreText(*match, player);
         }
         m_Names[side]->setText(name);
         // The side to throw stands out; so does the winner of the leg.
@@ -235,7 +235,7 @@ void TGamePanel::Refresh()
         }
     }
     m_Prompt->setText(toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
-                                   : GamesEndLine(*match));
+                                   : WinLine(*match));
     // Disabled with the keyboard, the box would hand it on along the tab chain (to the Hints
     // button, where typed darts open its drop-down): the panel keeps it, and gives it back to
     // the box when a turn can be typed again (after an undo, in the next leg).
