@@ -1,5 +1,7 @@
 #include "games/GamesMatch.h"
 
+#include "model/DartNotation.h"
+
 #include <algorithm>
 
 CGamesMatch::CGamesMatch(TGameKind kind, const TGameParams& params) : m_Kind(kind), m_Params(params)
@@ -157,4 +159,29 @@ TPlayerStats CGamesMatch::SideFigures(int32_t player) const
         stats.DartsThrown += leg->DartsThrown(player);
     }
     return stats;
+}
+
+// One row a turn in the order thrown, its darts as called ("T20 T20 19"; none: three misses)
+// and the side's headline figure right after it (points, the number to hit, ...): each leg is
+// played again from its first thrower to read the figure as it stood.
+TTurnSheet CGamesMatch::TurnSheet() const
+{
+    TTurnSheet sheet{
+        {"Leg", "Player", "Turn", "Darts", "After"}, {false, true, false, false, false}, {}};
+    for (int32_t index = 0; index < LegCount(); ++index) {
+        const CDartsGame& leg = *m_Legs[static_cast<size_t>(index)];
+        const std::unique_ptr<CDartsGame> again = MakeGame(m_Kind, Players(), leg.FirstPlayer());
+        for (const TPlayedTurn& turn : leg.Turns()) {
+            if (!again->AddTurn(turn.Darts)) {
+                break; // cannot be: these darts were taken in this order
+            }
+            const std::vector<std::string> headlines = again->Table().Headlines;
+            const auto side = static_cast<size_t>(turn.Player);
+            sheet.Rows.push_back({std::to_string(index + 1), PlayerName(turn.Player),
+                                  std::to_string(again->TurnsOf(turn.Player)),
+                                  DartsText(turn.Darts, " "),
+                                  side < headlines.size() ? headlines[side] : std::string()});
+        }
+    }
+    return sheet;
 }

@@ -51,6 +51,7 @@ public:
     bool LegOver() const override { return CurrentLeg().Over(); }
     int32_t LegWinner() const override { return Players() == 1 ? -1 : CurrentLeg().Winner(); }
     TPlayerStats SideFigures(int32_t player) const override;
+    TTurnSheet TurnSheet() const override;
     TThrowCheck Check(const TMatchOperation& operation) const override;
     [[nodiscard]] bool Apply(const TMatchOperation& operation) override;
 

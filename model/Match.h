@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Which game a match plays. X01 is every game of the X01 match (the five New Game lists first).
 enum class TGameKind : int32_t
@@ -23,6 +24,17 @@ enum class TGameKind : int32_t
     AroundTheClockFast,
     Bobs27,
     Checkout121,
+};
+
+// The turns that stand in a match, one row each in the order they are kept, with the columns
+// its kind keeps of a turn: what the CSV export writes. Cells are as stored, never translated.
+struct TTurnSheet
+{
+    std::vector<std::string> Columns;
+    // Per column: whether its cells are names, text whatever they look like; the others are
+    // figures, a number as it is ("-3") or a word ("Done").
+    std::vector<bool> Names;
+    std::vector<std::vector<std::string>> Rows;
 };
 
 class CMatch
@@ -69,6 +81,9 @@ public:
     // The figures kept for side `side` over the match: the X01 match's statistics; the other
     // games' legs won and darts thrown (their points and averages mean nothing there).
     virtual TPlayerStats SideFigures(int32_t side) const = 0;
+
+    // Every turn that stands, leg by leg.
+    virtual TTurnSheet TurnSheet() const = 0;
 
     // What the match says to `operation` now: accepted, or refused and why. For a turn or a
     // correction entered dart by dart, the accepted check holds the total and claim they make.

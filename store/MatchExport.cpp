@@ -80,10 +80,6 @@ std::unique_ptr<CMatch> Rebuilt(const TStoredMatch& match, bool* whole)
 bool Rebuild(CGame& game, const TStoredMatch& match)
 {
     game.NewGame(match.Params);
-    // Cricket's and the practice games' turns are not X01 turns: none is replayed as one.
-    if (GameKindOf(match.GameName.toStdString()) != TGameKind::X01) {
-        return true;
-    }
     return Replay(game, match.Operations);
 }
 
@@ -137,88 +133,24 @@ QString Describe(const TStoredMatch& match)
                         QCoreApplication::translate("Describe", ", Legs "));
 }
 
-namespace {
-
-// Cricket and the practice games: one row per turn, its darts as called ("T20 T20 19"; none:
-// three misses) and the side's headline figure after it (points, the number to hit, ...).
-QString GamesCsv(const TStoredMatch& match, TGameKind kind)
-{
-    CGamesMatch games(kind, match.Params);
-    QString csv = QStringLiteral("Leg,Player,Turn,Darts,After\r\n");
-    // An operation the match refuses is skipped, as every replay skips it.
-    Replay(games, match.Operations, nullptr, [&](const TMatchOperation& operation) {
-        const bool turn = operation.Kind == TOperationKind::Turn;
-        // A games turn is always the side to throw's: the match takes no other.
-        const int32_t player = operation.Player;
-        if (operation.Kind == TOperationKind::Undo) {
-            // The undone turn's row goes: the CSV holds the turns that stand.
-            csv.chop(1);
-            csv.truncate(static_cast<int>(csv.lastIndexOf(QStringLiteral("\r\n"))) + 2);
-        }
-        if (!turn) {
-            return;
-        }
-        const CDartsGame& leg = games.CurrentLeg();
-        const TGameTable table = leg.Table();
-        csv +=
-            QStringList{
-                QString::number(games.LegCount()),
-                CsvText(QString::fromStdString(SideName(match.Params, player))),
-                QString::number(leg.TurnsOf(player)),
-                QString::fromStdString(DartsText(operation.Thrown, " ")),
-                CsvFigure(QString::fromStdString(table.Headlines[static_cast<size_t>(player)]))}
-                .join(u',') +
-            QStringLiteral("\r\n");
-    });
-    return csv;
-}
-
-} // namespace
-
 QByteArray MatchCsv(const TStoredMatch& match)
 {
-    if (const TGameKind kind = GameKindOf(match.GameName.toStdString()); kind != TGameKind::X01) {
-        return QByteArray("\xEF\xBB\xBF") + GamesCsv(match, kind).toUtf8();
+    // As far as it replays; each cell is made on its own and joined: no cell's text is ever
+    // read again as a pattern.
+    const TTurnSheet sheet = Rebuilt(match)->TurnSheet();
+    QStringList columns;
+    for (const std::string& column : sheet.Columns) {
+        columns.append(QString::fromStdString(column));
     }
-    CGame game;
-    Rebuild(game, match); // as far as it replays
-
-    // Each cell is made on its own and joined: no cell's text is ever read again as a pattern.
-    // Pairs add the thrower of each turn at the end; other matches keep the seven columns.
-    const bool pairs = game.Params().TeamSize == 2;
-    QString csv = QStringLiteral("Leg,Set,Player,Turn,Score,Remainder,Darts claimed");
-    csv += pairs ? QStringLiteral(",Thrower\r\n") : QStringLiteral("\r\n");
-    const int32_t players = game.Params().PlayerCount;
-    for (int32_t index = 0; index < game.LegCount(); ++index) {
-        const CLeg& leg = *game.GetLeg(index);
-        const int32_t set = leg.SetNumber();
-        const int32_t starter = leg.FirstThrower();
-        int32_t turns = 0;
-        for (int32_t player = 0; player < leg.SheetCount(); ++player) {
-            turns = std::max(turns, leg.GetSheet(player)->EntryCount() - 1);
+    QString csv = columns.join(u',') + QStringLiteral("\r\n");
+    for (const std::vector<std::string>& row : sheet.Rows) {
+        QStringList cells;
+        for (size_t column = 0; column < row.size(); ++column) {
+            const QString cell = QString::fromStdString(row[column]);
+            const bool name = column < sheet.Names.size() && sheet.Names[column];
+            cells.append(name ? CsvText(cell) : CsvFigure(cell));
         }
-        for (int32_t turn = 1; turn <= turns; ++turn) {
-            for (int32_t offset = 0; offset < players; ++offset) {
-                const int32_t player = (starter + offset) % players;
-                const CPlayerScores& sheet = *leg.GetSheet(player);
-                const TurnEntry* entry = sheet.GetEntry(turn);
-                if (entry == nullptr) {
-                    continue;
-                }
-                QStringList cells{QString::number(index + 1),
-                                  QString::number(set),
-                                  CsvText(QString::fromStdString(game.PlayerName(player))),
-                                  QString::number(turn),
-                                  QString::number(entry->Score),
-                                  QString::number(entry->Remainder),
-                                  QString::number(CGame::TurnDarts(sheet, turn))};
-                if (pairs) {
-                    cells.append(CsvText(QString::fromStdString(
-                        game.ThrowerName(player, game.ThrowerOf(index, player, turn)))));
-                }
-                csv += cells.join(u',') + QStringLiteral("\r\n");
-            }
-        }
+        csv += cells.join(u',') + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
 }

@@ -11,7 +11,7 @@
 
 class CMatch;
 
-// Rebuilds `match` into `game`: NewGame with its parameters, then every operation in order.
+// Rebuilds an X01 `match` into `game`: NewGame with its parameters, then every operation in order.
 // An operation the match refuses is skipped and the replay goes on; false when one was.
 bool Rebuild(CGame& game, const TStoredMatch& match);
 // The stored match made by its game's name and its operations replayed (skipped as Rebuild
