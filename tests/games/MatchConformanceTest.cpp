@@ -4,7 +4,9 @@
 // decides its winner, and comes back the same when its operations are replayed.
 
 #include "games/DartsGame.h"
+#include "games/GamesMatch.h"
 #include "games/MatchFactory.h"
+#include "model/DartNotation.h"
 #include "model/MatchTally.h"
 #include "model/UnitVTXGameLogic.h"
 
@@ -108,6 +110,10 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
     std::mt19937 random(7);
     std::vector<TMatchOperation> applied = {
         turn, {TOperationKind::Undo}, {TOperationKind::NextLeg}, {TOperationKind::UndoNextLeg}};
+    // The turns that stand as they were played (the other games): the sheet the match gives
+    // afterwards must say the same, headline figures included.
+    const auto* games = dynamic_cast<const CGamesMatch*>(match.get());
+    std::vector<std::vector<std::string>> played;
     for (int step = 0; step < 20000 && match->MatchWinner() < 0; ++step) {
         TMatchOperation operation = RandomOperation(*match, random);
         if (match->LegOver() && operation.Kind != TOperationKind::Undo) {
@@ -119,6 +125,16 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
         ASSERT_EQ(taken, check.Accepted()) << step << " refusal " << int(check.Refusal);
         if (taken) {
             applied.push_back(operation);
+            if (games != nullptr && operation.Kind == TOperationKind::Undo) {
+                played.pop_back();
+            } else if (games != nullptr && operation.Kind == TOperationKind::Turn) {
+                const CDartsGame& leg = games->CurrentLeg();
+                played.push_back({std::to_string(games->LegCount()),
+                                  games->PlayerName(operation.Player),
+                                  std::to_string(leg.TurnsOf(operation.Player)),
+                                  DartsText(operation.Thrown, " "),
+                                  leg.Table().Headlines[static_cast<size_t>(operation.Player)]});
+            }
         } else {
             ASSERT_NE(check.Refusal, TRefusal::None);
             ASSERT_EQ(Seen(*match), before) << step;
@@ -139,6 +155,11 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
     EXPECT_TRUE(Replay(*replayed, applied, &skipped));
     EXPECT_TRUE(skipped.empty());
     EXPECT_EQ(Seen(*replayed), Seen(*match));
+    if (games != nullptr) {
+        EXPECT_GT(played.size(), 10U);
+        EXPECT_EQ(match->TurnSheet().Rows, played);
+    }
+    EXPECT_EQ(replayed->TurnSheet().Rows, match->TurnSheet().Rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
