@@ -419,6 +419,89 @@
     </message>
 </context>
 <context>
+    <name>MatchStats</name>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Durchschnittlicher Finish-Wert</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnene Legs</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Geworfene Darts</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Darts pro Leg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Erzielte Punkte</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>1-Dart-Schnitt</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>3-Dart-Schnitt</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Niedrigste Aufnahme (3 Darts)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Höchste Aufnahme (3 Darts)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Aufnahmen 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Aufnahmen 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Aufnahmen 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Aufnahmen 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Finish-Chancen</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Genutzte Finishes</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Höchstes Finish</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Punkte aus Finishes</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Schnitt der ersten 9</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Bestes Leg (Darts)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Schlechtestes Leg (Darts)</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStart</name>
     <message>
         <source>Settings file %1: %2</source>
@@ -1581,166 +1664,6 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Game Statistics</source>
         <translation>Spielstatistik</translation>
-    </message>
-    <message>
-        <source>Leg</source>
-        <translation>Leg</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation>Begonnen</translation>
-    </message>
-    <message>
-        <source>Won By</source>
-        <translation>Gewonnen von</translation>
-    </message>
-    <message>
-        <source>Darts</source>
-        <translation>Darts</translation>
-    </message>
-    <message>
-        <source>%1 Avg</source>
-        <translation>%1 Schnitt</translation>
-    </message>
-    <message>
-        <source>Checkout</source>
-        <translation>Finish</translation>
-    </message>
-    <message>
-        <source>Set %1 Leg %2</source>
-        <translation>Set %1 Leg %2</translation>
-    </message>
-    <message>
-        <source>(in play)</source>
-        <translation>(läuft)</translation>
-    </message>
-    <message>
-        <source>3-Dart Average</source>
-        <translation>3-Dart-Schnitt</translation>
-    </message>
-    <message>
-        <source>Turn of the match</source>
-        <translation>Aufnahme im Match</translation>
-    </message>
-    <message>
-        <source>Average</source>
-        <translation>Schnitt</translation>
-    </message>
-    <message>
-        <source>Turn Scores, Leg %1</source>
-        <translation>Aufnahmen, Leg %1</translation>
-    </message>
-    <message>
-        <source>Turn of the leg</source>
-        <translation>Aufnahme im Leg</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Stat</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>(tie)</source>
-        <translation>(unentschieden)</translation>
-    </message>
-    <message>
-        <source>Outshot Value Average</source>
-        <translation>Durchschnittlicher Finish-Wert</translation>
-    </message>
-    <message>
-        <source>Legs Won</source>
-        <translation>Gewonnene Legs</translation>
-    </message>
-    <message>
-        <source>Darts Thrown</source>
-        <translation>Geworfene Darts</translation>
-    </message>
-    <message>
-        <source>Darts Per Leg Average</source>
-        <translation>Darts pro Leg im Schnitt</translation>
-    </message>
-    <message>
-        <source>Points Scored</source>
-        <translation>Erzielte Punkte</translation>
-    </message>
-    <message>
-        <source>1-Dart Average</source>
-        <translation>1-Dart-Schnitt</translation>
-    </message>
-    <message>
-        <source>Lowest Throw (3-Darts)</source>
-        <translation>Niedrigste Aufnahme (3 Darts)</translation>
-    </message>
-    <message>
-        <source>Highest Throw (3-Darts)</source>
-        <translation>Höchste Aufnahme (3 Darts)</translation>
-    </message>
-    <message>
-        <source>Throws of 60+</source>
-        <translation>Aufnahmen 60+</translation>
-    </message>
-    <message>
-        <source>Throws of 100+</source>
-        <translation>Aufnahmen 100+</translation>
-    </message>
-    <message>
-        <source>Throws of 140+</source>
-        <translation>Aufnahmen 140+</translation>
-    </message>
-    <message>
-        <source>Throws of 180</source>
-        <translation>Aufnahmen 180</translation>
-    </message>
-    <message>
-        <source>Possible Outshots</source>
-        <translation>Finish-Chancen</translation>
-    </message>
-    <message>
-        <source>Effective Outshots</source>
-        <translation>Genutzte Finishes</translation>
-    </message>
-    <message>
-        <source>Highest Outshot</source>
-        <translation>Höchstes Finish</translation>
-    </message>
-    <message>
-        <source>Points Scored On Outshots</source>
-        <translation>Punkte aus Finishes</translation>
-    </message>
-    <message>
-        <source>First 9 Average</source>
-        <translation>Schnitt der ersten 9</translation>
-    </message>
-    <message>
-        <source>Best Leg (Darts)</source>
-        <translation>Bestes Leg (Darts)</translation>
-    </message>
-    <message>
-        <source>Worst Leg (Darts)</source>
-        <translation>Schlechtestes Leg (Darts)</translation>
-    </message>
-    <message>
-        <source>Checkout % (darts)</source>
-        <translation>Finish-% (Darts)</translation>
-    </message>
-    <message>
-        <source>%1% (%2/%3)</source>
-        <translation>%1 % (%2/%3)</translation>
-    </message>
-    <message>
-        <source>  Bull (hits / darts)</source>
-        <translation>  Bull (Treffer / Darts)</translation>
-    </message>
-    <message>
-        <source>  D%1 (hits / darts)</source>
-        <translation>  D%1 (Treffer / Darts)</translation>
-    </message>
-    <message>
-        <source>Sets Won</source>
-        <translation>Gewonnene Sets</translation>
     </message>
 </context>
 <context>

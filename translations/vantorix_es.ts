@@ -419,6 +419,89 @@
     </message>
 </context>
 <context>
+    <name>MatchStats</name>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Valor medio de cierre</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Legs ganados</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Dardos lanzados</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Promedio de dardos por leg</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Puntos anotados</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>Promedio por dardo</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>Promedio de 3 dardos</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Tirada más baja (3 dardos)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Tirada más alta (3 dardos)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Tiradas de 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Tiradas de 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Tiradas de 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Tiradas de 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Cierres posibles</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Cierres logrados</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Cierre más alto</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Puntos de cierres</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Promedio de los 9 primeros</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Mejor leg (dardos)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Peor leg (dardos)</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStart</name>
     <message>
         <source>Settings file %1: %2</source>
@@ -1581,166 +1664,6 @@ Marcador de dardos</translation>
     <message>
         <source>Game Statistics</source>
         <translation>Estadísticas de la partida</translation>
-    </message>
-    <message>
-        <source>Leg</source>
-        <translation>Leg</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation>Empezó</translation>
-    </message>
-    <message>
-        <source>Won By</source>
-        <translation>Ganado por</translation>
-    </message>
-    <message>
-        <source>Darts</source>
-        <translation>Dardos</translation>
-    </message>
-    <message>
-        <source>%1 Avg</source>
-        <translation>%1 prom.</translation>
-    </message>
-    <message>
-        <source>Checkout</source>
-        <translation>Cierre</translation>
-    </message>
-    <message>
-        <source>Set %1 Leg %2</source>
-        <translation>Set %1 leg %2</translation>
-    </message>
-    <message>
-        <source>(in play)</source>
-        <translation>(en juego)</translation>
-    </message>
-    <message>
-        <source>3-Dart Average</source>
-        <translation>Promedio de 3 dardos</translation>
-    </message>
-    <message>
-        <source>Turn of the match</source>
-        <translation>Tirada del partido</translation>
-    </message>
-    <message>
-        <source>Average</source>
-        <translation>Promedio</translation>
-    </message>
-    <message>
-        <source>Turn Scores, Leg %1</source>
-        <translation>Puntos por tirada, leg %1</translation>
-    </message>
-    <message>
-        <source>Turn of the leg</source>
-        <translation>Tirada del leg</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Puntos</translation>
-    </message>
-    <message>
-        <source>Stat</source>
-        <translation>Dato</translation>
-    </message>
-    <message>
-        <source>(tie)</source>
-        <translation>(empate)</translation>
-    </message>
-    <message>
-        <source>Outshot Value Average</source>
-        <translation>Valor medio de cierre</translation>
-    </message>
-    <message>
-        <source>Legs Won</source>
-        <translation>Legs ganados</translation>
-    </message>
-    <message>
-        <source>Darts Thrown</source>
-        <translation>Dardos lanzados</translation>
-    </message>
-    <message>
-        <source>Darts Per Leg Average</source>
-        <translation>Promedio de dardos por leg</translation>
-    </message>
-    <message>
-        <source>Points Scored</source>
-        <translation>Puntos anotados</translation>
-    </message>
-    <message>
-        <source>1-Dart Average</source>
-        <translation>Promedio por dardo</translation>
-    </message>
-    <message>
-        <source>Lowest Throw (3-Darts)</source>
-        <translation>Tirada más baja (3 dardos)</translation>
-    </message>
-    <message>
-        <source>Highest Throw (3-Darts)</source>
-        <translation>Tirada más alta (3 dardos)</translation>
-    </message>
-    <message>
-        <source>Throws of 60+</source>
-        <translation>Tiradas de 60+</translation>
-    </message>
-    <message>
-        <source>Throws of 100+</source>
-        <translation>Tiradas de 100+</translation>
-    </message>
-    <message>
-        <source>Throws of 140+</source>
-        <translation>Tiradas de 140+</translation>
-    </message>
-    <message>
-        <source>Throws of 180</source>
-        <translation>Tiradas de 180</translation>
-    </message>
-    <message>
-        <source>Possible Outshots</source>
-        <translation>Cierres posibles</translation>
-    </message>
-    <message>
-        <source>Effective Outshots</source>
-        <translation>Cierres logrados</translation>
-    </message>
-    <message>
-        <source>Highest Outshot</source>
-        <translation>Cierre más alto</translation>
-    </message>
-    <message>
-        <source>Points Scored On Outshots</source>
-        <translation>Puntos de cierres</translation>
-    </message>
-    <message>
-        <source>First 9 Average</source>
-        <translation>Promedio de los 9 primeros</translation>
-    </message>
-    <message>
-        <source>Best Leg (Darts)</source>
-        <translation>Mejor leg (dardos)</translation>
-    </message>
-    <message>
-        <source>Worst Leg (Darts)</source>
-        <translation>Peor leg (dardos)</translation>
-    </message>
-    <message>
-        <source>Checkout % (darts)</source>
-        <translation>% de cierre (dardos)</translation>
-    </message>
-    <message>
-        <source>%1% (%2/%3)</source>
-        <translation>%1 % (%2/%3)</translation>
-    </message>
-    <message>
-        <source>  Bull (hits / darts)</source>
-        <translation>  Diana (aciertos / dardos)</translation>
-    </message>
-    <message>
-        <source>  D%1 (hits / darts)</source>
-        <translation>  D%1 (aciertos / dardos)</translation>
-    </message>
-    <message>
-        <source>Sets Won</source>
-        <translation>Sets ganados</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,89 @@
     </message>
 </context>
 <context>
+    <name>MatchStats</name>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Valeur moyenne des finishs</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Manches gagnées</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Fléchettes lancées</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Moyenne de fléchettes par manche</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Points marqués</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>Moyenne par fléchette</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>Moyenne sur 3 fléchettes</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Volée la plus basse (3 fléchettes)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Volée la plus haute (3 fléchettes)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Volées de 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Volées de 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Volées de 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Volées de 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Finishs possibles</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Finishs réussis</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Plus haut finish</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Points marqués en finish</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Moyenne des 9 premières</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Meilleure manche (fléchettes)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Pire manche (fléchettes)</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStart</name>
     <message>
         <source>Settings file %1: %2</source>
@@ -1581,166 +1664,6 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Game Statistics</source>
         <translation>Statistiques de la partie</translation>
-    </message>
-    <message>
-        <source>Leg</source>
-        <translation>Manche</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation>Commencée par</translation>
-    </message>
-    <message>
-        <source>Won By</source>
-        <translation>Gagnée par</translation>
-    </message>
-    <message>
-        <source>Darts</source>
-        <translation>Fléchettes</translation>
-    </message>
-    <message>
-        <source>%1 Avg</source>
-        <translation>%1 moy.</translation>
-    </message>
-    <message>
-        <source>Checkout</source>
-        <translation>Finish</translation>
-    </message>
-    <message>
-        <source>Set %1 Leg %2</source>
-        <translation>Set %1 manche %2</translation>
-    </message>
-    <message>
-        <source>(in play)</source>
-        <translation>(en cours)</translation>
-    </message>
-    <message>
-        <source>3-Dart Average</source>
-        <translation>Moyenne sur 3 fléchettes</translation>
-    </message>
-    <message>
-        <source>Turn of the match</source>
-        <translation>Volée du match</translation>
-    </message>
-    <message>
-        <source>Average</source>
-        <translation>Moyenne</translation>
-    </message>
-    <message>
-        <source>Turn Scores, Leg %1</source>
-        <translation>Scores des volées, manche %1</translation>
-    </message>
-    <message>
-        <source>Turn of the leg</source>
-        <translation>Volée de la manche</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Stat</source>
-        <translation>Statistique</translation>
-    </message>
-    <message>
-        <source>(tie)</source>
-        <translation>(égalité)</translation>
-    </message>
-    <message>
-        <source>Outshot Value Average</source>
-        <translation>Valeur moyenne des finishs</translation>
-    </message>
-    <message>
-        <source>Legs Won</source>
-        <translation>Manches gagnées</translation>
-    </message>
-    <message>
-        <source>Darts Thrown</source>
-        <translation>Fléchettes lancées</translation>
-    </message>
-    <message>
-        <source>Darts Per Leg Average</source>
-        <translation>Moyenne de fléchettes par manche</translation>
-    </message>
-    <message>
-        <source>Points Scored</source>
-        <translation>Points marqués</translation>
-    </message>
-    <message>
-        <source>1-Dart Average</source>
-        <translation>Moyenne par fléchette</translation>
-    </message>
-    <message>
-        <source>Lowest Throw (3-Darts)</source>
-        <translation>Volée la plus basse (3 fléchettes)</translation>
-    </message>
-    <message>
-        <source>Highest Throw (3-Darts)</source>
-        <translation>Volée la plus haute (3 fléchettes)</translation>
-    </message>
-    <message>
-        <source>Throws of 60+</source>
-        <translation>Volées de 60+</translation>
-    </message>
-    <message>
-        <source>Throws of 100+</source>
-        <translation>Volées de 100+</translation>
-    </message>
-    <message>
-        <source>Throws of 140+</source>
-        <translation>Volées de 140+</translation>
-    </message>
-    <message>
-        <source>Throws of 180</source>
-        <translation>Volées de 180</translation>
-    </message>
-    <message>
-        <source>Possible Outshots</source>
-        <translation>Finishs possibles</translation>
-    </message>
-    <message>
-        <source>Effective Outshots</source>
-        <translation>Finishs réussis</translation>
-    </message>
-    <message>
-        <source>Highest Outshot</source>
-        <translation>Plus haut finish</translation>
-    </message>
-    <message>
-        <source>Points Scored On Outshots</source>
-        <translation>Points marqués en finish</translation>
-    </message>
-    <message>
-        <source>First 9 Average</source>
-        <translation>Moyenne des 9 premières</translation>
-    </message>
-    <message>
-        <source>Best Leg (Darts)</source>
-        <translation>Meilleure manche (fléchettes)</translation>
-    </message>
-    <message>
-        <source>Worst Leg (Darts)</source>
-        <translation>Pire manche (fléchettes)</translation>
-    </message>
-    <message>
-        <source>Checkout % (darts)</source>
-        <translation>Finish % (fléchettes)</translation>
-    </message>
-    <message>
-        <source>%1% (%2/%3)</source>
-        <translation>%1 % (%2/%3)</translation>
-    </message>
-    <message>
-        <source>  Bull (hits / darts)</source>
-        <translation>  Bull (touchés / fléchettes)</translation>
-    </message>
-    <message>
-        <source>  D%1 (hits / darts)</source>
-        <translation>  D%1 (touchés / fléchettes)</translation>
-    </message>
-    <message>
-        <source>Sets Won</source>
-        <translation>Sets gagnés</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,89 @@
     </message>
 </context>
 <context>
+    <name>MatchStats</name>
+    <message>
+        <source>Outshot Value Average</source>
+        <translation>Gemiddelde uitgooiwaarde</translation>
+    </message>
+    <message>
+        <source>Legs Won</source>
+        <translation>Gewonnen legs</translation>
+    </message>
+    <message>
+        <source>Darts Thrown</source>
+        <translation>Gegooide darts</translation>
+    </message>
+    <message>
+        <source>Darts Per Leg Average</source>
+        <translation>Gemiddeld darts per leg</translation>
+    </message>
+    <message>
+        <source>Points Scored</source>
+        <translation>Gescoorde punten</translation>
+    </message>
+    <message>
+        <source>1-Dart Average</source>
+        <translation>1-dart-gemiddelde</translation>
+    </message>
+    <message>
+        <source>3-Dart Average</source>
+        <translation>3-dartsgemiddelde</translation>
+    </message>
+    <message>
+        <source>Lowest Throw (3-Darts)</source>
+        <translation>Laagste beurt (3 darts)</translation>
+    </message>
+    <message>
+        <source>Highest Throw (3-Darts)</source>
+        <translation>Hoogste beurt (3 darts)</translation>
+    </message>
+    <message>
+        <source>Throws of 60+</source>
+        <translation>Beurten van 60+</translation>
+    </message>
+    <message>
+        <source>Throws of 100+</source>
+        <translation>Beurten van 100+</translation>
+    </message>
+    <message>
+        <source>Throws of 140+</source>
+        <translation>Beurten van 140+</translation>
+    </message>
+    <message>
+        <source>Throws of 180</source>
+        <translation>Beurten van 180</translation>
+    </message>
+    <message>
+        <source>Possible Outshots</source>
+        <translation>Mogelijke uitgooien</translation>
+    </message>
+    <message>
+        <source>Effective Outshots</source>
+        <translation>Benutte uitgooien</translation>
+    </message>
+    <message>
+        <source>Highest Outshot</source>
+        <translation>Hoogste uitgooi</translation>
+    </message>
+    <message>
+        <source>Points Scored On Outshots</source>
+        <translation>Punten uit uitgooien</translation>
+    </message>
+    <message>
+        <source>First 9 Average</source>
+        <translation>Gemiddelde eerste 9</translation>
+    </message>
+    <message>
+        <source>Best Leg (Darts)</source>
+        <translation>Beste leg (darts)</translation>
+    </message>
+    <message>
+        <source>Worst Leg (Darts)</source>
+        <translation>Slechtste leg (darts)</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStart</name>
     <message>
         <source>Settings file %1: %2</source>
@@ -1581,166 +1664,6 @@ Dartsscorebord</translation>
     <message>
         <source>Game Statistics</source>
         <translation>Spelstatistieken</translation>
-    </message>
-    <message>
-        <source>Leg</source>
-        <translation>Leg</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation>Begonnen</translation>
-    </message>
-    <message>
-        <source>Won By</source>
-        <translation>Gewonnen door</translation>
-    </message>
-    <message>
-        <source>Darts</source>
-        <translation>Darts</translation>
-    </message>
-    <message>
-        <source>%1 Avg</source>
-        <translation>%1 gem.</translation>
-    </message>
-    <message>
-        <source>Checkout</source>
-        <translation>Uitgooi</translation>
-    </message>
-    <message>
-        <source>Set %1 Leg %2</source>
-        <translation>Set %1 leg %2</translation>
-    </message>
-    <message>
-        <source>(in play)</source>
-        <translation>(bezig)</translation>
-    </message>
-    <message>
-        <source>3-Dart Average</source>
-        <translation>3-dartsgemiddelde</translation>
-    </message>
-    <message>
-        <source>Turn of the match</source>
-        <translation>Beurt in de wedstrijd</translation>
-    </message>
-    <message>
-        <source>Average</source>
-        <translation>Gemiddelde</translation>
-    </message>
-    <message>
-        <source>Turn Scores, Leg %1</source>
-        <translation>Beurtscores, leg %1</translation>
-    </message>
-    <message>
-        <source>Turn of the leg</source>
-        <translation>Beurt in de leg</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Stat</source>
-        <translation>Statistiek</translation>
-    </message>
-    <message>
-        <source>(tie)</source>
-        <translation>(gelijk)</translation>
-    </message>
-    <message>
-        <source>Outshot Value Average</source>
-        <translation>Gemiddelde uitgooiwaarde</translation>
-    </message>
-    <message>
-        <source>Legs Won</source>
-        <translation>Gewonnen legs</translation>
-    </message>
-    <message>
-        <source>Darts Thrown</source>
-        <translation>Gegooide darts</translation>
-    </message>
-    <message>
-        <source>Darts Per Leg Average</source>
-        <translation>Gemiddeld darts per leg</translation>
-    </message>
-    <message>
-        <source>Points Scored</source>
-        <translation>Gescoorde punten</translation>
-    </message>
-    <message>
-        <source>1-Dart Average</source>
-        <translation>1-dart-gemiddelde</translation>
-    </message>
-    <message>
-        <source>Lowest Throw (3-Darts)</source>
-        <translation>Laagste beurt (3 darts)</translation>
-    </message>
-    <message>
-        <source>Highest Throw (3-Darts)</source>
-        <translation>Hoogste beurt (3 darts)</translation>
-    </message>
-    <message>
-        <source>Throws of 60+</source>
-        <translation>Beurten van 60+</translation>
-    </message>
-    <message>
-        <source>Throws of 100+</source>
-        <translation>Beurten van 100+</translation>
-    </message>
-    <message>
-        <source>Throws of 140+</source>
-        <translation>Beurten van 140+</translation>
-    </message>
-    <message>
-        <source>Throws of 180</source>
-        <translation>Beurten van 180</translation>
-    </message>
-    <message>
-        <source>Possible Outshots</source>
-        <translation>Mogelijke uitgooien</translation>
-    </message>
-    <message>
-        <source>Effective Outshots</source>
-        <translation>Benutte uitgooien</translation>
-    </message>
-    <message>
-        <source>Highest Outshot</source>
-        <translation>Hoogste uitgooi</translation>
-    </message>
-    <message>
-        <source>Points Scored On Outshots</source>
-        <translation>Punten uit uitgooien</translation>
-    </message>
-    <message>
-        <source>First 9 Average</source>
-        <translation>Gemiddelde eerste 9</translation>
-    </message>
-    <message>
-        <source>Best Leg (Darts)</source>
-        <translation>Beste leg (darts)</translation>
-    </message>
-    <message>
-        <source>Worst Leg (Darts)</source>
-        <translation>Slechtste leg (darts)</translation>
-    </message>
-    <message>
-        <source>Checkout % (darts)</source>
-        <translation>Uitgooi-% (darts)</translation>
-    </message>
-    <message>
-        <source>%1% (%2/%3)</source>
-        <translation>%1% (%2/%3)</translation>
-    </message>
-    <message>
-        <source>  Bull (hits / darts)</source>
-        <translation>  Bull (treffers / darts)</translation>
-    </message>
-    <message>
-        <source>  D%1 (hits / darts)</source>
-        <translation>  D%1 (treffers / darts)</translation>
-    </message>
-    <message>
-        <source>Sets Won</source>
-        <translation>Gewonnen sets</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/charts/ChartData.h"
+#include "words/ChartData.h"
 
 class QWidget;
 

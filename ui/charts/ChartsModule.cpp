@@ -1,6 +1,6 @@
 // The charts module (vantorix-charts): Qt Charts behind one function, loaded on first use.
 
-#include "ui/charts/ChartData.h"
+#include "words/ChartData.h"
 
 #include <QChart>
 #include <QChartView>

@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <vector>
 
-class CGame;
-class CGamesMatch;
 class CMatch;
 class QTreeWidget;
+struct TChartData;
+struct TStatsTable;
 class QVBoxLayout;
 
 // The "Stats" page (PanelStats): a title; below it, in one scrolling column, the list
@@ -42,18 +42,15 @@ protected:
 
 private:
     void CreateList();
-    void FillLegs(const CGame& game);
-    void ReplaceCharts(const CGame& game);
-    void RebuildX01(const CGame& game);
-    void RebuildGames(const CGamesMatch& games);
-    void FillTable(QTreeWidget* list, const QStringList& columns,
-                   const std::vector<QStringList>& rows);
+    void ReplaceCharts(const std::vector<TChartData>& charts);
+    // `table` in `list`: with `centred`, the values centred and every column as wide as its
+    // contents.
+    static void FillTable(QTreeWidget* list, const TStatsTable& table, bool centred);
 
     QVBoxLayout* m_Column = nullptr; // inside the scroll area
     QTreeWidget* m_ListViewStats = nullptr;
     QTreeWidget* m_ListViewLegs = nullptr;
-    QWidget* m_ChartAverages = nullptr;
-    QWidget* m_ChartLegScores = nullptr;
+    std::vector<QWidget*> m_Charts; // or the empty room under the tables
     bool m_LegsCorrectable = false;
-    bool m_ShowsGames = false; // the legs of cricket or a practice game are not corrected
+    bool m_MatchLegsCorrectable = false; // the legs of cricket or a practice game are not
 };
