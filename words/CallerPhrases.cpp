@@ -33,6 +33,31 @@ std::string Joined(const std::string& first, const std::string& second)
 
 } // namespace
 
+TShot LegShot(const CMatch& match, int32_t player)
+{
+    const TGameParams& params = match.Params();
+    return match.MatchWinner() >= 0 ? TShot::Match
+           : params.LegsToWin > 0 && params.SetsToWin > 0 && match.LegsInSet(player) == 0
+               ? TShot::Set
+               : TShot::Leg;
+}
+
+const char* ShotWords(TShot shot, TCallLanguage language)
+{
+    const TCallWords& words = CallWords(language);
+    switch (shot) {
+    case TShot::Leg:
+        return words.GameShotLeg;
+    case TShot::Set:
+        return words.GameShotSet;
+    case TShot::Match:
+        return words.GameShotMatch;
+    case TShot::None:
+        break;
+    }
+    return "";
+}
+
 std::string ScoreInWords(int32_t score)
 {
     return ScoreInWords(score, TCallLanguage::English);
@@ -55,7 +80,6 @@ std::string CallPhrase(const TCallEvent& event)
 
 std::string CallPhrase(const TCallEvent& event, TCallLanguage language)
 {
-    const TCallWords& words = CallWords(language);
     // A turn entered dart by dart is called dart by dart first: "treble twenty, twenty: ...".
     std::string darts;
     for (const std::string& dart : event.Darts) {
@@ -71,15 +95,8 @@ std::string CallPhrase(const TCallEvent& event, TCallLanguage language)
     case TCallKind::Correction:
         return ScoreInWords(event.Score, language);
     case TCallKind::Turn:
-        switch (event.Shot) {
-        case TShot::Leg:
-            return darts + words.GameShotLeg;
-        case TShot::Set:
-            return darts + words.GameShotSet;
-        case TShot::Match:
-            return darts + words.GameShotMatch;
-        case TShot::None:
-            break;
+        if (event.Shot != TShot::None) {
+            return darts + ShotWords(event.Shot, language);
         }
         return Joined(darts + ScoreInWords(event.Score, language), Requirement(event, language));
     case TCallKind::Undo:
@@ -112,12 +129,7 @@ TCallEvent CallEventAfter(const CGame& game, TCallKind kind, int32_t player, int
             event.Thrown = *darts; // worded in the language the call is made in
         }
         if (kind == TCallKind::Turn && sheet->Won()) {
-            // The tally has taken the leg: a set won leaves no legs in the set in play.
-            event.Shot =
-                game.MatchWinner() >= 0 ? TShot::Match
-                : params.LegsToWin > 0 && params.SetsToWin > 0 && game.LegsInSet(player) == 0
-                    ? TShot::Set
-                    : TShot::Leg;
+            event.Shot = LegShot(game, player);
         }
     }
     if (const CPlayerScores* thrower = leg->CurrentSheet();

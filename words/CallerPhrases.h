@@ -11,6 +11,7 @@
 #include <vector>
 
 class CGame;
+class CMatch;
 
 enum class TCallKind : uint8_t
 {
@@ -28,6 +29,13 @@ enum class TShot : uint8_t
     Set,
     Match,
 };
+
+// What the turn that won side `player` the leg in play won, the match's tally having taken
+// that leg: the match, a set (no legs left in the set in play), or the leg. The same for every
+// game.
+TShot LegShot(const CMatch& match, int32_t player);
+// The caller's words for `shot` (none for TShot::None).
+const char* ShotWords(TShot shot, TCallLanguage language);
 
 struct TCallEvent
 {

@@ -131,13 +131,5 @@ std::string GamesCallPhrase(const CGamesMatch& match, TCallKind kind, TCallLangu
     if (leg.Winner() != turn.Player) {
         return CricketCall(*cricket, turn, language);
     }
-    const TGameParams& params = match.Params();
-    const TCallWords& words = CallWords(language);
-    if (match.MatchWinner() >= 0) {
-        return words.GameShotMatch;
-    }
-    // The tally has taken the leg: a set won leaves no legs in the set in play.
-    return params.LegsToWin > 0 && params.SetsToWin > 0 && match.LegsInSet(turn.Player) == 0
-               ? words.GameShotSet
-               : words.GameShotLeg;
+    return ShotWords(LegShot(match, turn.Player), language);
 }

@@ -3,6 +3,7 @@
 
 #include "games/MatchFactory.h"
 #include "words/BoardState.h"
+#include "words/CallerPhrases.h"
 #include "words/MatchFormat.h"
 
 #include <gtest/gtest.h>
@@ -51,23 +52,24 @@ struct TWordsCase
     std::vector<int> Winners; // of the legs played, -1: nobody wins
     const char* Line;
     const char* Score; // side 0's
+    TShot Shot;        // what the caller says the last leg's winning turn won
 };
 
 TEST(MatchWords, AreTheSameForEveryKindOfMatch)
 {
     const std::vector<TWordsCase> cases = {
-        {"Standard 101", 2, 2, 2, {0}, "Anna wins the leg", "Legs 1 · Sets 0"},
-        {"Standard 101", 2, 2, 2, {1, 0, 0}, "Anna wins the set", "Legs 0 · Sets 1"},
-        {"Standard 101", 2, 2, 2, {0, 0, 0, 0}, "Anna wins the match", "Sets 2"},
-        {"Standard 101", 2, 3, 0, {1, 1, 1}, "Ben wins the match", "Legs 0"},
-        {"Standard 101", 1, 0, 0, {0}, "Anna wins the leg", ""},
-        {"Cricket", 2, 2, 2, {0}, "Anna wins the leg", "Legs 1 · Sets 0"},
-        {"Cricket", 2, 2, 2, {1, 0, 0}, "Anna wins the set", "Legs 0 · Sets 1"},
-        {"Cricket", 2, 2, 2, {0, 0, 0, 0}, "Anna wins the match", "Sets 2"},
-        {"Cricket", 2, 3, 0, {1, 1, 1}, "Ben wins the match", "Legs 0"},
-        {"Cricket", 1, 0, 0, {0}, "Anna: game over", ""},
-        {"Bob's 27", 2, 2, 0, {-1}, "Game over: a tie", "Legs 0"},
-        {"Bob's 27", 1, 2, 0, {-1}, "Anna: game over", "Legs 1"},
+        {"Standard 101", 2, 2, 2, {0}, "Anna wins the leg", "Legs 1 · Sets 0", TShot::Leg},
+        {"Standard 101", 2, 2, 2, {1, 0, 0}, "Anna wins the set", "Legs 0 · Sets 1", TShot::Set},
+        {"Standard 101", 2, 2, 2, {0, 0, 0, 0}, "Anna wins the match", "Sets 2", TShot::Match},
+        {"Standard 101", 2, 3, 0, {1, 1, 1}, "Ben wins the match", "Legs 0", TShot::Match},
+        {"Standard 101", 1, 0, 0, {0}, "Anna wins the leg", "", TShot::Leg},
+        {"Cricket", 2, 2, 2, {0}, "Anna wins the leg", "Legs 1 · Sets 0", TShot::Leg},
+        {"Cricket", 2, 2, 2, {1, 0, 0}, "Anna wins the set", "Legs 0 · Sets 1", TShot::Set},
+        {"Cricket", 2, 2, 2, {0, 0, 0, 0}, "Anna wins the match", "Sets 2", TShot::Match},
+        {"Cricket", 2, 3, 0, {1, 1, 1}, "Ben wins the match", "Legs 0", TShot::Match},
+        {"Cricket", 1, 0, 0, {0}, "Anna: game over", "", TShot::None},
+        {"Bob's 27", 2, 2, 0, {-1}, "Game over: a tie", "Legs 0", TShot::None},
+        {"Bob's 27", 1, 2, 0, {-1}, "Anna: game over", "Legs 1", TShot::None},
     };
     for (const TWordsCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Game << " " << c.Line);
@@ -89,6 +91,11 @@ TEST(MatchWords, AreTheSameForEveryKindOfMatch)
         }
         EXPECT_EQ(WinLine(*match), QString::fromUtf8(c.Line));
         EXPECT_EQ(MatchScoreText(*match, 0), QString::fromUtf8(c.Score));
+        if (match->LegWinner() >= 0) {
+            EXPECT_EQ(LegShot(*match, match->LegWinner()), c.Shot);
+        } else {
+            EXPECT_EQ(c.Shot, TShot::None);
+        }
         // The board says the ended leg in its title line, whatever the game.
         EXPECT_EQ(BoardStateOf(*match, QStringLiteral("Game"), {}).Title,
                   QString::fromUtf8(c.Line));
