@@ -32,7 +32,7 @@ TProgramWindows::TProgramWindows() : TProgramWindows(TFormVTX::TContentsLater{})
 }
 
 TProgramWindows::TProgramWindows(TFormVTX::TContentsLater later)
-    : Main(Session, later), Hint(TFormHint::TContentsLater{}, &Main)
+    : Main(Session, {Computer, Calls, Board}, later), Hint(TFormHint::TContentsLater{}, &Main)
 {
     Main.SetNewGameDialog(&NewGame);
     Main.SetHintWindow(&Hint);

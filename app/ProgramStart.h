@@ -2,7 +2,10 @@
 
 #include "app/RoomLink.h"
 #include "app/StoreController.h"
+#include "caller/CallerFollower.h"
+#include "session/ComputerThrower.h"
 #include "store/MatchKeeper.h"
+#include "ui/board/BoardFollower.h"
 #include "ui/hints/UnitHintDlg.h"
 #include "ui/main/UnitMain.h"
 #include "ui/newgame/UnitGameDlg.h"
@@ -20,8 +23,13 @@ struct TProgramWindows
     // (and its checkout table) once New Game is painted, the hint window's when first shown.
     explicit TProgramWindows(TFormVTX::TContentsLater later);
 
-    // The match in play, made first: the window, the store's keeper and the room follow it.
+    // The match in play, made first; then what throws for it and what follows it beside the
+    // window (the computer, the caller, the board); then the window, a source and a follower
+    // like them; then the store's keeper and the room.
     TMatchSession Session;
+    TComputerThrower Computer{Session};
+    TCallerFollower Calls{Session};
+    TBoardFollower Board{Session};
     TFormVTX Main;
     TNewGameDialog NewGame{&Main};
     TFormHint Hint;

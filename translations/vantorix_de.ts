@@ -171,6 +171,21 @@
     </message>
 </context>
 <context>
+    <name>CheckoutFile</name>
+    <message>
+        <source>was not found</source>
+        <translation>wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -853,18 +868,6 @@
 </context>
 <context>
     <name>TFormVTX</name>
-    <message>
-        <source>was not found</source>
-        <translation>wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>kann nicht gelesen werden</translation>
-    </message>
     <message>
         <source>No checkout routes: %1 %2.</source>
         <translation>Keine Finish-Wege: %1 %2.</translation>

@@ -171,6 +171,21 @@
     </message>
 </context>
 <context>
+    <name>CheckoutFile</name>
+    <message>
+        <source>was not found</source>
+        <translation>no se ha encontrado</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -853,18 +868,6 @@
 </context>
 <context>
     <name>TFormVTX</name>
-    <message>
-        <source>was not found</source>
-        <translation>no se ha encontrado</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>no se puede leer</translation>
-    </message>
     <message>
         <source>No checkout routes: %1 %2.</source>
         <translation>Sin cierres: %1 %2.</translation>

@@ -171,6 +171,21 @@
     </message>
 </context>
 <context>
+    <name>CheckoutFile</name>
+    <message>
+        <source>was not found</source>
+        <translation>est introuvable</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -853,18 +868,6 @@
 </context>
 <context>
     <name>TFormVTX</name>
-    <message>
-        <source>was not found</source>
-        <translation>est introuvable</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>n'est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>ne peut pas être lu</translation>
-    </message>
     <message>
         <source>No checkout routes: %1 %2.</source>
         <translation>Pas de finishs : %1 %2.</translation>

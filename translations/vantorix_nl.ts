@@ -171,6 +171,21 @@
     </message>
 </context>
 <context>
+    <name>CheckoutFile</name>
+    <message>
+        <source>was not found</source>
+        <translation>is niet gevonden</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message>
         <source> v </source>
@@ -853,18 +868,6 @@
 </context>
 <context>
     <name>TFormVTX</name>
-    <message>
-        <source>was not found</source>
-        <translation>is niet gevonden</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>is geen gewoon bestand</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>kan niet worden gelezen</translation>
-    </message>
     <message>
         <source>No checkout routes: %1 %2.</source>
         <translation>Geen uitgooiroutes: %1 %2.</translation>

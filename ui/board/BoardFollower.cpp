@@ -8,21 +8,26 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-TBoardFollower::TBoardFollower(const TMatchSession& session, QWidget& operatorWindow)
-    : m_Session(session), m_OperatorWindow(operatorWindow)
+TBoardFollower::TBoardFollower(const TMatchSession& session) : m_Session(session)
 {
     connect(&session, &TMatchSession::MatchStarted, this, &TBoardFollower::OnMatchChanged);
     connect(&session, &TMatchSession::Resumed, this, &TBoardFollower::OnMatchChanged);
     connect(&session, &TMatchSession::OperationApplied, this, &TBoardFollower::OnMatchChanged);
 }
 
-// Hidden as it goes, the board must not reach the operator window's actions.
 TBoardFollower::~TBoardFollower()
 {
-    if (m_Board != nullptr) {
+    LendOperatorWindow(nullptr);
+}
+
+// Hidden as it goes, the board must not reach the operator window's actions.
+void TBoardFollower::LendOperatorWindow(QWidget* window)
+{
+    if (window == nullptr && m_Board != nullptr) {
         m_Board->disconnect();
         delete m_Board;
     }
+    m_OperatorWindow = window;
 }
 
 TFormBoard& TBoardFollower::Board()
@@ -34,7 +39,7 @@ TFormBoard& TBoardFollower::Board()
         // Closing the scoreboard ends the program even while the board is showing.
         m_Board->setAttribute(Qt::WA_QuitOnClose, false);
         // First shown on a screen other than the operator's, where there is one.
-        const QScreen* own = m_OperatorWindow.screen();
+        const QScreen* own = m_OperatorWindow != nullptr ? m_OperatorWindow->screen() : nullptr;
         const QScreen* room = own;
         for (const QScreen* candidate : QGuiApplication::screens()) {
             if (candidate != own) {
@@ -48,7 +53,9 @@ TFormBoard& TBoardFollower::Board()
         }
         // Typing at the board is typing at the scoreboard: its shortcuts work there, digits
         // and Backspace go to the Thrown box of the player to throw.
-        m_Board->addActions(m_OperatorWindow.actions());
+        if (m_OperatorWindow != nullptr) {
+            m_Board->addActions(m_OperatorWindow->actions());
+        }
         connect(m_Board, &TFormBoard::ScoreKey, this, &TBoardFollower::ScoreKey);
         connect(m_Board, &TFormBoard::VisibilityChanged, this,
                 &TBoardFollower::BoardVisibilityChanged);

@@ -19,10 +19,13 @@ class TBoardFollower final : public QObject
     Q_OBJECT
 
 public:
-    // `operatorWindow` lends its screen (the board goes to another one) and its actions (their
-    // shortcuts work at the board too).
-    TBoardFollower(const TMatchSession& session, QWidget& operatorWindow);
+    explicit TBoardFollower(const TMatchSession& session);
     ~TBoardFollower() override;
+
+    // The operator's window lends the board its screen (the board goes to another one) and its
+    // actions (their shortcuts work at the board too); null when that window goes, and the
+    // board window goes with it.
+    void LendOperatorWindow(QWidget* window);
 
     // The routes the board shows under a finishable remainder; none without a table.
     void SetCheckoutTable(const CCheckoutTable* table) { m_CheckoutTable = table; }
@@ -46,7 +49,7 @@ private:
     void OnMatchChanged();
 
     const TMatchSession& m_Session;
-    QWidget& m_OperatorWindow;
+    QWidget* m_OperatorWindow = nullptr;
     const CCheckoutTable* m_CheckoutTable = nullptr;
     QPointer<TFormBoard> m_Board;
     int m_DartsPlayer = -1;

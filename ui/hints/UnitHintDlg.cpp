@@ -5,6 +5,8 @@
 #include "ui/hints/DigitEdit.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -215,4 +217,21 @@ bool TFormHint::event(QEvent* event)
         m_EditShot->selectAll();
     }
     return QDialog::event(event);
+}
+
+std::unique_ptr<CCheckoutTable> OpenCheckoutFile(const QString& path, QString& problem)
+{
+    const QFileInfo file(path);
+    problem.clear();
+    if (!file.exists()) {
+        problem = QCoreApplication::translate("CheckoutFile", "was not found");
+    } else if (!file.isFile()) {
+        problem = QCoreApplication::translate("CheckoutFile", "is not a regular file");
+    } else if (std::optional<CCheckoutTable> table =
+                   CCheckoutTable::Open(QFile::encodeName(path).toStdString())) {
+        return std::make_unique<CCheckoutTable>(std::move(*table));
+    } else {
+        problem = QCoreApplication::translate("CheckoutFile", "cannot be read");
+    }
+    return nullptr;
 }

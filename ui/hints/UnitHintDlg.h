@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 class CCheckoutTable;
 class QLineEdit;
@@ -10,6 +11,10 @@ class QToolButton;
 // Fills `list` with the routes the table gives for `score`, the first one selected. Without a
 // table the list keeps what it shows.
 void FillHints(QListWidget& list, const CCheckoutTable* table, int score);
+
+// The checkout table in the file at `path` as the operator named it; none when it cannot be
+// used, and `problem` says why ("was not found", "is not a regular file", "cannot be read").
+std::unique_ptr<CCheckoutTable> OpenCheckoutFile(const QString& path, QString& problem);
 
 // "Quick Shot Hint": a small tool window that stays on top. Any total typed into EditShot
 // shows at once whether it can be finished, with how many darts, and the table's routes.

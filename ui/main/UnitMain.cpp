@@ -25,8 +25,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -55,21 +53,20 @@ TFormVTX::~TFormVTX()
         m_HintWindow->removeEventFilter(this);
     }
     disconnect(&m_Session, nullptr, this, nullptr);
-    m_Computer.reset();
-    m_Calls.reset();
-    m_Room.reset();
+    disconnect(m_Computer, nullptr, this, nullptr);
+    disconnect(&m_Calls->Caller(), nullptr, this, nullptr);
+    disconnect(m_Room, nullptr, this, nullptr);
+    m_Computer->OperatorBusy = nullptr;
+    m_Room->LendOperatorWindow(nullptr);
+    m_OwnComputer.reset();
+    m_OwnCalls.reset();
+    m_OwnBoard.reset();
 }
 
 // The window's making: the frame at once, the contents (tool bar, panels, pages) when first
 // needed, which at the program's start is after the New Game dialog is on screen.
 
 TFormVTX::TFormVTX(QWidget* parent) : TFormVTX(TContentsLater{}, parent)
-{
-    BuildContents();
-}
-
-TFormVTX::TFormVTX(TMatchSession& session, QWidget* parent)
-    : TFormVTX(session, TContentsLater{}, parent)
 {
     BuildContents();
 }
@@ -83,6 +80,24 @@ TFormVTX::TFormVTX(TContentsLater, QWidget* parent)
 TFormVTX::TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent)
     : QMainWindow(parent), m_Session(session)
 {
+    m_OwnComputer = std::make_unique<TComputerThrower>(m_Session);
+    m_OwnCalls = std::make_unique<TCallerFollower>(m_Session);
+    m_OwnBoard = std::make_unique<TBoardFollower>(m_Session);
+    MakeFrame({*m_OwnComputer, *m_OwnCalls, *m_OwnBoard});
+}
+
+TFormVTX::TFormVTX(TMatchSession& session, TFollowers followers, TContentsLater, QWidget* parent)
+    : QMainWindow(parent), m_Session(session)
+{
+    MakeFrame(followers);
+}
+
+void TFormVTX::MakeFrame(TFollowers followers)
+{
+    m_Computer = &followers.Computer;
+    m_Calls = &followers.Calls;
+    m_Room = &followers.Board;
+    m_Room->LendOperatorWindow(this);
     setObjectName(QStringLiteral("FormVTX"));
     setWindowTitle(QStringLiteral("Vantorix"));
     setMinimumSize(669, 300);
@@ -109,28 +124,24 @@ TFormVTX::TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent)
 
     m_Actions = std::make_unique<TMainActions>(*this);
     ConnectActions();
-    m_Room = std::make_unique<TBoardFollower>(m_Session, *this);
-    m_Calls = std::make_unique<TCallerFollower>(m_Session);
     connect(&m_Calls->Caller(), &TCaller::Problem, this, &TFormVTX::ShowNotice);
-    connect(m_Room.get(), &TBoardFollower::ScoreKey, this, [this](int key, const QString& text) {
+    connect(m_Room, &TBoardFollower::ScoreKey, this, [this](int key, const QString& text) {
         if (ContentsBuilt()) {
             m_Entry->TypeFromBoard(key, text);
         }
     });
-    connect(m_Room.get(), &TBoardFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
+    connect(m_Room, &TBoardFollower::BoardVisibilityChanged, m_Actions->ActionBoard,
             &QAction::setChecked);
-    m_Computer = std::make_unique<TComputerThrower>(m_Session);
-    connect(m_Computer.get(), &TComputerThrower::DartsShown, this,
+    connect(m_Computer, &TComputerThrower::DartsShown, this,
             [this](int player, const QString& darts) {
                 m_Room->ShowDarts(player, darts);
                 ShowDartsLines();
             });
-    connect(m_Computer.get(), &TComputerThrower::StateChanged, this, [this] {
+    connect(m_Computer, &TComputerThrower::StateChanged, this, [this] {
         UpdateActions();
         ShowDartsLines();
     });
-    connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer.get(),
-            &TComputerThrower::SetPaused);
+    connect(m_Actions->ActionPauseBot, &QAction::toggled, m_Computer, &TComputerThrower::SetPaused);
     m_Computer->OperatorBusy = [this] { return m_Entry != nullptr && m_Entry->OperatorBusy(); };
     connect(m_Actions->ActionDartPad, &QAction::triggered, this, [this](bool shown) {
         if (ContentsBuilt()) {
@@ -307,21 +318,10 @@ void TFormVTX::SetHintWindow(TFormHint* window)
 bool TFormVTX::OpenCheckoutTable(const QString& path)
 {
     m_Room->SetCheckoutTable(nullptr);
-    m_CheckoutTable.reset();
-    const QFileInfo file(path);
     QString problem;
-    if (!file.exists()) {
-        problem = tr("was not found");
-    } else if (!file.isFile()) {
-        problem = tr("is not a regular file");
-    } else if (std::optional<CCheckoutTable> table =
-                   CCheckoutTable::Open(QFile::encodeName(path).toStdString())) {
-        m_CheckoutTable = std::make_unique<CCheckoutTable>(std::move(*table));
-        m_Room->SetCheckoutTable(m_CheckoutTable.get());
-    } else {
-        problem = tr("cannot be read");
-    }
-    if (!problem.isEmpty()) {
+    m_CheckoutTable = OpenCheckoutFile(path, problem);
+    m_Room->SetCheckoutTable(m_CheckoutTable.get());
+    if (m_CheckoutTable == nullptr) {
         ShowNotice(tr("No checkout routes: %1 %2.").arg(path, problem));
     }
     if (auto* hintWindow = qobject_cast<TFormHint*>(m_HintWindow.data())) {

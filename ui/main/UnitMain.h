@@ -55,9 +55,19 @@ public:
     struct TContentsLater
     {};
     explicit TFormVTX(TContentsLater, QWidget* parent = nullptr);
-    // The same over the program's session.
-    explicit TFormVTX(TMatchSession& session, QWidget* parent = nullptr);
+    // The same over a session made before the window.
     TFormVTX(TMatchSession& session, TContentsLater, QWidget* parent = nullptr);
+    // What follows the session beside the window: the computer (a source like the window), the
+    // caller and the board. The program's start makes them before the window; a window made
+    // without them makes its own.
+    struct TFollowers
+    {
+        TComputerThrower& Computer;
+        TCallerFollower& Calls;
+        TBoardFollower& Board;
+    };
+    TFormVTX(TMatchSession& session, TFollowers followers, TContentsLater,
+             QWidget* parent = nullptr);
     ~TFormVTX() override;
 
     const CGame& Game() const { return m_Game; }
@@ -139,6 +149,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The frame, over `followers` (the program's or the window's own).
+    void MakeFrame(TFollowers followers);
     void ConnectActions();
     void CreatePages();
 
@@ -207,9 +219,14 @@ private:
     std::unique_ptr<TMainActions> m_Actions;
     std::unique_ptr<TTypedEntry> m_Entry;
     std::unique_ptr<TManySides> m_Sides;
-    std::unique_ptr<TBoardFollower> m_Room;
-    std::unique_ptr<TCallerFollower> m_Calls;
-    std::unique_ptr<TComputerThrower> m_Computer;
+    // The followers beside the window, and those it made itself when given none (they go
+    // before the session it may own, declared before them).
+    TBoardFollower* m_Room = nullptr;
+    TCallerFollower* m_Calls = nullptr;
+    TComputerThrower* m_Computer = nullptr;
+    std::unique_ptr<TComputerThrower> m_OwnComputer;
+    std::unique_ptr<TCallerFollower> m_OwnCalls;
+    std::unique_ptr<TBoardFollower> m_OwnBoard;
     // Notices said before the notice strip was made, and steps waiting for the contents.
     QStringList m_EarlyNotices;
     std::vector<std::function<void()>> m_WhenBuilt;
