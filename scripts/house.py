@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The house's figures: the includes between folders (and any circle among them), the units
 over 800 lines, the window shell's size, and the places above the matches that ask what kind
-of match they hold. With --check it fails on a circle or on a unit over the limit."""
+of match they hold, and the functions above the matches made for one kind. With --check it fails on a circle or on a unit over the limit."""
 import collections
 import os
 import re
@@ -19,6 +19,23 @@ KIND_PATTERNS = [r"\bGames\(\)", r"[!=]=\s*TGameKind::", r"TGameKind::\w+\s*[!=]
                  r"dynamic_cast<\s*(const\s+)?C(Game|GamesMatch|Match)\b"]
 
 
+# A function defined for one kind of match: it takes the X01 match or the other games' match
+# where every other takes any match.
+ONE_KIND = re.compile(r"^(?![\s#/])(?!(?:return|if|for|while|else)\b)[^\n;{}()]*?\b(\w+)\s*\("
+                      r"([^;{}]*?)\)\s*(?:const\s*)?\n\{", re.M)
+
+
+def one_kind_functions(unit, text):
+    found = []
+    for match in ONE_KIND.finditer(text):
+        name, params = match.groups()
+        if re.search(r"\bconst\s+CGamesMatch\s*&", params):
+            found.append(f"{unit}: {name} (other games)")
+        elif re.search(r"\b(const\s+)?CGame\s*&", params):
+            found.append(f"{unit}: {name} (X01)")
+    return found
+
+
 def units():
     for top in SOURCES:
         for folder, _, files in os.walk(os.path.join(ROOT, top)):
@@ -30,7 +47,7 @@ def units():
 def main():
     check = "--check" in sys.argv
     edges = collections.defaultdict(set)
-    long_units, kind_places = [], []
+    long_units, kind_places, one_kind = [], [], []
     shell_lines = 0
     include = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
     # A bare name (an include relative to its own folder) is found by its file name.
@@ -48,6 +65,8 @@ def main():
             other = os.path.dirname(target)
             if other and other != folder:
                 edges[folder].add(other)
+        if unit.endswith(".cpp") and not folder.startswith(("model", "games")):
+            one_kind += one_kind_functions(unit, text)
         if not folder.startswith(KIND_FOLDERS):
             for number, line in enumerate(text.splitlines(), 1):
                 if any(re.search(p, line) for p in KIND_PATTERNS):
@@ -65,6 +84,9 @@ def main():
           f"{len(kind_places)}")
     for place in kind_places:
         print("  " + place)
+    print(f"functions above the matches made for one kind of match: {len(one_kind)}")
+    for function in one_kind:
+        print("  " + function)
     if check and (circles or long_units):
         return 1
     return 0

@@ -33,7 +33,7 @@ QString Marks(int count)
                       : QCoreApplication::translate("TGamePanel", "%1 marks").arg(count);
 }
 
-QString Side(const CGamesMatch& match, int player)
+QString Side(const CMatch& match, int player)
 {
     return QString::fromStdString(match.PlayerName(player));
 }
