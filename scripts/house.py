@@ -47,7 +47,7 @@ def units():
 def main():
     check = "--check" in sys.argv
     edges = collections.defaultdict(set)
-    long_units, kind_places, one_kind = [], [], []
+    long_units, kind_places, one_kind, asks_panels = [], [], [], []
     shell_lines = 0
     include = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
     # A bare name (an include relative to its own folder) is found by its file name.
@@ -71,6 +71,8 @@ def main():
             for number, line in enumerate(text.splitlines(), 1):
                 if any(re.search(p, line) for p in KIND_PATTERNS):
                     kind_places.append(f"{unit}:{number}: {line.strip()}")
+                if "TGamePanel::Draws(" in line:
+                    asks_panels.append(f"{unit}:{number}: {line.strip()}")
     circles = find_circles(edges)
     print(f"folders: {len(edges)}, arrows between them: {sum(len(v) for v in edges.values())}")
     print(f"circles of includes between folders: {len(circles)}")
@@ -83,6 +85,9 @@ def main():
     print(f"places outside {', '.join(KIND_FOLDERS)} that branch on the kind of match: "
           f"{len(kind_places)}")
     for place in kind_places:
+        print("  " + place)
+    print(f"places that ask the panels which panel draws the match: {len(asks_panels)}")
+    for place in asks_panels:
         print("  " + place)
     print(f"functions above the matches made for one kind of match: {len(one_kind)}")
     for function in one_kind:
