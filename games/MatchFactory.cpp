@@ -20,24 +20,31 @@ bool IsKnownGame(std::string_view gameName)
            std::all_of(score.begin(), score.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& params)
+namespace {
+
+// Another game's match; none for X01, which is played on sheets of its own.
+std::unique_ptr<CMatch> OtherGameMatch(std::string_view gameName, const TGameParams& params)
 {
-    if (const TGameKind kind = GameKindOf(gameName); kind != TGameKind::X01) {
-        return std::make_unique<CGamesMatch>(kind, params);
-    }
-    auto game = std::make_unique<CGame>();
-    game->NewGame(params);
-    return game;
+    const TGameKind kind = GameKindOf(gameName);
+    return kind == TGameKind::X01 ? nullptr : std::make_unique<CGamesMatch>(kind, params);
 }
+
+} // namespace
 
 CMatch& StartMatch(std::string_view gameName, const TGameParams& params, CGame& sheets,
                    std::unique_ptr<CMatch>& made)
 {
     sheets.NewGame(params);
-    if (const TGameKind kind = GameKindOf(gameName); kind != TGameKind::X01) {
-        made = std::make_unique<CGamesMatch>(kind, params);
-        return *made;
+    made = OtherGameMatch(gameName, params);
+    return made != nullptr ? *made : sheets;
+}
+
+std::unique_ptr<CMatch> MakeMatch(std::string_view gameName, const TGameParams& params)
+{
+    if (std::unique_ptr<CMatch> other = OtherGameMatch(gameName, params)) {
+        return other;
     }
-    made.reset();
-    return sheets;
+    auto game = std::make_unique<CGame>();
+    game->NewGame(params);
+    return game;
 }

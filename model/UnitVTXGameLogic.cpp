@@ -1,5 +1,7 @@
 #include "model/UnitVTXGameLogic.h"
 
+#include "model/X01TurnSheet.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -260,6 +262,11 @@ int32_t CGame::LegWinner() const
         }
     }
     return -1;
+}
+
+TTurnSheet CGame::TurnSheet() const
+{
+    return X01TurnSheet(*this);
 }
 
 TThrowCheck CGame::Check(const TMatchOperation& operation) const

@@ -111,7 +111,7 @@ public:
     int32_t ThrowerToThrow(int32_t player) const override;
     bool LegOver() const override;
     int32_t LegWinner() const override;
-    TTurnSheet TurnSheet() const override; // model/TurnSheet.cpp
+    TTurnSheet TurnSheet() const override;
     int32_t LegsWon(int32_t player) const override;
     TPlayerStats SideFigures(int32_t player) const override { return GetPlayerStats(player); }
     TThrowCheck Check(const TMatchOperation& operation) const override;

@@ -15,6 +15,13 @@ QString Tr(const char* text)
     return QCoreApplication::translate("MatchStats", text);
 }
 
+// The legs' table of every game begins with these: the leg, who began it, who won it and with
+// how many darts.
+QStringList LegColumns()
+{
+    return {Tr("Leg"), Tr("Started"), Tr("Won By"), Tr("Darts")};
+}
+
 // No leg won yet: no best leg, rather than a leg of 0 darts.
 QString LegDarts(int32_t darts)
 {
@@ -88,7 +95,7 @@ TStatsTable X01Legs(const CGame& game)
     const TGameParams& params = game.Params();
     const int players = std::max(params.PlayerCount, 1);
     const bool sets = params.LegsToWin > 0 && params.SetsToWin > 0;
-    TStatsTable legs{{Tr("Leg"), Tr("Started"), Tr("Won By"), Tr("Darts")}, {}};
+    TStatsTable legs{LegColumns(), {}};
     for (int player = 0; player < players; ++player) {
         legs.Columns << Tr("%1 Avg").arg(PlayerName(game, player));
     }
@@ -264,7 +271,7 @@ TMatchStats GamesStats(const CGamesMatch& games)
         }
         page.Figures.Rows.push_back(row);
     }
-    page.Legs.Columns = QStringList{Tr("Leg"), Tr("Started"), Tr("Won By"), Tr("Darts")};
+    page.Legs.Columns = LegColumns();
     for (int player = 0; player < games.Players(); ++player) {
         page.Legs.Columns << PlayerName(games, player);
     }

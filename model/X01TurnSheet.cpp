@@ -1,3 +1,5 @@
+#include "model/X01TurnSheet.h"
+
 #include "model/UnitVTXGameLogic.h"
 
 #include <algorithm>
@@ -5,9 +7,9 @@
 // An X01 match's turns, leg by leg and round by round in throwing order: the score, the
 // remainder after it and the darts claimed; pairs add the thrower of each turn at the end,
 // other matches keep the seven columns.
-TTurnSheet CGame::TurnSheet() const
+TTurnSheet X01TurnSheet(const CGame& game)
 {
-    const bool pairs = m_Params.TeamSize == 2;
+    const bool pairs = game.Params().TeamSize == 2;
     TTurnSheet sheet{{"Leg", "Set", "Player", "Turn", "Score", "Remainder", "Darts claimed"},
                      {false, false, true, false, false, false, false},
                      {}};
@@ -15,9 +17,9 @@ TTurnSheet CGame::TurnSheet() const
         sheet.Columns.emplace_back("Thrower");
         sheet.Names.push_back(true);
     }
-    const int32_t players = m_Params.PlayerCount;
-    for (int32_t index = 0; index < LegCount(); ++index) {
-        const CLeg& leg = *GetLeg(index);
+    const int32_t players = game.Params().PlayerCount;
+    for (int32_t index = 0; index < game.LegCount(); ++index) {
+        const CLeg& leg = *game.GetLeg(index);
         const int32_t starter = leg.FirstThrower();
         int32_t turns = 0;
         for (int32_t player = 0; player < leg.SheetCount(); ++player) {
@@ -33,13 +35,13 @@ TTurnSheet CGame::TurnSheet() const
                 }
                 std::vector<std::string> row{std::to_string(index + 1),
                                              std::to_string(leg.SetNumber()),
-                                             PlayerName(player),
+                                             game.PlayerName(player),
                                              std::to_string(turn),
                                              std::to_string(entry->Score),
                                              std::to_string(entry->Remainder),
-                                             std::to_string(TurnDarts(scores, turn))};
+                                             std::to_string(CGame::TurnDarts(scores, turn))};
                 if (pairs) {
-                    row.push_back(ThrowerName(player, ThrowerOf(index, player, turn)));
+                    row.push_back(game.ThrowerName(player, game.ThrowerOf(index, player, turn)));
                 }
                 sheet.Rows.push_back(std::move(row));
             }
