@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QWebSocket>
+#include <random>
 
 namespace {
 
@@ -108,8 +109,20 @@ QByteArray StatusOf(quint16 port, const QByteArray& target)
     return socket.readLine().trimmed();
 }
 
+// A port for the room below the range the system hands connecting sockets (32768 on): a port
+// from that range, found free, was once taken by another test's connection before the room
+// bound it (the tests run side by side).
 quint16 FreePort()
 {
+    static std::mt19937 random(std::random_device{}());
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const auto port =
+            static_cast<quint16>(std::uniform_int_distribution<int>(20000, 29999)(random));
+        QTcpServer server;
+        if (server.listen(QHostAddress::Any, port)) {
+            return port;
+        }
+    }
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
     return server.serverPort();
