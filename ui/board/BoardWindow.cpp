@@ -4,7 +4,9 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,9 +24,51 @@ constexpr int kNameShare = 14;
 constexpr int kRemainderShare = 44;
 constexpr int kLineShare = 11;
 
+// A line of the board. Its text is drawn once into a picture and the picture is kept: a line
+// is repainted far more often than it changes (a name changes colour with every turn, a line
+// is repainted when the frame beside it is), and text this large is drawn as outlines, which
+// costs far more than copying the picture. Pictures are kept in the program's pixmap cache,
+// keyed by everything that decides the look; the cache drops the least used when full.
+class TBoardLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QRect area = contentsRect();
+        if (area.isEmpty() || text().isEmpty()) {
+            return;
+        }
+        const qreal ratio = devicePixelRatioF();
+        const QString key = QStringLiteral("vtx-board|%1|%2|%3x%4@%5|%6|%7")
+                                .arg(text(), font().key())
+                                .arg(area.width())
+                                .arg(area.height())
+                                .arg(ratio)
+                                .arg(palette().color(QPalette::WindowText).rgba())
+                                .arg(static_cast<int>(alignment()));
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            picture = QPixmap(area.size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            painter.setFont(font());
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(QRect(QPoint(0, 0), area.size()), static_cast<int>(alignment()),
+                             text());
+            painter.end();
+            QPixmapCache::insert(key, picture);
+        }
+        QPainter(this).drawPixmap(area.topLeft(), picture);
+    }
+};
+
 QLabel* NewBoardLabel(const QString& name, QWidget* parent, const QColor& ink)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new TBoardLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
@@ -119,7 +163,11 @@ public:
         QPalette palette = Name->palette();
         palette.setColor(QPalette::WindowText, throws ? kAccent : kInk);
         Name->setPalette(palette);
-        update();
+        // Only the frame changes: its band (the rounded corners reach as far in as twice its
+        // width, where the lines' margins begin), never the lines inside, which then need no
+        // repaint.
+        const int band = FrameWidth() * 2;
+        update(QRegion(rect()) - QRegion(rect().adjusted(band, band, -band, -band)));
     }
 
     // The frame is a share of the column's size, so it stays visible from across the room.
@@ -140,11 +188,17 @@ public:
     bool Throws = false;
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
         const int frame = FrameWidth();
+        const int band = frame * 2;
+        if (rect().adjusted(band, band, -band, -band).contains(event->rect())) {
+            // Behind a line that changed: plain ground, no need to draw the frame again.
+            painter.fillRect(event->rect(), kColumnGround);
+            return;
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
         const QRectF area =
             QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0);
         painter.setPen(Throws ? QPen(kAccent, frame) : QPen(kColumnGround.lighter(140), 1));
