@@ -9,7 +9,14 @@ TMatchKeeper::TMatchKeeper(TMatchSession& session, QString storePath, QObject* p
     connect(&session, &TMatchSession::OperationApplied, this, &TMatchKeeper::OnOperationApplied);
 }
 
-TMatchKeeper::~TMatchKeeper() = default;
+// The check reads the file on its own connection; it is waited for, never cut short, so that
+// no connection outlives the program's SQL driver.
+TMatchKeeper::~TMatchKeeper()
+{
+    if (m_Check != nullptr) {
+        m_Check->wait();
+    }
+}
 
 void TMatchKeeper::OpenStore()
 {
@@ -19,6 +26,52 @@ void TMatchKeeper::OpenStore()
     m_Store = std::make_unique<CMatchStore>(m_Path);
     m_Store->Open();
     SayProblem(); // also a damaged file that was set aside
+    m_Resumable = m_Store->LastInPlay();
+    emit ResumableChanged(m_Resumable ? Describe(*m_Resumable) : QString());
+    CheckInBackground();
+}
+
+void TMatchKeeper::CheckInBackground()
+{
+    // Only the program that writes the store can set it aside.
+    if (!m_Store->IsOpen() || !m_Store->IsWriter()) {
+        return;
+    }
+    auto result = std::make_shared<TStoreCheck>();
+    m_Check.reset(QThread::create([path = m_Path, result] { *result = CheckStoreFile(path); }));
+    connect(m_Check.get(), &QThread::finished, this, [this, result] { OnChecked(*result); });
+    m_Check->start(QThread::LowPriority);
+}
+
+void TMatchKeeper::OnChecked(const TStoreCheck& check)
+{
+    m_CheckHeard = true;
+    if (check.Damaged) {
+        DamageFound();
+    }
+}
+
+void TMatchKeeper::DamageFound()
+{
+    if (m_DamageFound) {
+        return; // said once
+    }
+    m_DamageFound = true;
+    if (!m_Playing) {
+        Repair();
+        return;
+    }
+    emit Notice(QCoreApplication::translate(
+                    "TMatchKeeper", "Match store: %1 is damaged; it is set aside, with what still "
+                                    "reads carried over, when the next match starts.")
+                    .arg(m_Path));
+}
+
+void TMatchKeeper::Repair()
+{
+    m_DamageFound = false;
+    m_Store->SetDamagedAside();
+    SayProblem();
     m_Resumable = m_Store->LastInPlay();
     emit ResumableChanged(m_Resumable ? Describe(*m_Resumable) : QString());
 }
@@ -39,6 +92,10 @@ void TMatchKeeper::SayProblem()
 void TMatchKeeper::OnMatchStarted(const QString& gameName, const TGameParams& params)
 {
     OpenStore();
+    if (m_DamageFound) {
+        Repair();
+    }
+    m_Playing = true;
     m_Current = TStoredMatch{};
     m_Current.GameName = gameName;
     m_Current.Params = params;
@@ -49,6 +106,9 @@ void TMatchKeeper::OnMatchStarted(const QString& gameName, const TGameParams& pa
     m_Store->BeginMatch(gameName, params);
     m_Current.Id = m_Store->CurrentMatch();
     SayProblem();
+    if (m_Store->FoundDamaged()) {
+        DamageFound();
+    }
 }
 
 void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
@@ -58,11 +118,15 @@ void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
         m_Store->Record(operation, m_Session.Match());
         m_Current.Id = m_Store->CurrentMatch();
         SayProblem();
+        if (m_Store->FoundDamaged()) {
+            DamageFound();
+        }
     }
 }
 
 void TMatchKeeper::ResumeStored(const TStoredMatch& match, const TResume& resume)
 {
+    m_Playing = true;
     m_Current = match;
     m_Resumable.reset();
     emit ResumableChanged({});

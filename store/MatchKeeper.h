@@ -2,13 +2,17 @@
 
 // Follows the match in play into the match store, whatever its game, and keeps the match in
 // play in memory for its export. The store is opened when first asked (after the New Game
-// dialog is painted, or at the first match), so it adds nothing to start-up. A store that
-// cannot be used is said once (Notice) and play goes on unsaved.
+// dialog is painted, or at the first match), so it adds nothing to start-up. Its whole check
+// runs on a thread of its own once it is open; a store found damaged is set aside (what reads
+// carried over) at once when no match is being recorded, else when the next match starts. A
+// store that cannot be used is said once (Notice) and play goes on unsaved.
 
 #include "session/MatchSession.h"
 #include "store/MatchStore.h"
+#include "store/StoreCheck.h"
 
 #include <QObject>
+#include <QThread>
 #include <memory>
 #include <optional>
 
@@ -34,6 +38,8 @@ public:
     void ResumeStored(const TStoredMatch& match, const TResume& resume);
     // Says the store's problem if it has a new one.
     void SayProblem();
+    // Whether the store's whole check is done (or was never started: no store written here).
+    bool Checked() const { return m_Check == nullptr || m_CheckHeard; }
 
 signals:
     // What the operator should read in the notice strip.
@@ -44,6 +50,13 @@ signals:
 private:
     void OnMatchStarted(const QString& gameName, const TGameParams& params);
     void OnOperationApplied(const TMatchOperation& operation);
+    void CheckInBackground();
+    void OnChecked(const TStoreCheck& check);
+    // Sets the damaged store aside and offers what was in play in the one made for it.
+    void Repair();
+    // Damage found by the check or by a write: mended now when no match is being recorded,
+    // else said and mended when the next match starts.
+    void DamageFound();
 
     TMatchSession& m_Session;
     QString m_Path;
@@ -51,4 +64,8 @@ private:
     TStoredMatch m_Current;
     std::optional<TStoredMatch> m_Resumable;
     QString m_ProblemSaid;
+    std::unique_ptr<QThread> m_Check;
+    bool m_Playing = false;     // a match has been started or resumed into the store
+    bool m_DamageFound = false; // set aside when the next match starts
+    bool m_CheckHeard = false;
 };

@@ -2,6 +2,7 @@
 
 #include "games/GamesMatch.h"
 #include "games/MatchFactory.h"
+#include "store/StoreCheck.h"
 #include "store/StoreFile.h"
 #include "store/StoreSalvage.h"
 #include "store/StoredDarts.h"
@@ -61,31 +62,6 @@ QString PlayerName(const TGameParams& params, int32_t player)
     return CleanName(QString::fromStdString(SideName(params, player)));
 }
 
-// SQLite's primary result codes that the store tells apart (the driver gives extended ones).
-enum TSqliteCode : int
-{
-    kSqlitePerm = 3,
-    kSqliteBusy = 5,
-    kSqliteLocked = 6,
-    kSqliteReadOnly = 8,
-    kSqliteIoError = 10,
-    kSqliteCorrupt = 11,
-    kSqliteFull = 13,
-    kSqliteCantOpen = 14,
-    kSqliteNotADatabase = 26,
-};
-
-int PrimaryCode(const QSqlError& error)
-{
-    return error.nativeErrorCode().toInt() & 0xFF;
-}
-
-bool IsDamage(const QSqlError& error)
-{
-    const int code = PrimaryCode(error);
-    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
-}
-
 } // namespace
 
 QString CMatchStore::DefaultPath()
@@ -107,6 +83,7 @@ CMatchStore::CMatchStore(QString path, QString connectOptions)
 CMatchStore::~CMatchStore()
 {
     {
+        m_Statements = {};
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         if (database.isValid()) {
             database.close();
@@ -125,6 +102,7 @@ QSqlDatabase CMatchStore::Database() const
 bool CMatchStore::Fail(const QString& problem, bool retry)
 {
     m_Problem = problem;
+    m_Statements = {};
     if (m_Open) {
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         database.rollback();
@@ -158,6 +136,16 @@ QString CMatchStore::Reason(const QSqlError& error) const
         .arg(m_Path, error.text());
 }
 
+QSqlQuery& CMatchStore::Statement(TStatement which, const QString& text)
+{
+    std::optional<QSqlQuery>& statement = m_Statements[which];
+    if (!statement) {
+        statement.emplace(QSqlDatabase::database(m_Connection, false));
+        statement->prepare(text);
+    }
+    return *statement;
+}
+
 bool CMatchStore::Exec(const QString& statement)
 {
     QSqlQuery query(QSqlDatabase::database(m_Connection, false));
@@ -168,6 +156,7 @@ bool CMatchStore::Exec(const QString& statement)
 // no earlier one has, and a fresh one is made.
 bool CMatchStore::SetAside()
 {
+    m_Statements = {};
     {
         QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
         database.close();
@@ -288,6 +277,7 @@ bool CMatchStore::CheckOwnFile()
 bool CMatchStore::Open()
 {
     m_LastOpen.start();
+    m_Statements = {};
     if (m_Open) {
         QSqlDatabase::database(m_Connection, false).close();
         m_Open = false;
@@ -343,10 +333,14 @@ bool CMatchStore::Open()
         if (!OpenConnection()) {
             return false;
         }
+        // Only the schema is read here, whatever the file's size: a file that is no database
+        // or whose first pages are damaged shows now. The whole file is checked apart
+        // (CheckFile), off the start's path, and damage found in play shows where SQLite reads.
         QSqlQuery check(QSqlDatabase::database(m_Connection, false));
-        const bool ran = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next();
+        const bool ran =
+            check.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) && check.next();
         const QSqlError error = check.lastError();
-        const bool damaged = ran ? check.value(0).toString() != u"ok" : IsDamage(error);
+        const bool damaged = !ran && IsDamage(error);
         check.finish(); // a statement left open would hold a transaction
         if (!ran && !damaged) {
             return Fail(Reason(error), true); // the file is left exactly as it is
@@ -402,8 +396,26 @@ bool CMatchStore::Open()
     return true;
 }
 
+bool CMatchStore::SetDamagedAside()
+{
+    if (!m_Open || !m_Writer) {
+        return false;
+    }
+    if (!SetAside()) {
+        return Fail(
+            QCoreApplication::translate("CMatchStore", "%1 is damaged and cannot be set aside")
+                .arg(m_Path),
+            false);
+    }
+    m_Recording = false;
+    m_MatchId = 0;
+    m_FoundDamaged = false;
+    return Open();
+}
+
 void CMatchStore::JournalLost()
 {
+    m_Statements = {};
     {
         // Closing the last connection checkpoints the journal it still holds open into the
         // store file; opened again, SQLite starts a new journal beside it.
@@ -542,8 +554,9 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
         if (!written) {
             break;
         }
-        QSqlQuery query(database);
-        query.prepare(QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery& query =
+            Statement(kInsertOperation,
+                      QStringLiteral("INSERT INTO operations VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
              {QVariant::fromValue(m_MatchId), QVariant::fromValue(sequence + 1),
               QVariant(static_cast<int>(operation.Kind)), QVariant(operation.Player),
@@ -553,6 +566,7 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
         }
         written = query.exec();
         error = query.lastError();
+        query.finish(); // kept prepared; finished, it holds nothing of the transaction
         ++sequence;
         if (written && !operation.Thrown.empty()) {
             written = WriteTurnDarts(database, m_MatchId, sequence, operation.Thrown, error);
@@ -576,6 +590,7 @@ bool CMatchStore::WriteUnwritten(const TMatchFigures* figures)
                                        "store takes writes again")
                         .arg(Reason(error));
         m_Behind = true;
+        m_FoundDamaged = m_FoundDamaged || IsDamage(error);
         return false;
     }
     m_Sequence = sequence;
@@ -637,10 +652,10 @@ bool CMatchStore::ContinueMatch(int64_t id, bool keepFigures)
 
 bool CMatchStore::WriteFigures(const TMatchFigures& figures, QSqlError& error)
 {
-    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-    QSqlQuery match(database);
-    match.prepare(QStringLiteral(
-        "UPDATE matches SET updated=?, state=?, winner=?, legs=?, score=? WHERE id=?"));
+    QSqlQuery& match = Statement(
+        kUpdateMatch,
+        QStringLiteral(
+            "UPDATE matches SET updated=?, state=?, winner=?, legs=?, score=? WHERE id=?"));
     match.addBindValue(Now());
     match.addBindValue(figures.Winner >= 0 ? static_cast<int>(TMatchState::Won)
                                            : static_cast<int>(TMatchState::InPlay));
@@ -648,16 +663,19 @@ bool CMatchStore::WriteFigures(const TMatchFigures& figures, QSqlError& error)
     match.addBindValue(figures.Legs);
     match.addBindValue(figures.Score);
     match.addBindValue(QVariant::fromValue(m_MatchId));
-    if (!match.exec()) {
-        error = match.lastError();
+    const bool updated = match.exec();
+    error = match.lastError();
+    match.finish();
+    if (!updated) {
         return false;
     }
     for (size_t player = 0; player < figures.Players.size(); ++player) {
         const TPlayerStats& stats = figures.Players[player];
-        QSqlQuery update(database);
-        update.prepare(QStringLiteral(
-            "UPDATE player_stats SET legs_played=?, legs_won=?, points=?, darts=?,"
-            " highest_turn=?, count180=?, highest_checkout=? WHERE match_id=? AND player=?"));
+        QSqlQuery& update = Statement(
+            kUpdatePlayer,
+            QStringLiteral("UPDATE player_stats SET legs_played=?, legs_won=?, points=?, darts=?,"
+                           " highest_turn=?, count180=?, highest_checkout=? WHERE match_id=? AND"
+                           " player=?"));
         for (const QVariant& value :
              {QVariant(figures.Legs), QVariant(stats.LegsWon), QVariant(stats.PointsScored),
               QVariant(stats.DartsThrown), QVariant(stats.HighestTurn), QVariant(stats.Count180),
@@ -665,8 +683,10 @@ bool CMatchStore::WriteFigures(const TMatchFigures& figures, QSqlError& error)
               QVariant(static_cast<int>(player))}) {
             update.addBindValue(value);
         }
-        if (!update.exec()) {
-            error = update.lastError();
+        const bool updatedPlayer = update.exec();
+        error = update.lastError();
+        update.finish();
+        if (!updatedPlayer) {
             return false;
         }
     }

@@ -15,8 +15,10 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,14 +50,22 @@ public:
     CMatchStore& operator=(const CMatchStore&) = delete;
 
     // Opens the file, made on first use, migrated to the current schema, and takes the lock
-    // "<name>.lock" beside it. Only a file that SQLite finds damaged (not a database, corrupt,
-    // or failing its check) is kept aside, under a name no earlier one has ("<name>.bad",
+    // "<name>.lock" beside it. Only a file that SQLite finds damaged (not a database, or
+    // corrupt where it reads) is kept aside, under a name no earlier one has ("<name>.bad",
     // "<name>.bad.1", …), and a fresh one made. A link, another program's database, or one
     // written by a newer version is left alone and refused. A full disk, a missing
     // permission or a lock leave the file as it is: False, with the reason in Problem, and it
     // is tried again at the next operation. A store locked by another Vantorix is opened for
     // reading only: History works, nothing is recorded, and its match in play is not offered.
+    // Opening reads only what it needs, whatever the file's size: a file that is no database
+    // or has its first pages damaged is found here, the rest by CheckStoreFile.
     bool Open();
+    // A store that CheckStoreFile found damaged, while no match is being recorded into it:
+    // kept aside and a fresh one made with what still reads carried over, as Open does with a
+    // file found damaged while opening (Problem says so).
+    bool SetDamagedAside();
+    // A write found a page of the store damaged (SetDamagedAside mends it).
+    bool FoundDamaged() const { return m_FoundDamaged; }
     bool IsOpen() const { return m_Open; }
     // Whether this program writes the store (it holds the lock).
     bool IsWriter() const { return m_Writer; }
@@ -104,6 +114,16 @@ private:
     // A write failed: the reason from SQLite's error, in words.
     QString Reason(const QSqlError& error) const;
     bool Exec(const QString& statement);
+    // The statements every turn runs, prepared once a connection (SQLite's parsing cost more
+    // than running them); dropped before the connection closes.
+    enum TStatement
+    {
+        kInsertOperation,
+        kUpdateMatch,
+        kUpdatePlayer,
+        kStatements
+    };
+    QSqlQuery& Statement(TStatement which, const QString& text);
     bool OpenConnection();
     bool CheckOwnFile();
     bool Migrate(int fromVersion);
@@ -138,6 +158,7 @@ private:
     bool m_Retry = false;
     // A write failed since the last one that went through: the next success is announced.
     bool m_Behind = false;
+    bool m_FoundDamaged = false;
     // The connection's busy timeout, and whether it is set to fail at once while behind.
     int m_BusyTimeout = kBusyMilliseconds;
     bool m_FailingFast = false;
@@ -147,6 +168,7 @@ private:
     // and what is not written yet.
     bool m_Recording = false;
     bool m_KeepFigures = false;
+    std::array<std::optional<QSqlQuery>, kStatements> m_Statements;
     int64_t m_MatchId = 0;
     int64_t m_Sequence = 0;
     std::optional<std::pair<QString, TGameParams>> m_UnwrittenStart;

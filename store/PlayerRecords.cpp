@@ -110,9 +110,13 @@ QStringList ReadPlayerNames(const QSqlDatabase& database)
 {
     QStringList names;
     QSqlQuery query(database);
+    // The distinct names first (read off the names' index), then one row of a person for
+    // each: a store of years has tens of thousands of rows and a few dozen names.
     if (ExecOverPeople(query,
-                       QStringLiteral("SELECT DISTINCT substr(s.name, 1, %1) AS shown"
-                                      " FROM player_stats s WHERE 1%2 ORDER BY shown")
+                       QStringLiteral("SELECT DISTINCT substr(n.name, 1, %1) AS shown"
+                                      " FROM (SELECT DISTINCT name FROM player_stats) n"
+                                      " WHERE EXISTS(SELECT 1 FROM player_stats s"
+                                      " WHERE s.name = n.name%2) ORDER BY shown")
                            .arg(kListedName)
                            .arg(QStringLiteral("%1")),
                        {})) {

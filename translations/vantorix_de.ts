@@ -1328,6 +1328,10 @@ Darts-Anzeigetafel</translation>
         <source>The stored match was read with care: %1.</source>
         <translation>Das gespeicherte Match wurde mit Vorsicht gelesen: %1.</translation>
     </message>
+    <message>
+        <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
+        <translation>Match-Speicher: %1 ist beschädigt; er wird beim Start des nächsten Matches beiseitegelegt, und was noch lesbar ist, wird übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>

@@ -1328,6 +1328,10 @@ Marcador de dardos</translation>
         <source>The stored match was read with care: %1.</source>
         <translation>El partido guardado se ha leído con cuidado: %1.</translation>
     </message>
+    <message>
+        <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
+        <translation>Almacén de partidos: %1 está dañado; se apartará al empezar el próximo partido, y lo que aún se lee se conservará.</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>

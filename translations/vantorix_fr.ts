@@ -1328,6 +1328,10 @@ Tableau de score de fléchettes</translation>
         <source>The stored match was read with care: %1.</source>
         <translation>Le match enregistré a été lu avec précaution : %1.</translation>
     </message>
+    <message>
+        <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
+        <translation>Stockage des matchs : %1 est endommagé ; il sera mis de côté au début du prochain match, et ce qui se lit encore sera repris.</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>

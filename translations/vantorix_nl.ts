@@ -1328,6 +1328,10 @@ Dartsscorebord</translation>
         <source>The stored match was read with care: %1.</source>
         <translation>De opgeslagen wedstrijd is voorzichtig gelezen: %1.</translation>
     </message>
+    <message>
+        <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
+        <translation>Wedstrijdopslag: %1 is beschadigd; hij wordt bij het begin van de volgende wedstrijd opzijgezet, en wat nog leesbaar is wordt overgenomen.</translation>
+    </message>
 </context>
 <context>
     <name>TNewGameDialog</name>

@@ -3,10 +3,12 @@
 
 #include "app/ProgramStart.h"
 #include "session/ComputerThrower.h"
+#include "store/StoreCheck.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/panels/PlayerPanel.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -68,6 +70,7 @@ private slots:
     void TheComputerGoesOnAfterAKill();
     void AnOperationThatCannotBeReplayedIsSkippedAndNothingRewritten();
     void ResumedAsItStoodAfterAnUndoAndBetweenLegs();
+    void ADamagedStoreIsFoundAfterTheStartAndSetAside();
 
 private:
     std::unique_ptr<QTemporaryDir> m_Data;
@@ -176,6 +179,66 @@ void TestMatchKeeper::AnAbandonedMatchIsResumedFromHistory()
     QCOMPARE(windows.Keeper.Store()->LastInPlay()->Id, abandoned);
     Type(windows, QStringLiteral("45"));
     QCOMPARE(windows.Keeper.Store()->Load(abandoned)->Operations.size(), size_t{2});
+}
+
+// The start reads only what it needs of the store; the whole file's check runs on a thread of
+// its own. What it (or a write) finds damaged is set aside with what still reads carried over:
+// at once while the New Game dialog is up, and at the next match's start when a match is being
+// played.
+void TestMatchKeeper::ADamagedStoreIsFoundAfterTheStartAndSetAside()
+{
+    for (const bool playing : {false, true}) {
+        init();
+        const QString path = CMatchStore::DefaultPath();
+        {
+            CMatchStore store(path);
+            QVERIFY(store.Open());
+            for (int match = 0; match < 6; ++match) {
+                CGame game;
+                TGameParams params;
+                params.PlayerCount = 2;
+                params.StartScore = 501;
+                params.CheckOutRule = true;
+                game.NewGame(params);
+                store.BeginMatch(QStringLiteral("Standard 501"), params);
+                for (const int32_t score : {60, 100, 45}) {
+                    TMatchOperation turn{TOperationKind::Turn, game.CurrentLeg()->PlayerToThrow(),
+                                         0, score, 3};
+                    QVERIFY(ApplyOperation(game, turn) && store.Record(turn, game));
+                }
+            }
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() - 4096) && file.write(QByteArray(4096, '\x5A')) == 4096);
+        file.close();
+
+        TProgramWindows windows;
+        Show(windows);
+        TGameParams params;
+        params.PlayerCount = 2;
+        params.StartScore = 501;
+        if (playing) {
+            // The match starts before the store is opened (no dialog painted first).
+            windows.Session.Start(QStringLiteral("Standard 501"), params);
+        } else {
+            windows.Keeper.OpenStore();
+        }
+        // Not a word at the start (a write into the damaged page may say it at once).
+        QVERIFY(playing || !windows.Main.Notices().join(u'\n').contains(QStringLiteral("damaged")));
+        QTRY_VERIFY(windows.Keeper.Checked());
+        const QString said = windows.Main.Notices().join(u'\n');
+        QVERIFY2(said.contains(playing ? QStringLiteral("when the next match starts")
+                                       : QStringLiteral("carried over")),
+                 qPrintable(said));
+        if (playing) {
+            windows.Session.Start(QStringLiteral("Standard 501"), params);
+            QVERIFY2(windows.Main.Notices().join(u'\n').contains(QStringLiteral("carried over")),
+                     qPrintable(windows.Main.Notices().join(u'\n')));
+        }
+        QVERIFY(QFileInfo::exists(path + QStringLiteral(".bad")));
+        QVERIFY(!CheckStoreFile(path).Damaged);
+    }
 }
 
 QTEST_MAIN(TestMatchKeeper)

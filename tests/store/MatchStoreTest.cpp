@@ -4,6 +4,7 @@
 #include "store/MatchStore.h"
 
 #include "games/GamesMatch.h"
+#include "store/StoreCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -476,10 +477,16 @@ void TestMatchStore::ADamagedFileIsSetAsideAndANewOneMade()
     QVERIFY(file.seek(file.size() - 4096) && file.write(QByteArray(4096, '\x5A')) == 4096);
     file.close();
     CMatchStore store(path);
+    // Opening reads the schema only; the whole file's check finds the damage.
     QVERIFY2(store.Open(), qPrintable(store.Problem()));
+    QVERIFY(store.Problem().isEmpty());
+    const TStoreCheck check = CheckStoreFile(path);
+    QVERIFY(check.Ran && check.Damaged);
+    QVERIFY(store.SetDamagedAside());
     QVERIFY2(store.Problem().contains(QStringLiteral("with 9 of the 9 matches that could be read "
                                                      "carried over")),
              qPrintable(store.Problem()));
+    QVERIFY(!CheckStoreFile(path).Damaged);
     CGame rebuilt;
     QVERIFY(Rebuild(rebuilt, *store.Load(9)));
     QCOMPARE(rebuilt.SetsWon(0), 1);
