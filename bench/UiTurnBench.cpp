@@ -34,6 +34,7 @@
 #include <QWebSocket>
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 namespace {
@@ -86,6 +87,50 @@ void PlayLegs(TMatchSession& session, int legs)
     }
 }
 
+// --paints: counts the paint events each widget gets during the measured turns and the time
+// each takes, to show what a turn repaints (a widget painted on every turn whose look did not
+// change is a waste) and what that costs.
+class TBenchApplication final : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    struct TPaints
+    {
+        int Count = 0;
+        int64_t Nanoseconds = 0;
+    };
+    std::map<QString, TPaints> Paints;
+    bool Counting = false;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        if (!Counting || event->type() != QEvent::Paint) {
+            return QApplication::notify(receiver, event);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const bool done = QApplication::notify(receiver, event);
+        const QString name = receiver->objectName().isEmpty()
+                                 ? QString::fromLatin1(receiver->metaObject()->className())
+                                 : receiver->objectName();
+        TPaints& paints = Paints[receiver->parent() != nullptr && receiver->objectName().isEmpty()
+                                     ? receiver->parent()->objectName() + u'/' + name
+                                     : name];
+        ++paints.Count;
+        paints.Nanoseconds += clock.nsecsElapsed();
+        return done;
+    }
+};
+TBenchApplication* g_Paints = nullptr;
+
+// The timed part of a turn, a function of its own so that a profiler can count it alone:
+// valgrind --tool=callgrind --toggle-collect='*EnterAndShow*' bench_ui_turn ...
+[[gnu::noinline]] void EnterAndShow(QLineEdit* edit)
+{
+    QTest::keyPress(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
 struct TFigures
 {
     double Median = 0;
@@ -119,10 +164,15 @@ TFigures MeasureTypedTurns(TFormVTX& window)
             QCoreApplication::processEvents();
         }
         QElapsedTimer clock;
+        if (g_Paints != nullptr) {
+            g_Paints->Counting = true;
+        }
         clock.start();
-        QTest::keyPress(edit, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        EnterAndShow(edit);
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+        if (g_Paints != nullptr) {
+            g_Paints->Counting = false;
+        }
         QTest::keyRelease(edit, Qt::Key_Return);
         if (sheet->EntryCount() < 2) {
             std::fprintf(stderr, "turn was not recorded\n");
@@ -138,7 +188,7 @@ TFigures MeasureTypedTurns(TFormVTX& window)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    TBenchApplication application(argc, argv);
     // --language CODE: the windows in that language, as the program shows them.
     if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--language"));
         at >= 0 && at + 1 < QCoreApplication::arguments().size() &&
@@ -160,6 +210,10 @@ int main(int argc, char* argv[])
     if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--legs"));
         at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
         g_Legs = std::max(QCoreApplication::arguments()[at + 1].toInt(), 0);
+    }
+    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--samples"));
+        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
+        g_Samples = std::max(QCoreApplication::arguments()[at + 1].toInt(), 1);
     }
     g_Darts = QCoreApplication::arguments().contains(QStringLiteral("--darts"));
     g_TypedPainted = QCoreApplication::arguments().contains(QStringLiteral("--typed-painted"));
@@ -190,7 +244,7 @@ int main(int argc, char* argv[])
     const bool board = room || arguments.contains(QStringLiteral("--board"));
     StartGame(window);
     if (caller || arguments.contains(QStringLiteral("--paced"))) {
-        g_Samples = kCallerSamples;
+        g_Samples = std::min(g_Samples, kCallerSamples);
         g_PauseMilliseconds = kCallerPauseMilliseconds;
     }
     if (caller || board) {
@@ -245,7 +299,19 @@ int main(int argc, char* argv[])
         std::printf("room on the network: %d board pages connected\n", count);
     }
 
+    if (arguments.contains(QStringLiteral("--paints"))) {
+        g_Paints = &application;
+    }
     const TFigures fresh = MeasureTypedTurns(window);
+    if (g_Paints != nullptr) {
+        std::printf("paint events a turn (fresh match): count, microseconds\n");
+        for (const auto& [name, paints] : application.Paints) {
+            std::printf("  %6.2f %7.1f %s\n", static_cast<double>(paints.Count) / g_Samples,
+                        static_cast<double>(paints.Nanoseconds) / 1000.0 / g_Samples,
+                        qPrintable(name));
+        }
+        g_Paints = nullptr;
+    }
     StartGame(window);
     PlayLegs(window.Session(), g_Legs);
     // The legs were won: let the last winner banner run out before typing again.
