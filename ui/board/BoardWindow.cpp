@@ -42,6 +42,9 @@ protected:
             return;
         }
         const qreal ratio = devicePixelRatioF();
+        if (DrawDigits(area, ratio)) {
+            return;
+        }
         const QString key = QStringLiteral("vtx-board|%1|%2|%3x%4@%5|%6|%7")
                                 .arg(text(), font().key())
                                 .arg(area.width())
@@ -63,6 +66,60 @@ protected:
             QPixmapCache::insert(key, picture);
         }
         QPainter(this).drawPixmap(area.topLeft(), picture);
+    }
+
+private:
+    // Text smaller than this is drawn from the font's own glyph cache.
+    static constexpr int kOutlinedPixels = 64;
+
+    // The remainder, a new number with every turn, in digits as large as the board has room
+    // for: put together from a kept picture of each digit rather than drawn as outlines.
+    // False for any other text, which is drawn whole.
+    bool DrawDigits(const QRect& area, qreal ratio)
+    {
+        const QString& shown = text();
+        if (font().pixelSize() <= kOutlinedPixels || alignment() != Qt::AlignCenter ||
+            !std::all_of(shown.begin(), shown.end(),
+                         [](QChar digit) { return digit >= u'0' && digit <= u'9'; })) {
+            return false;
+        }
+        const QFontMetrics metrics(font());
+        int width = 0;
+        for (const QChar digit : shown) {
+            width += metrics.horizontalAdvance(digit);
+        }
+        if (width > area.width()) {
+            return false;
+        }
+        const QColor ink = palette().color(QPalette::WindowText);
+        // A digit may reach past its advance; its picture has room on both sides.
+        const int spare = metrics.height() / 4;
+        QPainter painter(this);
+        int x = area.left() + (area.width() - width) / 2;
+        const int y = area.top() + (area.height() - metrics.height()) / 2;
+        for (const QChar digit : shown) {
+            const int advance = metrics.horizontalAdvance(digit);
+            const QString key = QStringLiteral("vtx-digit|%1|%2|%3|%4")
+                                    .arg(digit)
+                                    .arg(font().key())
+                                    .arg(ink.rgba())
+                                    .arg(ratio);
+            QPixmap picture;
+            if (!QPixmapCache::find(key, &picture)) {
+                picture = QPixmap(QSize(advance + 2 * spare, metrics.height()) * ratio);
+                picture.setDevicePixelRatio(ratio);
+                picture.fill(Qt::transparent);
+                QPainter drawing(&picture);
+                drawing.setFont(font());
+                drawing.setPen(ink);
+                drawing.drawText(QPoint(spare, metrics.ascent()), QString(digit));
+                drawing.end();
+                QPixmapCache::insert(key, picture);
+            }
+            painter.drawPixmap(x - spare, y, picture);
+            x += advance;
+        }
+        return true;
     }
 };
 
@@ -163,10 +220,9 @@ public:
         QPalette palette = Name->palette();
         palette.setColor(QPalette::WindowText, throws ? kAccent : kInk);
         Name->setPalette(palette);
-        // Only the frame changes: its band (the rounded corners reach as far in as twice its
-        // width, where the lines' margins begin), never the lines inside, which then need no
-        // repaint.
-        const int band = FrameWidth() * 2;
+        // Only the frame changes: its band (as far in as its rounded corners reach), never the
+        // lines inside, which then need no repaint.
+        const int band = FrameWidth() * 2 + FrameWidth() / 2 + 1;
         update(QRegion(rect()) - QRegion(rect().adjusted(band, band, -band, -band)));
     }
 
@@ -188,22 +244,77 @@ public:
     bool Throws = false;
 
 protected:
+    // The rounded frame drawn in parts: the ground and the straight edges as plain rectangles,
+    // only the four corners as curves. One curve over the whole column costs as much as the
+    // area it encloses, and the thrower's frame is drawn again with every turn.
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
+        // The frame's line runs half its width in from the column's edge, rounded by twice
+        // its width; the thrower's line is as wide as the frame, another's one pixel.
         const int frame = FrameWidth();
-        const int band = frame * 2;
-        if (rect().adjusted(band, band, -band, -band).contains(event->rect())) {
-            // Behind a line that changed: plain ground, no need to draw the frame again.
-            painter.fillRect(event->rect(), kColumnGround);
+        const int pen = Throws ? frame : 1;
+        const QRect outer = rect().adjusted(frame / 2 - pen / 2, frame / 2 - pen / 2,
+                                            pen / 2 - frame / 2, pen / 2 - frame / 2);
+        const QColor edge = Throws ? kAccent : kColumnGround.lighter(140);
+        const int radius = frame * 2 + pen / 2;
+        if (outer.width() <= 2 * radius || outer.height() <= 2 * radius) {
+            painter.fillRect(outer, kColumnGround);
             return;
         }
+        painter.fillRect(outer.adjusted(radius, pen, -radius, -pen), kColumnGround);
+        painter.fillRect(outer.adjusted(pen, radius, -pen, -radius), kColumnGround);
+        painter.fillRect(QRect(outer.left() + radius, outer.top(), outer.width() - 2 * radius, pen),
+                         edge);
+        painter.fillRect(
+            QRect(outer.left() + radius, outer.bottom() - pen + 1, outer.width() - 2 * radius, pen),
+            edge);
+        painter.fillRect(
+            QRect(outer.left(), outer.top() + radius, pen, outer.height() - 2 * radius), edge);
+        painter.fillRect(
+            QRect(outer.right() - pen + 1, outer.top() + radius, pen, outer.height() - 2 * radius),
+            edge);
+        const QPoint corners[] = {outer.topLeft(), QPoint(outer.right() - radius + 1, outer.top()),
+                                  QPoint(outer.left(), outer.bottom() - radius + 1),
+                                  QPoint(outer.right() - radius + 1, outer.bottom() - radius + 1)};
+        for (size_t index = 0; index < std::size(corners); ++index) {
+            const QRect square(corners[index], QSize(radius, radius));
+            if (event->region().intersects(square)) {
+                painter.drawPixmap(square.topLeft(), Corner(static_cast<int>(index), radius, pen,
+                                                            edge, devicePixelRatioF()));
+            }
+        }
+    }
+
+    // A corner of the frame (0 top left, 1 top right, 2 bottom left, 3 bottom right): a
+    // quarter of a ring and its ground, drawn once for each size and look and kept.
+    static QPixmap Corner(int index, int radius, int pen, const QColor& edge, qreal ratio)
+    {
+        const QString key = QStringLiteral("vtx-corner|%1|%2|%3|%4|%5")
+                                .arg(index)
+                                .arg(radius)
+                                .arg(pen)
+                                .arg(edge.rgba())
+                                .arg(ratio);
+        QPixmap corner;
+        if (QPixmapCache::find(key, &corner)) {
+            return corner;
+        }
+        corner = QPixmap(QSize(radius, radius) * ratio);
+        corner.setDevicePixelRatio(ratio);
+        corner.fill(Qt::transparent);
+        QPainter painter(&corner);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF area =
-            QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0);
-        painter.setPen(Throws ? QPen(kAccent, frame) : QPen(kColumnGround.lighter(140), 1));
+        painter.setPen(QPen(edge, pen));
         painter.setBrush(kColumnGround);
-        painter.drawRoundedRect(area, frame * 2, frame * 2);
+        // The whole rounded square, placed so that the wanted quarter falls on the picture.
+        const QRectF round =
+            QRectF(index % 2 == 0 ? 0 : -radius, index < 2 ? 0 : -radius, 2 * radius, 2 * radius)
+                .adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+        painter.drawRoundedRect(round, radius - pen / 2.0, radius - pen / 2.0);
+        painter.end();
+        QPixmapCache::insert(key, corner);
+        return corner;
     }
 
 private:
