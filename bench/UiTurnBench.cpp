@@ -9,11 +9,17 @@
 // typed total is); --typed-painted paints what was typed before the Enter is timed; --network N
 // switches the room on the network on with N board pages connected (WebSocket clients on a
 // thread of their own, so that the window's thread does only the program's part); --language
-// de shows the windows in German. Run
-// offscreen from a release build: scripts/bench.sh.
+// de shows the windows in German; --game NAME plays another game of New Game's list (cricket
+// and the practice games: a bull typed a turn, the long match's legs played at their targets);
+// --samples N times N turns; --paints lists what a turn repaints. Run offscreen from a release
+// build: scripts/bench.sh.
 
 #include "app/Language.h"
 #include "app/RoomLink.h"
+#include "games/AroundTheClock.h"
+#include "games/Bobs27.h"
+#include "games/Checkout121.h"
+#include "games/GamesMatch.h"
 #include "store/MatchStore.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/main/UnitMain.h"
@@ -35,6 +41,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -46,7 +53,8 @@ constexpr int kSamples = 2000;
 constexpr int kCallerSamples = 200;
 constexpr int kCallerPauseMilliseconds = 250;
 int g_Samples = kSamples;
-int g_Sides = 2;   // --sides N: a match of N sides (1 to 8)
+int g_Sides = 2;                                 // --sides N: a match of N sides (1 to 8)
+QString g_Game = QStringLiteral("Standard 501"); // --game NAME: as New Game lists it
 int g_Legs = 2000; // --legs N: the legs played before the second measurement (for profiling)
 int g_PauseMilliseconds = 0;
 bool g_Darts = false; // --darts: turns typed dart by dart
@@ -56,7 +64,12 @@ void StartGame(TFormVTX& window)
 {
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxGame"))->setCurrentIndex(1);
+        auto* games = dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxGame"));
+        if (games->findText(g_Game) < 0) {
+            std::fprintf(stderr, "no game %s\n", qPrintable(g_Game));
+            std::exit(1);
+        }
+        games->setCurrentIndex(games->findText(g_Game));
         dialog->findChild<QSpinBox*>(QStringLiteral("SpinPlayers"))->setValue(g_Sides);
         dialog->findChild<QCheckBox*>(QStringLiteral("CheckBoxDarts"))->setChecked(g_Darts);
         dialog->findChild<QPushButton*>(QStringLiteral("ButtonStart"))->click();
@@ -71,9 +84,46 @@ void StartGame(TFormVTX& window)
     QCoreApplication::processEvents();
 }
 
+// A turn of cricket or a practice game that moves the leg on: at the numbers cricket counts
+// (three trebles a turn), or at the side's target.
+TMatchOperation GameTurn(const CGamesMatch& match, int turn)
+{
+    const int32_t side = match.SideToThrow();
+    TMatchOperation operation{TOperationKind::Turn, side};
+    const CDartsGame& leg = match.CurrentLeg();
+    for (int dart = 0; dart < 3; ++dart) {
+        if (const auto* clock = dynamic_cast<const CAroundTheClock*>(&leg)) {
+            operation.Thrown.push_back({std::min(clock->Target(side) + dart, 20), 1});
+        } else if (const auto* bobs = dynamic_cast<const CBobs27*>(&leg)) {
+            operation.Thrown.push_back(bobs->Target(side));
+        } else if (dynamic_cast<const CCheckout121*>(&leg) != nullptr) {
+            operation.Thrown.push_back({0, 1}); // nine misses a target, and the next
+        } else {
+            static constexpr int32_t kNumbers[] = {20, 19, 18, 17, 16, 15, 25};
+            const int32_t number =
+                kNumbers[static_cast<size_t>(turn / match.Sides()) % std::size(kNumbers)];
+            operation.Thrown.push_back({number, number == 25 ? 2 : 3});
+        }
+    }
+    return operation;
+}
+
 // Plays whole legs through the session; the window follows every event as in a real match.
 void PlayLegs(TMatchSession& session, int legs)
 {
+    if (const auto* games = dynamic_cast<const CGamesMatch*>(&session.Match())) {
+        for (int leg = 0; leg < legs && session.Match().MatchWinner() < 0; ++leg) {
+            for (int turn = 0; turn < 1000 && !games->LegOver(); ++turn) {
+                TMatchOperation operation = GameTurn(*games, turn);
+                // Darts after the one that ended the leg are not thrown.
+                while (!session.Apply(operation) && operation.Thrown.size() > 1) {
+                    operation.Thrown.pop_back();
+                }
+            }
+            [[maybe_unused]] const bool next = session.Apply({TOperationKind::NextLeg});
+        }
+        return;
+    }
     const CGame& game = session.Game();
     static constexpr int32_t kTurns[] = {60, 100, 45, 140, 26, 60, 30, 40};
     for (int leg = 0; leg < legs; ++leg) {
@@ -113,9 +163,15 @@ public:
         const QString name = receiver->objectName().isEmpty()
                                  ? QString::fromLatin1(receiver->metaObject()->className())
                                  : receiver->objectName();
-        TPaints& paints = Paints[receiver->parent() != nullptr && receiver->objectName().isEmpty()
-                                     ? receiver->parent()->objectName() + u'/' + name
-                                     : name];
+        // A widget without a name of its own (a list's viewport) goes by its parent's.
+        const bool own = !receiver->objectName().isEmpty() &&
+                         !receiver->objectName().startsWith(QStringLiteral("qt_"));
+        const QObject* parent = receiver->parent();
+        const QString parentName = parent == nullptr ? QString()
+                                   : parent->objectName().isEmpty()
+                                       ? QString::fromLatin1(parent->metaObject()->className())
+                                       : parent->objectName();
+        TPaints& paints = Paints[parent != nullptr && !own ? parentName + u'/' + name : name];
         ++paints.Count;
         paints.Nanoseconds += clock.nsecsElapsed();
         return done;
@@ -135,29 +191,49 @@ struct TFigures
 {
     double Median = 0;
     double P95 = 0;
+    double Faults = 0; // minor page faults a turn (pages written for the first time since a fork)
 };
+
+long MinorFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_minflt;
+}
 
 TFigures MeasureTypedTurns(TFormVTX& window)
 {
     std::vector<double> micros;
     micros.reserve(static_cast<size_t>(g_Samples));
-    const CGame& game = window.Game();
+    long faults = 0;
+    const CMatch& match = window.Session().Match();
+    const auto* x01 = dynamic_cast<const CGame*>(&match);
+    int applied = 0;
+    const QMetaObject::Connection counting = QObject::connect(
+        &window.Session(), &TMatchSession::OperationApplied, &window, [&applied] { ++applied; });
     while (static_cast<int>(micros.size()) < g_Samples) {
         if (g_PauseMilliseconds > 0) {
             QTest::qWait(g_PauseMilliseconds);
         }
-        const CPlayerScores* sheet = game.CurrentLeg()->CurrentSheet();
-        if (sheet->LastEntry()->Remainder < 60) {
+        if (match.LegOver() || window.InputBlocked() ||
+            (x01 != nullptr && x01->CurrentLeg()->CurrentSheet()->LastEntry()->Remainder < 60)) {
             // Start a fresh leg (not timed) rather than finish: the banner would hold input.
             [[maybe_unused]] const bool next = window.Session().Apply({TOperationKind::NextLeg});
+            while (window.InputBlocked()) {
+                QTest::qWait(20);
+            }
             continue;
         }
+        const int appliedBefore = applied;
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         if (edit == nullptr) {
             std::fprintf(stderr, "no Thrown box has the focus\n");
             std::exit(1);
         }
-        QTest::keyClicks(edit, g_Darts ? QStringLiteral("t5 10 1") : QStringLiteral("26"));
+        // A game other than X01: a bull, taken by every game without ending its leg soon.
+        QTest::keyClicks(edit, x01 == nullptr ? QStringLiteral("25")
+                               : g_Darts      ? QStringLiteral("t5 10 1")
+                                              : QStringLiteral("26"));
         // --typed-painted: what was typed is painted before Enter, as it is when a person types
         // (each key is painted as it comes); without it the Enter also pays for painting them.
         if (g_TypedPainted) {
@@ -167,20 +243,24 @@ TFigures MeasureTypedTurns(TFormVTX& window)
         if (g_Paints != nullptr) {
             g_Paints->Counting = true;
         }
+        const long faultsBefore = MinorFaults();
         clock.start();
         EnterAndShow(edit);
+        faults += MinorFaults() - faultsBefore;
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
         if (g_Paints != nullptr) {
             g_Paints->Counting = false;
         }
         QTest::keyRelease(edit, Qt::Key_Return);
-        if (sheet->EntryCount() < 2) {
+        if (applied == appliedBefore) {
             std::fprintf(stderr, "turn was not recorded\n");
             std::exit(1);
         }
     }
+    QObject::disconnect(counting);
     std::sort(micros.begin(), micros.end());
-    return {micros[micros.size() / 2], micros[micros.size() * 95 / 100]};
+    return {micros[micros.size() / 2], micros[micros.size() * 95 / 100],
+            static_cast<double>(faults) / static_cast<double>(micros.size())};
 }
 
 } // namespace
@@ -215,9 +295,14 @@ int main(int argc, char* argv[])
         at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
         g_Samples = std::max(QCoreApplication::arguments()[at + 1].toInt(), 1);
     }
+    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--game"));
+        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
+        g_Game = QCoreApplication::arguments()[at + 1];
+    }
     g_Darts = QCoreApplication::arguments().contains(QStringLiteral("--darts"));
     g_TypedPainted = QCoreApplication::arguments().contains(QStringLiteral("--typed-painted"));
-    std::printf("sides: %d%s\n", g_Sides, g_Darts ? ", turns dart by dart" : "");
+    std::printf("%s, sides: %d%s\n", qPrintable(g_Game), g_Sides,
+                g_Darts ? ", turns dart by dart" : "");
     QTemporaryDir scratch;
     CMatchStore store(scratch.filePath(QStringLiteral("matches.sqlite")));
     if (withStore) {
@@ -231,7 +316,7 @@ int main(int argc, char* argv[])
                          });
         QObject::connect(&window.Session(), &TMatchSession::OperationApplied, &window,
                          [&](const TMatchOperation& operation) {
-                             if (!store.Record(operation, window.Game())) {
+                             if (!store.Record(operation, window.Session().Match())) {
                                  std::fprintf(stderr, "store: %s\n", qPrintable(store.Problem()));
                                  std::exit(1);
                              }
@@ -318,13 +403,15 @@ int main(int argc, char* argv[])
     while (window.InputBlocked()) {
         QTest::qWait(20);
     }
-    const int legs = window.Game().LegCount();
+    const int legs = window.Session().Match().LegCount();
     const TFigures long_ = MeasureTypedTurns(window);
     std::printf("typed turn, fresh match:        median %.1f us, p95 %.1f us (%d turns)\n",
                 fresh.Median, fresh.P95, g_Samples);
     std::printf("typed turn, %d legs played:   median %.1f us, p95 %.1f us (%d turns)\n", legs,
                 long_.Median, long_.P95, g_Samples);
     std::printf("ratio long / fresh (median):    %.2f\n", long_.Median / fresh.Median);
+    std::printf("minor page faults a turn:       %.1f fresh, %.1f long\n", fresh.Faults,
+                long_.Faults);
     if (clients != nullptr) {
         QMetaObject::invokeMethod(clients, [clients] { delete clients; });
         pages.quit();

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -25,10 +26,11 @@ constexpr int kRemainderShare = 44;
 constexpr int kLineShare = 11;
 
 // A line of the board. Its text is drawn once into a picture and the picture is kept: a line
-// is repainted far more often than it changes (a name changes colour with every turn, a line
-// is repainted when the frame beside it is), and text this large is drawn as outlines, which
-// costs far more than copying the picture. Pictures are kept in the program's pixmap cache,
-// keyed by everything that decides the look; the cache drops the least used when full.
+// is repainted more often than it changes (a name changes colour with every turn and back, a
+// line beside the thrower's frame is repainted with it), and text this large is drawn as
+// outlines, which costs far more than copying a picture. The last two looks are kept (a name's
+// two colours). Large digits (the remainder, new with every turn) are copied one by one from a
+// kept picture of each digit.
 class TBoardLabel final : public QLabel
 {
 public:
@@ -41,86 +43,103 @@ protected:
         if (area.isEmpty() || text().isEmpty()) {
             return;
         }
-        const qreal ratio = devicePixelRatioF();
-        if (DrawDigits(area, ratio)) {
+        TLook look{text(),
+                   font(),
+                   palette().color(QPalette::WindowText).rgba(),
+                   area.size(),
+                   devicePixelRatioF(),
+                   alignment()};
+        QPainter painter(this);
+        if (DrawDigits(painter, area, look)) {
             return;
         }
-        const QString key = QStringLiteral("vtx-board|%1|%2|%3x%4@%5|%6|%7")
-                                .arg(text(), font().key())
-                                .arg(area.width())
-                                .arg(area.height())
-                                .arg(ratio)
-                                .arg(palette().color(QPalette::WindowText).rgba())
-                                .arg(static_cast<int>(alignment()));
-        QPixmap picture;
-        if (!QPixmapCache::find(key, &picture)) {
-            picture = QPixmap(area.size() * ratio);
-            picture.setDevicePixelRatio(ratio);
-            picture.fill(Qt::transparent);
-            QPainter painter(&picture);
-            painter.setFont(font());
-            painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(QRect(QPoint(0, 0), area.size()), static_cast<int>(alignment()),
-                             text());
-            painter.end();
-            QPixmapCache::insert(key, picture);
+        if (!(look == m_Looks[0])) {
+            std::swap(m_Looks[0], m_Looks[1]);
+            std::swap(m_Pictures[0], m_Pictures[1]);
+            if (!(look == m_Looks[0])) {
+                m_Pictures[0] = Picture(look);
+                m_Looks[0] = std::move(look);
+            }
         }
-        QPainter(this).drawPixmap(area.topLeft(), picture);
+        painter.drawPixmap(area.topLeft(), m_Pictures[0]);
     }
 
 private:
     // Text smaller than this is drawn from the font's own glyph cache.
     static constexpr int kOutlinedPixels = 64;
 
-    // The remainder, a new number with every turn, in digits as large as the board has room
-    // for: put together from a kept picture of each digit rather than drawn as outlines.
-    // False for any other text, which is drawn whole.
-    bool DrawDigits(const QRect& area, qreal ratio)
+    // Everything that decides how the line looks.
+    struct TLook
     {
-        const QString& shown = text();
-        if (font().pixelSize() <= kOutlinedPixels || alignment() != Qt::AlignCenter ||
-            !std::all_of(shown.begin(), shown.end(),
+        QString Text;
+        QFont Font;
+        QRgb Ink = 0;
+        QSize Size;
+        qreal Ratio = 1;
+        Qt::Alignment Alignment;
+        bool operator==(const TLook&) const = default;
+    };
+
+    static QPixmap Picture(const TLook& look)
+    {
+        QPixmap picture(look.Size * look.Ratio);
+        picture.setDevicePixelRatio(look.Ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setFont(look.Font);
+        painter.setPen(QColor::fromRgba(look.Ink));
+        painter.drawText(QRect(QPoint(0, 0), look.Size), static_cast<int>(look.Alignment),
+                         look.Text);
+        return picture;
+    }
+
+    // Large centred digits, each copied from its kept picture; false for any other text.
+    bool DrawDigits(QPainter& painter, const QRect& area, const TLook& look)
+    {
+        if (look.Font.pixelSize() <= kOutlinedPixels || look.Alignment != Qt::AlignCenter ||
+            !std::all_of(look.Text.begin(), look.Text.end(),
                          [](QChar digit) { return digit >= u'0' && digit <= u'9'; })) {
             return false;
         }
-        const QFontMetrics metrics(font());
+        if (!(look.Font == m_DigitsLook.Font && look.Ink == m_DigitsLook.Ink &&
+              look.Ratio == m_DigitsLook.Ratio)) {
+            m_DigitsLook = look;
+            m_Digits = {};
+        }
+        const QFontMetrics metrics(look.Font);
         int width = 0;
-        for (const QChar digit : shown) {
+        for (const QChar digit : look.Text) {
             width += metrics.horizontalAdvance(digit);
         }
         if (width > area.width()) {
             return false;
         }
-        const QColor ink = palette().color(QPalette::WindowText);
         // A digit may reach past its advance; its picture has room on both sides.
         const int spare = metrics.height() / 4;
-        QPainter painter(this);
         int x = area.left() + (area.width() - width) / 2;
         const int y = area.top() + (area.height() - metrics.height()) / 2;
-        for (const QChar digit : shown) {
+        for (const QChar digit : look.Text) {
             const int advance = metrics.horizontalAdvance(digit);
-            const QString key = QStringLiteral("vtx-digit|%1|%2|%3|%4")
-                                    .arg(digit)
-                                    .arg(font().key())
-                                    .arg(ink.rgba())
-                                    .arg(ratio);
-            QPixmap picture;
-            if (!QPixmapCache::find(key, &picture)) {
-                picture = QPixmap(QSize(advance + 2 * spare, metrics.height()) * ratio);
-                picture.setDevicePixelRatio(ratio);
+            QPixmap& picture = m_Digits[static_cast<size_t>(digit.unicode() - u'0')];
+            if (picture.isNull()) {
+                picture = QPixmap(QSize(advance + 2 * spare, metrics.height()) * look.Ratio);
+                picture.setDevicePixelRatio(look.Ratio);
                 picture.fill(Qt::transparent);
                 QPainter drawing(&picture);
-                drawing.setFont(font());
-                drawing.setPen(ink);
+                drawing.setFont(look.Font);
+                drawing.setPen(QColor::fromRgba(look.Ink));
                 drawing.drawText(QPoint(spare, metrics.ascent()), QString(digit));
-                drawing.end();
-                QPixmapCache::insert(key, picture);
             }
             painter.drawPixmap(x - spare, y, picture);
             x += advance;
         }
         return true;
     }
+
+    std::array<TLook, 2> m_Looks;
+    std::array<QPixmap, 2> m_Pictures;
+    TLook m_DigitsLook;
+    std::array<QPixmap, 10> m_Digits;
 };
 
 QLabel* NewBoardLabel(const QString& name, QWidget* parent, const QColor& ink)
@@ -220,10 +239,18 @@ public:
         QPalette palette = Name->palette();
         palette.setColor(QPalette::WindowText, throws ? kAccent : kInk);
         Name->setPalette(palette);
-        // Only the frame changes: its band (as far in as its rounded corners reach), never the
-        // lines inside, which then need no repaint.
-        const int band = FrameWidth() * 2 + FrameWidth() / 2 + 1;
-        update(QRegion(rect()) - QRegion(rect().adjusted(band, band, -band, -band)));
+        // Only the frame changes: its edges and its corners, never the lines inside, which
+        // then need no repaint.
+        const int edge = FrameWidth();
+        const int corner = FrameWidth() * 2 + FrameWidth() / 2 + 1;
+        const QRect all = rect();
+        QRegion frame = QRegion(all) - QRegion(all.adjusted(edge, edge, -edge, -edge));
+        for (const QPoint& at : {all.topLeft(), QPoint(all.right() - corner + 1, all.top()),
+                                 QPoint(all.left(), all.bottom() - corner + 1),
+                                 QPoint(all.right() - corner + 1, all.bottom() - corner + 1)}) {
+            frame += QRect(at, QSize(corner, corner));
+        }
+        update(frame);
     }
 
     // The frame is a share of the column's size, so it stays visible from across the room.
