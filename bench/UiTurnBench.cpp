@@ -179,9 +179,14 @@ public:
 };
 TBenchApplication* g_Paints = nullptr;
 
-// The timed part of a turn, a function of its own so that a profiler can count it alone:
-// valgrind --tool=callgrind --toggle-collect='*EnterAndShow*' bench_ui_turn ...
-[[gnu::noinline]] void EnterAndShow(QLineEdit* edit)
+// The timed part of a turn, a function of its own for each match (fresh, long) so that a
+// profiler can count them apart: bench/turn-instructions.sh.
+[[gnu::noinline]] void EnterAndShowFresh(QLineEdit* edit)
+{
+    QTest::keyPress(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+[[gnu::noinline]] void EnterAndShowLong(QLineEdit* edit)
 {
     QTest::keyPress(edit, Qt::Key_Return);
     QCoreApplication::processEvents();
@@ -201,7 +206,7 @@ long MinorFaults()
     return usage.ru_minflt;
 }
 
-TFigures MeasureTypedTurns(TFormVTX& window)
+TFigures MeasureTypedTurns(TFormVTX& window, bool long_)
 {
     std::vector<double> micros;
     micros.reserve(static_cast<size_t>(g_Samples));
@@ -245,7 +250,7 @@ TFigures MeasureTypedTurns(TFormVTX& window)
         }
         const long faultsBefore = MinorFaults();
         clock.start();
-        EnterAndShow(edit);
+        (long_ ? EnterAndShowLong : EnterAndShowFresh)(edit);
         faults += MinorFaults() - faultsBefore;
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
         if (g_Paints != nullptr) {
@@ -387,7 +392,7 @@ int main(int argc, char* argv[])
     if (arguments.contains(QStringLiteral("--paints"))) {
         g_Paints = &application;
     }
-    const TFigures fresh = MeasureTypedTurns(window);
+    const TFigures fresh = MeasureTypedTurns(window, false);
     if (g_Paints != nullptr) {
         std::printf("paint events a turn (fresh match): count, microseconds\n");
         for (const auto& [name, paints] : application.Paints) {
@@ -404,7 +409,7 @@ int main(int argc, char* argv[])
         QTest::qWait(20);
     }
     const int legs = window.Session().Match().LegCount();
-    const TFigures long_ = MeasureTypedTurns(window);
+    const TFigures long_ = MeasureTypedTurns(window, true);
     std::printf("typed turn, fresh match:        median %.1f us, p95 %.1f us (%d turns)\n",
                 fresh.Median, fresh.P95, g_Samples);
     std::printf("typed turn, %d legs played:   median %.1f us, p95 %.1f us (%d turns)\n", legs,

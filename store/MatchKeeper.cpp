@@ -9,12 +9,14 @@ TMatchKeeper::TMatchKeeper(TMatchSession& session, QString storePath, QObject* p
     connect(&session, &TMatchSession::OperationApplied, this, &TMatchKeeper::OnOperationApplied);
 }
 
-// The check reads the file on its own connection; it is waited for, never cut short, so that
-// no connection outlives the program's SQL driver.
+// The check and the checkpoint use the file on connections of their own; they are waited for,
+// never cut short, so that no connection outlives the program's SQL driver.
 TMatchKeeper::~TMatchKeeper()
 {
-    if (m_Check != nullptr) {
-        m_Check->wait();
+    for (QThread* thread : {m_Check.get(), m_Checkpoint.get()}) {
+        if (thread != nullptr) {
+            thread->wait();
+        }
     }
 }
 
@@ -117,6 +119,12 @@ void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
     if (m_Store != nullptr) {
         m_Store->Record(operation, m_Session.Match());
         m_Current.Id = m_Store->CurrentMatch();
+        if (++m_SinceCheckpoint >= kCheckpointOperations && m_Store->IsWriter() &&
+            (m_Checkpoint == nullptr || m_Checkpoint->isFinished())) {
+            m_SinceCheckpoint = 0;
+            m_Checkpoint.reset(QThread::create([path = m_Path] { CheckpointStoreFile(path); }));
+            m_Checkpoint->start(QThread::LowPriority);
+        }
         SayProblem();
         if (m_Store->FoundDamaged()) {
             DamageFound();

@@ -65,6 +65,10 @@ private:
     std::optional<TStoredMatch> m_Resumable;
     QString m_ProblemSaid;
     std::unique_ptr<QThread> m_Check;
+    // The journal copied into the store file every so many operations, off the turn's path.
+    static constexpr int kCheckpointOperations = 100;
+    std::unique_ptr<QThread> m_Checkpoint;
+    int m_SinceCheckpoint = 0;
     bool m_Playing = false;     // a match has been started or resumed into the store
     bool m_DamageFound = false; // set aside when the next match starts
     bool m_CheckHeard = false;

@@ -256,7 +256,10 @@ bool CMatchStore::CheckOwnFile()
     const bool wal = journal.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     const QSqlError walError = journal.lastError();
     journal.finish();
-    if (!wal || !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+    // Nor does a turn wait for the journal to be copied into the file (with a sync): the
+    // keeper does that on a thread of its own (CheckpointStoreFile), and closing does it last.
+    if (!wal || !Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"))) {
         return Fail(Reason(walError), true);
     }
     if (version < kSchemaVersion && !Migrate(version)) {
@@ -425,7 +428,8 @@ void CMatchStore::JournalLost()
     }
     m_Open = false;
     if (!OpenConnection() || !Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !Exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        !Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"))) {
         Fail(QCoreApplication::translate(
                  "CMatchStore", "the journal %1-wal was deleted while in use and the store could "
                                 "not be opened again")

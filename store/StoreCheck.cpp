@@ -41,3 +41,23 @@ TStoreCheck CheckStoreFile(const QString& path)
     QSqlDatabase::removeDatabase(name);
     return result;
 }
+
+bool CheckpointStoreFile(const QString& path)
+{
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("vantorix-checkpoint-%1").arg(counter++);
+    bool done = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(path);
+        database.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(CMatchStore::kBusyMilliseconds));
+        if (database.open()) {
+            QSqlQuery checkpoint(database);
+            done = checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+        }
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}

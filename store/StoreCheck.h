@@ -36,3 +36,8 @@ struct TStoreCheck
 // it may run on another thread while the program writes the store, and takes about a third
 // of a second for a store of years.
 TStoreCheck CheckStoreFile(const QString& path);
+
+// Copies what the store's journal holds into the store file (SQLite's checkpoint, which syncs
+// the file), on a connection of its own and without waiting for the program's writes: the
+// writer does not do it within a turn. False when it could not run.
+bool CheckpointStoreFile(const QString& path);

@@ -121,6 +121,7 @@ private slots:
     void OneProgramWritesTheStore();
     void ADamagedFileIsSetAsideAndANewOneMade();
     void PlayerRecordsAndDeleting();
+    void TheJournalIsCopiedOffTheTurnsPath();
     void CsvHasOneRowPerTurnQuotedAsRfc4180();
     void AnEarlierLegsCorrectionIsKeptAndOlderStoresTakeIt();
     void SidesPairsAndHandicapsComeBackAndAVersionOneFileIsTakenUp();
@@ -490,6 +491,29 @@ void TestMatchStore::ADamagedFileIsSetAsideAndANewOneMade()
     CGame rebuilt;
     QVERIFY(Rebuild(rebuilt, *store.Load(9)));
     QCOMPARE(rebuilt.SetsWon(0), 1);
+}
+
+// A turn's commit never copies the journal into the file (that syncs the disk); a connection
+// of the keeper's own does, while the store stays open for writing.
+void TestMatchStore::TheJournalIsCopiedOffTheTurnsPath()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("matches.sqlite"));
+    CMatchStore store(path);
+    QVERIFY(store.Open());
+    CGame game;
+    game.NewGame(SetsMatch());
+    PlayAndRecord(store, game, kPlayed);
+    QSqlQuery automatic(store.Database());
+    QVERIFY(automatic.exec(QStringLiteral("PRAGMA wal_autocheckpoint")) && automatic.next());
+    QCOMPARE(automatic.value(0).toInt(), 0);
+    automatic.finish();
+    QVERIFY(CheckpointStoreFile(path));
+    QSqlQuery left(store.Database());
+    QVERIFY(left.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")) && left.next());
+    QCOMPARE(left.value(1).toInt(), left.value(2).toInt()); // every frame is in the file
+    left.finish();
+    QVERIFY(store.Problem().isEmpty());
 }
 
 void TestMatchStore::PlayerRecordsAndDeleting()
