@@ -93,7 +93,9 @@ TMatchOperation GameTurn(const CGamesMatch& match, int turn)
     const CDartsGame& leg = match.CurrentLeg();
     for (int dart = 0; dart < 3; ++dart) {
         if (const auto* clock = dynamic_cast<const CAroundTheClock*>(&leg)) {
-            operation.Thrown.push_back({std::min(clock->Target(side) + dart, 20), 1});
+            // The target and the next ones, the bull after the 20.
+            const int32_t target = clock->Target(side) + dart;
+            operation.Thrown.push_back({target > 20 ? 25 : target, 1});
         } else if (const auto* bobs = dynamic_cast<const CBobs27*>(&leg)) {
             operation.Thrown.push_back(bobs->Target(side));
         } else if (dynamic_cast<const CCheckout121*>(&leg) != nullptr) {
