@@ -2,6 +2,8 @@
 #include "ui/board/BoardWindow.h"
 #include "ui/hints/CheckoutTable.h"
 
+#include <map>
+
 namespace {
 
 QString Text(const QWidget& board, const QString& name)
@@ -22,6 +24,22 @@ QString Column(const QWidget& board, int player)
     return parts.join(u'|');
 }
 
+// Counts the paint events of the board's widgets by name.
+class TPaints final : public QObject
+{
+public:
+    std::map<QString, int> Count;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++Count[watched->objectName()];
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 class TestBoard : public QObject
@@ -31,6 +49,7 @@ class TestBoard : public QObject
 private slots:
     void FollowsEveryChangeOfTheMatch();
     void NothingOverflowsFromSmallestToLargest();
+    void ATurnRepaintsOnlyWhatChanged();
 };
 
 void TestBoard::FollowsEveryChangeOfTheMatch()
@@ -131,6 +150,33 @@ void TestBoard::NothingOverflowsFromSmallestToLargest()
     longer.Players[0].Name = name + name + name;
     shown.Show(longer);
     QVERIFY(Text(shown, QStringLiteral("BoardName1")).endsWith(u'\u2026'));
+}
+
+// A turn repaints the lines that changed (the thrower's remainder and last turn, the names'
+// colours) and the frames' edges, never the whole board: the other lines keep their pixels.
+void TestBoard::ATurnRepaintsOnlyWhatChanged()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({.Game = 1}));
+    QVERIFY(board.TriggerAction("ActionBoard"));
+    TFormBoard* shown = board.Window.BoardWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    board.TypeTurns({60});
+    QTRY_COMPARE(Text(*shown, QStringLiteral("BoardRemainder1")), QStringLiteral("441"));
+    QCoreApplication::processEvents();
+    TPaints paints;
+    for (QWidget* widget : shown->findChildren<QWidget*>()) {
+        widget->installEventFilter(&paints);
+    }
+    board.TypeTurns({100}); // Ben: 401 left
+    QTRY_VERIFY(paints.Count[QStringLiteral("BoardRemainder2")] > 0);
+    QCOMPARE(Text(*shown, QStringLiteral("BoardRemainder2")), QStringLiteral("401"));
+    QVERIFY(paints.Count[QStringLiteral("BoardLast2")] > 0);
+    QVERIFY(paints.Count[QStringLiteral("BoardName1")] > 0); // no longer the thrower's colour
+    for (const char* still :
+         {"BoardTitle", "BoardRemainder1", "BoardLast1", "BoardMatch1", "BoardMatch2"}) {
+        QVERIFY2(paints.Count[QString::fromLatin1(still)] == 0, still);
+    }
 }
 
 QTEST_MAIN(TestBoard)
