@@ -40,9 +40,27 @@ void TMatchKeeper::CheckInBackground()
         return;
     }
     auto result = std::make_shared<TStoreCheck>();
-    m_Check.reset(QThread::create([path = m_Path, result] { *result = CheckStoreFile(path); }));
-    connect(m_Check.get(), &QThread::finished, this, [this, result] { OnChecked(*result); });
-    m_Check->start(QThread::LowPriority);
+    m_Check = OnOwnThread([path = m_Path, result] { *result = CheckStoreFile(path); },
+                          [this, result] { OnChecked(*result); });
+}
+
+std::unique_ptr<QThread> TMatchKeeper::OnOwnThread(std::function<void()> work,
+                                                   std::function<void()> done)
+{
+    std::unique_ptr<QThread> thread(QThread::create(std::move(work)));
+    if (done) {
+        connect(thread.get(), &QThread::finished, this, std::move(done)); // before it can finish
+    }
+    thread->start(QThread::LowPriority);
+    return thread;
+}
+
+void TMatchKeeper::AfterWrite()
+{
+    SayProblem();
+    if (m_Store->FoundDamaged()) {
+        DamageFound();
+    }
 }
 
 void TMatchKeeper::OnChecked(const TStoreCheck& check)
@@ -107,10 +125,7 @@ void TMatchKeeper::OnMatchStarted(const QString& gameName, const TGameParams& pa
     // Kept by the store until it can be written, when it cannot now.
     m_Store->BeginMatch(gameName, params);
     m_Current.Id = m_Store->CurrentMatch();
-    SayProblem();
-    if (m_Store->FoundDamaged()) {
-        DamageFound();
-    }
+    AfterWrite();
 }
 
 void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
@@ -122,13 +137,9 @@ void TMatchKeeper::OnOperationApplied(const TMatchOperation& operation)
         if (++m_SinceCheckpoint >= kCheckpointOperations && m_Store->IsWriter() &&
             (m_Checkpoint == nullptr || m_Checkpoint->isFinished())) {
             m_SinceCheckpoint = 0;
-            m_Checkpoint.reset(QThread::create([path = m_Path] { CheckpointStoreFile(path); }));
-            m_Checkpoint->start(QThread::LowPriority);
+            m_Checkpoint = OnOwnThread([path = m_Path] { CheckpointStoreFile(path); });
         }
-        SayProblem();
-        if (m_Store->FoundDamaged()) {
-            DamageFound();
-        }
+        AfterWrite();
     }
 }
 

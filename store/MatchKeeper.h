@@ -13,6 +13,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,12 @@ private:
     void OnMatchStarted(const QString& gameName, const TGameParams& params);
     void OnOperationApplied(const TMatchOperation& operation);
     void CheckInBackground();
+    // Starts `work` (a job on the store's file, on a connection of its own) on a thread; `done`
+    // runs here once it has finished.
+    std::unique_ptr<QThread> OnOwnThread(std::function<void()> work,
+                                         std::function<void()> done = {});
+    // Says what the store's last write met, and mends damage it found.
+    void AfterWrite();
     void OnChecked(const TStoreCheck& check);
     // Sets the damaged store aside and offers what was in play in the one made for it.
     void Repair();

@@ -82,13 +82,7 @@ CMatchStore::CMatchStore(QString path, QString connectOptions)
 
 CMatchStore::~CMatchStore()
 {
-    {
-        m_Statements = {};
-        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-        if (database.isValid()) {
-            database.close();
-        }
-    }
+    CloseConnection();
     if (QSqlDatabase::contains(m_Connection)) {
         QSqlDatabase::removeDatabase(m_Connection);
     }
@@ -102,13 +96,7 @@ QSqlDatabase CMatchStore::Database() const
 bool CMatchStore::Fail(const QString& problem, bool retry)
 {
     m_Problem = problem;
-    m_Statements = {};
-    if (m_Open) {
-        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-        database.rollback();
-        database.close();
-    }
-    m_Open = false;
+    CloseConnection(true);
     m_Retry = retry;
     m_Behind = m_Behind || retry;
     return false;
@@ -136,6 +124,19 @@ QString CMatchStore::Reason(const QSqlError& error) const
         .arg(m_Path, error.text());
 }
 
+void CMatchStore::CloseConnection(bool rollback)
+{
+    m_Statements = {}; // a statement kept prepared would hold the connection
+    QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
+    if (database.isOpen()) {
+        if (rollback) {
+            database.rollback();
+        }
+        database.close();
+    }
+    m_Open = false;
+}
+
 QSqlQuery& CMatchStore::Statement(TStatement which, const QString& text)
 {
     std::optional<QSqlQuery>& statement = m_Statements[which];
@@ -156,12 +157,7 @@ bool CMatchStore::Exec(const QString& statement)
 // no earlier one has, and a fresh one is made.
 bool CMatchStore::SetAside()
 {
-    m_Statements = {};
-    {
-        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-        database.close();
-    }
-    m_Open = false;
+    CloseConnection();
     const QString aside = KeptAsidePath(m_Path);
     if (!QFile::rename(m_Path, aside)) {
         return false;
@@ -280,11 +276,7 @@ bool CMatchStore::CheckOwnFile()
 bool CMatchStore::Open()
 {
     m_LastOpen.start();
-    m_Statements = {};
-    if (m_Open) {
-        QSqlDatabase::database(m_Connection, false).close();
-        m_Open = false;
-    }
+    CloseConnection();
     m_Retry = false;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         return Fail(
@@ -338,7 +330,8 @@ bool CMatchStore::Open()
         }
         // Only the schema is read here, whatever the file's size: a file that is no database
         // or whose first pages are damaged shows now. The whole file is checked apart
-        // (CheckFile), off the start's path, and damage found in play shows where SQLite reads.
+        // (CheckStoreFile), off the start's path, and damage found in play shows where SQLite
+        // reads.
         QSqlQuery check(QSqlDatabase::database(m_Connection, false));
         const bool ran =
             check.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) && check.next();
@@ -418,15 +411,11 @@ bool CMatchStore::SetDamagedAside()
 
 void CMatchStore::JournalLost()
 {
-    m_Statements = {};
-    {
-        // Closing the last connection checkpoints the journal it still holds open into the
-        // store file; opened again, SQLite starts a new journal beside it.
-        QSqlDatabase database = QSqlDatabase::database(m_Connection, false);
-        QSqlQuery(database).exec(QStringLiteral("PRAGMA wal_checkpoint(FULL)"));
-        database.close();
-    }
-    m_Open = false;
+    // Closing the last connection checkpoints the journal it still holds open into the store
+    // file; opened again, SQLite starts a new journal beside it.
+    QSqlQuery(QSqlDatabase::database(m_Connection, false))
+        .exec(QStringLiteral("PRAGMA wal_checkpoint(FULL)"));
+    CloseConnection();
     if (!OpenConnection() || !Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
         !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"))) {

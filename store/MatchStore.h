@@ -114,6 +114,9 @@ private:
     // A write failed: the reason from SQLite's error, in words.
     QString Reason(const QSqlError& error) const;
     bool Exec(const QString& statement);
+    // Every close of the connection: the kept statements first, a transaction left open rolled
+    // back when asked; the store is then not open.
+    void CloseConnection(bool rollback = false);
     // The statements every turn runs, prepared once a connection (SQLite's parsing cost more
     // than running them); dropped before the connection closes.
     enum TStatement
