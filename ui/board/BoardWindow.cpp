@@ -25,6 +25,26 @@ constexpr int kNameShare = 14;
 constexpr int kRemainderShare = 44;
 constexpr int kLineShare = 11;
 
+// A transparent picture of `size` for a screen of `ratio`, to draw into once and keep.
+QPixmap BlankPicture(QSize size, qreal ratio)
+{
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+// The four corner squares of `area`, `size` wide: top left, top right, bottom left, bottom
+// right.
+std::array<QRect, 4> CornerSquares(const QRect& area, int size)
+{
+    const QSize square(size, size);
+    return {QRect(area.topLeft(), square),
+            QRect(QPoint(area.right() - size + 1, area.top()), square),
+            QRect(QPoint(area.left(), area.bottom() - size + 1), square),
+            QRect(QPoint(area.right() - size + 1, area.bottom() - size + 1), square)};
+}
+
 // A line of the board. Its text is drawn once into a picture and the picture is kept: a line
 // is repainted more often than it changes (a name changes colour with every turn and back, a
 // line beside the thrower's frame is repainted with it), and text this large is drawn as
@@ -82,9 +102,7 @@ private:
 
     static QPixmap Picture(const TLook& look)
     {
-        QPixmap picture(look.Size * look.Ratio);
-        picture.setDevicePixelRatio(look.Ratio);
-        picture.fill(Qt::transparent);
+        QPixmap picture = BlankPicture(look.Size, look.Ratio);
         QPainter painter(&picture);
         painter.setFont(look.Font);
         painter.setPen(QColor::fromRgba(look.Ink));
@@ -122,9 +140,7 @@ private:
             const int advance = metrics.horizontalAdvance(digit);
             QPixmap& picture = m_Digits[static_cast<size_t>(digit.unicode() - u'0')];
             if (picture.isNull()) {
-                picture = QPixmap(QSize(advance + 2 * spare, metrics.height()) * look.Ratio);
-                picture.setDevicePixelRatio(look.Ratio);
-                picture.fill(Qt::transparent);
+                picture = BlankPicture(QSize(advance + 2 * spare, metrics.height()), look.Ratio);
                 QPainter drawing(&picture);
                 drawing.setFont(look.Font);
                 drawing.setPen(QColor::fromRgba(look.Ink));
@@ -241,17 +257,19 @@ public:
         Name->setPalette(palette);
         // Only the frame changes: its edges and its corners, never the lines inside, which
         // then need no repaint.
+        // The thrower's corners reach furthest in (see paintEvent); one pixel more for their
+        // edge's smoothing.
         const int edge = FrameWidth();
-        const int corner = FrameWidth() * 2 + FrameWidth() / 2 + 1;
-        const QRect all = rect();
-        QRegion frame = QRegion(all) - QRegion(all.adjusted(edge, edge, -edge, -edge));
-        for (const QPoint& at : {all.topLeft(), QPoint(all.right() - corner + 1, all.top()),
-                                 QPoint(all.left(), all.bottom() - corner + 1),
-                                 QPoint(all.right() - corner + 1, all.bottom() - corner + 1)}) {
-            frame += QRect(at, QSize(corner, corner));
+        QRegion frame = QRegion(rect()) - QRegion(rect().adjusted(edge, edge, -edge, -edge));
+        for (const QRect& corner : CornerSquares(rect(), CornerRadius(edge) + 1)) {
+            frame += corner;
         }
         update(frame);
     }
+
+    // The outer radius of the frame's corners for a line `pen` wide: its middle is rounded by
+    // twice the frame's width.
+    int CornerRadius(int pen) const { return FrameWidth() * 2 + pen / 2; }
 
     // The frame is a share of the column's size, so it stays visible from across the room.
     int FrameWidth() const { return std::max(3, std::min(width(), height()) / 60); }
@@ -284,7 +302,7 @@ protected:
         const QRect outer = rect().adjusted(frame / 2 - pen / 2, frame / 2 - pen / 2,
                                             pen / 2 - frame / 2, pen / 2 - frame / 2);
         const QColor edge = Throws ? kAccent : kColumnGround.lighter(140);
-        const int radius = frame * 2 + pen / 2;
+        const int radius = CornerRadius(pen);
         if (outer.width() <= 2 * radius || outer.height() <= 2 * radius) {
             painter.fillRect(outer, kColumnGround);
             return;
@@ -301,11 +319,9 @@ protected:
         painter.fillRect(
             QRect(outer.right() - pen + 1, outer.top() + radius, pen, outer.height() - 2 * radius),
             edge);
-        const QPoint corners[] = {outer.topLeft(), QPoint(outer.right() - radius + 1, outer.top()),
-                                  QPoint(outer.left(), outer.bottom() - radius + 1),
-                                  QPoint(outer.right() - radius + 1, outer.bottom() - radius + 1)};
-        for (size_t index = 0; index < std::size(corners); ++index) {
-            const QRect square(corners[index], QSize(radius, radius));
+        const std::array<QRect, 4> corners = CornerSquares(outer, radius);
+        for (size_t index = 0; index < corners.size(); ++index) {
+            const QRect& square = corners[index];
             if (event->region().intersects(square)) {
                 painter.drawPixmap(square.topLeft(), Corner(static_cast<int>(index), radius, pen,
                                                             edge, devicePixelRatioF()));
@@ -327,9 +343,7 @@ protected:
         if (QPixmapCache::find(key, &corner)) {
             return corner;
         }
-        corner = QPixmap(QSize(radius, radius) * ratio);
-        corner.setDevicePixelRatio(ratio);
-        corner.fill(Qt::transparent);
+        corner = BlankPicture(QSize(radius, radius), ratio);
         QPainter painter(&corner);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(edge, pen));
