@@ -129,10 +129,13 @@ int Make(const QString& path, int count)
     return 0;
 }
 
-double MedianMilliseconds(const std::function<void()>& work)
+// The median time of `work` over the tries, each after `before` (not timed).
+double MedianMilliseconds(
+    const std::function<void()>& work, const std::function<void()>& before = [] {})
 {
     std::vector<double> times;
     for (int attempt = 0; attempt < kTries; ++attempt) {
+        before();
         QElapsedTimer clock;
         clock.start();
         work();
@@ -183,18 +186,15 @@ int Time(const QString& path, QString name)
     ShowPainted(dialog);
     auto* players = dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxPlayer"));
     const int other = players->findText(name) == 0 ? 1 : 0;
-    std::vector<double> times;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
-        players->setCurrentIndex(other); // away first, not timed
-        QCoreApplication::processEvents();
-        QElapsedTimer clock;
-        clock.start();
-        players->setCurrentText(name);
-        QCoreApplication::processEvents();
-        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    const double record = times[times.size() / 2];
+    const double record = MedianMilliseconds(
+        [&] {
+            players->setCurrentText(name);
+            QCoreApplication::processEvents();
+        },
+        [&] { // another player first
+            players->setCurrentIndex(other);
+            QCoreApplication::processEvents();
+        });
     std::printf("store %s: %.1f MB, %d matches\n", qPrintable(path),
                 static_cast<double>(QFileInfo(path).size()) / 1e6, store.Queries().MatchCount());
     std::printf("store ready (opened, the match to resume found): %.1f ms\n", ready);

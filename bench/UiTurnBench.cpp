@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -194,6 +195,14 @@ TBenchApplication* g_Paints = nullptr;
     QCoreApplication::processEvents();
 }
 
+// The value after `option` on the command line, if it is there.
+std::optional<QString> OptionValue(const char* option)
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype at = arguments.indexOf(QLatin1String(option));
+    return at >= 0 && at + 1 < arguments.size() ? std::optional(arguments[at + 1]) : std::nullopt;
+}
+
 struct TFigures
 {
     double Median = 0;
@@ -277,9 +286,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TBenchApplication application(argc, argv);
     // --language CODE: the windows in that language, as the program shows them.
-    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--language"));
-        at >= 0 && at + 1 < QCoreApplication::arguments().size() &&
-        !InstallLanguage(application, QCoreApplication::arguments()[at + 1])) {
+    if (const std::optional<QString> language = OptionValue("--language");
+        language && !InstallLanguage(application, *language)) {
         std::fprintf(stderr, "no such language\n");
         return 1;
     }
@@ -290,22 +298,10 @@ int main(int argc, char* argv[])
     QApplication::setActiveWindow(&window);
     window.activateWindow();
     const bool withStore = QCoreApplication::arguments().contains(QStringLiteral("--store"));
-    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--sides"));
-        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
-        g_Sides = std::clamp(QCoreApplication::arguments()[at + 1].toInt(), 1, 8);
-    }
-    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--legs"));
-        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
-        g_Legs = std::max(QCoreApplication::arguments()[at + 1].toInt(), 0);
-    }
-    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--samples"));
-        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
-        g_Samples = std::max(QCoreApplication::arguments()[at + 1].toInt(), 1);
-    }
-    if (const qsizetype at = QCoreApplication::arguments().indexOf(QStringLiteral("--game"));
-        at >= 0 && at + 1 < QCoreApplication::arguments().size()) {
-        g_Game = QCoreApplication::arguments()[at + 1];
-    }
+    g_Sides = std::clamp(OptionValue("--sides").value_or(QString::number(g_Sides)).toInt(), 1, 8);
+    g_Legs = std::max(OptionValue("--legs").value_or(QString::number(g_Legs)).toInt(), 0);
+    g_Samples = std::max(OptionValue("--samples").value_or(QString::number(g_Samples)).toInt(), 1);
+    g_Game = OptionValue("--game").value_or(g_Game);
     g_Darts = QCoreApplication::arguments().contains(QStringLiteral("--darts"));
     g_TypedPainted = QCoreApplication::arguments().contains(QStringLiteral("--typed-painted"));
     std::printf("%s, sides: %d%s\n", qPrintable(g_Game), g_Sides,
@@ -352,9 +348,8 @@ int main(int argc, char* argv[])
     TRoomLink network(window);
     QThread pages;
     QObject* clients = nullptr;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--network"));
-        at >= 0 && at + 1 < arguments.size()) {
-        const int count = arguments[at + 1].toInt();
+    if (const std::optional<QString> connected = OptionValue("--network")) {
+        const int count = connected->toInt();
         TRoomLink::SetModulePath(QStringLiteral(VTX_ROOM_MODULE));
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
