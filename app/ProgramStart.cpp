@@ -58,6 +58,7 @@ bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindow
     windows.SetSettingsFileAside = !read.Problems.isEmpty() && QFileInfo(path).isFile();
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Apply(read.Settings);
+    windows.Boards.Apply(read.Settings);
     if (read.RefusedRoomPort) {
         windows.Room.SetRefusedPort(*read.RefusedRoomPort);
     }
@@ -108,6 +109,7 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
     QString error;
     TSettings settings = TakeSettings(windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Take(settings);
+    windows.Boards.Take(settings);
     if (!windows.ChosenLanguage.isEmpty()) {
         settings.Language = windows.ChosenLanguage;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BoardLink.h"
 #include "app/RoomLink.h"
 #include "app/StoreController.h"
 #include "caller/CallerFollower.h"
@@ -39,6 +40,8 @@ struct TProgramWindows
     TStoreController Records{Main, NewGame, Keeper};
     // The room on the local network: nothing of it is loaded until it is switched on.
     TRoomLink Room{Main};
+    // The scoring boards: nothing of them is loaded unless one is set.
+    TBoardLink Boards{Main, NewGame};
 
     // The language chosen in the Language menu ("de"); empty: the desktop's.
     QString ChosenLanguage;

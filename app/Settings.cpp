@@ -215,7 +215,10 @@ void ApplySettings(const TSettings& settings, TFormVTX& main, TNewGameDialog& di
     for (const std::optional<int>& average : settings.ComputerAverages) {
         choices.ComputerAverages.append(average.value_or(0));
     }
-    choices.EnterDarts = settings.EnterDarts.value_or(false);
+    // Darts from a board are entered dart by dart: with a board set, New Game starts that way.
+    choices.EnterDarts =
+        settings.EnterDarts.value_or(!settings.BoardsCamera.value_or(QString()).isEmpty() ||
+                                     !settings.BoardsSoft.value_or(QString()).isEmpty());
     dialog.SetChoices(choices);
     main.Computer().SetPause(
         settings.ComputerPause.value_or(TComputerThrower::kDefaultPauseMilliseconds));

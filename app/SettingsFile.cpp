@@ -50,6 +50,8 @@ enum TField : size_t
     kRoomBoardToken,
     kRoomKeypadToken,
     kLanguage,
+    kBoardsCamera,
+    kBoardsSoft,
     kFieldCount
 };
 
@@ -124,6 +126,8 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Room/BoardToken",
     "VTXSettings/Room/KeypadToken",
     "VTXSettings/Language",
+    "VTXSettings/Boards/Camera",
+    "VTXSettings/Boards/Soft",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -304,6 +308,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     settings.RoomBoardToken = texts[kRoomBoardToken];
     settings.RoomKeypadToken = texts[kRoomKeypadToken];
     settings.Language = texts[kLanguage];
+    settings.BoardsCamera = texts[kBoardsCamera];
+    settings.BoardsSoft = texts[kBoardsSoft];
     return result;
 }
 
@@ -407,6 +413,12 @@ QByteArray WriteSettings(const TSettings& settings)
     }
     if (settings.Language && !settings.Language->isEmpty()) {
         text("Language", settings.Language);
+    }
+    if (settings.BoardsCamera || settings.BoardsSoft) {
+        writer.writeStartElement(QStringLiteral("Boards"));
+        text("Camera", settings.BoardsCamera);
+        text("Soft", settings.BoardsSoft);
+        writer.writeEndElement();
     }
     writer.writeEndElement();
     return bytes;

@@ -65,6 +65,11 @@ struct TSettings
     // The language chosen in the Language menu ("de"; Language, after Room), written only when
     // one was chosen: without it the program speaks the desktop's.
     std::optional<QString> Language;
+    // The scoring boards (Boards/Camera: the camera service's "host:port"; Boards/Soft: the
+    // soft-tip board's Bluetooth address; empty: none; after Language), written only once a
+    // board has been set.
+    std::optional<QString> BoardsCamera;
+    std::optional<QString> BoardsSoft;
 
     bool operator==(const TSettings&) const = default;
 };

@@ -4,5 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 "$lupdate" -silent -no-obsolete -locations none "$root/ui" "$root/app" "$root/room" "$root/games" \
-    "$root/caller" "$root/store" "$root/words" -ts "$root"/translations/vantorix_*.ts
+    "$root/caller" "$root/store" "$root/words" "$root/boards" -ts "$root"/translations/vantorix_*.ts
 python3 "$root/translations/fill.py" "$root"/translations/vantorix_*.ts

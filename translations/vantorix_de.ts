@@ -791,10 +791,148 @@
     </message>
 </context>
 <context>
+    <name>TBluetoothTransport</name>
+    <message>
+        <source>it offers no dartboard service</source>
+        <translation>es bietet keinen Dartscheiben-Dienst</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardLink</name>
+    <message>
+        <source>The scoring boards cannot be started: %1</source>
+        <translation>Die Zählscheiben können nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>Gelesen: %1</translation>
+    </message>
+    <message>
+        <source>the boards module cannot be loaded</source>
+        <translation>das Modul für die Scheiben kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Set a camera service or a soft-tip board first</source>
+        <translation>Zuerst einen Kameradienst oder eine Soft-Tip-Scheibe angeben</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardServer</name>
+    <message>
+        <source>"%1" is no address of a camera service (host:port)</source>
+        <translation>„%1“ ist keine Adresse eines Kameradienstes (Host:Port)</translation>
+    </message>
+    <message>
+        <source>"%1" is no Bluetooth address (like 00:11:22:33:44:55)</source>
+        <translation>„%1“ ist keine Bluetooth-Adresse (wie 00:11:22:33:44:55)</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardVisit</name>
+    <message>
+        <source>Board: no match is in play; the darts are not recorded</source>
+        <translation>Scheibe: kein Match läuft; die Darts werden nicht eingetragen</translation>
+    </message>
+    <message>
+        <source>Board: the winner is being shown; the darts are not recorded</source>
+        <translation>Scheibe: der Sieger wird gezeigt; die Darts werden nicht eingetragen</translation>
+    </message>
+    <message>
+        <source>Board: the leg is over; the darts are not recorded</source>
+        <translation>Scheibe: das Leg ist vorbei; die Darts werden nicht eingetragen</translation>
+    </message>
+    <message>
+        <source>Board: the computer throws for %1; the darts are not recorded</source>
+        <translation>Scheibe: der Computer wirft für %1; die Darts werden nicht eingetragen</translation>
+    </message>
+    <message>
+        <source>Board: this turn is entered; take the darts out</source>
+        <translation>Scheibe: diese Aufnahme ist eingetragen; Darts herausziehen</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardsDialog</name>
+    <message>
+        <source>Scoring Boards</source>
+        <translation>Zählscheiben</translation>
+    </message>
+    <message>
+        <source>host:port, e.g. 192.168.1.20:3180; empty: none</source>
+        <translation>Host:Port, z. B. 192.168.1.20:3180; leer: keiner</translation>
+    </message>
+    <message>
+        <source>&amp;Camera system (Autodarts board service):</source>
+        <translation>&amp;Kamerasystem (Autodarts-Board-Dienst):</translation>
+    </message>
+    <message>
+        <source>Bluetooth address; empty: none</source>
+        <translation>Bluetooth-Adresse; leer: keine</translation>
+    </message>
+    <message>
+        <source>&amp;Soft-tip board (Granboard):</source>
+        <translation>&amp;Soft-Tip-Scheibe (Granboard):</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>S&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Searching for soft-tip boards nearby…</source>
+        <translation>Soft-Tip-Scheiben in der Nähe werden gesucht…</translation>
+    </message>
+    <message>
+        <source>Throw a dart…</source>
+        <translation>Einen Dart werfen…</translation>
+    </message>
+    <message>
+        <source>The search could not run: %1</source>
+        <translation>Die Suche konnte nicht laufen: %1</translation>
+    </message>
+    <message>
+        <source>No soft-tip board was found nearby</source>
+        <translation>In der Nähe wurde keine Soft-Tip-Scheibe gefunden</translation>
+    </message>
+    <message>
+        <source>Choose the board from the list</source>
+        <translation>Die Scheibe aus der Liste wählen</translation>
+    </message>
+</context>
+<context>
     <name>TCaller</name>
     <message>
         <source>The caller is silent: %1.</source>
         <translation>Der Caller schweigt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TCameraSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Scheibe: bereit</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Scheibe: Verbindung mit %1 wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Scheibe: unter %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Board: a message from %1 could not be read (%2)</source>
+        <translation>Scheibe: eine Nachricht von %1 war nicht lesbar (%2)</translation>
+    </message>
+    <message>
+        <source>Board: take the darts out</source>
+        <translation>Scheibe: Darts herausziehen</translation>
+    </message>
+    <message>
+        <source>Board: detection is stopped at %1</source>
+        <translation>Scheibe: die Erkennung ist bei %1 angehalten</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1432,14 @@ Darts-Anzeigetafel</translation>
         <source>%n-Dart Outshot</source>
         <translation><numerusform>Finish mit %n Dart</numerusform><numerusform>Finish mit %n Darts</numerusform></translation>
     </message>
+    <message>
+        <source>&amp;Scoring Boards…</source>
+        <translation>&amp;Zählscheiben…</translation>
+    </message>
+    <message>
+        <source>Take the darts from a camera system or a soft-tip board</source>
+        <translation>Die Darts von einem Kamerasystem oder einer Soft-Tip-Scheibe übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1664,6 +1810,25 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSoftSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Scheibe: bereit</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Scheibe: Verbindung mit %1 wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Scheibe: unter %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Scheibe: unter %1 nicht erreichbar (%2)</translation>
     </message>
 </context>
 <context>

@@ -791,10 +791,148 @@
     </message>
 </context>
 <context>
+    <name>TBluetoothTransport</name>
+    <message>
+        <source>it offers no dartboard service</source>
+        <translation>no ofrece ningún servicio de diana</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardLink</name>
+    <message>
+        <source>The scoring boards cannot be started: %1</source>
+        <translation>Las dianas de puntuación no pueden iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>Leído: %1</translation>
+    </message>
+    <message>
+        <source>the boards module cannot be loaded</source>
+        <translation>el módulo de las dianas no puede cargarse</translation>
+    </message>
+    <message>
+        <source>Set a camera service or a soft-tip board first</source>
+        <translation>Indique primero un servicio de cámara o una diana soft-tip</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardServer</name>
+    <message>
+        <source>"%1" is no address of a camera service (host:port)</source>
+        <translation>«%1» no es la dirección de un servicio de cámara (host:puerto)</translation>
+    </message>
+    <message>
+        <source>"%1" is no Bluetooth address (like 00:11:22:33:44:55)</source>
+        <translation>«%1» no es una dirección Bluetooth (como 00:11:22:33:44:55)</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardVisit</name>
+    <message>
+        <source>Board: no match is in play; the darts are not recorded</source>
+        <translation>Diana: no hay ningún partido en juego; los dardos no se anotan</translation>
+    </message>
+    <message>
+        <source>Board: the winner is being shown; the darts are not recorded</source>
+        <translation>Diana: se muestra el ganador; los dardos no se anotan</translation>
+    </message>
+    <message>
+        <source>Board: the leg is over; the darts are not recorded</source>
+        <translation>Diana: el leg ha terminado; los dardos no se anotan</translation>
+    </message>
+    <message>
+        <source>Board: the computer throws for %1; the darts are not recorded</source>
+        <translation>Diana: el ordenador lanza por %1; los dardos no se anotan</translation>
+    </message>
+    <message>
+        <source>Board: this turn is entered; take the darts out</source>
+        <translation>Diana: esta tirada está anotada; retire los dardos</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardsDialog</name>
+    <message>
+        <source>Scoring Boards</source>
+        <translation>Dianas de puntuación</translation>
+    </message>
+    <message>
+        <source>host:port, e.g. 192.168.1.20:3180; empty: none</source>
+        <translation>host:puerto, p. ej. 192.168.1.20:3180; vacío: ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;Camera system (Autodarts board service):</source>
+        <translation>Sistema de &amp;cámara (servicio de diana Autodarts):</translation>
+    </message>
+    <message>
+        <source>Bluetooth address; empty: none</source>
+        <translation>Dirección Bluetooth; vacío: ninguna</translation>
+    </message>
+    <message>
+        <source>&amp;Soft-tip board (Granboard):</source>
+        <translation>Diana &amp;soft-tip (Granboard):</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Probar</translation>
+    </message>
+    <message>
+        <source>Searching for soft-tip boards nearby…</source>
+        <translation>Buscando dianas soft-tip cercanas…</translation>
+    </message>
+    <message>
+        <source>Throw a dart…</source>
+        <translation>Lance un dardo…</translation>
+    </message>
+    <message>
+        <source>The search could not run: %1</source>
+        <translation>La búsqueda no pudo hacerse: %1</translation>
+    </message>
+    <message>
+        <source>No soft-tip board was found nearby</source>
+        <translation>No se encontró ninguna diana soft-tip cercana</translation>
+    </message>
+    <message>
+        <source>Choose the board from the list</source>
+        <translation>Elija la diana de la lista</translation>
+    </message>
+</context>
+<context>
     <name>TCaller</name>
     <message>
         <source>The caller is silent: %1.</source>
         <translation>El locutor está en silencio: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TCameraSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Diana: lista</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Diana: conectando con %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Diana: no accesible en %1</translation>
+    </message>
+    <message>
+        <source>Board: a message from %1 could not be read (%2)</source>
+        <translation>Diana: un mensaje de %1 no pudo leerse (%2)</translation>
+    </message>
+    <message>
+        <source>Board: take the darts out</source>
+        <translation>Diana: retire los dardos</translation>
+    </message>
+    <message>
+        <source>Board: detection is stopped at %1</source>
+        <translation>Diana: la detección está detenida en %1</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1432,14 @@ Marcador de dardos</translation>
         <source>%n-Dart Outshot</source>
         <translation><numerusform>Cierre con %n dardo</numerusform><numerusform>Cierre con %n dardos</numerusform></translation>
     </message>
+    <message>
+        <source>&amp;Scoring Boards…</source>
+        <translation>Dianas de &amp;puntuación…</translation>
+    </message>
+    <message>
+        <source>Take the darts from a camera system or a soft-tip board</source>
+        <translation>Tomar los dardos de un sistema de cámara o de una diana soft-tip</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1664,6 +1810,25 @@ Marcador de dardos</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSoftSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Diana: lista</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Diana: conectando con %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Diana: no accesible en %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Diana: no accesible en %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -791,10 +791,148 @@
     </message>
 </context>
 <context>
+    <name>TBluetoothTransport</name>
+    <message>
+        <source>it offers no dartboard service</source>
+        <translation>il n'offre aucun service de cible</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardLink</name>
+    <message>
+        <source>The scoring boards cannot be started: %1</source>
+        <translation>Les cibles de comptage ne peuvent pas démarrer : %1</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>Lu : %1</translation>
+    </message>
+    <message>
+        <source>the boards module cannot be loaded</source>
+        <translation>le module des cibles ne peut pas être chargé</translation>
+    </message>
+    <message>
+        <source>Set a camera service or a soft-tip board first</source>
+        <translation>Indiquez d'abord un service caméra ou une cible soft-tip</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardServer</name>
+    <message>
+        <source>"%1" is no address of a camera service (host:port)</source>
+        <translation>« %1 » n'est pas l'adresse d'un service caméra (hôte:port)</translation>
+    </message>
+    <message>
+        <source>"%1" is no Bluetooth address (like 00:11:22:33:44:55)</source>
+        <translation>« %1 » n'est pas une adresse Bluetooth (comme 00:11:22:33:44:55)</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardVisit</name>
+    <message>
+        <source>Board: no match is in play; the darts are not recorded</source>
+        <translation>Cible : aucun match en cours ; les fléchettes ne sont pas saisies</translation>
+    </message>
+    <message>
+        <source>Board: the winner is being shown; the darts are not recorded</source>
+        <translation>Cible : le vainqueur est affiché ; les fléchettes ne sont pas saisies</translation>
+    </message>
+    <message>
+        <source>Board: the leg is over; the darts are not recorded</source>
+        <translation>Cible : la manche est finie ; les fléchettes ne sont pas saisies</translation>
+    </message>
+    <message>
+        <source>Board: the computer throws for %1; the darts are not recorded</source>
+        <translation>Cible : l'ordinateur lance pour %1 ; les fléchettes ne sont pas saisies</translation>
+    </message>
+    <message>
+        <source>Board: this turn is entered; take the darts out</source>
+        <translation>Cible : cette volée est saisie ; retirez les fléchettes</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardsDialog</name>
+    <message>
+        <source>Scoring Boards</source>
+        <translation>Cibles de comptage</translation>
+    </message>
+    <message>
+        <source>host:port, e.g. 192.168.1.20:3180; empty: none</source>
+        <translation>hôte:port, p. ex. 192.168.1.20:3180 ; vide : aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Camera system (Autodarts board service):</source>
+        <translation>Système &amp;caméra (service de cible Autodarts) :</translation>
+    </message>
+    <message>
+        <source>Bluetooth address; empty: none</source>
+        <translation>Adresse Bluetooth ; vide : aucune</translation>
+    </message>
+    <message>
+        <source>&amp;Soft-tip board (Granboard):</source>
+        <translation>Cible &amp;soft-tip (Granboard) :</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Tester</translation>
+    </message>
+    <message>
+        <source>Searching for soft-tip boards nearby…</source>
+        <translation>Recherche de cibles soft-tip à proximité…</translation>
+    </message>
+    <message>
+        <source>Throw a dart…</source>
+        <translation>Lancez une fléchette…</translation>
+    </message>
+    <message>
+        <source>The search could not run: %1</source>
+        <translation>La recherche n'a pas pu se faire : %1</translation>
+    </message>
+    <message>
+        <source>No soft-tip board was found nearby</source>
+        <translation>Aucune cible soft-tip n'a été trouvée à proximité</translation>
+    </message>
+    <message>
+        <source>Choose the board from the list</source>
+        <translation>Choisissez la cible dans la liste</translation>
+    </message>
+</context>
+<context>
     <name>TCaller</name>
     <message>
         <source>The caller is silent: %1.</source>
         <translation>L'annonceur se tait : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TCameraSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Cible : prête</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Cible : connexion à %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Cible : injoignable à %1</translation>
+    </message>
+    <message>
+        <source>Board: a message from %1 could not be read (%2)</source>
+        <translation>Cible : un message de %1 n'a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>Board: take the darts out</source>
+        <translation>Cible : retirez les fléchettes</translation>
+    </message>
+    <message>
+        <source>Board: detection is stopped at %1</source>
+        <translation>Cible : la détection est arrêtée à %1</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1432,14 @@ Tableau de score de fléchettes</translation>
         <source>%n-Dart Outshot</source>
         <translation><numerusform>Finish en %n fléchette</numerusform><numerusform>Finish en %n fléchettes</numerusform></translation>
     </message>
+    <message>
+        <source>&amp;Scoring Boards…</source>
+        <translation>C&amp;ibles de comptage…</translation>
+    </message>
+    <message>
+        <source>Take the darts from a camera system or a soft-tip board</source>
+        <translation>Prendre les fléchettes d'un système caméra ou d'une cible soft-tip</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1664,6 +1810,25 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Legs %1</source>
         <translation>Manches %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSoftSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Cible : prête</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Cible : connexion à %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Cible : injoignable à %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Cible : injoignable à %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -791,10 +791,148 @@
     </message>
 </context>
 <context>
+    <name>TBluetoothTransport</name>
+    <message>
+        <source>it offers no dartboard service</source>
+        <translation>het biedt geen dartborddienst</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardLink</name>
+    <message>
+        <source>The scoring boards cannot be started: %1</source>
+        <translation>De scoreborden kunnen niet worden gestart: %1</translation>
+    </message>
+    <message>
+        <source>Read: %1</source>
+        <translation>Gelezen: %1</translation>
+    </message>
+    <message>
+        <source>the boards module cannot be loaded</source>
+        <translation>de module voor de borden kan niet worden geladen</translation>
+    </message>
+    <message>
+        <source>Set a camera service or a soft-tip board first</source>
+        <translation>Geef eerst een cameradienst of een soft-tip-bord op</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardServer</name>
+    <message>
+        <source>"%1" is no address of a camera service (host:port)</source>
+        <translation>"%1" is geen adres van een cameradienst (host:poort)</translation>
+    </message>
+    <message>
+        <source>"%1" is no Bluetooth address (like 00:11:22:33:44:55)</source>
+        <translation>"%1" is geen Bluetooth-adres (zoals 00:11:22:33:44:55)</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardVisit</name>
+    <message>
+        <source>Board: no match is in play; the darts are not recorded</source>
+        <translation>Bord: er loopt geen wedstrijd; de darts worden niet ingevoerd</translation>
+    </message>
+    <message>
+        <source>Board: the winner is being shown; the darts are not recorded</source>
+        <translation>Bord: de winnaar wordt getoond; de darts worden niet ingevoerd</translation>
+    </message>
+    <message>
+        <source>Board: the leg is over; the darts are not recorded</source>
+        <translation>Bord: de leg is voorbij; de darts worden niet ingevoerd</translation>
+    </message>
+    <message>
+        <source>Board: the computer throws for %1; the darts are not recorded</source>
+        <translation>Bord: de computer gooit voor %1; de darts worden niet ingevoerd</translation>
+    </message>
+    <message>
+        <source>Board: this turn is entered; take the darts out</source>
+        <translation>Bord: deze beurt is ingevoerd; haal de darts eruit</translation>
+    </message>
+</context>
+<context>
+    <name>TBoardsDialog</name>
+    <message>
+        <source>Scoring Boards</source>
+        <translation>Scoreborden</translation>
+    </message>
+    <message>
+        <source>host:port, e.g. 192.168.1.20:3180; empty: none</source>
+        <translation>host:poort, bijv. 192.168.1.20:3180; leeg: geen</translation>
+    </message>
+    <message>
+        <source>&amp;Camera system (Autodarts board service):</source>
+        <translation>&amp;Camerasysteem (Autodarts-borddienst):</translation>
+    </message>
+    <message>
+        <source>Bluetooth address; empty: none</source>
+        <translation>Bluetooth-adres; leeg: geen</translation>
+    </message>
+    <message>
+        <source>&amp;Soft-tip board (Granboard):</source>
+        <translation>&amp;Soft-tip-bord (Granboard):</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Searching for soft-tip boards nearby…</source>
+        <translation>Soft-tip-borden in de buurt worden gezocht…</translation>
+    </message>
+    <message>
+        <source>Throw a dart…</source>
+        <translation>Gooi een dart…</translation>
+    </message>
+    <message>
+        <source>The search could not run: %1</source>
+        <translation>Het zoeken kon niet worden uitgevoerd: %1</translation>
+    </message>
+    <message>
+        <source>No soft-tip board was found nearby</source>
+        <translation>Er is geen soft-tip-bord in de buurt gevonden</translation>
+    </message>
+    <message>
+        <source>Choose the board from the list</source>
+        <translation>Kies het bord uit de lijst</translation>
+    </message>
+</context>
+<context>
     <name>TCaller</name>
     <message>
         <source>The caller is silent: %1.</source>
         <translation>De caller zwijgt: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TCameraSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Bord: gereed</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Bord: verbinden met %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Bord: niet bereikbaar op %1</translation>
+    </message>
+    <message>
+        <source>Board: a message from %1 could not be read (%2)</source>
+        <translation>Bord: een bericht van %1 kon niet worden gelezen (%2)</translation>
+    </message>
+    <message>
+        <source>Board: take the darts out</source>
+        <translation>Bord: haal de darts eruit</translation>
+    </message>
+    <message>
+        <source>Board: detection is stopped at %1</source>
+        <translation>Bord: de herkenning is gestopt op %1</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1432,14 @@ Dartsscorebord</translation>
         <source>%n-Dart Outshot</source>
         <translation><numerusform>Uitgooi met %n dart</numerusform><numerusform>Uitgooi met %n darts</numerusform></translation>
     </message>
+    <message>
+        <source>&amp;Scoring Boards…</source>
+        <translation>Score&amp;borden…</translation>
+    </message>
+    <message>
+        <source>Take the darts from a camera system or a soft-tip board</source>
+        <translation>De darts overnemen van een camerasysteem of een soft-tip-bord</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1664,6 +1810,25 @@ Dartsscorebord</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSoftSource</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Bord: gereed</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Bord: verbinden met %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Bord: niet bereikbaar op %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Bord: niet bereikbaar op %1 (%2)</translation>
     </message>
 </context>
 <context>

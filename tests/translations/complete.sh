@@ -8,7 +8,7 @@ lupdate=${2:-/usr/lib/qt6/bin/lupdate}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/vantorix_*.ts "$work"/
-"$lupdate" -silent -no-obsolete -locations none "$root/ui" "$root/app" "$root/room" "$root/games" "$root/caller" "$root/store" \
+"$lupdate" -silent -no-obsolete -locations none "$root/ui" "$root/app" "$root/room" "$root/games" "$root/caller" "$root/store" "$root/boards" \
     -ts "$work"/vantorix_*.ts
 status=0
 for ts in "$work"/vantorix_*.ts; do

@@ -126,9 +126,14 @@ void TTypedEntry::Submit(bool atBoard)
         TPlayerPanel* panel = m_Pages.PanelOf(thrower->PlayerIndex());
         typed = panel != nullptr && !panel->Thrown()->text().isEmpty() ? panel : nullptr;
     }
-    if (typed == nullptr) {
-        return;
+    if (typed != nullptr) {
+        SubmitPanel(*typed);
     }
+}
+
+void TTypedEntry::SubmitPanel(TPlayerPanel& panel)
+{
+    TPlayerPanel* typed = &panel;
     const int player = typed->Player();
     if (RefuseForComputer(player)) {
         return;
@@ -160,6 +165,52 @@ void TTypedEntry::Submit(bool atBoard)
         return;
     }
     m_Session.Apply({TOperationKind::Turn, player, 0, score, 0});
+}
+
+void TTypedEntry::ShowBoardDarts(int side, const std::vector<TDart>& before,
+                                 const std::vector<TDart>& now)
+{
+    const QString shownBefore = QString::fromStdString(DartsText(before, " "));
+    const QString shownNow = QString::fromStdString(DartsText(now, " "));
+    const auto merged = [&](const QString& typed) {
+        // The operator's edit stands; the board's new darts go after it.
+        if (typed.trimmed() == shownBefore || now.size() < before.size() ||
+            !std::equal(before.begin(), before.end(), now.begin())) {
+            return shownNow;
+        }
+        const std::vector<TDart> added(now.begin() + static_cast<std::ptrdiff_t>(before.size()),
+                                       now.end());
+        const QString more = QString::fromStdString(DartsText(added, " "));
+        return typed.trimmed().isEmpty() ? more : typed.trimmed() + u' ' + more;
+    };
+    if (TGamePanel* games = GamePanel()) {
+        games->SetTypedDarts(merged(games->DartsEdit()->text()));
+        return;
+    }
+    TPlayerPanel* panel = m_Pages.PanelOf(side);
+    if (panel == nullptr) {
+        return;
+    }
+    if (!panel->Thrown()->DartsAllowed()) {
+        for (TPlayerPanel* each : m_Pages.Panels()) {
+            each->SetDartsMode(true);
+        }
+    }
+    panel->SetTypedDarts(merged(panel->Thrown()->text()));
+}
+
+void TTypedEntry::SubmitBoardDarts(int side)
+{
+    if (TGamePanel* games = GamePanel()) {
+        if (!games->DartsEdit()->text().trimmed().isEmpty()) {
+            games->Submit();
+        }
+        return;
+    }
+    if (TPlayerPanel* panel = m_Pages.PanelOf(side);
+        panel != nullptr && !panel->Thrown()->text().trimmed().isEmpty()) {
+        SubmitPanel(*panel);
+    }
 }
 
 void TTypedEntry::CommitCorrection(int player, int claimedDarts)

@@ -5,16 +5,20 @@
 // an earlier one from the statistics page). Each becomes an operation handed to the match
 // session; what the session refuses is said in the panel where it was typed.
 
+#include "model/Dart.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class CPlayerScores;
 class QWidget;
 class TEntryPlaces;
 class TMatchSession;
 class TGamePanel;
+class TPlayerPanel;
 
 class TTypedEntry final
 {
@@ -53,6 +57,13 @@ public:
     // panel is brought back to the side to throw.
     std::function<void()> BeforeFocus;
 
+    // A scoring board's visit in `side`'s box (the games' box in the other games): `now` in
+    // place of `before`, what the board showed last; where the operator has edited the box
+    // since, only the darts added to `before` are appended. X01 boxes take darts from then on.
+    void ShowBoardDarts(int side, const std::vector<TDart>& before, const std::vector<TDart>& now);
+    // Enters what `side`'s box holds, as Enter at the board does; nothing when it is empty.
+    void SubmitBoardDarts(int side);
+
     // The dartboard pad's window ("Dart Pad"), made when first shown; it never takes the
     // keyboard, and its darts go into the Thrown box of the side to throw.
     void ShowPad(bool shown);
@@ -68,6 +79,8 @@ private:
     // Says in `player`'s panel why a turn keyed for the computer is refused; false when the
     // computer does not throw for `player` now.
     bool RefuseForComputer(int player);
+    // Enters what `typed`'s Thrown box holds: its darts or its total.
+    void SubmitPanel(TPlayerPanel& typed);
 
     TMatchSession& m_Session;
     TEntryPlaces& m_Pages;

@@ -121,6 +121,8 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionRoomCodes = NewAction("ActionRoomCodes", tr("Room C&odes\u2026"),
                                 tr("The QR codes of the board and the keypad"));
     ActionRoomCodes->setEnabled(false);
+    ActionBoards = NewAction("ActionBoards", tr("&Scoring Boards\u2026"),
+                             tr("Take the darts from a camera system or a soft-tip board"));
     static constexpr std::array<std::pair<const char*, const char*>, 6> kLanguages = {{
         {"ActionLanguageSystem", ""},
         {"ActionLanguageEnglish", "en"},
@@ -277,8 +279,9 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     AddDropDownButton(*ToolBar, "ToolButtonHistory", ActionHistory, "PopupMenuHistory",
                       {ActionExport});
     // The board, with the caller in its drop-down: both are for the room.
-    AddDropDownButton(*ToolBar, "ToolButtonRoom", ActionBoard, "PopupMenuRoom",
-                      {ActionBoard, ActionCaller, ActionRoomNetwork, ActionRoomCodes});
+    AddDropDownButton(
+        *ToolBar, "ToolButtonRoom", ActionBoard, "PopupMenuRoom",
+        {ActionBoard, ActionCaller, ActionRoomNetwork, ActionRoomCodes, ActionBoards});
     ToolBar->addSeparator();
     // About, with the Language menu in its drop-down. Image only, like History: with every
     // button captioned the bar would hide Exit at the window's smallest width. The caption

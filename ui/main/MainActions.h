@@ -71,6 +71,8 @@ public:
     // The room on the local network: its switch, and the window of its QR codes while on.
     QAction* ActionRoomNetwork = nullptr;
     QAction* ActionRoomCodes = nullptr;
+    // The scoring boards' settings (a camera system, a soft-tip board).
+    QAction* ActionBoards = nullptr;
     // The Language menu (in the About button's drop-down): the desktop's language, then each
     // language the program speaks (data: its code, "" for the desktop's); one is checked.
     std::array<QAction*, 6> LanguageActions{};

@@ -78,6 +78,8 @@ public:
     TComputerThrower& Computer() const { return *m_Computer; }
     // The window's actions, for what the program wires to them (the room on the network).
     TMainActions& Actions() const { return *m_Actions; }
+    // The operator's typing, once the contents are made (a scoring board's darts go there).
+    TTypedEntry* Entry() const { return m_Entry.get(); }
     // Directory of the executable, ending in one separator.
     const QString& ProgramDir() const { return m_ProgramDir; }
 

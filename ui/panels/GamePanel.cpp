@@ -297,6 +297,11 @@ void TGamePanel::AppendDart(const TDart& dart)
                     QString::fromStdString(DartText(dart)));
 }
 
+void TGamePanel::SetTypedDarts(const QString& darts)
+{
+    m_Edit->setText(darts);
+}
+
 void TGamePanel::RemoveLastDart()
 {
     QString text = m_Edit->text().trimmed();

@@ -37,6 +37,8 @@ public:
     // A dart from the Dart Pad, and its Back.
     void AppendDart(const TDart& dart);
     void RemoveLastDart();
+    // The darts a scoring board has read so far, in place of what the box holds.
+    void SetTypedDarts(const QString& darts);
     // "Cricket · first to 3 legs · Leg 2", "… · Anna wins the match".
     QString Title() const;
 

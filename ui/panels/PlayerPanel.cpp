@@ -318,6 +318,13 @@ void TPlayerPanel::AppendDart(const QString& dart)
     ShowDarts(m_DartsLine);
 }
 
+void TPlayerPanel::SetTypedDarts(const QString& darts)
+{
+    m_Thrown->setText(darts);
+    HideRefusal();
+    ShowDarts(m_DartsLine);
+}
+
 void TPlayerPanel::RemoveLastDart()
 {
     QString typed = m_Thrown->text().trimmed();

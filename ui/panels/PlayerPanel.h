@@ -59,6 +59,8 @@ public:
     // A dart tapped on the pad goes after those typed; Back takes the last word away.
     void AppendDart(const QString& dart);
     void RemoveLastDart();
+    // The darts a scoring board has read so far, in place of what the box holds.
+    void SetTypedDarts(const QString& darts);
     // The darts typed, as the line shows them; the reason when a word is no dart.
     QString TypedDarts(std::vector<TDart>* darts = nullptr) const;
 
