@@ -313,6 +313,8 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomBoardToken = QStringLiteral("b-123");
     settings.RoomKeypadToken = QStringLiteral("k_456");
     settings.Language = QStringLiteral("nl");
+    settings.BoardsCamera = QStringLiteral("192.168.1.20:3180");
+    settings.BoardsSoft = QString();
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
@@ -322,7 +324,8 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
     QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause><Room><On>true</On><Port>8406</Port>"
                            "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
-                           "</Room><Language>nl</Language></VTXSettings>"));
+                           "</Room><Language>nl</Language><Boards><Camera>192.168.1.20:3180"
+                           "</Camera><Soft></Soft></Boards></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
@@ -340,9 +343,11 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomBoardToken.reset();
     settings.RoomKeypadToken.reset();
     settings.Language.reset();
+    settings.BoardsCamera.reset();
+    settings.BoardsSoft.reset();
     const QByteArray plain = WriteSettings(settings);
     for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore",
-                                "<Computer", "<Enter", "<Room>", "<Language>"}) {
+                                "<Computer", "<Enter", "<Room>", "<Language>", "<Boards>"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.
