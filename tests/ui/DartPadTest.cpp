@@ -4,6 +4,7 @@
 #include "ui/entry/DartPad.h"
 
 #include "UiTestSupport.h"
+#include "ui/entry/TypedEntry.h"
 #include "ui/hints/DigitEdit.h"
 #include "ui/panels/PlayerPanel.h"
 
@@ -19,6 +20,7 @@ class TestDartPad : public QObject
 private slots:
     void EveryBedAndTheWires();
     void ALegTappedInTheWindow();
+    void ABoardsDartsGoIntoTheBoxAsTyped();
 };
 
 void TestDartPad::EveryBedAndTheWires()
@@ -118,6 +120,36 @@ void TestDartPad::ALegTappedInTheWindow()
     // F7 puts the pad away.
     board.Action("ActionDartPad")->trigger();
     QVERIFY(!pad->isVisible());
+}
+
+// A scoring board's visit in the thrower's box: the board's darts replace what it showed before,
+// an operator's edit stands with the board's next darts after it, and the box is entered as
+// Enter enters it, in a box not set for darts too.
+void TestDartPad::ABoardsDartsGoIntoTheBoxAsTyped()
+{
+    TScoreboard board;
+    TGameChoice choice;
+    choice.TwoPlayers = false; // 501, typed as totals
+    QVERIFY(board.StartGame(choice));
+    TTypedEntry& entry = *board.Window.Entry();
+    entry.ShowBoardDarts(0, {}, {{20, 3}});
+    entry.ShowBoardDarts(0, {{20, 3}}, {{20, 3}, {19, 3}});
+    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T19"));
+    entry.ShowBoardDarts(0, {{20, 3}, {19, 3}}, {{20, 3}, {20, 3}}); // corrected on the board
+    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 T20"));
+    board.Thrown(0)->setText(QStringLiteral("T20 D20")); // the operator's own reading
+    entry.ShowBoardDarts(0, {{20, 3}, {20, 3}}, {{20, 3}, {20, 3}, {5, 1}});
+    QCOMPARE(board.Thrown(0)->text(), QStringLiteral("T20 D20 5"));
+    entry.SubmitBoardDarts(0);
+    QTRY_COMPARE(board.Remainder(0), 396);
+    QCOMPARE(*board.Leg().GetSheet(0)->EntryDarts(1),
+             (std::vector<TDart>{{20, 3}, {20, 2}, {5, 1}}));
+    // Cleared on the board: the box is empty again, and an empty box enters nothing.
+    entry.ShowBoardDarts(0, {}, {{1, 1}});
+    entry.ShowBoardDarts(0, {{1, 1}}, {});
+    QCOMPARE(board.Thrown(0)->text(), QString());
+    entry.SubmitBoardDarts(0);
+    QCOMPARE(board.Leg().GetSheet(0)->EntryCount(), 2);
 }
 
 QTEST_MAIN(TestDartPad)
