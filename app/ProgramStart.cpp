@@ -36,6 +36,10 @@ TProgramWindows::TProgramWindows(TFormVTX::TContentsLater later)
 {
     Main.SetNewGameDialog(&NewGame);
     Main.SetHintWindow(&Hint);
+    // A board's darts as they land reach the room's events stream too.
+    QObject::connect(
+        &Boards.Visit(), &TBoardVisit::DartsShown, &Room,
+        [this](int side, const std::vector<TDart>& darts) { Room.BoardDarts(side, darts); });
 }
 
 bool LoadSettings(const QString& path, TProgramWindows& windows)

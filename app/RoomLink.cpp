@@ -1,5 +1,6 @@
 #include "app/RoomLink.h"
 
+#include "model/DartNotation.h"
 #include "session/ComputerThrower.h"
 #include "session/MatchSession.h"
 #include "ui/main/MainActions.h"
@@ -88,6 +89,11 @@ void TRoomLink::Apply(const TSettings& settings)
         m_BoardToken = settings.RoomBoardToken->toLatin1();
         m_KeypadToken = settings.RoomKeypadToken->toLatin1();
     }
+    if (settings.RoomEventsToken && UsableToken(*settings.RoomEventsToken) &&
+        settings.RoomEventsToken->toLatin1() != m_BoardToken &&
+        settings.RoomEventsToken->toLatin1() != m_KeypadToken) {
+        m_EventsToken = settings.RoomEventsToken->toLatin1();
+    }
     if (settings.RoomOn.value_or(false)) {
         m_Main.WhenBuilt([this] { m_Main.Actions().ActionRoomNetwork->setChecked(true); });
     }
@@ -102,6 +108,9 @@ void TRoomLink::Take(TSettings& settings) const
     if (!m_BoardToken.isEmpty()) {
         settings.RoomBoardToken = QString::fromLatin1(m_BoardToken);
         settings.RoomKeypadToken = QString::fromLatin1(m_KeypadToken);
+    }
+    if (!m_EventsToken.isEmpty()) {
+        settings.RoomEventsToken = QString::fromLatin1(m_EventsToken);
     }
 }
 
@@ -166,6 +175,10 @@ bool TRoomLink::SetOn(bool on)
         m_BoardToken = NewToken();
         m_KeypadToken = NewToken();
     }
+    if (m_EventsToken.isEmpty()) {
+        m_EventsToken = NewToken();
+    }
+    m_Service->SetEventsToken(m_EventsToken);
     QString error;
     if (!m_Service->Listen(static_cast<quint16>(m_Port), m_BoardToken, m_KeypadToken, error)) {
         m_Main.ShowNotice(tr("The room cannot be served on port %1: %2").arg(m_Port).arg(error));
@@ -189,6 +202,25 @@ bool TRoomLink::SetOn(bool on)
         connect(&session, &TMatchSession::MatchStarted, this, &TRoomLink::Publish);
         connect(&session, &TMatchSession::Resumed, this, &TRoomLink::Publish);
         connect(&m_Main.Computer(), &TComputerThrower::DartsShown, this, &TRoomLink::Publish);
+        m_Events =
+            std::make_unique<TRoomEvents>(session, [this](const QByteArray& event, bool greeting) {
+                if (IsOn()) {
+                    m_Service->PublishEvent(event, greeting);
+                }
+            });
+        connect(&m_Main.Computer(), &TComputerThrower::DartsShown, this,
+                [this](int player, const QString& darts) {
+                    std::vector<TDart> landed;
+                    if (ParseDarts(QString(darts)
+                                       .replace(QStringLiteral(" \u00B7 "), QStringLiteral(" "))
+                                       .toStdString(),
+                                   landed)) {
+                        m_Events->Darts(player, landed);
+                    }
+                });
+    }
+    if (m_Events != nullptr) {
+        m_Events->Greet();
     }
     Publish();
     ShowConnections(0, 0);
@@ -202,7 +234,9 @@ void TRoomLink::NewCodes()
 {
     m_BoardToken = NewToken();
     m_KeypadToken = NewToken();
+    m_EventsToken = NewToken();
     if (IsOn()) {
+        m_Service->SetEventsToken(m_EventsToken);
         QString error;
         m_Service->Listen(static_cast<quint16>(m_Port), m_BoardToken, m_KeypadToken, error);
     }
@@ -250,4 +284,16 @@ QByteArray TRoomLink::StateJson(int64_t request) const
 TRoomReply TRoomLink::Submit(const QByteArray& message)
 {
     return m_Keypad.Submit(message);
+}
+
+void TRoomLink::BoardDarts(int side, const std::vector<TDart>& darts)
+{
+    if (IsOn() && m_Events != nullptr) {
+        m_Events->Darts(side, darts);
+    }
+}
+
+QStringList TRoomLink::EventsAddresses() const
+{
+    return m_Service != nullptr ? m_Service->PageAddresses(TRoomRole::Events) : QStringList();
 }

@@ -7,6 +7,7 @@
 // and every window follow it. The port and the pages' tokens are kept in the settings.
 
 #include "app/SettingsFile.h"
+#include "room/RoomEvents.h"
 #include "room/RoomKeypad.h"
 #include "room/RoomService.h"
 
@@ -54,6 +55,10 @@ public:
 
     // A keypad's message, applied to the match in play when it may be.
     TRoomReply Submit(const QByteArray& message);
+    // A scoring board's darts so far in `side`'s visit, for the events stream.
+    void BoardDarts(int side, const std::vector<TDart>& darts);
+    // The events stream's address on each of this computer's addresses (ws://…/events?t=…).
+    QStringList EventsAddresses() const;
     // The match as the pages show it, as JSON (`request`: the keypad request that made this
     // change, -1 for any other).
     QByteArray StateJson(int64_t request) const;
@@ -73,7 +78,10 @@ private:
     bool m_PortSet = false;
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
+    QByteArray m_EventsToken;
     TRoomKeypad m_Keypad;
+    // The match's events for the stream, made when the room is first switched on.
+    std::unique_ptr<TRoomEvents> m_Events;
     std::optional<QString> m_RefusedPort;
     QPointer<QLabel> m_Connections;
 };

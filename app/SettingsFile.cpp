@@ -52,6 +52,7 @@ enum TField : size_t
     kLanguage,
     kBoardsCamera,
     kBoardsSoft,
+    kRoomEventsToken,
     kFieldCount
 };
 
@@ -128,6 +129,7 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Language",
     "VTXSettings/Boards/Camera",
     "VTXSettings/Boards/Soft",
+    "VTXSettings/Room/EventsToken",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -310,6 +312,7 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     settings.Language = texts[kLanguage];
     settings.BoardsCamera = texts[kBoardsCamera];
     settings.BoardsSoft = texts[kBoardsSoft];
+    settings.RoomEventsToken = texts[kRoomEventsToken];
     return result;
 }
 
@@ -409,6 +412,9 @@ QByteArray WriteSettings(const TSettings& settings)
         number("Port", settings.RoomPort, 8405);
         text("BoardToken", settings.RoomBoardToken);
         text("KeypadToken", settings.RoomKeypadToken);
+        if (settings.RoomEventsToken && !settings.RoomEventsToken->isEmpty()) {
+            text("EventsToken", settings.RoomEventsToken);
+        }
         writer.writeEndElement();
     }
     if (settings.Language && !settings.Language->isEmpty()) {

@@ -70,6 +70,8 @@ struct TSettings
     // board has been set.
     std::optional<QString> BoardsCamera;
     std::optional<QString> BoardsSoft;
+    // The room's events stream's token (Room/EventsToken, after Boards), written once made.
+    std::optional<QString> RoomEventsToken;
 
     bool operator==(const TSettings&) const = default;
 };

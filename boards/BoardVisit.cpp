@@ -84,6 +84,7 @@ void TBoardVisit::Read(std::vector<TDart> darts)
     }
     m_Entry.ShowDarts(m_Side, m_Darts, darts);
     m_Darts = darts;
+    emit DartsShown(m_Side, m_Darts);
     if (EndsTurn(darts)) {
         Enter();
     }

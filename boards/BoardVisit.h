@@ -49,6 +49,8 @@ public:
 signals:
     // Something the operator should know, for the status bar.
     void Said(const QString& text);
+    // The visit's darts so far, as shown in `side`'s box (for the room's events).
+    void DartsShown(int side, const std::vector<TDart>& darts);
 
 private:
     // Whether the turn is over after `darts`: they finish or bust it before the third, or the

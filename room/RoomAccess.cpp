@@ -20,7 +20,7 @@ bool SameToken(const QByteArray& given, const QByteArray& token)
 }
 
 TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
-                       const QByteArray& keypadToken)
+                       const QByteArray& keypadToken, const QByteArray& eventsToken)
 {
     const qsizetype mark = target.indexOf('?');
     const QByteArray path = target.left(mark < 0 ? target.size() : mark);
@@ -32,11 +32,18 @@ TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
             break;
         }
     }
-    // Both tokens are always compared, so that the time does not tell which page matched.
+    // Every token is always compared, so that the time does not tell which page matched.
     const bool board = SameToken(token, boardToken);
     const bool keypad = SameToken(token, keypadToken);
+    const bool events = SameToken(token, eventsToken);
     if (path == "/board" && board) {
         return TRoomRole::Board;
+    }
+    if (path == "/overlay" && board) {
+        return TRoomRole::Overlay;
+    }
+    if (path == "/events" && events) {
+        return TRoomRole::Events;
     }
     if (path == "/keypad" && keypad) {
         return TRoomRole::Keypad;
@@ -45,13 +52,13 @@ TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
 }
 
 TRoomRole RoleOfRequestLine(const QByteArray& line, const QByteArray& boardToken,
-                            const QByteArray& keypadToken)
+                            const QByteArray& keypadToken, const QByteArray& eventsToken)
 {
     const QList<QByteArray> parts = line.trimmed().split(' ');
     if (parts.size() != 3 || parts[0] != "GET" || !parts[2].startsWith("HTTP/1.")) {
         return TRoomRole::None;
     }
-    return RoleOfTarget(parts[1], boardToken, keypadToken);
+    return RoleOfTarget(parts[1], boardToken, keypadToken, eventsToken);
 }
 
 namespace {
@@ -72,7 +79,7 @@ constexpr int kMaxHeaders = 64;
 } // namespace
 
 TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToken,
-                             const QByteArray& keypadToken)
+                             const QByteArray& keypadToken, const QByteArray& eventsToken)
 {
     TRequestHead read;
     read.Status = 400;
@@ -123,7 +130,7 @@ TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToke
     if (first.contains('\r') || first.contains('\n')) {
         return read;
     }
-    read.Role = RoleOfRequestLine(first, boardToken, keypadToken);
+    read.Role = RoleOfRequestLine(first, boardToken, keypadToken, eventsToken);
     if (read.Role == TRoomRole::None) {
         read.Status = 403;
         return read;
@@ -139,6 +146,8 @@ TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToke
             read.WebSocketKey.size() != 24) {
             return read;
         }
+    } else if (read.Role == TRoomRole::Events) {
+        return read; // the stream is no page
     }
     read.Status = 0;
     return read;

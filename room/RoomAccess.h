@@ -11,15 +11,19 @@ enum class TRoomRole : uint8_t
     None,
     Board,
     Keypad,
+    // The events stream (a WebSocket with its own token) and the stream overlay page (the
+    // board's token).
+    Events,
+    Overlay,
 };
 
 // The page a request's first line asks for with its token ("GET /keypad?t=… HTTP/1.1"), or None
 // when the token is missing or wrong for that page. Tokens are compared in constant time.
 TRoomRole RoleOfRequestLine(const QByteArray& line, const QByteArray& boardToken,
-                            const QByteArray& keypadToken);
+                            const QByteArray& keypadToken, const QByteArray& eventsToken = {});
 // The page and token of a path with its query ("/board?t=…"), as RoleOfRequestLine.
 TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
-                       const QByteArray& keypadToken);
+                       const QByteArray& keypadToken, const QByteArray& eventsToken = {});
 bool SameToken(const QByteArray& given, const QByteArray& token);
 
 // The most a request's head (its first line and headers) may take; a page's is a few hundred
@@ -38,8 +42,9 @@ struct TRequestHead
     int Status = 403;
 };
 
-// Reads `head`, at most kMaxRequestHead bytes ending in "\r\n\r\n"; anything else is 400.
+// Reads `head`, at most kMaxRequestHead bytes ending in "\r\n\r\n"; anything else is 400, and
+// so is the events stream asked for without a WebSocket handshake.
 TRequestHead ReadRequestHead(const QByteArray& head, const QByteArray& boardToken,
-                             const QByteArray& keypadToken);
+                             const QByteArray& keypadToken, const QByteArray& eventsToken = {});
 // The Sec-WebSocket-Accept of a handshake's key.
 QByteArray WebSocketAccept(const QByteArray& key);

@@ -11,10 +11,12 @@ TRoomGate::~TRoomGate()
     DropAll();
 }
 
-void TRoomGate::SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken)
+void TRoomGate::SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken,
+                          const QByteArray& eventsToken)
 {
     m_BoardToken = boardToken;
     m_KeypadToken = keypadToken;
+    m_EventsToken = eventsToken;
 }
 
 void TRoomGate::DropAll()
@@ -85,8 +87,8 @@ void TRoomGate::Inspect(QTcpSocket* socket)
     const QByteArray seen = socket->peek(kMaxRequestHead + 1);
     // A first line with no page's token is refused at once, before its headers come.
     const qsizetype lineEnd = seen.indexOf("\r\n");
-    if (lineEnd >= 0 &&
-        RoleOfRequestLine(seen.left(lineEnd), m_BoardToken, m_KeypadToken) == TRoomRole::None) {
+    if (lineEnd >= 0 && RoleOfRequestLine(seen.left(lineEnd), m_BoardToken, m_KeypadToken,
+                                          m_EventsToken) == TRoomRole::None) {
         Leave(socket);
         Refuse(socket, 403);
         return;
@@ -100,7 +102,8 @@ void TRoomGate::Inspect(QTcpSocket* socket)
         return;
     }
     const QByteArray headBytes = socket->read(end + 4);
-    const TRequestHead head = ReadRequestHead(headBytes, m_BoardToken, m_KeypadToken);
+    const TRequestHead head =
+        ReadRequestHead(headBytes, m_BoardToken, m_KeypadToken, m_EventsToken);
     Leave(socket);
     if (head.Status != 0) {
         Refuse(socket, head.Status);

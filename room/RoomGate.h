@@ -33,7 +33,8 @@ public:
     explicit TRoomGate(QObject* parent = nullptr);
     ~TRoomGate() override;
 
-    void SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken);
+    void SetTokens(const QByteArray& boardToken, const QByteArray& keypadToken,
+                   const QByteArray& eventsToken = {});
     // Every connection still at the door dropped at once.
     void DropAll();
     // Answers `socket` with `status` (403, 400, 503), no body that says more, and closes it.
@@ -58,5 +59,6 @@ private:
 
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
+    QByteArray m_EventsToken;
     std::vector<TAtDoor> m_Door; // oldest first
 };

@@ -51,8 +51,9 @@ QByteArray PageTexts()
 
 QByteArray Answer(TRoomRole role)
 {
-    QByteArray page = Resource(role == TRoomRole::Board ? QStringLiteral(":/room/board.html")
-                                                        : QStringLiteral(":/room/keypad.html"));
+    QByteArray page = Resource(role == TRoomRole::Board     ? QStringLiteral(":/room/board.html")
+                               : role == TRoomRole::Overlay ? QStringLiteral(":/room/overlay.html")
+                                                            : QStringLiteral(":/room/keypad.html"));
     page.replace("/*ROOM_JS*/", Resource(QStringLiteral(":/room/room.js")) + PageTexts());
     return "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
            "Cache-Control: no-store\r\nContent-Security-Policy: " +
@@ -70,7 +71,7 @@ const QByteArray& RoomPageAnswer(TRoomRole role)
 {
     // Made once for each language the program has spoken.
     static QHash<QString, QByteArray> answers;
-    const QString key = QLocale().name() + (role == TRoomRole::Board ? u'b' : u'k');
+    const QString key = QLocale().name() + QChar(u'0' + static_cast<int>(role));
     auto found = answers.find(key);
     if (found == answers.end()) {
         found = answers.insert(key, Answer(role));

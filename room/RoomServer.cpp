@@ -48,7 +48,7 @@ bool TRoomServer::Listen(quint16 port, const QByteArray& boardToken, const QByte
     m_BoardToken = boardToken;
     m_KeypadToken = keypadToken;
     if (m_Gate != nullptr && port == m_Port) {
-        m_Gate->SetTokens(boardToken, keypadToken);
+        m_Gate->SetTokens(boardToken, keypadToken, m_EventsToken);
         if (newCodes) {
             // Pages opened with the old codes are shut out at once.
             m_Gate->DropAll();
@@ -60,7 +60,7 @@ bool TRoomServer::Listen(quint16 port, const QByteArray& boardToken, const QByte
     }
     Close();
     auto gate = std::make_unique<TRoomGate>();
-    gate->SetTokens(boardToken, keypadToken);
+    gate->SetTokens(boardToken, keypadToken, m_EventsToken);
     if (!gate->listen(QHostAddress::Any, port)) {
         error = gate->errorString();
         return false;
@@ -103,14 +103,52 @@ void TRoomServer::Publish(const QByteArray& stateJson)
     m_State = stateJson;
     const QString text = QString::fromUtf8(stateJson);
     for (const std::unique_ptr<TPage>& page : m_Pages) {
-        page->Peer->Send(text, true);
+        if (page->Peer->Role() != TRoomRole::Events) {
+            page->Peer->Send(text, true);
+        }
+    }
+}
+
+void TRoomServer::SetEventsToken(const QByteArray& token)
+{
+    const bool changed = !m_EventsToken.isEmpty() && token != m_EventsToken;
+    m_EventsToken = token;
+    if (m_Gate != nullptr) {
+        m_Gate->SetTokens(m_BoardToken, m_KeypadToken, m_EventsToken);
+    }
+    if (changed) {
+        std::vector<TRoomPeer*> streams;
+        for (const std::unique_ptr<TPage>& page : m_Pages) {
+            if (page->Peer->Role() == TRoomRole::Events) {
+                streams.push_back(page->Peer);
+            }
+        }
+        for (TRoomPeer* stream : streams) {
+            stream->Drop();
+        }
+    }
+    UpdateWindow();
+}
+
+void TRoomServer::PublishEvent(const QByteArray& eventJson, bool greeting)
+{
+    if (greeting) {
+        m_Greeting = eventJson;
+    }
+    const QString text = QString::fromUtf8(eventJson);
+    for (const std::unique_ptr<TPage>& page : m_Pages) {
+        if (page->Peer->Role() == TRoomRole::Events) {
+            // Every event counts: none is dropped for a newer one.
+            page->Peer->Send(text, false);
+        }
     }
 }
 
 int TRoomServer::Boards() const
 {
     return static_cast<int>(std::count_if(m_Pages.begin(), m_Pages.end(), [](const auto& page) {
-        return page->Peer->IsWebSocket() && page->Peer->Role() == TRoomRole::Board;
+        return page->Peer->IsWebSocket() &&
+               (page->Peer->Role() == TRoomRole::Board || page->Peer->Role() == TRoomRole::Overlay);
     }));
 }
 
@@ -134,8 +172,9 @@ void TRoomServer::Admit(QTcpSocket* socket, const TRequestHead& head)
     connect(peer, &TRoomPeer::Message, this, &TRoomServer::Received);
     connect(peer, &TRoomPeer::Gone, this, &TRoomServer::Forget);
     if (peer->IsWebSocket()) {
-        if (!m_State.isEmpty()) {
-            peer->Send(QString::fromUtf8(m_State), true);
+        const QByteArray& first = peer->Role() == TRoomRole::Events ? m_Greeting : m_State;
+        if (!first.isEmpty()) {
+            peer->Send(QString::fromUtf8(first), true);
         }
         Counted();
     }
@@ -242,11 +281,24 @@ QStringList TRoomServer::PageAddresses(TRoomRole page) const
     const bool keypad = page == TRoomRole::Keypad;
     QStringList addresses;
     for (const QString& host : Hosts()) {
-        addresses << QStringLiteral("http://%1:%2/%3?t=%4")
+        if (page == TRoomRole::Events) {
+            if (!m_EventsToken.isEmpty()) {
+                addresses << QStringLiteral("ws://%1:%2/events?t=%3")
+                                 .arg(host)
+                                 .arg(m_Port)
+                                 .arg(QString::fromLatin1(m_EventsToken));
+            }
+            continue;
+        }
+        addresses << QStringLiteral("http://%1:%2/%3?t=%4%5")
                          .arg(host)
                          .arg(m_Port)
-                         .arg(keypad ? QStringLiteral("keypad") : QStringLiteral("board"),
-                              QString::fromLatin1(keypad ? m_KeypadToken : m_BoardToken));
+                         .arg(keypad                       ? QStringLiteral("keypad")
+                              : page == TRoomRole::Overlay ? QStringLiteral("overlay")
+                                                           : QStringLiteral("board"),
+                              QString::fromLatin1(keypad ? m_KeypadToken : m_BoardToken),
+                              page == TRoomRole::Overlay ? QStringLiteral("&w=1920&h=100")
+                                                         : QString());
     }
     return addresses;
 }
@@ -272,4 +324,8 @@ void TRoomServer::UpdateWindow()
     }
     m_Window->Show(PageAddresses(TRoomRole::Board), PageAddresses(TRoomRole::Keypad), Boards(),
                    Keypads());
+    const QStringList overlay = PageAddresses(TRoomRole::Overlay);
+    const QStringList events = PageAddresses(TRoomRole::Events);
+    m_Window->ShowStreams(overlay.isEmpty() ? QString() : overlay.first(),
+                          events.isEmpty() ? QString() : events.first());
 }

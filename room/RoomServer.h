@@ -31,6 +31,8 @@ public:
                 QString& error) override;
     void Close() override;
     void Publish(const QByteArray& stateJson) override;
+    void SetEventsToken(const QByteArray& token) override;
+    void PublishEvent(const QByteArray& eventJson, bool greeting) override;
     int Boards() const override;
     int Keypads() const override;
     QStringList PageAddresses(TRoomRole page) const override;
@@ -69,7 +71,9 @@ private:
     quint16 m_Port = 0;
     QByteArray m_BoardToken;
     QByteArray m_KeypadToken;
+    QByteArray m_EventsToken;
     QByteArray m_State;
+    QByteArray m_Greeting;
     std::vector<std::unique_ptr<TPage>> m_Pages;
     // The same limit over every connection from one address, kept after they close: many
     // connections, or one opened again and again, send no more than one would.

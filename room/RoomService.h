@@ -52,10 +52,17 @@ public:
     virtual void Close() = 0;
     // The match as it stands, sent at once to every page and to each page that opens later.
     virtual void Publish(const QByteArray& stateJson) = 0;
+    // The events stream's token (empty: no stream); a new one closes every stream opened with
+    // the old.
+    virtual void SetEventsToken(const QByteArray& token) = 0;
+    // One event of the match, sent to every events stream in order; with `greeting` it is also
+    // what each stream that opens later is sent first (the match in play).
+    virtual void PublishEvent(const QByteArray& eventJson, bool greeting) = 0;
     virtual int Boards() const = 0;
     virtual int Keypads() const = 0;
     // The page's addresses with its token ("http://192.168.1.5:8405/keypad?t=…"), one for each
-    // address the room's screens and phones can reach this computer at.
+    // address the room's screens and phones can reach this computer at; the overlay's with its
+    // size, the events stream's as ws://.
     virtual QStringList PageAddresses(TRoomRole page) const = 0;
     // The window with the two QR codes and the pages' addresses, made on first call and owned
     // by `parent`.

@@ -96,7 +96,11 @@ TRoomWindow::TRoomWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     grid->addWidget(m_KeypadAddress, 2, 1);
     grid->addWidget(m_Connected, 3, 0, 1, 2);
     grid->addWidget(note, 4, 0, 1, 2);
-    grid->addWidget(m_NewCodes, 5, 0, 1, 2, Qt::AlignCenter);
+    m_Streams = NewLabel("LabelRoomStreams", this);
+    m_Streams->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Streams->setWordWrap(true);
+    grid->addWidget(m_Streams, 5, 0, 1, 2);
+    grid->addWidget(m_NewCodes, 6, 0, 1, 2, Qt::AlignCenter);
 }
 
 TRoomWindow::~TRoomWindow() = default;
@@ -119,4 +123,17 @@ void TRoomWindow::Show(const QStringList& boards, const QStringList& keypads, in
                                                   : tr("%n boards", nullptr, boardCount),
                                   keypadCount == 1 ? tr("%n keypad", nullptr, keypadCount)
                                                    : tr("%n keypads", nullptr, keypadCount)));
+}
+
+void TRoomWindow::ShowStreams(const QString& overlay, const QString& events)
+{
+    QStringList lines;
+    if (!overlay.isEmpty()) {
+        lines << tr("Stream overlay: %1").arg(Lines({overlay}));
+    }
+    if (!events.isEmpty()) {
+        lines << tr("Events for lights and stream tools: %1").arg(Lines({events}));
+    }
+    m_Streams->setText(lines.join(QStringLiteral("<br>")));
+    m_Streams->setVisible(!lines.isEmpty());
 }

@@ -19,6 +19,9 @@ public:
     // `boards` and `keypads`: the pages' addresses, the first of each drawn as a QR code.
     void Show(const QStringList& boards, const QStringList& keypads, int boardCount,
               int keypadCount);
+    // The stream overlay's address (a browser source for streaming programs) and the events
+    // stream's, for lights and stream tools; empty: none.
+    void ShowStreams(const QString& overlay, const QString& events);
 
 signals:
     void NewCodesAsked();
@@ -29,6 +32,7 @@ private:
     QLabel* m_BoardAddress = nullptr;
     QLabel* m_KeypadAddress = nullptr;
     QLabel* m_Connected = nullptr;
+    QLabel* m_Streams = nullptr;
     QPushButton* m_NewCodes = nullptr;
 };
 

@@ -555,4 +555,6 @@ TEXTS.update({
     "Board: detection is stopped at %1": {"de": "Scheibe: die Erkennung ist bei %1 angehalten", "nl": "Bord: de herkenning is gestopt op %1", "fr": "Cible : la détection est arrêtée à %1", "es": "Diana: la detección está detenida en %1"},
     "&Scoring Boards…": {"de": "&Zählscheiben…", "nl": "Score&borden…", "fr": "C&ibles de comptage…", "es": "Dianas de &puntuación…"},
     "Take the darts from a camera system or a soft-tip board": {"de": "Die Darts von einem Kamerasystem oder einer Soft-Tip-Scheibe übernehmen", "nl": "De darts overnemen van een camerasysteem of een soft-tip-bord", "fr": "Prendre les fléchettes d'un système caméra ou d'une cible soft-tip", "es": "Tomar los dardos de un sistema de cámara o de una diana soft-tip"},
+    "Stream overlay: %1": {"de": "Overlay für den Stream: %1", "nl": "Overlay voor de stream: %1", "fr": "Incrustation pour le direct : %1", "es": "Superposición para la emisión: %1"},
+    "Events for lights and stream tools: %1": {"de": "Ereignisse für Licht und Stream-Werkzeuge: %1", "nl": "Gebeurtenissen voor verlichting en streamtools: %1", "fr": "Événements pour l'éclairage et les outils de diffusion : %1", "es": "Eventos para luces y herramientas de emisión: %1"},
 })

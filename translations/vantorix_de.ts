@@ -1781,6 +1781,14 @@ Darts-Anzeigetafel</translation>
         <source>%n keypads</source>
         <translation><numerusform>%n Eingabe</numerusform><numerusform>%n Eingaben</numerusform></translation>
     </message>
+    <message>
+        <source>Stream overlay: %1</source>
+        <translation>Overlay für den Stream: %1</translation>
+    </message>
+    <message>
+        <source>Events for lights and stream tools: %1</source>
+        <translation>Ereignisse für Licht und Stream-Werkzeuge: %1</translation>
+    </message>
 </context>
 <context>
     <name>TScoreListModel</name>

@@ -1781,6 +1781,14 @@ Marcador de dardos</translation>
         <source>%n keypads</source>
         <translation><numerusform>%n teclado</numerusform><numerusform>%n teclados</numerusform></translation>
     </message>
+    <message>
+        <source>Stream overlay: %1</source>
+        <translation>Superposición para la emisión: %1</translation>
+    </message>
+    <message>
+        <source>Events for lights and stream tools: %1</source>
+        <translation>Eventos para luces y herramientas de emisión: %1</translation>
+    </message>
 </context>
 <context>
     <name>TScoreListModel</name>

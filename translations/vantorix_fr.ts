@@ -1781,6 +1781,14 @@ Tableau de score de fléchettes</translation>
         <source>%n keypads</source>
         <translation><numerusform>%n pavé</numerusform><numerusform>%n pavés</numerusform></translation>
     </message>
+    <message>
+        <source>Stream overlay: %1</source>
+        <translation>Incrustation pour le direct : %1</translation>
+    </message>
+    <message>
+        <source>Events for lights and stream tools: %1</source>
+        <translation>Événements pour l'éclairage et les outils de diffusion : %1</translation>
+    </message>
 </context>
 <context>
     <name>TScoreListModel</name>

@@ -1781,6 +1781,14 @@ Dartsscorebord</translation>
         <source>%n keypads</source>
         <translation><numerusform>%n toetsenblok</numerusform><numerusform>%n toetsenblokken</numerusform></translation>
     </message>
+    <message>
+        <source>Stream overlay: %1</source>
+        <translation>Overlay voor de stream: %1</translation>
+    </message>
+    <message>
+        <source>Events for lights and stream tools: %1</source>
+        <translation>Gebeurtenissen voor verlichting en streamtools: %1</translation>
+    </message>
 </context>
 <context>
     <name>TScoreListModel</name>

@@ -23,6 +23,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 BINARY = sys.argv[1]
 WAIT = 15
+EVENTS_TOKEN = "events-token-of-the-room-test-0123"
 
 
 def xdotool(*args):
@@ -83,11 +84,11 @@ def main():
     work = tempfile.mkdtemp()
     port = free_port()
     with open(os.path.join(work, "VTXSettings.xml"), "w") as settings:
-        settings.write(f"<VTXSettings><Room><On>true</On><Port>{port}</Port></Room>"
-                       "</VTXSettings>")
+        settings.write(f"<VTXSettings><Room><On>true</On><Port>{port}</Port>"
+                       f"<EventsToken>{EVENTS_TOKEN}</EventsToken></Room></VTXSettings>")
     log = open(os.path.join(work, "out.log"), "w")
     program = subprocess.Popen([BINARY], cwd=work, stdout=log, stderr=subprocess.STDOUT)
-    board = keypad = None
+    board = keypad = overlay = None
     try:
         wait_for("the New Game dialog",
                  lambda: xdotool("search", "--onlyvisible", "--name", "^New Game$"))
@@ -174,8 +175,41 @@ def main():
         press("nextLeg", "the next leg", lambda: remainder(0) == "501" and remainder(1) == "501")
         board.save_screenshot(os.path.join(work, "board.png"))
         print("a leg played from the keypad and watched on the board page")
+
+        # The stream overlay and the events stream: a turn typed on the desktop shows in both.
+        assert status_of(base + "/events?t=wrong")[0] == 403
+        assert status_of(base + "/events?t=" + EVENTS_TOKEN)[0] == 400  # a stream, no page
+        overlay = browser(1920, 200)
+        overlay.get(base + "/overlay?t=" + board_url.split("t=")[1] + "&w=1920&h=100")
+        # A subscriber as lights or a stream tool are: it opens the stream again when it closes
+        # (the room's door may turn away a connection among the browsers' many).
+        overlay.execute_script(
+            "window.vtxEvents = []; const open = () => { const s = new WebSocket('ws://' +"
+            f" location.host + '/events?t={EVENTS_TOKEN}'); s.onmessage = (e) =>"
+            " window.vtxEvents.push(JSON.parse(e.data)); s.onclose = () => setTimeout(open, 200);"
+            " }; open();")
+        events = lambda: overlay.execute_script("return window.vtxEvents")
+        wait_for("the match greeting", lambda: any(e["event"] == "match" for e in events()))
+        figure = lambda side: "".join(  # nothing until the bar has its first state
+            e.text for e in overlay.find_elements(By.CSS_SELECTOR, f"#side{side} .remainder"))
+        wait_for("the overlay's bar", lambda: figure(0) == "501" and figure(1) == "501")
+        width = overlay.execute_script("return document.getElementById('bar').offsetWidth")
+        assert width == 1920, width
+        accessibility(overlay, "overlay")
+        greeting = next(e for e in events() if e["event"] == "match")
+        assert greeting["game"] == "Standard 501" and greeting["sides"][0]["name"] == "Anna", greeting
+        xdotool("windowfocus", "--sync", window)
+        xdotool("type", "100")
+        xdotool("key", "Return")
+        wait_for("the desktop's turn on the overlay", lambda: "401" in (figure(0), figure(1)))
+        turn = wait_for("the desktop's turn as an event",
+                        lambda: next((e for e in events() if e["event"] == "turn"), None))
+        assert turn["score"] == 100 and turn["remainder"] == 401 and not turn["bust"], turn
+        wait_for("who throws next", lambda: events()[-1]["event"] == "to-throw")
+        assert events()[-1]["side"] != turn["side"], events()
+        print("a desktop turn on the stream overlay and in the events stream")
     finally:
-        for driver in (board, keypad):
+        for driver in (board, keypad, overlay):
             if driver is not None:
                 driver.quit()
         # Alt+X until the program has ended: the winner banner holds every key for a second.
@@ -203,10 +237,11 @@ def main():
     # Turns (1) of Anna (0) and Player 2 (1), the desktop's undo (2), the checkout of 141 with
     # three darts (-1, 3) and the next leg (4): each once, in the order made.
     assert operations == [(1, 0, 180, 0), (1, 1, 60, 0), (1, 0, 180, 0), (1, 1, 60, 0),
-                          (2, 0, 0, 0), (1, 1, 100, 0), (1, 0, -1, 3), (4, 0, 0, 0)], operations
+                          (2, 0, 0, 0), (1, 1, 100, 0), (1, 0, -1, 3), (4, 0, 0, 0),
+                          (1, 1, 100, 0)], operations
     settings = open(os.path.join(work, "VTXSettings.xml")).read()
     assert "<On>true</On>" in settings and f"<Port>{port}</Port>" in settings, settings
-    assert token in settings, settings
+    assert token in settings and EVENTS_TOKEN in settings, settings
     print("room e2e passed")
 
 

@@ -22,6 +22,7 @@ namespace {
 
 const QByteArray kBoard = "b0ardT0kenb0ardT0kenb0ardT0ken12";
 const QByteArray kKeypad = "keypadT0kenkeypadT0kenkeypadT0k3";
+const QByteArray kEvents = "eventsT0keneventsT0keneventsT0k4";
 
 // Under AddressSanitizer freed memory is held back on purpose, so resident memory tells
 // nothing there: the bounds on memory are checked in the plain build only.
@@ -126,6 +127,7 @@ private slots:
     void TheProtocolsRulesAreHeld();
     void NothingIsHeldWithoutBound();
     void PlacesGoToWhatShowsACode();
+    void TheEventsStreamHasItsOwnCodeAndEveryEvent();
 
 private:
     // A socket to the room from `from`, kept until the test's end.
@@ -397,6 +399,42 @@ void TestRoomDoor::PlacesGoToWhatShowsACode()
     QTRY_COMPARE(replies(), 45);
     QVERIFY(m_Messages - before >= TRoomService::kMaxMessagesPerSecond);
     QVERIFY2(m_Messages - before < 45, qPrintable(QString::number(m_Messages - before)));
+}
+
+// The events stream opens only with its own code and only as a WebSocket; it is greeted with
+// the match in play and then sent every event in order, never the pages' state; a new code
+// closes it. The overlay is a page of the board's code.
+void TestRoomDoor::TheEventsStreamHasItsOwnCodeAndEveryEvent()
+{
+    m_Room->SetEventsToken(kEvents);
+    m_Room->PublishEvent(R"({"event":"match"})", true);
+    for (const auto& [request, status] : std::vector<std::pair<QByteArray, QByteArray>>{
+             {"GET /events?t=" + kEvents + " HTTP/1.1\r\n\r\n", "HTTP/1.1 400"},
+             {Handshake("/events?t=" + kBoard), "HTTP/1.1 403"},
+             {Handshake("/keypad?t=" + kEvents), "HTTP/1.1 403"},
+             {"GET /overlay?t=" + kKeypad + " HTTP/1.1\r\n\r\n", "HTTP/1.1 403"},
+             {"GET /overlay?t=" + kBoard + "&w=1920&h=100 HTTP/1.1\r\n\r\n", "HTTP/1.1 200"},
+         }) {
+        QVERIFY2(Exchange(request).startsWith(status), request.left(60).constData());
+    }
+    QTcpSocket* stream = Connect();
+    stream->write(Handshake("/events?t=" + kEvents));
+    QByteArray read;
+    const auto frames = [&] {
+        read += stream->readAll();
+        return ServerFrames(read.mid(read.indexOf("\r\n\r\n") + 4));
+    };
+    QTRY_COMPARE(frames().size(), size_t{1});
+    m_Room->Publish(R"({"type":"state","version":1})");
+    m_Room->PublishEvent(R"({"event":"turn"})", false);
+    m_Room->PublishEvent(R"({"event":"to-throw"})", false);
+    QTRY_COMPARE(frames().size(), size_t{3});
+    const auto got = frames();
+    QCOMPARE(got[0].second, QByteArray(R"({"event":"match"})"));
+    QCOMPARE(got[1].second, QByteArray(R"({"event":"turn"})"));
+    QCOMPARE(got[2].second, QByteArray(R"({"event":"to-throw"})"));
+    m_Room->SetEventsToken("otherT0kenotherT0kenotherT0ken56");
+    QTRY_COMPARE(stream->state(), QAbstractSocket::UnconnectedState);
 }
 
 QTEST_GUILESS_MAIN(TestRoomDoor)
