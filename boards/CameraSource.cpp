@@ -6,8 +6,11 @@
 TCameraSource::TCameraSource(TBoardCalls calls) : m_Calls(std::move(calls))
 {
     m_Retry.setSingleShot(true);
-    connect(&m_Retry, &QTimer::timeout, this, [this] { m_Socket.open(m_Url); });
+    connect(&m_Retry, &QTimer::timeout, this, &TCameraSource::Open);
+    m_Connecting.setSingleShot(true);
+    connect(&m_Connecting, &QTimer::timeout, this, [this] { m_Socket.abort(); });
     connect(&m_Socket, &QWebSocket::connected, this, [this] {
+        m_Connecting.stop();
         m_Attempt = 0;
         m_Unreadable = false;
         m_Calls.StatusChanged(tr("Board: ready"));
@@ -34,6 +37,12 @@ void TCameraSource::Start(const QString& host, quint16 port)
     m_Url.setPath(QStringLiteral("/api/events"));
     m_Url.setQuery(QStringLiteral("type=state"));
     m_Calls.StatusChanged(tr("Board: connecting to %1").arg(m_Where));
+    Open();
+}
+
+void TCameraSource::Open()
+{
+    m_Connecting.start(kConnectMilliseconds);
     m_Socket.open(m_Url);
 }
 
@@ -41,11 +50,13 @@ void TCameraSource::Stop()
 {
     m_Running = false;
     m_Retry.stop();
+    m_Connecting.stop();
     m_Socket.abort();
 }
 
 void TCameraSource::OnDisconnected()
 {
+    m_Connecting.stop();
     if (!m_Running) {
         return;
     }

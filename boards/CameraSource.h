@@ -25,6 +25,9 @@ public:
     void Stop();
 
 private:
+    static constexpr int kConnectMilliseconds = 5000;
+
+    void Open();
     void OnMessage(const QString& message);
     void OnDisconnected();
 
@@ -33,6 +36,9 @@ private:
     QUrl m_Url;
     QString m_Where;
     QTimer m_Retry;
+    // A service on a host that does not answer is given up on after a few seconds, not after
+    // the system's connection timeout of minutes, so that the status bar says so.
+    QTimer m_Connecting;
     int m_Attempt = 0;
     bool m_Unreadable = false;
     bool m_Running = false;

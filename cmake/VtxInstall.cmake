@@ -14,6 +14,7 @@ install(TARGETS vantorix vantorix-voice RUNTIME DESTINATION ${VTX_PRIVATE_DIR})
 # The charts module, loaded when a chart is first shown, lives there too.
 install(TARGETS vantorix-charts LIBRARY DESTINATION ${VTX_PRIVATE_DIR}/charts)
 install(TARGETS vantorix-room LIBRARY DESTINATION ${VTX_PRIVATE_DIR}/room)
+install(TARGETS vantorix-boards LIBRARY DESTINATION ${VTX_PRIVATE_DIR}/boards)
 install(FILES ${PROJECT_SOURCE_DIR}/data/VTXOutShots.ini DESTINATION ${VTX_TABLE_DIR})
 
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/install-links)

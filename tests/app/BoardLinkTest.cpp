@@ -73,6 +73,14 @@ void TestBoardLink::TheDialogTestsSearchesAndKeepsTheBoards()
     QVERIFY(windows.NewGame.Choices().EnterDarts);
     QVERIFY(!windows.Boards.SetBoards(QStringLiteral("host:99999"), QString()));
     QVERIFY(windows.Main.Notices().join(u'\n').contains(QStringLiteral("host:99999")));
+
+    // A service not there yet: said, and tried again until it is.
+    const quint16 port = service.serverPort();
+    service.close();
+    QVERIFY(windows.Boards.SetBoards(address, QString()));
+    QTRY_COMPARE(windows.Boards.Status(), QStringLiteral("Board: not reachable at ") + address);
+    QVERIFY(service.listen(QHostAddress::LocalHost, port));
+    QTRY_COMPARE_WITH_TIMEOUT(windows.Boards.Status(), QStringLiteral("Board: ready"), 10000);
 }
 
 QTEST_MAIN(TestBoardLink)

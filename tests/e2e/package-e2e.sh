@@ -22,6 +22,14 @@ dpkg-deb -I "$deb" conffiles | grep -qx "$table" || { echo "FAIL: $table is no c
 echo "ok: $table is a configuration file, linked from usr/lib/vantorix"
 [ -x "$root/usr/lib/vantorix/vantorix-voice" ] || { echo "FAIL: no caller's voice program"; exit 1; }
 [ -f "$root/usr/lib/vantorix/charts/vantorix-charts.so" ] || { echo "FAIL: no charts module"; exit 1; }
+for module in room/vantorix-room.so boards/vantorix-boards.so; do
+    [ -f "$root/usr/lib/vantorix/$module" ] || { echo "FAIL: no $module"; exit 1; }
+done
+# The scoring boards' module brings Qt's Bluetooth and WebSockets with it.
+for library in libqt6bluetooth6 libqt6websockets6; do
+    dpkg-deb -f "$deb" Depends | grep -q "$library" ||
+        { echo "FAIL: the package does not bring $library"; exit 1; }
+done
 # The caller's voices are flite's and espeak-ng's, linked into the voice program, spoken through
 # the sound server.
 for engine in libflite1 libespeak-ng1; do
