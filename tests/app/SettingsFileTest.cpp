@@ -312,6 +312,7 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomPort = 8406;
     settings.RoomBoardToken = QStringLiteral("b-123");
     settings.RoomKeypadToken = QStringLiteral("k_456");
+    settings.RoomEventsToken = QStringLiteral("e-789");
     settings.Language = QStringLiteral("nl");
     settings.BoardsCamera = QStringLiteral("192.168.1.20:3180");
     settings.BoardsSoft = QString();
@@ -324,7 +325,7 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
     QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause><Room><On>true</On><Port>8406</Port>"
                            "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
-                           "</Room><Language>nl</Language><Boards><Camera>192.168.1.20:3180"
+                           "<EventsToken>e-789</EventsToken></Room><Language>nl</Language><Boards><Camera>192.168.1.20:3180"
                            "</Camera><Soft></Soft></Boards></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
@@ -342,6 +343,7 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.RoomPort.reset();
     settings.RoomBoardToken.reset();
     settings.RoomKeypadToken.reset();
+    settings.RoomEventsToken.reset();
     settings.Language.reset();
     settings.BoardsCamera.reset();
     settings.BoardsSoft.reset();
