@@ -1,7 +1,7 @@
 #include "boards/CameraSource.h"
 
+#include "boards/BoardWords.h"
 #include "boards/CameraMessages.h"
-#include "boards/SoftSource.h"
 
 TCameraSource::TCameraSource(TBoardCalls calls) : m_Calls(std::move(calls))
 {
@@ -13,7 +13,7 @@ TCameraSource::TCameraSource(TBoardCalls calls) : m_Calls(std::move(calls))
         m_Connecting.stop();
         m_Attempt = 0;
         m_Unreadable = false;
-        m_Calls.StatusChanged(tr("Board: ready"));
+        m_Calls.StatusChanged(BoardReadyText());
     });
     connect(&m_Socket, &QWebSocket::disconnected, this, &TCameraSource::OnDisconnected);
     connect(&m_Socket, &QWebSocket::textMessageReceived, this, &TCameraSource::OnMessage);
@@ -36,7 +36,7 @@ void TCameraSource::Start(const QString& host, quint16 port)
     m_Url.setPort(port);
     m_Url.setPath(QStringLiteral("/api/events"));
     m_Url.setQuery(QStringLiteral("type=state"));
-    m_Calls.StatusChanged(tr("Board: connecting to %1").arg(m_Where));
+    m_Calls.StatusChanged(BoardConnectingText(m_Where));
     Open();
 }
 
@@ -61,7 +61,7 @@ void TCameraSource::OnDisconnected()
         return;
     }
     // The visit is kept: the service sends its whole visit again with the next dart.
-    m_Calls.StatusChanged(tr("Board: not reachable at %1").arg(m_Where));
+    m_Calls.StatusChanged(BoardNotReachableText(m_Where));
     m_Retry.start(ReconnectDelayMs(m_Attempt++));
 }
 
@@ -88,17 +88,17 @@ void TCameraSource::OnMessage(const QString& message)
         break;
     case TCameraEvent::TakeoutFinished:
         m_Calls.VisitEnded();
-        m_Calls.StatusChanged(tr("Board: ready"));
+        m_Calls.StatusChanged(BoardReadyText());
         break;
     case TCameraEvent::ManualReset:
         m_Calls.VisitCleared();
-        m_Calls.StatusChanged(tr("Board: ready"));
+        m_Calls.StatusChanged(BoardReadyText());
         break;
     case TCameraEvent::Stopped:
         m_Calls.StatusChanged(tr("Board: detection is stopped at %1").arg(m_Where));
         break;
     case TCameraEvent::Started:
-        m_Calls.StatusChanged(tr("Board: ready"));
+        m_Calls.StatusChanged(BoardReadyText());
         break;
     case TCameraEvent::Other:
         break;

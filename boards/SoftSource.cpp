@@ -1,13 +1,7 @@
 #include "boards/SoftSource.h"
 
+#include "boards/BoardWords.h"
 #include "boards/GranboardMessages.h"
-
-#include <algorithm>
-
-int ReconnectDelayMs(int attempt)
-{
-    return attempt >= 5 ? 30000 : 1000 << std::max(attempt, 0);
-}
 
 TSoftSource::TSoftSource(std::unique_ptr<TSoftTransport> transport, TBoardCalls calls)
     : m_Transport(std::move(transport)), m_Calls(std::move(calls))
@@ -16,7 +10,7 @@ TSoftSource::TSoftSource(std::unique_ptr<TSoftTransport> transport, TBoardCalls 
     connect(&m_Retry, &QTimer::timeout, this, [this] { m_Transport->Open(m_Address); });
     connect(m_Transport.get(), &TSoftTransport::Opened, this, [this] {
         m_Attempt = 0;
-        m_Calls.StatusChanged(tr("Board: ready"));
+        m_Calls.StatusChanged(BoardReadyText());
     });
     connect(m_Transport.get(), &TSoftTransport::Closed, this, &TSoftSource::OnClosed);
     connect(m_Transport.get(), &TSoftTransport::Received, this, &TSoftSource::OnReceived);
@@ -32,7 +26,7 @@ void TSoftSource::Start(const QString& address)
     Stop();
     m_Address = address;
     m_Attempt = 0;
-    m_Calls.StatusChanged(tr("Board: connecting to %1").arg(address));
+    m_Calls.StatusChanged(BoardConnectingText(address));
     m_Transport->Open(address);
 }
 
@@ -72,8 +66,6 @@ void TSoftSource::OnClosed(const QString& reason)
         return;
     }
     // The visit stays: the darts thrown before the board slept are still the visit's.
-    m_Calls.StatusChanged(reason.isEmpty()
-                              ? tr("Board: not reachable at %1").arg(m_Address)
-                              : tr("Board: not reachable at %1 (%2)").arg(m_Address, reason));
+    m_Calls.StatusChanged(BoardNotReachableText(m_Address, reason));
     m_Retry.start(ReconnectDelayMs(m_Attempt++));
 }

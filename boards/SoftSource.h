@@ -30,9 +30,6 @@ signals:
     void Received(const QByteArray& message);
 };
 
-// The wait before the `attempt`th try to reach a board again (from 0): 1 s, 2 s, 4 s ... 30 s.
-int ReconnectDelayMs(int attempt);
-
 class TSoftSource final : public QObject
 {
     Q_OBJECT

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Scheibe: bereit</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Scheibe: Verbindung mit %1 wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Scheibe: unter %1 nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Scheibe: unter %1 nicht erreichbar (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CMatchStore</name>
     <message>
         <source>its %1 players were read as %2</source>
@@ -910,18 +929,6 @@
 </context>
 <context>
     <name>TCameraSource</name>
-    <message>
-        <source>Board: ready</source>
-        <translation>Scheibe: bereit</translation>
-    </message>
-    <message>
-        <source>Board: connecting to %1</source>
-        <translation>Scheibe: Verbindung mit %1 wird aufgebaut</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1</source>
-        <translation>Scheibe: unter %1 nicht erreichbar</translation>
-    </message>
     <message>
         <source>Board: a message from %1 could not be read (%2)</source>
         <translation>Scheibe: eine Nachricht von %1 war nicht lesbar (%2)</translation>
@@ -1818,25 +1825,6 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
-    </message>
-</context>
-<context>
-    <name>TSoftSource</name>
-    <message>
-        <source>Board: ready</source>
-        <translation>Scheibe: bereit</translation>
-    </message>
-    <message>
-        <source>Board: connecting to %1</source>
-        <translation>Scheibe: Verbindung mit %1 wird aufgebaut</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1</source>
-        <translation>Scheibe: unter %1 nicht erreichbar</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1 (%2)</source>
-        <translation>Scheibe: unter %1 nicht erreichbar (%2)</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board: ready</source>
+        <translation>Diana: lista</translation>
+    </message>
+    <message>
+        <source>Board: connecting to %1</source>
+        <translation>Diana: conectando con %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1</source>
+        <translation>Diana: no accesible en %1</translation>
+    </message>
+    <message>
+        <source>Board: not reachable at %1 (%2)</source>
+        <translation>Diana: no accesible en %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CMatchStore</name>
     <message>
         <source>its %1 players were read as %2</source>
@@ -910,18 +929,6 @@
 </context>
 <context>
     <name>TCameraSource</name>
-    <message>
-        <source>Board: ready</source>
-        <translation>Diana: lista</translation>
-    </message>
-    <message>
-        <source>Board: connecting to %1</source>
-        <translation>Diana: conectando con %1</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1</source>
-        <translation>Diana: no accesible en %1</translation>
-    </message>
     <message>
         <source>Board: a message from %1 could not be read (%2)</source>
         <translation>Diana: un mensaje de %1 no pudo leerse (%2)</translation>
@@ -1818,25 +1825,6 @@ Marcador de dardos</translation>
     <message>
         <source>Legs %1</source>
         <translation>Legs %1</translation>
-    </message>
-</context>
-<context>
-    <name>TSoftSource</name>
-    <message>
-        <source>Board: ready</source>
-        <translation>Diana: lista</translation>
-    </message>
-    <message>
-        <source>Board: connecting to %1</source>
-        <translation>Diana: conectando con %1</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1</source>
-        <translation>Diana: no accesible en %1</translation>
-    </message>
-    <message>
-        <source>Board: not reachable at %1 (%2)</source>
-        <translation>Diana: no accesible en %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "boards/BoardVisit.h"
 
+#include "boards/BoardWords.h"
 #include "boards/SoftSource.h"
 #include "session/MatchSession.h"
 

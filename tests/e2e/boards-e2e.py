@@ -6,38 +6,16 @@ the middle of a visit, a malformed message, a checkout recorded at its dart. The
 from the board. The store must hold each turn once, with the darts the board read last."""
 
 import os
-import socket
 import sqlite3
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from camera_service import CameraService  # noqa: E402
+from desktop import end_program, free_port, start_match, wait_for, xdotool  # noqa: E402
 
 BINARY = sys.argv[1]
-WAIT = 20
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
-
-
-def wait_for(what, check, seconds=WAIT):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = check()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
-
-
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
 
 
 def turns(store):
@@ -62,12 +40,7 @@ def play(game_type, service, port, visits, expected_turns):
     connections = service.connections
     program = subprocess.Popen([BINARY], cwd=work, stdout=log, stderr=subprocess.STDOUT)
     try:
-        wait_for("the New Game dialog",
-                 lambda: xdotool("search", "--onlyvisible", "--name", "^New Game$"))
-        time.sleep(0.2)
-        xdotool("key", "Tab", "Tab", "Tab")
-        xdotool("type", "Anna")
-        xdotool("key", "Return")
+        start_match("Anna")
         wait_for("the main window",
                  lambda: xdotool("search", "--onlyvisible", "--name", "^Vantorix$"))
         wait_for("the board's connection", lambda: service.connections > connections)
@@ -81,19 +54,7 @@ def play(game_type, service, port, visits, expected_turns):
         stored = turns(store)
         assert stored == expected_turns, stored
     finally:
-        for _ in range(20):
-            window = xdotool("search", "--onlyvisible", "--name", "^Vantorix$").split()
-            if window:
-                xdotool("windowfocus", "--sync", window[0])
-                xdotool("key", "alt+x")
-            try:
-                program.wait(timeout=0.5)
-                break
-            except subprocess.TimeoutExpired:
-                pass
-        else:
-            program.kill()
-            print("vantorix did not end after Alt+X")
+        end_program(program)
         log.close()
         print(open(os.path.join(work, "out.log")).read()[-2000:])
     return work

@@ -7,12 +7,10 @@ wrong and missing tokens; an oversized and a malformed message; the rate limit. 
 match store holds exactly the turns the keypad made."""
 
 import os
-import socket
 import sqlite3
 import subprocess
 import sys
 import tempfile
-import time
 import urllib.error
 import urllib.request
 
@@ -21,29 +19,11 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import end_program, free_port, start_match, wait_for, xdotool  # noqa: E402
+
 BINARY = sys.argv[1]
-WAIT = 15
 EVENTS_TOKEN = "events-token-of-the-room-test-0123"
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
-
-
-def wait_for(what, check, seconds=WAIT):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = check()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
-
-
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
 
 
 def status_of(url):
@@ -90,12 +70,7 @@ def main():
     program = subprocess.Popen([BINARY], cwd=work, stdout=log, stderr=subprocess.STDOUT)
     board = keypad = overlay = None
     try:
-        wait_for("the New Game dialog",
-                 lambda: xdotool("search", "--onlyvisible", "--name", "^New Game$"))
-        time.sleep(0.2)
-        xdotool("key", "Tab", "Tab", "Tab")
-        xdotool("type", "Anna")
-        xdotool("key", "Return")
+        start_match("Anna")
         wait_for("the room's window",
                  lambda: xdotool("search", "--onlyvisible", "--name", "^Room on the Network$"))
         addresses = wait_for("two QR codes",
@@ -212,20 +187,7 @@ def main():
         for driver in (board, keypad, overlay):
             if driver is not None:
                 driver.quit()
-        # Alt+X until the program has ended: the winner banner holds every key for a second.
-        for _ in range(20):
-            window = xdotool("search", "--onlyvisible", "--name", "^Vantorix$").split()
-            if window:
-                xdotool("windowfocus", "--sync", window[0])
-                xdotool("key", "alt+x")
-            try:
-                program.wait(timeout=0.5)
-                break
-            except subprocess.TimeoutExpired:
-                pass
-        else:
-            program.kill()
-            print("vantorix did not end after Alt+X")
+        end_program(program)
         log.close()
         print(open(os.path.join(work, "out.log")).read()[-2000:])
 
