@@ -325,8 +325,9 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<Computer8>110</Computer8><EnterDarts>true</EnterDarts></NewGame>"));
     QVERIFY(bytes.contains("<ComputerPause>250</ComputerPause><Room><On>true</On><Port>8406</Port>"
                            "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
-                           "<EventsToken>e-789</EventsToken></Room><Language>nl</Language><Boards><Camera>192.168.1.20:3180"
-                           "</Camera><Soft></Soft></Boards></VTXSettings>"));
+                           "<EventsToken>e-789</EventsToken></Room><Language>nl</Language>"
+                           "<Boards><Camera>192.168.1.20:3180</Camera><Soft></Soft></Boards>"
+                           "</VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
