@@ -1,5 +1,6 @@
 #include "app/BoardLink.h"
 
+#include "app/StatusLine.h"
 #include "model/DartNotation.h"
 #include "ui/boards/BoardsDialog.h"
 #include "ui/entry/TypedEntry.h"
@@ -136,9 +137,7 @@ void TBoardLink::ShowStatus(const QString& text)
     }
     m_Status->setText(text);
     m_Status->setVisible(!text.isEmpty());
-    if (!text.isEmpty()) {
-        m_Main.statusBar()->show();
-    }
+    FitStatusBar(*m_Main.statusBar());
 }
 
 void TBoardLink::OnVisit(const std::vector<TDart>& darts)

@@ -1,5 +1,6 @@
 #include "app/RoomLink.h"
 
+#include "app/StatusLine.h"
 #include "model/DartNotation.h"
 #include "session/ComputerThrower.h"
 #include "session/MatchSession.h"
@@ -160,7 +161,8 @@ bool TRoomLink::SetOn(bool on)
             }
         }
         if (m_Connections != nullptr) {
-            m_Main.statusBar()->hide();
+            m_Connections->hide();
+            FitStatusBar(*m_Main.statusBar());
         }
         checked(false);
         m_Main.Actions().ActionRoomCodes->setEnabled(false);
@@ -259,7 +261,8 @@ void TRoomLink::ShowConnections(int boards, int keypads)
         m_Connections->setObjectName(QStringLiteral("LabelRoomConnections"));
         m_Main.statusBar()->addPermanentWidget(m_Connections);
     }
-    m_Main.statusBar()->show();
+    m_Connections->show();
+    FitStatusBar(*m_Main.statusBar());
     // English's own singular and plural; each translation counts by its own rule (French says
     // "0 tableau").
     m_Connections->setText(

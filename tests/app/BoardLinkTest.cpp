@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -81,6 +82,10 @@ void TestBoardLink::TheDialogTestsSearchesAndKeepsTheBoards()
     QTRY_COMPARE(windows.Boards.Status(), QStringLiteral("Board: not reachable at ") + address);
     QVERIFY(service.listen(QHostAddress::LocalHost, port));
     QTRY_COMPARE_WITH_TIMEOUT(windows.Boards.Status(), QStringLiteral("Board: ready"), 10000);
+    // The status bar goes with the last line in it.
+    QVERIFY(!windows.Main.statusBar()->isHidden());
+    QVERIFY(windows.Boards.SetBoards(QString(), QString()));
+    QVERIFY(windows.Main.statusBar()->isHidden());
 }
 
 QTEST_MAIN(TestBoardLink)
