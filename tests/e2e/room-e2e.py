@@ -3,8 +3,9 @@
 on, its two QR codes read off the screen, the board page (a television's size) and the keypad
 page (a phone's) in headless Chromium. A match played from the keypad by its keys and buttons,
 watched on the board page, with one undo from the desktop by Ctrl+U; a refused turn's reason;
-wrong and missing tokens; an oversized and a malformed message; the rate limit. At the end the
-match store holds exactly the turns the keypad made."""
+wrong and missing tokens; an oversized and a malformed message; the rate limit. Then the stream
+overlay and the events stream, where a turn typed on the desktop shows. At the end the match
+store holds exactly the turns the keypad and the desktop made."""
 
 import os
 import sqlite3
