@@ -114,8 +114,10 @@ int main(int argc, char* argv[])
         [&] {
             server->listen(QHostAddress::LocalHost, 0);
             cameraPort = server->serverPort();
-            QObject::connect(server, &QWebSocketServer::newConnection, server,
-                             [&] { clients.push_back(server->nextPendingConnection()); });
+            QObject::connect(server, &QWebSocketServer::newConnection, server, [&] {
+                clients.push_back(server->nextPendingConnection());
+                clients.back()->setParent(server);
+            });
         },
         Qt::BlockingQueuedConnection);
     const auto send = [&](const TCameraState& state) {

@@ -29,8 +29,10 @@ void TestBoardLink::TheDialogTestsSearchesAndKeepsTheBoards()
     QWebSocketServer service(QStringLiteral("camera"), QWebSocketServer::NonSecureMode);
     QVERIFY(service.listen(QHostAddress::LocalHost, 0));
     std::vector<QWebSocket*> clients;
-    connect(&service, &QWebSocketServer::newConnection, this,
-            [&] { clients.push_back(service.nextPendingConnection()); });
+    connect(&service, &QWebSocketServer::newConnection, this, [&] {
+        clients.push_back(service.nextPendingConnection());
+        clients.back()->setParent(&service); // ours to delete
+    });
     const QString address = QStringLiteral("127.0.0.1:%1").arg(service.serverPort());
 
     TProgramWindows windows;
