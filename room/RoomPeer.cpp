@@ -62,6 +62,11 @@ void TRoomPeer::Send(const QString& text, bool latest)
         return;
     }
     const QByteArray frame = ServerFrame(TOpcode::Text, text.toUtf8());
+    if (latest) {
+        // A newer state makes the one waiting worthless: sent after this one, it would put the
+        // page back to an older state.
+        m_Waiting.clear();
+    }
     if (m_Socket->bytesToWrite() > kSlowReaderBytes) {
         if (latest) {
             m_Waiting = frame; // only the newest state waits; the ones before it never matter
