@@ -11,8 +11,8 @@ screenshots: the README's pictures of both pages, at a phone's and a television'
 load: 60 board pages and 4 keypad pages; the keypads send 1,000 turns between them, each as
     soon as its last was answered; then the match store is read: every turn applied once."""
 
+import functools
 import os
-import socket
 import sqlite3
 import statistics
 import subprocess
@@ -23,21 +23,14 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import desktop  # noqa: E402
+from desktop import free_port, xdotool  # noqa: E402
+
+# A bench under load may take longer than a test's wait.
+wait_for = functools.partial(desktop.wait_for, seconds=120)
+
 BINARY, MODE = sys.argv[1], sys.argv[2]
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
-
-
-def wait_for(what, check, seconds=120):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        value = check()
-        if value:
-            return value
-        time.sleep(0.02)
-    raise AssertionError("timed out waiting for " + what)
 
 
 def browser():
@@ -56,9 +49,7 @@ def percentile(values, share):
 
 def start():
     work = tempfile.mkdtemp()
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        port = probe.getsockname()[1]
+    port = free_port()
     with open(os.path.join(work, "VTXSettings.xml"), "w") as settings:
         settings.write(f"<VTXSettings><Room><On>true</On><Port>{port}</Port></Room></VTXSettings>")
     program = subprocess.Popen([BINARY], cwd=work, stdout=subprocess.DEVNULL,
@@ -102,7 +93,7 @@ def latency(board_url, keypad_url):
         # 0 is always a turn, whatever is left; every other one scores, so the board changes.
         body.send_keys("4\n" if turn % 4 < 2 else "0\n")
         wait_for("the reply", lambda: driver.execute_script(
-            "return keypad.replies.length") > turn, 10)
+            "return keypad.replies.length") > turn, seconds=10)
         # A keypad may send at most 20 messages a second; a player's turns come far slower.
         time.sleep(0.1)
     sent = driver.execute_script("return keypad.sent")
@@ -110,7 +101,7 @@ def latency(board_url, keypad_url):
     driver.switch_to.window(board)
     last = sent[-1]["id"]
     wait_for("the board's last state", lambda: driver.execute_script(
-        f"return vtxBoard.log.some((e) => e.request === {last})"), 10)
+        f"return vtxBoard.log.some((e) => e.request === {last})"), seconds=10)
     time.sleep(0.1)  # the last frame's time is written when it begins
     shown = {}
     framed = {}
@@ -162,7 +153,8 @@ def load(board_url, keypad_url):
     totals = []
     for handle in handles:
         pads.switch_to.window(handle)
-        wait_for("250 answers", lambda: pads.execute_script("return keypad.answers") >= 250, 600)
+        wait_for("250 answers", lambda: pads.execute_script("return keypad.answers") >= 250,
+                 seconds=600)
         totals.append(pads.execute_script(
             "return [keypad.answers, keypad.applied, keypad.refused]"))
     seconds = time.monotonic() - started

@@ -19,7 +19,7 @@ def segment(dart):
         return {"name": "Bull", "number": 25, "bed": "Double", "multiplier": 2}
     if dart == "25":
         return {"name": "25", "number": 25, "bed": "SingleOuter", "multiplier": 1}
-    beds = {"T": ("Triple", 3), "D": ("Double", 2), "S": ("SingleInner", 1)}
+    beds = {"T": ("Triple", 3), "D": ("Double", 2)}
     bed, multiplier = beds.get(dart[0], ("SingleOuter", 1))
     number = int(dart[1:] if dart[0] in beds else dart)
     return {"name": dart, "number": number, "bed": bed, "multiplier": multiplier}
