@@ -53,6 +53,8 @@ enum TField : size_t
     kBoardsCamera,
     kBoardsSoft,
     kRoomEventsToken,
+    kClubDatabase,
+    kClubBoard,
     kFieldCount
 };
 
@@ -130,6 +132,8 @@ constexpr std::array<const char*, kFieldCount> kPaths = {
     "VTXSettings/Boards/Camera",
     "VTXSettings/Boards/Soft",
     "VTXSettings/Room/EventsToken",
+    "VTXSettings/Club/Database",
+    "VTXSettings/Club/Board",
 };
 
 std::optional<int> ParseInt(const QString& text)
@@ -313,6 +317,8 @@ TSettingsRead ReadSettings(const QByteArray& bytes)
     settings.BoardsCamera = texts[kBoardsCamera];
     settings.BoardsSoft = texts[kBoardsSoft];
     settings.RoomEventsToken = texts[kRoomEventsToken];
+    settings.ClubDatabase = texts[kClubDatabase];
+    settings.ClubBoard = texts[kClubBoard];
     return result;
 }
 
@@ -424,6 +430,12 @@ QByteArray WriteSettings(const TSettings& settings)
         writer.writeStartElement(QStringLiteral("Boards"));
         text("Camera", settings.BoardsCamera);
         text("Soft", settings.BoardsSoft);
+        writer.writeEndElement();
+    }
+    if (settings.ClubDatabase || settings.ClubBoard) {
+        writer.writeStartElement(QStringLiteral("Club"));
+        text("Database", settings.ClubDatabase);
+        text("Board", settings.ClubBoard);
         writer.writeEndElement();
     }
     writer.writeEndElement();

@@ -72,6 +72,11 @@ struct TSettings
     std::optional<QString> BoardsSoft;
     // The room's events stream's token (Room/EventsToken, after Boards), written once made.
     std::optional<QString> RoomEventsToken;
+    // The club's PostgreSQL server every board of the club shares competitions on (Club/
+    // Database: a libpq connection string or URI, never with a password; after the others) and
+    // this board's name among the club's (Club/Board), written only once set.
+    std::optional<QString> ClubDatabase;
+    std::optional<QString> ClubBoard;
 
     bool operator==(const TSettings&) const = default;
 };

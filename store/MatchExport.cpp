@@ -16,25 +16,6 @@ const QString kDot = QStringLiteral(" \u00B7 ");
 // save dialog.
 constexpr qsizetype kFileNameBytes = 100;
 
-// A text cell: quoted as RFC 4180 says when it holds a separator, a quote or a line break;
-// led by "'" when a spreadsheet would read it as a formula. The guard looks at the text as it
-// is written, cleaned, and past leading blanks, which a spreadsheet skips.
-QString CsvText(const QString& text)
-{
-    QString cell = CleanName(text);
-    const qsizetype first =
-        std::find_if(cell.begin(), cell.end(), [](QChar c) { return c != u' '; }) - cell.begin();
-    if (first < cell.size() && QStringLiteral("=+-@").contains(cell[first])) {
-        cell.prepend(u'\'');
-    }
-    if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') ||
-        cell.contains(u'\r')) {
-        cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        cell = u'"' + cell + u'"';
-    }
-    return cell;
-}
-
 // A figure: a number as it is ("-3", Bob's 27 below zero), anything else ("Done") as text.
 QString CsvFigure(const QString& text)
 {
@@ -66,6 +47,25 @@ QStringList Sides(const TStoredMatch& match)
 }
 
 } // namespace
+
+// A text cell: quoted as RFC 4180 says when it holds a separator, a quote or a line break;
+// led by "'" when a spreadsheet would read it as a formula. The guard looks at the text as it
+// is written, cleaned, and past leading blanks, which a spreadsheet skips.
+QString CsvText(const QString& text)
+{
+    QString cell = CleanName(text);
+    const qsizetype first =
+        std::find_if(cell.begin(), cell.end(), [](QChar c) { return c != u' '; }) - cell.begin();
+    if (first < cell.size() && QStringLiteral("=+-@").contains(cell[first])) {
+        cell.prepend(u'\'');
+    }
+    if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') ||
+        cell.contains(u'\r')) {
+        cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        cell = u'"' + cell + u'"';
+    }
+    return cell;
+}
 
 std::unique_ptr<CMatch> Rebuilt(const TStoredMatch& match, bool* whole)
 {

@@ -28,6 +28,10 @@ QString Describe(const TStoredMatch& match);
 // is written with a leading "'".
 QByteArray MatchCsv(const TStoredMatch& match);
 
+// A text cell: quoted as RFC 4180 says when it needs it, and led by "'" when a spreadsheet
+// would read it as a formula.
+QString CsvText(const QString& text);
+
 // A file name for the match's CSV: "Anna v Ben 2026-12-08 20-15.csv"; long names are cut so
 // that the name stays within about 100 bytes, and no "/" is left in it.
 QString CsvFileName(const TStoredMatch& match);

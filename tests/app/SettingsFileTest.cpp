@@ -316,6 +316,8 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.Language = QStringLiteral("nl");
     settings.BoardsCamera = QStringLiteral("192.168.1.20:3180");
     settings.BoardsSoft = QString();
+    settings.ClubDatabase = QStringLiteral("host=club.local dbname=darts");
+    settings.ClubBoard = QStringLiteral("Board 2");
     const QByteArray bytes = WriteSettings(settings);
     QVERIFY(bytes.contains("<SetsToWin>2</SetsToWin><Players>4</Players>"
                            "<Player3Name>Cleo</Player3Name><Pairs>true</Pairs>"
@@ -327,7 +329,8 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
                            "<BoardToken>b-123</BoardToken><KeypadToken>k_456</KeypadToken>"
                            "<EventsToken>e-789</EventsToken></Room><Language>nl</Language>"
                            "<Boards><Camera>192.168.1.20:3180</Camera><Soft></Soft></Boards>"
-                           "</VTXSettings>"));
+                           "<Club><Database>host=club.local dbname=darts</Database>"
+                           "<Board>Board 2</Board></Club></VTXSettings>"));
     const TSettingsRead read = ReadSettings(bytes);
     QVERIFY2(read.Problems.isEmpty(), qPrintable(read.Problems.join(u'\n')));
     QVERIFY(read.Settings == settings);
@@ -348,9 +351,12 @@ void TestSettingsFile::SidesPairsAndHandicapsOnlyWhenUsed()
     settings.Language.reset();
     settings.BoardsCamera.reset();
     settings.BoardsSoft.reset();
+    settings.ClubDatabase.reset();
+    settings.ClubBoard.reset();
     const QByteArray plain = WriteSettings(settings);
-    for (const char* element : {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore",
-                                "<Computer", "<Enter", "<Room>", "<Language>", "<Boards>"}) {
+    for (const char* element :
+         {"<Players>", "<Player3", "<Pairs>", "<Thrower", "<StartScore", "<Computer", "<Enter",
+          "<Room>", "<Language>", "<Boards>", "<Club>"}) {
         QVERIFY2(!plain.contains(element), element);
     }
     // Out of range, each on its own.

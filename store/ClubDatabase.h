@@ -1,0 +1,17 @@
+#pragma once
+
+// The club's PostgreSQL server, reached by a libpq connection string ("host=club.local
+// dbname=darts user=board") or URI ("postgresql://board@club.local/darts"). The password is
+// never part of it: the user's ~/.pgpass or the server's trust rules give it, as PostgreSQL
+// documents, so the settings file never holds one.
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The key=value form of `conninfo`, with a connect timeout of 3 s unless it sets one; empty
+// with `problem` said when it is not one, or it holds a password.
+QString ClubConnectOptions(const QString& conninfo, QString& problem);
+
+// Opens (or reopens) the connection `connectionName` to the club's server; false with `problem`
+// said in the operator's words when it cannot be reached or the driver is missing.
+bool OpenClubDatabase(const QString& conninfo, const QString& connectionName, QString& problem);

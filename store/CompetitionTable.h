@@ -1,0 +1,31 @@
+#pragma once
+
+// A competition's tables with the players' names and their figures in it (3-dart average,
+// 180s, highest checkout), from its stored results, and the same as CSV for a club's web page.
+
+#include "store/CompetitionStore.h"
+
+#include <QString>
+#include <vector>
+
+struct TStandingRow
+{
+    int32_t Group; // -1 for a league's or a knockout's
+    TStanding Standing;
+    QString Name;
+    double Average; // points per three darts, 0 without darts
+    int32_t Count180;
+    int32_t HighestCheckout;
+};
+
+// The competition with its results as they count (the latest for a fixture).
+CCompetition CompetitionOf(const TCompetitionRecord& record,
+                           const std::vector<TStoredResult>& results);
+
+// Every table, group by group: a league's one, each group's, or for a knockout every player's
+// record in it (ranked as a table would rank it).
+std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
+                                       const std::vector<TStoredResult>& results);
+
+// The rows as CSV with a header line; the texts of the columns are fixed, never translated.
+QString StandingsCsv(const std::vector<TStandingRow>& rows);
