@@ -79,8 +79,14 @@ QString ClubConnectOptions(const QString& conninfo, QString& problem)
         problem = QStringLiteral("no club database is given");
         return {};
     }
-    if (!keys.contains(QStringLiteral("connect_timeout"))) {
-        pairs << QStringLiteral("connect_timeout=3");
+    // A server or a network gone away is found within seconds, not at the system's TCP
+    // timeout minutes later: the thread waiting on it has results to send.
+    for (const char* option : {"connect_timeout=3", "keepalives_idle=5", "keepalives_interval=2",
+                               "keepalives_count=2", "tcp_user_timeout=6000"}) {
+        const QString pairText = QString::fromLatin1(option);
+        if (!keys.contains(pairText.section(QLatin1Char('='), 0, 0))) {
+            pairs << pairText;
+        }
     }
     return pairs.join(QLatin1Char(' '));
 }

@@ -8,8 +8,9 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// The key=value form of `conninfo`, with a connect timeout of 3 s unless it sets one; empty
-// with `problem` said when it is not one, or it holds a password.
+// The key=value form of `conninfo`, with a connect timeout of 3 s and keepalives that find a
+// dead link within about 10 s unless it sets its own; empty with `problem` said when it is not
+// one, or it holds a password.
 QString ClubConnectOptions(const QString& conninfo, QString& problem);
 
 // Opens (or reopens) the connection `connectionName` to the club's server; false with `problem`

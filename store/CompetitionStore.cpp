@@ -88,6 +88,10 @@ bool CCompetitionStore::Prepare()
     // Every board of a club may start at once: the server makes the tables for one at a time.
     const QString serial = IsClub() ? QStringLiteral("seq BIGSERIAL PRIMARY KEY")
                                     : QStringLiteral("seq INTEGER PRIMARY KEY AUTOINCREMENT");
+    // "Already there, skipping" is no news to anyone reading the program's output.
+    if (IsClub() && !Run(QStringLiteral("SET client_min_messages TO WARNING"))) {
+        return false;
+    }
     if (!m_Database.transaction()) {
         m_Problem = m_Database.lastError().text();
         return false;
@@ -250,8 +254,8 @@ std::optional<TFixtureClaim> CCompetitionStore::Claim(const QString& competition
     // The first board's claim stands; a second one adds nothing and reads whose it is.
     insert.prepare(QStringLiteral("INSERT INTO competition_claims VALUES(?, ?, ?, ?, ?)"
                                   " ON CONFLICT (competition, fixture) DO NOTHING"));
-    for (const QVariant& value : {Text(competition), QVariant(fixture), Text(board),
-                                  Text(matchKey), QVariant(Now())}) {
+    for (const QVariant& value :
+         {Text(competition), QVariant(fixture), Text(board), Text(matchKey), QVariant(Now())}) {
         insert.addBindValue(value);
     }
     if (!insert.exec()) {

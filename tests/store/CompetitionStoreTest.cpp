@@ -6,6 +6,7 @@
 #include "store/CompetitionStore.h"
 
 #include "store/ClubDatabase.h"
+#include "store/CompetitionService.h"
 #include "store/CompetitionTable.h"
 
 #include <QProcess>
@@ -54,6 +55,7 @@ private slots:
     void cleanup();
     void ClaimsResultsAndStandingsAreKeptOnce();
     void TheClubsBoardsHearOfEachResult();
+    void TwoBoardsShareOneCompetitionAndResultsWaitForTheServer();
     void TheConnectionStringNeverHoldsAPassword();
     void TheStandingsCommandPrintsCsvOrSaysWhy();
 
@@ -165,6 +167,51 @@ void TestCompetitionStore::TheClubsBoardsHearOfEachResult()
     QCOMPARE(heard.back()[0].toString(), CCompetitionStore::Channel());
 }
 
+void TestCompetitionStore::TwoBoardsShareOneCompetitionAndResultsWaitForTheServer()
+{
+    // Each board has its own local store; with a club's server they share its competitions.
+    const QString club = m_Club ? qEnvironmentVariable("VTX_TEST_PG") : QString();
+    TCompetitionService board1(m_Folder.filePath(QStringLiteral("board1.sqlite")));
+    TCompetitionService board2(m_Folder.filePath(QStringLiteral("board2.sqlite")));
+    board1.Start(club, QStringLiteral("Board 1"));
+    board2.Start(club, QStringLiteral("Board 2"));
+    const TCompetitionRecord record = League(QStringLiteral("Tuesday"));
+    QString created = QStringLiteral("not yet");
+    board1.Create(record, [&](const QString& problem) { created = problem; });
+    QTRY_COMPARE(created, QString());
+    QTRY_VERIFY(board1.Known().Find(record.Id) != nullptr);
+    TFixtureClaim held;
+    board1.Claim(record.Id, 0, QStringLiteral("k1"),
+                 [&](const TFixtureClaim& claim, const QString&) { held = claim; });
+    QTRY_COMPARE(held.Board, QStringLiteral("Board 1"));
+    if (!m_Club) {
+        QString problem;
+        QVERIFY(board1.Report(Played(record, 0, 3, 0, QStringLiteral("k1")), problem));
+        QTRY_COMPARE(board1.Known().Results.at(record.Id).size(), size_t{1});
+        QVERIFY(board2.Known().Competitions.empty()); // another PC's store
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(board2.Known().Find(record.Id) != nullptr, 2000);
+    board2.Claim(record.Id, 0, QStringLiteral("k2"),
+                 [&](const TFixtureClaim& claim, const QString&) { held = claim; });
+    QTRY_VERIFY(held.MatchKey == QStringLiteral("k1"));
+    QCOMPARE(held.Board, QStringLiteral("Board 1")); // "playing on Board 1"
+    // A result shows on the other board within 2 s.
+    QString problem;
+    QVERIFY(board1.Report(Played(record, 0, 3, 0, QStringLiteral("k1")), problem));
+    QTRY_VERIFY_WITH_TIMEOUT(board2.Known().Results.at(record.Id).size() == 1, 2000);
+    // The server away: the result waits on the board, is said, and goes once it is back.
+    QVERIFY(QProcess::execute(qEnvironmentVariable("VTX_TEST_PG_CTL"), {QStringLiteral("stop")}) ==
+            0);
+    QVERIFY(board1.Report(Played(record, 1, 1, 3, QStringLiteral("k2")), problem));
+    QTRY_VERIFY_WITH_TIMEOUT(!board1.Known().Connected && board1.Known().Waiting == 1, 10000);
+    QVERIFY(QProcess::execute(qEnvironmentVariable("VTX_TEST_PG_CTL"), {QStringLiteral("start")}) ==
+            0);
+    QTRY_VERIFY_WITH_TIMEOUT(board1.Known().Connected && board1.Known().Waiting == 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(board2.Known().Results.at(record.Id).size() == 2, 10000);
+    QCOMPARE(board2.Known().Results.at(record.Id)[1].MatchKey, QStringLiteral("k2"));
+}
+
 void TestCompetitionStore::TheConnectionStringNeverHoldsAPassword()
 {
     struct TCase
@@ -186,8 +233,10 @@ void TestCompetitionStore::TheConnectionStringNeverHoldsAPassword()
              {"", ""},
          }) {
         QString problem;
+        const QString defaults = QStringLiteral(" keepalives_idle=5 keepalives_interval=2"
+                                                " keepalives_count=2 tcp_user_timeout=6000");
         QCOMPARE(ClubConnectOptions(QString::fromUtf8(test.Text), problem),
-                 QString::fromUtf8(test.Options));
+                 *test.Options != 0 ? QString::fromUtf8(test.Options) + defaults : QString());
         QCOMPARE(problem.isEmpty(), *test.Options != 0);
     }
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+// What the program knows of the competitions at one moment, handed from the thread that keeps
+// them to the windows whole: every competition, its results and which boards hold which
+// fixtures, and how the club's server stands.
+
+#include "store/CompetitionStore.h"
+
+#include <QString>
+#include <map>
+#include <vector>
+
+struct TCompetitionSnapshot
+{
+    std::vector<TCompetitionRecord> Competitions;
+    std::map<QString, std::vector<TStoredResult>> Results; // by competition id
+    std::map<QString, std::vector<TFixtureClaim>> Claims;  // by competition id
+    bool Club = false;                                     // a club's server is set
+    bool Connected = false;                                // and reached
+    int32_t Waiting = 0; // results kept here until the club's server takes them
+    QString Problem;     // why the club's server cannot be reached, or the last write failed
+
+    const TCompetitionRecord* Find(const QString& id) const
+    {
+        for (const TCompetitionRecord& record : Competitions) {
+            if (record.Id == id) {
+                return &record;
+            }
+        }
+        return nullptr;
+    }
+};
