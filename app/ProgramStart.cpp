@@ -63,6 +63,7 @@ bool LoadSettings(const QString& path, const TSettingsRead& read, TProgramWindow
     ApplySettings(read.Settings, windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Apply(read.Settings);
     windows.Boards.Apply(read.Settings);
+    windows.Competitions.Apply(read.Settings);
     if (read.RefusedRoomPort) {
         windows.Room.SetRefusedPort(*read.RefusedRoomPort);
     }
@@ -114,6 +115,7 @@ bool SaveSettings(const QString& path, TProgramWindows& windows)
     TSettings settings = TakeSettings(windows.Main, windows.NewGame, windows.Hint);
     windows.Room.Take(settings);
     windows.Boards.Take(settings);
+    windows.Competitions.Take(settings);
     if (!windows.ChosenLanguage.isEmpty()) {
         settings.Language = windows.ChosenLanguage;
     }

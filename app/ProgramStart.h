@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BoardLink.h"
+#include "app/CompetitionLink.h"
 #include "app/RoomLink.h"
 #include "app/StoreController.h"
 #include "caller/CallerFollower.h"
@@ -42,6 +43,8 @@ struct TProgramWindows
     TRoomLink Room{Main};
     // The scoring boards: nothing of them is loaded unless one is set.
     TBoardLink Boards{Main, NewGame};
+    // Competitions: nothing of them runs until F9, or a club's server is set.
+    TCompetitionLink Competitions{Main, NewGame, Session, Keeper, CompetitionStorePath()};
 
     // The language chosen in the Language menu ("de"); empty: the desktop's.
     QString ChosenLanguage;

@@ -4,7 +4,6 @@
 #include "app/SettingsFile.h"
 #include "store/ClubDatabase.h"
 #include "store/CompetitionTable.h"
-#include "store/MatchStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -65,7 +64,7 @@ int RunStandingsCommand(int argc, char* argv[])
             return Fail(3, QStringLiteral("cannot reach the club's database: %1").arg(problem));
         }
     } else {
-        const QString path = CMatchStore::DefaultPath();
+        const QString path = CompetitionStorePath();
         if (!QFileInfo(path).isFile()) {
             return Fail(2, QStringLiteral("there is no competition named \"%1\" (no store at %2)")
                                .arg(name, path));

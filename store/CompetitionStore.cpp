@@ -1,6 +1,9 @@
 #include "store/CompetitionStore.h"
 
+#include "store/MatchStore.h"
+
 #include <QDateTime>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -53,6 +56,12 @@ QString Now()
 }
 
 } // namespace
+
+QString CompetitionStorePath()
+{
+    return QFileInfo(CMatchStore::DefaultPath()).absolutePath() +
+           QStringLiteral("/competitions.sqlite");
+}
 
 QString NewMatchKey()
 {

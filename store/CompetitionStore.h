@@ -108,5 +108,9 @@ private:
     QString m_Problem;
 };
 
+// The local store of competitions, beside the match store and apart from it (each file is one
+// program part's own): competitions.sqlite in the match store's folder.
+QString CompetitionStorePath();
+
 // The key of a new match of a competition: unique on every board.
 QString NewMatchKey();

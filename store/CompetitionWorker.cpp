@@ -2,6 +2,8 @@
 
 #include "store/ClubDatabase.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -44,6 +46,8 @@ void TCompetitionWorker::Start(const QString& localPath, const QString& conninfo
     m_Look = new QTimer(this);
     m_Look->setInterval(kLookMilliseconds);
     connect(m_Look, &QTimer::timeout, this, &TCompetitionWorker::Look);
+    // The match store's folder may not be made yet (its keeper makes it once New Game is up).
+    QDir().mkpath(QFileInfo(localPath).absolutePath());
     QSqlDatabase local = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_LocalConnection);
     local.setDatabaseName(localPath);
     local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));

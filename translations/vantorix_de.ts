@@ -943,6 +943,208 @@
     </message>
 </context>
 <context>
+    <name>TCompetitionLink</name>
+    <message>
+        <source>not reachable (%1)</source>
+        <translation>nicht erreichbar (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n result waiting</source>
+        <translation><numerusform>Vereinsserver: %n Ergebnis wartet</numerusform><numerusform>Vereinsserver: %n Ergebnisse warten</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n results waiting</source>
+        <translation><numerusform>Vereinsserver: %n Ergebnis wartet</numerusform><numerusform>Vereinsserver: %n Ergebnisse warten</numerusform></translation>
+    </message>
+    <message>
+        <source>Club server: connected</source>
+        <translation>Vereinsserver: verbunden</translation>
+    </message>
+    <message>
+        <source>Club server: %1</source>
+        <translation>Vereinsserver: %1</translation>
+    </message>
+    <message>
+        <source>The competition could not be made: %1</source>
+        <translation>Der Wettbewerb konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The fixture cannot be taken now: %1</source>
+        <translation>Die Partie kann jetzt nicht übernommen werden: %1</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1.</source>
+        <translation>Die Partie läuft auf %1.</translation>
+    </message>
+    <message>
+        <source>The match is not %1 v %2: it does not count for %3.</source>
+        <translation>Das Match ist nicht %1 gegen %2: es zählt nicht für %3.</translation>
+    </message>
+    <message>
+        <source>The result went into %1.</source>
+        <translation>Das Ergebnis ist in %1 eingetragen.</translation>
+    </message>
+    <message>
+        <source>The result could not be kept: %1</source>
+        <translation>Das Ergebnis konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCompetitionsDialog</name>
+    <message>
+        <source>Competitions</source>
+        <translation>Wettbewerbe</translation>
+    </message>
+    <message>
+        <source>&amp;Competition:</source>
+        <translation>&amp;Wettbewerb:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Scheibe</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>Sp</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Legs for</source>
+        <translation>Legs für</translation>
+    </message>
+    <message>
+        <source>Legs against</source>
+        <translation>Legs gegen</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>180s</source>
+        <translation>180er</translation>
+    </message>
+    <message>
+        <source>High out</source>
+        <translation>Höchstes Finish</translation>
+    </message>
+    <message>
+        <source>&amp;Fixtures</source>
+        <translation>&amp;Partien</translation>
+    </message>
+    <message>
+        <source>S&amp;tandings</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket</source>
+        <translation>&amp;Turnierbaum</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Result by Hand…</source>
+        <translation>&amp;Ergebnis von Hand…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Group %1, round %2</source>
+        <translation>Gruppe %1, Runde %2</translation>
+    </message>
+    <message>
+        <source>Losers' round %1</source>
+        <translation>Verliererrunde %1</translation>
+    </message>
+    <message>
+        <source>Knockout round %1</source>
+        <translation>K.-o.-Runde %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>playing on %1</source>
+        <translation>läuft auf %1</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Neu spielen</translation>
+    </message>
+    <message>
+        <source>The fixture has a result. Why is it played again?</source>
+        <translation>Die Partie hat ein Ergebnis. Warum wird sie neu gespielt?</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -955,6 +1157,33 @@
     <message>
         <source>Enter</source>
         <translation>Eingabe</translation>
+    </message>
+</context>
+<context>
+    <name>TFixtureResultDialog</name>
+    <message>
+        <source>Result by Hand</source>
+        <translation>Ergebnis von Hand</translation>
+    </message>
+    <message>
+        <source>Legs of %1:</source>
+        <translation>Legs von %1:</translation>
+    </message>
+    <message>
+        <source>Walkover: Ben did not come</source>
+        <translation>Kampflos: Ben ist nicht gekommen</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Grund:</translation>
+    </message>
+    <message>
+        <source>Say why the result is given by hand.</source>
+        <translation>Bitte angeben, warum das Ergebnis von Hand eingetragen wird.</translation>
+    </message>
+    <message>
+        <source>A knockout match needs a winner.</source>
+        <translation>Ein K.-o.-Match braucht einen Sieger.</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1676,14 @@ Darts-Anzeigetafel</translation>
         <source>Take the darts from a camera system or a soft-tip board</source>
         <translation>Die Darts von einem Kamerasystem oder einer Soft-Tip-Scheibe übernehmen</translation>
     </message>
+    <message>
+        <source>&amp;Competitions…</source>
+        <translation>&amp;Wettbewerbe…</translation>
+    </message>
+    <message>
+        <source>Leagues and knockouts over one or several boards (F9)</source>
+        <translation>Ligen und K.-o.-Turniere auf einer oder mehreren Scheiben (F9)</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1484,6 +1721,97 @@ Darts-Anzeigetafel</translation>
     <message>
         <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
         <translation>Match-Speicher: %1 ist beschädigt; er wird beim Start des nächsten Matches beiseitegelegt, und was noch lesbar ist, wird übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewCompetitionDialog</name>
+    <message>
+        <source>New Competition</source>
+        <translation>Neuer Wettbewerb</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>League</source>
+        <translation>Liga</translation>
+    </message>
+    <message>
+        <source>League, home and away</source>
+        <translation>Liga, Hin- und Rückspiel</translation>
+    </message>
+    <message>
+        <source>Knockout</source>
+        <translation>K.-o.-System</translation>
+    </message>
+    <message>
+        <source>Knockout, double elimination</source>
+        <translation>K.-o.-System, doppeltes</translation>
+    </message>
+    <message>
+        <source>Groups, then knockout</source>
+        <translation>Gruppen, dann K.-o.-System</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>groups; going on from each:</source>
+        <translation>Gruppen; weiter kommen aus jeder:</translation>
+    </message>
+    <message>
+        <source>&amp;Groups:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>One name a line, the best first</source>
+        <translation>Ein Name je Zeile, der Beste zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>From History:</source>
+        <translation>Aus dem Verlauf:</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>Sp&amp;iel:</translation>
+    </message>
+    <message>
+        <source>no sets</source>
+        <translation>ohne Sets</translation>
+    </message>
+    <message>
+        <source>legs to win, sets to win:</source>
+        <translation>Legs zum Sieg, Sets zum Sieg:</translation>
+    </message>
+    <message>
+        <source>&amp;Legs:</source>
+        <translation>&amp;Legs:</translation>
+    </message>
+    <message>
+        <source>Give the competition a name.</source>
+        <translation>Bitte dem Wettbewerb einen Namen geben.</translation>
+    </message>
+    <message>
+        <source>A competition has 2 to 64 players.</source>
+        <translation>Ein Wettbewerb hat 2 bis 64 Spieler.</translation>
+    </message>
+    <message>
+        <source>Each player can be named once only.</source>
+        <translation>Jeder Spieler kann nur einmal genannt werden.</translation>
+    </message>
+    <message>
+        <source>Each group needs at least two players, and no more can go on from a group than it has.</source>
+        <translation>Jede Gruppe braucht mindestens zwei Spieler, und aus einer Gruppe können nicht mehr weiterkommen, als sie hat.</translation>
     </message>
 </context>
 <context>

@@ -943,6 +943,208 @@
     </message>
 </context>
 <context>
+    <name>TCompetitionLink</name>
+    <message>
+        <source>not reachable (%1)</source>
+        <translation>no accesible (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n result waiting</source>
+        <translation><numerusform>Servidor del club: %n resultado en espera</numerusform><numerusform>Servidor del club: %n resultados en espera</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n results waiting</source>
+        <translation><numerusform>Servidor del club: %n resultado en espera</numerusform><numerusform>Servidor del club: %n resultados en espera</numerusform></translation>
+    </message>
+    <message>
+        <source>Club server: connected</source>
+        <translation>Servidor del club: conectado</translation>
+    </message>
+    <message>
+        <source>Club server: %1</source>
+        <translation>Servidor del club: %1</translation>
+    </message>
+    <message>
+        <source>The competition could not be made: %1</source>
+        <translation>La competición no pudo crearse: %1</translation>
+    </message>
+    <message>
+        <source>The fixture cannot be taken now: %1</source>
+        <translation>El encuentro no puede tomarse ahora: %1</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1.</source>
+        <translation>El encuentro se juega en %1.</translation>
+    </message>
+    <message>
+        <source>The match is not %1 v %2: it does not count for %3.</source>
+        <translation>El partido no es %1 contra %2: no cuenta para %3.</translation>
+    </message>
+    <message>
+        <source>The result went into %1.</source>
+        <translation>El resultado se anotó en %1.</translation>
+    </message>
+    <message>
+        <source>The result could not be kept: %1</source>
+        <translation>El resultado no pudo guardarse: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCompetitionsDialog</name>
+    <message>
+        <source>Competitions</source>
+        <translation>Competiciones</translation>
+    </message>
+    <message>
+        <source>&amp;Competition:</source>
+        <translation>&amp;Competición:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nueva…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Ronda</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>PJ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Legs for</source>
+        <translation>Legs a favor</translation>
+    </message>
+    <message>
+        <source>Legs against</source>
+        <translation>Legs en contra</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>180s</source>
+        <translation>180s</translation>
+    </message>
+    <message>
+        <source>High out</source>
+        <translation>Mejor cierre</translation>
+    </message>
+    <message>
+        <source>&amp;Fixtures</source>
+        <translation>&amp;Encuentros</translation>
+    </message>
+    <message>
+        <source>S&amp;tandings</source>
+        <translation>C&amp;lasificación</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket</source>
+        <translation>&amp;Cuadro</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Result by Hand…</source>
+        <translation>&amp;Resultado a mano…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Group %1, round %2</source>
+        <translation>Grupo %1, ronda %2</translation>
+    </message>
+    <message>
+        <source>Losers' round %1</source>
+        <translation>Ronda de perdedores %1</translation>
+    </message>
+    <message>
+        <source>Knockout round %1</source>
+        <translation>Ronda eliminatoria %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Ronda %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>playing on %1</source>
+        <translation>en juego en %1</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Volver a jugar</translation>
+    </message>
+    <message>
+        <source>The fixture has a result. Why is it played again?</source>
+        <translation>El encuentro tiene resultado. ¿Por qué se vuelve a jugar?</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -955,6 +1157,33 @@
     <message>
         <source>Enter</source>
         <translation>Anotar</translation>
+    </message>
+</context>
+<context>
+    <name>TFixtureResultDialog</name>
+    <message>
+        <source>Result by Hand</source>
+        <translation>Resultado a mano</translation>
+    </message>
+    <message>
+        <source>Legs of %1:</source>
+        <translation>Legs de %1:</translation>
+    </message>
+    <message>
+        <source>Walkover: Ben did not come</source>
+        <translation>Incomparecencia: Ben no vino</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Motivo:</translation>
+    </message>
+    <message>
+        <source>Say why the result is given by hand.</source>
+        <translation>Indique por qué el resultado se da a mano.</translation>
+    </message>
+    <message>
+        <source>A knockout match needs a winner.</source>
+        <translation>Un partido eliminatorio necesita un ganador.</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1676,14 @@ Marcador de dardos</translation>
         <source>Take the darts from a camera system or a soft-tip board</source>
         <translation>Tomar los dardos de un sistema de cámara o de una diana soft-tip</translation>
     </message>
+    <message>
+        <source>&amp;Competitions…</source>
+        <translation>&amp;Competiciones…</translation>
+    </message>
+    <message>
+        <source>Leagues and knockouts over one or several boards (F9)</source>
+        <translation>Ligas y torneos eliminatorios en una o varias dianas (F9)</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1484,6 +1721,97 @@ Marcador de dardos</translation>
     <message>
         <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
         <translation>Almacén de partidos: %1 está dañado; se apartará al empezar el próximo partido, y lo que aún se lee se conservará.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewCompetitionDialog</name>
+    <message>
+        <source>New Competition</source>
+        <translation>Nueva competición</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>League</source>
+        <translation>Liga</translation>
+    </message>
+    <message>
+        <source>League, home and away</source>
+        <translation>Liga, ida y vuelta</translation>
+    </message>
+    <message>
+        <source>Knockout</source>
+        <translation>Eliminatoria</translation>
+    </message>
+    <message>
+        <source>Knockout, double elimination</source>
+        <translation>Eliminatoria doble</translation>
+    </message>
+    <message>
+        <source>Groups, then knockout</source>
+        <translation>Grupos, luego eliminatoria</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>groups; going on from each:</source>
+        <translation>grupos; pasan de cada uno:</translation>
+    </message>
+    <message>
+        <source>&amp;Groups:</source>
+        <translation>&amp;Grupos:</translation>
+    </message>
+    <message>
+        <source>One name a line, the best first</source>
+        <translation>Un nombre por línea, el mejor primero</translation>
+    </message>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>&amp;Jugadores:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>From History:</source>
+        <translation>Del historial:</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>Jueg&amp;o:</translation>
+    </message>
+    <message>
+        <source>no sets</source>
+        <translation>sin sets</translation>
+    </message>
+    <message>
+        <source>legs to win, sets to win:</source>
+        <translation>legs para ganar, sets para ganar:</translation>
+    </message>
+    <message>
+        <source>&amp;Legs:</source>
+        <translation>&amp;Legs:</translation>
+    </message>
+    <message>
+        <source>Give the competition a name.</source>
+        <translation>Dé un nombre a la competición.</translation>
+    </message>
+    <message>
+        <source>A competition has 2 to 64 players.</source>
+        <translation>Una competición tiene de 2 a 64 jugadores.</translation>
+    </message>
+    <message>
+        <source>Each player can be named once only.</source>
+        <translation>Cada jugador solo puede nombrarse una vez.</translation>
+    </message>
+    <message>
+        <source>Each group needs at least two players, and no more can go on from a group than it has.</source>
+        <translation>Cada grupo necesita al menos dos jugadores, y de un grupo no pueden pasar más de los que tiene.</translation>
     </message>
 </context>
 <context>

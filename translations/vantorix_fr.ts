@@ -943,6 +943,208 @@
     </message>
 </context>
 <context>
+    <name>TCompetitionLink</name>
+    <message>
+        <source>not reachable (%1)</source>
+        <translation>injoignable (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n result waiting</source>
+        <translation><numerusform>Serveur du club : %n résultat en attente</numerusform><numerusform>Serveur du club : %n résultats en attente</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n results waiting</source>
+        <translation><numerusform>Serveur du club : %n résultat en attente</numerusform><numerusform>Serveur du club : %n résultats en attente</numerusform></translation>
+    </message>
+    <message>
+        <source>Club server: connected</source>
+        <translation>Serveur du club : connecté</translation>
+    </message>
+    <message>
+        <source>Club server: %1</source>
+        <translation>Serveur du club : %1</translation>
+    </message>
+    <message>
+        <source>The competition could not be made: %1</source>
+        <translation>La compétition n'a pas pu être créée : %1</translation>
+    </message>
+    <message>
+        <source>The fixture cannot be taken now: %1</source>
+        <translation>La rencontre ne peut pas être prise maintenant : %1</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1.</source>
+        <translation>La rencontre se joue sur %1.</translation>
+    </message>
+    <message>
+        <source>The match is not %1 v %2: it does not count for %3.</source>
+        <translation>Le match n'est pas %1 contre %2 : il ne compte pas pour %3.</translation>
+    </message>
+    <message>
+        <source>The result went into %1.</source>
+        <translation>Le résultat est inscrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The result could not be kept: %1</source>
+        <translation>Le résultat n'a pas pu être conservé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCompetitionsDialog</name>
+    <message>
+        <source>Competitions</source>
+        <translation>Compétitions</translation>
+    </message>
+    <message>
+        <source>&amp;Competition:</source>
+        <translation>&amp;Compétition :</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouvelle…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Extérieur</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Legs for</source>
+        <translation>Manches pour</translation>
+    </message>
+    <message>
+        <source>Legs against</source>
+        <translation>Manches contre</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>180s</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>High out</source>
+        <translation>Meilleur finish</translation>
+    </message>
+    <message>
+        <source>&amp;Fixtures</source>
+        <translation>&amp;Rencontres</translation>
+    </message>
+    <message>
+        <source>S&amp;tandings</source>
+        <translation>C&amp;lassement</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket</source>
+        <translation>&amp;Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Result by Hand…</source>
+        <translation>Résultat à la &amp;main…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Group %1, round %2</source>
+        <translation>Groupe %1, tour %2</translation>
+    </message>
+    <message>
+        <source>Losers' round %1</source>
+        <translation>Tour des perdants %1</translation>
+    </message>
+    <message>
+        <source>Knockout round %1</source>
+        <translation>Tour à élimination %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Tour %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>playing on %1</source>
+        <translation>en jeu sur %1</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>The fixture has a result. Why is it played again?</source>
+        <translation>La rencontre a un résultat. Pourquoi la rejouer ?</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -955,6 +1157,33 @@
     <message>
         <source>Enter</source>
         <translation>Valider</translation>
+    </message>
+</context>
+<context>
+    <name>TFixtureResultDialog</name>
+    <message>
+        <source>Result by Hand</source>
+        <translation>Résultat à la main</translation>
+    </message>
+    <message>
+        <source>Legs of %1:</source>
+        <translation>Manches de %1 :</translation>
+    </message>
+    <message>
+        <source>Walkover: Ben did not come</source>
+        <translation>Forfait : Ben n'est pas venu</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Motif :</translation>
+    </message>
+    <message>
+        <source>Say why the result is given by hand.</source>
+        <translation>Indiquez pourquoi le résultat est saisi à la main.</translation>
+    </message>
+    <message>
+        <source>A knockout match needs a winner.</source>
+        <translation>Un match à élimination doit avoir un vainqueur.</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1676,14 @@ Tableau de score de fléchettes</translation>
         <source>Take the darts from a camera system or a soft-tip board</source>
         <translation>Prendre les fléchettes d'un système caméra ou d'une cible soft-tip</translation>
     </message>
+    <message>
+        <source>&amp;Competitions…</source>
+        <translation>&amp;Compétitions…</translation>
+    </message>
+    <message>
+        <source>Leagues and knockouts over one or several boards (F9)</source>
+        <translation>Ligues et tournois à élimination sur une ou plusieurs cibles (F9)</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1484,6 +1721,97 @@ Tableau de score de fléchettes</translation>
     <message>
         <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
         <translation>Stockage des matchs : %1 est endommagé ; il sera mis de côté au début du prochain match, et ce qui se lit encore sera repris.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewCompetitionDialog</name>
+    <message>
+        <source>New Competition</source>
+        <translation>Nouvelle compétition</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>League</source>
+        <translation>Ligue</translation>
+    </message>
+    <message>
+        <source>League, home and away</source>
+        <translation>Ligue, aller et retour</translation>
+    </message>
+    <message>
+        <source>Knockout</source>
+        <translation>Élimination directe</translation>
+    </message>
+    <message>
+        <source>Knockout, double elimination</source>
+        <translation>Double élimination</translation>
+    </message>
+    <message>
+        <source>Groups, then knockout</source>
+        <translation>Groupes, puis élimination</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>groups; going on from each:</source>
+        <translation>groupes ; qualifiés par groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Groups:</source>
+        <translation>&amp;Groupes :</translation>
+    </message>
+    <message>
+        <source>One name a line, the best first</source>
+        <translation>Un nom par ligne, le meilleur d'abord</translation>
+    </message>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>&amp;Joueurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>From History:</source>
+        <translation>De l'historique :</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>Je&amp;u :</translation>
+    </message>
+    <message>
+        <source>no sets</source>
+        <translation>sans sets</translation>
+    </message>
+    <message>
+        <source>legs to win, sets to win:</source>
+        <translation>manches pour gagner, sets pour gagner :</translation>
+    </message>
+    <message>
+        <source>&amp;Legs:</source>
+        <translation>&amp;Manches :</translation>
+    </message>
+    <message>
+        <source>Give the competition a name.</source>
+        <translation>Donnez un nom à la compétition.</translation>
+    </message>
+    <message>
+        <source>A competition has 2 to 64 players.</source>
+        <translation>Une compétition a de 2 à 64 joueurs.</translation>
+    </message>
+    <message>
+        <source>Each player can be named once only.</source>
+        <translation>Chaque joueur ne peut être nommé qu'une fois.</translation>
+    </message>
+    <message>
+        <source>Each group needs at least two players, and no more can go on from a group than it has.</source>
+        <translation>Chaque groupe doit avoir au moins deux joueurs, et il ne peut s'en qualifier plus qu'il n'en a.</translation>
     </message>
 </context>
 <context>

@@ -943,6 +943,208 @@
     </message>
 </context>
 <context>
+    <name>TCompetitionLink</name>
+    <message>
+        <source>not reachable (%1)</source>
+        <translation>niet bereikbaar (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n result waiting</source>
+        <translation><numerusform>Clubserver: %n uitslag wacht</numerusform><numerusform>Clubserver: %n uitslagen wachten</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Club server: %n results waiting</source>
+        <translation><numerusform>Clubserver: %n uitslag wacht</numerusform><numerusform>Clubserver: %n uitslagen wachten</numerusform></translation>
+    </message>
+    <message>
+        <source>Club server: connected</source>
+        <translation>Clubserver: verbonden</translation>
+    </message>
+    <message>
+        <source>Club server: %1</source>
+        <translation>Clubserver: %1</translation>
+    </message>
+    <message>
+        <source>The competition could not be made: %1</source>
+        <translation>De competitie kon niet worden aangemaakt: %1</translation>
+    </message>
+    <message>
+        <source>The fixture cannot be taken now: %1</source>
+        <translation>De wedstrijd kan nu niet worden genomen: %1</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1.</source>
+        <translation>De wedstrijd wordt gespeeld op %1.</translation>
+    </message>
+    <message>
+        <source>The match is not %1 v %2: it does not count for %3.</source>
+        <translation>De wedstrijd is niet %1 tegen %2: hij telt niet voor %3.</translation>
+    </message>
+    <message>
+        <source>The result went into %1.</source>
+        <translation>De uitslag is opgenomen in %1.</translation>
+    </message>
+    <message>
+        <source>The result could not be kept: %1</source>
+        <translation>De uitslag kon niet worden bewaard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCompetitionsDialog</name>
+    <message>
+        <source>Competitions</source>
+        <translation>Competities</translation>
+    </message>
+    <message>
+        <source>&amp;Competition:</source>
+        <translation>&amp;Competitie:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nieuw…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Ronde</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Volgorde</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>GL</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Legs for</source>
+        <translation>Legs voor</translation>
+    </message>
+    <message>
+        <source>Legs against</source>
+        <translation>Legs tegen</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>180s</source>
+        <translation>180's</translation>
+    </message>
+    <message>
+        <source>High out</source>
+        <translation>Hoogste uitgooi</translation>
+    </message>
+    <message>
+        <source>&amp;Fixtures</source>
+        <translation>&amp;Wedstrijden</translation>
+    </message>
+    <message>
+        <source>S&amp;tandings</source>
+        <translation>S&amp;tand</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket</source>
+        <translation>&amp;Schema</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pelen</translation>
+    </message>
+    <message>
+        <source>&amp;Result by Hand…</source>
+        <translation>&amp;Uitslag met de hand…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Group %1, round %2</source>
+        <translation>Groep %1, ronde %2</translation>
+    </message>
+    <message>
+        <source>Losers' round %1</source>
+        <translation>Verliezersronde %1</translation>
+    </message>
+    <message>
+        <source>Knockout round %1</source>
+        <translation>Knock-outronde %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Ronde %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>playing on %1</source>
+        <translation>speelt op %1</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Opnieuw spelen</translation>
+    </message>
+    <message>
+        <source>The fixture has a result. Why is it played again?</source>
+        <translation>De wedstrijd heeft een uitslag. Waarom wordt hij opnieuw gespeeld?</translation>
+    </message>
+</context>
+<context>
     <name>TDartPad</name>
     <message>
         <source>Miss</source>
@@ -955,6 +1157,33 @@
     <message>
         <source>Enter</source>
         <translation>Invoeren</translation>
+    </message>
+</context>
+<context>
+    <name>TFixtureResultDialog</name>
+    <message>
+        <source>Result by Hand</source>
+        <translation>Uitslag met de hand</translation>
+    </message>
+    <message>
+        <source>Legs of %1:</source>
+        <translation>Legs van %1:</translation>
+    </message>
+    <message>
+        <source>Walkover: Ben did not come</source>
+        <translation>Walk-over: Ben kwam niet</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Reden:</translation>
+    </message>
+    <message>
+        <source>Say why the result is given by hand.</source>
+        <translation>Geef aan waarom de uitslag met de hand wordt ingevoerd.</translation>
+    </message>
+    <message>
+        <source>A knockout match needs a winner.</source>
+        <translation>Een knock-outwedstrijd heeft een winnaar nodig.</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1676,14 @@ Dartsscorebord</translation>
         <source>Take the darts from a camera system or a soft-tip board</source>
         <translation>De darts overnemen van een camerasysteem of een soft-tip-bord</translation>
     </message>
+    <message>
+        <source>&amp;Competitions…</source>
+        <translation>&amp;Competities…</translation>
+    </message>
+    <message>
+        <source>Leagues and knockouts over one or several boards (F9)</source>
+        <translation>Competities en knock-outtoernooien op een of meer borden (F9)</translation>
+    </message>
 </context>
 <context>
     <name>TMainPages</name>
@@ -1484,6 +1721,97 @@ Dartsscorebord</translation>
     <message>
         <source>Match store: %1 is damaged; it is set aside, with what still reads carried over, when the next match starts.</source>
         <translation>Wedstrijdopslag: %1 is beschadigd; hij wordt bij het begin van de volgende wedstrijd opzijgezet, en wat nog leesbaar is wordt overgenomen.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewCompetitionDialog</name>
+    <message>
+        <source>New Competition</source>
+        <translation>Nieuwe competitie</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>League</source>
+        <translation>Competitie</translation>
+    </message>
+    <message>
+        <source>League, home and away</source>
+        <translation>Competitie, thuis en uit</translation>
+    </message>
+    <message>
+        <source>Knockout</source>
+        <translation>Knock-out</translation>
+    </message>
+    <message>
+        <source>Knockout, double elimination</source>
+        <translation>Knock-out, dubbele eliminatie</translation>
+    </message>
+    <message>
+        <source>Groups, then knockout</source>
+        <translation>Groepen, dan knock-out</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>groups; going on from each:</source>
+        <translation>groepen; door uit elke:</translation>
+    </message>
+    <message>
+        <source>&amp;Groups:</source>
+        <translation>&amp;Groepen:</translation>
+    </message>
+    <message>
+        <source>One name a line, the best first</source>
+        <translation>Eén naam per regel, de beste eerst</translation>
+    </message>
+    <message>
+        <source>&amp;Players:</source>
+        <translation>S&amp;pelers:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>From History:</source>
+        <translation>Uit de geschiedenis:</translation>
+    </message>
+    <message>
+        <source>Ga&amp;me:</source>
+        <translation>Spe&amp;l:</translation>
+    </message>
+    <message>
+        <source>no sets</source>
+        <translation>geen sets</translation>
+    </message>
+    <message>
+        <source>legs to win, sets to win:</source>
+        <translation>legs om te winnen, sets om te winnen:</translation>
+    </message>
+    <message>
+        <source>&amp;Legs:</source>
+        <translation>&amp;Legs:</translation>
+    </message>
+    <message>
+        <source>Give the competition a name.</source>
+        <translation>Geef de competitie een naam.</translation>
+    </message>
+    <message>
+        <source>A competition has 2 to 64 players.</source>
+        <translation>Een competitie heeft 2 tot 64 spelers.</translation>
+    </message>
+    <message>
+        <source>Each player can be named once only.</source>
+        <translation>Elke speler kan maar één keer worden genoemd.</translation>
+    </message>
+    <message>
+        <source>Each group needs at least two players, and no more can go on from a group than it has.</source>
+        <translation>Elke groep heeft minstens twee spelers nodig, en er kunnen niet meer spelers uit een groep door dan hij heeft.</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ QSqlDatabase TestCompetitionStore::Open(const QString& name)
         return QSqlDatabase::database(name, false);
     }
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    database.setDatabaseName(m_Folder.filePath(QStringLiteral("vantorix/matches.sqlite")));
+    database.setDatabaseName(m_Folder.filePath(QStringLiteral("vantorix/competitions.sqlite")));
     [&] { QVERIFY(database.open()); }();
     return database;
 }
@@ -91,7 +91,7 @@ void TestCompetitionStore::init()
                                   " competition_claims"));
         QSqlDatabase::database(QStringLiteral("clear"), false).close();
     } else {
-        QFile::remove(m_Folder.filePath(QStringLiteral("vantorix/matches.sqlite")));
+        QFile::remove(m_Folder.filePath(QStringLiteral("vantorix/competitions.sqlite")));
     }
 }
 

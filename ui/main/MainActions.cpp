@@ -104,6 +104,9 @@ TMainActions::TMainActions(QWidget& window) : m_Window(window)
     ActionExport = NewAction("ActionExport", tr("Export match as CSV\u2026"),
                              tr("Export the match in play as CSV"));
     ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    ActionCompetitions = NewAction("ActionCompetitions", tr("&Competitions\u2026"),
+                                   tr("Leagues and knockouts over one or several boards (F9)"));
+    ActionCompetitions->setShortcut(QKeySequence(Qt::Key_F9));
 
     // For the room: the board on a screen that faces the players, and the caller's voice.
     ActionBoard = NewAction("ActionBoard", tr("&Board"), tr("Board for the room (Ctrl+B)"));
@@ -277,7 +280,7 @@ void TMainActions::CreateToolBar(QMainWindow& window)
     ToolBar->addAction(ActionStats);
     // History, with the export in its drop-down: a match is exported from the history too.
     AddDropDownButton(*ToolBar, "ToolButtonHistory", ActionHistory, "PopupMenuHistory",
-                      {ActionExport});
+                      {ActionExport, ActionCompetitions});
     // The board, with the caller in its drop-down: both are for the room.
     AddDropDownButton(
         *ToolBar, "ToolButtonRoom", ActionBoard, "PopupMenuRoom",

@@ -66,6 +66,8 @@ public:
     QAction* ActionStats = nullptr;
     QAction* ActionHistory = nullptr;
     QAction* ActionExport = nullptr;
+    // Leagues and knockouts (F9), in History's drop-down.
+    QAction* ActionCompetitions = nullptr;
     QAction* ActionCaller = nullptr;
     QAction* ActionBoard = nullptr;
     // The room on the local network: its switch, and the window of its QR codes while on.

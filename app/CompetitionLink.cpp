@@ -1,0 +1,301 @@
+#include "app/CompetitionLink.h"
+
+#include "app/StatusLine.h"
+#include "session/MatchSession.h"
+#include "store/CompetitionTable.h"
+#include "store/MatchKeeper.h"
+#include "ui/competitions/CompetitionsDialog.h"
+#include "ui/competitions/NewCompetitionDialog.h"
+#include "ui/main/MainActions.h"
+#include "ui/main/UnitMain.h"
+#include "ui/newgame/UnitGameDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
+#include <QSysInfo>
+
+TCompetitionLink::TCompetitionLink(TFormVTX& main, TNewGameDialog& newGame, TMatchSession& session,
+                                   TMatchKeeper& keeper, QString localPath)
+    : m_Main(main), m_NewGame(newGame), m_Session(session), m_Keeper(keeper),
+      m_Service(std::move(localPath))
+{
+    connect(main.Actions().ActionCompetitions, &QAction::triggered, this,
+            &TCompetitionLink::OpenDialog);
+    connect(&m_Service, &TCompetitionService::Changed, this, &TCompetitionLink::Refresh);
+    connect(&session, &TMatchSession::MatchStarted, this,
+            [this](const QString&, const TGameParams& params) { OnMatchStarted(params); });
+    connect(&session, &TMatchSession::OperationApplied, this,
+            &TCompetitionLink::OnOperationApplied);
+}
+
+TCompetitionLink::~TCompetitionLink() = default;
+
+void TCompetitionLink::Apply(const TSettings& settings)
+{
+    m_ClubUsed = settings.ClubDatabase.has_value() || settings.ClubBoard.has_value();
+    m_Club = settings.ClubDatabase.value_or(QString()).trimmed();
+    m_Board = settings.ClubBoard.value_or(QString()).simplified();
+    if (!m_Club.isEmpty()) {
+        m_Main.WhenBuilt([this] { Start(); });
+    }
+}
+
+void TCompetitionLink::Take(TSettings& settings) const
+{
+    if (m_ClubUsed) {
+        settings.ClubDatabase = m_Club;
+        settings.ClubBoard = m_Board;
+    }
+}
+
+void TCompetitionLink::Start()
+{
+    if (!m_Service.Started()) {
+        // A board's name among the club's: its own setting, else the computer's.
+        m_Service.Start(m_Club, m_Board.isEmpty() ? QSysInfo::machineHostName() : m_Board);
+    }
+}
+
+QString TCompetitionLink::Status() const
+{
+    return m_Status != nullptr && !m_Status->isHidden() ? m_Status->text() : QString();
+}
+
+void TCompetitionLink::Refresh()
+{
+    const TCompetitionSnapshot& known = m_Service.Known();
+    QString status;
+    if (known.Club) {
+        const QString away = tr("not reachable (%1)").arg(known.Problem);
+        if (known.Waiting > 0) {
+            status = known.Waiting == 1
+                         ? tr("Club server: %n result waiting", nullptr, known.Waiting)
+                         : tr("Club server: %n results waiting", nullptr, known.Waiting);
+            if (!known.Connected) {
+                status += QStringLiteral(" \u00B7 ") + away;
+            }
+        } else {
+            status =
+                known.Connected ? tr("Club server: connected") : tr("Club server: %1").arg(away);
+        }
+    }
+    if (m_Status == nullptr && !status.isEmpty()) {
+        m_Status = new QLabel(&m_Main);
+        m_Status->setObjectName(QStringLiteral("LabelClubStatus"));
+        m_Main.statusBar()->addWidget(m_Status, 1);
+    }
+    if (m_Status != nullptr) {
+        m_Status->setText(status);
+        m_Status->setVisible(!status.isEmpty());
+        FitStatusBar(*m_Main.statusBar());
+    }
+    if (m_Dialog != nullptr) {
+        m_Dialog->Show(known, m_Service.Board());
+        m_Dialog->SetStatus(known.Club ? status : QString());
+    }
+}
+
+void TCompetitionLink::OpenDialog()
+{
+    // Not over New Game or another question: Play would start New Game inside it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    Start();
+    if (m_Dialog == nullptr) {
+        m_Dialog = new TCompetitionsDialog(&m_Main);
+        m_Dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_Dialog, &TCompetitionsDialog::NewAsked, this, [this] {
+            const QStringList known =
+                m_Keeper.Store() != nullptr ? m_Keeper.Store()->PlayerNames() : QStringList();
+            TNewCompetitionDialog create(known, m_Dialog);
+            if (create.exec() != QDialog::Accepted) {
+                return;
+            }
+            const TCompetitionRecord record = create.Record();
+            m_Service.Create(record, [this, id = record.Id](const QString& problem) {
+                if (!problem.isEmpty()) {
+                    m_Main.ShowNotice(tr("The competition could not be made: %1").arg(problem));
+                } else if (m_Dialog != nullptr) {
+                    m_Dialog->SelectCompetition(id);
+                }
+            });
+        });
+        connect(m_Dialog, &TCompetitionsDialog::PlayAsked, this, &TCompetitionLink::Play);
+        connect(m_Dialog, &TCompetitionsDialog::ResultGiven, this, &TCompetitionLink::GiveResult);
+    }
+    Refresh();
+    m_Dialog->show();
+    m_Dialog->raise();
+    m_Dialog->activateWindow();
+}
+
+void TCompetitionLink::Play(const QString& competition, int32_t fixture, const QString& reason)
+{
+    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionRecord* record = known.Find(competition);
+    if (record == nullptr) {
+        return;
+    }
+    const auto results = known.Results.find(competition);
+    const CCompetition played = CompetitionOf(
+        *record, results != known.Results.end() ? results->second : std::vector<TStoredResult>{});
+    if (fixture < 0 || fixture >= static_cast<int32_t>(played.Fixtures().size())) {
+        return;
+    }
+    const TCompetitionFixture& row = played.Fixtures()[static_cast<size_t>(fixture)];
+    TPlaying playing{competition, fixture, NewMatchKey(), row.Home, row.Away, reason, -1};
+    m_Service.Claim(competition, fixture, playing.MatchKey,
+                    [this, playing](const TFixtureClaim& claim, const QString& problem) {
+                        if (claim.Board.isEmpty()) {
+                            m_Main.ShowNotice(
+                                tr("The fixture cannot be taken now: %1").arg(problem));
+                        } else if (claim.Board != m_Service.Board()) {
+                            m_Main.ShowNotice(tr("The fixture is playing on %1.").arg(claim.Board));
+                        } else {
+                            StartFixture(playing);
+                        }
+                    });
+}
+
+void TCompetitionLink::StartFixture(const TPlaying& fixture)
+{
+    const TCompetitionRecord* record = m_Service.Known().Find(fixture.Competition);
+    if (record == nullptr) {
+        return;
+    }
+    TNewGameChoices choices = m_NewGame.Choices();
+    for (int index = 0; index < TNewGameDialog::kGameCount; ++index) {
+        if (TNewGameDialog::GameTitleOf(index) == record->Game) {
+            choices.GameType = index;
+        }
+    }
+    choices.TwoPlayers = true;
+    choices.Players = 2;
+    choices.Pairs = false;
+    choices.StartScores.clear();
+    choices.ComputerAverages.clear();
+    choices.Player1Name = record->Players.value(fixture.Home);
+    choices.Player2Name = record->Players.value(fixture.Away);
+    choices.Player1Starts = true;
+    choices.Starter = -1;
+    choices.LegsToWin = record->LegsToWin;
+    choices.SetsToWin = record->SetsToWin;
+    m_NewGame.SetChoices(choices);
+    m_Starting = fixture;
+    if (m_Dialog != nullptr) {
+        m_Dialog->hide();
+    }
+    m_Main.Actions().ActionNew->trigger();
+    if (m_Starting) {
+        // New Game was cancelled: the fixture is free for any board again.
+        m_Service.Release(fixture.Competition, fixture.Fixture);
+        m_Starting.reset();
+        OpenDialog();
+    }
+}
+
+void TCompetitionLink::OnMatchStarted(const TGameParams& params)
+{
+    if (!m_Playing.Competition.isEmpty() && m_Playing.HomeSide >= 0) {
+        // Another match instead of the fixture's: it is free for any board again.
+        m_Service.Release(m_Playing.Competition, m_Playing.Fixture);
+    }
+    m_Playing = {};
+    if (!m_Starting) {
+        return;
+    }
+    TPlaying fixture = *m_Starting;
+    m_Starting.reset();
+    const TCompetitionRecord* record = m_Service.Known().Find(fixture.Competition);
+    const QString first = QString::fromStdString(SideName(params, 0));
+    const QString second = QString::fromStdString(SideName(params, 1));
+    if (record == nullptr || params.PlayerCount != 2) {
+        m_Service.Release(fixture.Competition, fixture.Fixture);
+        return;
+    }
+    // The operator may have swapped the names; a match of other players is not the fixture's.
+    const QString home = record->Players.value(fixture.Home);
+    const QString away = record->Players.value(fixture.Away);
+    fixture.HomeSide = first == home && second == away   ? 0
+                       : first == away && second == home ? 1
+                                                         : -1;
+    if (fixture.HomeSide < 0) {
+        m_Service.Release(fixture.Competition, fixture.Fixture);
+        m_Main.ShowNotice(tr("The match is not %1 v %2: it does not count for %3.")
+                              .arg(home, away, record->Name));
+        return;
+    }
+    m_Playing = fixture;
+}
+
+void TCompetitionLink::OnOperationApplied()
+{
+    if (m_Playing.HomeSide < 0) {
+        return;
+    }
+    const CMatch& match = m_Session.Match();
+    const int32_t winner = match.MatchWinner();
+    if (winner < 0) {
+        return;
+    }
+    const TGameParams& params = match.Params();
+    const auto won = [&](int32_t side) {
+        return params.SetsToWin > 0 ? match.SetsWon(side) : match.LegsWon(side);
+    };
+    const auto figures = [&](int32_t side) {
+        const TPlayerStats stats = match.SideFigures(side);
+        return TSideFigures{stats.PointsScored, stats.DartsThrown, stats.Count180,
+                            stats.HighestOutShot};
+    };
+    const int32_t home = m_Playing.HomeSide;
+    const int32_t away = 1 - home;
+    TStoredResult result;
+    result.MatchKey = m_Playing.MatchKey;
+    result.Competition = m_Playing.Competition;
+    result.Result = {m_Playing.Fixture, m_Playing.Home, m_Playing.Away, won(home), won(away)};
+    result.Board = m_Service.Board();
+    result.Reason = m_Playing.Reason;
+    result.Home = figures(home);
+    result.Away = figures(away);
+    const QString name = [&] {
+        const TCompetitionRecord* record = m_Service.Known().Find(m_Playing.Competition);
+        return record != nullptr ? record->Name : QString();
+    }();
+    m_Playing = {};
+    QString problem;
+    if (m_Service.Report(result, problem)) {
+        m_Main.ShowNotice(tr("The result went into %1.").arg(name));
+    } else {
+        m_Main.ShowNotice(tr("The result could not be kept: %1").arg(problem));
+    }
+}
+
+void TCompetitionLink::GiveResult(const QString& competition, int32_t fixture, int32_t homeLegs,
+                                  int32_t awayLegs, const QString& reason)
+{
+    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionRecord* record = known.Find(competition);
+    if (record == nullptr) {
+        return;
+    }
+    const auto results = known.Results.find(competition);
+    const CCompetition played = CompetitionOf(
+        *record, results != known.Results.end() ? results->second : std::vector<TStoredResult>{});
+    if (fixture < 0 || fixture >= static_cast<int32_t>(played.Fixtures().size())) {
+        return;
+    }
+    const TCompetitionFixture& row = played.Fixtures()[static_cast<size_t>(fixture)];
+    TStoredResult result;
+    result.MatchKey = NewMatchKey();
+    result.Competition = competition;
+    result.Result = {fixture, row.Home, row.Away, homeLegs, awayLegs};
+    result.Board = m_Service.Board();
+    result.Reason = reason;
+    QString problem;
+    if (!m_Service.Report(result, problem)) {
+        m_Main.ShowNotice(tr("The result could not be kept: %1").arg(problem));
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+// Competitions as the program wires them: "Competitions" (F9) shows them; Play takes the
+// fixture for this board (on the club's server no other board can then start it) and opens New
+// Game filled in; the match started for it enters its result by itself once it is won. With a
+// club's server set (Club/Database) the status bar says how it stands and how many results
+// wait for it. Nothing of it runs until it is used or a club's server is set.
+
+#include "app/SettingsFile.h"
+#include "store/CompetitionService.h"
+#include "ui/competitions/CompetitionsDialog.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QLabel;
+
+class TFormVTX;
+class TMatchKeeper;
+class TMatchSession;
+class TNewGameDialog;
+struct TGameParams;
+
+class TCompetitionLink final : public QObject
+{
+    Q_OBJECT
+
+public:
+    TCompetitionLink(TFormVTX& main, TNewGameDialog& newGame, TMatchSession& session,
+                     TMatchKeeper& keeper, QString localPath);
+    ~TCompetitionLink() override;
+
+    // Takes Club/Database and Club/Board; with a club's server set it is reached once the
+    // window's contents are made.
+    void Apply(const TSettings& settings);
+    void Take(TSettings& settings) const;
+
+    TCompetitionService& Service() { return m_Service; }
+    TCompetitionsDialog* Dialog() const { return m_Dialog; }
+    QString Status() const;
+    // The fixture the match in play is for: its competition's id, empty when none.
+    const QString& PlayingCompetition() const { return m_Playing.Competition; }
+
+    // Play: takes the fixture and, once this board has it, opens New Game filled in.
+    void Play(const QString& competition, int32_t fixture, const QString& reason);
+    // A result by hand (a walkover), with the reason kept.
+    void GiveResult(const QString& competition, int32_t fixture, int32_t homeLegs, int32_t awayLegs,
+                    const QString& reason);
+
+private:
+    struct TPlaying
+    {
+        QString Competition;
+        int32_t Fixture = -1;
+        QString MatchKey;
+        int32_t Home = -1;
+        int32_t Away = -1;
+        QString Reason;
+        // The match's side of the fixture's home player (the other is away's); -1 until its
+        // match is started.
+        int32_t HomeSide = -1;
+    };
+
+    void Start();
+    void OpenDialog();
+    void Refresh();
+    void StartFixture(const TPlaying& fixture);
+    void OnMatchStarted(const TGameParams& params);
+    void OnOperationApplied();
+
+    TFormVTX& m_Main;
+    TNewGameDialog& m_NewGame;
+    TMatchSession& m_Session;
+    TMatchKeeper& m_Keeper;
+    TCompetitionService m_Service;
+    QString m_Club;
+    QString m_Board;
+    bool m_ClubUsed = false;
+    TPlaying m_Playing;
+    // The fixture New Game was opened for, until a match starts or it is cancelled.
+    std::optional<TPlaying> m_Starting;
+    QPointer<TCompetitionsDialog> m_Dialog;
+    QPointer<QLabel> m_Status;
+};
