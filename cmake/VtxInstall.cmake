@@ -74,8 +74,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The caller speaks through the speech engine's plugin; without it the program stays silent.
 # flite (English) and espeak-ng (the other languages) speak through the voice program itself;
 # Qt's plugins serve other engines.
-# Qt's translations put Qt's own buttons (Yes, No, Close) in the program's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
+# Qt's translations put Qt's own buttons (Yes, No, Close) in the program's language. A club's
+# boards reach its PostgreSQL server through Qt's driver, also a plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pulseaudio | pipewire-pulse, qt6-translations-l10n, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # Files under /etc are the user's to edit: dpkg keeps their changes on upgrade.

@@ -38,6 +38,8 @@ for engine in libflite1 libespeak-ng1; do
 done
 dpkg-deb -f "$deb" Recommends | grep -q pulseaudio ||
     { echo "FAIL: no sound server is recommended"; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q libqt6sql6-psql ||
+    { echo "FAIL: the club server's driver is not recommended"; exit 1; }
 # Qt's own buttons (Yes, No, Close) in the program's language.
 dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n ||
     { echo "FAIL: Qt's translations are not recommended"; exit 1; }
