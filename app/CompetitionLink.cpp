@@ -132,7 +132,8 @@ void TCompetitionLink::OpenDialog()
     m_Dialog->activateWindow();
 }
 
-void TCompetitionLink::Play(const QString& competition, int32_t fixture, const QString& reason)
+void TCompetitionLink::Play(const QString& competition, int32_t fixture, const QString& reason,
+                            bool takeOver)
 {
     const TCompetitionSnapshot& known = m_Service.Known();
     const TCompetitionRecord* record = known.Find(competition);
@@ -147,7 +148,7 @@ void TCompetitionLink::Play(const QString& competition, int32_t fixture, const Q
     }
     const TCompetitionFixture& row = played.Fixtures()[static_cast<size_t>(fixture)];
     TPlaying playing{competition, fixture, NewMatchKey(), row.Home, row.Away, reason, -1};
-    m_Service.Claim(competition, fixture, playing.MatchKey,
+    m_Service.Claim(competition, fixture, playing.MatchKey, takeOver,
                     [this, playing](const TFixtureClaim& claim, const QString& problem) {
                         if (claim.Board.isEmpty()) {
                             m_Main.ShowNotice(

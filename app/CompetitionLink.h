@@ -43,7 +43,8 @@ public:
     const QString& PlayingCompetition() const { return m_Playing.Competition; }
 
     // Play: takes the fixture and, once this board has it, opens New Game filled in.
-    void Play(const QString& competition, int32_t fixture, const QString& reason);
+    void Play(const QString& competition, int32_t fixture, const QString& reason,
+              bool takeOver = false);
     // A result by hand (a walkover), with the reason kept.
     void GiveResult(const QString& competition, int32_t fixture, int32_t homeLegs, int32_t awayLegs,
                     const QString& reason);

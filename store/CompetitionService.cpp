@@ -77,13 +77,13 @@ void TCompetitionService::Create(const TCompetitionRecord& record,
 }
 
 void TCompetitionService::Claim(const QString& competition, int32_t fixture,
-                                const QString& matchKey,
+                                const QString& matchKey, bool takeOver,
                                 std::function<void(TFixtureClaim, QString)> done)
 {
     QPointer<TCompetitionService> self(this);
     TCompetitionWorker* worker = m_Worker;
-    OnKeeper([worker, competition, fixture, matchKey, self, done] {
-        worker->Claim(competition, fixture, matchKey,
+    OnKeeper([worker, competition, fixture, matchKey, takeOver, self, done] {
+        worker->Claim(competition, fixture, matchKey, takeOver,
                       [self, done](const TFixtureClaim& claim, const QString& problem) {
                           QMetaObject::invokeMethod(
                               self, [done, claim, problem] { done(claim, problem); });

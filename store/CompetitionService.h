@@ -31,7 +31,7 @@ public:
     const QString& Board() const { return m_Board; }
 
     void Create(const TCompetitionRecord& record, std::function<void(QString)> done);
-    void Claim(const QString& competition, int32_t fixture, const QString& matchKey,
+    void Claim(const QString& competition, int32_t fixture, const QString& matchKey, bool takeOver,
                std::function<void(TFixtureClaim, QString)> done);
     void Release(const QString& competition, int32_t fixture);
     // False, with the reason, when not even the local store takes it.

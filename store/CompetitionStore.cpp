@@ -257,12 +257,18 @@ std::vector<TFixtureClaim> CCompetitionStore::Claims(const QString& competition)
 }
 
 std::optional<TFixtureClaim> CCompetitionStore::Claim(const QString& competition, int32_t fixture,
-                                                      const QString& board, const QString& matchKey)
+                                                      const QString& board, const QString& matchKey,
+                                                      bool takeOver)
 {
     QSqlQuery insert(m_Database);
-    // The first board's claim stands; a second one adds nothing and reads whose it is.
+    // The first board's claim stands; a second one adds nothing and reads whose it is, unless
+    // it takes the fixture over.
     insert.prepare(QStringLiteral("INSERT INTO competition_claims VALUES(?, ?, ?, ?, ?)"
-                                  " ON CONFLICT (competition, fixture) DO NOTHING"));
+                                  " ON CONFLICT (competition, fixture) DO %1")
+                       .arg(takeOver ? QStringLiteral("UPDATE SET board = excluded.board,"
+                                                      " match_key = excluded.match_key,"
+                                                      " at = excluded.at")
+                                     : QStringLiteral("NOTHING")));
     for (const QVariant& value :
          {Text(competition), QVariant(fixture), Text(board), Text(matchKey), QVariant(Now())}) {
         insert.addBindValue(value);

@@ -80,9 +80,11 @@ public:
     std::vector<TFixtureClaim> Claims(const QString& competition);
 
     // Takes a fixture for `board`: the claim that holds afterwards (this board's, or the other
-    // board's that had it), nullopt when the database refused.
+    // board's that had it), nullopt when the database refused. `takeOver` takes it from a board
+    // that had it (one that is gone, its match abandoned).
     std::optional<TFixtureClaim> Claim(const QString& competition, int32_t fixture,
-                                       const QString& board, const QString& matchKey);
+                                       const QString& board, const QString& matchKey,
+                                       bool takeOver = false);
     [[nodiscard]] bool Release(const QString& competition, int32_t fixture, const QString& board);
 
     enum class TTable

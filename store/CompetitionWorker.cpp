@@ -176,6 +176,7 @@ void TCompetitionWorker::Create(const TCompetitionRecord& record,
 }
 
 void TCompetitionWorker::Claim(const QString& competition, int32_t fixture, const QString& matchKey,
+                               bool takeOver,
                                const std::function<void(TFixtureClaim, QString)>& done)
 {
     CCompetitionStore* shared = Shared();
@@ -184,7 +185,7 @@ void TCompetitionWorker::Claim(const QString& competition, int32_t fixture, cons
         return;
     }
     const std::optional<TFixtureClaim> claim =
-        shared->Claim(competition, fixture, m_Board, matchKey);
+        shared->Claim(competition, fixture, m_Board, matchKey, takeOver);
     done(claim.value_or(TFixtureClaim{}), claim ? QString() : shared->Problem());
     Tell();
 }

@@ -31,7 +31,7 @@ public:
     void Start(const QString& localPath, const QString& conninfo, const QString& board);
     void Create(const TCompetitionRecord& record, const std::function<void(QString)>& done);
     // `done` gets the claim that holds (empty Board when none could be made, with the reason).
-    void Claim(const QString& competition, int32_t fixture, const QString& matchKey,
+    void Claim(const QString& competition, int32_t fixture, const QString& matchKey, bool takeOver,
                const std::function<void(TFixtureClaim, QString)>& done);
     void Release(const QString& competition, int32_t fixture);
     // A result was kept in the local store: on to the club's server, if one is set.

@@ -637,3 +637,8 @@ TEXTS.update({
     "Each player can be named once only.": {"de": "Jeder Spieler kann nur einmal genannt werden.", "nl": "Elke speler kan maar één keer worden genoemd.", "fr": "Chaque joueur ne peut être nommé qu'une fois.", "es": "Cada jugador solo puede nombrarse una vez."},
     "Each group needs at least two players, and no more can go on from a group than it has.": {"de": "Jede Gruppe braucht mindestens zwei Spieler, und aus einer Gruppe können nicht mehr weiterkommen, als sie hat.", "nl": "Elke groep heeft minstens twee spelers nodig, en er kunnen niet meer spelers uit een groep door dan hij heeft.", "fr": "Chaque groupe doit avoir au moins deux joueurs, et il ne peut s'en qualifier plus qu'il n'en a.", "es": "Cada grupo necesita al menos dos jugadores, y de un grupo no pueden pasar más de los que tiene."},
 })
+
+TEXTS.update({
+    "Take Over": {"de": "Übernehmen", "nl": "Overnemen", "fr": "Reprendre", "es": "Tomar el relevo"},
+    "The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.": {"de": "Die Partie läuft auf %1. Für diese Scheibe übernehmen? Nur wenn %1 sie nicht mehr spielt.", "nl": "De wedstrijd wordt gespeeld op %1. Overnemen voor dit bord? Alleen als %1 hem niet meer speelt.", "fr": "La rencontre se joue sur %1. La reprendre pour cette cible ? Seulement si %1 ne la joue plus.", "es": "El encuentro se juega en %1. ¿Tomarlo para esta diana? Solo si %1 ya no lo juega."},
+})

@@ -1143,6 +1143,14 @@
         <source>The fixture has a result. Why is it played again?</source>
         <translation>Die Partie hat ein Ergebnis. Warum wird sie neu gespielt?</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.</source>
+        <translation>Die Partie läuft auf %1. Für diese Scheibe übernehmen? Nur wenn %1 sie nicht mehr spielt.</translation>
+    </message>
 </context>
 <context>
     <name>TDartPad</name>

@@ -1143,6 +1143,14 @@
         <source>The fixture has a result. Why is it played again?</source>
         <translation>El encuentro tiene resultado. ¿Por qué se vuelve a jugar?</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Tomar el relevo</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.</source>
+        <translation>El encuentro se juega en %1. ¿Tomarlo para esta diana? Solo si %1 ya no lo juega.</translation>
+    </message>
 </context>
 <context>
     <name>TDartPad</name>

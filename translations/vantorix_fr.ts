@@ -1143,6 +1143,14 @@
         <source>The fixture has a result. Why is it played again?</source>
         <translation>La rencontre a un résultat. Pourquoi la rejouer ?</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.</source>
+        <translation>La rencontre se joue sur %1. La reprendre pour cette cible ? Seulement si %1 ne la joue plus.</translation>
+    </message>
 </context>
 <context>
     <name>TDartPad</name>

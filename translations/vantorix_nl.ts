@@ -1143,6 +1143,14 @@
         <source>The fixture has a result. Why is it played again?</source>
         <translation>De wedstrijd heeft een uitslag. Waarom wordt hij opnieuw gespeeld?</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Overnemen</translation>
+    </message>
+    <message>
+        <source>The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.</source>
+        <translation>De wedstrijd wordt gespeeld op %1. Overnemen voor dit bord? Alleen als %1 hem niet meer speelt.</translation>
+    </message>
 </context>
 <context>
     <name>TDartPad</name>

@@ -124,6 +124,12 @@ void TestCompetitionStore::ClaimsResultsAndStandingsAreKeptOnce()
              QStringLiteral("Board 1"));
     QVERIFY(second.Release(record.Id, 0, QStringLiteral("Board 2")));
     QCOMPARE(second.Claims(record.Id).size(), size_t{1});
+    // Board 1 has gone away with it: Board 2 takes it over.
+    QCOMPARE(
+        second.Claim(record.Id, 0, QStringLiteral("Board 2"), QStringLiteral("k2"), true)->Board,
+        QStringLiteral("Board 2"));
+    QCOMPARE(first.Claim(record.Id, 0, QStringLiteral("Board 1"), QStringLiteral("k1"))->Board,
+             QStringLiteral("Board 2"));
     // The result, sent twice (the answer lost the first time), is kept once and frees it.
     const TStoredResult result = Played(record, 0, 3, 1, QStringLiteral("k1"));
     QVERIFY2(first.AddResult(result), qPrintable(first.Problem()));
@@ -181,7 +187,7 @@ void TestCompetitionStore::TwoBoardsShareOneCompetitionAndResultsWaitForTheServe
     QTRY_COMPARE(created, QString());
     QTRY_VERIFY(board1.Known().Find(record.Id) != nullptr);
     TFixtureClaim held;
-    board1.Claim(record.Id, 0, QStringLiteral("k1"),
+    board1.Claim(record.Id, 0, QStringLiteral("k1"), false,
                  [&](const TFixtureClaim& claim, const QString&) { held = claim; });
     QTRY_COMPARE(held.Board, QStringLiteral("Board 1"));
     if (!m_Club) {
@@ -192,7 +198,7 @@ void TestCompetitionStore::TwoBoardsShareOneCompetitionAndResultsWaitForTheServe
         return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(board2.Known().Find(record.Id) != nullptr, 2000);
-    board2.Claim(record.Id, 0, QStringLiteral("k2"),
+    board2.Claim(record.Id, 0, QStringLiteral("k2"), false,
                  [&](const TFixtureClaim& claim, const QString&) { held = claim; });
     QTRY_VERIFY(held.MatchKey == QStringLiteral("k1"));
     QCOMPARE(held.Board, QStringLiteral("Board 1")); // "playing on Board 1"

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -285,7 +286,7 @@ void TCompetitionsDialog::UpdateButtons()
             taken = taken || (claim.Fixture == fixture && claim.Board != m_Board);
         }
     }
-    m_Play->setEnabled(known && !taken);
+    m_Play->setEnabled(known);
     m_Result->setEnabled(known && !taken);
 }
 
@@ -294,6 +295,19 @@ void TCompetitionsDialog::Play()
     const TCompetitionRecord* record = m_Snapshot.Find(SelectedCompetition());
     const int32_t fixture = SelectedFixture();
     if (record == nullptr || fixture < 0 || !m_Play->isEnabled()) {
+        return;
+    }
+    QString holder;
+    for (const TFixtureClaim& claim : m_Snapshot.Claims[record->Id]) {
+        if (claim.Fixture == fixture && claim.Board != m_Board) {
+            holder = claim.Board;
+        }
+    }
+    if (!holder.isEmpty() &&
+        QMessageBox::question(this, tr("Take Over"),
+                              tr("The fixture is playing on %1. Take it over for this board? "
+                                 "Only when %1 is not playing it any more.")
+                                  .arg(holder)) != QMessageBox::Yes) {
         return;
     }
     QString reason;
@@ -307,7 +321,7 @@ void TCompetitionsDialog::Play()
             return;
         }
     }
-    emit PlayAsked(record->Id, fixture, reason);
+    emit PlayAsked(record->Id, fixture, reason, !holder.isEmpty());
 }
 
 void TCompetitionsDialog::GiveResult()

@@ -34,8 +34,10 @@ public:
 
 signals:
     void NewAsked();
-    // Play the fixture on this board (again, when it has a result: `reason` says why).
-    void PlayAsked(const QString& competition, int32_t fixture, const QString& reason);
+    // Play the fixture on this board (again, when it has a result: `reason` says why), taking
+    // it over from the board that has it when `takeOver`.
+    void PlayAsked(const QString& competition, int32_t fixture, const QString& reason,
+                   bool takeOver);
     void ResultGiven(const QString& competition, int32_t fixture, int32_t homeLegs,
                      int32_t awayLegs, const QString& reason);
 
