@@ -153,7 +153,7 @@ void TCompetitionLink::Play(const QString& competition, int32_t fixture, const Q
                         if (claim.Board.isEmpty()) {
                             m_Main.ShowNotice(
                                 tr("The fixture cannot be taken now: %1").arg(problem));
-                        } else if (claim.Board != m_Service.Board()) {
+                        } else if (claim.MatchKey != playing.MatchKey) {
                             m_Main.ShowNotice(tr("The fixture is playing on %1.").arg(claim.Board));
                         } else {
                             StartFixture(playing);

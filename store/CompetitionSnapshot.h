@@ -7,6 +7,7 @@
 #include "store/CompetitionStore.h"
 
 #include <QString>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -19,6 +20,29 @@ struct TCompetitionSnapshot
     bool Connected = false;                                // and reached
     int32_t Waiting = 0; // results kept here until the club's server takes them
     QString Problem;     // why the club's server cannot be reached, or the last write failed
+
+    // The fixtures of competition `id` a board is playing now, with the board: those whose claim's
+    // match has no result yet.
+    std::map<int32_t, QString> Playing(const QString& id) const
+    {
+        std::map<int32_t, QString> playing;
+        const auto claims = Claims.find(id);
+        const auto results = Results.find(id);
+        if (claims == Claims.end()) {
+            return playing;
+        }
+        for (const TFixtureClaim& claim : claims->second) {
+            const bool done = results != Results.end() &&
+                              std::any_of(results->second.begin(), results->second.end(),
+                                          [&](const TStoredResult& result) {
+                                              return result.MatchKey == claim.MatchKey;
+                                          });
+            if (!done) {
+                playing[claim.Fixture] = claim.Board;
+            }
+        }
+        return playing;
+    }
 
     const TCompetitionRecord* Find(const QString& id) const
     {

@@ -330,16 +330,8 @@ bool CCompetitionStore::AddResult(const TStoredResult& result, TTable table)
           QVariant(result.Away.HighestCheckout)}) {
         insert.addBindValue(value);
     }
+    // The claim stays: a fixture played is not there for the taking, only to be played again.
     bool done = insert.exec() || Failed(insert);
-    if (done && !waiting) {
-        // The fixture is free again, whichever board had it.
-        QSqlQuery release(m_Database);
-        release.prepare(
-            QStringLiteral("DELETE FROM competition_claims WHERE competition = ? AND fixture = ?"));
-        release.addBindValue(result.Competition);
-        release.addBindValue(fixture.Number);
-        done = release.exec() || Failed(release);
-    }
     if (done && !waiting && IsClub()) {
         done = Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
     }

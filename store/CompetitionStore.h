@@ -80,8 +80,9 @@ public:
     std::vector<TFixtureClaim> Claims(const QString& competition);
 
     // Takes a fixture for `board`: the claim that holds afterwards (this board's, or the other
-    // board's that had it), nullopt when the database refused. `takeOver` takes it from a board
-    // that had it (one that is gone, its match abandoned).
+    // board's that had it), nullopt when the database refused. A claim stays once its match has
+    // a result, so a fixture once taken is taken by nobody else; `takeOver` takes it all the
+    // same (to play it again, or from a board that has gone away with its match abandoned).
     std::optional<TFixtureClaim> Claim(const QString& competition, int32_t fixture,
                                        const QString& board, const QString& matchKey,
                                        bool takeOver = false);
@@ -92,8 +93,8 @@ public:
         Results, // the competition's results
         Waiting  // the local store's results not yet on the club's server
     };
-    // Adds a result (a key already there is kept as it was: true); adding one to the results
-    // frees its fixture. On the club's server every board listening hears of it.
+    // Adds a result (a key already there is kept as it was: true). On the club's server every
+    // board listening hears of it.
     [[nodiscard]] bool AddResult(const TStoredResult& result, TTable table = TTable::Results);
     std::vector<TStoredResult> Waiting();
     [[nodiscard]] bool RemoveWaiting(const QString& matchKey);

@@ -130,11 +130,13 @@ void TestCompetitionStore::ClaimsResultsAndStandingsAreKeptOnce()
         QStringLiteral("Board 2"));
     QCOMPARE(first.Claim(record.Id, 0, QStringLiteral("Board 1"), QStringLiteral("k1"))->Board,
              QStringLiteral("Board 2"));
-    // The result, sent twice (the answer lost the first time), is kept once and frees it.
-    const TStoredResult result = Played(record, 0, 3, 1, QStringLiteral("k1"));
+    // The result, sent twice (the answer lost the first time), is kept once; the fixture stays
+    // taken, so no board plays it again by chance.
+    const TStoredResult result = Played(record, 0, 3, 1, QStringLiteral("k2"));
     QVERIFY2(first.AddResult(result), qPrintable(first.Problem()));
     QVERIFY(second.AddResult(result));
-    QVERIFY(second.Claims(record.Id).empty());
+    QCOMPARE(first.Claim(record.Id, 0, QStringLiteral("Board 1"), QStringLiteral("k3"))->MatchKey,
+             QStringLiteral("k2"));
     QVERIFY(first.AddResult(Played(record, 1, 3, 2)));
     QVERIFY(first.AddResult(Played(record, 2, 0, 3)));
     const std::vector<TStoredResult> results = second.Results(record.Id);
@@ -202,10 +204,12 @@ void TestCompetitionStore::TwoBoardsShareOneCompetitionAndResultsWaitForTheServe
                  [&](const TFixtureClaim& claim, const QString&) { held = claim; });
     QTRY_VERIFY(held.MatchKey == QStringLiteral("k1"));
     QCOMPARE(held.Board, QStringLiteral("Board 1")); // "playing on Board 1"
+    QTRY_COMPARE(board2.Known().Playing(record.Id).at(0), QStringLiteral("Board 1"));
     // A result shows on the other board within 2 s.
     QString problem;
     QVERIFY(board1.Report(Played(record, 0, 3, 0, QStringLiteral("k1")), problem));
     QTRY_VERIFY_WITH_TIMEOUT(board2.Known().Results.at(record.Id).size() == 1, 2000);
+    QVERIFY(board2.Known().Playing(record.Id).empty()); // played, no longer playing
     // The server away: the result waits on the board, is said, and goes once it is back.
     QVERIFY(QProcess::execute(qEnvironmentVariable("VTX_TEST_PG_CTL"), {QStringLiteral("stop")}) ==
             0);

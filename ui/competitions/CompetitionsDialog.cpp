@@ -179,13 +179,11 @@ void TCompetitionsDialog::ShowCompetition()
     }
     const std::vector<TStoredResult>& results = m_Snapshot.Results[record->Id];
     const CCompetition competition = CompetitionOf(*record, results);
-    const std::vector<TFixtureClaim>& claims = m_Snapshot.Claims[record->Id];
-    // The order of play over the boards known: this one and every one holding a fixture.
+    // The order of play over the boards known: this one and every one playing a fixture.
     std::map<QString, int32_t> boards = {{m_Board, 0}};
-    std::map<int32_t, QString> playing;
-    for (const TFixtureClaim& claim : claims) {
-        boards.emplace(claim.Board, static_cast<int32_t>(boards.size()));
-        playing[claim.Fixture] = claim.Board;
+    const std::map<int32_t, QString> playing = m_Snapshot.Playing(record->Id);
+    for (const auto& [fixture, board] : playing) {
+        boards.emplace(board, static_cast<int32_t>(boards.size()));
     }
     std::vector<TQueuedFixture> queue;
     std::vector<int32_t> winners;
@@ -193,7 +191,7 @@ void TCompetitionsDialog::ShowCompetition()
         const std::optional<TFixtureResult> result = competition.ResultOf(fixture.Number);
         const auto claimed = playing.find(fixture.Number);
         queue.push_back({fixture.Home, fixture.Away, result.has_value(),
-                         claimed == playing.end() ? -1 : boards[claimed->second]});
+                         claimed == playing.end() ? -1 : boards.at(claimed->second)});
         winners.push_back(
             !result ? -1 : (result->HomeLegs > result->AwayLegs ? result->Home : result->Away));
     }
@@ -282,9 +280,9 @@ void TCompetitionsDialog::UpdateButtons()
         const CCompetition competition = CompetitionOf(*record, m_Snapshot.Results[record->Id]);
         const TCompetitionFixture& row = competition.Fixtures()[static_cast<size_t>(fixture)];
         known = row.Home >= 0 && row.Away >= 0;
-        for (const TFixtureClaim& claim : m_Snapshot.Claims[record->Id]) {
-            taken = taken || (claim.Fixture == fixture && claim.Board != m_Board);
-        }
+        const std::map<int32_t, QString> playing = m_Snapshot.Playing(record->Id);
+        const auto claimed = playing.find(fixture);
+        taken = claimed != playing.end() && claimed->second != m_Board;
     }
     m_Play->setEnabled(known);
     m_Result->setEnabled(known && !taken);
@@ -297,11 +295,15 @@ void TCompetitionsDialog::Play()
     if (record == nullptr || fixture < 0 || !m_Play->isEnabled()) {
         return;
     }
-    QString holder;
+    const std::map<int32_t, QString> playing = m_Snapshot.Playing(record->Id);
+    const auto claimed = playing.find(fixture);
+    const QString holder =
+        claimed != playing.end() && claimed->second != m_Board ? claimed->second : QString();
+    // Any claim there (a result's, this board's own abandoned one, or one taken over after the
+    // question) is replaced; without one the first board to ask gets it.
+    bool takeOver = false;
     for (const TFixtureClaim& claim : m_Snapshot.Claims[record->Id]) {
-        if (claim.Fixture == fixture && claim.Board != m_Board) {
-            holder = claim.Board;
-        }
+        takeOver = takeOver || claim.Fixture == fixture;
     }
     if (!holder.isEmpty() &&
         QMessageBox::question(this, tr("Take Over"),
@@ -321,7 +323,7 @@ void TCompetitionsDialog::Play()
             return;
         }
     }
-    emit PlayAsked(record->Id, fixture, reason, !holder.isEmpty());
+    emit PlayAsked(record->Id, fixture, reason, takeOver);
 }
 
 void TCompetitionsDialog::GiveResult()
