@@ -259,8 +259,13 @@ void TCompetitionsDialog::ShowCompetition()
     m_Standings->setColumnHidden(0, record->Shape.Kind != TCompetitionKind::GroupsKnockout);
     m_Bracket->SetBracket(competition.Fixtures(), winners, record->Players);
     m_Tabs->setTabEnabled(2, record->Shape.Kind != TCompetitionKind::League);
-    // The fixture chosen before stays chosen; else the next to play here.
+    // The fixture chosen before stays chosen while it can still be played here; else the next
+    // to play here.
     int32_t next = chosenFixture;
+    if (next >= 0 && static_cast<size_t>(next) < queue.size() &&
+        (queue[static_cast<size_t>(next)].Done || queue[static_cast<size_t>(next)].Board > 0)) {
+        next = -1;
+    }
     for (size_t at = 0; next < 0 && at < plan.size(); ++at) {
         if (plan[at].Slot == 0 && plan[at].Board == 0) {
             next = static_cast<int32_t>(at);
