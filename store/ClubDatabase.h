@@ -8,11 +8,6 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// The key=value form of `conninfo`, with a connect timeout of 3 s and keepalives that find a
-// dead link within about 10 s unless it sets its own; empty with `problem` said when it is not
-// one, or it holds a password.
-QString ClubConnectOptions(const QString& conninfo, QString& problem);
-
 // Opens (or reopens) the connection `connectionName` to the club's server; false with `problem`
 // said in the operator's words when it cannot be reached or the driver is missing.
 bool OpenClubDatabase(const QString& conninfo, const QString& connectionName, QString& problem);
