@@ -5,6 +5,7 @@
 
 #include "store/CompetitionStore.h"
 
+#include "store/ClubAddress.h"
 #include "store/ClubDatabase.h"
 #include "store/CompetitionService.h"
 #include "store/CompetitionTable.h"
