@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QJsonArray>
 #include <QLabel>
 #include <QStatusBar>
 #include <QSysInfo>
@@ -90,6 +91,11 @@ void TCompetitionLink::Refresh()
         m_Status->setText(status);
         m_Status->setVisible(!status.isEmpty());
         FitStatusBar(*m_Main.statusBar());
+    }
+    const QJsonObject room = RoomJson();
+    if (room != m_Room) {
+        m_Room = room;
+        emit RoomCompetitionChanged();
     }
     if (m_Dialog != nullptr) {
         m_Dialog->Show(known, m_Service.Board());
@@ -186,6 +192,7 @@ void TCompetitionLink::StartFixture(const TPlaying& fixture)
     choices.SetsToWin = record->SetsToWin;
     m_NewGame.SetChoices(choices);
     m_Starting = fixture;
+    m_Shown = fixture.Competition;
     if (m_Dialog != nullptr) {
         m_Dialog->hide();
     }
@@ -272,6 +279,50 @@ void TCompetitionLink::OnOperationApplied()
     } else {
         m_Main.ShowNotice(tr("The result could not be kept: %1").arg(problem));
     }
+}
+
+QJsonObject TCompetitionLink::RoomJson() const
+{
+    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionRecord* record = known.Find(m_Shown);
+    if (record == nullptr) {
+        return {};
+    }
+    const auto found = known.Results.find(record->Id);
+    const std::vector<TStoredResult> none;
+    const std::vector<TStoredResult>& results = found != known.Results.end() ? found->second : none;
+    std::map<int32_t, QJsonArray> groups;
+    for (const TStandingRow& row : StandingRows(*record, results)) {
+        const TStanding& standing = row.Standing;
+        groups[row.Group].append(QJsonObject{
+            {QStringLiteral("rank"), standing.Rank},
+            {QStringLiteral("name"), row.Name},
+            {QStringLiteral("played"), standing.Played},
+            {QStringLiteral("won"), standing.Won},
+            {QStringLiteral("drawn"), standing.Drawn},
+            {QStringLiteral("lost"), standing.Lost},
+            {QStringLiteral("difference"), standing.LegsFor - standing.LegsAgainst},
+            {QStringLiteral("points"), standing.Points},
+            {QStringLiteral("average"), row.Average},
+            {QStringLiteral("playoff"), standing.PlayoffNeeded},
+        });
+    }
+    QJsonArray tables;
+    for (const auto& [group, rows] : groups) {
+        tables.append(QJsonObject{
+            {QStringLiteral("name"), group < 0 ? QString() : QString(QChar(u'A' + group))},
+            {QStringLiteral("rows"), rows}});
+    }
+    QJsonArray next;
+    for (const TNextFixture& fixture :
+         NextFixtures(*record, results, known.Playing(record->Id), m_Service.Board(), 6)) {
+        next.append(QJsonObject{{QStringLiteral("home"), fixture.Home},
+                                {QStringLiteral("away"), fixture.Away},
+                                {QStringLiteral("board"), fixture.Board}});
+    }
+    return {{QStringLiteral("name"), record->Name},
+            {QStringLiteral("tables"), tables},
+            {QStringLiteral("next"), next}};
 }
 
 void TCompetitionLink::GiveResult(const QString& competition, int32_t fixture, int32_t homeLegs,

@@ -10,6 +10,7 @@
 #include "store/CompetitionService.h"
 #include "ui/competitions/CompetitionsDialog.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -41,7 +42,15 @@ public:
     QString Status() const;
     // The fixture the match in play is for: its competition's id, empty when none.
     const QString& PlayingCompetition() const { return m_Playing.Competition; }
+    // The competition last played here, for the room's standings page: its name, its tables
+    // and its next fixtures; empty while none has been played here.
+    QJsonObject RoomJson() const;
 
+signals:
+    // RoomJson() changed.
+    void RoomCompetitionChanged();
+
+public:
     // Play: takes the fixture and, once this board has it, opens New Game filled in.
     void Play(const QString& competition, int32_t fixture, const QString& reason,
               bool takeOver = false);
@@ -83,4 +92,7 @@ private:
     std::optional<TPlaying> m_Starting;
     QPointer<TCompetitionsDialog> m_Dialog;
     QPointer<QLabel> m_Status;
+    // The competition last played here (its id).
+    QString m_Shown;
+    QJsonObject m_Room;
 };

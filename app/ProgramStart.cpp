@@ -36,6 +36,9 @@ TProgramWindows::TProgramWindows(TFormVTX::TContentsLater later)
 {
     Main.SetNewGameDialog(&NewGame);
     Main.SetHintWindow(&Hint);
+    // The competition played here reaches the room's standings page.
+    QObject::connect(&Competitions, &TCompetitionLink::RoomCompetitionChanged, &Room,
+                     [this] { Room.SetCompetition(Competitions.RoomJson()); });
     // A board's darts as they land reach the room's events stream too.
     QObject::connect(
         &Boards.Visit(), &TBoardVisit::DartsShown, &Room,

@@ -279,6 +279,15 @@ void TRoomLink::Publish()
     }
 }
 
+void TRoomLink::SetCompetition(const QJsonObject& competition)
+{
+    if (competition != m_Competition) {
+        m_Competition = competition;
+        m_Keypad.SetCompetition(competition);
+        Publish();
+    }
+}
+
 QByteArray TRoomLink::StateJson(int64_t request) const
 {
     return m_Keypad.StateJson(request);

@@ -11,6 +11,7 @@
 #include "room/RoomKeypad.h"
 #include "room/RoomService.h"
 
+#include <QJsonObject>
 #include <QLibrary>
 #include <QObject>
 #include <QPointer>
@@ -35,6 +36,8 @@ public:
     void Apply(const TSettings& settings);
     // Room/Port as the settings file had it when it could not be used: said once the room is on.
     void SetRefusedPort(const QString& text) { m_RefusedPort = text; }
+    // The competition played here for the standings page (see TRoomKeypad::SetCompetition).
+    void SetCompetition(const QJsonObject& competition);
     // Puts them into `settings`, each only once it has been used.
     void Take(TSettings& settings) const;
 
@@ -64,6 +67,7 @@ public:
     QByteArray StateJson(int64_t request) const;
 
 private:
+    QJsonObject m_Competition;
     bool Load();
     void Publish();
     void ShowConnections(int boards, int keypads);

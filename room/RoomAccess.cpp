@@ -42,6 +42,9 @@ TRoomRole RoleOfTarget(const QByteArray& target, const QByteArray& boardToken,
     if (path == "/overlay" && board) {
         return TRoomRole::Overlay;
     }
+    if (path == "/standings" && board) {
+        return TRoomRole::Standings;
+    }
     if (path == "/events" && events) {
         return TRoomRole::Events;
     }

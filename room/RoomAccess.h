@@ -15,6 +15,8 @@ enum class TRoomRole : uint8_t
     // board's token).
     Events,
     Overlay,
+    // A competition's standings and next fixtures for the room's screen (the board's token).
+    Standings,
 };
 
 // The page a request's first line asks for with its token ("GET /keypad?t=… HTTP/1.1"), or None

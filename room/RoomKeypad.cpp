@@ -57,6 +57,9 @@ QByteArray TRoomKeypad::StateJson(int64_t request) const
         }
     }
     state.insert(QStringLiteral("sides"), sides);
+    if (!m_Competition.isEmpty()) {
+        state.insert(QStringLiteral("competition"), m_Competition);
+    }
     const TMatchSession& session = m_Session;
     bool legOver = false;
     bool matchOver = false;

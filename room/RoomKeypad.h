@@ -11,6 +11,7 @@
 #include "words/BoardState.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QObject>
 #include <functional>
 
@@ -29,6 +30,9 @@ public:
     // The match as the pages show it, as JSON (`request`: the keypad request that made this
     // change, -1 for any other).
     QByteArray StateJson(int64_t request) const;
+    // The competition played here, sent with every state as "competition" for the standings
+    // page (empty: none; nothing is sent).
+    void SetCompetition(const QJsonObject& competition) { m_Competition = competition; }
     // The keypad request being applied now; -1 for none.
     int64_t Request() const { return m_Request; }
 
@@ -37,6 +41,7 @@ private:
     std::function<TBoardState()> m_Board;
     std::function<bool()> m_Ready;
     int64_t m_Request = -1;
+    QJsonObject m_Competition;
     // One more with every operation applied and every match started or resumed: the state's
     // "version", which a keypad's request must name ("for").
     int64_t m_Version = 0;

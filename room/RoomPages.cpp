@@ -40,6 +40,16 @@ QByteArray PageTexts()
         QT_TRANSLATE_NOOP("RoomPages", "Miss"),
         QT_TRANSLATE_NOOP("RoomPages", "Delete the last digit"),
         QT_TRANSLATE_NOOP("RoomPages", "Delete the last dart"),
+        QT_TRANSLATE_NOOP("RoomPages", "Vantorix Standings"),
+        QT_TRANSLATE_NOOP("RoomPages", "Next"),
+        QT_TRANSLATE_NOOP("RoomPages", "Group"),
+        QT_TRANSLATE_NOOP("RoomPages", "Player"),
+        QT_TRANSLATE_NOOP("RoomPages", "P"),
+        QT_TRANSLATE_NOOP("RoomPages", "W"),
+        QT_TRANSLATE_NOOP("RoomPages", "D"),
+        QT_TRANSLATE_NOOP("RoomPages", "L"),
+        QT_TRANSLATE_NOOP("RoomPages", "Pts"),
+        QT_TRANSLATE_NOOP("RoomPages", "Avg"),
     };
     QJsonObject texts;
     for (const char* text : kTexts) {
@@ -51,9 +61,11 @@ QByteArray PageTexts()
 
 QByteArray Answer(TRoomRole role)
 {
-    QByteArray page = Resource(role == TRoomRole::Board     ? QStringLiteral(":/room/board.html")
-                               : role == TRoomRole::Overlay ? QStringLiteral(":/room/overlay.html")
-                                                            : QStringLiteral(":/room/keypad.html"));
+    QByteArray page =
+        Resource(role == TRoomRole::Board       ? QStringLiteral(":/room/board.html")
+                 : role == TRoomRole::Overlay   ? QStringLiteral(":/room/overlay.html")
+                 : role == TRoomRole::Standings ? QStringLiteral(":/room/standings.html")
+                                                : QStringLiteral(":/room/keypad.html"));
     page.replace("/*ROOM_JS*/", Resource(QStringLiteral(":/room/room.js")) + PageTexts());
     return "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n"
            "Cache-Control: no-store\r\nContent-Security-Policy: " +

@@ -147,8 +147,9 @@ void TRoomServer::PublishEvent(const QByteArray& eventJson, bool greeting)
 int TRoomServer::Boards() const
 {
     return static_cast<int>(std::count_if(m_Pages.begin(), m_Pages.end(), [](const auto& page) {
-        return page->Peer->IsWebSocket() &&
-               (page->Peer->Role() == TRoomRole::Board || page->Peer->Role() == TRoomRole::Overlay);
+        return page->Peer->IsWebSocket() && (page->Peer->Role() == TRoomRole::Board ||
+                                             page->Peer->Role() == TRoomRole::Overlay ||
+                                             page->Peer->Role() == TRoomRole::Standings);
     }));
 }
 
@@ -293,9 +294,10 @@ QStringList TRoomServer::PageAddresses(TRoomRole page) const
         addresses << QStringLiteral("http://%1:%2/%3?t=%4%5")
                          .arg(host)
                          .arg(m_Port)
-                         .arg(keypad                       ? QStringLiteral("keypad")
-                              : page == TRoomRole::Overlay ? QStringLiteral("overlay")
-                                                           : QStringLiteral("board"),
+                         .arg(keypad                         ? QStringLiteral("keypad")
+                              : page == TRoomRole::Overlay   ? QStringLiteral("overlay")
+                              : page == TRoomRole::Standings ? QStringLiteral("standings")
+                                                             : QStringLiteral("board"),
                               QString::fromLatin1(keypad ? m_KeypadToken : m_BoardToken),
                               page == TRoomRole::Overlay ? QStringLiteral("&w=1920&h=100")
                                                          : QString());

@@ -1,7 +1,9 @@
 #include "store/CompetitionTable.h"
 
+#include "league/BoardQueue.h"
 #include "store/MatchExport.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -80,6 +82,45 @@ std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
         }
     }
     return rows;
+}
+
+std::vector<TNextFixture> NextFixtures(const TCompetitionRecord& record,
+                                       const std::vector<TStoredResult>& results,
+                                       const std::map<int32_t, QString>& playing,
+                                       const QString& board, size_t count)
+{
+    const CCompetition competition = CompetitionOf(record, results);
+    std::map<QString, int32_t> boards = {{board, 0}};
+    for (const auto& [fixture, name] : playing) {
+        boards.emplace(name, static_cast<int32_t>(boards.size()));
+    }
+    std::vector<TQueuedFixture> queue;
+    for (const TCompetitionFixture& fixture : competition.Fixtures()) {
+        const auto claimed = playing.find(fixture.Number);
+        queue.push_back({fixture.Home, fixture.Away,
+                         competition.ResultOf(fixture.Number).has_value(),
+                         claimed == playing.end() ? -1 : boards.at(claimed->second)});
+    }
+    const std::vector<TPlannedSlot> plan = OrderOfPlay(queue, static_cast<int32_t>(boards.size()));
+    std::vector<size_t> order;
+    for (size_t at = 0; at < plan.size(); ++at) {
+        if (plan[at].Slot >= 0 && !queue[at].Done) {
+            order.push_back(at);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [&](size_t left, size_t right) {
+        return std::pair(plan[left].Slot, queue[left].Board < 0) <
+               std::pair(plan[right].Slot, queue[right].Board < 0);
+    });
+    std::vector<TNextFixture> next;
+    for (size_t at = 0; at < order.size() && next.size() < count; ++at) {
+        const TCompetitionFixture& fixture = competition.Fixtures()[order[at]];
+        const auto claimed = playing.find(fixture.Number);
+        next.push_back({fixture.Number, record.Players.value(fixture.Home),
+                        record.Players.value(fixture.Away),
+                        claimed == playing.end() ? QString() : claimed->second});
+    }
+    return next;
 }
 
 QString StandingsCsv(const std::vector<TStandingRow>& rows)

@@ -6,6 +6,7 @@
 #include "store/CompetitionStore.h"
 
 #include <QString>
+#include <map>
 #include <vector>
 
 struct TStandingRow
@@ -26,6 +27,20 @@ CCompetition CompetitionOf(const TCompetitionRecord& record,
 // record in it (ranked as a table would rank it).
 std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
                                        const std::vector<TStoredResult>& results);
+
+// The fixtures to be played, in the order of play over the boards known (`board`, this one, and
+// each playing one): those playing first (with their board), then the next ones; at most `count`.
+struct TNextFixture
+{
+    int32_t Fixture;
+    QString Home;
+    QString Away;
+    QString Board; // the board playing it; empty for one still to start
+};
+std::vector<TNextFixture> NextFixtures(const TCompetitionRecord& record,
+                                       const std::vector<TStoredResult>& results,
+                                       const std::map<int32_t, QString>& playing,
+                                       const QString& board, size_t count);
 
 // The rows as CSV with a header line; the texts of the columns are fixed, never translated.
 QString StandingsCsv(const std::vector<TStandingRow>& rows);

@@ -642,3 +642,10 @@ TEXTS.update({
     "Take Over": {"de": "Übernehmen", "nl": "Overnemen", "fr": "Reprendre", "es": "Tomar el relevo"},
     "The fixture is playing on %1. Take it over for this board? Only when %1 is not playing it any more.": {"de": "Die Partie läuft auf %1. Für diese Scheibe übernehmen? Nur wenn %1 sie nicht mehr spielt.", "nl": "De wedstrijd wordt gespeeld op %1. Overnemen voor dit bord? Alleen als %1 hem niet meer speelt.", "fr": "La rencontre se joue sur %1. La reprendre pour cette cible ? Seulement si %1 ne la joue plus.", "es": "El encuentro se juega en %1. ¿Tomarlo para esta diana? Solo si %1 ya no lo juega."},
 })
+
+TEXTS.update({
+    "Vantorix Standings": {"de": "Vantorix Tabelle", "nl": "Vantorix Stand", "fr": "Vantorix Classement", "es": "Vantorix Clasificación"},
+    "Next": {"de": "Als Nächstes", "nl": "Hierna", "fr": "À suivre", "es": "A continuación"},
+    "Pts": {"de": "Pkt", "nl": "Ptn", "fr": "Pts", "es": "Pts"},
+    "Avg": {"de": "Schnitt", "nl": "Gem.", "fr": "Moy.", "es": "Media"},
+})

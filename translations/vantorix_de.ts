@@ -754,6 +754,46 @@
         <source>Delete the last dart</source>
         <translation>Letzten Dart löschen</translation>
     </message>
+    <message>
+        <source>Vantorix Standings</source>
+        <translation>Vantorix Tabelle</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Als Nächstes</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>Sp</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pkt</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Schnitt</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>

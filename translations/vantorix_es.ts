@@ -754,6 +754,46 @@
         <source>Delete the last dart</source>
         <translation>Borrar el último dardo</translation>
     </message>
+    <message>
+        <source>Vantorix Standings</source>
+        <translation>Vantorix Clasificación</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>A continuación</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>PJ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Media</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>

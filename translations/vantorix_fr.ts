@@ -754,6 +754,46 @@
         <source>Delete the last dart</source>
         <translation>Effacer la dernière fléchette</translation>
     </message>
+    <message>
+        <source>Vantorix Standings</source>
+        <translation>Vantorix Classement</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>À suivre</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Moy.</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>

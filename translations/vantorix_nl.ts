@@ -754,6 +754,46 @@
         <source>Delete the last dart</source>
         <translation>Laatste pijl wissen</translation>
     </message>
+    <message>
+        <source>Vantorix Standings</source>
+        <translation>Vantorix Stand</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Hierna</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>GL</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Ptn</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Gem.</translation>
+    </message>
 </context>
 <context>
     <name>RoomServer</name>

@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -109,6 +111,13 @@ void TestCompetitionLink::ALeagueIsMadePlayedAndGivenResults()
     const TStoredResult& result = known.Results.begin()->second.front();
     QCOMPARE(result.Home, (TSideFigures{501, 9, 2, 141}));
     QVERIFY(windows.Main.Notices().join(u'\n').contains(QStringLiteral("Friday")));
+    // The room's standings page is sent the competition played here: its table and what is next.
+    const QJsonObject room = windows.Competitions.RoomJson();
+    QCOMPARE(room[QStringLiteral("name")].toString(), QStringLiteral("Friday"));
+    const QJsonArray rows = room[QStringLiteral("tables")][0][QStringLiteral("rows")].toArray();
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0][QStringLiteral("name")].toString(), home);
+    QCOMPARE(room[QStringLiteral("next")].toArray().size(), 5);
 
     // A result by hand needs its reason, and keeps it.
     windows.Main.findChild<QAction*>(QStringLiteral("ActionCompetitions"))->trigger();

@@ -426,7 +426,7 @@ void TestRoomDoor::PlacesGoToWhatShowsACode()
 
 // The events stream opens only with its own code and only as a WebSocket; it is greeted with
 // the match in play and then sent every event in order, never the pages' state; a new code
-// closes it. The overlay is a page of the board's code.
+// closes it. The overlay and the standings are pages of the board's code.
 void TestRoomDoor::TheEventsStreamHasItsOwnCodeAndEveryEvent()
 {
     m_Room->SetEventsToken(kEvents);
@@ -437,6 +437,8 @@ void TestRoomDoor::TheEventsStreamHasItsOwnCodeAndEveryEvent()
              {Handshake("/keypad?t=" + kEvents), "HTTP/1.1 403"},
              {"GET /overlay?t=" + kKeypad + " HTTP/1.1\r\n\r\n", "HTTP/1.1 403"},
              {"GET /overlay?t=" + kBoard + "&w=1920&h=100 HTTP/1.1\r\n\r\n", "HTTP/1.1 200"},
+             {"GET /standings?t=" + kKeypad + " HTTP/1.1\r\n\r\n", "HTTP/1.1 403"},
+             {"GET /standings?t=" + kBoard + " HTTP/1.1\r\n\r\n", "HTTP/1.1 200"},
          }) {
         QVERIFY2(Exchange(request).startsWith(status), request.left(60).constData());
     }
