@@ -70,9 +70,22 @@ std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
             tables.emplace_back(group, competition.Table(group));
         }
     }
+    // A playoff is needed only once a table's every fixture has its result; a knockout's record
+    // table never needs one (its bracket decides).
+    const auto complete = [&](int32_t group) {
+        for (const TCompetitionFixture& fixture : competition.Fixtures()) {
+            if (!fixture.Knockout && fixture.Group == std::max(group, 0) &&
+                !competition.ResultOf(fixture.Number)) {
+                return false;
+            }
+        }
+        return record.Shape.Kind != TCompetitionKind::Knockout;
+    };
     std::vector<TStandingRow> rows;
     for (const auto& [group, table] : tables) {
-        for (const TStanding& standing : table) {
+        const bool decided = complete(group);
+        for (TStanding standing : table) {
+            standing.PlayoffNeeded = standing.PlayoffNeeded && decided;
             const TTally& tally = tallies[standing.Player];
             rows.push_back({group, standing, record.Players.value(standing.Player),
                             tally.Darts > 0 ? 3.0 * static_cast<double>(tally.Points) /

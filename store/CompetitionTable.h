@@ -24,7 +24,8 @@ CCompetition CompetitionOf(const TCompetitionRecord& record,
                            const std::vector<TStoredResult>& results);
 
 // Every table, group by group: a league's one, each group's, or for a knockout every player's
-// record in it (ranked as a table would rank it).
+// record in it (ranked as a table would rank it). Players level share a rank; a playoff is
+// marked only once the table's fixtures are all played.
 std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
                                        const std::vector<TStoredResult>& results);
 
