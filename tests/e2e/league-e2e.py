@@ -18,10 +18,13 @@ import threading
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import end_program, free_port, wait_for, xdotool  # noqa: E402
+from pages import accessibility, browser  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
 
 BINARY = sys.argv[1]
 CLUB = os.environ["VTX_TEST_PG"]
 PLAYERS = ["Anna", "Ben", "Cleo", "Dave", "Eve", "Finn"]
+ROOM_TOKEN = "board-token-of-the-league-test-0123"
 
 
 def sql(query):
@@ -88,11 +91,14 @@ class Relay:
 
 
 class Board:
-    def __init__(self, name, club):
+    def __init__(self, name, club, room_port=None):
         self.name = name
         self.work = tempfile.mkdtemp()
+        room = (f"<Room><On>true</On><Port>{room_port}</Port><BoardToken>{ROOM_TOKEN}"
+                f"</BoardToken><KeypadToken>keypad-{ROOM_TOKEN}</KeypadToken></Room>"
+                if room_port else "")
         with open(os.path.join(self.work, "VTXSettings.xml"), "w") as settings:
-            settings.write(f"<VTXSettings><Club><Database>{club}</Database>"
+            settings.write(f"<VTXSettings>{room}<Club><Database>{club}</Database>"
                            f"<Board>{name}</Board></Club></VTXSettings>")
         environment = dict(os.environ, XDG_DATA_HOME=os.path.join(self.work, "data"))
         self.log = open(os.path.join(self.work, "out.log"), "w")
@@ -155,7 +161,8 @@ def results():
 
 def main():
     relay = Relay(int(CLUB.split("port=")[1].split()[0]))
-    boards = [Board("Board 1", CLUB),
+    room_port = free_port()
+    boards = [Board("Board 1", CLUB, room_port),
               Board("Board 2", CLUB.replace(CLUB.split("port=")[1].split()[0],
                                             str(relay.port), 1))]
     try:
@@ -219,8 +226,22 @@ def main():
             assert int(table[name]["Played"]) == 5, table[name]
         ranks = sorted(PLAYERS, key=lambda name: -points[name])
         assert int(table[ranks[0]]["Rank"]) == 1, printed
+        # Board 1's room shows the standings the same, to a browser and to axe-core.
+        page = browser(1280, 720)
+        try:
+            page.get(f"http://127.0.0.1:{room_port}/standings?t={ROOM_TOKEN}")
+            shown = wait_for("the standings page", lambda: {
+                row.find_element(By.CLASS_NAME, "name").text:
+                    int(row.find_element(By.CLASS_NAME, "points").text)
+                for row in page.find_elements(By.CSS_SELECTOR, "tbody tr")} or None)
+            assert shown == points, (shown, points)
+            page.save_screenshot(os.path.join(boards[0].work, "standings.png"))
+            accessibility(page, "standings")
+        finally:
+            page.quit()
         print(printed)
-        print("15 fixtures on two boards, one cut off and back, standings as counted by hand")
+        print("15 fixtures on two boards, one cut off and back, standings as counted by hand,"
+              " and on the room's standings page")
     finally:
         for board in boards:
             end_program(board.program)

@@ -15,13 +15,12 @@ import tempfile
 import urllib.error
 import urllib.request
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import end_program, free_port, start_match, wait_for, xdotool  # noqa: E402
+from pages import accessibility, browser  # noqa: E402
 
 BINARY = sys.argv[1]
 EVENTS_TOKEN = "events-token-of-the-room-test-0123"
@@ -33,25 +32,6 @@ def status_of(url):
             return answer.status, answer.read()
     except urllib.error.HTTPError as error:
         return error.code, error.read()
-
-
-def browser(width, height):
-    options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--disable-dev-shm-usage", f"--window-size={width},{height}"):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
-def accessibility(driver, page):
-    """axe-core's violations on the page as it stands; none is allowed."""
-    with open(os.environ["VTX_AXE"]) as axe:
-        driver.execute_script(axe.read())
-    found = driver.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then((r) => done(r.violations.map("
-        "  (v) => v.id + ' (' + v.nodes.map((n) => n.target.join(' ')).join(', ') + ')')));")
-    assert found == [], (page, found)
 
 
 def codes_on_screen(shot):
