@@ -138,21 +138,29 @@ void TCompetitionLink::OpenDialog()
     m_Dialog->activateWindow();
 }
 
-void TCompetitionLink::Play(const QString& competition, int32_t fixture, const QString& reason,
-                            bool takeOver)
+std::optional<TCompetitionFixture> TCompetitionLink::FixtureOf(const QString& competition,
+                                                               int32_t fixture) const
 {
     const TCompetitionSnapshot& known = m_Service.Known();
     const TCompetitionRecord* record = known.Find(competition);
     if (record == nullptr) {
-        return;
+        return std::nullopt;
     }
-    const auto results = known.Results.find(competition);
-    const CCompetition played = CompetitionOf(
-        *record, results != known.Results.end() ? results->second : std::vector<TStoredResult>{});
+    const CCompetition played = CompetitionOf(*record, known.ResultsOf(competition));
     if (fixture < 0 || fixture >= static_cast<int32_t>(played.Fixtures().size())) {
+        return std::nullopt;
+    }
+    return played.Fixtures()[static_cast<size_t>(fixture)];
+}
+
+void TCompetitionLink::Play(const QString& competition, int32_t fixture, const QString& reason,
+                            bool takeOver)
+{
+    const std::optional<TCompetitionFixture> found = FixtureOf(competition, fixture);
+    if (!found) {
         return;
     }
-    const TCompetitionFixture& row = played.Fixtures()[static_cast<size_t>(fixture)];
+    const TCompetitionFixture& row = *found;
     TPlaying playing{competition, fixture, NewMatchKey(), row.Home, row.Away, reason, -1};
     m_Service.Claim(competition, fixture, playing.MatchKey, takeOver,
                     [this, playing](const TFixtureClaim& claim, const QString& problem) {
@@ -288,9 +296,7 @@ QJsonObject TCompetitionLink::RoomJson() const
     if (record == nullptr) {
         return {};
     }
-    const auto found = known.Results.find(record->Id);
-    const std::vector<TStoredResult> none;
-    const std::vector<TStoredResult>& results = found != known.Results.end() ? found->second : none;
+    const std::vector<TStoredResult>& results = known.ResultsOf(record->Id);
     std::map<int32_t, QJsonArray> groups;
     for (const TStandingRow& row : StandingRows(*record, results)) {
         const TStanding& standing = row.Standing;
@@ -328,18 +334,11 @@ QJsonObject TCompetitionLink::RoomJson() const
 void TCompetitionLink::GiveResult(const QString& competition, int32_t fixture, int32_t homeLegs,
                                   int32_t awayLegs, const QString& reason)
 {
-    const TCompetitionSnapshot& known = m_Service.Known();
-    const TCompetitionRecord* record = known.Find(competition);
-    if (record == nullptr) {
+    const std::optional<TCompetitionFixture> found = FixtureOf(competition, fixture);
+    if (!found) {
         return;
     }
-    const auto results = known.Results.find(competition);
-    const CCompetition played = CompetitionOf(
-        *record, results != known.Results.end() ? results->second : std::vector<TStoredResult>{});
-    if (fixture < 0 || fixture >= static_cast<int32_t>(played.Fixtures().size())) {
-        return;
-    }
-    const TCompetitionFixture& row = played.Fixtures()[static_cast<size_t>(fixture)];
+    const TCompetitionFixture& row = *found;
     TStoredResult result;
     result.MatchKey = NewMatchKey();
     result.Competition = competition;

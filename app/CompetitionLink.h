@@ -73,6 +73,8 @@ private:
     };
 
     void Start();
+    // The fixture as the competition stands now; nullopt for one it does not have.
+    std::optional<TCompetitionFixture> FixtureOf(const QString& competition, int32_t fixture) const;
     void OpenDialog();
     void Refresh();
     void StartFixture(const TPlaying& fixture);

@@ -44,6 +44,14 @@ struct TCompetitionSnapshot
         return playing;
     }
 
+    // The results of competition `id` in the order they came in (none for one not known).
+    const std::vector<TStoredResult>& ResultsOf(const QString& id) const
+    {
+        static const std::vector<TStoredResult> none;
+        const auto found = Results.find(id);
+        return found != Results.end() ? found->second : none;
+    }
+
     const TCompetitionRecord* Find(const QString& id) const
     {
         for (const TCompetitionRecord& record : Competitions) {
