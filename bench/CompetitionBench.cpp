@@ -100,11 +100,15 @@ int main(int argc, char* argv[])
                         continue;
                     }
                     const bool homeWins = (fixture.Number + board) % 3 != 0;
-                    const TStoredResult result = {
-                        key,        record.Id,  {fixture.Number, fixture.Home, fixture.Away,
-                                      homeWins ? 3 : 2, homeWins ? 1 : 3},
-                        boardName,  {},         {},
-                        {1000, 30, 1, 100},     {900, 30, 0, 40}};
+                    const TStoredResult result = {key,
+                                                  record.Id,
+                                                  {fixture.Number, fixture.Home, fixture.Away,
+                                                   homeWins ? 3 : 2, homeWins ? 1 : 3},
+                                                  boardName,
+                                                  {},
+                                                  {},
+                                                  {1000, 30, 1, 100},
+                                                  {900, 30, 0, 40}};
                     if (!store.AddResult(result) || !store.AddResult(result)) {
                         ++failures;
                         std::fprintf(stderr, "%s\n", qPrintable(store.Problem()));
