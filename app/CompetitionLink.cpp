@@ -20,11 +20,10 @@
 TCompetitionLink::TCompetitionLink(TFormVTX& main, TNewGameDialog& newGame, TMatchSession& session,
                                    TMatchKeeper& keeper, QString localPath)
     : m_Main(main), m_NewGame(newGame), m_Session(session), m_Keeper(keeper),
-      m_Service(std::move(localPath))
+      m_LocalPath(std::move(localPath))
 {
     connect(main.Actions().ActionCompetitions, &QAction::triggered, this,
             &TCompetitionLink::OpenDialog);
-    connect(&m_Service, &TCompetitionService::Changed, this, &TCompetitionLink::Refresh);
     connect(&session, &TMatchSession::MatchStarted, this,
             [this](const QString&, const TGameParams& params) { OnMatchStarted(params); });
     connect(&session, &TMatchSession::OperationApplied, this,
@@ -53,10 +52,29 @@ void TCompetitionLink::Take(TSettings& settings) const
 
 void TCompetitionLink::Start()
 {
-    if (!m_Service.Started()) {
+    if (m_Service == nullptr) {
+        m_Service = std::make_unique<TCompetitionService>(m_LocalPath);
+        connect(m_Service.get(), &TCompetitionService::Changed, this, &TCompetitionLink::Refresh);
         // A board's name among the club's: its own setting, else the computer's.
-        m_Service.Start(m_Club, m_Board.isEmpty() ? QSysInfo::machineHostName() : m_Board);
+        m_Service->Start(m_Club, m_Board.isEmpty() ? QSysInfo::machineHostName() : m_Board);
     }
+}
+
+TCompetitionService& TCompetitionLink::Service()
+{
+    Start();
+    return *m_Service;
+}
+
+const TCompetitionSnapshot& TCompetitionLink::Known() const
+{
+    static const TCompetitionSnapshot nothing;
+    return m_Service != nullptr ? m_Service->Known() : nothing;
+}
+
+QString TCompetitionLink::BoardName() const
+{
+    return m_Service != nullptr ? m_Service->Board() : QString();
 }
 
 QString TCompetitionLink::Status() const
@@ -66,7 +84,7 @@ QString TCompetitionLink::Status() const
 
 void TCompetitionLink::Refresh()
 {
-    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionSnapshot& known = Known();
     QString status;
     if (known.Club) {
         const QString away = tr("not reachable (%1)").arg(known.Problem);
@@ -98,7 +116,7 @@ void TCompetitionLink::Refresh()
         emit RoomCompetitionChanged();
     }
     if (m_Dialog != nullptr) {
-        m_Dialog->Show(known, m_Service.Board());
+        m_Dialog->Show(known, BoardName());
         m_Dialog->SetStatus(known.Club ? status : QString());
     }
 }
@@ -121,7 +139,7 @@ void TCompetitionLink::OpenDialog()
                 return;
             }
             const TCompetitionRecord record = create.Record();
-            m_Service.Create(record, [this, id = record.Id](const QString& problem) {
+            Service().Create(record, [this, id = record.Id](const QString& problem) {
                 if (!problem.isEmpty()) {
                     m_Main.ShowNotice(tr("The competition could not be made: %1").arg(problem));
                 } else if (m_Dialog != nullptr) {
@@ -141,7 +159,7 @@ void TCompetitionLink::OpenDialog()
 std::optional<TCompetitionFixture> TCompetitionLink::FixtureOf(const QString& competition,
                                                                int32_t fixture) const
 {
-    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionSnapshot& known = Known();
     const TCompetitionRecord* record = known.Find(competition);
     if (record == nullptr) {
         return std::nullopt;
@@ -162,7 +180,7 @@ void TCompetitionLink::Play(const QString& competition, int32_t fixture, const Q
     }
     const TCompetitionFixture& row = *found;
     TPlaying playing{competition, fixture, NewMatchKey(), row.Home, row.Away, reason, -1};
-    m_Service.Claim(competition, fixture, playing.MatchKey, takeOver,
+    Service().Claim(competition, fixture, playing.MatchKey, takeOver,
                     [this, playing](const TFixtureClaim& claim, const QString& problem) {
                         if (claim.Board.isEmpty()) {
                             m_Main.ShowNotice(
@@ -177,7 +195,7 @@ void TCompetitionLink::Play(const QString& competition, int32_t fixture, const Q
 
 void TCompetitionLink::StartFixture(const TPlaying& fixture)
 {
-    const TCompetitionRecord* record = m_Service.Known().Find(fixture.Competition);
+    const TCompetitionRecord* record = Known().Find(fixture.Competition);
     if (record == nullptr) {
         return;
     }
@@ -207,7 +225,7 @@ void TCompetitionLink::StartFixture(const TPlaying& fixture)
     m_Main.Actions().ActionNew->trigger();
     if (m_Starting) {
         // New Game was cancelled: the fixture is free for any board again.
-        m_Service.Release(fixture.Competition, fixture.Fixture);
+        Service().Release(fixture.Competition, fixture.Fixture);
         m_Starting.reset();
         OpenDialog();
     }
@@ -217,7 +235,7 @@ void TCompetitionLink::OnMatchStarted(const TGameParams& params)
 {
     if (!m_Playing.Competition.isEmpty() && m_Playing.HomeSide >= 0) {
         // Another match instead of the fixture's: it is free for any board again.
-        m_Service.Release(m_Playing.Competition, m_Playing.Fixture);
+        Service().Release(m_Playing.Competition, m_Playing.Fixture);
     }
     m_Playing = {};
     if (!m_Starting) {
@@ -225,11 +243,11 @@ void TCompetitionLink::OnMatchStarted(const TGameParams& params)
     }
     TPlaying fixture = *m_Starting;
     m_Starting.reset();
-    const TCompetitionRecord* record = m_Service.Known().Find(fixture.Competition);
+    const TCompetitionRecord* record = Known().Find(fixture.Competition);
     const QString first = QString::fromStdString(SideName(params, 0));
     const QString second = QString::fromStdString(SideName(params, 1));
     if (record == nullptr || params.PlayerCount != 2) {
-        m_Service.Release(fixture.Competition, fixture.Fixture);
+        Service().Release(fixture.Competition, fixture.Fixture);
         return;
     }
     // The operator may have swapped the names; a match of other players is not the fixture's.
@@ -239,7 +257,7 @@ void TCompetitionLink::OnMatchStarted(const TGameParams& params)
                        : first == away && second == home ? 1
                                                          : -1;
     if (fixture.HomeSide < 0) {
-        m_Service.Release(fixture.Competition, fixture.Fixture);
+        Service().Release(fixture.Competition, fixture.Fixture);
         m_Main.ShowNotice(tr("The match is not %1 v %2: it does not count for %3.")
                               .arg(home, away, record->Name));
         return;
@@ -272,17 +290,17 @@ void TCompetitionLink::OnOperationApplied()
     result.MatchKey = m_Playing.MatchKey;
     result.Competition = m_Playing.Competition;
     result.Result = {m_Playing.Fixture, m_Playing.Home, m_Playing.Away, won(home), won(away)};
-    result.Board = m_Service.Board();
+    result.Board = BoardName();
     result.Reason = m_Playing.Reason;
     result.Home = figures(home);
     result.Away = figures(away);
     const QString name = [&] {
-        const TCompetitionRecord* record = m_Service.Known().Find(m_Playing.Competition);
+        const TCompetitionRecord* record = Known().Find(m_Playing.Competition);
         return record != nullptr ? record->Name : QString();
     }();
     m_Playing = {};
     QString problem;
-    if (m_Service.Report(result, problem)) {
+    if (Service().Report(result, problem)) {
         m_Main.ShowNotice(tr("The result went into %1.").arg(name));
     } else {
         m_Main.ShowNotice(tr("The result could not be kept: %1").arg(problem));
@@ -291,7 +309,7 @@ void TCompetitionLink::OnOperationApplied()
 
 QJsonObject TCompetitionLink::RoomJson() const
 {
-    const TCompetitionSnapshot& known = m_Service.Known();
+    const TCompetitionSnapshot& known = Known();
     const TCompetitionRecord* record = known.Find(m_Shown);
     if (record == nullptr) {
         return {};
@@ -321,7 +339,7 @@ QJsonObject TCompetitionLink::RoomJson() const
     }
     QJsonArray next;
     for (const TNextFixture& fixture :
-         NextFixtures(*record, results, known.Playing(record->Id), m_Service.Board(), 6)) {
+         NextFixtures(*record, results, known.Playing(record->Id), BoardName(), 6)) {
         next.append(QJsonObject{{QStringLiteral("home"), fixture.Home},
                                 {QStringLiteral("away"), fixture.Away},
                                 {QStringLiteral("board"), fixture.Board}});
@@ -343,10 +361,10 @@ void TCompetitionLink::GiveResult(const QString& competition, int32_t fixture, i
     result.MatchKey = NewMatchKey();
     result.Competition = competition;
     result.Result = {fixture, row.Home, row.Away, homeLegs, awayLegs};
-    result.Board = m_Service.Board();
+    result.Board = BoardName();
     result.Reason = reason;
     QString problem;
-    if (!m_Service.Report(result, problem)) {
+    if (!Service().Report(result, problem)) {
         m_Main.ShowNotice(tr("The result could not be kept: %1").arg(problem));
     }
 }

@@ -37,7 +37,10 @@ public:
     void Apply(const TSettings& settings);
     void Take(TSettings& settings) const;
 
-    TCompetitionService& Service() { return m_Service; }
+    // The competitions' service, started on first use.
+    TCompetitionService& Service();
+    // What is known of the competitions (nothing before the service has started).
+    const TCompetitionSnapshot& Known() const;
     TCompetitionsDialog* Dialog() const { return m_Dialog; }
     QString Status() const;
     // The fixture the match in play is for: its competition's id, empty when none.
@@ -73,6 +76,7 @@ private:
     };
 
     void Start();
+    QString BoardName() const;
     // The fixture as the competition stands now; nullopt for one it does not have.
     std::optional<TCompetitionFixture> FixtureOf(const QString& competition, int32_t fixture) const;
     void OpenDialog();
@@ -85,7 +89,9 @@ private:
     TNewGameDialog& m_NewGame;
     TMatchSession& m_Session;
     TMatchKeeper& m_Keeper;
-    TCompetitionService m_Service;
+    QString m_LocalPath;
+    // Made on first use (F9, Play, a club's server set): nothing of it runs at start otherwise.
+    std::unique_ptr<TCompetitionService> m_Service;
     QString m_Club;
     QString m_Board;
     bool m_ClubUsed = false;

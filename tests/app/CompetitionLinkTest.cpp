@@ -107,7 +107,7 @@ void TestCompetitionLink::ALeagueIsMadePlayedAndGivenResults()
         QVERIFY(windows.Session.Apply(turn));
     }
     QTRY_COMPARE(fixtures->item(0, 4)->text(), QStringLiteral("1\u20130"));
-    const TCompetitionSnapshot& known = windows.Competitions.Service().Known();
+    const TCompetitionSnapshot& known = windows.Competitions.Known();
     const TStoredResult& result = known.Results.begin()->second.front();
     QCOMPARE(result.Home, (TSideFigures{501, 9, 2, 141}));
     QVERIFY(windows.Main.Notices().join(u'\n').contains(QStringLiteral("Friday")));
