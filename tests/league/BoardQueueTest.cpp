@@ -36,7 +36,8 @@ TEST(Groups, AreEvenAndTheirTopMeetOtherGroupsFirst)
         }
         return four.size();
     };
-    for (const TKnockoutMatch& match : CKnockout(8, false).Matches()) {
+    const CKnockout knockout(8, false);
+    for (const TKnockoutMatch& match : knockout.Matches()) {
         if (match.Round == 0) {
             EXPECT_NE(groupOf(match.Home), groupOf(match.Away));
         }

@@ -281,8 +281,10 @@ void TCompetitionsDialog::UpdateButtons()
     const int32_t fixture = SelectedFixture();
     bool known = false;
     bool taken = false;
-    if (record != nullptr && fixture >= 0) {
-        const CCompetition competition = CompetitionOf(*record, m_Snapshot.Results[record->Id]);
+    const CCompetition competition = record != nullptr
+                                         ? CompetitionOf(*record, m_Snapshot.ResultsOf(record->Id))
+                                         : CCompetition(TCompetitionShape{});
+    if (fixture >= 0 && static_cast<size_t>(fixture) < competition.Fixtures().size()) {
         const TCompetitionFixture& row = competition.Fixtures()[static_cast<size_t>(fixture)];
         known = row.Home >= 0 && row.Away >= 0;
         const std::map<int32_t, QString> playing = m_Snapshot.Playing(record->Id);
@@ -335,10 +337,13 @@ void TCompetitionsDialog::GiveResult()
 {
     const TCompetitionRecord* record = m_Snapshot.Find(SelectedCompetition());
     const int32_t fixture = SelectedFixture();
-    if (record == nullptr || fixture < 0) {
+    if (record == nullptr) {
         return;
     }
-    const CCompetition competition = CompetitionOf(*record, m_Snapshot.Results[record->Id]);
+    const CCompetition competition = CompetitionOf(*record, m_Snapshot.ResultsOf(record->Id));
+    if (fixture < 0 || static_cast<size_t>(fixture) >= competition.Fixtures().size()) {
+        return;
+    }
     const TCompetitionFixture& row = competition.Fixtures()[static_cast<size_t>(fixture)];
     TFixtureResultDialog dialog(record->Players.value(row.Home), record->Players.value(row.Away),
                                 !row.Knockout, this);
