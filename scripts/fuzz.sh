@@ -31,12 +31,12 @@ run() { # target, seed folder, extra seed files...
     fi
     rm -rf "$corpus"
 }
-# Two targets at a time, one a core: each still gets its full time.
+# Four targets at a time on the two cores: each still runs its full time, with half a core.
 pids=()
 launch() {
     run "$@" &
     pids+=($!)
-    if ((${#pids[@]} >= 2)); then
+    if ((${#pids[@]} >= 4)); then
         settle
     fi
 }
