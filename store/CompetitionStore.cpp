@@ -86,6 +86,11 @@ bool CCompetitionStore::Failed(const QSqlQuery& query)
     return false;
 }
 
+bool CCompetitionStore::Notify()
+{
+    return Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
+}
+
 bool CCompetitionStore::Run(const QString& statement)
 {
     QSqlQuery query(m_Database);
@@ -150,7 +155,7 @@ bool CCompetitionStore::Create(const TCompetitionRecord& record)
         return Failed(insert);
     }
     if (IsClub()) {
-        Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
+        Notify();
     }
     return true;
 }
@@ -278,7 +283,7 @@ std::optional<TFixtureClaim> CCompetitionStore::Claim(const QString& competition
         return std::nullopt;
     }
     if (insert.numRowsAffected() > 0 && IsClub()) {
-        Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
+        Notify();
     }
     for (const TFixtureClaim& claim : Claims(competition)) {
         if (claim.Fixture == fixture) {
@@ -300,7 +305,7 @@ bool CCompetitionStore::Release(const QString& competition, int32_t fixture, con
         return Failed(remove);
     }
     if (IsClub()) {
-        Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
+        Notify();
     }
     return true;
 }
@@ -333,7 +338,7 @@ bool CCompetitionStore::AddResult(const TStoredResult& result, TTable table)
     // The claim stays: a fixture played is not there for the taking, only to be played again.
     bool done = insert.exec() || Failed(insert);
     if (done && !waiting && IsClub()) {
-        done = Run(QStringLiteral("SELECT pg_notify('%1', '')").arg(Channel()));
+        done = Notify();
     }
     if (!done) {
         m_Database.rollback();

@@ -104,6 +104,8 @@ public:
 
 private:
     bool Run(const QString& statement);
+    // Tells every board listening on the club's server that something changed.
+    bool Notify();
     bool Failed(const class QSqlQuery& query);
     std::vector<TStoredResult> ReadResults(const QString& table, const QString& competition);
 

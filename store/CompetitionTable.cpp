@@ -1,6 +1,5 @@
 #include "store/CompetitionTable.h"
 
-#include "league/BoardQueue.h"
 #include "store/MatchExport.h"
 
 #include <algorithm>
@@ -97,24 +96,33 @@ std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
     return rows;
 }
 
+TFixturePlan PlanFixtures(const CCompetition& competition,
+                          const std::map<int32_t, QString>& playing, const QString& board)
+{
+    std::map<QString, int32_t> boards = {{board, 0}};
+    for (const auto& [fixture, name] : playing) {
+        boards.emplace(name, static_cast<int32_t>(boards.size()));
+    }
+    TFixturePlan plan;
+    for (const TCompetitionFixture& fixture : competition.Fixtures()) {
+        const auto claimed = playing.find(fixture.Number);
+        plan.Queue.push_back({fixture.Home, fixture.Away,
+                              competition.ResultOf(fixture.Number).has_value(),
+                              claimed == playing.end() ? -1 : boards.at(claimed->second)});
+    }
+    plan.Slots = OrderOfPlay(plan.Queue, static_cast<int32_t>(boards.size()));
+    return plan;
+}
+
 std::vector<TNextFixture> NextFixtures(const TCompetitionRecord& record,
                                        const std::vector<TStoredResult>& results,
                                        const std::map<int32_t, QString>& playing,
                                        const QString& board, size_t count)
 {
     const CCompetition competition = CompetitionOf(record, results);
-    std::map<QString, int32_t> boards = {{board, 0}};
-    for (const auto& [fixture, name] : playing) {
-        boards.emplace(name, static_cast<int32_t>(boards.size()));
-    }
-    std::vector<TQueuedFixture> queue;
-    for (const TCompetitionFixture& fixture : competition.Fixtures()) {
-        const auto claimed = playing.find(fixture.Number);
-        queue.push_back({fixture.Home, fixture.Away,
-                         competition.ResultOf(fixture.Number).has_value(),
-                         claimed == playing.end() ? -1 : boards.at(claimed->second)});
-    }
-    const std::vector<TPlannedSlot> plan = OrderOfPlay(queue, static_cast<int32_t>(boards.size()));
+    const TFixturePlan planned = PlanFixtures(competition, playing, board);
+    const std::vector<TQueuedFixture>& queue = planned.Queue;
+    const std::vector<TPlannedSlot>& plan = planned.Slots;
     std::vector<size_t> order;
     for (size_t at = 0; at < plan.size(); ++at) {
         if (plan[at].Slot >= 0 && !queue[at].Done) {

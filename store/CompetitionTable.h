@@ -3,6 +3,7 @@
 // A competition's tables with the players' names and their figures in it (3-dart average,
 // 180s, highest checkout), from its stored results, and the same as CSV for a club's web page.
 
+#include "league/BoardQueue.h"
 #include "store/CompetitionStore.h"
 
 #include <QString>
@@ -28,6 +29,16 @@ CCompetition CompetitionOf(const TCompetitionRecord& record,
 // marked only once the table's fixtures are all played.
 std::vector<TStandingRow> StandingRows(const TCompetitionRecord& record,
                                        const std::vector<TStoredResult>& results);
+
+// The order of play over the boards known: `board` (this one) is board 0, each board playing a
+// fixture follows. Queue[i] and Slots[i] are fixture i's state and planned slot.
+struct TFixturePlan
+{
+    std::vector<TQueuedFixture> Queue;
+    std::vector<TPlannedSlot> Slots;
+};
+TFixturePlan PlanFixtures(const CCompetition& competition,
+                          const std::map<int32_t, QString>& playing, const QString& board);
 
 // The fixtures to be played, in the order of play over the boards known (`board`, this one, and
 // each playing one): those playing first (with their board), then the next ones; at most `count`.

@@ -177,25 +177,19 @@ void TCompetitionsDialog::ShowCompetition()
         UpdateButtons();
         return;
     }
-    const std::vector<TStoredResult>& results = m_Snapshot.Results[record->Id];
+    const std::vector<TStoredResult>& results = m_Snapshot.ResultsOf(record->Id);
     const CCompetition competition = CompetitionOf(*record, results);
     // The order of play over the boards known: this one and every one playing a fixture.
-    std::map<QString, int32_t> boards = {{m_Board, 0}};
     const std::map<int32_t, QString> playing = m_Snapshot.Playing(record->Id);
-    for (const auto& [fixture, board] : playing) {
-        boards.emplace(board, static_cast<int32_t>(boards.size()));
-    }
-    std::vector<TQueuedFixture> queue;
+    const TFixturePlan planned = PlanFixtures(competition, playing, m_Board);
+    const std::vector<TQueuedFixture>& queue = planned.Queue;
+    const std::vector<TPlannedSlot>& plan = planned.Slots;
     std::vector<int32_t> winners;
     for (const TCompetitionFixture& fixture : competition.Fixtures()) {
         const std::optional<TFixtureResult> result = competition.ResultOf(fixture.Number);
-        const auto claimed = playing.find(fixture.Number);
-        queue.push_back({fixture.Home, fixture.Away, result.has_value(),
-                         claimed == playing.end() ? -1 : boards.at(claimed->second)});
         winners.push_back(
             !result ? -1 : (result->HomeLegs > result->AwayLegs ? result->Home : result->Away));
     }
-    const std::vector<TPlannedSlot> plan = OrderOfPlay(queue, static_cast<int32_t>(boards.size()));
     const auto name = [&](int32_t player) {
         return player >= 0 ? record->Players.value(player) : QStringLiteral("\u2026");
     };
@@ -320,7 +314,7 @@ void TCompetitionsDialog::Play()
         return;
     }
     QString reason;
-    if (CompetitionOf(*record, m_Snapshot.Results[record->Id]).ResultOf(fixture)) {
+    if (CompetitionOf(*record, m_Snapshot.ResultsOf(record->Id)).ResultOf(fixture)) {
         bool given = false;
         reason = QInputDialog::getText(this, tr("Play Again"),
                                        tr("The fixture has a result. Why is it played again?"),
