@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the dev preset and runs every test.
+# Installs what is missing, builds the debug build with AddressSanitizer and UndefinedBehavior-
+# Sanitizer and runs every test there: one build and one run, and every test is also a check
+# for memory errors, leaks and undefined behaviour. (`cmake --preset dev` is the same build
+# without the sanitizers, for quicker work at the desk.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset dev
-cmake --build --preset dev
-ctest --preset dev
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
