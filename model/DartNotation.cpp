@@ -110,3 +110,23 @@ bool LooksLikeDarts(std::string_view text)
     return !std::all_of(word.begin(), word.end(),
                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
+
+std::optional<int32_t> ParseLeft(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const size_t last = text.find_last_not_of(' ');
+    std::string_view word = text.substr(first, last - first + 1);
+    if (word.front() != 'r' && word.front() != 'R' && word.front() != '=') {
+        return std::nullopt;
+    }
+    word.remove_prefix(1);
+    if (word.empty() || word.size() > 3 || !std::all_of(word.begin(), word.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        })) {
+        return std::nullopt;
+    }
+    return std::stoi(std::string(word));
+}

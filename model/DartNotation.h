@@ -5,6 +5,7 @@
 
 #include "model/UnitVTXGameLogic.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,3 +21,6 @@ std::string DartText(const TDart& dart);
 std::string DartsText(const std::vector<TDart>& darts, std::string_view separator);
 // Whether `text` is meant as darts rather than a turn's total: anything but one number.
 bool LooksLikeDarts(std::string_view text);
+// What a turn leaves, typed in place of its score: "r141", "R141" or "=141" (0..999, spaces
+// around allowed); none for anything else. The turn scores what was left before it less this.
+std::optional<int32_t> ParseLeft(std::string_view text);

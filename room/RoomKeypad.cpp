@@ -149,6 +149,7 @@ TRoomReply TRoomKeypad::Submit(const QByteArray& message)
         return apply({TOperationKind::NextLeg});
     case TRoomRequestKind::Turn:
     case TRoomRequestKind::Checkout:
+    case TRoomRequestKind::Left:
         if (!match.TakesTotals()) {
             return refuse(tr("This game is entered dart by dart"));
         }
@@ -176,6 +177,17 @@ TRoomReply TRoomKeypad::Submit(const QByteArray& message)
         }
         operation.Score = CPlayerScores::kFinishingTurn;
         operation.Darts = request->CheckoutDarts;
+    } else if (request->Kind == TRoomRequestKind::Left) {
+        const CPlayerScores* sheet = session.Game().CurrentLeg()->GetSheet(player);
+        const TLeftTurn turn =
+            LeftTurn(sheet->LastEntry()->Remainder, request->Left, match.Params().CountUp,
+                     [&](int32_t score) {
+                         return session.Check({TOperationKind::Turn, player, 0, score, 0});
+                     });
+        if (!turn.Refusal.isEmpty()) {
+            return refuse(turn.Refusal);
+        }
+        operation.Score = turn.Score;
     } else {
         operation.Score = request->Score;
     }

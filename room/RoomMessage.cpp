@@ -86,9 +86,21 @@ std::optional<TRoomRequest> ParseRoomRequest(const QByteArray& message, QString&
         request.Kind = TRoomRequestKind::Darts;
         return request;
     }
+    if (op == QStringLiteral("left")) {
+        const std::optional<int64_t> left =
+            WholeNumber(object.value(QStringLiteral("left")), 0, 999);
+        if (!left) {
+            error = QCoreApplication::translate("RoomMessage",
+                                                "\"left\" must be a whole number from 0 to 999");
+            return std::nullopt;
+        }
+        request.Kind = TRoomRequestKind::Left;
+        request.Left = static_cast<int32_t>(*left);
+        return request;
+    }
     if (op != QStringLiteral("turn") && op != QStringLiteral("checkout")) {
-        error = QCoreApplication::translate("RoomMessage",
-                                            "Unknown \"op\": turn, checkout, darts, undo or next");
+        error = QCoreApplication::translate(
+            "RoomMessage", "Unknown \"op\": turn, checkout, left, darts, undo or next");
         return std::nullopt;
     }
     const std::optional<int64_t> score = WholeNumber(object.value(QStringLiteral("score")), 0, 999);
@@ -136,6 +148,10 @@ QByteArray RoomRequestJson(const TRoomRequest& request)
         break;
     case TRoomRequestKind::NextLeg:
         object.insert(QStringLiteral("op"), QStringLiteral("next"));
+        break;
+    case TRoomRequestKind::Left:
+        object.insert(QStringLiteral("op"), QStringLiteral("left"));
+        object.insert(QStringLiteral("left"), request.Left);
         break;
     }
     if (request.Id >= 0) {

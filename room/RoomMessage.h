@@ -7,6 +7,7 @@
 //   {"op": "darts", "darts": "T20 T20 20"}           a turn dart by dart (empty: three misses)
 //   {"op": "undo"}                                   the last turn taken back
 //   {"op": "next"}                                   the next leg, once the leg is won
+//   {"op": "left", "left": 141}                     the turn that leaves this much, 0..999
 // (whether a total can be scored, or finishes, is the match's to say), an optional "id" (an
 // integer 0..2^31-1) the reply carries back, and "for": the "version" of the state it was typed
 // against (a whole number from 0; without it the program refuses the request). Anything else is
@@ -27,6 +28,7 @@ enum class TRoomRequestKind : uint8_t
     Darts,
     Undo,
     NextLeg,
+    Left,
 };
 
 struct TRoomRequest
@@ -37,6 +39,7 @@ struct TRoomRequest
     std::vector<TDart> Darts;  // Darts: at most three
     int64_t Id = -1;           // -1: none sent
     int64_t For = -1;          // the state's version it was typed against; -1: none sent
+    int32_t Left = 0;          // Left: what the turn leaves
 
     bool operator==(const TRoomRequest&) const = default;
 };

@@ -32,6 +32,7 @@ QByteArray PageTexts()
         QT_TRANSLATE_NOOP("RoomPages", "Out 1"),
         QT_TRANSLATE_NOOP("RoomPages", "Out 2"),
         QT_TRANSLATE_NOOP("RoomPages", "Out 3"),
+        QT_TRANSLATE_NOOP("RoomPages", "Left"),
         QT_TRANSLATE_NOOP("RoomPages", "Undo"),
         QT_TRANSLATE_NOOP("RoomPages", "Next leg"),
         QT_TRANSLATE_NOOP("RoomPages", "Double"),

@@ -438,7 +438,7 @@ TEXTS.update({
     "\"id\" must be a whole number from 0": {"de": "„id“ muss eine ganze Zahl ab 0 sein", "nl": "\"id\" moet een geheel getal vanaf 0 zijn", "fr": "« id » doit être un nombre entier à partir de 0", "es": "«id» debe ser un número entero desde 0"},
     "\"for\" must be a whole number from 0": {"de": "„for“ muss eine ganze Zahl ab 0 sein", "nl": "\"for\" moet een geheel getal vanaf 0 zijn", "fr": "« for » doit être un nombre entier à partir de 0", "es": "«for» debe ser un número entero desde 0"},
     "“%1” is not a dart": {"de": "„%1“ ist kein Dart", "nl": "\"%1\" is geen pijl", "fr": "« %1 » n'est pas une fléchette", "es": "«%1» no es un dardo"},
-    "Unknown \"op\": turn, checkout, darts, undo or next": {"de": "Unbekanntes „op“: turn, checkout, darts, undo oder next", "nl": "Onbekende \"op\": turn, checkout, darts, undo of next", "fr": "« op » inconnu : turn, checkout, darts, undo ou next", "es": "«op» desconocido: turn, checkout, darts, undo o next"},
+    "Unknown \"op\": turn, checkout, left, darts, undo or next": {"de": "Unbekanntes „op“: turn, checkout, left, darts, undo oder next", "nl": "Onbekende \"op\": turn, checkout, left, darts, undo of next", "fr": "« op » inconnu : turn, checkout, left, darts, undo ou next", "es": "«op» desconocido: turn, checkout, left, darts, undo o next"},
     "\"score\" must be a whole number from 0 to 999": {"de": "„score“ muss eine ganze Zahl von 0 bis 999 sein", "nl": "\"score\" moet een geheel getal van 0 tot 999 zijn", "fr": "« score » doit être un nombre entier de 0 à 999", "es": "«score» debe ser un número entero de 0 a 999"},
     "\"darts\" of a checkout must be 1, 2 or 3": {"de": "„darts“ eines Finishs muss 1, 2 oder 3 sein", "nl": "\"darts\" van een uitgooi moet 1, 2 of 3 zijn", "fr": "« darts » d'un finish doit valoir 1, 2 ou 3", "es": "«darts» de un cierre debe ser 1, 2 o 3"},
     "Delete the last digit": {"de": "Letzte Ziffer löschen", "nl": "Laatste cijfer wissen", "fr": "Effacer le dernier chiffre", "es": "Borrar la última cifra"},
@@ -648,4 +648,27 @@ TEXTS.update({
     "Next": {"de": "Als Nächstes", "nl": "Hierna", "fr": "À suivre", "es": "A continuación"},
     "Pts": {"de": "Pkt", "nl": "Ptn", "fr": "Pts", "es": "Pts"},
     "Avg": {"de": "Schnitt", "nl": "Gem.", "fr": "Moy.", "es": "Media"},
+})
+
+TEXTS.update({
+    "Left": {"de": "Rest", "nl": "Rest", "fr": "Reste", "es": "Resta"},
+    "This game counts up: enter the score, not what is left": {"de": "Dieses Spiel zählt aufwärts: die Punkte eingeben, nicht den Rest", "nl": "Dit spel telt op: voer de score in, niet wat overblijft", "fr": "Ce jeu compte en montant : entrez le score, pas le reste", "es": "Este juego suma: introduzca la puntuación, no lo que queda"},
+    "From %1, %2 cannot be left": {"de": "Von %1 können nicht %2 übrig bleiben", "nl": "Van %1 kan geen %2 overblijven", "fr": "De %1, il ne peut rester %2", "es": "De %1 no pueden quedar %2"},
+    "From %1, %2 left means %3: %4": {"de": "Von %1 bleiben %2, das sind %3: %4", "nl": "Van %1 blijft %2 over, dat is %3: %4", "fr": "De %1, il reste %2, soit %3 : %4", "es": "De %1 quedan %2, es decir %3: %4"},
+    "\"left\" must be a whole number from 0 to 999": {"de": "„left“ muss eine ganze Zahl von 0 bis 999 sein", "nl": "\"left\" moet een geheel getal van 0 tot 999 zijn", "fr": "« left » doit être un nombre entier de 0 à 999", "es": "«left» debe ser un número entero de 0 a 999"},
+})
+
+TEXTS.update({
+    "Shanghai": {"de": "Shanghai", "nl": "Shanghai", "fr": "Shanghai", "es": "Shanghái"},
+    "Shanghai (1-20)": {"de": "Shanghai (1-20)", "nl": "Shanghai (1-20)", "fr": "Shanghai (1-20)", "es": "Shanghái (1-20)"},
+    "Shanghais": {"de": "Shanghais", "nl": "Shanghais", "fr": "Shanghais", "es": "Shangháis"},
+    "Halve-It": {"de": "Halve-It", "nl": "Halve-It", "fr": "Halve-It", "es": "Halve-It"},
+    "Halved": {"de": "Halbiert", "nl": "Gehalveerd", "fr": "Divisé", "es": "Mitad"},
+    "Turns Halved": {"de": "Halbierte Aufnahmen", "nl": "Gehalveerde beurten", "fr": "Volées divisées", "es": "Turnos a la mitad"},
+    "Any double": {"de": "Ein Doppel", "nl": "Een dubbel", "fr": "Un double", "es": "Un doble"},
+    "Any treble": {"de": "Ein Triple", "nl": "Een triple", "fr": "Un triple", "es": "Un triple"},
+    "Killer": {"de": "Killer", "nl": "Killer", "fr": "Killer", "es": "Killer"},
+    "Number": {"de": "Zahl", "nl": "Getal", "fr": "Numéro", "es": "Número"},
+    "Lives": {"de": "Leben", "nl": "Levens", "fr": "Vies", "es": "Vidas"},
+    "Lives Taken": {"de": "Genommene Leben", "nl": "Genomen levens", "fr": "Vies prises", "es": "Vidas quitadas"},
 })

@@ -384,6 +384,46 @@
         <source>Best Target</source>
         <translation>Bestes Ziel</translation>
     </message>
+    <message>
+        <source>Shanghais</source>
+        <translation>Shanghais</translation>
+    </message>
+    <message>
+        <source>Turns Halved</source>
+        <translation>Halbierte Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Lives Taken</source>
+        <translation>Genommene Leben</translation>
+    </message>
+    <message>
+        <source>Any double</source>
+        <translation>Ein Doppel</translation>
+    </message>
+    <message>
+        <source>Any treble</source>
+        <translation>Ein Triple</translation>
+    </message>
+    <message>
+        <source>Halved</source>
+        <translation>Halbiert</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>Lives</source>
+        <translation>Leben</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghai</translation>
+    </message>
 </context>
 <context>
     <name>MatchFormat</name>
@@ -652,6 +692,18 @@
         <source>Undo the turn and enter it again</source>
         <translation>Die Aufnahme zurücknehmen und neu eingeben</translation>
     </message>
+    <message>
+        <source>This game counts up: enter the score, not what is left</source>
+        <translation>Dieses Spiel zählt aufwärts: die Punkte eingeben, nicht den Rest</translation>
+    </message>
+    <message>
+        <source>From %1, %2 cannot be left</source>
+        <translation>Von %1 können nicht %2 übrig bleiben</translation>
+    </message>
+    <message>
+        <source>From %1, %2 left means %3: %4</source>
+        <translation>Von %1 bleiben %2, das sind %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -680,16 +732,20 @@
         <translation>„%1“ ist kein Dart</translation>
     </message>
     <message>
-        <source>Unknown "op": turn, checkout, darts, undo or next</source>
-        <translation>Unbekanntes „op“: turn, checkout, darts, undo oder next</translation>
-    </message>
-    <message>
         <source>"score" must be a whole number from 0 to 999</source>
         <translation>„score“ muss eine ganze Zahl von 0 bis 999 sein</translation>
     </message>
     <message>
         <source>"darts" of a checkout must be 1, 2 or 3</source>
         <translation>„darts“ eines Finishs muss 1, 2 oder 3 sein</translation>
+    </message>
+    <message>
+        <source>"left" must be a whole number from 0 to 999</source>
+        <translation>„left“ muss eine ganze Zahl von 0 bis 999 sein</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, left, darts, undo or next</source>
+        <translation>Unbekanntes „op“: turn, checkout, left, darts, undo oder next</translation>
     </message>
 </context>
 <context>
@@ -793,6 +849,10 @@
     <message>
         <source>Avg</source>
         <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Rest</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,46 @@
         <source>Best Target</source>
         <translation>Mejor objetivo</translation>
     </message>
+    <message>
+        <source>Shanghais</source>
+        <translation>Shangháis</translation>
+    </message>
+    <message>
+        <source>Turns Halved</source>
+        <translation>Turnos a la mitad</translation>
+    </message>
+    <message>
+        <source>Lives Taken</source>
+        <translation>Vidas quitadas</translation>
+    </message>
+    <message>
+        <source>Any double</source>
+        <translation>Un doble</translation>
+    </message>
+    <message>
+        <source>Any treble</source>
+        <translation>Un triple</translation>
+    </message>
+    <message>
+        <source>Halved</source>
+        <translation>Mitad</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Lives</source>
+        <translation>Vidas</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghái</translation>
+    </message>
 </context>
 <context>
     <name>MatchFormat</name>
@@ -652,6 +692,18 @@
         <source>Undo the turn and enter it again</source>
         <translation>Deshaga la tirada e introdúzcala de nuevo</translation>
     </message>
+    <message>
+        <source>This game counts up: enter the score, not what is left</source>
+        <translation>Este juego suma: introduzca la puntuación, no lo que queda</translation>
+    </message>
+    <message>
+        <source>From %1, %2 cannot be left</source>
+        <translation>De %1 no pueden quedar %2</translation>
+    </message>
+    <message>
+        <source>From %1, %2 left means %3: %4</source>
+        <translation>De %1 quedan %2, es decir %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -680,16 +732,20 @@
         <translation>«%1» no es un dardo</translation>
     </message>
     <message>
-        <source>Unknown "op": turn, checkout, darts, undo or next</source>
-        <translation>«op» desconocido: turn, checkout, darts, undo o next</translation>
-    </message>
-    <message>
         <source>"score" must be a whole number from 0 to 999</source>
         <translation>«score» debe ser un número entero de 0 a 999</translation>
     </message>
     <message>
         <source>"darts" of a checkout must be 1, 2 or 3</source>
         <translation>«darts» de un cierre debe ser 1, 2 o 3</translation>
+    </message>
+    <message>
+        <source>"left" must be a whole number from 0 to 999</source>
+        <translation>«left» debe ser un número entero de 0 a 999</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, left, darts, undo or next</source>
+        <translation>«op» desconocido: turn, checkout, left, darts, undo o next</translation>
     </message>
 </context>
 <context>
@@ -793,6 +849,10 @@
     <message>
         <source>Avg</source>
         <translation>Media</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Resta</translation>
     </message>
 </context>
 <context>
@@ -1515,7 +1575,7 @@ Marcador de dardos</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation>Resto</translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Choose a turn to correct</source>

@@ -384,6 +384,46 @@
         <source>Best Target</source>
         <translation>Meilleure cible</translation>
     </message>
+    <message>
+        <source>Shanghais</source>
+        <translation>Shanghais</translation>
+    </message>
+    <message>
+        <source>Turns Halved</source>
+        <translation>Volées divisées</translation>
+    </message>
+    <message>
+        <source>Lives Taken</source>
+        <translation>Vies prises</translation>
+    </message>
+    <message>
+        <source>Any double</source>
+        <translation>Un double</translation>
+    </message>
+    <message>
+        <source>Any treble</source>
+        <translation>Un triple</translation>
+    </message>
+    <message>
+        <source>Halved</source>
+        <translation>Divisé</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Lives</source>
+        <translation>Vies</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghai</translation>
+    </message>
 </context>
 <context>
     <name>MatchFormat</name>
@@ -652,6 +692,18 @@
         <source>Undo the turn and enter it again</source>
         <translation>Annulez la volée et saisissez-la à nouveau</translation>
     </message>
+    <message>
+        <source>This game counts up: enter the score, not what is left</source>
+        <translation>Ce jeu compte en montant : entrez le score, pas le reste</translation>
+    </message>
+    <message>
+        <source>From %1, %2 cannot be left</source>
+        <translation>De %1, il ne peut rester %2</translation>
+    </message>
+    <message>
+        <source>From %1, %2 left means %3: %4</source>
+        <translation>De %1, il reste %2, soit %3 : %4</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -680,16 +732,20 @@
         <translation>« %1 » n'est pas une fléchette</translation>
     </message>
     <message>
-        <source>Unknown "op": turn, checkout, darts, undo or next</source>
-        <translation>« op » inconnu : turn, checkout, darts, undo ou next</translation>
-    </message>
-    <message>
         <source>"score" must be a whole number from 0 to 999</source>
         <translation>« score » doit être un nombre entier de 0 à 999</translation>
     </message>
     <message>
         <source>"darts" of a checkout must be 1, 2 or 3</source>
         <translation>« darts » d'un finish doit valoir 1, 2 ou 3</translation>
+    </message>
+    <message>
+        <source>"left" must be a whole number from 0 to 999</source>
+        <translation>« left » doit être un nombre entier de 0 à 999</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, left, darts, undo or next</source>
+        <translation>« op » inconnu : turn, checkout, left, darts, undo ou next</translation>
     </message>
 </context>
 <context>
@@ -793,6 +849,10 @@
     <message>
         <source>Avg</source>
         <translation>Moy.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Reste</translation>
     </message>
 </context>
 <context>

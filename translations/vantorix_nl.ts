@@ -384,6 +384,46 @@
         <source>Best Target</source>
         <translation>Beste doel</translation>
     </message>
+    <message>
+        <source>Shanghais</source>
+        <translation>Shanghais</translation>
+    </message>
+    <message>
+        <source>Turns Halved</source>
+        <translation>Gehalveerde beurten</translation>
+    </message>
+    <message>
+        <source>Lives Taken</source>
+        <translation>Genomen levens</translation>
+    </message>
+    <message>
+        <source>Any double</source>
+        <translation>Een dubbel</translation>
+    </message>
+    <message>
+        <source>Any treble</source>
+        <translation>Een triple</translation>
+    </message>
+    <message>
+        <source>Halved</source>
+        <translation>Gehalveerd</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Getal</translation>
+    </message>
+    <message>
+        <source>Lives</source>
+        <translation>Levens</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghai</translation>
+    </message>
 </context>
 <context>
     <name>MatchFormat</name>
@@ -652,6 +692,18 @@
         <source>Undo the turn and enter it again</source>
         <translation>Neem de beurt terug en voer haar opnieuw in</translation>
     </message>
+    <message>
+        <source>This game counts up: enter the score, not what is left</source>
+        <translation>Dit spel telt op: voer de score in, niet wat overblijft</translation>
+    </message>
+    <message>
+        <source>From %1, %2 cannot be left</source>
+        <translation>Van %1 kan geen %2 overblijven</translation>
+    </message>
+    <message>
+        <source>From %1, %2 left means %3: %4</source>
+        <translation>Van %1 blijft %2 over, dat is %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>RoomMessage</name>
@@ -680,16 +732,20 @@
         <translation>"%1" is geen pijl</translation>
     </message>
     <message>
-        <source>Unknown "op": turn, checkout, darts, undo or next</source>
-        <translation>Onbekende "op": turn, checkout, darts, undo of next</translation>
-    </message>
-    <message>
         <source>"score" must be a whole number from 0 to 999</source>
         <translation>"score" moet een geheel getal van 0 tot 999 zijn</translation>
     </message>
     <message>
         <source>"darts" of a checkout must be 1, 2 or 3</source>
         <translation>"darts" van een uitgooi moet 1, 2 of 3 zijn</translation>
+    </message>
+    <message>
+        <source>"left" must be a whole number from 0 to 999</source>
+        <translation>"left" moet een geheel getal van 0 tot 999 zijn</translation>
+    </message>
+    <message>
+        <source>Unknown "op": turn, checkout, left, darts, undo or next</source>
+        <translation>Onbekende "op": turn, checkout, left, darts, undo of next</translation>
     </message>
 </context>
 <context>
@@ -793,6 +849,10 @@
     <message>
         <source>Avg</source>
         <translation>Gem.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Rest</translation>
     </message>
 </context>
 <context>

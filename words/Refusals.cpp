@@ -64,3 +64,35 @@ QString RefusalText(const TThrowCheck& check, TGameKind kind)
     }
     return {};
 }
+
+TLeftTurn LeftTurn(int32_t before, int32_t left, bool countsUp,
+                   const std::function<TThrowCheck(int32_t score)>& check)
+{
+    if (countsUp) {
+        return {0, QCoreApplication::translate(
+                       "Refusal", "This game counts up: enter the score, not what is left")};
+    }
+    if (left > before) {
+        return {0, QCoreApplication::translate("Refusal", "From %1, %2 cannot be left")
+                       .arg(before)
+                       .arg(left)};
+    }
+    const int32_t score = before - left;
+    const TThrowCheck verdict = check(score);
+    switch (verdict.Refusal) {
+    case TRefusal::None:
+        return {score, {}};
+    case TRefusal::NotAScore:
+    case TRefusal::TooFewDarts:
+    case TRefusal::NoDoubleFinish:
+    case TRefusal::Bust:
+        // The reason names a score the operator never typed: say which one it is.
+        return {score, QCoreApplication::translate("Refusal", "From %1, %2 left means %3: %4")
+                           .arg(before)
+                           .arg(left)
+                           .arg(score)
+                           .arg(RefusalText(verdict))};
+    default:
+        return {score, RefusalText(verdict)};
+    }
+}

@@ -62,6 +62,7 @@ private slots:
     void FourPairsSetUpAndCorrectedByKeys();
     void AMatchAgainstTheComputerByKeys();
     void ALegEnteredDartByDartByKeys();
+    void WhatIsLeftTypedByKeys();
 };
 
 void TestRealKeys::ThrowShortcutsFromTheThrownBox()
@@ -535,6 +536,40 @@ void TestRealKeys::FourPairsSetUpAndCorrectedByKeys()
 }
 
 QTEST_MAIN(TestRealKeys)
+// r141 or =141 in the Thrown box and the correction box: the turn that leaves that much, refused
+// in words that say what it stood for; r0 checks out.
+void TestRealKeys::WhatIsLeftTypedByKeys()
+{
+    TScoreboard board;
+    QVERIFY(board.StartGame({0})); // 301, Anna starts
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    TypeTurn(board, "r141");
+    QCOMPARE(LastScore(board, 0), 160);
+    auto* refusal = Find<QLabel>(board.Window, QStringLiteral("LabelRefusal2"));
+    TypeText(QStringLiteral("r100"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(
+        refusal->text(),
+        QStringLiteral("From 301, 100 left means 201: 201 cannot be scored with three darts"));
+    TypeTurn(board, "=241"); // the refused entry stays selected: typing replaces it
+    QCOMPARE(LastScore(board, 1), 60);
+    // Anna's 160 was a 161: corrected from her list to what it left, 140.
+    Press(QStringLiteral("shift+Tab"));
+    auto* list = Find<QTreeView>(board.Window, QStringLiteral("ListViewScores1"));
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QTRY_COMPARE(list->currentIndex().row(), 1);
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(board.Window.findChild<QLineEdit*>(QStringLiteral("EditCorrection1")) != nullptr);
+    TypeText(QStringLiteral("R140"));
+    Press(QStringLiteral("Return"));
+    QTRY_COMPARE(board.Remainder(0), 140);
+    QTRY_COMPARE(QApplication::focusWidget(), board.Thrown(0));
+    TypeText(QStringLiteral("r0"));
+    Press(QStringLiteral("Return"));
+    QTRY_VERIFY(board.Leg().Finished());
+    QCOMPARE(LastScore(board, 0), 140);
+}
+
 #include "RealKeysTest.moc"
 
 // A person against the computer of average 60, first to 3 legs, set up and played by keys: an

@@ -101,7 +101,13 @@ def main():
         xdotool("windowfocus", "--sync", window)
         xdotool("key", "ctrl+u")
         wait_for("the undo on the board", lambda: remainder(1) == "441")
-        typed("100\n", 1, "341")
+        # What the turn leaves, by the Left key: refused in words that name it, then taken.
+        keypad.find_element(By.ID, "keyLeft").click()
+        body.send_keys("500\n")
+        wait_for("the refusal of 500 left", lambda: message() == "From 441, 500 cannot be left")
+        body.send_keys("\b\b\b")
+        typed("341\n", 1, "341")
+        assert keypad.find_element(By.ID, "keyLeft").get_attribute("aria-pressed") == "false"
         # Malformed, oversized and too many messages: answered, nothing changed.
         keypad.execute_script("vtx.socket.send('{\"op\": 7')")
         wait_for("the malformed message's answer", lambda: "JSON" in message() or "op" in message())

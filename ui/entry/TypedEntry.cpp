@@ -142,6 +142,20 @@ void TTypedEntry::SubmitPanel(TPlayerPanel& panel)
     const int score = typed->Thrown()->text().toInt(&isNumber);
     CLeg* leg = m_Session.Game().CurrentLeg();
     CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+    if (const std::optional<int32_t> left = ParseLeft(typed->Thrown()->text().toStdString());
+        left && sheet != nullptr && sheet->LastEntry() != nullptr) {
+        // What the turn leaves: entered as the score it stands for, refused as that score
+        // would be, in words that name what was typed.
+        const TLeftTurn turn =
+            LeftTurn(sheet->LastEntry()->Remainder, *left, m_Session.Game().Params().CountUp,
+                     [sheet](int32_t leftScore) { return sheet->CheckThrow(leftScore, 0); });
+        if (!turn.Refusal.isEmpty()) {
+            typed->ShowRefusal(turn.Refusal);
+            return;
+        }
+        m_Session.Apply({TOperationKind::Turn, player, 0, turn.Score, 0});
+        return;
+    }
     if (sheet != nullptr && typed->Thrown()->DartsAllowed() &&
         LooksLikeDarts(typed->Thrown()->text().toStdString())) {
         // Darts as called: refused like a typed total, or when a word is no dart.
@@ -217,7 +231,8 @@ void TTypedEntry::CommitCorrection(int player, int claimedDarts)
 {
     TPlayerPanel& panel = *m_Pages.PanelOf(player);
     if (const TDigitEdit* box = panel.ActiveCorrection();
-        box->DartsAllowed() && LooksLikeDarts(box->text().toStdString())) {
+        box->DartsAllowed() && LooksLikeDarts(box->text().toStdString()) &&
+        !ParseLeft(box->text().toStdString())) {
         // The turn corrected to darts, in the leg in play.
         TMatchOperation operation{TOperationKind::Correction, player, panel.CorrectionRow()};
         std::string bad;
@@ -238,13 +253,34 @@ void TTypedEntry::CommitCorrection(int player, int claimedDarts)
         m_Session.Apply(operation);
         return;
     }
+    const int legIndex = m_Session.Game().LegCount() - 1;
+    const int row = panel.CorrectionRow();
     bool isNumber = false;
-    const int score = panel.ActiveCorrection()->text().toInt(&isNumber);
+    int score = panel.ActiveCorrection()->text().toInt(&isNumber);
+    if (const std::optional<int32_t> left =
+            ParseLeft(panel.ActiveCorrection()->text().toStdString())) {
+        // What the corrected turn leaves, from the total before it.
+        const CLeg* leg = m_Session.Game().GetLeg(legIndex);
+        const CPlayerScores* sheet = leg != nullptr ? leg->GetSheet(player) : nullptr;
+        if (sheet == nullptr || sheet->GetEntry(row - 1) == nullptr) {
+            return;
+        }
+        const TLeftTurn turn = LeftTurn(sheet->GetEntry(row - 1)->Remainder, *left,
+                                        m_Session.Game().Params().CountUp, [&](int32_t leftScore) {
+                                            return m_Session.Game().CheckCorrectionInLeg(
+                                                legIndex, player, row, leftScore, 0);
+                                        });
+        if (!turn.Refusal.isEmpty()) {
+            panel.ShowRefusal(turn.Refusal);
+            return;
+        }
+        score = turn.Score;
+        isNumber = true;
+    }
     if (!isNumber) {
         return;
     }
-    const QString refusal = Correct(m_Session.Game().LegCount() - 1, player, panel.CorrectionRow(),
-                                    score, claimedDarts);
+    const QString refusal = Correct(legIndex, player, row, score, claimedDarts);
     if (!refusal.isEmpty()) {
         panel.ShowRefusal(refusal);
     }

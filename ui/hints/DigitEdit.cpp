@@ -7,18 +7,26 @@ namespace {
 
 bool IsAcceptedCharacter(QChar character, bool darts)
 {
-    return (character >= u'0' && character <= u'9') || character == u'\b' ||
+    // r, R and = lead what a turn leaves ("r141") in either mode.
+    return (character >= u'0' && character <= u'9') || character == u'\b' || character == u'r' ||
+           character == u'R' || character == u'=' ||
            (darts && ((character >= u'a' && character <= u'z') ||
                       (character >= u'A' && character <= u'Z') || character == u' '));
 }
+
+// A total of up to three digits, or what the turn leaves after r, R or =.
+QString TotalPattern()
+{
+    return QStringLiteral("[rR=]?[0-9]{0,3}");
+}
+constexpr int kTotalLength = 4;
 
 } // namespace
 
 TDigitEdit::TDigitEdit(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(3);
-    m_Validator =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    setMaxLength(kTotalLength);
+    m_Validator = new QRegularExpressionValidator(QRegularExpression(TotalPattern()), this);
     setValidator(m_Validator);
 }
 
@@ -29,10 +37,9 @@ void TDigitEdit::SetDartsAllowed(bool allowed)
     }
     m_Darts = allowed;
     clear();
-    setMaxLength(allowed ? kDartsLength : 3);
-    m_Validator->setRegularExpression(
-        QRegularExpression(allowed ? QStringLiteral("[0-9A-Za-z ]{0,%1}").arg(kDartsLength)
-                                   : QStringLiteral("[0-9]{0,3}")));
+    setMaxLength(allowed ? kDartsLength : kTotalLength);
+    m_Validator->setRegularExpression(QRegularExpression(
+        allowed ? QStringLiteral("[0-9A-Za-z =]{0,%1}").arg(kDartsLength) : TotalPattern()));
 }
 
 bool TDigitEdit::event(QEvent* event)

@@ -17,6 +17,7 @@ class TDigitEdit final : public QLineEdit
 public:
     explicit TDigitEdit(QWidget* parent = nullptr);
 
+    // Takes a total of up to three digits, or what the turn leaves ("r141", "=141").
     // With darts on the box also takes darts as called ("T20 T20 20", "bull", "m"): letters
     // and spaces as well as digits, up to kDartsLength characters.
     void SetDartsAllowed(bool allowed);
