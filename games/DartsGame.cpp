@@ -4,6 +4,9 @@
 #include "games/Bobs27.h"
 #include "games/Checkout121.h"
 #include "games/Cricket.h"
+#include "games/HalveIt.h"
+#include "games/Killer.h"
+#include "games/Shanghai.h"
 
 #include <algorithm>
 
@@ -24,6 +27,14 @@ const char* GameName(TGameKind kind)
         return "Bob's 27";
     case TGameKind::Checkout121:
         return "121 Checkout Practice";
+    case TGameKind::Shanghai:
+        return "Shanghai";
+    case TGameKind::ShanghaiLong:
+        return "Shanghai (1-20)";
+    case TGameKind::HalveIt:
+        return "Halve-It";
+    case TGameKind::Killer:
+        return "Killer";
     }
     return "";
 }
@@ -135,7 +146,33 @@ void CDartsGame::PassTurn()
     m_ToThrow = -1;
 }
 
-std::unique_ptr<CDartsGame> MakeGame(TGameKind kind, int32_t players, int32_t firstPlayer)
+int32_t SoleLeader(const std::vector<int32_t>& scores)
+{
+    int32_t best = -1;
+    bool shared = false;
+    for (size_t side = 0; side < scores.size(); ++side) {
+        if (best < 0 || scores[side] > scores[static_cast<size_t>(best)]) {
+            best = static_cast<int32_t>(side);
+            shared = false;
+        } else if (scores[side] == scores[static_cast<size_t>(best)]) {
+            shared = true;
+        }
+    }
+    return shared ? -1 : best;
+}
+
+int32_t FewestSides(TGameKind kind)
+{
+    return kind == TGameKind::Killer ? CKiller::kFewestPlayers : 1;
+}
+
+bool DrawsAtStart(TGameKind kind)
+{
+    return kind == TGameKind::Killer;
+}
+
+std::unique_ptr<CDartsGame> MakeGame(TGameKind kind, int32_t players, int32_t firstPlayer,
+                                     uint64_t seed)
 {
     switch (kind) {
     case TGameKind::X01:
@@ -152,6 +189,16 @@ std::unique_ptr<CDartsGame> MakeGame(TGameKind kind, int32_t players, int32_t fi
         return std::make_unique<CBobs27>(players, firstPlayer);
     case TGameKind::Checkout121:
         return std::make_unique<CCheckout121>(players, firstPlayer);
+    case TGameKind::Shanghai:
+    case TGameKind::ShanghaiLong:
+        return std::make_unique<CShanghai>(
+            players,
+            kind == TGameKind::ShanghaiLong ? CShanghai::kLongRounds : CShanghai::kShortRounds,
+            firstPlayer);
+    case TGameKind::HalveIt:
+        return std::make_unique<CHalveIt>(players, firstPlayer);
+    case TGameKind::Killer:
+        return std::make_unique<CKiller>(players, seed, firstPlayer);
     }
     return nullptr;
 }

@@ -20,6 +20,8 @@ inline constexpr TGameKind kOtherGames[] = {
     TGameKind::Cricket,        TGameKind::CutThroatCricket,
     TGameKind::AroundTheClock, TGameKind::AroundTheClockFast,
     TGameKind::Bobs27,         TGameKind::Checkout121,
+    TGameKind::Shanghai,       TGameKind::ShanghaiLong,
+    TGameKind::HalveIt,        TGameKind::Killer,
 };
 const char* GameName(TGameKind kind);
 // The game a stored name stands for; X01 for every other name.
@@ -99,5 +101,15 @@ private:
     std::vector<int32_t> m_Darts;
 };
 
-// A new game of `kind` (not X01); none for X01.
-std::unique_ptr<CDartsGame> MakeGame(TGameKind kind, int32_t players, int32_t firstPlayer);
+// The side with the highest of `scores`, -1 when two or more share it (or there is none).
+int32_t SoleLeader(const std::vector<int32_t>& scores);
+
+// The fewest sides a game of `kind` is played by (Killer needs three).
+int32_t FewestSides(TGameKind kind);
+// Whether a game of `kind` draws something at its start (Killer's numbers) from the match's
+// seed, which must then be kept with the match.
+bool DrawsAtStart(TGameKind kind);
+
+// A new game of `kind` (not X01); none for X01. `seed` draws what the game draws at its start.
+std::unique_ptr<CDartsGame> MakeGame(TGameKind kind, int32_t players, int32_t firstPlayer,
+                                     uint64_t seed = 0);

@@ -6,6 +6,9 @@
 #include "games/Cricket.h"
 #include "games/GamesMatch.h"
 #include "games/GamesTexts.h"
+#include "games/HalveIt.h"
+#include "games/Killer.h"
+#include "games/Shanghai.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -170,6 +173,39 @@ std::vector<TFigureRow> GamesFigures(const CGamesMatch& match)
                  true))});
         break;
     }
+    case TGameKind::Shanghai:
+    case TGameKind::ShanghaiLong:
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Hits"),
+                        Texts(OverLegs<CShanghai>(match, [](const CShanghai& leg, int32_t player) {
+                            return leg.Hits(player);
+                        }))});
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Shanghais"),
+                        Texts(OverLegs<CShanghai>(match, [](const CShanghai& leg, int32_t player) {
+                            return leg.ShanghaiBy() == player ? 1 : 0;
+                        }))});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Best Score"),
+             Texts(OverLegs<CShanghai>(
+                 match, [](const CShanghai& leg, int32_t player) { return leg.Score(player); },
+                 true))});
+        break;
+    case TGameKind::HalveIt:
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Turns Halved"),
+                        Texts(OverLegs<CHalveIt>(match, [](const CHalveIt& leg, int32_t player) {
+                            return leg.Halved(player);
+                        }))});
+        rows.push_back(
+            {QT_TRANSLATE_NOOP("Games", "Best Score"),
+             Texts(OverLegs<CHalveIt>(
+                 match, [](const CHalveIt& leg, int32_t player) { return leg.Score(player); },
+                 true))});
+        break;
+    case TGameKind::Killer:
+        rows.push_back({QT_TRANSLATE_NOOP("Games", "Lives Taken"),
+                        Texts(OverLegs<CKiller>(match, [](const CKiller& leg, int32_t player) {
+                            return leg.LivesTaken(player);
+                        }))});
+        break;
     case TGameKind::X01:
         break;
     }

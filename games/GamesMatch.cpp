@@ -29,7 +29,7 @@ void CGamesMatch::StartLeg()
 {
     const TMatchTally tally = Tally(LegCount());
     const int32_t first = m_Params.FirstPlayer + tally.SetIndex + tally.LegInSet;
-    m_Legs.push_back(MakeGame(m_Kind, Players(), ((first % Players()) + Players()) % Players()));
+    m_Legs.push_back(MakeLeg(LegCount(), ((first % Players()) + Players()) % Players()));
 }
 
 TTurnRefusal CGamesMatch::CheckTurn(const std::vector<TDart>& darts) const
@@ -161,6 +161,14 @@ TPlayerStats CGamesMatch::SideFigures(int32_t player) const
     return stats;
 }
 
+std::unique_ptr<CDartsGame> CGamesMatch::MakeLeg(int32_t index, int32_t firstPlayer) const
+{
+    // Each leg its own draw, the same every time the match is put back.
+    const uint64_t seed =
+        m_Params.ComputerSeed + uint64_t{0x9E3779B97F4A7C15} * static_cast<uint64_t>(index);
+    return MakeGame(m_Kind, Players(), firstPlayer, seed);
+}
+
 // One row a turn in the order thrown, its darts as called ("T20 T20 19"; none: three misses)
 // and the side's headline figure right after it (points, the number to hit, ...): each leg is
 // played again from its first thrower to read the figure as it stood.
@@ -170,7 +178,7 @@ TTurnSheet CGamesMatch::TurnSheet() const
         {"Leg", "Player", "Turn", "Darts", "After"}, {false, true, false, false, false}, {}};
     for (int32_t index = 0; index < LegCount(); ++index) {
         const CDartsGame& leg = *m_Legs[static_cast<size_t>(index)];
-        const std::unique_ptr<CDartsGame> again = MakeGame(m_Kind, Players(), leg.FirstPlayer());
+        const std::unique_ptr<CDartsGame> again = MakeLeg(index, leg.FirstPlayer());
         for (const TPlayedTurn& turn : leg.Turns()) {
             if (!again->AddTurn(turn.Darts)) {
                 break; // cannot be: these darts were taken in this order

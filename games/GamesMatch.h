@@ -58,6 +58,8 @@ public:
 private:
     // The tally of the first `legs` legs (the winner's legs end it).
     TMatchTally Tally(int32_t legs) const;
+    // Leg `index`'s game, drawn (Killer's numbers) from the match's seed and the leg.
+    std::unique_ptr<CDartsGame> MakeLeg(int32_t index, int32_t firstPlayer) const;
     void StartLeg();
 
     TGameKind m_Kind;

@@ -24,6 +24,10 @@ enum class TGameKind : int32_t
     AroundTheClockFast,
     Bobs27,
     Checkout121,
+    Shanghai,
+    ShanghaiLong,
+    HalveIt,
+    Killer,
 };
 
 // The turns that stand in a match, one row each in the order they are kept, with the columns
