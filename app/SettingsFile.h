@@ -89,7 +89,7 @@ struct TSettingsRead
     std::optional<QString> RefusedRoomPort;
 };
 
-inline constexpr int kGameTypeCount = 11; // "Standard 301" .. "121 Checkout Practice"
+inline constexpr int kGameTypeCount = 15; // "Standard 301" .. "Killer"
 inline constexpr int kViewNormal = 0;
 inline constexpr int kViewMinimized = 1;
 inline constexpr int kViewMaximized = 2;

@@ -157,6 +157,7 @@ std::optional<TStoredMatch> CMatchQueries::Load(int64_t id) const
     }
     ReadSides(database, id, params, &match.Problems);
     ReadComputers(database, id, params, &match.Problems);
+    params.ComputerSeed = ReadMatchSeed(database, id).value_or(params.ComputerSeed);
     QSqlQuery operations(database);
     const std::map<int64_t, std::vector<TDart>> darts = ReadTurnDarts(database, id);
     // A match goes on as it was entered; one stored before its mode was kept, as its darts

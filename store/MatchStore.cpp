@@ -264,7 +264,8 @@ bool CMatchStore::CheckOwnFile()
     // Added within version 2: a file of either kind reads the same in every version 2 program.
     if (!Exec(QString::fromLatin1(kSidesTable)) || !Exec(QString::fromLatin1(kComputersTable)) ||
         !Exec(QString::fromLatin1(kTurnDartsTable)) ||
-        !Exec(QString::fromLatin1(kEntryModesTable))) {
+        !Exec(QString::fromLatin1(kEntryModesTable)) ||
+        !Exec(QString::fromLatin1(kMatchSeedsTable))) {
         return Fail(Reason(database.lastError()), true);
     }
     if (application == 0 && !Exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))) {
@@ -495,7 +496,9 @@ bool CMatchStore::InsertMatch(QSqlError& error)
     m_MatchId = query.lastInsertId().toLongLong();
     if ((UsesSides(params) && !WriteSides(database, m_MatchId, params, error)) ||
         (UsesComputers(params) && !WriteComputers(database, m_MatchId, params, error)) ||
-        !WriteEntryMode(database, m_MatchId, params.EnterDarts, error)) {
+        !WriteEntryMode(database, m_MatchId, params.EnterDarts, error) ||
+        (!UsesComputers(params) &&
+         !WriteMatchSeed(database, m_MatchId, params.ComputerSeed, error))) {
         return false;
     }
     for (int32_t player = 0; player < params.PlayerCount; ++player) {
@@ -743,8 +746,8 @@ bool CMatchStore::Delete(int64_t id)
         m_Problem = Reason(database.lastError());
         return false;
     }
-    for (const char* table :
-         {"operations", "player_stats", "sides", "computers", "turn_darts", "entry_modes"}) {
+    for (const char* table : {"operations", "player_stats", "sides", "computers", "turn_darts",
+                              "entry_modes", "match_seeds"}) {
         QSqlQuery query(database);
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE match_id=?").arg(QLatin1String(table)));
         query.addBindValue(QVariant::fromValue(id));

@@ -10,9 +10,9 @@ namespace {
 
 // Every table of a match, with the column that names the match.
 constexpr std::pair<const char*, const char*> kTables[] = {
-    {"matches", "id"},           {"operations", "match_id"}, {"player_stats", "match_id"},
-    {"sides", "match_id"},       {"computers", "match_id"},  {"turn_darts", "match_id"},
-    {"entry_modes", "match_id"},
+    {"matches", "id"},           {"operations", "match_id"},  {"player_stats", "match_id"},
+    {"sides", "match_id"},       {"computers", "match_id"},   {"turn_darts", "match_id"},
+    {"entry_modes", "match_id"}, {"match_seeds", "match_id"},
 };
 
 QStringList Columns(QSqlDatabase& database, const QString& schema, const QString& table)

@@ -13,6 +13,9 @@ const char* const kTurnDartsTable =
 const char* const kEntryModesTable = "CREATE TABLE IF NOT EXISTS entry_modes("
                                      " match_id INTEGER PRIMARY KEY, enter_darts INTEGER NOT NULL)";
 
+const char* const kMatchSeedsTable = "CREATE TABLE IF NOT EXISTS match_seeds("
+                                     " match_id INTEGER PRIMARY KEY, seed INTEGER NOT NULL)";
+
 namespace {
 
 constexpr int kMultipliers = 4;
@@ -93,4 +96,34 @@ std::map<int64_t, std::vector<TDart>> ReadTurnDarts(const QSqlDatabase& database
         }
     }
     return read;
+}
+
+bool WriteMatchSeed(QSqlDatabase& database, int64_t matchId, uint64_t seed, QSqlError& error)
+{
+    if (seed == 0) {
+        return true;
+    }
+    QSqlQuery insert(database);
+    insert.prepare(QStringLiteral("INSERT OR REPLACE INTO match_seeds VALUES(?, ?)"));
+    insert.addBindValue(QVariant::fromValue(matchId));
+    // SQLite's integers are signed: the seed is kept by its bits.
+    insert.addBindValue(QVariant::fromValue(static_cast<qint64>(seed)));
+    if (!insert.exec()) {
+        error = insert.lastError();
+        return false;
+    }
+    return true;
+}
+
+std::optional<uint64_t> ReadMatchSeed(const QSqlDatabase& database, int64_t matchId)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT seed FROM match_seeds WHERE match_id=?"));
+    query.addBindValue(QVariant::fromValue(matchId));
+    bool number = false;
+    if (!query.exec() || !query.next()) {
+        return std::nullopt; // a store without the table, or a match without a seed
+    }
+    const qint64 seed = query.value(0).toLongLong(&number);
+    return number ? std::optional<uint64_t>(static_cast<uint64_t>(seed)) : std::nullopt;
 }

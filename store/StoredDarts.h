@@ -26,6 +26,13 @@ bool WriteEntryMode(QSqlDatabase& database, int64_t matchId, bool enterDarts, QS
 // The stored mode of match `matchId`; none when it has no row.
 std::optional<bool> ReadEntryMode(const QSqlDatabase& database, int64_t matchId);
 
+// The match's seed when no computer keeps it (a game that draws from it: Killer's numbers): a
+// row only when the seed is not 0, so a file of a match without one is as it was. An older
+// program leaves the table alone.
+extern const char* const kMatchSeedsTable;
+bool WriteMatchSeed(QSqlDatabase& database, int64_t matchId, uint64_t seed, QSqlError& error);
+std::optional<uint64_t> ReadMatchSeed(const QSqlDatabase& database, int64_t matchId);
+
 bool WriteTurnDarts(QSqlDatabase& database, int64_t matchId, int64_t sequence,
                     const std::vector<TDart>& darts, QSqlError& error);
 // The darts of match `matchId` by sequence number; a row that holds no dart that can be

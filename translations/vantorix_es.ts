@@ -269,6 +269,22 @@
         <source>121 Checkout Practice</source>
         <translation>Práctica de cierre 121</translation>
     </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghái</translation>
+    </message>
+    <message>
+        <source>Shanghai (1-20)</source>
+        <translation>Shanghái (1-20)</translation>
+    </message>
+    <message>
+        <source>Halve-It</source>
+        <translation>Halve-It</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
 </context>
 <context>
     <name>Games</name>

@@ -269,6 +269,22 @@
         <source>121 Checkout Practice</source>
         <translation>121 uitgooitraining</translation>
     </message>
+    <message>
+        <source>Shanghai</source>
+        <translation>Shanghai</translation>
+    </message>
+    <message>
+        <source>Shanghai (1-20)</source>
+        <translation>Shanghai (1-20)</translation>
+    </message>
+    <message>
+        <source>Halve-It</source>
+        <translation>Halve-It</translation>
+    </message>
+    <message>
+        <source>Killer</source>
+        <translation>Killer</translation>
+    </message>
 </context>
 <context>
     <name>Games</name>

@@ -5,6 +5,9 @@
 #include "games/Checkout121.h"
 #include "games/Cricket.h"
 #include "games/GamesMatch.h"
+#include "games/HalveIt.h"
+#include "games/Killer.h"
+#include "games/Shanghai.h"
 
 #include <algorithm>
 #include <array>
@@ -40,24 +43,29 @@ struct TGamesWords
     const char* RequireBefore; // around the remainder of 121
     const char* RequireAfter;
     const char* GameShot; // before the next target of 121
+    const char* Shanghai;
+    const char* Halved;
+    const char* Killer; // a side that has just become a killer
 };
 
 const TGamesWords& GamesWords(TCallLanguage language)
 {
     static const std::array<TGamesWords, 5> kWords = {{
         {"three in the bed, ", "one mark", "marks", "one point", "points", "the bull",
-         "finished in ", " darts", "going for ", "game over", "you require ", "", "game shot. "},
+         "finished in ", " darts", "going for ", "game over", "you require ", "", "game shot. ",
+         "Shanghai!", "halved", "killer"},
         {"drei in einem Feld, ", "ein Mark", "Marks", "ein Punkt", "Punkte", "das Bull",
          "fertig mit ", " Darts", "weiter auf ", "Spiel vorbei", "du brauchst ", "",
-         "Gejm Schott. "},
+         "Gejm Schott. ", "Shanghai!", "halbiert", "Killer"},
         {"drie in één vak, ", "één mark", "marks", "één punt", "punten", "de bull", "klaar in ",
-         " darts", "nu op ", "game over", "je hebt ", " nodig", "game shot. "},
+         " darts", "nu op ", "game over", "je hebt ", " nodig", "game shot. ", "Shanghai!",
+         "gehalveerd", "killer"},
         {"trois dans la même case, ", "une marque", "marques", "un point", "points", "le bull",
          "fini en ", " fléchettes", "au tour du ", "partie terminée", "il te faut ", "",
-         "game shot. "},
+         "game shot. ", "Shanghai !", "divisé par deux", "killer"},
         {"tres en el mismo sector, ", "una marca", "marcas", "un punto", "puntos", "la diana",
          "terminado en ", " dardos", "a por ", "fin de la partida", "necesitas ", "",
-         "guéim shot. "},
+         "guéim shot. ", "¡Shanghái!", "a la mitad", "killer"},
     }};
     return kWords[static_cast<size_t>(language)];
 }
@@ -100,6 +108,41 @@ std::string PracticeCall(const CDartsGame& leg, const TPlayedTurn& turn, TCallLa
     if (const auto* bobs = dynamic_cast<const CBobs27*>(&leg)) {
         const int32_t score = bobs->Score(player);
         return score <= 0 ? std::string(words.GameOver) : ScoreInWords(score, language);
+    }
+    // The points of the turn's darts that `onTarget` takes; `none` when no dart does.
+    const auto points = [&](const auto& onTarget, const char* none) {
+        int32_t sum = 0;
+        bool hit = false;
+        for (const TDart& dart : turn.Darts) {
+            if (onTarget(dart)) {
+                sum += DartPoints(dart);
+                hit = true;
+            }
+        }
+        return hit ? ScoreInWords(sum, language) : std::string(none);
+    };
+    if (const auto* shanghai = dynamic_cast<const CShanghai*>(&leg)) {
+        const int32_t number = shanghai->RoundsThrown(player);
+        return shanghai->ShanghaiBy() == player
+                   ? std::string(words.Shanghai)
+                   : points([number](const TDart& dart) { return dart.Segment == number; },
+                            CallWords(language).NoScore);
+    }
+    if (const auto* halve = dynamic_cast<const CHalveIt*>(&leg)) {
+        const int32_t target =
+            CHalveIt::kTargets[static_cast<size_t>(std::max(halve->RoundsThrown(player), 1) - 1)];
+        return points([target](const TDart& dart) { return CHalveIt::OnTarget(target, dart); },
+                      words.Halved);
+    }
+    if (const auto* killer = dynamic_cast<const CKiller*>(&leg)) {
+        // A hit on its own number leaves a killer with all its lives only on the turn it became
+        // one.
+        const bool own = std::any_of(turn.Darts.begin(), turn.Darts.end(), [&](const TDart& dart) {
+            return dart.Multiplier >= 2 && dart.Segment == killer->Number(player);
+        });
+        return own && killer->IsKiller(player) && killer->Lives(player) == CKiller::kLives
+                   ? std::string(words.Killer)
+                   : std::string();
     }
     if (const auto* drill = dynamic_cast<const CCheckout121*>(&leg)) {
         const std::string next = words.RequireBefore +

@@ -118,7 +118,7 @@ void TestSettingsFile::EachElementIsReadOnItsOwn_data()
     QTest::newRow("game not a number") << QByteArray("<GameType>five</GameType>"
                                                      "<TwoPlayers>false</TwoPlayers>")
                                        << 1;
-    QTest::newRow("game above the list") << QByteArray("<GameType>11</GameType>"
+    QTest::newRow("game above the list") << QByteArray("<GameType>15</GameType>"
                                                        "<TwoPlayers>false</TwoPlayers>")
                                          << 1;
     QTest::newRow("game below the list") << QByteArray("<GameType>-1</GameType>"

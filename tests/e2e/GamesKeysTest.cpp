@@ -214,6 +214,10 @@ void TestGamesKeys::EachPracticeGameToTheEndByKeys_data()
     QTest::newRow("Bob's 27") << 8 << QStringList{"d1 d1"} << QStringLiteral("-9") << 18;
     QTest::newRow("121") << 9 << QStringList{"t20 t11 d14", "t20 t20 d1"} << QStringLiteral("Done")
                          << 6 + 8 * 9;
+    QTest::newRow("Shanghai") << 10 << QStringList{"s1 d1 t1"} << QStringLiteral("6") << 3;
+    QTest::newRow("Halve-It") << 12 << QStringList{"t15", "t16", "bull", "t17", "t18",
+                                                   "t20", "t19", "t20",  "bull"}
+                              << QStringLiteral("475") << 27;
 }
 
 void TestGamesKeys::EachPracticeGameToTheEndByKeys()

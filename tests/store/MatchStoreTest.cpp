@@ -579,6 +579,15 @@ void TestMatchStore::PlayerRecordsAndDeleting()
     QCOMPARE(played.MatchesPlayed, 3);
     QCOMPARE(played.ThreeDartAverage, average);
     QCOMPARE(store.PlayerAverages(QString::fromStdString(params.Player1Name)).size(), averages);
+
+    // Killer without a computer: its seed is kept, so the match comes back with its numbers.
+    params.PlayerCount = 3;
+    params.PlayerNames = {params.Player1Name, "Ben", "Cleo"};
+    params.ComputerSeed = 0x8000000000000001ULL;
+    QVERIFY(store.BeginMatch(QStringLiteral("Killer"), params));
+    const std::optional<TStoredMatch> killer = store.Load(store.CurrentMatch());
+    QCOMPARE(killer->Params.ComputerSeed, params.ComputerSeed);
+    QVERIFY(killer->Params.ComputerAverages.empty());
 }
 
 void TestMatchStore::CsvHasOneRowPerTurnQuotedAsRfc4180()

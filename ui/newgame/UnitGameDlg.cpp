@@ -1,6 +1,7 @@
 #include "ui/newgame/UnitGameDlg.h"
 
 #include "bot/Bot.h"
+#include "games/DartsGame.h"
 #include "store/StoredMatch.h"
 #include "ui/common/WidgetHelpers.h"
 
@@ -50,6 +51,10 @@ constexpr TGameRow kGames[TNewGameDialog::kGameCount] = {
     {QT_TRANSLATE_NOOP("GameNames", "Around the Clock (fast)"), 0, -1, true, false},
     {QT_TRANSLATE_NOOP("GameNames", "Bob's 27"), 0, -1, true, false},
     {QT_TRANSLATE_NOOP("GameNames", "121 Checkout Practice"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Shanghai"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Shanghai (1-20)"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Halve-It"), 0, -1, true, false},
+    {QT_TRANSLATE_NOOP("GameNames", "Killer"), 0, -1, true, false},
 };
 // The first game that is not X01.
 constexpr int kFirstOtherGame = 5;
@@ -520,6 +525,9 @@ int TNewGameDialog::Starter() const
 
 void TNewGameDialog::ShowSides()
 {
+    // A game for three or more (Killer) raises the Players box, which calls this again.
+    m_SpinPlayers->setMinimum(
+        FewestSides(GameKindOf(GameTitleOf(m_ComboBoxGame->currentIndex()).toStdString())));
     const int sides = SideCount();
     {
         // "2 Players" is the Players box for one or two.
@@ -661,7 +669,7 @@ TGameParams TNewGameDialog::GameParams() const
         params.ComputerAverages.clear();
         params.StartScores.clear();
     }
-    if (!params.ComputerAverages.empty()) {
+    if (!params.ComputerAverages.empty() || DrawsAtStart(GameKindOf(GameTitle().toStdString()))) {
         params.ComputerSeed = QRandomGenerator::system()->generate64();
     }
     return params;

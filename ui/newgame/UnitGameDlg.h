@@ -57,7 +57,7 @@ public:
         kResultResume = 4
     };
 
-    static constexpr int kGameCount = 11;
+    static constexpr int kGameCount = 15;
     static constexpr int kMaxMatchLength = 99;
     // The longest name a player can be given (longer ones are cut where they come in).
     static constexpr int kNameLength = 64;
