@@ -246,6 +246,13 @@ TBotTurn CBot::Throw(int32_t remainder, bool countUp, bool checkOutRule, uint64_
     return turn;
 }
 
+std::optional<TBed> CBot::ThrowAt(const TBed& aim, bool careful, uint64_t turnKey,
+                                  int32_t dart) const
+{
+    TRandom random(Mix(Mix(m_Seed, turnKey), static_cast<uint64_t>(dart)));
+    return Land(aim, careful ? m_DoubleSpread : m_Spread, random);
+}
+
 TBotTurn CBot::NextTurn(const CGame& game, int32_t player) const
 {
     const CLeg* leg = game.CurrentLeg();

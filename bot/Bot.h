@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // One turn as the operator would type it: `Score` and `Darts` are what AddThrow of the
@@ -58,6 +59,11 @@ public:
     const TSpread& Spread() const { return m_Spread; }
     // The treble (or bull) that scores most on average for this spread.
     const TBed& ScoringAim() const { return m_ScoringAim; }
+
+    // Dart `dart` of the turn whose stream `turnKey` picks, thrown at `aim` (with the care of a
+    // finishing dart when `careful`): the bed it lands in, none off the board.
+    std::optional<TBed> ThrowAt(const TBed& aim, bool careful, uint64_t turnKey,
+                                int32_t dart) const;
 
     // The spread of a thrower of the 3-dart average `average` (the fitted table, interpolated).
     static TSpread SpreadFor(double average);

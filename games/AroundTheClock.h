@@ -23,6 +23,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CAroundTheClock(*this));
+    }
 
 protected:
     void Reset() override;

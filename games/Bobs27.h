@@ -24,6 +24,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CBobs27(*this));
+    }
 
 protected:
     void Reset() override;

@@ -31,6 +31,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CCheckout121(*this));
+    }
 
 protected:
     void Reset() override;

@@ -34,6 +34,10 @@ public:
     // The points a turn scored: its thrower's, or in cut-throat those it gave the opponents.
     int32_t TurnPoints(int32_t turn) const;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CCricketGame(*this));
+    }
 
     // "/", "X" or "Ⓧ" (UTF-8) for one, two or three marks; empty for none.
     static std::string MarkSymbol(int32_t marks);

@@ -55,8 +55,9 @@ public:
     // `players` 1..8 sides; `firstPlayer` throws first.
     CDartsGame(int32_t players, int32_t firstPlayer);
     virtual ~CDartsGame() = default;
-    CDartsGame(const CDartsGame&) = delete;
     CDartsGame& operator=(const CDartsGame&) = delete;
+    // The game as it stands, to look ahead on (the computer tries its darts on a copy).
+    virtual std::unique_ptr<CDartsGame> Copy() const = 0;
 
     int32_t Players() const { return m_Players; }
     int32_t FirstPlayer() const { return m_FirstPlayer; }
@@ -80,6 +81,7 @@ public:
     virtual TGameTable Table() const = 0;
 
 protected:
+    CDartsGame(const CDartsGame&) = default;
     // Back to the start, before any turn.
     virtual void Reset() = 0;
     // Plays a checked turn of `player`; returns whether the turn ended the player's game (so

@@ -31,6 +31,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CHalveIt(*this));
+    }
 
     static bool OnTarget(int32_t target, const TDart& dart);
     // "15", "Any double", "Any treble", "Bull" (untranslated).

@@ -26,6 +26,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CKiller(*this));
+    }
 
     // The draw: `players` numbers of 1..20, all different.
     static std::vector<int32_t> DrawNumbers(int32_t players, uint64_t seed);

@@ -28,6 +28,10 @@ public:
     int32_t Winner() const override;
     bool Over() const override;
     TGameTable Table() const override;
+    std::unique_ptr<CDartsGame> Copy() const override
+    {
+        return std::unique_ptr<CDartsGame>(new CShanghai(*this));
+    }
 
     // The index of the dart that completes a Shanghai of `number` among `darts`, or -1.
     static int32_t ShanghaiAt(int32_t number, const std::vector<TDart>& darts);

@@ -1,6 +1,5 @@
 #include "session/ComputerThrower.h"
 
-#include "model/DartNotation.h"
 #include "session/MatchSession.h"
 
 #include <algorithm>
@@ -73,7 +72,7 @@ void TComputerThrower::MatchChanged()
     m_Bots.clear();
     for (int32_t side = 0; side < params.PlayerCount; ++side) {
         const int32_t average = ComputerAverage(params, side);
-        m_Bots.push_back(average > 0 ? std::make_unique<CBot>(average, params.ComputerSeed)
+        m_Bots.push_back(average > 0 ? std::make_unique<CComputer>(average, params.ComputerSeed)
                                      : nullptr);
     }
     // A match resumed right after an undo waits as it did; a new one never does.
@@ -123,20 +122,18 @@ void TComputerThrower::Stop()
 void TComputerThrower::Follow()
 {
     Stop();
-    const CGame& game = m_Session.Game();
-    const CLeg* leg = game.CurrentLeg();
-    if (m_Paused || m_Waiting || leg == nullptr || leg->Finished()) {
+    const CMatch& match = m_Session.Match();
+    if (m_Paused || m_Waiting || match.LegOver()) {
         return;
     }
-    const int32_t player = leg->PlayerToThrow();
+    const int32_t player = match.SideToThrow();
     if (player < 0 || static_cast<size_t>(player) >= m_Bots.size() ||
-        !m_Bots[static_cast<size_t>(player)] || leg->CurrentSheet() == nullptr ||
-        leg->CurrentSheet()->LastEntry() == nullptr) {
+        !m_Bots[static_cast<size_t>(player)]) {
         return;
     }
     m_Player = player;
-    m_Turn =
-        std::make_unique<TBotTurn>(m_Bots[static_cast<size_t>(player)]->NextTurn(game, player));
+    m_Turn = std::make_unique<TComputerTurn>(
+        m_Bots[static_cast<size_t>(player)]->NextTurn(match, m_Session.Game(), player));
     m_Shown = 0;
     m_Timer.start(m_Pause);
 }
@@ -151,7 +148,7 @@ void TComputerThrower::Step()
                                        [](const std::string& dart) { return !dart.empty(); }));
     if (m_Shown < thrown) {
         ++m_Shown;
-        m_ShownText = DartsText(*m_Turn, m_Shown);
+        m_ShownText = DartsText({0, 0, m_Turn->Thrown, 0}, m_Shown);
         emit DartsShown(m_Player, m_ShownText);
         m_Timer.start(m_Pause / 2);
         return;
@@ -161,17 +158,7 @@ void TComputerThrower::Step()
         m_Timer.start(kBusyPollMilliseconds);
         return;
     }
-    TMatchOperation operation;
-    operation.Kind = TOperationKind::Turn;
-    operation.Player = m_Player;
-    operation.Score = m_Turn->Score;
-    operation.Darts = m_Turn->Darts;
-    // Its darts go with the turn: its darts at a double count as a player's do.
-    std::string called;
-    for (const std::string& dart : m_Turn->Thrown) {
-        called.append(dart).append(1, ' ');
-    }
-    ParseDarts(called, operation.Thrown);
+    const TMatchOperation operation = m_Turn->Operation;
     const int player = m_Player;
     m_Turn.reset();
     m_Player = -1;

@@ -1,12 +1,13 @@
 #pragma once
 
-// The computer as a source of operations: on a computer side's turn it throws by itself. After
+// The computer as a source of operations: on a computer side's turn it throws by itself, in
+// every game (bot/Computer.h). After
 // a pause its darts are shown one by one (DartsShown), then the turn goes to the match session
 // like a typed one, so the store, the caller and every window follow it. The operator can
 // pause it, and after an undo it waits until a turn of someone else is recorded: it never
 // throws again straight over a turn the operator has just taken back.
 
-#include "bot/Bot.h"
+#include "bot/Computer.h"
 
 #include <QObject>
 #include <QString>
@@ -72,7 +73,7 @@ private:
 
     TMatchSession& m_Session;
     // One thrower per side; none for a person.
-    std::vector<std::unique_ptr<CBot>> m_Bots;
+    std::vector<std::unique_ptr<CComputer>> m_Bots;
     QTimer m_Timer;
     int m_Pause = kDefaultPauseMilliseconds;
     bool m_Paused = false;
@@ -81,7 +82,7 @@ private:
     bool m_Held = false;
     // The turn being shown: its side, the turn, the darts shown of it.
     int m_Player = -1;
-    std::unique_ptr<TBotTurn> m_Turn;
+    std::unique_ptr<TComputerTurn> m_Turn;
     int m_Shown = 0;
     QString m_ShownText;
 };

@@ -672,3 +672,7 @@ TEXTS.update({
     "Lives": {"de": "Leben", "nl": "Levens", "fr": "Vies", "es": "Vidas"},
     "Lives Taken": {"de": "Genommene Leben", "nl": "Genomen levens", "fr": "Vies prises", "es": "Vidas quitadas"},
 })
+
+TEXTS.update({
+    "%1 throws: %2": {"de": "%1 wirft: %2", "nl": "%1 gooit: %2", "fr": "%1 lance : %2", "es": "%1 lanza: %2"},
+})

@@ -1439,6 +1439,10 @@ Darts-Anzeigetafel</translation>
         <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
         <translation>„%1“ ist kein Dart: S20, D20, T20, 25, bull oder miss tippen</translation>
     </message>
+    <message>
+        <source>%1 throws: %2</source>
+        <translation>%1 wirft: %2</translation>
+    </message>
 </context>
 <context>
     <name>THistoryDialog</name>

@@ -1439,6 +1439,10 @@ Marcador de dardos</translation>
         <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
         <translation>«%1» no es un dardo: escriba S20, D20, T20, 25, bull o miss</translation>
     </message>
+    <message>
+        <source>%1 throws: %2</source>
+        <translation>%1 lanza: %2</translation>
+    </message>
 </context>
 <context>
     <name>THistoryDialog</name>

@@ -1439,6 +1439,10 @@ Tableau de score de fléchettes</translation>
         <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
         <translation>« %1 » n'est pas une fléchette : tapez S20, D20, T20, 25, bull ou miss</translation>
     </message>
+    <message>
+        <source>%1 throws: %2</source>
+        <translation>%1 lance : %2</translation>
+    </message>
 </context>
 <context>
     <name>THistoryDialog</name>

@@ -1439,6 +1439,10 @@ Dartsscorebord</translation>
         <source>“%1” is not a dart: type S20, D20, T20, 25, bull or miss</source>
         <translation>‘%1’ is geen dart: typ S20, D20, T20, 25, bull of miss</translation>
     </message>
+    <message>
+        <source>%1 throws: %2</source>
+        <translation>%1 gooit: %2</translation>
+    </message>
 </context>
 <context>
     <name>THistoryDialog</name>

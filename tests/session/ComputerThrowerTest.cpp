@@ -4,6 +4,7 @@
 
 #include "session/ComputerThrower.h"
 
+#include "games/DartsGame.h"
 #include "session/MatchSession.h"
 
 #include <QSignalSpy>
@@ -73,6 +74,17 @@ void TestComputerThrower::ComputersPlayWholeMatchesThroughTheSession()
         QVERIFY(computer.HasComputer());
         QTRY_VERIFY_WITH_TIMEOUT(session.Game().MatchWinner() >= 0, 20000);
         QVERIFY(!computer.IsWaiting());
+    }
+    // And every other game, three computers to the leg's end.
+    for (const TGameKind kind : kOtherGames) {
+        TMatchSession session;
+        TComputerThrower computer(session);
+        computer.SetPause(0);
+        TGameParams params = Params({45, 70, 95}, 1, ++seed);
+        params.EnterDarts = true;
+        session.Start(QString::fromLatin1(GameName(kind)), params);
+        QTRY_VERIFY_WITH_TIMEOUT(session.Match().LegOver(), 20000);
+        QVERIFY2(!computer.IsWaiting(), GameName(kind));
     }
 }
 

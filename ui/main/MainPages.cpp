@@ -5,6 +5,7 @@
 #include "ui/common/WidgetHelpers.h"
 #include "ui/main/NoticeBar.h"
 #include "ui/main/WinnerBanner.h"
+#include "ui/panels/GamePanel.h"
 #include "ui/panels/PlayerPanel.h"
 #include "ui/panels/SideCards.h"
 #include "ui/stats/StatsPage.h"
@@ -123,6 +124,9 @@ bool TMainPages::InputHeld() const
 
 void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& computer)
 {
+    if (auto* games = qobject_cast<TGamePanel*>(m_GamePanel)) {
+        games->ShowComputerDarts(computer.Throwing(), computer.Shown());
+    }
     int player = computer.Throwing();
     QString text = computer.Shown();
     const CLeg* leg = game.CurrentLeg();

@@ -550,8 +550,8 @@ void TNewGameDialog::ShowSides()
     const auto showComputer = [this, sides](int side) {
         const TSideRow& row = m_Sides[static_cast<size_t>(side)];
         const bool playing = side < sides;
-        // The computer throws X01 only.
-        row.Computer->setEnabled(playing && m_ComboBoxGame->currentIndex() < kFirstOtherGame);
+        // The computer throws in every game.
+        row.Computer->setEnabled(playing);
         row.Average->setEnabled(playing && row.Computer->isChecked());
         row.Name->setPlaceholderText(
             row.Computer->isChecked() ? tr("Computer (%1)").arg(row.Average->value())
@@ -663,10 +663,9 @@ TGameParams TNewGameDialog::GameParams() const
     params.LegsToWin = GameHasLegs() ? m_SpinBoxLegsToWin->value() : 0;
     params.SetsToWin = params.LegsToWin > 0 ? m_SpinBoxSetsToWin->value() : 0;
     params.EnterDarts = m_CheckBoxDarts->isChecked();
-    // The other games are entered dart by dart, by people, from the same start.
+    // The other games are entered dart by dart, from the same start.
     if (m_ComboBoxGame->currentIndex() >= kFirstOtherGame) {
         params.EnterDarts = true;
-        params.ComputerAverages.clear();
         params.StartScores.clear();
     }
     if (!params.ComputerAverages.empty() || DrawsAtStart(GameKindOf(GameTitle().toStdString()))) {

@@ -297,6 +297,19 @@ void TGamePanel::AppendDart(const TDart& dart)
                     QString::fromStdString(DartText(dart)));
 }
 
+void TGamePanel::ShowComputerDarts(int side, const QString& darts)
+{
+    const CGamesMatch* match = Played();
+    if (match == nullptr) {
+        return;
+    }
+    if (side < 0 || darts.isEmpty()) {
+        Refresh();
+        return;
+    }
+    m_Prompt->setText(tr("%1 throws: %2").arg(Side(*match, side), darts));
+}
+
 void TGamePanel::SetTypedDarts(const QString& darts)
 {
     m_Edit->setText(darts);

@@ -39,6 +39,9 @@ public:
     void RemoveLastDart();
     // The darts a scoring board has read so far, in place of what the box holds.
     void SetTypedDarts(const QString& darts);
+    // The computer's darts of side `side`'s turn as it throws them, in the prompt's place; none:
+    // the prompt again.
+    void ShowComputerDarts(int side, const QString& darts);
     // "Cricket · first to 3 legs · Leg 2", "… · Anna wins the match".
     QString Title() const;
 
