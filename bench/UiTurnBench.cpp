@@ -20,6 +20,7 @@
 #include "games/Bobs27.h"
 #include "games/Checkout121.h"
 #include "games/GamesMatch.h"
+#include "games/Killer.h"
 #include "store/MatchStore.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/main/UnitMain.h"
@@ -101,6 +102,10 @@ TMatchOperation GameTurn(const CGamesMatch& match, int turn)
             operation.Thrown.push_back(bobs->Target(side));
         } else if (dynamic_cast<const CCheckout121*>(&leg) != nullptr) {
             operation.Thrown.push_back({0, 1}); // nine misses a target, and the next
+        } else if (dynamic_cast<const CKiller*>(&leg) != nullptr) {
+            // One double a turn round the board: a dart that ends the game is the turn's last.
+            operation.Thrown.push_back({turn % 20 + 1, 2});
+            break;
         } else {
             static constexpr int32_t kNumbers[] = {20, 19, 18, 17, 16, 15, 25};
             const int32_t number =

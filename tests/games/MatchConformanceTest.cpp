@@ -162,22 +162,26 @@ TEST_P(MatchConformance, AnswersTheOneMatchShape)
     EXPECT_EQ(replayed->TurnSheet().Rows, match->TurnSheet().Rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryKind, MatchConformance,
-    testing::Values(TKindCase{"Standard 101", TRefusal::NoSuchTurn},
-                    TKindCase{"Cricket", TRefusal::NoCorrection},
-                    TKindCase{"Cut-Throat Cricket", TRefusal::NoCorrection},
-                    TKindCase{"Around the Clock", TRefusal::NoCorrection},
-                    TKindCase{"Around the Clock (fast)", TRefusal::NoCorrection},
-                    TKindCase{"Bob's 27", TRefusal::NoCorrection},
-                    TKindCase{"121 Checkout Practice", TRefusal::NoCorrection}),
-    [](const testing::TestParamInfo<TKindCase>& param) {
-        std::string name;
-        for (const char c : std::string(param.param.Game)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-        }
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryKind, MatchConformance,
+                         testing::Values(TKindCase{"Standard 101", TRefusal::NoSuchTurn},
+                                         TKindCase{"Cricket", TRefusal::NoCorrection},
+                                         TKindCase{"Cut-Throat Cricket", TRefusal::NoCorrection},
+                                         TKindCase{"Around the Clock", TRefusal::NoCorrection},
+                                         TKindCase{"Around the Clock (fast)",
+                                                   TRefusal::NoCorrection},
+                                         TKindCase{"Bob's 27", TRefusal::NoCorrection},
+                                         TKindCase{"121 Checkout Practice", TRefusal::NoCorrection},
+                                         TKindCase{"Shanghai", TRefusal::NoCorrection},
+                                         TKindCase{"Shanghai (1-20)", TRefusal::NoCorrection},
+                                         TKindCase{"Halve-It", TRefusal::NoCorrection},
+                                         TKindCase{"Killer", TRefusal::NoCorrection}),
+                         [](const testing::TestParamInfo<TKindCase>& param) {
+                             std::string name;
+                             for (const char c : std::string(param.param.Game)) {
+                                 name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+                             }
+                             return name;
+                         });
 
 // The names a stored match may have: the X01 games by their start score, and the others.
 TEST(MatchFactory, KnowsTheGamesThisVersionPlays)

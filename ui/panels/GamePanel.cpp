@@ -236,6 +236,7 @@ void TGamePanel::Refresh()
     }
     m_Prompt->setText(toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
                                    : WinLine(*match));
+    m_ComputerShown = false;
     // Disabled with the keyboard, the box would hand it on along the tab chain (to the Hints
     // button, where typed darts open its drop-down): the panel keeps it, and gives it back to
     // the box when a turn can be typed again (after an undo, in the next leg).
@@ -304,9 +305,13 @@ void TGamePanel::ShowComputerDarts(int side, const QString& darts)
         return;
     }
     if (side < 0 || darts.isEmpty()) {
-        Refresh();
+        // The prompt back, only when the darts stood in its place (this is called every turn).
+        if (m_ComputerShown) {
+            Refresh();
+        }
         return;
     }
+    m_ComputerShown = true;
     m_Prompt->setText(tr("%1 throws: %2").arg(Side(*match, side), darts));
 }
 

@@ -63,6 +63,8 @@ private:
     QGridLayout* m_Grid = nullptr;
     QLineEdit* m_Edit = nullptr;
     QLabel* m_Prompt = nullptr;
+    // The prompt shows the computer's darts.
+    bool m_ComputerShown = false;
     QLabel* m_Message = nullptr;
     std::vector<QLabel*> m_Names;
     std::vector<QLabel*> m_Headlines;
