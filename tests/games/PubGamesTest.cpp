@@ -17,11 +17,24 @@ struct TRuleCase
     const char* Name;
     TGameKind Kind;
     int32_t Players;
-    std::vector<std::string> Turns;
-    std::vector<std::string> Headlines;
-    int32_t ToThrow; // -1: the game is over
+    const char* Turns;     // in throwing order from side 0, split by '|' ("": three misses)
+    const char* Headlines; // each side's, split by ' '
+    int32_t ToThrow;       // -1: the game is over
     int32_t Winner;
 };
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == separator) {
+            parts.emplace_back();
+        } else {
+            parts.back().push_back(c);
+        }
+    }
+    return parts;
+}
 
 // "{n}" in a turn becomes side n's number in `game` (Killer).
 std::string Numbered(const CDartsGame& game, std::string turn)
@@ -34,133 +47,46 @@ std::string Numbered(const CDartsGame& game, std::string turn)
     return turn;
 }
 
-const std::string kMisses = "m m m";
-
 } // namespace
 
 TEST(PubGames, PlayByTheirRules)
 {
-    const std::vector<TRuleCase> cases = {
+    using enum TGameKind;
+    const TRuleCase cases[] = {
         // Shanghai: only the round's number scores, at its ring's value.
-        {"shanghai scores the round's number only",
-         TGameKind::Shanghai,
-         2,
-         {"S1 T1 S20", "D1 m m", "D2 T2 S3"},
-         {"14", "2"},
-         1,
-         -1},
-        {"shanghai on the last dart wins at once",
-         TGameKind::Shanghai,
-         3,
-         {kMisses, kMisses, kMisses, "T2 D2 S2"},
-         {"12", "0", "0"},
-         -1,
-         0},
-        {"a single, double and treble in any order is a shanghai",
-         TGameKind::Shanghai,
-         2,
-         {"D1 S1 T1"},
-         {"6", "0"},
-         -1,
-         0},
-        {"two singles and a treble are no shanghai",
-         TGameKind::Shanghai,
-         2,
-         {"S1 S1 T1"},
-         {"5", "0"},
-         1,
-         -1},
-        {"the most points after round seven win",
-         TGameKind::Shanghai,
-         2,
-         {"S1", "m", "S2", "m", "S3", "m", "S4", "m", "S5", "m", "S6", "m", "S7", "T7"},
-         {"28", "21"},
-         -1,
-         0},
-        {"level leaders share the win",
-         TGameKind::Shanghai,
-         2,
-         {"S1", "S1", "m", "m", "m", "m", "m", "m", "m", "m", "m", "m", "m", "m"},
-         {"1", "1"},
-         -1,
-         -1},
+        {"the round's number only", Shanghai, 2, "S1 T1 S20|D1 m m|D2 T2 S3", "14 2", 1, -1},
+        {"a shanghai on the last dart wins at once", Shanghai, 3, "|||T2 D2 S2", "12 0 0", -1, 0},
+        {"in any order", Shanghai, 2, "D1 S1 T1", "6 0", -1, 0},
+        {"two singles and a treble are none", Shanghai, 2, "S1 S1 T1", "5 0", 1, -1},
+        {"most points after round 7", Shanghai, 2, "S1||S2||S3||S4||S5||S6||S7|T7", "28 21", -1, 0},
+        {"level leaders share the win", Shanghai, 2, "S1|S1||||||||||||", "1 1", -1, -1},
         // Halve-It: the round's target, then halving on a turn without a hit.
-        {"halve-it scores hits and halves a turn without one",
-         TGameKind::HalveIt,
-         2,
-         {"T15 S15 S1", "S1 m m", "S16", "S16 D16"},
-         {"76", "48"},
-         0,
-         -1},
-        {"halving 1 leaves 0; halving 0 leaves 0",
-         TGameKind::HalveIt,
-         1,
-         {"m", "m", "m", "m"},
-         {"0"},
-         0,
-         -1},
-        {"halving an odd score rounds down",
-         TGameKind::HalveIt,
-         1,
-         {"T15 S15 S15", "S1"},
-         {"37"},
-         0,
-         -1},
-        {"any double takes the bull; any treble takes no double",
-         TGameKind::HalveIt,
-         1,
-         {"S15", "S16", "bull D1", "S17", "S18", "D20 D19"},
-         {"59"},
-         0,
-         -1},
-        {"the bull round takes both bulls and the game ends after it",
-         TGameKind::HalveIt,
-         1,
-         {"S15", "S16", "D1", "S17", "S18", "T1", "S19", "S20", "25 bull"},
-         {"185"},
-         -1,
-         0},
+        {"hits score, a miss halves", HalveIt, 2, "T15 S15 S1|S1 m m|S16|S16 D16", "76 48", 0, -1},
+        {"halving 1 leaves 0", HalveIt, 1, "S15||||", "0", 0, -1},
+        {"halving rounds down", HalveIt, 1, "T15 S15 S15|S1", "37", 0, -1},
+        {"the bull is a double; no double is a treble", HalveIt, 1,
+         "S15|S16|bull D1|S17|S18|D20 D19", "59", 0, -1},
+        {"the bull round takes both bulls, then the end", HalveIt, 1,
+         "S15|S16|D1|S17|S18|T1|S19|S20|25 bull", "185", -1, 0},
         // Killer: a double or treble of one's own number makes a killer; a killer's hits take
         // lives, its own included.
-        {"a single of one's own number makes no killer",
-         TGameKind::Killer,
-         3,
-         {"S{0} S{0} S{0}"},
-         {"{0}", "{1}", "{2}"},
-         1,
-         -1},
-        {"a killer takes a life with a double or treble, once a dart",
-         TGameKind::Killer,
-         3,
-         {"D{0} T{1} D{1}"},
-         {"Killer", "{1}", "{2}"},
-         1,
-         -1},
-        {"a killer's hit on its own number takes its own life",
-         TGameKind::Killer,
-         3,
-         {"T{0} D{0} D{0}", kMisses, kMisses, "D{0}"},
-         {"Out", "{1}", "{2}"},
-         1,
-         -1},
-        {"a side out throws no more and the last side in wins",
-         TGameKind::Killer,
-         3,
-         {"D{0} T{1} D{1}", kMisses, kMisses, "D{1} D{2} D{2}", kMisses, "D{2}"},
-         {"Killer", "Out", "Out"},
-         -1,
-         0},
+        {"a single makes no killer", Killer, 3, "S{0} S{0} S{0}", "{0} {1} {2}", 1, -1},
+        {"one life a double or treble", Killer, 3, "D{0} T{1} D{1}", "Killer {1} {2}", 1, -1},
+        {"a killer's own number takes its life", Killer, 3, "T{0} D{0} D{0}|||D{0}", "Out {1} {2}",
+         1, -1},
+        {"the last side in wins", Killer, 3, "D{0} T{1} D{1}|||D{1} D{2} D{2}||D{2}",
+         "Killer Out Out", -1, 0},
     };
     for (const TRuleCase& c : cases) {
         SCOPED_TRACE(c.Name);
         const std::unique_ptr<CDartsGame> game = MakeGame(c.Kind, c.Players, 0, 2026);
-        for (const std::string& text : c.Turns) {
+        for (const std::string& text : Split(c.Turns, '|')) {
             std::vector<TDart> darts;
             ASSERT_TRUE(ParseDarts(Numbered(*game, text), darts)) << text;
             ASSERT_TRUE(game->AddTurn(darts)) << Numbered(*game, text);
         }
         std::vector<std::string> expected;
-        for (const std::string& headline : c.Headlines) {
+        for (const std::string& headline : Split(c.Headlines, ' ')) {
             expected.push_back(Numbered(*game, headline));
         }
         EXPECT_EQ(game->Table().Headlines, expected);
