@@ -311,4 +311,18 @@ void TestNewGameDialog::AnySideCanBeTheComputer()
     QCOMPARE(params.ComputerAverages, (std::vector<int32_t>{0, 0, 40}));
     QCOMPARE(params.PlayerNames[2], std::string("Computer (40)"));
     QCOMPARE(params.Player2Name, std::string("Bot"));
+    // In the other games too; Killer takes three sides at least and a seed for its draw.
+    auto* game = dialog.findChild<QComboBox*>(QStringLiteral("ComboBoxGame"));
+    auto* players = dialog.findChild<QSpinBox*>(QStringLiteral("SpinPlayers"));
+    game->setCurrentIndex(game->findText(QStringLiteral("Cricket")));
+    QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("CheckBoxComputer3"))->isEnabled());
+    QCOMPARE(dialog.GameParams().ComputerAverages, (std::vector<int32_t>{0, 0, 40}));
+    players->setValue(2);
+    game->setCurrentIndex(game->findText(QStringLiteral("Killer")));
+    QCOMPARE(players->value(), 3);
+    QCOMPARE(dialog.GameParams().PlayerCount, 3);
+    QVERIFY(dialog.GameParams().ComputerSeed != 0);
+    game->setCurrentIndex(game->findText(QStringLiteral("Shanghai")));
+    players->setValue(1);
+    QCOMPARE(players->value(), 1);
 }
