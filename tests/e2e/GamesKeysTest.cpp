@@ -3,6 +3,7 @@
 // Dart Pad with the real mouse.
 
 #include "games/Cricket.h"
+#include "session/ComputerThrower.h"
 #include "session/MatchSession.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
@@ -45,11 +46,14 @@ private slots:
     void ACricketMatchByKeysAndThePad();
     void EachPracticeGameToTheEndByKeys_data();
     void EachPracticeGameToTheEndByKeys();
+    void ACricketMatchAgainstTheComputerByKeys();
 
 private:
     // Opens New Game by Ctrl+N, goes down the game list `down` times from "Standard 501", sets
     // one player (`alone`) and "first to `legs`" by keys, and starts (Player 1, and Player 2).
-    static void StartByKeys(TScoreboard& board, int down, bool alone, int legs);
+    // With `computer`, the second player is the computer (Alt+C).
+    static void StartByKeys(TScoreboard& board, int down, bool alone, int legs,
+                            bool computer = false);
     static const CGamesMatch& Match(TScoreboard& board)
     {
         return dynamic_cast<const CGamesMatch&>(board.Window.Session().Match());
@@ -58,7 +62,7 @@ private:
     static void Turn(TScoreboard& board, const QString& darts);
 };
 
-void TestGamesKeys::StartByKeys(TScoreboard& board, int down, bool alone, int legs)
+void TestGamesKeys::StartByKeys(TScoreboard& board, int down, bool alone, int legs, bool computer)
 {
     QTimer poll;
     poll.setInterval(10);
@@ -79,6 +83,9 @@ void TestGamesKeys::StartByKeys(TScoreboard& board, int down, bool alone, int le
             if (legs > 0) {
                 Press(QStringLiteral("alt+t"));
                 Xdotool({QStringLiteral("type"), QString::number(legs)});
+            }
+            if (computer) {
+                Press(QStringLiteral("alt+c"));
             }
             Press(QStringLiteral("Return"));
         }
@@ -238,6 +245,27 @@ void TestGamesKeys::EachPracticeGameToTheEndByKeys()
     QCOMPARE(Find<QLabel>(board.Window, QStringLiteral("LabelGamePrompt"))->text(),
              QStringLiteral("Player 1: game over"));
     QVERIFY(!Find<QLineEdit>(board.Window, QStringLiteral("EditGameDarts"))->isEnabled());
+}
+
+// The computer throws its cricket turns by itself; Ctrl+P pauses it, and the panel says so.
+void TestGamesKeys::ACricketMatchAgainstTheComputerByKeys()
+{
+    TScoreboard board;
+    board.Window.Computer().SetPause(40);
+    StartByKeys(board, 4, false, 1, true);
+    QCOMPARE(Match(board).Params().ComputerAverages, (std::vector<int32_t>{0, 60}));
+    auto* prompt = Find<QLabel>(board.Window, QStringLiteral("LabelGamePrompt"));
+    Turn(board, QStringLiteral("t20 t20 t20"));
+    QTRY_COMPARE(Match(board).CurrentLeg().TurnCount(), 2);
+    QTRY_COMPARE(prompt->text(), QStringLiteral("Player 1 to throw"));
+    Press(QStringLiteral("ctrl+p"));
+    QTRY_VERIFY(board.Window.Computer().IsPaused());
+    Turn(board, QStringLiteral("t19"));
+    QTRY_COMPARE(prompt->text(), QStringLiteral("Computer (60): Paused: Ctrl+P lets it throw"));
+    QCOMPARE(Match(board).CurrentLeg().TurnCount(), 3);
+    Press(QStringLiteral("ctrl+p"));
+    QTRY_COMPARE(Match(board).CurrentLeg().TurnCount(), 4);
+    QTRY_COMPARE(prompt->text(), QStringLiteral("Player 1 to throw"));
 }
 
 QTEST_MAIN(TestGamesKeys)

@@ -124,8 +124,15 @@ bool TMainPages::InputHeld() const
 
 void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& computer)
 {
+    const QString held =
+        computer.IsPaused()
+            ? QCoreApplication::translate("TMainPages", "Paused: Ctrl+P lets it throw")
+        : computer.IsWaiting()
+            ? QCoreApplication::translate("TMainPages",
+                                          "Waits after the undo: Ctrl+P twice lets it throw")
+            : QString();
     if (auto* games = qobject_cast<TGamePanel*>(m_GamePanel)) {
-        games->ShowComputerDarts(computer.Throwing(), computer.Shown());
+        games->ShowComputerDarts(computer.Throwing(), computer.Shown(), held);
     }
     int player = computer.Throwing();
     QString text = computer.Shown();
@@ -133,12 +140,7 @@ void TMainPages::ShowDartsLines(const CGame& game, const TComputerThrower& compu
     if (player < 0 && leg != nullptr && !leg->Finished() &&
         ComputerAverage(game.Params(), leg->PlayerToThrow()) > 0) {
         player = leg->PlayerToThrow();
-        text = computer.IsPaused()
-                   ? QCoreApplication::translate("TMainPages", "Paused: Ctrl+P lets it throw")
-               : computer.IsWaiting()
-                   ? QCoreApplication::translate("TMainPages",
-                                                 "Waits after the undo: Ctrl+P twice lets it throw")
-                   : QString();
+        text = held;
     }
     // Otherwise a panel shows the darts of its side's last turn. A computer's panel, and every
     // panel of a match entered dart by dart, keeps the line, empty until there are darts, so

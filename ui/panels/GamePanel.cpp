@@ -234,8 +234,11 @@ void TGamePanel::Refresh()
             cell->setAccessibleName(text);
         }
     }
-    m_Prompt->setText(toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
-                                   : WinLine(*match));
+    const bool computerHeld =
+        toThrow >= 0 && !m_Held.isEmpty() && ComputerAverage(match->Params(), toThrow) > 0;
+    m_Prompt->setText(computerHeld   ? Side(*match, toThrow) + QStringLiteral(": ") + m_Held
+                      : toThrow >= 0 ? tr("%1 to throw").arg(Side(*match, toThrow))
+                                     : WinLine(*match));
     m_ComputerShown = false;
     // Disabled with the keyboard, the box would hand it on along the tab chain (to the Hints
     // button, where typed darts open its drop-down): the panel keeps it, and gives it back to
@@ -298,21 +301,21 @@ void TGamePanel::AppendDart(const TDart& dart)
                     QString::fromStdString(DartText(dart)));
 }
 
-void TGamePanel::ShowComputerDarts(int side, const QString& darts)
+void TGamePanel::ShowComputerDarts(int side, const QString& darts, const QString& held)
 {
     const CGamesMatch* match = Played();
     if (match == nullptr) {
         return;
     }
-    if (side < 0 || darts.isEmpty()) {
-        // The prompt back, only when the darts stood in its place (this is called every turn).
-        if (m_ComputerShown) {
-            Refresh();
-        }
-        return;
+    const bool heldChanged = held != m_Held;
+    m_Held = held;
+    if (side >= 0 && !darts.isEmpty()) {
+        m_ComputerShown = true;
+        m_Prompt->setText(tr("%1 throws: %2").arg(Side(*match, side), darts));
+    } else if (m_ComputerShown || heldChanged) {
+        // The prompt again, only when it changes (this is called every turn).
+        Refresh();
     }
-    m_ComputerShown = true;
-    m_Prompt->setText(tr("%1 throws: %2").arg(Side(*match, side), darts));
 }
 
 void TGamePanel::SetTypedDarts(const QString& darts)

@@ -39,9 +39,10 @@ public:
     void RemoveLastDart();
     // The darts a scoring board has read so far, in place of what the box holds.
     void SetTypedDarts(const QString& darts);
-    // The computer's darts of side `side`'s turn as it throws them, in the prompt's place; none:
-    // the prompt again.
-    void ShowComputerDarts(int side, const QString& darts);
+    // The computer's darts of side `side`'s turn as it throws them, in the prompt's place; with
+    // none, `held` (why it does not throw: paused, waiting after an undo) when the side to throw
+    // is the computer's; with neither, the prompt again.
+    void ShowComputerDarts(int side, const QString& darts, const QString& held = QString());
     // "Cricket · first to 3 legs · Leg 2", "… · Anna wins the match".
     QString Title() const;
 
@@ -63,8 +64,10 @@ private:
     QGridLayout* m_Grid = nullptr;
     QLineEdit* m_Edit = nullptr;
     QLabel* m_Prompt = nullptr;
-    // The prompt shows the computer's darts.
+    // The prompt shows the computer's darts; why the computer does not throw (paused, waiting
+    // after an undo), shown in the prompt on its turn.
     bool m_ComputerShown = false;
+    QString m_Held;
     QLabel* m_Message = nullptr;
     std::vector<QLabel*> m_Names;
     std::vector<QLabel*> m_Headlines;
