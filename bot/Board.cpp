@@ -88,3 +88,23 @@ std::string DartName(const std::optional<TBed>& bed)
     }
     return bed->Name();
 }
+
+TDart DartOf(const std::optional<TBed>& bed)
+{
+    if (!bed) {
+        return {0, 1};
+    }
+    switch (bed->Ring) {
+    case TRing::Single:
+        return {bed->Number, 1};
+    case TRing::Double:
+        return {bed->Number, 2};
+    case TRing::Treble:
+        return {bed->Number, 3};
+    case TRing::OuterBull:
+        return {25, 1};
+    case TRing::Bull:
+        return {25, 2};
+    }
+    return {0, 1};
+}

@@ -4,6 +4,7 @@
 // the Bull, x to the right, y up. Pure C++.
 
 #include "bot/CheckoutRoutes.h"
+#include "model/Dart.h"
 
 #include <array>
 #include <optional>
@@ -28,6 +29,8 @@ inline constexpr double kSegmentDegrees = 18.0;
 // The bed a dart that lands at `point` is in; none off the board (a miss). A dart on a wire
 // goes to the bed outside it, and on a segment wire to the bed clockwise of it.
 std::optional<TBed> BedAt(TPoint point);
+// The dart a landing in `bed` makes, as the games and the sheets take it; none: a miss.
+TDart DartOf(const std::optional<TBed>& bed);
 // Where a player aims for `bed`: the middle of its area (a single: the big single outside the
 // treble ring).
 TPoint AimPoint(const TBed& bed);

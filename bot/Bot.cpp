@@ -1,5 +1,7 @@
 #include "bot/Bot.h"
 
+#include "model/Random.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,18 +25,12 @@ constexpr TFit kFits[] = {
     {95.0, 5.87},  {100.0, 5.33}, {105.0, 4.84}, {110.0, 4.38},
 };
 
-// SplitMix64: a small generator whose streams depend on nothing but the key.
+// A stream of SplitMix64 (model/Random.h) from the key, with uniform and normal draws.
 class TRandom
 {
 public:
     explicit TRandom(uint64_t key) : m_State(key) {}
-    uint64_t Next()
-    {
-        uint64_t z = (m_State += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31U);
-    }
+    uint64_t Next() { return SplitMix64(m_State); }
     // Uniform in (0, 1).
     double Uniform() { return (static_cast<double>(Next() >> 11U) + 0.5) * 0x1.0p-53; }
     // A standard normal pair by Box-Muller; the second is kept for the next call.

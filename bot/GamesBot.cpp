@@ -12,27 +12,6 @@
 
 namespace {
 
-// A dart as the games take it; a miss off the board is a miss.
-TDart DartOf(const std::optional<TBed>& bed)
-{
-    if (!bed) {
-        return {0, 1};
-    }
-    switch (bed->Ring) {
-    case TRing::Single:
-        return {bed->Number, 1};
-    case TRing::Double:
-        return {bed->Number, 2};
-    case TRing::Treble:
-        return {bed->Number, 3};
-    case TRing::OuterBull:
-        return {25, 1};
-    case TRing::Bull:
-        return {25, 2};
-    }
-    return {0, 1};
-}
-
 TBed Scoring(int32_t number)
 {
     return number == 25 ? TBed{TRing::Bull, 25} : TBed{TRing::Treble, number};
@@ -91,32 +70,13 @@ TBed CGamesBot::Aim(const CDartsGame& game, int32_t player, const std::vector<TD
                     bool& careful) const
 {
     careful = false;
-    // The game as it stands after this turn's darts so far.
-    std::unique_ptr<CDartsGame> after = game.Copy();
-    if (!thrown.empty()) {
-        after->AddTurn(thrown);
-    }
     // A good thrower takes the treble where a hit anywhere on the number counts.
     const bool steady = m_Bot.Spread().Horizontal <= 9.0;
-    if (const auto* cricket = dynamic_cast<const CCricketGame*>(after.get())) {
-        return CricketAim(*cricket, player);
-    }
-    if (const auto* clock = dynamic_cast<const CAroundTheClock*>(after.get())) {
-        const int32_t target = std::max(clock->Target(player), 1);
-        return target == 25              ? TBed{TRing::Bull, 25}
-               : clock->Fast() && steady ? TBed{TRing::Treble, target}
-                                         : TBed{TRing::Single, target};
-    }
+    // The games aimed by their round's target read the game as it stood before the turn.
     if (const auto* bobs = dynamic_cast<const CBobs27*>(&game)) {
         careful = true;
         const TDart target = bobs->Target(player);
         return target.Segment == 25 ? TBed{TRing::Bull, 25} : TBed{TRing::Double, target.Segment};
-    }
-    if (const auto* drill = dynamic_cast<const CCheckout121*>(after.get())) {
-        const int32_t remainder = drill->Remainder(player);
-        const TBed aim = m_Bot.Aim(remainder, 3 - static_cast<int32_t>(thrown.size()), true);
-        careful = aim.Finishes() && aim.Points() == remainder;
-        return aim;
     }
     if (const auto* shanghai = dynamic_cast<const CShanghai*>(&game)) {
         const int32_t number = std::max(shanghai->Target(player), 1);
@@ -147,6 +107,26 @@ TBed CGamesBot::Aim(const CDartsGame& game, int32_t player, const std::vector<TD
             return {TRing::Bull, 25};
         }
         return {hit || steady ? TRing::Treble : TRing::Single, target};
+    }
+    // The others read it as it stands after this turn's darts so far.
+    std::unique_ptr<CDartsGame> after = game.Copy();
+    if (!thrown.empty()) {
+        after->AddTurn(thrown);
+    }
+    if (const auto* cricket = dynamic_cast<const CCricketGame*>(after.get())) {
+        return CricketAim(*cricket, player);
+    }
+    if (const auto* clock = dynamic_cast<const CAroundTheClock*>(after.get())) {
+        const int32_t target = std::max(clock->Target(player), 1);
+        return target == 25              ? TBed{TRing::Bull, 25}
+               : clock->Fast() && steady ? TBed{TRing::Treble, target}
+                                         : TBed{TRing::Single, target};
+    }
+    if (const auto* drill = dynamic_cast<const CCheckout121*>(after.get())) {
+        const int32_t remainder = drill->Remainder(player);
+        const TBed aim = m_Bot.Aim(remainder, 3 - static_cast<int32_t>(thrown.size()), true);
+        careful = aim.Finishes() && aim.Points() == remainder;
+        return aim;
     }
     if (const auto* killer = dynamic_cast<const CKiller*>(after.get())) {
         careful = true;

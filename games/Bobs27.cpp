@@ -58,17 +58,11 @@ int32_t CBobs27::Winner() const
     if (!Over()) {
         return -1;
     }
-    int32_t best = 0;
-    bool tied = false;
-    for (int32_t player = 1; player < Players(); ++player) {
-        if (Score(player) > Score(best)) {
-            best = player;
-            tied = false;
-        } else if (Score(player) == Score(best)) {
-            tied = true;
-        }
+    std::vector<int32_t> scores;
+    for (int32_t player = 0; player < Players(); ++player) {
+        scores.push_back(Score(player));
     }
-    return tied ? -1 : best;
+    return SoleLeader(scores);
 }
 
 void CBobs27::Reset()

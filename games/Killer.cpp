@@ -1,23 +1,10 @@
 #include "games/Killer.h"
 
 #include "games/GamesTexts.h"
+#include "model/Random.h"
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-// SplitMix64: the draw must not depend on the standard library's shuffle, which may differ
-// between versions, or a stored match would come back with other numbers.
-uint64_t NextRandom(uint64_t& state)
-{
-    uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31U);
-}
-
-} // namespace
 
 CKiller::CKiller(int32_t players, uint64_t seed, int32_t firstPlayer)
     : CDartsGame(players, firstPlayer), m_Numbers(DrawNumbers(Players(), seed))
@@ -33,7 +20,7 @@ std::vector<int32_t> CKiller::DrawNumbers(int32_t players, uint64_t seed)
     // Fisher-Yates, only as far as the numbers drawn.
     const auto drawn = static_cast<size_t>(std::clamp(players, 0, 20));
     for (size_t index = 0; index < drawn; ++index) {
-        const size_t pick = index + static_cast<size_t>(NextRandom(state) % (20U - index));
+        const size_t pick = index + static_cast<size_t>(SplitMix64(state) % (20U - index));
         std::swap(numbers[index], numbers[pick]);
     }
     numbers.resize(drawn);

@@ -5,6 +5,16 @@
 
 namespace {
 
+// `text` without the spaces around it.
+std::string_view Trimmed(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string Lower(std::string_view word)
 {
     std::string lower(word);
@@ -101,24 +111,20 @@ std::string DartsText(const std::vector<TDart>& darts, std::string_view separato
 
 bool LooksLikeDarts(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    const std::string_view word = Trimmed(text);
+    if (word.empty()) {
         return false;
     }
-    const size_t last = text.find_last_not_of(' ');
-    const std::string_view word = text.substr(first, last - first + 1);
     return !std::all_of(word.begin(), word.end(),
                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::optional<int32_t> ParseLeft(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    std::string_view word = Trimmed(text);
+    if (word.empty()) {
         return std::nullopt;
     }
-    const size_t last = text.find_last_not_of(' ');
-    std::string_view word = text.substr(first, last - first + 1);
     if (word.front() != 'r' && word.front() != 'R' && word.front() != '=') {
         return std::nullopt;
     }

@@ -17,26 +17,6 @@ namespace {
 constexpr double kNumbersRadius = 200.0;
 constexpr double kEdgeRadius = 225.0;
 
-TDart DartOf(const std::optional<TBed>& bed)
-{
-    if (!bed) {
-        return {0, 1};
-    }
-    switch (bed->Ring) {
-    case TRing::Single:
-        return {bed->Number, 1};
-    case TRing::Double:
-        return {bed->Number, 2};
-    case TRing::Treble:
-        return {bed->Number, 3};
-    case TRing::OuterBull:
-        return {25, 1};
-    case TRing::Bull:
-        return {25, 2};
-    }
-    return {0, 1};
-}
-
 // A ring's sector of segment `index` (clockwise from the top), in mm, y down for painting.
 QPainterPath Sector(size_t index, double inner, double outer)
 {
